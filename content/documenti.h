@@ -1,0 +1,27 @@
+// The five content writers of the scenario. Each builds its document in a
+// line list and replaces its file in the program folder with it.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "platform/status.h"
+
+namespace scenario {
+
+struct Compilatore;
+
+// The lines of each document, in order, without line ends.
+std::span<const std::string_view> righe_linea();
+std::span<const std::string_view> righe_treno();
+std::span<const std::string_view> righe_note();
+std::span<const std::string_view> righe_rallentamenti();
+std::span<const std::string_view> righe_scheda();
+
+Status dati_linea(const Compilatore& stato);
+Status dati_treno(const Compilatore& stato);
+Status dati_note(const Compilatore& stato);
+Status dati_rallentamenti(const Compilatore& stato);
+Status dati_scheda(const Compilatore& stato);
+
+}  // namespace scenario

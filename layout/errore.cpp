@@ -1,0 +1,16 @@
+#include "layout/errore.h"
+
+#include <cstdlib>
+
+#include "platform/messaggi.h"
+
+namespace scenario {
+
+std::string testo_errore(std::string_view codice) { return " Errore n. " + std::string(codice); }
+
+void errore(std::string_view codice) {
+  mostra_errore(testo_errore(codice));
+  std::exit(2);
+}
+
+}  // namespace scenario

@@ -1,0 +1,74 @@
+// The compiler state: scenario identity, route model, compile status and the
+// run's log of faults and warnings. Every stage works on one such object.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/modello.h"
+
+namespace scenario {
+
+// One fault recorded during a run, with where it was met. The model keeps only
+// the last code and position; the log keeps them all, for the report.
+struct Guasto {
+  int32_t codice = 0;
+  std::optional<int32_t> posizione;  // metres, for the codes that have one
+  std::string file;                  // description text being read, or "" (layout pass)
+  int riga = 0;                      // line of that text, 0 when none
+};
+
+// A fact that changes nothing in the output but that an author wants to know.
+struct Avvertimento {
+  std::string testo;
+  std::string file;
+  int riga = 0;
+  bool anche_nel_programma = false;  // the program prints it too, not only the tool
+};
+
+struct Compilatore {
+  // Scenario identity and where the files live.
+  std::string cartella;
+  std::string nome_linea;
+  std::string numero_treno;
+  int32_t genera_tracciato = 0;
+
+  // Route model.
+  Elementi elementi{};
+  std::vector<Cella> celle;  // empty until the line length is read
+  Tracciato tracciato;
+  int32_t lunghezza_tracciato = 0;
+  int32_t ultima_cella = -1;
+  int32_t prossimo_cartello = kPrimoCartello;
+  int32_t n_montagne = 0;
+  std::array<int32_t, kMaxMontagne + 1> montagne_inizio{};
+  std::array<int32_t, kMaxMontagne + 1> montagne_fine{};
+
+  // Compile status.
+  int32_t codice_errore = 0;
+  int32_t posizione_errore = 0;
+
+  // Run log and the reading context that faults are attributed to.
+  std::vector<Guasto> guasti;
+  std::vector<Avvertimento> avvertimenti;
+  std::string file_corrente;
+  int riga_corrente = 0;
+  std::string errore_file_system;  // set when a file operation failed
+
+  bool ha_celle() const { return !celle.empty(); }
+
+  // Records a fault without a position: posizione_errore keeps its value.
+  void registra(int32_t codice);
+  // Records a fault with its position in metres.
+  void registra(int32_t codice, int32_t posizione);
+  // Records a layout-pass fault: no description line, the cell's position.
+  void registra_cella(int32_t codice, int32_t posizione);
+  // Sets posizione_errore for the code already recorded (a placement routine
+  // records the code, its caller the entry's position).
+  void posiziona(int32_t posizione);
+  void avverti(std::string testo, bool anche_nel_programma = false);
+};
+
+}  // namespace scenario

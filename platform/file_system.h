@@ -1,0 +1,31 @@
+// What the compiler needs of the file system: whole-file reads, safe
+// whole-file replacement, existence tests and deletion.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "platform/status.h"
+
+namespace scenario {
+
+// Replaces the file at `percorso` with `contenuto`, whole. The bytes go to a
+// temporary file in the same folder, every write and the close are checked,
+// and only then is it renamed over the target: a failure (or a kill) leaves the
+// earlier file as it was, and a failure removes the temporary file.
+Status sostituisci_file(const std::string& percorso, std::string_view contenuto);
+
+// Reads the whole file into `contenuto`.
+Status leggi_file(const std::string& percorso, std::string* contenuto);
+
+bool file_esiste(const std::string& percorso);
+
+// Deletes the file; a file that does not exist is no failure.
+Status elimina_file(const std::string& percorso);
+
+// Test seam: when set, every replacement asks it first and fails, as a failed
+// write would, when it answers true. Pass nullptr to clear it.
+void imposta_guasto_scrittura(std::function<bool(const std::string& percorso)> guasto);
+
+}  // namespace scenario
