@@ -1,0 +1,85 @@
+#include "readers/lettore_campi.h"
+
+#include <charconv>
+#include <limits>
+
+#include "model/codici_gara.h"
+
+namespace scenario {
+
+void LettoreCampi::salta_blank() {
+  while (pos_ < testo_.size() && blank(testo_[pos_])) ++pos_;
+}
+
+void LettoreCampi::consuma_separatore() {
+  if (pos_ >= testo_.size()) return;
+  const char c = testo_[pos_];
+  if (c == ',') {
+    ++pos_;
+  } else if (c == '\r') {
+    ++pos_;
+    if (pos_ < testo_.size() && testo_[pos_] == '\n') ++pos_;
+    ++riga_;
+  } else if (c == '\n') {
+    ++pos_;
+    ++riga_;
+  }
+}
+
+void LettoreCampi::inizia_campo() {
+  salta_blank();
+  riga_campo_ = riga_;
+}
+
+Lettura LettoreCampi::leggi_testo(std::string* campo) {
+  campo->clear();
+  if (finito()) return Lettura::kFineFile;
+  inizia_campo();
+  const size_t inizio = pos_;
+  while (pos_ < testo_.size() && testo_[pos_] != ',' && !fine_riga(testo_[pos_])) ++pos_;
+  size_t fine = pos_;
+  while (fine > inizio && blank(testo_[fine - 1])) --fine;
+  campo->assign(testo_, inizio, fine - inizio);
+  consuma_separatore();
+  return Lettura::kOk;
+}
+
+Lettura LettoreCampi::leggi_numero(int32_t* valore) {
+  *valore = 0;
+  if (finito()) return Lettura::kFineFile;
+  inizia_campo();
+  const size_t inizio = pos_;
+  while (pos_ < testo_.size() && testo_[pos_] != ',' && !fine_riga(testo_[pos_]) && !blank(testo_[pos_])) ++pos_;
+  const std::string_view cifre(testo_.data() + inizio, pos_ - inizio);
+  if (pos_ < testo_.size() && blank(testo_[pos_])) salta_blank();
+  consuma_separatore();
+
+  if (cifre.empty()) return Lettura::kOk;
+  // from_chars takes a leading minus but no plus sign, and must use up the
+  // whole field: "12a", "1.5" and "-" are not numbers.
+  int32_t numero = 0;
+  const auto [fine, errore] = std::from_chars(cifre.data(), cifre.data() + cifre.size(), numero);
+  if (errore != std::errc() || fine != cifre.data() + cifre.size()) return Lettura::kNonValido;
+  *valore = numero;
+  return Lettura::kOk;
+}
+
+bool contiene(std::string_view campo, std::string_view parola) {
+  return campo.find(parola) != std::string_view::npos;
+}
+
+bool contiene_senza_maiuscole(std::string_view campo, std::string_view parola) {
+  if (parola.empty()) return true;
+  if (parola.size() > campo.size()) return false;
+  for (size_t i = 0; i + parola.size() <= campo.size(); ++i) {
+    size_t j = 0;
+    while (j < parola.size() && minuscola(static_cast<unsigned char>(campo[i + j])) ==
+                                    minuscola(static_cast<unsigned char>(parola[j]))) {
+      ++j;
+    }
+    if (j == parola.size()) return true;
+  }
+  return false;
+}
+
+}  // namespace scenario
