@@ -1,0 +1,64 @@
+#include "tests/programma.h"
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "tests/cartella_temporanea.h"
+
+namespace scenario::test {
+namespace {
+
+constexpr const char* kNomeProgramma = "compila_scenario";
+
+std::string leggi_tutto(const std::string& percorso) {
+  std::ifstream in(percorso, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+}  // namespace
+
+std::string programma_in(const std::string& cartella) { return cartella + "/" + kNomeProgramma; }
+
+EsitoProgramma esegui_programma(const std::string& cartella, bool senza_privilegi) {
+  const std::string eseguibile = programma_in(cartella);
+  if (!std::filesystem::exists(eseguibile)) {
+    std::filesystem::copy_file(SCENARIO_PROGRAM, eseguibile);
+  }
+  CartellaTemporanea uscite;
+  const std::string out = uscite.file("out");
+  const std::string err = uscite.file("err");
+  if (senza_privilegi) {
+    // "nobody" must reach the captured output.
+    std::filesystem::permissions(uscite.percorso(), std::filesystem::perms::all);
+  }
+
+  const pid_t figlio = ::fork();
+  if (figlio == 0) {
+    const int fd_out = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+    const int fd_err = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+    if (fd_out < 0 || fd_err < 0) ::_exit(126);
+    ::dup2(fd_out, 1);
+    ::dup2(fd_err, 2);
+    if (::chdir("/") != 0) ::_exit(126);
+    if (senza_privilegi && ::geteuid() == 0) {
+      if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(126);
+    }
+    ::execl(eseguibile.c_str(), kNomeProgramma, static_cast<char*>(nullptr));
+    ::_exit(127);
+  }
+  EsitoProgramma esito;
+  int stato = 0;
+  if (figlio > 0 && ::waitpid(figlio, &stato, 0) == figlio && WIFEXITED(stato)) esito.stato = WEXITSTATUS(stato);
+  esito.out = leggi_tutto(out);
+  esito.err = leggi_tutto(err);
+  return esito;
+}
+
+}  // namespace scenario::test

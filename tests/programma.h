@@ -1,0 +1,23 @@
+// Runs the built program the way a user does: the executable copied into a
+// folder and started there, from another working folder.
+#pragma once
+
+#include <string>
+
+namespace scenario::test {
+
+struct EsitoProgramma {
+  int stato = -1;    // exit status, or -1 when it did not exit normally
+  std::string out;   // standard output
+  std::string err;   // standard error
+};
+
+// Copies the program into `cartella` (once) and runs it with the working folder
+// set to "/". With `senza_privilegi`, a run as root drops to user "nobody" so
+// that folder permissions apply.
+EsitoProgramma esegui_programma(const std::string& cartella, bool senza_privilegi = false);
+
+// The path of the program inside `cartella`.
+std::string programma_in(const std::string& cartella);
+
+}  // namespace scenario::test
