@@ -8,12 +8,12 @@ namespace scenario {
 
 std::string testo_guasto(const Guasto& guasto) {
   std::string testo = " Errore n. " + std::to_string(guasto.codice);
-  if (guasto.posizione) testo += " a " + std::to_string(*guasto.posizione) + " m";
+  if (guasto.posizione) testo += " at " + std::to_string(*guasto.posizione) + " m";
   testo += ": ";
   testo += descrizione_errore(guasto.codice);
   if (!guasto.file.empty()) {
     testo += " (" + guasto.file;
-    if (guasto.riga > 0) testo += ", riga " + std::to_string(guasto.riga);
+    if (guasto.riga > 0) testo += ", line " + std::to_string(guasto.riga);
     testo += ")";
   }
   return testo;
@@ -21,7 +21,7 @@ std::string testo_guasto(const Guasto& guasto) {
 
 void stampa_rapporto(const Compilatore& stato) {
   for (const Avvertimento& a : stato.avvertimenti) {
-    if (a.anche_nel_programma) mostra_errore(" Avviso: " + a.testo);
+    if (a.anche_nel_programma) mostra_errore(" Warning: " + a.testo);
   }
   if (stato.codice_errore == 0) return;
   for (const Guasto& g : stato.guasti) mostra_errore(testo_guasto(g));

@@ -9,7 +9,7 @@ namespace scenario {
 struct Compilatore;
 struct Guasto;
 
-// " Errore n. 15 a 95000 m: posizione oltre la fine delle celle (file, riga 40)"
+// " Errore n. 15 at 95000 m: position beyond the end of the cell array (file, line 40)"
 std::string testo_guasto(const Guasto& guasto);
 
 // Prints the faults of the run (when codice_errore is not 0) and the warnings

@@ -7,7 +7,7 @@
 int main() {
   const std::string cartella = scenario::cartella_programma();
   if (cartella.empty()) {
-    scenario::mostra_errore("impossibile trovare la cartella del programma");
+    scenario::mostra_errore("cannot find the folder of the program");
     return scenario::kUscitaFileSystem;
   }
   return scenario::Form_Load(cartella);

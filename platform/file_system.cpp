@@ -64,7 +64,7 @@ Status sostituisci_file(const std::string& percorso, std::string_view contenuto)
   std::vector<char> temporaneo(modello.begin(), modello.end());
   temporaneo.push_back('\0');
   const int fd = ::mkstemp(temporaneo.data());
-  if (fd < 0) return errore("impossibile creare", percorso, errno);
+  if (fd < 0) return errore("cannot create", percorso, errno);
   const std::string nome_temporaneo(temporaneo.data());
 
   auto abbandona = [&](const char* azione, int numero_errore) {
@@ -74,7 +74,7 @@ Status sostituisci_file(const std::string& percorso, std::string_view contenuto)
 
   if (guasto_scrittura() && guasto_scrittura()(percorso)) {
     ::close(fd);
-    return abbandona("impossibile scrivere", EIO);
+    return abbandona("cannot write", EIO);
   }
   // mkstemp creates the file readable by its owner only; give it the usual
   // permissions of a new file.
@@ -90,20 +90,20 @@ Status sostituisci_file(const std::string& percorso, std::string_view contenuto)
       if (errno == EINTR) continue;
       const int e = errno;
       ::close(fd);
-      return abbandona("impossibile scrivere", e);
+      return abbandona("cannot write", e);
     }
     dati += scritti;
     resto -= static_cast<size_t>(scritti);
   }
-  if (::close(fd) != 0) return abbandona("impossibile chiudere", errno);
-  if (::rename(nome_temporaneo.c_str(), percorso.c_str()) != 0) return abbandona("impossibile sostituire", errno);
+  if (::close(fd) != 0) return abbandona("cannot close", errno);
+  if (::rename(nome_temporaneo.c_str(), percorso.c_str()) != 0) return abbandona("cannot replace", errno);
   return Status::Ok();
 }
 
 Status leggi_file(const std::string& percorso, std::string* contenuto) {
   contenuto->clear();
   const int fd = ::open(percorso.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return errore("impossibile aprire", percorso, errno);
+  if (fd < 0) return errore("cannot open", percorso, errno);
   char buffer[1 << 16];
   for (;;) {
     const ssize_t letti = ::read(fd, buffer, sizeof buffer);
@@ -111,7 +111,7 @@ Status leggi_file(const std::string& percorso, std::string* contenuto) {
       if (errno == EINTR) continue;
       const int e = errno;
       ::close(fd);
-      return errore("impossibile leggere", percorso, e);
+      return errore("cannot read", percorso, e);
     }
     if (letti == 0) break;
     contenuto->append(buffer, static_cast<size_t>(letti));
@@ -126,7 +126,7 @@ bool file_esiste(const std::string& percorso) {
 }
 
 Status elimina_file(const std::string& percorso) {
-  if (::unlink(percorso.c_str()) != 0 && errno != ENOENT) return errore("impossibile eliminare", percorso, errno);
+  if (::unlink(percorso.c_str()) != 0 && errno != ENOENT) return errore("cannot delete", percorso, errno);
   return Status::Ok();
 }
 

@@ -18,7 +18,7 @@ class Status {
 
  private:
   explicit Status(std::string messaggio) : messaggio_(std::move(messaggio)) {
-    if (messaggio_.empty()) messaggio_ = "errore del file system";
+    if (messaggio_.empty()) messaggio_ = "file-system failure";
   }
   std::string messaggio_;
 };
