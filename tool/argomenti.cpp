@@ -1,0 +1,39 @@
+#include "tool/argomenti.h"
+
+namespace scenario::tool {
+
+bool analizza(const std::vector<std::string>& args, const std::set<std::string>& con_valore,
+              const std::set<std::string>& booleani, Argomenti* out, std::string* errore) {
+  bool solo_posizionali = false;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (solo_posizionali || a.size() < 2 || a[0] != '-') {
+      out->posizionali.push_back(a);
+      continue;
+    }
+    if (a == "--") {
+      solo_posizionali = true;
+      continue;
+    }
+    const size_t uguale = a.find('=');
+    const std::string nome = a.substr(0, uguale);
+    if (con_valore.count(nome) != 0) {
+      if (uguale != std::string::npos) {
+        out->valori[nome] = a.substr(uguale + 1);
+      } else if (i + 1 < args.size()) {
+        out->valori[nome] = args[++i];
+      } else {
+        *errore = "option " + nome + " needs a value";
+        return false;
+      }
+    } else if (booleani.count(a) != 0) {
+      out->flag.insert(a);
+    } else {
+      *errore = "unknown option " + a;
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace scenario::tool

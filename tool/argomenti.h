@@ -1,0 +1,33 @@
+// Command-line parsing for the tool's commands: positional arguments, options
+// that take a value ("-o DIR", "--line-name=NAME") and flags.
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace scenario::tool {
+
+struct Argomenti {
+  std::vector<std::string> posizionali;
+  std::map<std::string, std::string> valori;
+  std::set<std::string> flag;
+
+  bool ha(const std::string& nome) const { return flag.count(nome) != 0; }
+  std::string valore(const std::string& nome, const std::string& predefinito) const {
+    auto it = valori.find(nome);
+    return it == valori.end() ? predefinito : it->second;
+  }
+};
+
+// False, with a message in `errore`, for an unknown option or an option
+// without its value.
+bool analizza(const std::vector<std::string>& args, const std::set<std::string>& con_valore,
+              const std::set<std::string>& booleani, Argomenti* out, std::string* errore);
+
+// Exit statuses of the tool beyond the program's own 0 to 3.
+constexpr int kUscitaUso = 64;         // wrong command line
+constexpr int kUscitaDatiNonValidi = 65;  // a file that cannot be of the kind asked for
+
+}  // namespace scenario::tool

@@ -1,0 +1,269 @@
+// dump: any compiled file decoded into readable text or JSON, with the field
+// names of the route model.
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <limits>
+#include <sstream>
+
+#include "driver/form_load.h"
+#include "model/decodifica_file.h"
+#include "platform/file_system.h"
+#include "tool/argomenti.h"
+#include "tool/comandi.h"
+#include "tool/testo.h"
+
+namespace scenario::tool {
+namespace {
+
+constexpr const char* kUsoDump =
+    "usage: scenario-tool dump FILE [--kind table|cells|plan] [--all] [--json]\n"
+    "  Decodes a compiled file: the table (.sim), the cells (.dat) or the track plan\n"
+    "  (_linea.dat); the kind comes from the name unless --kind is given.\n"
+    "  table: every row. cells: every cell holding an object or a mark, then the\n"
+    "  speed, gradient, adhesion and scenery profile as runs of cells (--all: every\n"
+    "  cell). plan: a summary (--all: every point). Exit status: 0, 3 unreadable,\n"
+    "  64 usage, 65 not a file of that kind.\n";
+
+bool finisce_con(const std::string& s, const std::string& fine) {
+  return s.size() >= fine.size() && s.compare(s.size() - fine.size(), fine.size(), fine) == 0;
+}
+
+std::string tipo_dal_nome(const std::string& file) {
+  if (finisce_con(file, "_linea.dat")) return "plan";
+  if (finisce_con(file, ".sim")) return "table";
+  if (finisce_con(file, ".dat")) return "cells";
+  return "";
+}
+
+const char* nome_tipo_cella(uint8_t tipo) {
+  switch (tipo) {
+    case kLibera: return "libera";
+    case kSegnale: return "segnale";
+    case kFineRallentamento: return "fine_rallentamento";
+    case kInizioRallentamento: return "inizio_rallentamento";
+    case kAvvisoRallentamento: return "avviso_rallentamento";
+    case kPreavvisoRallentamento: return "preavviso_rallentamento";
+    case kIndicatoriVMax: return "indicatori_v_max";
+    case kStazione: return "stazione";
+    case kMarcaMontagna: return "marca_montagna";
+    case kAbbattimento: return "abbattimento";
+    case kAbbattimentoNullo: return "abbattimento_nullo";
+    case kCartello: return "cartello";
+    default: return "sconosciuto";
+  }
+}
+
+// ---- table ----
+
+void dump_tabella(const Elementi& e, bool json, std::ostream& out) {
+  if (json) out << "{\"kind\": \"table\", \"rows\": [";
+  for (size_t i = 0; i < e.size(); ++i) {
+    const Elemento& r = e[i];
+    if (json) {
+      out << (i ? ", " : "") << "{\"row\": " << i << ", \"tipo\": " << int(r.tipo) << ", \"dato1\": " << r.dato1
+          << ", \"dato2\": " << r.dato2 << ", \"dato3\": " << r.dato3 << ", \"segno\": " << int(r.segno)
+          << ", \"testo\": " << json_stringa(r.testo) << ", \"intero1\": " << r.intero1
+          << ", \"intero2\": " << r.intero2 << ", \"intero3\": " << r.intero3 << ", \"intero4\": " << r.intero4
+          << ", \"intero5\": " << r.intero5 << ", \"byte1\": " << int(r.byte1) << ", \"byte2\": " << int(r.byte2)
+          << ", \"byte3\": " << int(r.byte3) << ", \"byte4\": " << int(r.byte4) << ", \"dato4\": " << r.dato4
+          << "}";
+    } else {
+      out << "row " << i << ": tipo " << int(r.tipo) << ", dato1 " << r.dato1 << ", dato2 " << r.dato2
+          << ", dato3 " << r.dato3 << ", segno " << int(r.segno) << ", testo \"" << utf8(r.testo)
+          << "\", intero1 " << r.intero1 << ", intero2 " << r.intero2 << ", intero3 " << r.intero3
+          << ", intero4 " << r.intero4 << ", intero5 " << r.intero5 << ", byte1 " << int(r.byte1) << ", byte2 "
+          << int(r.byte2) << ", byte3 " << int(r.byte3) << ", byte4 " << int(r.byte4) << ", dato4 " << r.dato4
+          << "\n";
+    }
+  }
+  if (json) out << "]}\n";
+}
+
+// ---- cells ----
+
+bool ha_oggetto(const Cella& c) {
+  return c.tipo != 0 || c.valore_a != 0 || c.valore_b != 0 || c.valore_c != 0 || c.valore_d != 0 || c.tempo != 0 ||
+         c.avviso != 0;
+}
+
+void dump_cella(size_t k, const Cella& c, bool json, bool primo, std::ostream& out) {
+  if (json) {
+    out << (primo ? "" : ", ") << "{\"cell\": " << k << ", \"position\": " << k * 50 << ", \"tipo\": " << int(c.tipo)
+        << ", \"nome_tipo\": \"" << nome_tipo_cella(c.tipo) << "\", \"valore_a\": " << c.valore_a
+        << ", \"valore_b\": " << c.valore_b << ", \"valore_c\": " << c.valore_c << ", \"valore_d\": " << c.valore_d
+        << ", \"tempo\": " << int(c.tempo) << ", \"avviso\": " << int(c.avviso) << ", \"montagna\": "
+        << int(c.montagna) << ", \"velocita\": " << int(c.velocita) << ", \"pendenza\": " << int(c.pendenza)
+        << ", \"aderenza\": " << int(c.aderenza) << "}";
+  } else {
+    out << "cell " << k << " (" << k * 50 << " m): tipo " << int(c.tipo) << " " << nome_tipo_cella(c.tipo)
+        << ", valore_a " << c.valore_a << ", valore_b " << c.valore_b << ", valore_c " << c.valore_c
+        << ", valore_d " << c.valore_d << ", tempo " << int(c.tempo) << ", avviso " << int(c.avviso)
+        << ", montagna " << int(c.montagna) << ", velocita " << int(c.velocita) << ", pendenza "
+        << int(c.pendenza) << ", aderenza " << int(c.aderenza) << "\n";
+  }
+}
+
+// Runs of equal values of one profile byte: "velocita 6 in cells 0-24".
+void dump_profilo(const std::vector<Cella>& celle, const char* nome, uint8_t Cella::*campo, bool json,
+                  std::ostream& out) {
+  if (json) out << "\"" << nome << "\": [";
+  size_t inizio = 0;
+  bool primo = true;
+  for (size_t k = 1; k <= celle.size(); ++k) {
+    if (k < celle.size() && celle[k].*campo == celle[inizio].*campo) continue;
+    const int valore = celle[inizio].*campo;
+    if (json) {
+      out << (primo ? "" : ", ") << "{\"from\": " << inizio << ", \"to\": " << k - 1 << ", \"value\": " << valore
+          << "}";
+    } else {
+      out << nome << " " << valore << " in cells " << inizio << "-" << k - 1 << "\n";
+    }
+    primo = false;
+    inizio = k;
+  }
+  if (json) out << "]";
+}
+
+void dump_celle(const std::vector<Cella>& celle, bool json, bool tutte, std::ostream& out) {
+  if (json) out << "{\"kind\": \"cells\", \"count\": " << celle.size() << ", \"cells\": [";
+  bool primo = true;
+  for (size_t k = 0; k < celle.size(); ++k) {
+    if (!tutte && !ha_oggetto(celle[k])) continue;
+    dump_cella(k, celle[k], json, primo, out);
+    primo = false;
+  }
+  if (json) out << "], \"profile\": {";
+  dump_profilo(celle, "velocita", &Cella::velocita, json, out);
+  if (json) out << ", ";
+  dump_profilo(celle, "pendenza", &Cella::pendenza, json, out);
+  if (json) out << ", ";
+  dump_profilo(celle, "aderenza", &Cella::aderenza, json, out);
+  if (json) out << ", ";
+  dump_profilo(celle, "montagna", &Cella::montagna, json, out);
+  if (json) out << "}}\n";
+}
+
+// ---- plan ----
+
+std::string numero(double v) {
+  char testo[40];
+  std::snprintf(testo, sizeof testo, "%.17g", v);
+  return testo;
+}
+
+std::string punto(const Punto& p) {
+  if (p.tag == TagPunto::kVuoto) return "null";
+  return p.tag == TagPunto::kIntero ? std::to_string(p.intero) : numero(p.reale);
+}
+
+void dump_tracciato(const Tracciato& t, bool json, bool tutti, std::ostream& out) {
+  size_t conteggio[2][3] = {};
+  long primo = -1, ultimo = -1;
+  double estremi[2][2] = {{std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()},
+                          {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()}};
+  for (size_t m = 0; m < t.x.size(); ++m) {
+    const Punto* punti[2] = {&t.x[m], &t.y[m]};
+    for (int c = 0; c < 2; ++c) {
+      const Punto& p = *punti[c];
+      conteggio[c][p.tag == TagPunto::kVuoto ? 0 : p.tag == TagPunto::kIntero ? 1 : 2]++;
+      if (p.tag == TagPunto::kVuoto) continue;
+      estremi[c][0] = std::min(estremi[c][0], p.valore());
+      estremi[c][1] = std::max(estremi[c][1], p.valore());
+    }
+    if (t.x[m].tag == TagPunto::kReale || t.y[m].tag == TagPunto::kReale) {
+      if (primo < 0) primo = static_cast<long>(m);
+      ultimo = static_cast<long>(m);
+    }
+  }
+  const bool vuoto = t.x.empty();
+  if (json) {
+    out << "{\"kind\": \"plan\", \"rows\": " << t.x.size();
+    const char* nomi[2] = {"x", "y"};
+    for (int c = 0; c < 2; ++c) {
+      out << ", \"" << nomi[c] << "\": {\"empty\": " << conteggio[c][0] << ", \"int16\": " << conteggio[c][1]
+          << ", \"float64\": " << conteggio[c][2] << ", \"min\": " << (vuoto ? "null" : numero(estremi[c][0]))
+          << ", \"max\": " << (vuoto ? "null" : numero(estremi[c][1])) << "}";
+    }
+    out << ", \"first_computed\": " << primo << ", \"last_computed\": " << ultimo;
+    if (tutti) {
+      out << ", \"points\": [";
+      for (size_t m = 0; m < t.x.size(); ++m) out << (m ? ", " : "") << "[" << punto(t.x[m]) << ", " << punto(t.y[m]) << "]";
+      out << "]";
+    }
+    out << "}\n";
+    return;
+  }
+  out << "plan: metres 0 to " << (vuoto ? 0 : t.x.size() - 1) << "\n";
+  const char* nomi[2] = {"x", "y"};
+  for (int c = 0; c < 2; ++c) {
+    out << "column " << nomi[c] << ": " << conteggio[c][0] << " empty, " << conteggio[c][1] << " int16, "
+        << conteggio[c][2] << " float64";
+    if (!vuoto) out << "; from " << numero(estremi[c][0]) << " to " << numero(estremi[c][1]) << " m";
+    out << "\n";
+  }
+  out << "computed metres: " << primo << " to " << ultimo << "\n";
+  if (tutti) {
+    for (size_t m = 0; m < t.x.size(); ++m) out << "metre " << m << ": x " << punto(t.x[m]) << ", y " << punto(t.y[m]) << "\n";
+  }
+}
+
+}  // namespace
+
+int comando_dump(const Args& args, std::ostream& out, std::ostream& err) {
+  Argomenti a;
+  std::string errore;
+  if (!analizza(args, {"--kind"}, {"--json", "--all", "--help", "--version"}, &a, &errore)) {
+    err << "scenario-tool: " << errore << "\n" << kUsoDump;
+    return kUscitaUso;
+  }
+  if (a.ha("--help")) {
+    out << kUsoDump;
+    return 0;
+  }
+  if (a.ha("--version")) {
+    out << "scenario-tool " << SCENARIO_VERSION << "\n";
+    return 0;
+  }
+  if (a.posizionali.size() != 1) {
+    err << "scenario-tool: expected one FILE\n" << kUsoDump;
+    return kUscitaUso;
+  }
+  const std::string file = a.posizionali[0];
+  const std::string tipo = a.valore("--kind", tipo_dal_nome(file));
+  if (tipo != "table" && tipo != "cells" && tipo != "plan") {
+    err << "scenario-tool: cannot tell the kind of " << file << "; use --kind table, cells or plan\n";
+    return kUscitaUso;
+  }
+  std::string dati;
+  Status s = leggi_file(file, &dati);
+  if (!s.ok()) {
+    err << "scenario-tool: " << s.messaggio() << "\n";
+    return kUscitaFileSystem;
+  }
+  // Decode fully before printing anything, so a refused file prints no half dump.
+  std::ostringstream testo;
+  bool ok = false;
+  if (tipo == "table") {
+    Elementi e{};
+    ok = decodifica_elementi(dati, &e, &errore);
+    if (ok) dump_tabella(e, a.ha("--json"), testo);
+  } else if (tipo == "cells") {
+    std::vector<Cella> celle;
+    ok = decodifica_celle(dati, &celle, &errore);
+    if (ok) dump_celle(celle, a.ha("--json"), a.ha("--all"), testo);
+  } else {
+    Tracciato t;
+    ok = decodifica_tracciato(dati, &t, &errore);
+    if (ok) dump_tracciato(t, a.ha("--json"), a.ha("--all"), testo);
+  }
+  if (!ok) {
+    err << "scenario-tool: " << file << " is not a " << tipo << " file: " << errore << "\n";
+    return kUscitaDatiNonValidi;
+  }
+  out << testo.str();
+  return 0;
+}
+
+}  // namespace scenario::tool

@@ -1,0 +1,8 @@
+// scenario-tool: compile, check and read back scenario files for route authors.
+#include <iostream>
+
+#include "tool/comandi.h"
+
+int main(int argc, char** argv) {
+  return scenario::tool::esegui_tool(scenario::tool::Args(argv + 1, argv + argc), std::cout, std::cerr);
+}
