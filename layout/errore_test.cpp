@@ -1,0 +1,14 @@
+#include "layout/errore.h"
+
+#include <gtest/gtest.h>
+
+namespace scenario {
+namespace {
+
+TEST(Errore, ShowsTheCodeAndEndsTheProgram) {
+  EXPECT_EQ(testo_errore("1250"), " Errore n. 1250");
+  EXPECT_EXIT(errore("1251"), testing::ExitedWithCode(2), "^ Errore n\\. 1251\n$");
+}
+
+}  // namespace
+}  // namespace scenario
