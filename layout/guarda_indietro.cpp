@@ -18,7 +18,7 @@ constexpr int32_t kPrimaCellaIndietro = 3;
 bool abbassa_abbattimento(Compilatore& stato, int32_t indice) {
   if (tipo_di(stato, indice) != kAbbattimento) return false;
   Cella& cella = stato.celle.at(static_cast<size_t>(indice));
-  cella.valore_a = static_cast<int16_t>(minimo(kValoreMarca, cella.valore_a));
+  cella.valore_a = minimo(kValoreMarca, cella.valore_a);
   return true;
 }
 

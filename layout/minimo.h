@@ -1,12 +1,11 @@
-// The smaller of two values; on equal values the first argument.
+// The smaller of two values of one type; on equal values the first argument.
 #pragma once
 
 namespace scenario {
 
-template <typename A, typename B>
-auto minimo(A a, B b) {
-  using R = decltype(a + b);
-  return a > b ? static_cast<R>(b) : static_cast<R>(a);
+template <typename T>
+T minimo(T a, T b) {
+  return a > b ? b : a;
 }
 
 }  // namespace scenario
