@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "model/file_compilati.h"
+#include "tests/cartella_temporanea.h"
+#include "tool/argomenti.h"
+#include "tool/comandi.h"
+
+namespace scenario::tool {
+namespace {
+
+using test::CartellaTemporanea;
+
+struct Uscita {
+  int stato;
+  std::string out, err;
+};
+
+Uscita dump(const Args& args) {
+  std::ostringstream out, err;
+  const int stato = comando_dump(args, out, err);
+  return {stato, out.str(), err.str()};
+}
+
+TEST(ToolDump, ReadsBackWhatTheWritersWrote) {
+  CartellaTemporanea cartella;
+  Elementi e{};
+  e[1].testo = "MILANO P.GENOVA";
+  e[1].dato1 = -400;
+  e[80].testo = "Localit\xE0";
+  cartella.scrivi("x_1.sim", codifica_elementi(e));
+  std::vector<Cella> celle(30);
+  celle[25] = Cella{1, 41, 10, 0, 3, 0, 0, 0, 18, 100, 100};
+  for (size_t k = 0; k < 25; ++k) celle[k].velocita = 6;
+  cartella.scrivi("x_1.dat", codifica_celle(celle));
+  Tracciato t;
+  t.x = {{TagPunto::kIntero, 0, 0}, {TagPunto::kIntero, 0, 0}, {TagPunto::kReale, 0, 0.5}, {}};
+  t.y = {{TagPunto::kIntero, 0, 0}, {TagPunto::kIntero, 1, 0}, {TagPunto::kReale, 0, 2.0}, {}};
+  cartella.scrivi("x_linea.dat", codifica_tracciato(t));
+
+  Uscita tabella = dump({cartella.file("x_1.sim")});
+  ASSERT_EQ(tabella.stato, 0) << tabella.err;
+  EXPECT_NE(tabella.out.find("row 1: tipo 0, dato1 -400, dato2 0, dato3 0, segno 0, testo \"MILANO P.GENOVA\""),
+            std::string::npos);
+  EXPECT_NE(tabella.out.find("testo \"Localit\xC3\xA0\""), std::string::npos);  // shown as UTF-8
+  EXPECT_NE(tabella.out.find("row 86:"), std::string::npos);
+
+  Uscita file_celle = dump({cartella.file("x_1.dat")});
+  ASSERT_EQ(file_celle.stato, 0) << file_celle.err;
+  EXPECT_NE(file_celle.out.find("cell 25 (1250 m): tipo 1 segnale, valore_a 41, valore_b 10, valore_c 0, valore_d 3"),
+            std::string::npos);
+  EXPECT_EQ(file_celle.out.find("cell 24 "), std::string::npos);  // holds nothing but its profile
+  EXPECT_NE(file_celle.out.find("velocita 6 in cells 0-24\nvelocita 18 in cells 25-25\nvelocita 0 in cells 26-29\n"),
+            std::string::npos);
+  EXPECT_NE(dump({cartella.file("x_1.dat"), "--all"}).out.find("cell 24 (1200 m)"), std::string::npos);
+
+  Uscita piano = dump({cartella.file("x_linea.dat")});
+  ASSERT_EQ(piano.stato, 0) << piano.err;
+  EXPECT_NE(piano.out.find("column x: 1 empty, 2 int16, 1 float64; from 0 to 0.5 m"), std::string::npos);
+  EXPECT_NE(piano.out.find("computed metres: 2 to 2"), std::string::npos);
+  EXPECT_NE(dump({cartella.file("x_linea.dat"), "--all"}).out.find("metre 2: x 0.5, y 2\nmetre 3: x null, y null"),
+            std::string::npos);
+
+  Uscita json = dump({cartella.file("x_1.dat"), "--json"});
+  EXPECT_EQ(json.out.rfind("{\"kind\": \"cells\", \"count\": 30, \"cells\": [{\"cell\": 25, ", 0), 0u);
+}
+
+TEST(ToolDump, RefusesTruncatedAndForeignFiles) {
+  CartellaTemporanea cartella;
+  const std::string tabella = codifica_elementi(Elementi{});
+  struct Caso {
+    std::string nome;
+    std::string dati;
+    Args extra;
+    std::string messaggio;
+  };
+  const std::vector<Caso> casi = {
+      {"corta.sim", tabella.substr(0, 100), {}, "is not a table file: offset 68: the file ends inside row 2"},
+      {"lunga.sim", tabella + "zz", {}, "offset 2958: 2 bytes after row 86"},
+      {"a_1.dat", std::string(16, '\0'), {}, "is not a cells file: offset 15: size 16 is not a multiple of 15"},
+      {"a_linea.dat", std::string("\x07\x00", 2), {}, "offset 0: point tag 7"},
+      {"immagine.png", "\x89PNG\r\n", {"--kind", "plan"}, "offset 0: point tag 20617"},
+  };
+  for (const Caso& caso : casi) {
+    cartella.scrivi(caso.nome, caso.dati);
+    Args args = {cartella.file(caso.nome)};
+    args.insert(args.end(), caso.extra.begin(), caso.extra.end());
+    const Uscita u = dump(args);
+    EXPECT_EQ(u.stato, kUscitaDatiNonValidi) << caso.nome;
+    EXPECT_NE(u.err.find(caso.messaggio), std::string::npos) << caso.nome << ": " << u.err;
+    EXPECT_EQ(u.out, "") << caso.nome;
+  }
+}
+
+TEST(ToolDump, UsageErrors) {
+  EXPECT_EQ(dump({}).stato, kUscitaUso);
+  EXPECT_EQ(dump({"file.txt"}).stato, kUscitaUso);  // kind unknown from the name
+  EXPECT_EQ(dump({"a.sim", "--bogus"}).stato, kUscitaUso);
+  EXPECT_EQ(dump({"/nonexistent/a.sim"}).stato, 3);
+  EXPECT_EQ(dump({"--help"}).stato, 0);
+}
+
+}  // namespace
+}  // namespace scenario::tool
