@@ -18,7 +18,7 @@ namespace {
 struct Chiave {
   std::string_view parola;
   std::string_view seconda;  // empty when one word is enough
-  Esito (*regola)(LetturaTreno&);
+  EsitoTreno (*regola)(LetturaTreno&);
 };
 constexpr Chiave kChiavi[] = {
     {"frenata", "massa", regola_massa_frenata},
@@ -40,7 +40,7 @@ bool intestazione(std::string_view campo) {
   return campo.size() >= 2 && campo.front() == '[' && campo.back() == ']';
 }
 
-Esito applica_chiavi(LetturaTreno& lettura) {
+EsitoTreno applica_chiavi(LetturaTreno& lettura) {
   bool riconosciuta = false;
   for (const Chiave& chiave : kChiavi) {
     if (!contiene_senza_maiuscole(lettura.campo, chiave.parola) ||
@@ -48,14 +48,14 @@ Esito applica_chiavi(LetturaTreno& lettura) {
       continue;
     }
     riconosciuta = true;
-    if (Esito e = chiave.regola(lettura); e != Esito::kContinua) return e;
+    if (EsitoTreno e = chiave.regola(lettura); e != EsitoTreno::kContinua) return e;
   }
   // Section headings only give the file its shape; any other field that
   // matches nothing is most likely a misspelt key.
   if (!riconosciuta && !lettura.campo.empty() && !intestazione(lettura.campo)) {
     lettura.avverti("campo senza parola chiave ignorato: \"" + lettura.campo + "\"");
   }
-  return Esito::kContinua;
+  return EsitoTreno::kContinua;
 }
 
 // Reads the next key field, passing over up to two dash fields. False when
@@ -72,16 +72,16 @@ bool leggi_chiave(LetturaTreno& lettura) {
 
 // Everything before "[generale]" is passed over; a file without it yields
 // nothing but the closing steps, and no fault.
-Esito leggi_voci(LetturaTreno& lettura) {
+EsitoTreno leggi_voci(LetturaTreno& lettura) {
   while (!lettura.lettore.finito()) {
     lettura.lettore.leggi_testo(&lettura.campo);
     if (contiene_senza_maiuscole(lettura.campo, "[generale]")) break;
   }
   while (!lettura.lettore.finito()) {
     if (!leggi_chiave(lettura)) break;
-    if (Esito e = applica_chiavi(lettura); e != Esito::kContinua) return e;
+    if (EsitoTreno e = applica_chiavi(lettura); e != EsitoTreno::kContinua) return e;
   }
-  return Esito::kChiusura;
+  return EsitoTreno::kChiusura;
 }
 
 }  // namespace
@@ -104,13 +104,13 @@ void leggi_descrizione_treno(Compilatore& stato) {
     return;
   }
   LetturaTreno lettura(stato, std::move(testo), nomi.nome_descrizione_treno());
-  const Esito esito = leggi_voci(lettura);
-  if (esito == Esito::kErroreLettura) {
+  const EsitoTreno esito = leggi_voci(lettura);
+  if (esito == EsitoTreno::kErroreLettura) {
     elimina_tutto();
     return;
   }
   elimina_descrizione(stato, nomi.descrizione_treno());
-  if (esito == Esito::kChiusura) chiusura_treno(lettura);
+  if (esito == EsitoTreno::kChiusura) chiusura_treno(lettura);
 }
 
 }  // namespace scenario

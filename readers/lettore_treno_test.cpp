@@ -292,7 +292,8 @@ TEST(LettoreTreno, SpeedAndAdhesion) {
          velocita(s, 0, 1, 6);
          velocita(s, 2, 1897, 12);
        }},
-      {"the last line where the fill writes one cell", descrizione_treno({"velocita,  0,  30", "velocita,  94900,  60"}),
+      {"the last line where the fill writes one cell",
+       descrizione_treno({"velocita,  0,  30", "velocita,  94900,  60"}),
        nullptr, 0, {}, 0,
        [](const Compilatore& s) {
          velocita(s, 0, 1897, 6);
@@ -322,7 +323,8 @@ TEST(LettoreTreno, SpeedAndAdhesion) {
          velocita(s, 20, 20, 6);
          velocita(s, 21, 1897, 12);
        }},
-      {"abbattimento", descrizione_treno({"abbattimento,  1000,  180", "abbattimento,  2000,  0", "abbattimento,  2500,  -3"}),
+      {"abbattimento",
+       descrizione_treno({"abbattimento,  1000,  180", "abbattimento,  2000,  0", "abbattimento,  2500,  -3"}),
        [](Compilatore& s) { s.celle[40].tipo = kMarcaMontagna; }, 0, {}, 0,
        [](const Compilatore& s) {
          EXPECT_EQ(s.celle[20].tipo, kAbbattimento);

@@ -64,12 +64,12 @@ bool LetturaTreno::testo(std::string* valore) {
   return false;
 }
 
-Esito LetturaTreno::controlla_posizione(int32_t posizione, int32_t margine) {
+EsitoTreno LetturaTreno::controlla_posizione(int32_t posizione, int32_t margine) {
   // In real numbers, as the rule is stated: no rounding, no overflow.
   const double cella = (static_cast<double>(posizione) + static_cast<double>(margine)) / 50.0;
-  if (cella <= static_cast<double>(stato.ultima_cella)) return Esito::kContinua;
+  if (cella <= static_cast<double>(stato.ultima_cella)) return EsitoTreno::kContinua;
   registra(15, posizione);
-  return Esito::kChiusura;
+  return EsitoTreno::kChiusura;
 }
 
 void LetturaTreno::controlla_ordine(std::optional<int32_t>& precedente, int32_t posizione, const char* voce) {

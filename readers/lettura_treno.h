@@ -12,8 +12,8 @@ namespace scenario {
 
 struct Compilatore;
 
-// How a rule leaves the reading.
-enum class Esito {
+// How a rule of the train half leaves the reading.
+enum class EsitoTreno {
   kContinua,       // go on with the next test or the next key
   kChiusura,       // a position beyond the cell array (15): the closing steps still run
   kFine,           // a fault that ends the reading at once, without the closing steps
@@ -59,7 +59,7 @@ class LetturaTreno {
 
   // The common position test: (posizione + margine) / 50 must not exceed the
   // last cell. Records 15 otherwise.
-  Esito controlla_posizione(int32_t posizione, int32_t margine);
+  EsitoTreno controlla_posizione(int32_t posizione, int32_t margine);
 
   // Warns when `posizione` lies before the previous entry of the same kind.
   void controlla_ordine(std::optional<int32_t>& precedente, int32_t posizione, const char* voce);

@@ -27,7 +27,9 @@ TEST(MemoRallentamento, WorkedExampleAt20000) {
   attesa(stato.celle[377], kAvvisoRallentamento, 60, 0, 0);
   attesa(stato.celle[401], kInizioRallentamento, 60, 9, 1);
   attesa(stato.celle[421], kFineRallentamento, 60, 0, 1);
-  for (int i = 0; i < 4; ++i) attesa(stato.celle[static_cast<size_t>(376 - i)], kPreavvisoRallentamento, static_cast<int16_t>(i + 1), 0, 0);
+  for (int i = 0; i < 4; ++i) {
+    attesa(stato.celle[static_cast<size_t>(376 - i)], kPreavvisoRallentamento, static_cast<int16_t>(i + 1), 0, 0);
+  }
   EXPECT_EQ(stato.celle[372].tipo, kLibera);
   EXPECT_EQ(stato.celle[402].tipo, kLibera);  // the cells between start and end stay free
 }

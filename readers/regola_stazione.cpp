@@ -93,7 +93,7 @@ int64_t cella_di_fermata(const Elemento& riga) { return cella_di(riga.dato2, -1.
 // Approach marks 81 to 84 in the four cells before the stopping cell, then the
 // stopping cell itself. Neither refuses a busy cell: a later write replaces
 // an earlier one, and a lost signpost or mark is reported.
-Esito segna_celle(LetturaTreno& lettura, const Elemento& riga, int32_t k) {
+EsitoTreno segna_celle(LetturaTreno& lettura, const Elemento& riga, int32_t k) {
   Compilatore& stato = lettura.stato;
   const int64_t s = cella_di_fermata(riga);
   if (!fine_a_150(riga.tipo)) {
@@ -106,7 +106,7 @@ Esito segna_celle(LetturaTreno& lettura, const Elemento& riga, int32_t k) {
   }
   if (s < kPrimaCellaFermata) {
     lettura.registra(24);
-    return Esito::kFine;
+    return EsitoTreno::kFine;
   }
   Cella& fermata = stato.celle[static_cast<size_t>(s)];
   if (fermata.tipo == kCartello) {
@@ -115,42 +115,42 @@ Esito segna_celle(LetturaTreno& lettura, const Elemento& riga, int32_t k) {
   }
   fermata.tipo = kStazione;
   fermata.valore_a = static_cast<int16_t>(k);
-  return Esito::kContinua;
+  return EsitoTreno::kContinua;
 }
 
 // Values 1 to 17 into the row, with the position test and the two tests of
 // the grid on the way; the length is kept for the stop zone.
-Esito leggi_stazione(LetturaTreno& lettura, Elemento& riga, int32_t* lunghezza) {
-  if (!lettura.numero(&riga.dato3)) return Esito::kErroreLettura;
+EsitoTreno leggi_stazione(LetturaTreno& lettura, Elemento& riga, int32_t* lunghezza) {
+  if (!lettura.numero(&riga.dato3)) return EsitoTreno::kErroreLettura;
   const int32_t p = riga.dato3;
-  if (Esito e = lettura.controlla_posizione(p, kMargineStazione); e != Esito::kContinua) return e;
+  if (EsitoTreno e = lettura.controlla_posizione(p, kMargineStazione); e != EsitoTreno::kContinua) return e;
   if (p % 50 != 0) {
     lettura.registra(8, p);
-    return Esito::kFine;
+    return EsitoTreno::kFine;
   }
-  if (!lettura.numero(&riga.tipo) || !lettura.numero(lunghezza)) return Esito::kErroreLettura;
+  if (!lettura.numero(&riga.tipo) || !lettura.numero(lunghezza)) return EsitoTreno::kErroreLettura;
   if (*lunghezza % 100 != 0) {
     lettura.registra(9, p);
-    return Esito::kFine;
+    return EsitoTreno::kFine;
   }
-  if (!leggi_resto(lettura, riga)) return Esito::kErroreLettura;
-  return Esito::kContinua;
+  if (!leggi_resto(lettura, riga)) return EsitoTreno::kErroreLettura;
+  return EsitoTreno::kContinua;
 }
 
 }  // namespace
 
-Esito regola_stazione(LetturaTreno& lettura) {
+EsitoTreno regola_stazione(LetturaTreno& lettura) {
   Compilatore& stato = lettura.stato;
   const int32_t k = lettura.stazione;
   // A station row must never reach a signpost row or the rows above them.
   if (k >= stato.prossimo_cartello || k > kPrimoCartello) {
     lettura.registra(10);
-    return Esito::kFine;
+    return EsitoTreno::kFine;
   }
   Elemento& riga = stato.elementi[static_cast<size_t>(k)];
   int32_t lunghezza = 0;
-  if (Esito e = leggi_stazione(lettura, riga, &lunghezza); e != Esito::kContinua) return e;
-  if (!zona_di_fermata(lettura, riga, lunghezza)) return Esito::kErroreLettura;
+  if (EsitoTreno e = leggi_stazione(lettura, riga, &lunghezza); e != EsitoTreno::kContinua) return e;
+  if (!zona_di_fermata(lettura, riga, lunghezza)) return EsitoTreno::kErroreLettura;
   if (lunghezza < kLunghezzaByte4) riga.byte4 = 0;
   if (k == kPrimaStazione) riga.byte3 = riga.byte4 = 0;
 
@@ -158,21 +158,21 @@ Esito regola_stazione(LetturaTreno& lettura) {
     // Refused before any cell is written, and so before codes 24 and 22.
     if (const int64_t s = cella_di_fermata(riga); !cella_esiste(stato, s)) {
       lettura.registra(32, riga.dato3);
-      return Esito::kFine;
+      return EsitoTreno::kFine;
     }
-    if (Esito e = segna_celle(lettura, riga, k); e != Esito::kContinua) return e;
+    if (EsitoTreno e = segna_celle(lettura, riga, k); e != EsitoTreno::kContinua) return e;
   }
   if (k > kPrimaStazione &&
       static_cast<int64_t>(riga.dato1) - kDistanzaZone < stato.elementi[static_cast<size_t>(k - 1)].dato2) {
     lettura.registra(22, riga.dato3);
-    return Esito::kFine;
+    return EsitoTreno::kFine;
   }
   lettura.stazione = k + 1;
   if (lettura.stazione >= stato.prossimo_cartello) {
     lettura.registra(10);
-    return Esito::kFine;
+    return EsitoTreno::kFine;
   }
-  return Esito::kContinua;
+  return EsitoTreno::kContinua;
 }
 
 }  // namespace scenario

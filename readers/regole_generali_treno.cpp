@@ -3,31 +3,31 @@
 
 namespace scenario {
 
-Esito regola_massa_frenata(LetturaTreno& lettura) {
+EsitoTreno regola_massa_frenata(LetturaTreno& lettura) {
   int32_t massa = 0;
-  if (!lettura.numero(&massa)) return Esito::kErroreLettura;
+  if (!lettura.numero(&massa)) return EsitoTreno::kErroreLettura;
   lettura.stato.elementi[kRigaValoriCorsa].dato1 = massa;
-  return Esito::kContinua;
+  return EsitoTreno::kContinua;
 }
 
-Esito regola_vetture(LetturaTreno& lettura) {
+EsitoTreno regola_vetture(LetturaTreno& lettura) {
   int32_t vetture = 0;
-  if (!lettura.numero(&vetture)) return Esito::kErroreLettura;
+  if (!lettura.numero(&vetture)) return EsitoTreno::kErroreLettura;
   lettura.stato.elementi[kRigaValoriCorsa].dato3 = vetture;
-  return Esito::kContinua;
+  return EsitoTreno::kContinua;
 }
 
-Esito regola_orologio(LetturaTreno& lettura) {
+EsitoTreno regola_orologio(LetturaTreno& lettura) {
   Elemento& treno = lettura.stato.elementi[kRigaTreno];
   for (int16_t* campo : {&treno.intero3, &treno.intero4, &treno.intero5}) {
-    if (!lettura.numero(campo)) return Esito::kErroreLettura;
+    if (!lettura.numero(campo)) return EsitoTreno::kErroreLettura;
   }
-  return Esito::kContinua;
+  return EsitoTreno::kContinua;
 }
 
-Esito regola_sabbia(LetturaTreno& lettura) {
-  if (!lettura.numero(&lettura.stato.elementi[kRigaTreno].intero1)) return Esito::kErroreLettura;
-  return Esito::kContinua;
+EsitoTreno regola_sabbia(LetturaTreno& lettura) {
+  if (!lettura.numero(&lettura.stato.elementi[kRigaTreno].intero1)) return EsitoTreno::kErroreLettura;
+  return EsitoTreno::kContinua;
 }
 
 }  // namespace scenario
