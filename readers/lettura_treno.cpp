@@ -1,0 +1,83 @@
+#include "readers/lettura_treno.h"
+
+#include <limits>
+#include <utility>
+
+#include "model/stato.h"
+
+namespace scenario {
+
+LetturaTreno::LetturaTreno(Compilatore& s, std::string testo_file, std::string nome_file)
+    : stato(s), lettore(std::move(testo_file)), nome_file_(std::move(nome_file)) {}
+
+void LetturaTreno::attribuisci() {
+  stato.file_corrente = nome_file_;
+  stato.riga_corrente = lettore.riga();
+}
+
+void LetturaTreno::registra(int32_t codice) {
+  attribuisci();
+  stato.registra(codice);
+}
+
+void LetturaTreno::registra(int32_t codice, int32_t posizione) {
+  attribuisci();
+  stato.registra(codice, posizione);
+}
+
+void LetturaTreno::avverti(const std::string& testo_avviso) {
+  attribuisci();
+  stato.avverti(testo_avviso);
+}
+
+bool LetturaTreno::numero(int32_t* valore) {
+  if (lettore.leggi_numero(valore) == Lettura::kOk) return true;
+  registra(25);
+  return false;
+}
+
+bool LetturaTreno::numero(int16_t* valore) {
+  int32_t letto = 0;
+  if (!numero(&letto)) return false;
+  if (letto < std::numeric_limits<int16_t>::min() || letto > std::numeric_limits<int16_t>::max()) {
+    registra(25);
+    return false;
+  }
+  *valore = static_cast<int16_t>(letto);
+  return true;
+}
+
+bool LetturaTreno::numero(uint8_t* valore) {
+  int32_t letto = 0;
+  if (!numero(&letto)) return false;
+  if (letto < 0 || letto > std::numeric_limits<uint8_t>::max()) {
+    registra(25);
+    return false;
+  }
+  *valore = static_cast<uint8_t>(letto);
+  return true;
+}
+
+bool LetturaTreno::testo(std::string* valore) {
+  if (lettore.leggi_testo(valore) == Lettura::kOk) return true;
+  registra(25);
+  return false;
+}
+
+EsitoTreno LetturaTreno::controlla_posizione(int32_t posizione, int32_t margine) {
+  // In real numbers, as the rule is stated: no rounding, no overflow.
+  const double cella = (static_cast<double>(posizione) + static_cast<double>(margine)) / 50.0;
+  if (cella <= static_cast<double>(stato.ultima_cella)) return EsitoTreno::kContinua;
+  registra(15, posizione);
+  return EsitoTreno::kChiusura;
+}
+
+void LetturaTreno::controlla_ordine(std::optional<int32_t>& precedente, int32_t posizione, const char* voce) {
+  if (precedente && posizione < *precedente) {
+    avverti(std::string(voce) + " a " + std::to_string(posizione) + " m dopo una voce a " +
+            std::to_string(*precedente) + " m: le voci vanno in ordine di posizione");
+  }
+  precedente = posizione;
+}
+
+}  // namespace scenario

@@ -1,0 +1,57 @@
+#include "model/arrotonda.h"
+#include "model/stato.h"
+#include "readers/celle_treno.h"
+#include "readers/regole_treno.h"
+
+namespace scenario {
+namespace {
+
+// Carries the value in force into the cells from the counter up to the cell
+// before n, where the new entry's value starts. The body runs once even when
+// the counter is already at or past n, so an entry in the same cell as the one
+// before it starts one cell later. The last cell is never written here.
+void ripeti(LetturaTreno& lettura, int64_t& contatore, int64_t n, uint8_t Cella::*campo, uint8_t valore) {
+  if (n <= 0) return;
+  Compilatore& stato = lettura.stato;
+  do {
+    if (contatore >= stato.ultima_cella || !cella_esiste(stato, contatore)) return;
+    stato.celle[static_cast<size_t>(contatore)].*campo = valore;
+    ++contatore;
+  } while (contatore < n);
+}
+
+// Reads the position and the value of an entry.
+EsitoTreno leggi_voce(LetturaTreno& lettura, int32_t* posizione, int32_t* valore) {
+  if (!lettura.numero(posizione) || !lettura.numero(valore)) return EsitoTreno::kErroreLettura;
+  return EsitoTreno::kContinua;
+}
+
+}  // namespace
+
+EsitoTreno regola_velocita(LetturaTreno& lettura) {
+  int32_t p = 0, v = 0;
+  if (EsitoTreno e = leggi_voce(lettura, &p, &v); e != EsitoTreno::kContinua) return e;
+  // The cell keeps the speed in steps of 5 km/h, in one byte.
+  const int64_t passi = arrotonda(static_cast<double>(v) / 5.0);
+  if (passi < 0 || passi > 255) {
+    lettura.registra(25);
+    return EsitoTreno::kErroreLettura;
+  }
+  if (EsitoTreno e = lettura.controlla_posizione(p, kMargineVoce); e != EsitoTreno::kContinua) return e;
+  lettura.controlla_ordine(lettura.ultima_velocita, p, "velocita");
+  ripeti(lettura, lettura.contatore_velocita, cella_di(p), &Cella::velocita, lettura.velocita_corrente);
+  lettura.velocita_corrente = static_cast<uint8_t>(passi);
+  return EsitoTreno::kContinua;
+}
+
+EsitoTreno regola_aderenza(LetturaTreno& lettura) {
+  int32_t p = 0, a = 0;
+  if (EsitoTreno e = leggi_voce(lettura, &p, &a); e != EsitoTreno::kContinua) return e;
+  if (EsitoTreno e = lettura.controlla_posizione(p, kMargineVoce); e != EsitoTreno::kContinua) return e;
+  lettura.controlla_ordine(lettura.ultima_aderenza, p, "aderenza");
+  ripeti(lettura, lettura.contatore_aderenza, cella_di(p), &Cella::aderenza, lettura.aderenza_corrente);
+  lettura.aderenza_corrente = basso8(a);
+  return EsitoTreno::kContinua;
+}
+
+}  // namespace scenario

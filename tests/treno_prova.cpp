@@ -1,0 +1,48 @@
+#include "tests/treno_prova.h"
+
+#include "driver/nomi_file.h"
+#include "model/arrotonda.h"
+#include "readers/lettore_treno.h"
+
+namespace scenario::test {
+
+Compilatore con_celle() {
+  Compilatore stato;
+  stato.ultima_cella = 1900;
+  stato.celle.assign(1901, Cella{});
+  return stato;
+}
+
+Compilatore dopo_la_linea(const CartellaTemporanea& cartella, int32_t lunghezza) {
+  Compilatore stato;
+  stato.cartella = cartella.percorso();
+  stato.nome_linea = "MilanoPGen-Alessandria";
+  stato.numero_treno = "2635";
+  stato.elementi[kRigaValoriCorsa].dato2 = lunghezza;
+  stato.lunghezza_tracciato = lunghezza + 7000;
+  stato.ultima_cella = static_cast<int32_t>(arrotonda(stato.lunghezza_tracciato / 50.0));
+  stato.celle.assign(static_cast<size_t>(stato.ultima_cella) + 1, Cella{});
+  stato.prossimo_cartello = kPrimoCartello;
+  return stato;
+}
+
+std::string descrizione_treno(std::initializer_list<std::string> righe) {
+  std::string testo = "[generale]\r\n";
+  for (const std::string& riga : righe) testo += riga + "\r\n";
+  return testo + "[fine]\r\n";
+}
+
+std::string nome_treno(const Compilatore& stato) {
+  return NomiFile(stato.cartella, stato.nome_linea, stato.numero_treno).nome_descrizione_treno();
+}
+
+std::string nome_linea(const Compilatore& stato) {
+  return NomiFile(stato.cartella, stato.nome_linea, stato.numero_treno).nome_descrizione_linea();
+}
+
+void leggi_treno(Compilatore& stato, const CartellaTemporanea& cartella, const std::string& testo) {
+  cartella.scrivi(nome_treno(stato), testo);
+  leggi_descrizione_treno(stato);
+}
+
+}  // namespace scenario::test

@@ -1,0 +1,33 @@
+// Test support for the train half: a compiler state as the line half leaves
+// it, and a train description written into a test folder and read.
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+
+#include "model/stato.h"
+#include "tests/cartella_temporanea.h"
+
+namespace scenario::test {
+
+// A bare cell array of cells 0 to 1900, the size of an 88000 m line, and
+// nothing else: enough for the placement routines.
+Compilatore con_celle();
+
+// The state after the line half of a line `lunghezza` metres long: identity
+// and folder set, an empty cell array of the right size, no signposts.
+// 88000 m gives cells 0 to 1900.
+Compilatore dopo_la_linea(const CartellaTemporanea& cartella, int32_t lunghezza = 88000);
+
+// The lines joined with CR LF, between "[generale]" and "[fine]".
+std::string descrizione_treno(std::initializer_list<std::string> righe);
+
+// Writes `testo` as the scenario's train description and reads it.
+void leggi_treno(Compilatore& stato, const CartellaTemporanea& cartella, const std::string& testo);
+
+// The file names of the two descriptions.
+std::string nome_treno(const Compilatore& stato);
+std::string nome_linea(const Compilatore& stato);
+
+}  // namespace scenario::test
