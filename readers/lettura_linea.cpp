@@ -1,0 +1,61 @@
+#include "readers/lettura_linea.h"
+
+#include "model/stato.h"
+
+namespace scenario {
+
+void LetturaLinea::segna_riga() { stato.riga_corrente = lettore_.riga(); }
+
+bool LetturaLinea::leggi_campo(std::string* campo) {
+  const Lettura esito = lettore_.leggi_testo(campo);
+  segna_riga();
+  return esito == Lettura::kOk && !lettore_.finito();
+}
+
+bool LetturaLinea::leggi_chiave(int commenti, std::string* campo) {
+  if (!leggi_campo(campo)) return false;
+  // A value field is read by its key's test, so a negative value such as -4
+  // never reaches this rule.
+  for (int i = 0; i < commenti && contiene(*campo, "-"); ++i) {
+    if (!leggi_campo(campo)) return false;
+  }
+  return true;
+}
+
+bool LetturaLinea::leggi_valore(int32_t* valore) {
+  const Lettura esito = lettore_.leggi_numero(valore);
+  segna_riga();
+  if (esito == Lettura::kOk) return true;
+  guasto(25);
+  return false;
+}
+
+bool LetturaLinea::leggi_testo(std::string* testo) {
+  const Lettura esito = lettore_.leggi_testo(testo);
+  segna_riga();
+  if (esito == Lettura::kOk) return true;
+  guasto(25);
+  return false;
+}
+
+void LetturaLinea::guasto(int32_t codice) { stato.registra(codice); }
+
+void LetturaLinea::guasto(int32_t codice, int32_t posizione) { stato.registra(codice, posizione); }
+
+void LetturaLinea::avverti(const std::string& testo) { stato.avverti(testo); }
+
+void LetturaLinea::controlla_ordine(std::optional<int32_t>& precedente, int32_t posizione,
+                                    std::string_view voce) {
+  if (precedente && posizione < *precedente) {
+    avverti(std::string(voce) + " a " + std::to_string(posizione) + " m dopo una voce a " +
+            std::to_string(*precedente) + " m: voci fuori ordine");
+  }
+  precedente = posizione;
+}
+
+bool oltre_le_celle(const Compilatore& stato, int32_t posizione) {
+  const double cella = static_cast<double>(static_cast<int64_t>(posizione) + 100) / 50.0;
+  return cella > static_cast<double>(stato.ultima_cella);
+}
+
+}  // namespace scenario

@@ -1,0 +1,109 @@
+// Curve entries of the line description: the track plan, drawn metre by metre.
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "model/stato.h"
+#include "readers/lettura_linea.h"
+#include "readers/passo_tracciato.h"
+
+namespace scenario {
+namespace {
+
+constexpr int64_t kUltimoMetro = 1000000;  // the plan cursor may not pass this metre
+
+struct Curvatura {
+  char cifra;
+  double k;  // radians per metre
+};
+
+// The first digit found, in this order, gives the curvature: a key holding
+// both "2" and "5" is a curve of type 2.
+constexpr std::array<Curvatura, 6> kCurvature{{
+    {'1', 0.0001},
+    {'2', 0.0002},
+    {'3', 0.0004},
+    {'4', 0.001},
+    {'5', 0.002},
+    {'6', 0.003},
+}};
+
+std::optional<double> curvatura(std::string_view chiave) {
+  for (const Curvatura& voce : kCurvature) {
+    if (chiave.find(voce.cifra) != std::string_view::npos) return voce.k;
+  }
+  return std::nullopt;
+}
+
+// Draws rows from the cursor up to `fino`, straight when k is absent. Code 103
+// once the cursor passes the last metre.
+bool traccia_fino(LetturaLinea& l, int64_t fino, std::optional<double> k) {
+  Tracciato& tracciato = l.stato.tracciato;
+  while (l.c <= fino) {
+    const size_t riga = static_cast<size_t>(l.c);
+    if (k) {
+      passo_curvo(tracciato, riga, *k);
+    } else {
+      passo_dritto(tracciato, riga);
+    }
+    ++l.c;
+    if (l.c > kUltimoMetro) {
+      l.guasto(103);
+      return false;
+    }
+  }
+  return true;
+}
+
+// The cursor only moves forward: a curve that starts behind it is drawn only
+// from the cursor on, and one that ends behind it is lost.
+void avverti_sovrapposizione(LetturaLinea& l, int32_t inizio, int32_t lunghezza, int64_t fine) {
+  if (l.c <= static_cast<int64_t>(inizio) + 1) return;
+  const std::string curva = "curva a " + std::to_string(inizio) + " m lunga " + std::to_string(lunghezza) + " m";
+  const std::string disegnato = "il tracciato e' gia' disegnato fino al metro " + std::to_string(l.c - 1);
+  if (l.c > fine) {
+    l.avverti(curva + " senza effetto: " + disegnato);
+  } else {
+    l.avverti(curva + " applicata solo in parte: " + disegnato);
+  }
+}
+
+}  // namespace
+
+Esito voce_curva(LetturaLinea& l, std::string_view chiave) {
+  int32_t inizio = 0;
+  int32_t lunghezza = 0;
+  if (!l.leggi_valore(&inizio) || !l.leggi_valore(&lunghezza)) return Esito::kFermo;
+  if (oltre_le_celle(l.stato, inizio)) {
+    l.guasto(15, inizio);
+    return Esito::kOltre;
+  }
+  std::optional<double> k = curvatura(chiave);
+  if (!k) {
+    l.guasto(103);
+    return Esito::kFermo;
+  }
+  if (contiene_senza_maiuscole(chiave, "s")) k = -*k;  // "curvas4" turns left, "curvad6" right
+  const int64_t fine = static_cast<int64_t>(inizio) + lunghezza;
+  if (fine > l.stato.lunghezza_tracciato) {  // its last rows would lie outside the plan
+    l.guasto(104, inizio);
+    return Esito::kFermo;
+  }
+  avverti_sovrapposizione(l, inizio, lunghezza, fine);
+  if (!traccia_fino(l, inizio, std::nullopt) || !traccia_fino(l, fine, k)) return Esito::kFermo;
+  return Esito::kAvanti;
+}
+
+void coda_tracciato(LetturaLinea& l) {
+  Compilatore& stato = l.stato;
+  if (!stato.tracciato.presente()) return;
+  // No metre limit here; the last two rows stay empty.
+  while (l.c <= static_cast<int64_t>(stato.lunghezza_tracciato) - 2) {
+    passo_dritto(stato.tracciato, static_cast<size_t>(l.c));
+    ++l.c;
+  }
+}
+
+}  // namespace scenario

@@ -1,0 +1,57 @@
+// Gradient entries of the line description: the gradient profile of the cells.
+#include <cstdint>
+
+#include "model/arrotonda.h"
+#include "model/stato.h"
+#include "readers/lettura_linea.h"
+
+namespace scenario {
+namespace {
+
+constexpr int64_t kPiano = 100;  // pendenza holds the gradient plus 100: 100 is level
+
+// Writes the gradient in force into the cell at the cursor and advances it,
+// then goes on while the cursor is below `fino`. At least one cell is written
+// even when the cursor already stands at or beyond `fino`: this is what
+// shifts the second of two entries in one cell by one cell.
+void scrivi_pendenze(LetturaLinea& l, int64_t fino) {
+  const uint8_t pendenza = static_cast<uint8_t>((l.p + kPiano) & 0xFF);
+  do {
+    l.stato.celle[static_cast<size_t>(l.g)].pendenza = pendenza;
+    ++l.g;
+  } while (l.g < fino);
+}
+
+}  // namespace
+
+Esito voce_pendenza(LetturaLinea& l) {
+  int32_t posizione = 0;
+  int32_t gradiente = 0;
+  if (!l.leggi_valore(&posizione) || !l.leggi_valore(&gradiente)) return Esito::kFermo;
+  Compilatore& stato = l.stato;
+  if (oltre_le_celle(stato, posizione)) {
+    l.guasto(15, posizione);
+    return Esito::kOltre;
+  }
+  const int64_t n = cella_di(posizione);
+  if (n > 0) {
+    // Entries crowded into few cells push the cursor on by one cell each.
+    if (l.g > stato.ultima_cella) {
+      l.guasto(30, posizione);
+      return Esito::kFermo;
+    }
+    scrivi_pendenze(l, n);
+  }
+  l.controlla_ordine(l.ultima_pendenza, posizione, "pendenza");
+  l.p = gradiente;  // whether or not a cell was written
+  return Esito::kAvanti;
+}
+
+void coda_pendenze(LetturaLinea& l) {
+  const int32_t ultima = l.stato.ultima_cella;
+  // The cursor can stand one past the last cell; then there is nothing left.
+  if (!l.stato.ha_celle() || l.g > ultima) return;
+  scrivi_pendenze(l, static_cast<int64_t>(ultima) - 2);
+}
+
+}  // namespace scenario
