@@ -148,7 +148,7 @@ TEST(DatiLinea, Compiled) {
   // (84250 + 950 = 83800 + 1400).
   ASSERT_EQ(stato.avvertimenti.size(), 1u);
   EXPECT_EQ(stato.avvertimenti[0].testo,
-            "curva a 84250 m lunga 950 m senza effetto: il tracciato e' gia' disegnato fino al metro 85200");
+            "curve at 84250 m, 950 m long, has no effect: the plan is already drawn up to metre 85200");
   EXPECT_EQ(stato.avvertimenti[0].riga, 47);
 }
 

@@ -13,8 +13,8 @@ bool cella_esiste(const Compilatore& stato, int64_t i) {
 void segna_avviso(Compilatore& stato, size_t cella, uint8_t avviso) {
   uint8_t& segno = stato.celle[cella].avviso;
   if (segno != 0 && segno != avviso) {
-    stato.avverti("il segno di avviso " + std::to_string(avviso) + " sostituisce il segno " +
-                  std::to_string(segno) + " nella cella " + std::to_string(cella));
+    stato.avverti("approach mark " + std::to_string(avviso) + " replaces mark " + std::to_string(segno) + " in cell " +
+                  std::to_string(cella));
   }
   segno = avviso;
 }

@@ -256,12 +256,12 @@ TEST(LettoreLinea, WarningsNameTheirLine) {
   EXPECT_TRUE(prova.leggi(testo));
   EXPECT_EQ(prova.stato.codice_errore, 0);
   const std::vector<std::pair<int, std::string>> attesi = {
-      {5, "curva a 200 m lunga 100 m senza effetto: il tracciato e' gia' disegnato fino al metro 500"},
-      {6, "curva a 450 m lunga 100 m applicata solo in parte: il tracciato e' gia' disegnato fino al metro 500"},
-      {9, "pendenza a 500 m dopo una voce a 1000 m: voci fuori ordine"},
-      {10, "campo \"pendnza\" non riconosciuto: ignorato"},
-      {13, "indicatori di velocita' massima a 1500 m dopo una voce a 2000 m: voci fuori ordine"},
-      {15, "cartello a 2500 m dopo una voce a 3000 m: voci fuori ordine"},
+      {5, "curve at 200 m, 100 m long, has no effect: the plan is already drawn up to metre 500"},
+      {6, "curve at 450 m, 100 m long, applies only in part: the plan is already drawn up to metre 500"},
+      {9, "gradient at 500 m comes after one at 1000 m: entries out of order of position"},
+      {10, "field \"pendnza\" holds no key word: ignored"},
+      {13, "maximum-speed indicator at 1500 m comes after one at 2000 m: entries out of order of position"},
+      {15, "signpost at 2500 m comes after one at 3000 m: entries out of order of position"},
   };
   const std::vector<Avvertimento>& avvertimenti = prova.stato.avvertimenti;
   ASSERT_EQ(avvertimenti.size(), attesi.size());

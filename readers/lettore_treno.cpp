@@ -53,7 +53,7 @@ EsitoTreno applica_chiavi(LetturaTreno& lettura) {
   // Section headings only give the file its shape; any other field that
   // matches nothing is most likely a misspelt key.
   if (!riconosciuta && !lettura.campo.empty() && !intestazione(lettura.campo)) {
-    lettura.avverti("campo senza parola chiave ignorato: \"" + lettura.campo + "\"");
+    lettura.avverti("field \"" + lettura.campo + "\" holds no key word: ignored");
   }
   return EsitoTreno::kContinua;
 }

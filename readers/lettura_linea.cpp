@@ -44,18 +44,5 @@ void LetturaLinea::guasto(int32_t codice, int32_t posizione) { stato.registra(co
 
 void LetturaLinea::avverti(const std::string& testo) { stato.avverti(testo); }
 
-void LetturaLinea::controlla_ordine(std::optional<int32_t>& precedente, int32_t posizione,
-                                    std::string_view voce) {
-  if (precedente && posizione < *precedente) {
-    avverti(std::string(voce) + " a " + std::to_string(posizione) + " m dopo una voce a " +
-            std::to_string(*precedente) + " m: voci fuori ordine");
-  }
-  precedente = posizione;
-}
-
-bool oltre_le_celle(const Compilatore& stato, int32_t posizione) {
-  const double cella = static_cast<double>(static_cast<int64_t>(posizione) + 100) / 50.0;
-  return cella > static_cast<double>(stato.ultima_cella);
-}
 
 }  // namespace scenario

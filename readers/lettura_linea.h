@@ -46,7 +46,6 @@ class LetturaLinea {
   void avverti(const std::string& testo);
   // Warns when `posizione` lies before the position of the previous entry of
   // the same kind, then remembers it.
-  void controlla_ordine(std::optional<int32_t>& precedente, int32_t posizione, std::string_view voce);
 
   Compilatore& stato;
   int32_t g = 0;  // gradient cursor: the next cell to receive a gradient
@@ -63,7 +62,6 @@ class LetturaLinea {
 
 // Whether a position lies too far along for the cell array, as every object
 // entry checks it: (position + 100) / 50 beyond ultima_cella.
-bool oltre_le_celle(const Compilatore& stato, int32_t posizione);
 
 // The general section, from the field after "[generale]" to its closing field
 // or the end of the file (kAvanti, kFineFile or kFermo).

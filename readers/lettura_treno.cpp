@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "model/stato.h"
+#include "readers/posizioni.h"
 
 namespace scenario {
 
@@ -65,19 +66,9 @@ bool LetturaTreno::testo(std::string* valore) {
 }
 
 EsitoTreno LetturaTreno::controlla_posizione(int32_t posizione, int32_t margine) {
-  // In real numbers, as the rule is stated: no rounding, no overflow.
-  const double cella = (static_cast<double>(posizione) + static_cast<double>(margine)) / 50.0;
-  if (cella <= static_cast<double>(stato.ultima_cella)) return EsitoTreno::kContinua;
+  if (!oltre_le_celle(stato, posizione, margine)) return EsitoTreno::kContinua;
   registra(15, posizione);
   return EsitoTreno::kChiusura;
-}
-
-void LetturaTreno::controlla_ordine(std::optional<int32_t>& precedente, int32_t posizione, const char* voce) {
-  if (precedente && posizione < *precedente) {
-    avverti(std::string(voce) + " a " + std::to_string(posizione) + " m dopo una voce a " +
-            std::to_string(*precedente) + " m: le voci vanno in ordine di posizione");
-  }
-  precedente = posizione;
 }
 
 }  // namespace scenario

@@ -62,7 +62,6 @@ class LetturaTreno {
   EsitoTreno controlla_posizione(int32_t posizione, int32_t margine);
 
   // Warns when `posizione` lies before the previous entry of the same kind.
-  void controlla_ordine(std::optional<int32_t>& precedente, int32_t posizione, const char* voce);
 
  private:
   std::string nome_file_;

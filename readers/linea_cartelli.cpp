@@ -6,6 +6,7 @@
 #include "model/arrotonda.h"
 #include "model/stato.h"
 #include "readers/lettura_linea.h"
+#include "readers/posizioni.h"
 
 namespace scenario {
 
@@ -34,7 +35,7 @@ Esito voce_cartello(LetturaLinea& l) {
     l.guasto(26, posizione);
     return Esito::kFermo;
   }
-  l.controlla_ordine(l.ultimo_cartello, posizione, "cartello");
+  controlla_ordine(l.stato, l.ultimo_cartello, posizione, "signpost");
   cella.tipo = kCartello;
   cella.valore_a = static_cast<int16_t>(stato.prossimo_cartello);
   stato.elementi[static_cast<size_t>(stato.prossimo_cartello)].testo = testo;

@@ -8,6 +8,7 @@
 #include "model/stato.h"
 #include "readers/lettura_linea.h"
 #include "readers/passo_tracciato.h"
+#include "readers/posizioni.h"
 
 namespace scenario {
 namespace {
@@ -61,12 +62,12 @@ bool traccia_fino(LetturaLinea& l, int64_t fino, std::optional<double> k) {
 // from the cursor on, and one that ends behind it is lost.
 void avverti_sovrapposizione(LetturaLinea& l, int32_t inizio, int32_t lunghezza, int64_t fine) {
   if (l.c <= static_cast<int64_t>(inizio) + 1) return;
-  const std::string curva = "curva a " + std::to_string(inizio) + " m lunga " + std::to_string(lunghezza) + " m";
-  const std::string disegnato = "il tracciato e' gia' disegnato fino al metro " + std::to_string(l.c - 1);
+  const std::string curva = "curve at " + std::to_string(inizio) + " m, " + std::to_string(lunghezza) + " m long,";
+  const std::string disegnato = "the plan is already drawn up to metre " + std::to_string(l.c - 1);
   if (l.c > fine) {
-    l.avverti(curva + " senza effetto: " + disegnato);
+    l.avverti(curva + " has no effect: " + disegnato);
   } else {
-    l.avverti(curva + " applicata solo in parte: " + disegnato);
+    l.avverti(curva + " applies only in part: " + disegnato);
   }
 }
 

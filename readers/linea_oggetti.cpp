@@ -8,6 +8,7 @@
 #include "model/stato.h"
 #include "readers/lettura_linea.h"
 #include "readers/oggetti_linea.h"
+#include "readers/posizioni.h"
 
 namespace scenario {
 namespace {
@@ -52,7 +53,7 @@ bool numero(std::string_view campo) {
 void avverti_chiave_ignota(LetturaLinea& l, const std::string& campo) {
   if (campo.empty() || intestazione(campo) || numero(campo)) return;
   if (l.stato.genera_tracciato == 0 && contiene_senza_maiuscole(campo, "curva")) return;
-  l.avverti("campo \"" + campo + "\" non riconosciuto: ignorato");
+  l.avverti("field \"" + campo + "\" holds no key word: ignored");
 }
 
 }  // namespace
@@ -81,7 +82,7 @@ Esito voce_indicatori(LetturaLinea& l) {
   }
   memo_indicatori_v_max(l.stato, v);
   if (l.stato.codice_errore != 0) return Esito::kFermo;
-  l.controlla_ordine(l.ultimo_indicatore, v.posizione, "indicatori di velocita' massima");
+  controlla_ordine(l.stato, l.ultimo_indicatore, v.posizione, "maximum-speed indicator");
   return Esito::kAvanti;
 }
 

@@ -4,6 +4,7 @@
 #include "model/arrotonda.h"
 #include "model/stato.h"
 #include "readers/lettura_linea.h"
+#include "readers/posizioni.h"
 
 namespace scenario {
 namespace {
@@ -42,7 +43,7 @@ Esito voce_pendenza(LetturaLinea& l) {
     }
     scrivi_pendenze(l, n);
   }
-  l.controlla_ordine(l.ultima_pendenza, posizione, "pendenza");
+  controlla_ordine(l.stato, l.ultima_pendenza, posizione, "gradient");
   l.p = gradiente;  // whether or not a cell was written
   return Esito::kAvanti;
 }

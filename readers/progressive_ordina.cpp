@@ -50,8 +50,8 @@ Righe per_valore(const Sistema& t, const Sistema& d, const Sistema& u) {
 
 void avverti_parita(Compilatore& stato, const Sistema& t, const Sistema& d, const Sistema& u) {
   const int32_t massimo = std::max({t.inizio, d.inizio, u.inizio});
-  stato.avverti("progressive chilometriche: piu' d'una inizia a " + std::to_string(massimo) +
-                    " m, il punto piu' lontano; le tre progressive sono azzerate",
+  stato.avverti("kilometre-post systems: more than one begins at " + std::to_string(massimo) +
+                    " m, the furthest start; all three systems are cleared",
                 true);
 }
 

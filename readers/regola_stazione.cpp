@@ -110,8 +110,8 @@ EsitoTreno segna_celle(LetturaTreno& lettura, const Elemento& riga, int32_t k) {
   }
   Cella& fermata = stato.celle[static_cast<size_t>(s)];
   if (fermata.tipo == kCartello) {
-    lettura.avverti("la cella di fermata di " + riga.testo + " (cella " + std::to_string(s) +
-                    ") sostituisce il cartello della riga " + std::to_string(fermata.valore_a));
+    lettura.avverti("the stopping cell of " + riga.testo + " (cell " + std::to_string(s) +
+                    ") replaces the signpost of row " + std::to_string(fermata.valore_a));
   }
   fermata.tipo = kStazione;
   fermata.valore_a = static_cast<int16_t>(k);

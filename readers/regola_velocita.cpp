@@ -2,6 +2,7 @@
 #include "model/stato.h"
 #include "readers/celle_treno.h"
 #include "readers/regole_treno.h"
+#include "readers/posizioni.h"
 
 namespace scenario {
 namespace {
@@ -38,7 +39,8 @@ EsitoTreno regola_velocita(LetturaTreno& lettura) {
     return EsitoTreno::kErroreLettura;
   }
   if (EsitoTreno e = lettura.controlla_posizione(p, kMargineVoce); e != EsitoTreno::kContinua) return e;
-  lettura.controlla_ordine(lettura.ultima_velocita, p, "velocita");
+  lettura.attribuisci();
+  controlla_ordine(lettura.stato, lettura.ultima_velocita, p, "speed limit");
   ripeti(lettura, lettura.contatore_velocita, cella_di(p), &Cella::velocita, lettura.velocita_corrente);
   lettura.velocita_corrente = static_cast<uint8_t>(passi);
   return EsitoTreno::kContinua;
@@ -48,7 +50,8 @@ EsitoTreno regola_aderenza(LetturaTreno& lettura) {
   int32_t p = 0, a = 0;
   if (EsitoTreno e = leggi_voce(lettura, &p, &a); e != EsitoTreno::kContinua) return e;
   if (EsitoTreno e = lettura.controlla_posizione(p, kMargineVoce); e != EsitoTreno::kContinua) return e;
-  lettura.controlla_ordine(lettura.ultima_aderenza, p, "aderenza");
+  lettura.attribuisci();
+  controlla_ordine(lettura.stato, lettura.ultima_aderenza, p, "adhesion");
   ripeti(lettura, lettura.contatore_aderenza, cella_di(p), &Cella::aderenza, lettura.aderenza_corrente);
   lettura.aderenza_corrente = basso8(a);
   return EsitoTreno::kContinua;

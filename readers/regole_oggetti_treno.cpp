@@ -6,6 +6,7 @@
 #include "readers/memo_rallentamento.h"
 #include "readers/memo_segnale.h"
 #include "readers/regole_treno.h"
+#include "readers/posizioni.h"
 
 namespace scenario {
 namespace {
@@ -43,7 +44,8 @@ EsitoTreno regola_segnale(LetturaTreno& lettura) {
     return EsitoTreno::kErroreLettura;
   }
   if (EsitoTreno e = lettura.controlla_posizione(posizione, kMargineVoce); e != EsitoTreno::kContinua) return e;
-  lettura.controlla_ordine(lettura.ultimo_segnale, posizione, "segnale");
+  lettura.attribuisci();
+  controlla_ordine(lettura.stato, lettura.ultimo_segnale, posizione, "signal");
   lettura.attribuisci();
   const size_t guasti_prima = lettura.stato.guasti.size();
   memo_segnale(lettura.stato, posizione, s);
