@@ -10,6 +10,7 @@
 #include "model/stato.h"
 #include "readers/lettore_linea.h"
 #include "tests/cartella_temporanea.h"
+#include "tests/documento_scritto.h"
 
 namespace scenario {
 namespace {
@@ -25,22 +26,13 @@ Compilatore stato_in(const test::CartellaTemporanea& cartella) {
   return stato;
 }
 
-std::vector<std::string> dividi_righe(const std::string& testo) {
-  std::vector<std::string> righe;
-  size_t inizio = 0;
-  for (size_t fine; (fine = testo.find("\r\n", inizio)) != std::string::npos; inizio = fine + 2) {
-    righe.push_back(testo.substr(inizio, fine - inizio));
-  }
-  EXPECT_EQ(inizio, testo.size()) << "text after the last line end";
-  return righe;
-}
-
 TEST(DatiLinea, TheFile) {
   test::CartellaTemporanea cartella;
   const Compilatore stato = stato_in(cartella);
   ASSERT_TRUE(dati_linea(stato).ok());
   ASSERT_TRUE(dati_linea(stato).ok());  // a second run replaces the file
-  const std::vector<std::string> righe = dividi_righe(cartella.leggi(kNomeFile));
+  std::vector<std::string> righe;
+  ASSERT_TRUE(test::dividi_righe(cartella.leggi(kNomeFile), &righe));
   ASSERT_EQ(righe.size(), 149u);
 
   // The headings where the blocks' sizes put them: 8 general lines, 37

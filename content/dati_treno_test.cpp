@@ -7,28 +7,20 @@
 #include "model/stato.h"
 #include "readers/lettore_treno.h"
 #include "tests/treno_prova.h"
+#include "tests/documento_scritto.h"
 
 namespace scenario {
 namespace {
 
 using test::CartellaTemporanea;
 
-std::vector<std::string> righe_di(const std::string& testo) {
-  std::vector<std::string> righe;
-  size_t inizio = 0;
-  for (size_t fine; (fine = testo.find("\r\n", inizio)) != std::string::npos; inizio = fine + 2) {
-    righe.push_back(testo.substr(inizio, fine - inizio));
-  }
-  EXPECT_EQ(inizio, testo.size()) << "text after the last line end";
-  return righe;
-}
-
 TEST(DatiTreno, WritesTheSeventyLines) {
   CartellaTemporanea cartella;
   Compilatore stato = test::dopo_la_linea(cartella);
   cartella.scrivi(test::nome_treno(stato), std::string(5000, 'x'));  // an older, longer file
   ASSERT_TRUE(dati_treno(stato).ok());
-  const std::vector<std::string> righe = righe_di(cartella.leggi("MilanoPGen-Alessandria_2635-.txt"));
+  std::vector<std::string> righe;
+  ASSERT_TRUE(test::dividi_righe(cartella.leggi("MilanoPGen-Alessandria_2635-.txt"), &righe));
   ASSERT_EQ(righe.size(), 70u);
   EXPECT_EQ(righe[0], "[generale]");
   EXPECT_EQ(righe[4], "orologio," + std::string(5, ' ') + "17" + std::string(15, ' ') + "59" +
