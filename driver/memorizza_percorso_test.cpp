@@ -1,0 +1,69 @@
+#include "driver/memorizza_percorso.h"
+
+#include <gtest/gtest.h>
+
+#include "content/documenti.h"
+#include "driver/nomi_file.h"
+#include "driver/rapporto.h"
+#include "model/codifica.h"
+#include "tests/cartella_temporanea.h"
+#include "tests/documento_scritto.h"
+#include "tests/linea_di_prova.h"
+
+namespace scenario {
+namespace {
+
+using test::CartellaTemporanea;
+
+const NomiFile kNomi("", "MilanoPGen-Alessandria", "2635");
+
+TEST(MemorizzaPercorso, WithoutAPlanTheOlderPlanFileStaysAsItWas) {
+  CartellaTemporanea cartella;
+  Compilatore stato = test::stato_documenti(cartella.percorso());
+  ASSERT_TRUE(dati_linea(stato).ok());
+  ASSERT_TRUE(dati_treno(stato).ok());
+  cartella.scrivi(kNomi.nome_tracciato(), "vecchio");
+  const EsitoCompilazione esito = memorizza_percorso(stato, 0);
+  EXPECT_TRUE(esito.file_scritti);
+  EXPECT_EQ(stato.codice_errore, 0);
+  EXPECT_EQ(cartella.leggi(kNomi.nome_tracciato()), "vecchio");
+  EXPECT_EQ(cartella.leggi(kNomi.nome_celle()).size(), 15u * 1901u);
+  // The stamps and the codes of the scenario, in the compiled files.
+  const std::string celle = cartella.leggi(kNomi.nome_celle());
+  EXPECT_EQ(GetI16(celle, 16), 5121);
+  EXPECT_EQ(GetI16(celle, 18), 2381);
+  EXPECT_FALSE(cartella.esiste(kNomi.nome_descrizione_linea()));
+  EXPECT_FALSE(cartella.esiste(kNomi.nome_descrizione_treno()));
+}
+
+TEST(MemorizzaPercorso, WithoutACellArrayEarlierCompiledFilesStay) {
+  CartellaTemporanea cartella;
+  Compilatore stato = test::stato_documenti(cartella.percorso());
+  cartella.scrivi(kNomi.nome_descrizione_linea(), test::righe({"[generale]", "lunghezza percorso,  2000000", "[fine]"}));
+  cartella.scrivi(kNomi.nome_descrizione_treno(), test::righe({"[generale]", "[fine]"}));
+  for (const std::string& nome : {kNomi.nome_tracciato(), kNomi.nome_tabella(), kNomi.nome_celle()}) {
+    cartella.scrivi(nome, "vecchio");
+  }
+  const EsitoCompilazione esito = memorizza_percorso(stato, 1);
+  EXPECT_TRUE(esito.senza_celle);
+  EXPECT_FALSE(esito.file_scritti);
+  EXPECT_EQ(stato.codice_errore, 1);
+  for (const std::string& nome : {kNomi.nome_tracciato(), kNomi.nome_tabella(), kNomi.nome_celle()}) {
+    EXPECT_EQ(cartella.leggi(nome), "vecchio") << nome;
+  }
+  // Neither description is left behind.
+  EXPECT_FALSE(cartella.esiste(kNomi.nome_descrizione_linea()));
+  EXPECT_FALSE(cartella.esiste(kNomi.nome_descrizione_treno()));
+  EXPECT_EQ(testo_guasto(stato.guasti.at(0)),
+            " Errore n. 1: line length above 1000000 m (MilanoPGen-Alessandria_linea.txt, line 2)");
+}
+
+TEST(Rapporto, OneLinePerFault) {
+  EXPECT_EQ(testo_guasto(Guasto{15, 95000, "a.txt", 40}),
+            " Errore n. 15 at 95000 m: position beyond the end of the cell array (a.txt, line 40)");
+  EXPECT_EQ(testo_guasto(Guasto{12, 5050, "", 0}),
+            " Errore n. 12 at 5050 m: a whole window before a slowdown start is taken");
+}
+
+}  // namespace
+}  // namespace scenario
