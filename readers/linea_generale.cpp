@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/arrotonda.h"
+#include "model/dimensioni.h"
 #include "model/stato.h"
 #include "readers/lettura_linea.h"
 #include "readers/oggetti_linea.h"
@@ -13,7 +13,6 @@ namespace scenario {
 namespace {
 
 constexpr int32_t kLunghezzaMassima = 1000000;
-constexpr int32_t kOltreLaLinea = 7000;  // the plan and the cells reach this far past the line's end
 
 bool voce_lunghezza(LetturaLinea& l) {
   int32_t lunghezza = 0;
@@ -28,8 +27,9 @@ bool voce_lunghezza(LetturaLinea& l) {
     l.guasto(1);
     return false;
   }
-  stato.lunghezza_tracciato = lunghezza + kOltreLaLinea;
-  stato.ultima_cella = static_cast<int32_t>(cella_di(stato.lunghezza_tracciato));
+  const Dimensioni dimensioni = dimensioni_linea(lunghezza);
+  stato.lunghezza_tracciato = dimensioni.lunghezza_tracciato;
+  stato.ultima_cella = dimensioni.ultima_cella;
   // A repeated length entry starts both arrays afresh.
   stato.celle.assign(static_cast<size_t>(stato.ultima_cella) + 1, Cella{});
   stato.tracciato = Tracciato{};
