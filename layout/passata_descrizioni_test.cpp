@@ -31,8 +31,8 @@ Attesa marca(int32_t k) { return {k, kAbbattimento, 180}; }
 
 struct Caso {
   std::string nome;
-  std::string treno;               // the train description
-  std::vector<Attesa> celle;       // every cell with a type; all others stay free
+  std::string treno;          // the train description
+  std::vector<Attesa> celle;  // every cell with a type; all others stay free
 };
 
 // A line of 10000 m: 17000 m of plan, cells 0 to 340, nothing on them.
