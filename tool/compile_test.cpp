@@ -191,7 +191,7 @@ TEST(ToolCompile, UsageErrors) {
     EXPECT_NE(u.err.find("usage:"), std::string::npos);
   }
   EXPECT_EQ(esegui({"compile", "/nonexistent/a", "/nonexistent/b", "-o", "/tmp"}).stato, 3);
-  for (const char* comando : {"compile", "check", "dump"}) {
+  for (const char* comando : {"compile", "check", "dump", "plot"}) {
     EXPECT_EQ(esegui({comando, "--help"}).stato, 0) << comando;
     EXPECT_EQ(esegui({comando, "--version"}).out, std::string("scenario-tool ") + SCENARIO_VERSION + "\n") << comando;
   }
