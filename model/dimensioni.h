@@ -7,6 +7,9 @@
 
 namespace scenario {
 
+// The longest line the compiler takes, in metres.
+constexpr int32_t kLunghezzaMassima = 1000000;
+
 // The plan and the cells reach this far beyond the line's end.
 constexpr int32_t kMetriOltreLaFine = 7000;
 

@@ -12,7 +12,6 @@
 namespace scenario {
 namespace {
 
-constexpr int32_t kLunghezzaMassima = 1000000;
 
 bool voce_lunghezza(LetturaLinea& l) {
   int32_t lunghezza = 0;

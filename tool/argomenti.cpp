@@ -36,4 +36,26 @@ bool analizza(const std::vector<std::string>& args, const std::set<std::string>&
   return true;
 }
 
+int errore_uso(const std::string& messaggio, const char* uso, std::ostream& err) {
+  err << "scenario-tool: " << messaggio << "\n" << uso;
+  return kUscitaUso;
+}
+
+int prepara_comando(const std::vector<std::string>& args, const std::set<std::string>& con_valore,
+                    std::set<std::string> booleani, const char* uso, Argomenti* a, std::ostream& out,
+                    std::ostream& err) {
+  booleani.insert({"--help", "--version"});
+  std::string errore;
+  if (!analizza(args, con_valore, booleani, a, &errore)) return errore_uso(errore, uso, err);
+  if (a->ha("--help")) {
+    out << uso;
+    return 0;
+  }
+  if (a->ha("--version")) {
+    out << "scenario-tool " << SCENARIO_VERSION << "\n";
+    return 0;
+  }
+  return -1;
+}
+
 }  // namespace scenario::tool

@@ -27,28 +27,17 @@ bool nome_valido(const std::string& nome) { return nome.find('/') == std::string
 int esegui(const Args& args, std::ostream& out, std::ostream& err, bool conserva) {
   const char* uso = conserva ? kUsoCompile : kUsoCheck;
   Argomenti a;
-  std::string errore;
   std::set<std::string> con_valore = {"--line-name", "--train-number"};
   if (conserva) con_valore.insert("-o");
-  if (!analizza(args, con_valore, {"--no-plan", "--json", "--help", "--version"}, &a, &errore)) {
-    err << "scenario-tool: " << errore << "\n" << uso;
-    return kUscitaUso;
-  }
-  if (a.ha("--help")) {
-    out << uso;
-    return 0;
-  }
-  if (a.ha("--version")) {
-    out << "scenario-tool " << SCENARIO_VERSION << "\n";
-    return 0;
+  if (int stato = prepara_comando(args, con_valore, {"--no-plan", "--json"}, uso, &a, out, err); stato >= 0) {
+    return stato;
   }
   RichiestaCompilazione richiesta;
   richiesta.nome_linea = a.valore("--line-name", richiesta.nome_linea);
   richiesta.numero_treno = a.valore("--train-number", richiesta.numero_treno);
-  if (a.posizionali.size() != 2 || !nome_valido(richiesta.nome_linea) || !nome_valido(richiesta.numero_treno)) {
-    err << "scenario-tool: " << (a.posizionali.size() != 2 ? "expected LINE and TRAIN" : "NAME and NUM may not contain '/'")
-        << "\n" << uso;
-    return kUscitaUso;
+  if (a.posizionali.size() != 2) return errore_uso("expected LINE and TRAIN", uso, err);
+  if (!nome_valido(richiesta.nome_linea) || !nome_valido(richiesta.numero_treno)) {
+    return errore_uso("NAME and NUM may not contain '/'", uso, err);
   }
   richiesta.linea = a.posizionali[0];
   richiesta.treno = a.posizionali[1];

@@ -213,29 +213,16 @@ void dump_tracciato(const Tracciato& t, bool json, bool tutti, std::ostream& out
 
 int comando_dump(const Args& args, std::ostream& out, std::ostream& err) {
   Argomenti a;
-  std::string errore;
-  if (!analizza(args, {"--kind"}, {"--json", "--all", "--help", "--version"}, &a, &errore)) {
-    err << "scenario-tool: " << errore << "\n" << kUsoDump;
-    return kUscitaUso;
+  if (int stato = prepara_comando(args, {"--kind"}, {"--json", "--all"}, kUsoDump, &a, out, err); stato >= 0) {
+    return stato;
   }
-  if (a.ha("--help")) {
-    out << kUsoDump;
-    return 0;
-  }
-  if (a.ha("--version")) {
-    out << "scenario-tool " << SCENARIO_VERSION << "\n";
-    return 0;
-  }
-  if (a.posizionali.size() != 1) {
-    err << "scenario-tool: expected one FILE\n" << kUsoDump;
-    return kUscitaUso;
-  }
+  if (a.posizionali.size() != 1) return errore_uso("expected one FILE", kUsoDump, err);
   const std::string file = a.posizionali[0];
   const std::string tipo = a.valore("--kind", tipo_dal_nome(file));
   if (tipo != "table" && tipo != "cells" && tipo != "plan") {
-    err << "scenario-tool: cannot tell the kind of " << file << "; use --kind table, cells or plan\n";
-    return kUscitaUso;
+    return errore_uso("cannot tell the kind of " + file + "; use --kind table, cells or plan", kUsoDump, err);
   }
+  std::string errore;
   std::string dati;
   Status s = leggi_file(file, &dati);
   if (!s.ok()) {

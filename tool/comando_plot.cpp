@@ -24,7 +24,6 @@ constexpr const char* kUsoPlot =
     "  MilanoPGen-Alessandria and 2635) name the files to read. Exit status: 0,\n"
     "  3 unreadable or unwritable, 64 usage, 65 not a compiled scenario.\n";
 
-constexpr int32_t kLunghezzaMassima = 1000000;  // metres; the compiler refuses longer lines
 
 // A failure, with the exit status it ends the command with.
 struct Esito {
@@ -84,25 +83,13 @@ Esito leggi_tracciato(const NomiFile& nomi, int32_t lunghezza, Tracciato* tracci
 
 int comando_plot(const Args& args, std::ostream& out, std::ostream& err) {
   Argomenti a;
-  std::string errore;
-  if (!analizza(args, {"--line-name", "--train-number", "-o"}, {"--help", "--version"}, &a, &errore)) {
-    err << "scenario-tool: " << errore << "\n" << kUsoPlot;
-    return kUscitaUso;
-  }
-  if (a.ha("--help")) {
-    out << kUsoPlot;
-    return 0;
-  }
-  if (a.ha("--version")) {
-    out << "scenario-tool " << SCENARIO_VERSION << "\n";
-    return 0;
+  if (int stato = prepara_comando(args, {"--line-name", "--train-number", "-o"}, {}, kUsoPlot, &a, out, err);
+      stato >= 0) {
+    return stato;
   }
   const std::string destinazione = a.valore("-o", "");
-  if (a.posizionali.size() != 1 || destinazione.empty()) {
-    err << "scenario-tool: " << (a.posizionali.size() != 1 ? "expected one DIR" : "-o FILE.svg is required") << "\n"
-        << kUsoPlot;
-    return kUscitaUso;
-  }
+  if (a.posizionali.size() != 1) return errore_uso("expected one DIR", kUsoPlot, err);
+  if (destinazione.empty()) return errore_uso("-o FILE.svg is required", kUsoPlot, err);
   const NomiFile nomi(a.posizionali[0], a.valore("--line-name", std::string(kNomeLinea)),
                       a.valore("--train-number", std::string(kNumeroTreno)));
   Elementi elementi{};
