@@ -84,7 +84,8 @@ Compilatore stato_nuovo() {
 void scrivi_testo(const std::string& percorso, std::string_view testo) {
   std::FILE* f = std::fopen(percorso.c_str(), "wb");
   if (f == nullptr) fallisci("cannot create " + percorso + ": " + std::strerror(errno));
-  const bool scritto = std::fwrite(testo.data(), 1, testo.size(), f) == testo.size();
+  // An empty input may come with no buffer at all, which fwrite must not see.
+  const bool scritto = testo.empty() || std::fwrite(testo.data(), 1, testo.size(), f) == testo.size();
   if (std::fclose(f) != 0 || !scritto) fallisci("cannot write " + percorso);
 }
 
