@@ -50,12 +50,13 @@ void codifica_cella(const Cella& c, std::string* out) {
   PutU8(out, c.aderenza);
 }
 
-void codifica_colonna(const std::vector<Punto>& colonna, std::string* out) {
+char* codifica_colonna(const std::vector<Punto>& colonna, char* cursore) {
   for (const Punto& p : colonna) {
-    PutU16(out, static_cast<uint16_t>(p.tag));
-    if (p.tag == TagPunto::kIntero) PutI16(out, p.intero);
-    if (p.tag == TagPunto::kReale) PutF64(out, p.reale);
+    cursore = EncodeU16(cursore, static_cast<uint16_t>(p.tag));
+    if (p.tag == TagPunto::kIntero) cursore = EncodeI16(cursore, p.intero);
+    if (p.tag == TagPunto::kReale) cursore = EncodeF64(cursore, p.reale);
   }
+  return cursore;
 }
 
 size_t dimensione_colonna(const std::vector<Punto>& colonna) {
@@ -84,10 +85,11 @@ std::string codifica_celle(const std::vector<Cella>& celle) {
 }
 
 std::string codifica_tracciato(const Tracciato& tracciato) {
-  std::string out;
-  out.reserve(dimensione_colonna(tracciato.x) + dimensione_colonna(tracciato.y));
-  codifica_colonna(tracciato.x, &out);
-  codifica_colonna(tracciato.y, &out);
+  // Sized once from the tags; the two columns then fill it exactly.
+  std::string out(dimensione_colonna(tracciato.x) + dimensione_colonna(tracciato.y), '\0');
+  char* fine = codifica_colonna(tracciato.y, codifica_colonna(tracciato.x, out.data()));
+  assert(fine == out.data() + out.size());
+  (void)fine;
   return out;
 }
 

@@ -22,15 +22,38 @@ std::string leggi_tutto(const std::string& percorso) {
   return s.str();
 }
 
+// Copies the program into the folder once; returns its path there.
+std::string copia_programma(const std::string& cartella) {
+  const std::string eseguibile = programma_in(cartella);
+  if (!std::filesystem::exists(eseguibile)) {
+    std::filesystem::copy_file(SCENARIO_PROGRAM, eseguibile);
+  }
+  return eseguibile;
+}
+
+// In the child: output to the given files, working folder "/", then the
+// program. Never returns.
+[[noreturn]] void esegui_nel_figlio(const std::string& eseguibile, const std::string& out, const std::string& err,
+                                    bool senza_privilegi) {
+  const int fd_out = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+  const int fd_err = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+  if (fd_out < 0 || fd_err < 0) ::_exit(126);
+  ::dup2(fd_out, 1);
+  ::dup2(fd_err, 2);
+  if (::chdir("/") != 0) ::_exit(126);
+  if (senza_privilegi && ::geteuid() == 0) {
+    if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(126);
+  }
+  ::execl(eseguibile.c_str(), kNomeProgramma, static_cast<char*>(nullptr));
+  ::_exit(127);
+}
+
 }  // namespace
 
 std::string programma_in(const std::string& cartella) { return cartella + "/" + kNomeProgramma; }
 
 EsitoProgramma esegui_programma(const std::string& cartella, bool senza_privilegi) {
-  const std::string eseguibile = programma_in(cartella);
-  if (!std::filesystem::exists(eseguibile)) {
-    std::filesystem::copy_file(SCENARIO_PROGRAM, eseguibile);
-  }
+  const std::string eseguibile = copia_programma(cartella);
   CartellaTemporanea uscite;
   const std::string out = uscite.file("out");
   const std::string err = uscite.file("err");
@@ -40,25 +63,20 @@ EsitoProgramma esegui_programma(const std::string& cartella, bool senza_privileg
   }
 
   const pid_t figlio = ::fork();
-  if (figlio == 0) {
-    const int fd_out = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
-    const int fd_err = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
-    if (fd_out < 0 || fd_err < 0) ::_exit(126);
-    ::dup2(fd_out, 1);
-    ::dup2(fd_err, 2);
-    if (::chdir("/") != 0) ::_exit(126);
-    if (senza_privilegi && ::geteuid() == 0) {
-      if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(126);
-    }
-    ::execl(eseguibile.c_str(), kNomeProgramma, static_cast<char*>(nullptr));
-    ::_exit(127);
-  }
+  if (figlio == 0) esegui_nel_figlio(eseguibile, out, err, senza_privilegi);
   EsitoProgramma esito;
   int stato = 0;
   if (figlio > 0 && ::waitpid(figlio, &stato, 0) == figlio && WIFEXITED(stato)) esito.stato = WEXITSTATUS(stato);
   esito.out = leggi_tutto(out);
   esito.err = leggi_tutto(err);
   return esito;
+}
+
+pid_t avvia_programma(const std::string& cartella) {
+  const std::string eseguibile = copia_programma(cartella);
+  const pid_t figlio = ::fork();
+  if (figlio == 0) esegui_nel_figlio(eseguibile, "/dev/null", "/dev/null", false);
+  return figlio;
 }
 
 }  // namespace scenario::test

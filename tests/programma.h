@@ -2,6 +2,8 @@
 // folder and started there, from another working folder.
 #pragma once
 
+#include <sys/types.h>
+
 #include <string>
 
 namespace scenario::test {
@@ -16,6 +18,11 @@ struct EsitoProgramma {
 // set to "/". With `senza_privilegi`, a run as root drops to user "nobody" so
 // that folder permissions apply.
 EsitoProgramma esegui_programma(const std::string& cartella, bool senza_privilegi = false);
+
+// Copies the program into `cartella` (once) and starts it there, as
+// esegui_programma does, without waiting and with its output discarded.
+// Returns the child's process id, or -1 when it could not be started.
+pid_t avvia_programma(const std::string& cartella);
 
 // The path of the program inside `cartella`.
 std::string programma_in(const std::string& cartella);
