@@ -126,8 +126,11 @@ std::string cella_progressiva(std::optional<int> posizione) {
   return spazi(kProgressiva - km.size()) + km;
 }
 
+// One space, then the name left-aligned, filled with spaces.
 std::string cella_localita(std::string_view nome) {
-  return " " + std::string(nome) + spazi(kLocalita - 1 - nome.size());
+  std::string cella = spazi(kLocalita);
+  cella.replace(1, nome.size(), nome);
+  return cella;
 }
 
 // A single time stands near the middle (six spaces before, five after); an

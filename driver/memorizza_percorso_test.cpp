@@ -6,6 +6,7 @@
 #include "driver/nomi_file.h"
 #include "driver/rapporto.h"
 #include "model/codifica.h"
+#include "model/file_compilati.h"
 #include "tests/cartella_temporanea.h"
 #include "tests/documento_scritto.h"
 #include "tests/linea_di_prova.h"
@@ -16,6 +17,19 @@ namespace {
 using test::CartellaTemporanea;
 
 const NomiFile kNomi("", "MilanoPGen-Alessandria", "2635");
+
+TEST(MemorizzaPercorso, ThePlanFileIsTheEncodedPlan) {
+  // The plan file is written piece by piece; it must be the same bytes as the
+  // plan encoded whole.
+  CartellaTemporanea cartella;
+  Compilatore stato = test::stato_documenti(cartella.percorso());
+  ASSERT_TRUE(dati_linea(stato).ok());
+  ASSERT_TRUE(dati_treno(stato).ok());
+  ASSERT_TRUE(memorizza_percorso(stato, 1).file_scritti);
+  const std::string scritto = cartella.leggi(kNomi.nome_tracciato());
+  EXPECT_EQ(scritto.size(), 2u * (4 + 4 + 10 * (95000 - 3) + 2 + 2));
+  EXPECT_TRUE(scritto == codifica_tracciato(stato.tracciato));
+}
 
 TEST(MemorizzaPercorso, WithoutAPlanTheOlderPlanFileStaysAsItWas) {
   CartellaTemporanea cartella;

@@ -107,9 +107,9 @@ bool decodifica_tracciato(std::string_view dati, Tracciato* tracciato, std::stri
     return fallisci(errore, dati.size(),
                     std::to_string(punti.size()) + " points: a plan holds two columns of equal length");
   }
-  const auto meta = static_cast<std::ptrdiff_t>(punti.size() / 2);
-  tracciato->x.assign(punti.begin(), punti.begin() + meta);
-  tracciato->y.assign(punti.begin() + meta, punti.end());
+  const size_t meta = punti.size() / 2;
+  *tracciato = Tracciato{};
+  for (size_t i = 0; i < punti.size(); ++i) (i < meta ? tracciato->x : tracciato->y).aggiungi(punti[i]);
   return true;
 }
 

@@ -1,6 +1,8 @@
 #include "model/file_compilati.h"
 
+#include <algorithm>
 #include <cassert>
+#include <vector>
 
 #include "driver/nomi_file.h"
 #include "model/codifica.h"
@@ -50,18 +52,23 @@ void codifica_cella(const Cella& c, std::string* out) {
   PutU8(out, c.aderenza);
 }
 
-char* codifica_colonna(const std::vector<Punto>& colonna, char* cursore) {
-  for (const Punto& p : colonna) {
-    cursore = EncodeU16(cursore, static_cast<uint16_t>(p.tag));
-    if (p.tag == TagPunto::kIntero) cursore = EncodeI16(cursore, p.intero);
-    if (p.tag == TagPunto::kReale) cursore = EncodeF64(cursore, p.reale);
+// Points [inizio, fine) of a column, from `cursore` on; returns the end.
+char* codifica_colonna(const Colonna& colonna, size_t inizio, size_t fine, char* cursore) {
+  for (size_t i = inizio; i < fine; ++i) {
+    const TagPunto tag = colonna.tag(i);
+    cursore = EncodeU16(cursore, static_cast<uint16_t>(tag));
+    if (tag == TagPunto::kIntero) cursore = EncodeI16(cursore, static_cast<int16_t>(colonna.valore(i)));
+    if (tag == TagPunto::kReale) cursore = EncodeF64(cursore, colonna.valore(i));
   }
   return cursore;
 }
 
-size_t dimensione_colonna(const std::vector<Punto>& colonna) {
+size_t dimensione_colonna(const Colonna& colonna) {
   size_t n = 0;
-  for (const Punto& p : colonna) n += p.tag == TagPunto::kReale ? 10 : p.tag == TagPunto::kIntero ? 4 : 2;
+  for (size_t i = 0; i < colonna.size(); ++i) {
+    const TagPunto tag = colonna.tag(i);
+    n += tag == TagPunto::kReale ? 10 : tag == TagPunto::kIntero ? 4 : 2;
+  }
   return n;
 }
 
@@ -87,16 +94,41 @@ std::string codifica_celle(const std::vector<Cella>& celle) {
 std::string codifica_tracciato(const Tracciato& tracciato) {
   // Sized once from the tags; the two columns then fill it exactly.
   std::string out(dimensione_colonna(tracciato.x) + dimensione_colonna(tracciato.y), '\0');
-  char* fine = codifica_colonna(tracciato.y, codifica_colonna(tracciato.x, out.data()));
+  char* fine = codifica_colonna(tracciato.y, 0, tracciato.y.size(),
+                                codifica_colonna(tracciato.x, 0, tracciato.x.size(), out.data()));
   assert(fine == out.data() + out.size());
   (void)fine;
   return out;
 }
 
+namespace {
+
+// The plan is the one large file: it is encoded through a small buffer and
+// written piece by piece, never held whole in memory a second time.
+Status scrivi_tracciato(const std::string& percorso, const Tracciato& tracciato) {
+  constexpr size_t kPezzo = 1 << 16;
+  constexpr size_t kPuntoMassimo = 10;
+  FileInSostituzione file;
+  Status s = file.apri(percorso, dimensione_colonna(tracciato.x) + dimensione_colonna(tracciato.y));
+  std::vector<char> buffer(kPezzo);
+  for (const Colonna* colonna : {&tracciato.x, &tracciato.y}) {
+    for (size_t inizio = 0; s.ok() && inizio < colonna->size();) {
+      // Whole points only, as many as surely fit the buffer.
+      const size_t fine = std::min(colonna->size(), inizio + kPezzo / kPuntoMassimo);
+      const char* scritto = codifica_colonna(*colonna, inizio, fine, buffer.data());
+      s = file.scrivi(std::string_view(buffer.data(), static_cast<size_t>(scritto - buffer.data())));
+      inizio = fine;
+    }
+  }
+  return s.ok() ? file.chiudi() : s;
+}
+
+}  // namespace
+
 Status scrivi_file_compilati(const Compilatore& stato) {
   const NomiFile nomi(stato.cartella, stato.nome_linea, stato.numero_treno);
   if (stato.genera_tracciato != 0 && stato.tracciato.presente()) {
-    Status s = sostituisci_file(nomi.tracciato(), codifica_tracciato(stato.tracciato));
+    Status s = scrivi_tracciato(nomi.tracciato(), stato.tracciato);
     if (!s.ok()) return s;
   }
   Status s = sostituisci_file(nomi.tabella(), codifica_elementi(stato.elementi));

@@ -92,15 +92,15 @@ TEST(FileCelle, RecordBytes) {
 
 Tracciato tracciato_completo(size_t righe) {
   Tracciato t;
-  t.x.resize(righe + 1);
-  t.y.resize(righe + 1);
-  t.x[0] = {TagPunto::kIntero, 0, 0.0};
-  t.x[1] = {TagPunto::kIntero, 0, 0.0};
-  t.y[0] = {TagPunto::kIntero, 0, 0.0};
-  t.y[1] = {TagPunto::kIntero, 1, 0.0};
+  t.x.azzera(righe + 1);
+  t.y.azzera(righe + 1);
+  t.x.imposta(0, {TagPunto::kIntero, 0, 0.0});
+  t.x.imposta(1, {TagPunto::kIntero, 0, 0.0});
+  t.y.imposta(0, {TagPunto::kIntero, 0, 0.0});
+  t.y.imposta(1, {TagPunto::kIntero, 1, 0.0});
   for (size_t i = 2; i + 2 <= righe; ++i) {
-    t.x[i] = {TagPunto::kReale, 0, 0.0};
-    t.y[i] = {TagPunto::kReale, 0, static_cast<double>(i)};
+    t.x.imposta(i, {TagPunto::kReale, 0, 0.0});
+    t.y.imposta(i, {TagPunto::kReale, 0, static_cast<double>(i)});
   }
   return t;
 }

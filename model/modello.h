@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -89,11 +90,66 @@ struct Punto {
   double valore() const { return tag == TagPunto::kIntero ? intero : reale; }
 };
 
-// The plan, one point per metre, stored column by column: x (sideways) then y
-// (along the line's starting direction).
+// One column of the plan, one point per metre. The plan is by far the largest
+// thing the compiler holds (two columns of L + 1 points), so a column keeps a
+// value and a one-byte tag per point in two dense arrays, 9 bytes a point
+// rather than the 16 of a Punto; 16-bit integers are held exactly as doubles.
+class Colonna {
+ public:
+  Colonna() = default;
+  Colonna(std::initializer_list<Punto> punti) {
+    for (const Punto& p : punti) aggiungi(p);
+  }
+
+  size_t size() const { return tag_.size(); }
+  bool empty() const { return tag_.empty(); }
+
+  // `n` empty points.
+  void azzera(size_t n) {
+    valori_.assign(n, 0.0);
+    tag_.assign(n, static_cast<uint8_t>(TagPunto::kVuoto));
+  }
+  // Keeps the first `n` points, or adds empty ones up to `n`.
+  void ridimensiona(size_t n) {
+    valori_.resize(n, 0.0);
+    tag_.resize(n, static_cast<uint8_t>(TagPunto::kVuoto));
+  }
+  void aggiungi(const Punto& p) {
+    valori_.push_back(0.0);
+    tag_.push_back(0);
+    imposta(size() - 1, p);
+  }
+
+  TagPunto tag(size_t i) const { return static_cast<TagPunto>(tag_[i]); }
+  // The number the point holds, as the plan's arithmetic uses it.
+  double valore(size_t i) const { return valori_[i]; }
+  // A copy: change a point with imposta().
+  const Punto operator[](size_t i) const {
+    const TagPunto t = tag(i);
+    if (t == TagPunto::kIntero) return Punto{t, static_cast<int16_t>(valori_[i]), 0.0};
+    if (t == TagPunto::kReale) return Punto{t, 0, valori_[i]};
+    return Punto{};
+  }
+
+  void imposta(size_t i, const Punto& p) {
+    tag_[i] = static_cast<uint8_t>(p.tag);
+    valori_[i] = p.tag == TagPunto::kVuoto ? 0.0 : p.valore();
+  }
+  void imposta_reale(size_t i, double valore) {
+    tag_[i] = static_cast<uint8_t>(TagPunto::kReale);
+    valori_[i] = valore;
+  }
+
+ private:
+  std::vector<double> valori_;
+  std::vector<uint8_t> tag_;
+};
+
+// The plan, stored column by column: x (sideways) then y (along the line's
+// starting direction).
 struct Tracciato {
-  std::vector<Punto> x;
-  std::vector<Punto> y;
+  Colonna x;
+  Colonna y;
   bool presente() const { return !x.empty(); }
 };
 

@@ -2,6 +2,7 @@
 // whole-file replacement, existence tests and deletion.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -9,6 +10,31 @@
 #include "platform/status.h"
 
 namespace scenario {
+
+// A replacement written piece by piece, for content too large to build in
+// memory first. apri() makes the temporary file (reserving `dimensione` bytes),
+// scrivi() appends, chiudi() renames it over the target. A failure, or an
+// object destroyed before chiudi(), removes the temporary file and leaves the
+// target as it was.
+class FileInSostituzione {
+ public:
+  FileInSostituzione() = default;
+  ~FileInSostituzione();
+  FileInSostituzione(const FileInSostituzione&) = delete;
+  FileInSostituzione& operator=(const FileInSostituzione&) = delete;
+
+  Status apri(const std::string& percorso, uint64_t dimensione);
+  Status scrivi(std::string_view pezzo);
+  Status chiudi();
+
+ private:
+  void abbandona();
+  Status fallisci(const char* azione, int numero_errore);
+
+  std::string percorso_;
+  std::string temporaneo_;
+  int fd_ = -1;
+};
 
 // Replaces the file at `percorso` with `contenuto`, whole. The bytes go to a
 // temporary file in the same folder, every write and the close are checked,

@@ -34,8 +34,8 @@ bool voce_lunghezza(LetturaLinea& l) {
   stato.tracciato = Tracciato{};
   if (stato.genera_tracciato != 0) {
     const size_t righe = static_cast<size_t>(stato.lunghezza_tracciato) + 1;
-    stato.tracciato.x.assign(righe, Punto{});
-    stato.tracciato.y.assign(righe, Punto{});
+    stato.tracciato.x.azzera(righe);
+    stato.tracciato.y.azzera(righe);
   }
   return true;
 }
@@ -142,10 +142,10 @@ Esito chiudi_sezione_generale(LetturaLinea& l) {
   l.c = 2;
   if (stato.tracciato.presente()) {
     // The line starts at the origin heading along y.
-    stato.tracciato.x[0] = Punto{TagPunto::kIntero, 0, 0.0};
-    stato.tracciato.y[0] = Punto{TagPunto::kIntero, 0, 0.0};
-    stato.tracciato.x[1] = Punto{TagPunto::kIntero, 0, 0.0};
-    stato.tracciato.y[1] = Punto{TagPunto::kIntero, 1, 0.0};
+    stato.tracciato.x.imposta(0, Punto{TagPunto::kIntero, 0, 0.0});
+    stato.tracciato.y.imposta(0, Punto{TagPunto::kIntero, 0, 0.0});
+    stato.tracciato.x.imposta(1, Punto{TagPunto::kIntero, 0, 0.0});
+    stato.tracciato.y.imposta(1, Punto{TagPunto::kIntero, 1, 0.0});
   }
   return Esito::kAvanti;
 }

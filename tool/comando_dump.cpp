@@ -164,9 +164,9 @@ void dump_tracciato(const Tracciato& t, bool json, bool tutti, std::ostream& out
   double estremi[2][2] = {{std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()},
                           {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()}};
   for (size_t m = 0; m < t.x.size(); ++m) {
-    const Punto* punti[2] = {&t.x[m], &t.y[m]};
+    const Punto punti[2] = {t.x[m], t.y[m]};
     for (int c = 0; c < 2; ++c) {
-      const Punto& p = *punti[c];
+      const Punto& p = punti[c];
       conteggio[c][p.tag == TagPunto::kVuoto ? 0 : p.tag == TagPunto::kIntero ? 1 : 2]++;
       if (p.tag == TagPunto::kVuoto) continue;
       estremi[c][0] = std::min(estremi[c][0], p.valore());

@@ -114,17 +114,18 @@ struct Modello {
 Tracciato tracciato_di_prova() {
   constexpr double r = 1000, arco = std::numbers::pi / 2 * r;
   Tracciato t;
-  t.x.resize(13001);
-  t.y.resize(13001);
-  t.x[0] = intero(0), t.y[0] = intero(0), t.x[1] = intero(0), t.y[1] = intero(1);
+  t.x.azzera(13001);
+  t.y.azzera(13001);
+  t.x.imposta(0, intero(0)), t.y.imposta(0, intero(0)), t.x.imposta(1, intero(0)), t.y.imposta(1, intero(1));
   for (size_t m = 2; m <= 12998; ++m) {
     const double d = static_cast<double>(m);
     if (d <= 2000) {
-      t.x[m] = reale(0), t.y[m] = reale(d);
+      t.x.imposta(m, reale(0)), t.y.imposta(m, reale(d));
     } else if (d <= 2000 + arco) {
-      t.x[m] = reale(r - r * std::cos((d - 2000) / r)), t.y[m] = reale(2000 + r * std::sin((d - 2000) / r));
+      t.x.imposta(m, reale(r - r * std::cos((d - 2000) / r)));
+      t.y.imposta(m, reale(2000 + r * std::sin((d - 2000) / r)));
     } else {
-      t.x[m] = reale(r + (d - 2000 - arco)), t.y[m] = reale(2000 + r);
+      t.x.imposta(m, reale(r + (d - 2000 - arco))), t.y.imposta(m, reale(2000 + r));
     }
   }
   return t;
@@ -221,8 +222,8 @@ TEST_F(PlotTest, ThePictureShowsThePlanAndTheProfileOfTheModel) {
 
 TEST_F(PlotTest, WithoutAPlanOfThisLineThePictureHasTheProfileAlone) {
   Modello altra_lunghezza = modello_di_prova();
-  altra_lunghezza.tracciato.x.pop_back();
-  altra_lunghezza.tracciato.y.pop_back();
+  altra_lunghezza.tracciato.x.ridimensiona(altra_lunghezza.tracciato.x.size() - 1);
+  altra_lunghezza.tracciato.y.ridimensiona(altra_lunghezza.tracciato.y.size() - 1);
   struct Caso {
     const char* nome;
     bool con_tracciato;
@@ -260,7 +261,7 @@ TEST_F(PlotTest, ValuesOutsideTheirRangesAreLeftOutNotDrawnOutsideTheArrays) {
   m.celle[52].valore_a = 500;      // a stop naming no table row
   m.celle[141].valore_a = -1;
   m.elementi[kRigaProgressivaTre] = Elemento{0, 900000, 100, 0, 0, "", 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-  m.tracciato.x[7000] = reale(std::nan(""));  // a sampled metre: the polyline steps over it
+  m.tracciato.x.imposta(7000, reale(std::nan("")));  // a sampled metre: the polyline steps over it
   scrivi(cartella, m, true);
   const Esito e = plot(cartella.percorso(), cartella.file("bordi.svg"));
   ASSERT_EQ(e.stato, 0) << e.err;
