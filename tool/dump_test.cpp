@@ -3,8 +3,11 @@
 #include <sstream>
 #include <string>
 
+#include "driver/nomi_file.h"
+#include "model/decodifica_file.h"
 #include "model/file_compilati.h"
 #include "tests/cartella_temporanea.h"
+#include "tests/programma.h"
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
 
@@ -65,6 +68,32 @@ TEST(ToolDump, ReadsBackWhatTheWritersWrote) {
 
   Uscita json = dump({cartella.file("x_1.dat"), "--json"});
   EXPECT_EQ(json.out.rfind("{\"kind\": \"cells\", \"count\": 30, \"cells\": [{\"cell\": 25, ", 0), 0u);
+}
+
+TEST(ToolDump, TheScenarioFilesDecodeToTheirOwnBytes) {
+  CartellaTemporanea cartella;
+  ASSERT_EQ(test::esegui_programma(cartella.percorso()).stato, 0);
+  const NomiFile nomi(cartella.percorso(), "MilanoPGen-Alessandria", "2635");
+  std::string errore;
+  Elementi e{};
+  ASSERT_TRUE(decodifica_elementi(cartella.leggi("MilanoPGen-Alessandria_2635.sim"), &e, &errore)) << errore;
+  EXPECT_TRUE(codifica_elementi(e) == cartella.leggi("MilanoPGen-Alessandria_2635.sim"));
+  EXPECT_EQ(e[kRigaLinea].dato4, 33135);
+  std::vector<Cella> celle;
+  ASSERT_TRUE(decodifica_celle(cartella.leggi("MilanoPGen-Alessandria_2635.dat"), &celle, &errore)) << errore;
+  EXPECT_EQ(celle.size(), 1901u);
+  EXPECT_TRUE(codifica_celle(celle) == cartella.leggi("MilanoPGen-Alessandria_2635.dat"));
+  Tracciato t;
+  ASSERT_TRUE(decodifica_tracciato(cartella.leggi("MilanoPGen-Alessandria_linea.dat"), &t, &errore)) << errore;
+  EXPECT_EQ(t.x.size(), 95001u);
+  EXPECT_TRUE(codifica_tracciato(t) == cartella.leggi("MilanoPGen-Alessandria_linea.dat"));
+  for (const std::string& file : {nomi.tabella(), nomi.celle(), nomi.tracciato()}) {
+    EXPECT_EQ(dump({file}).stato, 0) << file;
+  }
+  // The plan's summary: metres 2 to 94998 computed, the last two empty.
+  const Uscita piano = dump({nomi.tracciato()});
+  EXPECT_NE(piano.out.find("column x: 2 empty, 2 int16, 94997 float64"), std::string::npos) << piano.out;
+  EXPECT_NE(piano.out.find("computed metres: 2 to 94998"), std::string::npos) << piano.out;
 }
 
 TEST(ToolDump, RefusesTruncatedAndForeignFiles) {
