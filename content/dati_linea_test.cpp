@@ -17,11 +17,9 @@ namespace {
 
 constexpr const char* kNomeFile = "MilanoPGen-Alessandria_linea.txt";
 
+// The state the run driver sets up before the writers and the compile step.
 Compilatore stato_in(const test::CartellaTemporanea& cartella) {
-  Compilatore stato;
-  stato.cartella = cartella.percorso();
-  stato.nome_linea = std::string(kNomeLinea);
-  stato.numero_treno = std::string(kNumeroTreno);
+  Compilatore stato = test::stato_documenti(cartella.percorso());
   stato.genera_tracciato = 1;
   return stato;
 }
