@@ -34,9 +34,10 @@ std::pair<std::string, std::string> dividi(const std::string& percorso) {
   return {percorso.substr(0, barra + 1), percorso.substr(barra + 1)};
 }
 
-// Temporary files are hidden and named after their target:
-// ".<name>.tmp-XXXXXX".
-constexpr std::string_view kSuffisso = ".tmp-";
+// Temporary files are hidden, named after their target and marked as ours, so
+// that the clean-up below never takes another program's file:
+// ".<name>.scenario-tmp-XXXXXX".
+constexpr std::string_view kSuffisso = ".scenario-tmp-";
 constexpr size_t kCaratteriCasuali = 6;
 
 bool temporaneo(std::string_view nome) {
