@@ -4,6 +4,9 @@
 #include <array>
 #include <cstdint>
 #include <initializer_list>
+#include <memory>
+#include <new>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -106,7 +109,8 @@ class Colonna {
 
   // `n` empty points.
   void azzera(size_t n) {
-    valori_.assign(n, 0.0);
+    valori_.clear();
+    valori_.resize(n);
     tag_.assign(n, static_cast<uint8_t>(TagPunto::kVuoto));
   }
   // Keeps the first `n` points, or adds empty ones up to `n`.
@@ -122,7 +126,7 @@ class Colonna {
 
   TagPunto tag(size_t i) const { return static_cast<TagPunto>(tag_[i]); }
   // The number the point holds, as the plan's arithmetic uses it.
-  double valore(size_t i) const { return valori_[i]; }
+  double valore(size_t i) const { return tag_[i] == 0 ? 0.0 : valori_[i]; }
   // A copy: change a point with imposta().
   const Punto operator[](size_t i) const {
     const TagPunto t = tag(i);
@@ -141,7 +145,25 @@ class Colonna {
   }
 
  private:
-  std::vector<double> valori_;
+  // Values are left unset until a point is written: an empty point's value is
+  // never read (valore() answers 0 for it), so the largest array of the
+  // compiler is not filled twice.
+  template <typename T>
+  struct SenzaAzzerare : std::allocator<T> {
+    template <typename U>
+    struct rebind {
+      using other = SenzaAzzerare<U>;
+    };
+    template <typename U>
+    void construct(U* p) noexcept {
+      ::new (static_cast<void*>(p)) U;
+    }
+    template <typename U, typename... A>
+    void construct(U* p, A&&... a) {
+      ::new (static_cast<void*>(p)) U(std::forward<A>(a)...);
+    }
+  };
+  std::vector<double, SenzaAzzerare<double>> valori_;
   std::vector<uint8_t> tag_;
 };
 
