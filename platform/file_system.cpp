@@ -7,20 +7,14 @@
 #include <unistd.h>
 
 namespace scenario {
-namespace {
-
-std::string ragione(int numero_errore) { return std::strerror(numero_errore); }
-
-Status errore(const std::string& azione, const std::string& percorso, int numero_errore) {
-  return Status::Error(azione + " " + percorso + ": " + ragione(numero_errore));
+Status errore_sistema(const std::string& azione, const std::string& percorso, int numero_errore) {
+  return Status::Error(azione + " " + percorso + ": " + std::strerror(numero_errore));
 }
-
-}  // namespace
 
 Status leggi_file(const std::string& percorso, std::string* contenuto) {
   contenuto->clear();
   const int fd = ::open(percorso.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return errore("cannot open", percorso, errno);
+  if (fd < 0) return errore_sistema("cannot open", percorso, errno);
   char buffer[1 << 16];
   for (;;) {
     const ssize_t letti = ::read(fd, buffer, sizeof buffer);
@@ -28,7 +22,7 @@ Status leggi_file(const std::string& percorso, std::string* contenuto) {
       if (errno == EINTR) continue;
       const int e = errno;
       ::close(fd);
-      return errore("cannot read", percorso, e);
+      return errore_sistema("cannot read", percorso, e);
     }
     if (letti == 0) break;
     contenuto->append(buffer, static_cast<size_t>(letti));
@@ -43,7 +37,7 @@ bool file_esiste(const std::string& percorso) {
 }
 
 Status elimina_file(const std::string& percorso) {
-  if (::unlink(percorso.c_str()) != 0 && errno != ENOENT) return errore("cannot delete", percorso, errno);
+  if (::unlink(percorso.c_str()) != 0 && errno != ENOENT) return errore_sistema("cannot delete", percorso, errno);
   return Status::Ok();
 }
 

@@ -50,6 +50,10 @@ bool file_esiste(const std::string& percorso);
 // Deletes the file; a file that does not exist is no failure.
 Status elimina_file(const std::string& percorso);
 
+// A failure of the system call behind `azione` on `percorso`: "cannot write
+// PATH: No space left on device".
+Status errore_sistema(const std::string& azione, const std::string& percorso, int numero_errore);
+
 // Test seam: when set, every replacement asks it first and fails, as a failed
 // write would, when it answers true. Pass nullptr to clear it.
 void imposta_guasto_scrittura(std::function<bool(const std::string& percorso)> guasto);

@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 #include <mutex>
 #include <set>
 #include <utility>
@@ -21,10 +20,6 @@ namespace {
 std::function<bool(const std::string&)>& guasto_scrittura() {
   static std::function<bool(const std::string&)> guasto;
   return guasto;
-}
-
-Status errore(const std::string& azione, const std::string& percorso, int numero_errore) {
-  return Status::Error(azione + " " + percorso + ": " + std::strerror(numero_errore));
 }
 
 // Splits a path into its folder ("." when none) and its file name.
@@ -83,7 +78,7 @@ void FileInSostituzione::abbandona() {
 
 Status FileInSostituzione::fallisci(const char* azione, int numero_errore) {
   abbandona();
-  return errore(azione, percorso_, numero_errore);
+  return errore_sistema(azione, percorso_, numero_errore);
 }
 
 Status FileInSostituzione::apri(const std::string& percorso, uint64_t dimensione) {
@@ -94,7 +89,7 @@ Status FileInSostituzione::apri(const std::string& percorso, uint64_t dimensione
   std::string modello = (cartella == "." ? std::string() : cartella) + "." + nome + std::string(kSuffisso) +
                         std::string(kCaratteriCasuali, 'X');
   fd_ = ::mkstemp(modello.data());
-  if (fd_ < 0) return errore("cannot create", percorso, errno);
+  if (fd_ < 0) return errore_sistema("cannot create", percorso, errno);
   temporaneo_ = modello;
 
   if (guasto_scrittura() && guasto_scrittura()(percorso)) return fallisci("cannot write", EIO);
