@@ -15,6 +15,27 @@ void Compilatore::registra(int32_t codice, int32_t posizione) {
   guasti.push_back(Guasto{codice, posizione, file_corrente, riga_corrente});
 }
 
+void Compilatore::registra_su_file(int32_t codice, const std::string& file) {
+  codice_errore = codice;
+  guasti.push_back(Guasto{codice, std::nullopt, file, 0});
+}
+
+void Compilatore::azzera(int32_t genera) {
+  genera_tracciato = genera;
+  codice_errore = 0;
+  posizione_errore = 0;
+  celle.clear();
+  tracciato = Tracciato{};
+  lunghezza_tracciato = 0;
+  ultima_cella = -1;
+  guasti.clear();
+  avvertimenti.clear();
+  errore_file_system.clear();
+  for (Elemento& riga : elementi) riga = Elemento{};
+  elementi[kRigaLinea].testo = nome_linea;
+  elementi[kRigaTreno].testo = numero_treno;
+}
+
 void Compilatore::registra_cella(int32_t codice, int32_t posizione) {
   codice_errore = codice;
   posizione_errore = posizione;

@@ -29,8 +29,7 @@ struct Avvertimento {
 };
 
 struct Compilatore {
-  // Scenario identity and where the files live.
-  std::string cartella;
+  // Scenario identity.
   std::string nome_linea;
   std::string numero_treno;
   int32_t genera_tracciato = 0;
@@ -56,13 +55,27 @@ struct Compilatore {
   std::string file_corrente;
   int riga_corrente = 0;
   std::string errore_file_system;  // set when a file operation failed
+  // The name the line description was read under: a fault found later in
+  // its data (the check of the kilometre-post systems) names that text.
+  std::string file_linea;
 
   bool ha_celle() const { return !celle.empty(); }
+  // Whether the reading stage left a cell 1: the reserved slots live there, so
+  // without it there is nothing to stamp and nothing to write.
+  bool ha_cella_uno() const { return ha_celle() && ultima_cella >= 1; }
+
+  // Compile steps 1 and 2: the option set, a clean status and log, the route
+  // model emptied (what an earlier compile left is dropped) and the element
+  // table reset, with the scenario identity in its rows.
+  void azzera(int32_t genera);
 
   // Records a fault without a position: posizione_errore keeps its value.
   void registra(int32_t codice);
   // Records a fault with its position in metres.
   void registra(int32_t codice, int32_t posizione);
+  // Records a fault against a description text as a whole (no line): it is
+  // missing or cannot be read.
+  void registra_su_file(int32_t codice, const std::string& file);
   // Records a layout-pass fault: no description line, the cell's position.
   void registra_cella(int32_t codice, int32_t posizione);
   // Sets posizione_errore for the code already recorded (a placement routine

@@ -1,4 +1,3 @@
-#include "driver/nomi_file.h"
 #include "model/stato.h"
 #include "readers/celle_treno.h"
 #include "readers/regole_treno.h"
@@ -37,7 +36,7 @@ void chiusura_treno(LetturaTreno& lettura) {
   if (!progressive_valide(stato.elementi)) {
     // The systems come from the line description: the fault is reported
     // against that file, with no line, and not against the train's last line.
-    stato.file_corrente = NomiFile(stato.cartella, stato.nome_linea, stato.numero_treno).nome_descrizione_linea();
+    stato.file_corrente = stato.file_linea;
     stato.riga_corrente = 0;
     stato.registra(2);
   }

@@ -3,11 +3,8 @@
 #include <string>
 #include <utility>
 
-#include "driver/nomi_file.h"
 #include "model/stato.h"
-#include "platform/file_system.h"
 #include "readers/lettura_linea.h"
-#include "readers/testo_descrizione.h"
 
 namespace scenario {
 namespace {
@@ -37,40 +34,20 @@ Esito leggi_descrizione(LetturaLinea& l) {
   return leggi_parte_oggetti(l);
 }
 
-// Reads the text through, then runs the tails unless a fault ended the
-// stage; true when the train half must run.
-bool leggi_testo_linea(Compilatore& stato, std::string testo) {
-  LetturaLinea lettura(stato, std::move(testo));
-  const Esito esito = leggi_descrizione(lettura);
-  if (esito == Esito::kFermo) return false;
-  // The end of the file and a position beyond the cells (code 15) alike.
-  coda_pendenze(lettura);
-  coda_tracciato(lettura);
-  return true;
-}
-
 }  // namespace
 
-bool leggi_descrizione_linea(Compilatore& stato) {
-  stato.elementi[kRigaLinea].testo = stato.nome_linea;
-  stato.elementi[kRigaTreno].testo = stato.numero_treno;
-
-  const NomiFile nomi(stato.cartella, stato.nome_linea, stato.numero_treno);
-  const std::string percorso = nomi.descrizione_linea();
-  stato.file_corrente = nomi.nome_descrizione_linea();
+bool leggi_testo_linea(Compilatore& stato, const std::string& nome, std::string testo) {
+  stato.file_linea = nome;
+  stato.file_corrente = nome;
   stato.riga_corrente = 0;
-
-  bool treno = false;
-  std::string testo;
-  if (!file_esiste(percorso)) {
-    stato.registra(101);  // nothing to delete
-  } else {
-    if (carica_descrizione(percorso, &testo)) {
-      treno = leggi_testo_linea(stato, std::move(testo));
-    } else {
-      stato.registra(25);
-    }
-    elimina_descrizione(stato, percorso);
+  LetturaLinea lettura(stato, std::move(testo));
+  const Esito esito = leggi_descrizione(lettura);
+  // The end of the file and a position beyond the cells (code 15) alike run
+  // the tails; a fault that ended the stage does not.
+  const bool treno = esito != Esito::kFermo;
+  if (treno) {
+    coda_pendenze(lettura);
+    coda_tracciato(lettura);
   }
   // What follows is no longer this text's.
   stato.file_corrente.clear();

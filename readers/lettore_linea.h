@@ -2,13 +2,16 @@
 // table, the cell array and the track plan.
 #pragma once
 
+#include <string>
+
 namespace scenario {
 
 struct Compilatore;
 
-// Reads and deletes the line description. Returns true when the train half
-// must run: the file was read to its end, or reading stopped at a position
-// beyond the cell array (code 15).
-bool leggi_descrizione_linea(Compilatore& stato);
+// Reads the line description `testo`; `nome` names it in faults and warnings.
+// Returns true when the train half must run: the text was read to its end, or
+// reading stopped at a position beyond the cell array (code 15). The element
+// table's identity rows are expected set (Compilatore::azzera).
+bool leggi_testo_linea(Compilatore& stato, const std::string& nome, std::string testo);
 
 }  // namespace scenario

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/nomi_file.h"
+#include "model/nomi_file.h"
 #include "readers/memorizza_dati.h"
 #include "tests/linea_di_prova.h"
 
@@ -226,10 +226,10 @@ TEST(LettoreLinea, PositionBeyondTheCellsKeepsTheTails) {
 TEST(LettoreLinea, TrainDescriptionIsDeletedWhenTheTrainHalfIsSkipped) {
   for (const char* testo : {"", "[generale]\r\nlunghezza percorso,  12a\r\n[curve]\r\n[fine]\r\n"}) {
     LineaDiProva prova;
-    const NomiFile nomi(prova.stato.cartella, prova.stato.nome_linea, prova.stato.numero_treno);
+    const NomiFile& nomi = prova.nomi;
     prova.scrivi(testo);
     prova.cartella.scrivi(nomi.nome_descrizione_treno(), "[generale]\r\n");
-    memorizza_dati(prova.stato);
+    memorizza_dati(prova.stato, nomi);
     EXPECT_NE(prova.stato.codice_errore, 0) << testo;
     EXPECT_FALSE(prova.cartella.esiste(prova.nome_file())) << testo;
     EXPECT_FALSE(prova.cartella.esiste(nomi.nome_descrizione_treno())) << testo;

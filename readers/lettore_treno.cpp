@@ -4,10 +4,8 @@
 #include <string_view>
 #include <utility>
 
-#include "driver/nomi_file.h"
 #include "model/stato.h"
 #include "readers/regole_treno.h"
-#include "readers/testo_descrizione.h"
 
 namespace scenario {
 namespace {
@@ -86,31 +84,13 @@ EsitoTreno leggi_voci(LetturaTreno& lettura) {
 
 }  // namespace
 
-void leggi_descrizione_treno(Compilatore& stato) {
-  const NomiFile nomi(stato.cartella, stato.nome_linea, stato.numero_treno);
-  stato.file_corrente = nomi.nome_descrizione_treno();
+bool leggi_testo_treno(Compilatore& stato, const std::string& nome, std::string testo) {
+  stato.file_corrente = nome;
   stato.riga_corrente = 0;
-  // A reading failure leaves no description behind: the line text goes too,
-  // should it still exist.
-  auto elimina_tutto = [&] {
-    elimina_descrizione(stato, nomi.descrizione_treno());
-    elimina_descrizione(stato, nomi.descrizione_linea());
-  };
-
-  std::string testo;
-  if (!carica_descrizione(nomi.descrizione_treno(), &testo)) {
-    stato.registra(25);
-    elimina_tutto();
-    return;
-  }
-  LetturaTreno lettura(stato, std::move(testo), nomi.nome_descrizione_treno());
+  LetturaTreno lettura(stato, std::move(testo), nome);
   const EsitoTreno esito = leggi_voci(lettura);
-  if (esito == EsitoTreno::kErroreLettura) {
-    elimina_tutto();
-    return;
-  }
-  elimina_descrizione(stato, nomi.descrizione_treno());
   if (esito == EsitoTreno::kChiusura) chiusura_treno(lettura);
+  return esito != EsitoTreno::kErroreLettura;
 }
 
 }  // namespace scenario

@@ -2,11 +2,15 @@
 // table and the cells, continuing from the state the line half left.
 #pragma once
 
+#include <string>
+
 namespace scenario {
 
 struct Compilatore;
 
-// Reads and deletes the train description.
-void leggi_descrizione_treno(Compilatore& stato);
+// Reads the train description `testo`; `nome` names it in faults and
+// warnings. Returns false after a reading failure (code 25), which ends the
+// reading without the closing steps.
+bool leggi_testo_treno(Compilatore& stato, const std::string& nome, std::string testo);
 
 }  // namespace scenario

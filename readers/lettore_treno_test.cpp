@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "model/nomi_file.h"
 #include "model/stato.h"
+#include "readers/memorizza_dati.h"
 #include "tests/treno_prova.h"
 
 namespace scenario {
@@ -50,7 +52,7 @@ void esegui(const std::vector<Caso>& casi) {
   for (const Caso& caso : casi) {
     SCOPED_TRACE(caso.nome);
     CartellaTemporanea cartella;
-    Compilatore stato = test::dopo_la_linea(cartella);
+    Compilatore stato = test::dopo_la_linea();
     cartella.scrivi(test::nome_linea(stato), "x");
     if (caso.prepara) caso.prepara(stato);
     test::leggi_treno(stato, cartella, caso.testo);
@@ -426,7 +428,7 @@ TEST(LettoreTreno, StationRowsStopBelowTheSignposts) {
   for (int cartelli : {0, 3}) {
     SCOPED_TRACE(cartelli);
     CartellaTemporanea cartella;
-    Compilatore stato = test::dopo_la_linea(cartella);
+    Compilatore stato = test::dopo_la_linea();
     stato.prossimo_cartello = kPrimoCartello - cartelli;
     for (int r = 0; r < cartelli; ++r) stato.elementi[static_cast<size_t>(kPrimoCartello - r)].testo = "cartello";
     std::string testo = "[generale]\r\n";
@@ -446,9 +448,9 @@ TEST(LettoreTreno, StationRowsStopBelowTheSignposts) {
 
 TEST(LettoreTreno, MissingTrainTextIsAReadingFailure) {
   CartellaTemporanea cartella;
-  Compilatore stato = test::dopo_la_linea(cartella);
+  Compilatore stato = test::dopo_la_linea();
   cartella.scrivi(test::nome_linea(stato), "x");
-  leggi_descrizione_treno(stato);
+  memorizza_treno(stato, NomiFile(cartella.percorso(), stato.nome_linea, stato.numero_treno));
   EXPECT_EQ(stato.codice_errore, 25);
   EXPECT_EQ(stato.guasti.back().file, "MilanoPGen-Alessandria_2635-.txt");
   EXPECT_FALSE(cartella.esiste(test::nome_linea(stato)));
