@@ -9,7 +9,7 @@
 
 #include "content/documenti.h"
 #include "driver/memorizza_percorso.h"
-#include "driver/scenario.h"
+#include "model/scenario.h"
 #include "driver/scrittura_file_compilati.h"
 #include "layout/completa_percorso.h"
 #include "model/file_compilati.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "content/documenti.h"
-#include "driver/scenario.h"
+#include "model/scenario.h"
 #include "model/stato.h"
 #include "readers/memorizza_dati.h"
 #include "tests/cartella_temporanea.h"

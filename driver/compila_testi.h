@@ -18,7 +18,7 @@
 #include <string>
 
 #include "driver/esito_compilazione.h"
-#include "driver/scenario.h"
+#include "model/scenario.h"
 #include "model/file_compilati.h"
 #include "model/stato.h"
 

@@ -5,7 +5,7 @@
 #include "content/documenti.h"
 #include "driver/memorizza_percorso.h"
 #include "driver/rapporto.h"
-#include "driver/scenario.h"
+#include "model/scenario.h"
 #include "layout/errore.h"
 #include "model/nomi_file.h"
 #include "model/stato.h"

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "model/nomi_file.h"
-#include "driver/scenario.h"
+#include "model/scenario.h"
 
 namespace scenario::fuzz {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "content/documenti.h"
 #include "content/lista_righe.h"
-#include "driver/compila_testi.h"
+#include "layout/completa_percorso.h"
 #include "layout/passata.h"
 #include "model/file_compilati.h"
 #include "model/stato.h"
@@ -112,16 +112,15 @@ const std::vector<Caso>& casi() {
   return tabella;
 }
 
-// Runs the whole compile step on both texts, in memory.
+// Reads both texts and runs compile steps 4 to 6 on them.
 TEST(PassataDescrizioni, MarkersWhereTheRulesPutThem) {
   for (const Caso& caso : casi()) {
     SCOPED_TRACE(caso.nome);
-    TestiDaCompilare testi;
-    testi.linea = {"linea.txt", test::descrizione({}, kLunghezzaLinea)};
-    testi.treno = {"treno.txt", caso.treno};
-    const Compilazione compilazione = compila_testi(testi);
-    const Compilatore& stato = compilazione.stato;
-    ASSERT_TRUE(compilazione.esito.file_scritti);
+    Compilatore stato = test::stato_scenario();
+    stato.azzera(1);
+    ASSERT_TRUE(leggi_testo_linea(stato, "linea.txt", test::descrizione({}, kLunghezzaLinea)));
+    ASSERT_TRUE(leggi_testo_treno(stato, "treno.txt", caso.treno));
+    ASSERT_EQ(completa_percorso(stato), 0);
     EXPECT_EQ(stato.codice_errore, 0);
     EXPECT_TRUE(stato.guasti.empty());
     ASSERT_EQ(stato.ultima_cella, 340);

@@ -1,6 +1,7 @@
 #include "tests/documento_scritto.h"
 
 #include "content/lista_righe.h"
+#include "model/scenario.h"
 
 namespace scenario::test {
 
@@ -11,8 +12,8 @@ NomiFile nomi_documenti(const std::string& cartella, const std::string& nome_lin
 
 Compilatore stato_scenario() {
   Compilatore stato;
-  stato.nome_linea = "MilanoPGen-Alessandria";
-  stato.numero_treno = "2635";
+  stato.nome_linea = std::string(kNomeLinea);
+  stato.numero_treno = std::string(kNumeroTreno);
   return stato;
 }
 

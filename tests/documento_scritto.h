@@ -8,14 +8,15 @@
 #include <vector>
 
 #include "model/nomi_file.h"
+#include "model/scenario.h"
 #include "model/stato.h"
 
 namespace scenario::test {
 
 // The names the document writers write under: folder and identity.
 NomiFile nomi_documenti(const std::string& cartella,
-                        const std::string& nome_linea = "MilanoPGen-Alessandria",
-                        const std::string& numero_treno = "2635");
+                        const std::string& nome_linea = std::string(kNomeLinea),
+                        const std::string& numero_treno = std::string(kNumeroTreno));
 
 // A state with the scenario's identity and nothing else, as a run starts.
 Compilatore stato_scenario();

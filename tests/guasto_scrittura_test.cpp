@@ -10,7 +10,7 @@
 
 #include "driver/form_load.h"
 #include "model/nomi_file.h"
-#include "driver/scenario.h"
+#include "model/scenario.h"
 #include "platform/file_system.h"
 #include "tests/cartella_temporanea.h"
 

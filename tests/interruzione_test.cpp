@@ -19,7 +19,7 @@
 #include "content/lista_righe.h"
 #include "driver/form_load.h"
 #include "model/nomi_file.h"
-#include "driver/scenario.h"
+#include "model/scenario.h"
 #include "tests/cartella_temporanea.h"
 #include "tests/programma.h"
 

@@ -1,7 +1,7 @@
 #include "tests/linea_di_prova.h"
 
 #include "model/nomi_file.h"
-#include "driver/scenario.h"
+#include "model/scenario.h"
 #include "readers/memorizza_dati.h"
 
 namespace scenario::test {

@@ -2,6 +2,7 @@
 
 #include "model/nomi_file.h"
 #include "model/arrotonda.h"
+#include "model/scenario.h"
 #include "readers/memorizza_dati.h"
 
 namespace scenario::test {
@@ -15,8 +16,8 @@ Compilatore con_celle() {
 
 Compilatore dopo_la_linea(int32_t lunghezza) {
   Compilatore stato;
-  stato.nome_linea = "MilanoPGen-Alessandria";
-  stato.numero_treno = "2635";
+  stato.nome_linea = std::string(kNomeLinea);
+  stato.numero_treno = std::string(kNumeroTreno);
   stato.file_linea = nome_linea(stato);
   stato.elementi[kRigaValoriCorsa].dato2 = lunghezza;
   stato.lunghezza_tracciato = lunghezza + 7000;

@@ -3,7 +3,7 @@
 
 #include "driver/form_load.h"
 #include "model/nomi_file.h"
-#include "driver/scenario.h"
+#include "model/scenario.h"
 #include "model/decodifica_file.h"
 #include "model/dimensioni.h"
 #include "platform/file_system.h"

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "driver/esito_compilazione.h"
-#include "driver/scenario.h"
+#include "model/scenario.h"
 #include "model/stato.h"
 
 namespace scenario::tool {

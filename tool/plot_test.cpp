@@ -13,7 +13,7 @@
 #include "content/documenti.h"
 #include "driver/form_load.h"
 #include "model/nomi_file.h"
-#include "driver/scenario.h"
+#include "model/scenario.h"
 #include "model/file_compilati.h"
 #include "model/stato.h"
 #include "tests/cartella_temporanea.h"
