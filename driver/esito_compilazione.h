@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "platform/status.h"
+#include "platform/uscita.h"
 
 namespace scenario {
 
@@ -14,12 +15,6 @@ struct EsitoCompilazione {
   Status file_system;          // a file operation failed
   bool file_scritti = false;   // the compiled files were written (or encoded, in memory)
 };
-
-// Exit statuses of a run.
-constexpr int kUscitaPulita = 0;         // compiled, no fault recorded
-constexpr int kUscitaConGuasti = 1;      // a fault was recorded (reported on standard error)
-constexpr int kUscitaSlotRiservato = 2;  // 1250 or 1251: no compiled file written
-constexpr int kUscitaFileSystem = 3;     // a file could not be read, written, replaced or deleted
 
 // The exit status of a compile that ended as `esito` with `codice_errore` as
 // its last recorded fault (0: none).

@@ -1,4 +1,5 @@
 #include "model/stato.h"
+#include "model/codici_errore.h"
 #include "readers/celle_treno.h"
 #include "readers/regole_treno.h"
 
@@ -38,7 +39,7 @@ void chiusura_treno(LetturaTreno& lettura) {
     // against that file, with no line, and not against the train's last line.
     stato.file_corrente = stato.file_linea;
     stato.riga_corrente = 0;
-    stato.registra(2);
+    stato.registra(kErroreProgressive);
   }
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "model/codici_errore.h"
 #include "model/stato.h"
 #include "readers/lettura_linea.h"
 
@@ -22,7 +23,7 @@ bool trova_sezione_generale(LetturaLinea& l) {
 
 Esito leggi_descrizione(LetturaLinea& l) {
   if (!trova_sezione_generale(l)) {
-    l.guasto(102);
+    l.guasto(kErroreSenzaGenerale);
     return Esito::kFermo;
   }
   const Esito generale = leggi_sezione_generale(l);
@@ -42,7 +43,7 @@ bool leggi_testo_linea(Compilatore& stato, const std::string& nome, std::string 
   stato.riga_corrente = 0;
   LetturaLinea lettura(stato, std::move(testo));
   const Esito esito = leggi_descrizione(lettura);
-  // The end of the file and a position beyond the cells (code 15) alike run
+  // The end of the file and a position beyond the cells (kErroreOltreLeCelle) alike run
   // the tails; a fault that ended the stage does not.
   const bool treno = esito != Esito::kFermo;
   if (treno) {

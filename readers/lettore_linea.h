@@ -10,7 +10,7 @@ struct Compilatore;
 
 // Reads the line description `testo`; `nome` names it in faults and warnings.
 // Returns true when the train half must run: the text was read to its end, or
-// reading stopped at a position beyond the cell array (code 15). The element
+// reading stopped at a position beyond the cell array (kErroreOltreLeCelle). The element
 // table's identity rows are expected set (Compilatore::azzera).
 bool leggi_testo_linea(Compilatore& stato, const std::string& nome, std::string testo);
 

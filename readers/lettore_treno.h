@@ -9,7 +9,7 @@ namespace scenario {
 struct Compilatore;
 
 // Reads the train description `testo`; `nome` names it in faults and
-// warnings. Returns false after a reading failure (code 25), which ends the
+// warnings. Returns false after a reading failure (kErroreLettura), which ends the
 // reading without the closing steps.
 bool leggi_testo_treno(Compilatore& stato, const std::string& nome, std::string testo);
 

@@ -1,5 +1,6 @@
 #include "readers/lettura_linea.h"
 
+#include "model/codici_errore.h"
 #include "model/stato.h"
 
 namespace scenario {
@@ -26,7 +27,7 @@ bool LetturaLinea::leggi_valore(int32_t* valore) {
   const Lettura esito = lettore_.leggi_numero(valore);
   segna_riga();
   if (esito == Lettura::kOk) return true;
-  guasto(25);
+  guasto(kErroreLettura);
   return false;
 }
 
@@ -34,7 +35,7 @@ bool LetturaLinea::leggi_testo(std::string* testo) {
   const Lettura esito = lettore_.leggi_testo(testo);
   segna_riga();
   if (esito == Lettura::kOk) return true;
-  guasto(25);
+  guasto(kErroreLettura);
   return false;
 }
 

@@ -3,6 +3,7 @@
 #include <limits>
 #include <utility>
 
+#include "model/codici_errore.h"
 #include "model/stato.h"
 #include "readers/posizioni.h"
 
@@ -33,7 +34,7 @@ void LetturaTreno::avverti(const std::string& testo_avviso) {
 
 bool LetturaTreno::numero(int32_t* valore) {
   if (lettore.leggi_numero(valore) == Lettura::kOk) return true;
-  registra(25);
+  registra(kErroreLettura);
   return false;
 }
 
@@ -41,7 +42,7 @@ bool LetturaTreno::numero(int16_t* valore) {
   int32_t letto = 0;
   if (!numero(&letto)) return false;
   if (letto < std::numeric_limits<int16_t>::min() || letto > std::numeric_limits<int16_t>::max()) {
-    registra(25);
+    registra(kErroreLettura);
     return false;
   }
   *valore = static_cast<int16_t>(letto);
@@ -52,7 +53,7 @@ bool LetturaTreno::numero(uint8_t* valore) {
   int32_t letto = 0;
   if (!numero(&letto)) return false;
   if (letto < 0 || letto > std::numeric_limits<uint8_t>::max()) {
-    registra(25);
+    registra(kErroreLettura);
     return false;
   }
   *valore = static_cast<uint8_t>(letto);
@@ -61,13 +62,13 @@ bool LetturaTreno::numero(uint8_t* valore) {
 
 bool LetturaTreno::testo(std::string* valore) {
   if (lettore.leggi_testo(valore) == Lettura::kOk) return true;
-  registra(25);
+  registra(kErroreLettura);
   return false;
 }
 
 EsitoTreno LetturaTreno::controlla_posizione(int32_t posizione, int32_t margine) {
   if (!oltre_le_celle(stato, posizione, margine)) return EsitoTreno::kContinua;
-  registra(15, posizione);
+  registra(kErroreOltreLeCelle, posizione);
   return EsitoTreno::kChiusura;
 }
 

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "model/stato.h"
+#include "model/codici_errore.h"
 #include "readers/lettura_linea.h"
 #include "readers/passo_tracciato.h"
 #include "readers/posizioni.h"
@@ -38,8 +39,8 @@ std::optional<double> curvatura(std::string_view chiave) {
   return std::nullopt;
 }
 
-// Draws rows from the cursor up to `fino`, straight when k is absent. Code 103
-// once the cursor passes the last metre.
+// Draws rows from the cursor up to `fino`, straight when k is absent.
+// Records kErroreCurva once the cursor passes the last metre.
 bool traccia_fino(LetturaLinea& l, int64_t fino, std::optional<double> k) {
   Tracciato& tracciato = l.stato.tracciato;
   while (l.c <= fino) {
@@ -51,7 +52,7 @@ bool traccia_fino(LetturaLinea& l, int64_t fino, std::optional<double> k) {
     }
     ++l.c;
     if (l.c > kUltimoMetro) {
-      l.guasto(103);
+      l.guasto(kErroreCurva);
       return false;
     }
   }
@@ -78,18 +79,18 @@ Esito voce_curva(LetturaLinea& l, std::string_view chiave) {
   int32_t lunghezza = 0;
   if (!l.leggi_valore(&inizio) || !l.leggi_valore(&lunghezza)) return Esito::kFermo;
   if (oltre_le_celle(l.stato, inizio)) {
-    l.guasto(15, inizio);
+    l.guasto(kErroreOltreLeCelle, inizio);
     return Esito::kOltre;
   }
   std::optional<double> k = curvatura(chiave);
   if (!k) {
-    l.guasto(103);
+    l.guasto(kErroreCurva);
     return Esito::kFermo;
   }
   if (contiene_senza_maiuscole(chiave, "s")) k = -*k;  // "curvas4" turns left, "curvad6" right
   const int64_t fine = static_cast<int64_t>(inizio) + lunghezza;
   if (fine > l.stato.lunghezza_tracciato) {  // its last rows would lie outside the plan
-    l.guasto(104, inizio);
+    l.guasto(kErroreCurvaOltre, inizio);
     return Esito::kFermo;
   }
   avverti_sovrapposizione(l, inizio, lunghezza, fine);

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "model/dimensioni.h"
+#include "model/codici_errore.h"
 #include "model/stato.h"
 #include "readers/lettura_linea.h"
 #include "readers/oggetti_linea.h"
@@ -17,13 +18,13 @@ bool voce_lunghezza(LetturaLinea& l) {
   int32_t lunghezza = 0;
   if (!l.leggi_valore(&lunghezza)) return false;
   if (lunghezza < 0) {  // no array can be sized from it
-    l.guasto(29);
+    l.guasto(kErroreLunghezzaNegativa);
     return false;
   }
   Compilatore& stato = l.stato;
   stato.elementi[kRigaValoriCorsa].dato2 = lunghezza;
   if (lunghezza > kLunghezzaMassima) {
-    l.guasto(1);
+    l.guasto(kErroreLunghezzaOltre);
     return false;
   }
   const Dimensioni dimensioni = dimensioni_linea(lunghezza);
@@ -49,11 +50,11 @@ bool voce_ripetizione(LetturaLinea& l, std::string_view chiave) {
   Elemento& treno = l.stato.elementi[kRigaTreno];
   if (!l.leggi_valore(&treno.dato1) || !l.leggi_valore(&treno.dato2)) return false;
   if (treno.dato1 % 50 != 0) {
-    l.guasto(3);
+    l.guasto(kErroreRipetizionePrima);
     return false;
   }
   if (treno.dato2 % 50 != 0) {
-    l.guasto(4);
+    l.guasto(kErroreRipetizioneSeconda);
     return false;
   }
   // The code count is named in the key itself ("ripetizione segnali 4 codici").
@@ -62,7 +63,7 @@ bool voce_ripetizione(LetturaLinea& l, std::string_view chiave) {
   } else if (contiene_senza_maiuscole(chiave, "9")) {
     treno.dato3 = 9;
   } else {
-    l.guasto(5);
+    l.guasto(kErroreRipetizioneCodici);
     return false;
   }
   if (treno.dato2 == 0) treno.dato3 = 0;  // no second repetition, no codes
@@ -130,7 +131,7 @@ Esito leggi_sezione_generale(LetturaLinea& l) {
 Esito chiudi_sezione_generale(LetturaLinea& l) {
   Compilatore& stato = l.stato;
   if (!stato.ha_celle()) {  // no length entry: every object entry would miss its cells
-    l.guasto(28);
+    l.guasto(kErroreSenzaLunghezza);
     return Esito::kFermo;
   }
   progressive_ordina(stato);

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "model/stato.h"
+#include "model/codici_errore.h"
 #include "readers/lettura_linea.h"
 #include "readers/oggetti_linea.h"
 #include "readers/posizioni.h"
@@ -64,7 +65,7 @@ Esito voce_montagna(LetturaLinea& l) {
   int32_t tipo = 0;
   if (!l.leggi_valore(&inizio) || !l.leggi_valore(&fine) || !l.leggi_valore(&tipo)) return Esito::kFermo;
   if (oltre_le_celle(l.stato, inizio)) {
-    l.guasto(15, inizio);
+    l.guasto(kErroreOltreLeCelle, inizio);
     return Esito::kOltre;
   }
   memo_montagna(l.stato, inizio, fine, tipo);
@@ -77,7 +78,7 @@ Esito voce_indicatori(LetturaLinea& l) {
     if (!l.leggi_valore(campo)) return Esito::kFermo;
   }
   if (oltre_le_celle(l.stato, v.posizione)) {
-    l.guasto(15, v.posizione);
+    l.guasto(kErroreOltreLeCelle, v.posizione);
     return Esito::kOltre;
   }
   memo_indicatori_v_max(l.stato, v);

@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "model/arrotonda.h"
+#include "model/codici_errore.h"
 #include "model/stato.h"
 #include "readers/lettura_linea.h"
 #include "readers/posizioni.h"
@@ -31,14 +32,14 @@ Esito voce_pendenza(LetturaLinea& l) {
   if (!l.leggi_valore(&posizione) || !l.leggi_valore(&gradiente)) return Esito::kFermo;
   Compilatore& stato = l.stato;
   if (oltre_le_celle(stato, posizione)) {
-    l.guasto(15, posizione);
+    l.guasto(kErroreOltreLeCelle, posizione);
     return Esito::kOltre;
   }
   const int64_t n = cella_di(posizione);
   if (n > 0) {
     // Entries crowded into few cells push the cursor on by one cell each.
     if (l.g > stato.ultima_cella) {
-      l.guasto(30, posizione);
+      l.guasto(kErrorePendenzaOltre, posizione);
       return Esito::kFermo;
     }
     scrivi_pendenze(l, n);

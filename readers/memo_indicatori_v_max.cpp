@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "model/arrotonda.h"
+#include "model/codici_errore.h"
 #include "model/stato.h"
 #include "readers/oggetti_linea.h"
 
@@ -34,12 +35,12 @@ std::optional<int16_t> strisce_impacchettate(int32_t sinistra, int32_t destra) {
 void memo_indicatori_v_max(Compilatore& stato, const IndicatoriVMax& voce) {
   const int64_t j = cella_di(voce.posizione, 1.0);
   if (j < 0 || j > stato.ultima_cella) {
-    stato.registra(31, voce.posizione);
+    stato.registra(kErroreOggettoLineaFuori, voce.posizione);
     return;
   }
   Cella& cella = stato.celle[static_cast<size_t>(j)];
   if (!cella_libera(cella)) {
-    stato.registra(21, voce.posizione);
+    stato.registra(kErroreIndicatoreOccupato, voce.posizione);
     return;
   }
   const std::optional<int16_t> a = velocita_impacchettata(voce.vas, voce.vad);
@@ -47,7 +48,7 @@ void memo_indicatori_v_max(Compilatore& stato, const IndicatoriVMax& voce) {
   const std::optional<int16_t> c = velocita_impacchettata(voce.vcs, voce.vcd);
   const std::optional<int16_t> d = strisce_impacchettate(voce.strisces, voce.strisced);
   if (!a || !b || !c || !d) {  // a value the cell's 16-bit fields cannot hold
-    stato.registra(25);
+    stato.registra(kErroreLettura);
     return;
   }
   cella.tipo = kIndicatoriVMax;

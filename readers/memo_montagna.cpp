@@ -1,6 +1,7 @@
 #include <cstdint>
 
 #include "model/arrotonda.h"
+#include "model/codici_errore.h"
 #include "model/stato.h"
 #include "readers/oggetti_linea.h"
 
@@ -20,11 +21,11 @@ void memo_montagna(Compilatore& stato, int32_t inizio, int32_t fine, int32_t& ti
   // The model has room for 80 sections, and the cells for nothing outside
   // 0 to ultima_cella: both are refused before anything changes.
   if (stato.n_montagne >= kMaxMontagne) {
-    stato.registra(27, inizio);
+    stato.registra(kErroreTroppeMontagne, inizio);
     return;
   }
   if (prima <= ultima && (prima < 0 || ultima > stato.ultima_cella)) {
-    stato.registra(31, inizio);
+    stato.registra(kErroreOggettoLineaFuori, inizio);
     return;
   }
 

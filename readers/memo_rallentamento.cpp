@@ -1,6 +1,7 @@
 #include "readers/memo_rallentamento.h"
 
 #include "model/arrotonda.h"
+#include "model/codici_errore.h"
 #include "model/stato.h"
 #include "readers/celle_treno.h"
 
@@ -44,9 +45,9 @@ bool libera(const Compilatore& stato, int64_t i) { return cella_libera(stato.cel
 // The first busy cell decides the code; nothing is written before the last
 // of these tests.
 int32_t codice_cella_occupata(const Compilatore& stato, const Celle& c) {
-  if (c.con_avviso && !libera(stato, c.w)) return 17;
-  if (!libera(stato, c.s)) return 18;
-  if (!libera(stato, c.e)) return 19;
+  if (c.con_avviso && !libera(stato, c.w)) return kErroreAvvisoOccupato;
+  if (!libera(stato, c.s)) return kErroreInizioOccupato;
+  if (!libera(stato, c.e)) return kErroreFineOccupata;
   return 0;
 }
 
@@ -62,7 +63,7 @@ void memo_rallentamento(Compilatore& stato, int32_t x, int32_t v, int32_t l, int
   const Celle c = celle_di(x, l);
   if (!c.con_avviso) f_ta = 0;
   if (!entro_le_celle(stato, c, l, f_ta != 0)) {
-    stato.registra(32);
+    stato.registra(kErroreOggettoTrenoFuori);
     return;
   }
   if (const int32_t codice = codice_cella_occupata(stato, c); codice != 0) {
@@ -88,7 +89,7 @@ void memo_rallentamento(Compilatore& stato, int32_t x, int32_t v, int32_t l, int
 
   for (int i = 0; i < kPreavvisi; ++i) {
     if (!libera(stato, c.h - i)) {
-      stato.registra(20);
+      stato.registra(kErrorePreavvisoOccupato);
       return;
     }
   }

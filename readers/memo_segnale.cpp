@@ -1,6 +1,7 @@
 #include "readers/memo_segnale.h"
 
 #include "model/arrotonda.h"
+#include "model/codici_errore.h"
 #include "model/stato.h"
 #include "readers/celle_treno.h"
 
@@ -33,12 +34,12 @@ void scrivi_segnale(Cella& cella, const Segnale& s) {
 void memo_segnale(Compilatore& stato, int32_t posizione, Segnale& segnale) {
   const int64_t n = cella_di(posizione, 1.0);
   if (!cella_esiste(stato, n) || !cella_esiste(stato, n - kDistanzaUltimoAvviso)) {
-    stato.registra(32);
+    stato.registra(kErroreOggettoTrenoFuori);
     return;
   }
   Cella& cella = stato.celle[static_cast<size_t>(n)];
   if (!cella_libera(cella)) {
-    stato.registra(16);
+    stato.registra(kErroreSegnaleOccupato);
     return;
   }
   // A short time (1 to 100) is raised to 101; 0, meaning no time, stays.

@@ -24,7 +24,7 @@ struct Segnale {
 };
 
 // Places the signal at `posizione` (metres). `segnale.tempo` may be changed.
-// On a fault records 16 (the cell is busy) or 32 (the signal or its approach
+// On a fault records kErroreSegnaleOccupato (the cell is busy) or kErroreOggettoTrenoFuori (the signal or its approach
 // marks would lie outside the cell array) and writes nothing; the caller
 // records the position.
 void memo_segnale(Compilatore& stato, int32_t posizione, Segnale& segnale);

@@ -15,9 +15,9 @@ struct Compilatore;
 // is deleted unread otherwise.
 void memorizza_dati(Compilatore& stato, const NomiFile& nomi);
 
-// The halves alone. A missing line description records 101, an unreadable
-// one 25; memorizza_linea returns whether the train half must run. A train
-// description that cannot be read, or whose reading fails (25), takes the
+// The halves alone. A missing line description records kErroreLineaMancante,
+// an unreadable one kErroreLettura; memorizza_linea returns whether the train half must run. A train
+// description that cannot be read, or whose reading fails (kErroreLettura), takes the
 // line description with it, should that still exist.
 bool memorizza_linea(Compilatore& stato, const NomiFile& nomi);
 void memorizza_treno(Compilatore& stato, const NomiFile& nomi);

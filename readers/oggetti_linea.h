@@ -35,7 +35,7 @@ struct IndicatoriVMax {
   int32_t strisced = 0;
 };
 
-// Places the indicators into cell posizione / 50 + 1, or records code 21 when
+// Places the indicators into cell posizione / 50 + 1, or records kErroreIndicatoreOccupato when
 // that cell is taken.
 void memo_indicatori_v_max(Compilatore& stato, const IndicatoriVMax& voce);
 

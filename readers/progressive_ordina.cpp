@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/stato.h"
+#include "model/codici_errore.h"
 #include "readers/oggetti_linea.h"
 
 namespace scenario {
@@ -75,7 +76,7 @@ void progressive_ordina(Compilatore& stato) {
   // refused before any row changes.
   for (const Sistema& s : righe) {
     if (s.direzione == 1 && s.valore > std::numeric_limits<int32_t>::max() - 100) {
-      stato.registra(25);
+      stato.registra(kErroreLettura);
       return;
     }
   }

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "model/arrotonda.h"
+#include "model/codici_errore.h"
 #include "model/stato.h"
 #include "readers/celle_treno.h"
 #include "readers/regole_treno.h"
@@ -56,7 +57,7 @@ bool leggi_resto(LetturaTreno& lettura, Elemento& riga) {
   if (!lettura.numero(&ore) || !lettura.numero(&minuti) || !lettura.numero(&secondi)) return false;
   const int64_t orario = (static_cast<int64_t>(ore) * 60 + minuti) * 60 + secondi;
   if (!entra_in_32_bit(orario)) {
-    lettura.registra(25);
+    lettura.registra(kErroreLettura);
     return false;
   }
   riga.dato4 = static_cast<int32_t>(orario);
@@ -78,7 +79,7 @@ bool zona_di_fermata(LetturaTreno& lettura, Elemento& riga, int64_t lunghezza) {
     fine = p + lunghezza;
   }
   if (!entra_in_32_bit(inizio) || !entra_in_32_bit(fine)) {
-    lettura.registra(25);
+    lettura.registra(kErroreLettura);
     return false;
   }
   if (fine_a_150(riga.tipo) || zona_doppia(riga.tipo)) riga.byte3 = 0;
@@ -105,7 +106,7 @@ EsitoTreno segna_celle(LetturaTreno& lettura, const Elemento& riga, int32_t k) {
     }
   }
   if (s < kPrimaCellaFermata) {
-    lettura.registra(24);
+    lettura.registra(kErroreFermataAllOrigine);
     return EsitoTreno::kFine;
   }
   Cella& fermata = stato.celle[static_cast<size_t>(s)];
@@ -125,12 +126,12 @@ EsitoTreno leggi_stazione(LetturaTreno& lettura, Elemento& riga, int32_t* lunghe
   const int32_t p = riga.dato3;
   if (EsitoTreno e = lettura.controlla_posizione(p, kMargineStazione); e != EsitoTreno::kContinua) return e;
   if (p % 50 != 0) {
-    lettura.registra(8, p);
+    lettura.registra(kErroreStazionePosizione, p);
     return EsitoTreno::kFine;
   }
   if (!lettura.numero(&riga.tipo) || !lettura.numero(lunghezza)) return EsitoTreno::kErroreLettura;
   if (*lunghezza % 100 != 0) {
-    lettura.registra(9, p);
+    lettura.registra(kErroreStazioneLunghezza, p);
     return EsitoTreno::kFine;
   }
   if (!leggi_resto(lettura, riga)) return EsitoTreno::kErroreLettura;
@@ -144,7 +145,7 @@ EsitoTreno regola_stazione(LetturaTreno& lettura) {
   const int32_t k = lettura.stazione;
   // A station row must never reach a signpost row or the rows above them.
   if (k >= stato.prossimo_cartello || k > kPrimoCartello) {
-    lettura.registra(10);
+    lettura.registra(kErroreStazioniTroppe);
     return EsitoTreno::kFine;
   }
   Elemento& riga = stato.elementi[static_cast<size_t>(k)];
@@ -155,21 +156,21 @@ EsitoTreno regola_stazione(LetturaTreno& lettura) {
   if (k == kPrimaStazione) riga.byte3 = riga.byte4 = 0;
 
   if (riga.tipo < kTipoSenzaCelle) {
-    // Refused before any cell is written, and so before codes 24 and 22.
+    // Refused before any cell is written, and so before kErroreFermataAllOrigine and kErroreStazioniVicine.
     if (const int64_t s = cella_di_fermata(riga); !cella_esiste(stato, s)) {
-      lettura.registra(32, riga.dato3);
+      lettura.registra(kErroreOggettoTrenoFuori, riga.dato3);
       return EsitoTreno::kFine;
     }
     if (EsitoTreno e = segna_celle(lettura, riga, k); e != EsitoTreno::kContinua) return e;
   }
   if (k > kPrimaStazione &&
       static_cast<int64_t>(riga.dato1) - kDistanzaZone < stato.elementi[static_cast<size_t>(k - 1)].dato2) {
-    lettura.registra(22, riga.dato3);
+    lettura.registra(kErroreStazioniVicine, riga.dato3);
     return EsitoTreno::kFine;
   }
   lettura.stazione = k + 1;
   if (lettura.stazione >= stato.prossimo_cartello) {
-    lettura.registra(10);
+    lettura.registra(kErroreStazioniTroppe);
     return EsitoTreno::kFine;
   }
   return EsitoTreno::kContinua;

@@ -1,4 +1,5 @@
 #include "model/arrotonda.h"
+#include "model/codici_errore.h"
 #include "model/stato.h"
 #include "readers/celle_treno.h"
 #include "readers/regole_treno.h"
@@ -35,7 +36,7 @@ EsitoTreno regola_velocita(LetturaTreno& lettura) {
   // The cell keeps the speed in steps of 5 km/h, in one byte.
   const int64_t passi = arrotonda(static_cast<double>(v) / 5.0);
   if (passi < 0 || passi > 255) {
-    lettura.registra(25);
+    lettura.registra(kErroreLettura);
     return EsitoTreno::kErroreLettura;
   }
   if (EsitoTreno e = lettura.controlla_posizione(p, kMargineVoce); e != EsitoTreno::kContinua) return e;

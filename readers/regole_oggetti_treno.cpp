@@ -1,6 +1,7 @@
 #include <initializer_list>
 
 #include "model/arrotonda.h"
+#include "model/codici_errore.h"
 #include "model/stato.h"
 #include "readers/celle_treno.h"
 #include "readers/memo_rallentamento.h"
@@ -71,12 +72,12 @@ EsitoTreno regola_abbattimento(LetturaTreno& lettura) {
   Compilatore& stato = lettura.stato;
   const int64_t n = cella_di(p);
   if (!cella_esiste(stato, n)) {
-    lettura.registra(32, p);
+    lettura.registra(kErroreOggettoTrenoFuori, p);
     return EsitoTreno::kFine;
   }
   Cella& cella = stato.celle[static_cast<size_t>(n)];
   if (!cella_libera(cella)) {
-    lettura.registra(7, p);
+    lettura.registra(kErroreAbbattimentoOccupato, p);
     return EsitoTreno::kFine;
   }
   if (w > 0) {
