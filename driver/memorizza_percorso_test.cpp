@@ -75,9 +75,9 @@ TEST(MemorizzaPercorso, WithoutACellArrayEarlierCompiledFilesStay) {
 }
 
 TEST(Rapporto, OneLinePerFault) {
-  EXPECT_EQ(testo_guasto(Guasto{15, 95000, "a.txt", 40}),
+  EXPECT_EQ(testo_guasto(Guasto{15, 95000, "a.txt", 40, 3}),
             " Errore n. 15 at 95000 m: position beyond the end of the cell array (a.txt, line 40)");
-  EXPECT_EQ(testo_guasto(Guasto{12, 5050, "", 0}),
+  EXPECT_EQ(testo_guasto(Guasto{12, 5050, "", 0, 0}),
             " Errore n. 12 at 5050 m: a whole window before a slowdown start is taken");
 }
 

@@ -6,18 +6,18 @@ namespace scenario {
 
 void Compilatore::registra(int32_t codice) {
   codice_errore = codice;
-  guasti.push_back(Guasto{codice, std::nullopt, file_corrente, riga_corrente});
+  guasti.push_back(Guasto{codice, std::nullopt, file_corrente, riga_corrente, colonna_corrente});
 }
 
 void Compilatore::registra(int32_t codice, int32_t posizione) {
   codice_errore = codice;
   posizione_errore = posizione;
-  guasti.push_back(Guasto{codice, posizione, file_corrente, riga_corrente});
+  guasti.push_back(Guasto{codice, posizione, file_corrente, riga_corrente, colonna_corrente});
 }
 
 void Compilatore::registra_su_file(int32_t codice, const std::string& file) {
   codice_errore = codice;
-  guasti.push_back(Guasto{codice, std::nullopt, file, 0});
+  guasti.push_back(Guasto{codice, std::nullopt, file, 0, 0});
 }
 
 void Compilatore::azzera(int32_t genera) {
@@ -39,7 +39,7 @@ void Compilatore::azzera(int32_t genera) {
 void Compilatore::registra_cella(int32_t codice, int32_t posizione) {
   codice_errore = codice;
   posizione_errore = posizione;
-  guasti.push_back(Guasto{codice, posizione, "", 0});
+  guasti.push_back(Guasto{codice, posizione, "", 0, 0});
 }
 
 void Compilatore::posiziona(int32_t posizione) {
@@ -48,7 +48,7 @@ void Compilatore::posiziona(int32_t posizione) {
 }
 
 void Compilatore::avverti(std::string testo, bool anche_nel_programma) {
-  avvertimenti.push_back(Avvertimento{std::move(testo), file_corrente, riga_corrente, anche_nel_programma});
+  avvertimenti.push_back(Avvertimento{std::move(testo), file_corrente, riga_corrente, anche_nel_programma, colonna_corrente});
 }
 
 }  // namespace scenario

@@ -18,6 +18,7 @@ struct Guasto {
   std::optional<int32_t> posizione;  // metres, for the codes that have one
   std::string file;                  // description text being read, or "" (layout pass)
   int riga = 0;                      // line of that text, 0 when none
+  int colonna = 0;                   // column (from 1, in bytes) of the field on that line, 0 when none
 };
 
 // A fact that changes nothing in the output but that an author wants to know.
@@ -26,6 +27,7 @@ struct Avvertimento {
   std::string file;
   int riga = 0;
   bool anche_nel_programma = false;  // the program prints it too, not only the tool
+  int colonna = 0;
 };
 
 struct Compilatore {
@@ -54,6 +56,7 @@ struct Compilatore {
   std::vector<Avvertimento> avvertimenti;
   std::string file_corrente;
   int riga_corrente = 0;
+  int colonna_corrente = 0;
   std::string errore_file_system;  // set when a file operation failed
   // The name the line description was read under: a fault found later in
   // its data (the check of the kilometre-post systems) names that text.

@@ -1,7 +1,8 @@
-#include "model/stato.h"
-#include "model/codici_errore.h"
-#include "readers/celle_treno.h"
 #include "readers/regole_treno.h"
+
+#include "model/codici_errore.h"
+#include "model/stato.h"
+#include "readers/celle_treno.h"
 
 namespace scenario {
 namespace {
@@ -39,6 +40,7 @@ void chiusura_treno(LetturaTreno& lettura) {
     // against that file, with no line, and not against the train's last line.
     stato.file_corrente = stato.file_linea;
     stato.riga_corrente = 0;
+    stato.colonna_corrente = 0;
     stato.registra(kErroreProgressive);
   }
 }

@@ -31,7 +31,7 @@ Esito leggi_descrizione(LetturaLinea& l) {
   // A file that never closes its general section still gets the end of the
   // section and then the end of the file.
   if (chiudi_sezione_generale(l) == Esito::kFermo) return Esito::kFermo;
-  if (generale == Esito::kFineFile) return Esito::kFineFile;
+  if (generale == Esito::kFineTesto) return Esito::kFineTesto;
   return leggi_parte_oggetti(l);
 }
 
@@ -39,13 +39,11 @@ Esito leggi_descrizione(LetturaLinea& l) {
 
 bool leggi_testo_linea(Compilatore& stato, const std::string& nome, std::string testo) {
   stato.file_linea = nome;
-  stato.file_corrente = nome;
-  stato.riga_corrente = 0;
-  LetturaLinea lettura(stato, std::move(testo));
+  LetturaLinea lettura(stato, nome, std::move(testo));
   const Esito esito = leggi_descrizione(lettura);
   // The end of the file and a position beyond the cells (kErroreOltreLeCelle) alike run
   // the tails; a fault that ended the stage does not.
-  const bool treno = esito != Esito::kFermo;
+  const bool treno = esito == Esito::kFineTesto || esito == Esito::kOltre;
   if (treno) {
     coda_pendenze(lettura);
     coda_tracciato(lettura);
@@ -53,6 +51,7 @@ bool leggi_testo_linea(Compilatore& stato, const std::string& nome, std::string 
   // What follows is no longer this text's.
   stato.file_corrente.clear();
   stato.riga_corrente = 0;
+  stato.colonna_corrente = 0;
   return treno;
 }
 

@@ -13,84 +13,54 @@ namespace {
 // The key tests, in the order they are tried. A test matches when the key
 // field holds all of its words, in any letter case; every test that matches
 // is applied, so a field holding two key words is handled twice.
-struct Chiave {
-  std::string_view parola;
-  std::string_view seconda;  // empty when one word is enough
-  EsitoTreno (*regola)(LetturaTreno&);
-};
-constexpr Chiave kChiavi[] = {
-    {"frenata", "massa", regola_massa_frenata},
-    {"vetture", "", regola_vetture},
-    {"velocit", "", regola_velocita},
-    {"aderenza", "", regola_aderenza},
-    {"orologio", "", regola_orologio},
-    {"sabbia", "", regola_sabbia},
-    {"segnale", "", regola_segnale},
-    {"rallentamento", "", regola_rallentamento},
-    {"abbattimento", "", regola_abbattimento},
-    {"stazione", "", regola_stazione},
+constexpr Chiave<LetturaTreno> kChiavi[] = {
+    {.parola = "frenata", .seconda = "massa", .voce = regola_massa_frenata},
+    {.parola = "vetture", .voce = regola_vetture},
+    {.parola = "velocit", .voce = regola_velocita},
+    {.parola = "aderenza", .voce = regola_aderenza},
+    {.parola = "orologio", .voce = regola_orologio},
+    {.parola = "sabbia", .voce = regola_sabbia},
+    {.parola = "segnale", .voce = regola_segnale},
+    {.parola = "rallentamento", .voce = regola_rallentamento},
+    {.parola = "abbattimento", .voce = regola_abbattimento},
+    {.parola = "stazione", .voce = regola_stazione},
 };
 
 // A dash field is a comment; at most this many in a row are passed over.
 constexpr int kMaxCommenti = 2;
 
-bool intestazione(std::string_view campo) {
-  return campo.size() >= 2 && campo.front() == '[' && campo.back() == ']';
-}
-
-EsitoTreno applica_chiavi(LetturaTreno& lettura) {
+Esito applica(LetturaTreno& lettura) {
   bool riconosciuta = false;
-  for (const Chiave& chiave : kChiavi) {
-    if (!contiene_senza_maiuscole(lettura.campo, chiave.parola) ||
-        !contiene_senza_maiuscole(lettura.campo, chiave.seconda)) {
-      continue;
-    }
-    riconosciuta = true;
-    if (EsitoTreno e = chiave.regola(lettura); e != EsitoTreno::kContinua) return e;
+  if (const Esito e = applica_chiavi<LetturaTreno>(lettura, kChiavi, true, &riconosciuta); e != Esito::kAvanti) {
+    return e;
   }
   // Section headings only give the file its shape; any other field that
   // matches nothing is most likely a misspelt key.
-  if (!riconosciuta && !lettura.campo.empty() && !intestazione(lettura.campo)) {
-    lettura.avverti("field \"" + lettura.campo + "\" holds no key word: ignored");
-  }
-  return EsitoTreno::kContinua;
-}
-
-// Reads the next key field, passing over up to two dash fields. False when
-// the field read was the last of the file: that field is never acted on.
-bool leggi_chiave(LetturaTreno& lettura) {
-  lettura.lettore.leggi_testo(&lettura.campo);
-  if (lettura.lettore.finito()) return false;
-  for (int i = 0; i < kMaxCommenti && contiene(lettura.campo, "-"); ++i) {
-    lettura.lettore.leggi_testo(&lettura.campo);
-    if (lettura.lettore.finito()) return false;
-  }
-  return true;
+  const std::string& campo = lettura.chiave();
+  if (!riconosciuta && !campo.empty() && !intestazione(campo)) lettura.avverti_chiave_ignota(campo);
+  return Esito::kAvanti;
 }
 
 // Everything before "[generale]" is passed over; a file without it yields
 // nothing but the closing steps, and no fault.
-EsitoTreno leggi_voci(LetturaTreno& lettura) {
-  while (!lettura.lettore.finito()) {
-    lettura.lettore.leggi_testo(&lettura.campo);
-    if (contiene_senza_maiuscole(lettura.campo, "[generale]")) break;
+Esito leggi_voci(LetturaTreno& lettura) {
+  std::string campo;
+  while (lettura.leggi_campo(&campo)) {
+    if (contiene_senza_maiuscole(campo, "[generale]")) break;
   }
-  while (!lettura.lettore.finito()) {
-    if (!leggi_chiave(lettura)) break;
-    if (EsitoTreno e = applica_chiavi(lettura); e != EsitoTreno::kContinua) return e;
+  while (lettura.leggi_chiave(kMaxCommenti)) {
+    if (const Esito e = applica(lettura); e != Esito::kAvanti) return e;
   }
-  return EsitoTreno::kChiusura;
+  return Esito::kFineTesto;
 }
 
 }  // namespace
 
 bool leggi_testo_treno(Compilatore& stato, const std::string& nome, std::string testo) {
-  stato.file_corrente = nome;
-  stato.riga_corrente = 0;
-  LetturaTreno lettura(stato, std::move(testo), nome);
-  const EsitoTreno esito = leggi_voci(lettura);
-  if (esito == EsitoTreno::kChiusura) chiusura_treno(lettura);
-  return esito != EsitoTreno::kErroreLettura;
+  LetturaTreno lettura(stato, nome, std::move(testo));
+  const Esito esito = leggi_voci(lettura);
+  if (esito == Esito::kFineTesto || esito == Esito::kOltre) chiusura_treno(lettura);
+  return esito != Esito::kErroreLettura;
 }
 
 }  // namespace scenario

@@ -1,80 +1,40 @@
 // The state of one reading of the line description, shared by the pieces of
-// the line reader: the field stream, the gradient and plan cursors, and the
-// positions of the last entries (kept only to warn about entries out of order).
+// the line reader: the scaffold's field cursor, the gradient and plan cursors,
+// and the positions of the last entries.
 #pragma once
 
 #include <cstdint>
 #include <optional>
-#include <string>
-#include <string_view>
-#include <utility>
 
-#include "readers/lettore_campi.h"
+#include "readers/lettura_descrizione.h"
 
 namespace scenario {
 
-struct Compilatore;
-
-// How a step of the reading ended.
-enum class Esito {
-  kAvanti,   // go on reading
-  kFineFile, // the end of the file was reached: the tails run, the train half follows
-  kOltre,    // a position beyond the cell array (code 15): as kFineFile
-  kFermo,    // a fault that ends the reading stage; the train half does not run
-};
-
-class LetturaLinea {
+class LetturaLinea : public LetturaDescrizione {
  public:
-  LetturaLinea(Compilatore& compilatore, std::string testo) : stato(compilatore), lettore_(std::move(testo)) {}
+  using LetturaDescrizione::LetturaDescrizione;
 
-  // Reads a key, passing over up to `commenti` comment fields (fields holding
-  // a "-"). False when a read reached the end of the file: the field it
-  // returned is the file's last and is never acted on.
-  bool leggi_chiave(int commenti, std::string* campo);
-  // Reads a field without the comment rule; false as leggi_chiave.
-  bool leggi_campo(std::string* campo);
-
-  // Value fields of an entry. A read past the end of the file or a malformed
-  // number records code 25 and gives false.
-  bool leggi_valore(int32_t* valore);
-  bool leggi_testo(std::string* testo);
-
-  // Records a fault where the reading stands (the line of the last field).
-  void guasto(int32_t codice);
-  void guasto(int32_t codice, int32_t posizione);
-  // Records a tool-only warning where the reading stands.
-  void avverti(const std::string& testo);
-  // Warns when `posizione` lies before the position of the previous entry of
-  // the same kind, then remembers it.
-
-  Compilatore& stato;
-  int32_t g = 0;  // gradient cursor: the next cell to receive a gradient
-  int32_t p = 0;  // the gradient in force, per mille
-  int32_t c = 2;  // plan cursor: the next plan row to draw
+  int32_t cella_pendenza = 0;     // gradient cursor: the next cell to receive a gradient
+  int32_t pendenza_corrente = 0;  // the gradient in force, per mille
+  int32_t riga_tracciato = 2;     // plan cursor: the next plan row to draw
+  // Positions of the last entries, kept only to warn about entries out of order.
   std::optional<int32_t> ultima_pendenza;
   std::optional<int32_t> ultimo_cartello;
   std::optional<int32_t> ultimo_indicatore;
-
- private:
-  void segna_riga();
-  LettoreCampi lettore_;
 };
 
-// Whether a position lies too far along for the cell array, as every object
-// entry checks it: (position + 100) / 50 beyond ultima_cella.
-
 // The general section, from the field after "[generale]" to its closing field
-// or the end of the file (kAvanti, kFineFile or kFermo).
+// or the end of the file (kAvanti, kFineTesto or kFermo).
 Esito leggi_sezione_generale(LetturaLinea& lettura);
 // What follows the general section before any object entry: the sorting of
 // the kilometre-post systems, the cursors and the plan's seed rows.
 Esito chiudi_sezione_generale(LetturaLinea& lettura);
-// The object part, to the end of the file (kFineFile, kOltre or kFermo).
+// The object part, to the end of the file (kFineTesto, kOltre or kFermo).
 Esito leggi_parte_oggetti(LetturaLinea& lettura);
 
 // Object entries, each with its key already read.
 Esito voce_pendenza(LetturaLinea& lettura);
-Esito voce_curva(LetturaLinea& lettura, std::string_view chiave);
+Esito voce_curva(LetturaLinea& lettura);  // the key names the curvature
 Esito voce_montagna(LetturaLinea& lettura);
 Esito voce_indicatori(LetturaLinea& lettura);
 Esito voce_cartello(LetturaLinea& lettura);

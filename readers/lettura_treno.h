@@ -1,32 +1,18 @@
 // The state of one reading of the train description, shared by the rules that
-// act on its entries.
+// act on its entries: the scaffold's field cursor, the cell counters and the
+// positions of the last entries.
 #pragma once
 
 #include <cstdint>
 #include <optional>
-#include <string>
 
-#include "readers/lettore_campi.h"
+#include "readers/lettura_descrizione.h"
 
 namespace scenario {
 
-struct Compilatore;
-
-// How a rule of the train half leaves the reading.
-enum class EsitoTreno {
-  kContinua,       // go on with the next test or the next key
-  kChiusura,       // a position beyond the cell array (15): the closing steps still run
-  kFine,           // a fault that ends the reading at once, without the closing steps
-  kErroreLettura,  // a reading failure (25): both description texts go
-};
-
-class LetturaTreno {
+class LetturaTreno : public LetturaDescrizione {
  public:
-  LetturaTreno(Compilatore& stato, std::string testo, std::string nome_file);
-
-  Compilatore& stato;
-  LettoreCampi lettore;
-  std::string campo;  // the key field just read
+  using LetturaDescrizione::LetturaDescrizione;
 
   // Next cell to receive a speed limit or an adhesion, and the value in force
   // as the cell stores it (speed in steps of 5 km/h). Before the first entry of
@@ -42,29 +28,9 @@ class LetturaTreno {
   std::optional<int32_t> ultima_aderenza;
   std::optional<int32_t> ultimo_segnale;
 
-  // Reads a value field of the given width. A field that is missing, is not a
-  // number or does not fit records 25 and gives false.
-  bool numero(int32_t* valore);
-  bool numero(int16_t* valore);
-  bool numero(uint8_t* valore);
-  bool testo(std::string* valore);
-
-  // Records a fault or a warning against the line just read.
-  void registra(int32_t codice);
-  void registra(int32_t codice, int32_t posizione);
-  void avverti(const std::string& testo);
-  // Points the status at the line just read, before a placement routine may
-  // record a fault of its own.
-  void attribuisci();
-
   // The common position test: (posizione + margine) / 50 must not exceed the
-  // last cell. Records 15 otherwise.
-  EsitoTreno controlla_posizione(int32_t posizione, int32_t margine);
-
-  // Warns when `posizione` lies before the previous entry of the same kind.
-
- private:
-  std::string nome_file_;
+  // last cell. Records kErroreOltreLeCelle and gives kOltre otherwise.
+  Esito controlla_posizione(int32_t posizione, int32_t margine);
 };
 
 // The margins of the position test: most entries, and stations with their

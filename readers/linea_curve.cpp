@@ -43,15 +43,15 @@ std::optional<double> curvatura(std::string_view chiave) {
 // Records kErroreCurva once the cursor passes the last metre.
 bool traccia_fino(LetturaLinea& l, int64_t fino, std::optional<double> k) {
   Tracciato& tracciato = l.stato.tracciato;
-  while (l.c <= fino) {
-    const size_t riga = static_cast<size_t>(l.c);
+  while (l.riga_tracciato <= fino) {
+    const size_t riga = static_cast<size_t>(l.riga_tracciato);
     if (k) {
       passo_curvo(tracciato, riga, *k);
     } else {
       passo_dritto(tracciato, riga);
     }
-    ++l.c;
-    if (l.c > kUltimoMetro) {
+    ++l.riga_tracciato;
+    if (l.riga_tracciato > kUltimoMetro) {
       l.guasto(kErroreCurva);
       return false;
     }
@@ -62,10 +62,10 @@ bool traccia_fino(LetturaLinea& l, int64_t fino, std::optional<double> k) {
 // The cursor only moves forward: a curve that starts behind it is drawn only
 // from the cursor on, and one that ends behind it is lost.
 void avverti_sovrapposizione(LetturaLinea& l, int32_t inizio, int32_t lunghezza, int64_t fine) {
-  if (l.c <= static_cast<int64_t>(inizio) + 1) return;
+  if (l.riga_tracciato <= static_cast<int64_t>(inizio) + 1) return;
   const std::string curva = "curve at " + std::to_string(inizio) + " m, " + std::to_string(lunghezza) + " m long,";
-  const std::string disegnato = "the plan is already drawn up to metre " + std::to_string(l.c - 1);
-  if (l.c > fine) {
+  const std::string disegnato = "the plan is already drawn up to metre " + std::to_string(l.riga_tracciato - 1);
+  if (l.riga_tracciato > fine) {
     l.avverti(curva + " has no effect: " + disegnato);
   } else {
     l.avverti(curva + " applies only in part: " + disegnato);
@@ -74,7 +74,8 @@ void avverti_sovrapposizione(LetturaLinea& l, int32_t inizio, int32_t lunghezza,
 
 }  // namespace
 
-Esito voce_curva(LetturaLinea& l, std::string_view chiave) {
+Esito voce_curva(LetturaLinea& l) {
+  const std::string_view chiave = l.chiave();
   int32_t inizio = 0;
   int32_t lunghezza = 0;
   if (!l.leggi_valore(&inizio) || !l.leggi_valore(&lunghezza)) return Esito::kFermo;
@@ -102,9 +103,9 @@ void coda_tracciato(LetturaLinea& l) {
   Compilatore& stato = l.stato;
   if (!stato.tracciato.presente()) return;
   // No metre limit here; the last two rows stay empty.
-  while (l.c <= static_cast<int64_t>(stato.lunghezza_tracciato) - 2) {
-    passo_dritto(stato.tracciato, static_cast<size_t>(l.c));
-    ++l.c;
+  while (l.riga_tracciato <= static_cast<int64_t>(stato.lunghezza_tracciato) - 2) {
+    passo_dritto(stato.tracciato, static_cast<size_t>(l.riga_tracciato));
+    ++l.riga_tracciato;
   }
 }
 

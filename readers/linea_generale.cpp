@@ -1,18 +1,17 @@
 // The general section of the line description: length, kilometre-post
 // systems, scenery and signal repetition.
-#include <array>
 #include <string>
 #include <string_view>
 
-#include "model/dimensioni.h"
-#include "model/codici_errore.h"
-#include "model/stato.h"
 #include "readers/lettura_linea.h"
+
+#include "model/codici_errore.h"
+#include "model/dimensioni.h"
+#include "model/stato.h"
 #include "readers/oggetti_linea.h"
 
 namespace scenario {
 namespace {
-
 
 bool voce_lunghezza(LetturaLinea& l) {
   int32_t lunghezza = 0;
@@ -46,7 +45,8 @@ bool voce_progressiva(LetturaLinea& l, int riga) {
   return l.leggi_valore(&sistema.dato1) && l.leggi_valore(&sistema.dato2) && l.leggi_valore(&sistema.dato3);
 }
 
-bool voce_ripetizione(LetturaLinea& l, std::string_view chiave) {
+bool voce_ripetizione(LetturaLinea& l) {
+  const std::string_view chiave = l.chiave();
   Elemento& treno = l.stato.elementi[kRigaTreno];
   if (!l.leggi_valore(&treno.dato1) || !l.leggi_valore(&treno.dato2)) return false;
   if (treno.dato1 % 50 != 0) {
@@ -72,38 +72,44 @@ bool voce_ripetizione(LetturaLinea& l, std::string_view chiave) {
 
 int32_t& riga_linea(LetturaLinea& l, int32_t Elemento::*campo) { return l.stato.elementi[kRigaLinea].*campo; }
 
+// A general entry that cannot be read or is refused ends the reading.
+Esito avanti_se(bool accettata) { return accettata ? Esito::kAvanti : Esito::kFermo; }
+
 // A key is recognised by holding two words anywhere in it. The kilometre-post
 // and scenery keys compare letter case exactly: "Progressiva ..." is no key.
-struct TestGenerale {
-  std::string_view prima;
-  std::string_view seconda;
-  bool senza_maiuscole;
-  bool (*voce)(LetturaLinea& l, std::string_view chiave);
-
-  bool vale_per(std::string_view chiave) const {
-    if (senza_maiuscole) return contiene_senza_maiuscole(chiave, prima) && contiene_senza_maiuscole(chiave, seconda);
-    return contiene(chiave, prima) && contiene(chiave, seconda);
-  }
+// Every entry that matches applies, in this order, each reading its own
+// values. Note the scenery rows: "due" lands in dato3 and "tre" in dato2.
+constexpr Chiave<LetturaLinea> kChiaviGenerali[] = {
+    {.parola = "percorso", .seconda = "lunghezza", .voce = [](LetturaLinea& l) { return avanti_se(voce_lunghezza(l)); }},
+    {.parola = "tre",
+     .seconda = "progressiva",
+     .voce = [](LetturaLinea& l) { return avanti_se(voce_progressiva(l, kRigaProgressivaTre)); },
+     .maiuscole_esatte = true},
+    {.parola = "due",
+     .seconda = "progressiva",
+     .voce = [](LetturaLinea& l) { return avanti_se(voce_progressiva(l, kRigaProgressivaDue)); },
+     .maiuscole_esatte = true},
+    {.parola = "uno",
+     .seconda = "progressiva",
+     .voce = [](LetturaLinea& l) { return avanti_se(voce_progressiva(l, kRigaProgressivaUno)); },
+     .maiuscole_esatte = true},
+    {.parola = "sfondo",
+     .seconda = "uno",
+     .voce = [](LetturaLinea& l) { return avanti_se(l.leggi_valore(&riga_linea(l, &Elemento::dato1))); },
+     .maiuscole_esatte = true},
+    {.parola = "sfondo",
+     .seconda = "due",
+     .voce = [](LetturaLinea& l) { return avanti_se(l.leggi_valore(&riga_linea(l, &Elemento::dato3))); },
+     .maiuscole_esatte = true},
+    {.parola = "sfondo",
+     .seconda = "tre",
+     .voce = [](LetturaLinea& l) { return avanti_se(l.leggi_valore(&riga_linea(l, &Elemento::dato2))); },
+     .maiuscole_esatte = true},
+    {.parola = "segnali",
+     .seconda = "ripetizione",
+     .voce = [](LetturaLinea& l) { return avanti_se(voce_ripetizione(l)); },
+     .maiuscole_esatte = true},
 };
-
-// Every test that matches applies, in this order, each reading its own values.
-// Note the scenery rows: "due" lands in dato3 and "tre" in dato2.
-constexpr std::array<TestGenerale, 8> kTestGenerali{{
-    {"percorso", "lunghezza", true, [](LetturaLinea& l, std::string_view) { return voce_lunghezza(l); }},
-    {"tre", "progressiva", false,
-     [](LetturaLinea& l, std::string_view) { return voce_progressiva(l, kRigaProgressivaTre); }},
-    {"due", "progressiva", false,
-     [](LetturaLinea& l, std::string_view) { return voce_progressiva(l, kRigaProgressivaDue); }},
-    {"uno", "progressiva", false,
-     [](LetturaLinea& l, std::string_view) { return voce_progressiva(l, kRigaProgressivaUno); }},
-    {"sfondo", "uno", false,
-     [](LetturaLinea& l, std::string_view) { return l.leggi_valore(&riga_linea(l, &Elemento::dato1)); }},
-    {"sfondo", "due", false,
-     [](LetturaLinea& l, std::string_view) { return l.leggi_valore(&riga_linea(l, &Elemento::dato3)); }},
-    {"sfondo", "tre", false,
-     [](LetturaLinea& l, std::string_view) { return l.leggi_valore(&riga_linea(l, &Elemento::dato2)); }},
-    {"segnali", "ripetizione", false, voce_ripetizione},
-}};
 
 // The section ends at a field holding both brackets, unless it begins with a
 // "-": a longer run of comments than the rule passes over must not close it.
@@ -118,14 +124,12 @@ constexpr int kCommentiGenerali = 10;
 }  // namespace
 
 Esito leggi_sezione_generale(LetturaLinea& l) {
-  std::string campo;
-  while (l.leggi_chiave(kCommentiGenerali, &campo)) {
-    if (chiude_sezione(campo)) return Esito::kAvanti;
-    for (const TestGenerale& test : kTestGenerali) {
-      if (test.vale_per(campo) && !test.voce(l, campo)) return Esito::kFermo;
-    }
+  while (l.leggi_chiave(kCommentiGenerali)) {
+    if (chiude_sezione(l.chiave())) return Esito::kAvanti;
+    bool riconosciuta = false;
+    if (applica_chiavi<LetturaLinea>(l, kChiaviGenerali, true, &riconosciuta) != Esito::kAvanti) return Esito::kFermo;
   }
-  return Esito::kFineFile;
+  return Esito::kFineTesto;
 }
 
 Esito chiudi_sezione_generale(LetturaLinea& l) {
@@ -138,9 +142,9 @@ Esito chiudi_sezione_generale(LetturaLinea& l) {
   if (stato.codice_errore != 0) return Esito::kFermo;
   stato.n_montagne = 0;
   stato.prossimo_cartello = kPrimoCartello;
-  l.g = 0;
-  l.p = 0;
-  l.c = 2;
+  l.cella_pendenza = 0;
+  l.pendenza_corrente = 0;
+  l.riga_tracciato = 2;
   if (stato.tracciato.presente()) {
     // The line starts at the origin heading along y.
     stato.tracciato.x.imposta(0, Punto{TagPunto::kIntero, 0, 0.0});

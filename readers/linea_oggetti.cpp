@@ -1,13 +1,13 @@
 // The object part of the line description: every field after the general
 // section is tried as a key against the object tests.
 #include <algorithm>
-#include <array>
 #include <string>
 #include <string_view>
 
-#include "model/stato.h"
-#include "model/codici_errore.h"
 #include "readers/lettura_linea.h"
+
+#include "model/codici_errore.h"
+#include "model/stato.h"
 #include "readers/oggetti_linea.h"
 #include "readers/posizioni.h"
 
@@ -17,31 +17,15 @@ namespace {
 constexpr int kCommentiOggetti = 2;
 
 // An object key holds its words anywhere, in any letter case. A curve key
-// is a key only while the plan is being built.
-struct TestOggetto {
-  std::string_view prima;
-  std::string_view seconda;  // empty: one word is enough
-  bool solo_con_tracciato;
-  Esito (*voce)(LetturaLinea& l, std::string_view chiave);
-
-  bool vale_per(std::string_view chiave, const Compilatore& stato) const {
-    if (solo_con_tracciato && stato.genera_tracciato == 0) return false;
-    return contiene_senza_maiuscole(chiave, prima) && contiene_senza_maiuscole(chiave, seconda);
-  }
+// is a key only while the plan is being drawn. In this order; every entry that
+// matches applies, each reading its own values.
+constexpr Chiave<LetturaLinea> kChiaviOggetti[] = {
+    {.parola = "pendenza", .voce = voce_pendenza},
+    {.parola = "curva", .voce = voce_curva, .solo_con_tracciato = true},
+    {.parola = "montagna", .voce = voce_montagna},
+    {.parola = "indicatori_v", .voce = voce_indicatori},
+    {.parola = "indicat", .seconda = "cartello", .voce = voce_cartello},
 };
-
-// In this order; every test that matches applies, each reading its own values.
-constexpr std::array<TestOggetto, 5> kTestOggetti{{
-    {"pendenza", "", false, [](LetturaLinea& l, std::string_view) { return voce_pendenza(l); }},
-    {"curva", "", true, voce_curva},
-    {"montagna", "", false, [](LetturaLinea& l, std::string_view) { return voce_montagna(l); }},
-    {"indicatori_v", "", false, [](LetturaLinea& l, std::string_view) { return voce_indicatori(l); }},
-    {"indicat", "cartello", false, [](LetturaLinea& l, std::string_view) { return voce_cartello(l); }},
-}};
-
-bool intestazione(std::string_view campo) {
-  return campo.size() >= 2 && campo.front() == '[' && campo.back() == ']';
-}
 
 bool numero(std::string_view campo) {
   if (!campo.empty() && campo.front() == '-') campo.remove_prefix(1);
@@ -51,10 +35,10 @@ bool numero(std::string_view campo) {
 // Headings are separators; a number or an empty field is a stray value, and
 // a curve key is ignored on purpose when no plan is built. Anything else is a
 // key the author probably misspelt.
-void avverti_chiave_ignota(LetturaLinea& l, const std::string& campo) {
+void avverti_se_ignota(LetturaLinea& l, std::string_view campo) {
   if (campo.empty() || intestazione(campo) || numero(campo)) return;
   if (l.stato.genera_tracciato == 0 && contiene_senza_maiuscole(campo, "curva")) return;
-  l.avverti("field \"" + campo + "\" holds no key word: ignored");
+  l.avverti_chiave_ignota(campo);
 }
 
 }  // namespace
@@ -88,18 +72,13 @@ Esito voce_indicatori(LetturaLinea& l) {
 }
 
 Esito leggi_parte_oggetti(LetturaLinea& l) {
-  std::string campo;
-  while (l.leggi_chiave(kCommentiOggetti, &campo)) {
-    bool riconosciuto = false;
-    for (const TestOggetto& test : kTestOggetti) {
-      if (!test.vale_per(campo, l.stato)) continue;
-      riconosciuto = true;
-      const Esito esito = test.voce(l, campo);
-      if (esito != Esito::kAvanti) return esito;
-    }
-    if (!riconosciuto) avverti_chiave_ignota(l, campo);
+  while (l.leggi_chiave(kCommentiOggetti)) {
+    bool riconosciuta = false;
+    const Esito esito = applica_chiavi<LetturaLinea>(l, kChiaviOggetti, l.stato.genera_tracciato != 0, &riconosciuta);
+    if (esito != Esito::kAvanti) return esito;
+    if (!riconosciuta) avverti_se_ignota(l, l.chiave());
   }
-  return Esito::kFineFile;
+  return Esito::kFineTesto;
 }
 
 }  // namespace scenario

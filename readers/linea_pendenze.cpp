@@ -17,11 +17,11 @@ constexpr int64_t kPiano = 100;  // pendenza holds the gradient plus 100: 100 is
 // even when the cursor already stands at or beyond `fino`: this is what
 // shifts the second of two entries in one cell by one cell.
 void scrivi_pendenze(LetturaLinea& l, int64_t fino) {
-  const uint8_t pendenza = static_cast<uint8_t>((l.p + kPiano) & 0xFF);
+  const uint8_t pendenza = static_cast<uint8_t>((l.pendenza_corrente + kPiano) & 0xFF);
   do {
-    l.stato.celle[static_cast<size_t>(l.g)].pendenza = pendenza;
-    ++l.g;
-  } while (l.g < fino);
+    l.stato.celle[static_cast<size_t>(l.cella_pendenza)].pendenza = pendenza;
+    ++l.cella_pendenza;
+  } while (l.cella_pendenza < fino);
 }
 
 }  // namespace
@@ -38,21 +38,21 @@ Esito voce_pendenza(LetturaLinea& l) {
   const int64_t n = cella_di(posizione);
   if (n > 0) {
     // Entries crowded into few cells push the cursor on by one cell each.
-    if (l.g > stato.ultima_cella) {
+    if (l.cella_pendenza > stato.ultima_cella) {
       l.guasto(kErrorePendenzaOltre, posizione);
       return Esito::kFermo;
     }
     scrivi_pendenze(l, n);
   }
   controlla_ordine(l.stato, l.ultima_pendenza, posizione, "gradient");
-  l.p = gradiente;  // whether or not a cell was written
+  l.pendenza_corrente = gradiente;  // whether or not a cell was written
   return Esito::kAvanti;
 }
 
 void coda_pendenze(LetturaLinea& l) {
   const int32_t ultima = l.stato.ultima_cella;
   // The cursor can stand one past the last cell; then there is nothing left.
-  if (!l.stato.ha_celle() || l.g > ultima) return;
+  if (!l.stato.ha_celle() || l.cella_pendenza > ultima) return;
   scrivi_pendenze(l, static_cast<int64_t>(ultima) - 2);
 }
 

@@ -50,18 +50,18 @@ bool entra_in_32_bit(int64_t valore) {
 // Values 4 to 17: the settings, the scheduled time and the name.
 bool leggi_resto(LetturaTreno& lettura, Elemento& riga) {
   for (const Impostazione& imp : kImpostazioni) {
-    const bool letto = imp.byte != nullptr ? lettura.numero(&(riga.*imp.byte)) : lettura.numero(&(riga.*imp.intero));
+    const bool letto = imp.byte != nullptr ? lettura.leggi_valore(&(riga.*imp.byte)) : lettura.leggi_valore(&(riga.*imp.intero));
     if (!letto) return false;
   }
   int32_t ore = 0, minuti = 0, secondi = 0;
-  if (!lettura.numero(&ore) || !lettura.numero(&minuti) || !lettura.numero(&secondi)) return false;
+  if (!lettura.leggi_valore(&ore) || !lettura.leggi_valore(&minuti) || !lettura.leggi_valore(&secondi)) return false;
   const int64_t orario = (static_cast<int64_t>(ore) * 60 + minuti) * 60 + secondi;
   if (!entra_in_32_bit(orario)) {
-    lettura.registra(kErroreLettura);
+    lettura.guasto(kErroreLettura);
     return false;
   }
   riga.dato4 = static_cast<int32_t>(orario);
-  return lettura.testo(&riga.testo);
+  return lettura.leggi_testo(&riga.testo);
 }
 
 // The stop zone by type; the ordinary one is centred on the position, 50 m
@@ -79,7 +79,7 @@ bool zona_di_fermata(LetturaTreno& lettura, Elemento& riga, int64_t lunghezza) {
     fine = p + lunghezza;
   }
   if (!entra_in_32_bit(inizio) || !entra_in_32_bit(fine)) {
-    lettura.registra(kErroreLettura);
+    lettura.guasto(kErroreLettura);
     return false;
   }
   if (fine_a_150(riga.tipo) || zona_doppia(riga.tipo)) riga.byte3 = 0;
@@ -94,20 +94,19 @@ int64_t cella_di_fermata(const Elemento& riga) { return cella_di(riga.dato2, -1.
 // Approach marks 81 to 84 in the four cells before the stopping cell, then the
 // stopping cell itself. Neither refuses a busy cell: a later write replaces
 // an earlier one, and a lost signpost or mark is reported.
-EsitoTreno segna_celle(LetturaTreno& lettura, const Elemento& riga, int32_t k) {
+Esito segna_celle(LetturaTreno& lettura, const Elemento& riga, int32_t k) {
   Compilatore& stato = lettura.stato;
   const int64_t s = cella_di_fermata(riga);
   if (!fine_a_150(riga.tipo)) {
     for (int64_t j = 1; j <= 4; ++j) {
       if (s - j >= kPrimaCellaFermata) {
-        lettura.attribuisci();
         segna_avviso(stato, static_cast<size_t>(s - j), static_cast<uint8_t>(kPrimoAvvisoStazione + j));
       }
     }
   }
   if (s < kPrimaCellaFermata) {
-    lettura.registra(kErroreFermataAllOrigine);
-    return EsitoTreno::kFine;
+    lettura.guasto(kErroreFermataAllOrigine);
+    return Esito::kFermo;
   }
   Cella& fermata = stato.celle[static_cast<size_t>(s)];
   if (fermata.tipo == kCartello) {
@@ -116,64 +115,64 @@ EsitoTreno segna_celle(LetturaTreno& lettura, const Elemento& riga, int32_t k) {
   }
   fermata.tipo = kStazione;
   fermata.valore_a = static_cast<int16_t>(k);
-  return EsitoTreno::kContinua;
+  return Esito::kAvanti;
 }
 
 // Values 1 to 17 into the row, with the position test and the two tests of
 // the grid on the way; the length is kept for the stop zone.
-EsitoTreno leggi_stazione(LetturaTreno& lettura, Elemento& riga, int32_t* lunghezza) {
-  if (!lettura.numero(&riga.dato3)) return EsitoTreno::kErroreLettura;
+Esito leggi_stazione(LetturaTreno& lettura, Elemento& riga, int32_t* lunghezza) {
+  if (!lettura.leggi_valore(&riga.dato3)) return Esito::kErroreLettura;
   const int32_t p = riga.dato3;
-  if (EsitoTreno e = lettura.controlla_posizione(p, kMargineStazione); e != EsitoTreno::kContinua) return e;
+  if (Esito e = lettura.controlla_posizione(p, kMargineStazione); e != Esito::kAvanti) return e;
   if (p % 50 != 0) {
-    lettura.registra(kErroreStazionePosizione, p);
-    return EsitoTreno::kFine;
+    lettura.guasto(kErroreStazionePosizione, p);
+    return Esito::kFermo;
   }
-  if (!lettura.numero(&riga.tipo) || !lettura.numero(lunghezza)) return EsitoTreno::kErroreLettura;
+  if (!lettura.leggi_valore(&riga.tipo) || !lettura.leggi_valore(lunghezza)) return Esito::kErroreLettura;
   if (*lunghezza % 100 != 0) {
-    lettura.registra(kErroreStazioneLunghezza, p);
-    return EsitoTreno::kFine;
+    lettura.guasto(kErroreStazioneLunghezza, p);
+    return Esito::kFermo;
   }
-  if (!leggi_resto(lettura, riga)) return EsitoTreno::kErroreLettura;
-  return EsitoTreno::kContinua;
+  if (!leggi_resto(lettura, riga)) return Esito::kErroreLettura;
+  return Esito::kAvanti;
 }
 
 }  // namespace
 
-EsitoTreno regola_stazione(LetturaTreno& lettura) {
+Esito regola_stazione(LetturaTreno& lettura) {
   Compilatore& stato = lettura.stato;
   const int32_t k = lettura.stazione;
   // A station row must never reach a signpost row or the rows above them.
   if (k >= stato.prossimo_cartello || k > kPrimoCartello) {
-    lettura.registra(kErroreStazioniTroppe);
-    return EsitoTreno::kFine;
+    lettura.guasto(kErroreStazioniTroppe);
+    return Esito::kFermo;
   }
   Elemento& riga = stato.elementi[static_cast<size_t>(k)];
   int32_t lunghezza = 0;
-  if (EsitoTreno e = leggi_stazione(lettura, riga, &lunghezza); e != EsitoTreno::kContinua) return e;
-  if (!zona_di_fermata(lettura, riga, lunghezza)) return EsitoTreno::kErroreLettura;
+  if (Esito e = leggi_stazione(lettura, riga, &lunghezza); e != Esito::kAvanti) return e;
+  if (!zona_di_fermata(lettura, riga, lunghezza)) return Esito::kErroreLettura;
   if (lunghezza < kLunghezzaByte4) riga.byte4 = 0;
   if (k == kPrimaStazione) riga.byte3 = riga.byte4 = 0;
 
   if (riga.tipo < kTipoSenzaCelle) {
     // Refused before any cell is written, and so before kErroreFermataAllOrigine and kErroreStazioniVicine.
     if (const int64_t s = cella_di_fermata(riga); !cella_esiste(stato, s)) {
-      lettura.registra(kErroreOggettoTrenoFuori, riga.dato3);
-      return EsitoTreno::kFine;
+      lettura.guasto(kErroreOggettoTrenoFuori, riga.dato3);
+      return Esito::kFermo;
     }
-    if (EsitoTreno e = segna_celle(lettura, riga, k); e != EsitoTreno::kContinua) return e;
+    if (Esito e = segna_celle(lettura, riga, k); e != Esito::kAvanti) return e;
   }
   if (k > kPrimaStazione &&
       static_cast<int64_t>(riga.dato1) - kDistanzaZone < stato.elementi[static_cast<size_t>(k - 1)].dato2) {
-    lettura.registra(kErroreStazioniVicine, riga.dato3);
-    return EsitoTreno::kFine;
+    lettura.guasto(kErroreStazioniVicine, riga.dato3);
+    return Esito::kFermo;
   }
   lettura.stazione = k + 1;
   if (lettura.stazione >= stato.prossimo_cartello) {
-    lettura.registra(kErroreStazioniTroppe);
-    return EsitoTreno::kFine;
+    lettura.guasto(kErroreStazioniTroppe);
+    return Esito::kFermo;
   }
-  return EsitoTreno::kContinua;
+  return Esito::kAvanti;
 }
 
 }  // namespace scenario

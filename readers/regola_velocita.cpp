@@ -23,39 +23,37 @@ void ripeti(LetturaTreno& lettura, int64_t& contatore, int64_t n, uint8_t Cella:
 }
 
 // Reads the position and the value of an entry.
-EsitoTreno leggi_voce(LetturaTreno& lettura, int32_t* posizione, int32_t* valore) {
-  if (!lettura.numero(posizione) || !lettura.numero(valore)) return EsitoTreno::kErroreLettura;
-  return EsitoTreno::kContinua;
+Esito leggi_voce(LetturaTreno& lettura, int32_t* posizione, int32_t* valore) {
+  if (!lettura.leggi_valore(posizione) || !lettura.leggi_valore(valore)) return Esito::kErroreLettura;
+  return Esito::kAvanti;
 }
 
 }  // namespace
 
-EsitoTreno regola_velocita(LetturaTreno& lettura) {
+Esito regola_velocita(LetturaTreno& lettura) {
   int32_t p = 0, v = 0;
-  if (EsitoTreno e = leggi_voce(lettura, &p, &v); e != EsitoTreno::kContinua) return e;
+  if (Esito e = leggi_voce(lettura, &p, &v); e != Esito::kAvanti) return e;
   // The cell keeps the speed in steps of 5 km/h, in one byte.
   const int64_t passi = arrotonda(static_cast<double>(v) / 5.0);
   if (passi < 0 || passi > 255) {
-    lettura.registra(kErroreLettura);
-    return EsitoTreno::kErroreLettura;
+    lettura.guasto(kErroreLettura);
+    return Esito::kErroreLettura;
   }
-  if (EsitoTreno e = lettura.controlla_posizione(p, kMargineVoce); e != EsitoTreno::kContinua) return e;
-  lettura.attribuisci();
+  if (Esito e = lettura.controlla_posizione(p, kMargineVoce); e != Esito::kAvanti) return e;
   controlla_ordine(lettura.stato, lettura.ultima_velocita, p, "speed limit");
   ripeti(lettura, lettura.contatore_velocita, cella_di(p), &Cella::velocita, lettura.velocita_corrente);
   lettura.velocita_corrente = static_cast<uint8_t>(passi);
-  return EsitoTreno::kContinua;
+  return Esito::kAvanti;
 }
 
-EsitoTreno regola_aderenza(LetturaTreno& lettura) {
+Esito regola_aderenza(LetturaTreno& lettura) {
   int32_t p = 0, a = 0;
-  if (EsitoTreno e = leggi_voce(lettura, &p, &a); e != EsitoTreno::kContinua) return e;
-  if (EsitoTreno e = lettura.controlla_posizione(p, kMargineVoce); e != EsitoTreno::kContinua) return e;
-  lettura.attribuisci();
+  if (Esito e = leggi_voce(lettura, &p, &a); e != Esito::kAvanti) return e;
+  if (Esito e = lettura.controlla_posizione(p, kMargineVoce); e != Esito::kAvanti) return e;
   controlla_ordine(lettura.stato, lettura.ultima_aderenza, p, "adhesion");
   ripeti(lettura, lettura.contatore_aderenza, cella_di(p), &Cella::aderenza, lettura.aderenza_corrente);
   lettura.aderenza_corrente = basso8(a);
-  return EsitoTreno::kContinua;
+  return Esito::kAvanti;
 }
 
 }  // namespace scenario

@@ -3,31 +3,31 @@
 
 namespace scenario {
 
-EsitoTreno regola_massa_frenata(LetturaTreno& lettura) {
+Esito regola_massa_frenata(LetturaTreno& lettura) {
   int32_t massa = 0;
-  if (!lettura.numero(&massa)) return EsitoTreno::kErroreLettura;
+  if (!lettura.leggi_valore(&massa)) return Esito::kErroreLettura;
   lettura.stato.elementi[kRigaValoriCorsa].dato1 = massa;
-  return EsitoTreno::kContinua;
+  return Esito::kAvanti;
 }
 
-EsitoTreno regola_vetture(LetturaTreno& lettura) {
+Esito regola_vetture(LetturaTreno& lettura) {
   int32_t vetture = 0;
-  if (!lettura.numero(&vetture)) return EsitoTreno::kErroreLettura;
+  if (!lettura.leggi_valore(&vetture)) return Esito::kErroreLettura;
   lettura.stato.elementi[kRigaValoriCorsa].dato3 = vetture;
-  return EsitoTreno::kContinua;
+  return Esito::kAvanti;
 }
 
-EsitoTreno regola_orologio(LetturaTreno& lettura) {
+Esito regola_orologio(LetturaTreno& lettura) {
   Elemento& treno = lettura.stato.elementi[kRigaTreno];
   for (int16_t* campo : {&treno.intero3, &treno.intero4, &treno.intero5}) {
-    if (!lettura.numero(campo)) return EsitoTreno::kErroreLettura;
+    if (!lettura.leggi_valore(campo)) return Esito::kErroreLettura;
   }
-  return EsitoTreno::kContinua;
+  return Esito::kAvanti;
 }
 
-EsitoTreno regola_sabbia(LetturaTreno& lettura) {
-  if (!lettura.numero(&lettura.stato.elementi[kRigaTreno].intero1)) return EsitoTreno::kErroreLettura;
-  return EsitoTreno::kContinua;
+Esito regola_sabbia(LetturaTreno& lettura) {
+  if (!lettura.leggi_valore(&lettura.stato.elementi[kRigaTreno].intero1)) return Esito::kErroreLettura;
+  return Esito::kAvanti;
 }
 
 }  // namespace scenario

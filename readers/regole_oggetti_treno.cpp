@@ -14,7 +14,7 @@ namespace {
 
 bool leggi_tutti(LetturaTreno& lettura, std::initializer_list<int32_t*> valori) {
   for (int32_t* valore : valori) {
-    if (!lettura.numero(valore)) return false;
+    if (!lettura.leggi_valore(valore)) return false;
   }
   return true;
 }
@@ -24,40 +24,37 @@ bool leggi_tutti(LetturaTreno& lettura, std::initializer_list<int32_t*> valori) 
 // record: the line half's 15, left for the train half to carry on. The entry
 // is then placed all the same and ends the reading; the line half's fault
 // keeps its own position in the log.
-EsitoTreno dopo_posa(LetturaTreno& lettura, int32_t posizione, size_t guasti_prima) {
+Esito dopo_posa(LetturaTreno& lettura, int32_t posizione, size_t guasti_prima) {
   Compilatore& stato = lettura.stato;
-  if (stato.codice_errore <= 0) return EsitoTreno::kContinua;
+  if (stato.codice_errore <= 0) return Esito::kAvanti;
   if (stato.guasti.size() > guasti_prima) {
     stato.posiziona(posizione);
   } else {
     stato.posizione_errore = posizione;
   }
-  return EsitoTreno::kFine;
+  return Esito::kFermo;
 }
 
 }  // namespace
 
-EsitoTreno regola_segnale(LetturaTreno& lettura) {
+Esito regola_segnale(LetturaTreno& lettura) {
   int32_t posizione = 0;
   Segnale s;
   if (!leggi_tutti(lettura, {&posizione, &s.sx, &s.s1, &s.s2, &s.s3, &s.rapp, &s.dx, &s.d1, &s.d2, &s.d3,
                              &s.tempo})) {
-    return EsitoTreno::kErroreLettura;
+    return Esito::kErroreLettura;
   }
-  if (EsitoTreno e = lettura.controlla_posizione(posizione, kMargineVoce); e != EsitoTreno::kContinua) return e;
-  lettura.attribuisci();
+  if (Esito e = lettura.controlla_posizione(posizione, kMargineVoce); e != Esito::kAvanti) return e;
   controlla_ordine(lettura.stato, lettura.ultimo_segnale, posizione, "signal");
-  lettura.attribuisci();
   const size_t guasti_prima = lettura.stato.guasti.size();
   memo_segnale(lettura.stato, posizione, s);
   return dopo_posa(lettura, posizione, guasti_prima);
 }
 
-EsitoTreno regola_rallentamento(LetturaTreno& lettura) {
+Esito regola_rallentamento(LetturaTreno& lettura) {
   int32_t x = 0, v = 0, l = 0, f_tt = 0, f_ta = 0, d_v = 0;
-  if (!leggi_tutti(lettura, {&x, &v, &l, &f_tt, &f_ta, &d_v})) return EsitoTreno::kErroreLettura;
-  if (EsitoTreno e = lettura.controlla_posizione(x, kMargineVoce); e != EsitoTreno::kContinua) return e;
-  lettura.attribuisci();
+  if (!leggi_tutti(lettura, {&x, &v, &l, &f_tt, &f_ta, &d_v})) return Esito::kErroreLettura;
+  if (Esito e = lettura.controlla_posizione(x, kMargineVoce); e != Esito::kAvanti) return e;
   const size_t guasti_prima = lettura.stato.guasti.size();
   memo_rallentamento(lettura.stato, x, v, l, f_tt, f_ta, d_v);
   return dopo_posa(lettura, x, guasti_prima);
@@ -65,20 +62,20 @@ EsitoTreno regola_rallentamento(LetturaTreno& lettura) {
 
 // An "abbattimento" takes the cell of its own position: unlike the signal and
 // the slowdown, no cell is added.
-EsitoTreno regola_abbattimento(LetturaTreno& lettura) {
+Esito regola_abbattimento(LetturaTreno& lettura) {
   int32_t p = 0, w = 0;
-  if (!leggi_tutti(lettura, {&p, &w})) return EsitoTreno::kErroreLettura;
-  if (EsitoTreno e = lettura.controlla_posizione(p, kMargineVoce); e != EsitoTreno::kContinua) return e;
+  if (!leggi_tutti(lettura, {&p, &w})) return Esito::kErroreLettura;
+  if (Esito e = lettura.controlla_posizione(p, kMargineVoce); e != Esito::kAvanti) return e;
   Compilatore& stato = lettura.stato;
   const int64_t n = cella_di(p);
   if (!cella_esiste(stato, n)) {
-    lettura.registra(kErroreOggettoTrenoFuori, p);
-    return EsitoTreno::kFine;
+    lettura.guasto(kErroreOggettoTrenoFuori, p);
+    return Esito::kFermo;
   }
   Cella& cella = stato.celle[static_cast<size_t>(n)];
   if (!cella_libera(cella)) {
-    lettura.registra(kErroreAbbattimentoOccupato, p);
-    return EsitoTreno::kFine;
+    lettura.guasto(kErroreAbbattimentoOccupato, p);
+    return Esito::kFermo;
   }
   if (w > 0) {
     cella.tipo = kAbbattimento;
@@ -86,7 +83,7 @@ EsitoTreno regola_abbattimento(LetturaTreno& lettura) {
   } else {
     cella.tipo = kAbbattimentoNullo;
   }
-  return EsitoTreno::kContinua;
+  return Esito::kAvanti;
 }
 
 }  // namespace scenario

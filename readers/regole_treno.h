@@ -7,20 +7,20 @@
 namespace scenario {
 
 // General values of the train (row 84 and row 86).
-EsitoTreno regola_massa_frenata(LetturaTreno& lettura);
-EsitoTreno regola_vetture(LetturaTreno& lettura);
-EsitoTreno regola_orologio(LetturaTreno& lettura);
-EsitoTreno regola_sabbia(LetturaTreno& lettura);
+Esito regola_massa_frenata(LetturaTreno& lettura);
+Esito regola_vetture(LetturaTreno& lettura);
+Esito regola_orologio(LetturaTreno& lettura);
+Esito regola_sabbia(LetturaTreno& lettura);
 
 // Values that hold from a position on, cell by cell.
-EsitoTreno regola_velocita(LetturaTreno& lettura);
-EsitoTreno regola_aderenza(LetturaTreno& lettura);
+Esito regola_velocita(LetturaTreno& lettura);
+Esito regola_aderenza(LetturaTreno& lettura);
 
 // Objects placed in the cells.
-EsitoTreno regola_segnale(LetturaTreno& lettura);
-EsitoTreno regola_rallentamento(LetturaTreno& lettura);
-EsitoTreno regola_abbattimento(LetturaTreno& lettura);
-EsitoTreno regola_stazione(LetturaTreno& lettura);
+Esito regola_segnale(LetturaTreno& lettura);
+Esito regola_rallentamento(LetturaTreno& lettura);
+Esito regola_abbattimento(LetturaTreno& lettura);
+Esito regola_stazione(LetturaTreno& lettura);
 
 // Closing steps: speed and adhesion up to the end of the line, then the check
 // of the kilometre-post systems.
