@@ -1,8 +1,8 @@
 #include "driver/compila_testi.h"
 
 #include "layout/completa_percorso.h"
-#include "readers/lettore_linea.h"
-#include "readers/lettore_treno.h"
+#include "readers/linea_lettore.h"
+#include "readers/treno_lettore.h"
 
 namespace scenario {
 

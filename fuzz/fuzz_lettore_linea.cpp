@@ -5,7 +5,7 @@
 #include <string>
 
 #include "fuzz/banco.h"
-#include "readers/lettore_linea.h"
+#include "readers/linea_lettore.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t dimensione) {
   using namespace scenario;

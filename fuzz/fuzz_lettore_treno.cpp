@@ -9,8 +9,8 @@
 #include "content/documenti.h"
 #include "content/lista_righe.h"
 #include "fuzz/banco.h"
-#include "readers/lettore_linea.h"
-#include "readers/lettore_treno.h"
+#include "readers/linea_lettore.h"
+#include "readers/treno_lettore.h"
 
 namespace {
 

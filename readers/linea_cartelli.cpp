@@ -1,12 +1,13 @@
 // Signpost entries of the line description: a text in the element table,
 // rows 80 downward, and a signpost cell pointing at it.
+#include "readers/linea_lettura.h"
+
 #include <cstdint>
 #include <string>
 
 #include "model/arrotonda.h"
 #include "model/codici_errore.h"
 #include "model/stato.h"
-#include "readers/lettura_linea.h"
 #include "readers/posizioni.h"
 
 namespace scenario {

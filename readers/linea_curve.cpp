@@ -1,14 +1,15 @@
 // Curve entries of the line description: the track plan, drawn metre by metre.
+#include "readers/linea_lettura.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "model/stato.h"
 #include "model/codici_errore.h"
-#include "readers/lettura_linea.h"
-#include "readers/passo_tracciato.h"
+#include "model/stato.h"
+#include "readers/linea_passo_tracciato.h"
 #include "readers/posizioni.h"
 
 namespace scenario {

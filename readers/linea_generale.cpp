@@ -1,14 +1,14 @@
 // The general section of the line description: length, kilometre-post
 // systems, scenery and signal repetition.
+#include "readers/linea_lettura.h"
+
 #include <string>
 #include <string_view>
-
-#include "readers/lettura_linea.h"
 
 #include "model/codici_errore.h"
 #include "model/dimensioni.h"
 #include "model/stato.h"
-#include "readers/oggetti_linea.h"
+#include "readers/linea_progressive.h"
 
 namespace scenario {
 namespace {

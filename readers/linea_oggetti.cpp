@@ -1,14 +1,15 @@
 // The object part of the line description: every field after the general
 // section is tried as a key against the object tests.
+#include "readers/linea_lettura.h"
+
 #include <algorithm>
 #include <string>
 #include <string_view>
 
-#include "readers/lettura_linea.h"
-
 #include "model/codici_errore.h"
 #include "model/stato.h"
-#include "readers/oggetti_linea.h"
+#include "readers/linea_indicatori.h"
+#include "readers/linea_montagna.h"
 #include "readers/posizioni.h"
 
 namespace scenario {

@@ -1,10 +1,11 @@
 // Gradient entries of the line description: the gradient profile of the cells.
+#include "readers/linea_lettura.h"
+
 #include <cstdint>
 
 #include "model/arrotonda.h"
 #include "model/codici_errore.h"
 #include "model/stato.h"
-#include "readers/lettura_linea.h"
 #include "readers/posizioni.h"
 
 namespace scenario {

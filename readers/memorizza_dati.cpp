@@ -7,8 +7,8 @@
 #include "model/nomi_file.h"
 #include "model/stato.h"
 #include "platform/file_system.h"
-#include "readers/lettore_linea.h"
-#include "readers/lettore_treno.h"
+#include "readers/linea_lettore.h"
+#include "readers/treno_lettore.h"
 
 namespace scenario {
 namespace {

@@ -1,8 +1,8 @@
-#include "readers/regole_treno.h"
+#include "readers/treno_chiusura.h"
 
 #include "model/codici_errore.h"
 #include "model/stato.h"
-#include "readers/celle_treno.h"
+#include "readers/treno_celle.h"
 
 namespace scenario {
 namespace {

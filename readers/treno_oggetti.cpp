@@ -1,13 +1,14 @@
+#include "readers/treno_oggetti.h"
+
 #include <initializer_list>
 
 #include "model/arrotonda.h"
 #include "model/codici_errore.h"
 #include "model/stato.h"
-#include "readers/celle_treno.h"
-#include "readers/memo_rallentamento.h"
-#include "readers/memo_segnale.h"
-#include "readers/regole_treno.h"
 #include "readers/posizioni.h"
+#include "readers/treno_celle.h"
+#include "readers/treno_rallentamento.h"
+#include "readers/treno_segnale.h"
 
 namespace scenario {
 namespace {

@@ -1,9 +1,10 @@
+#include "readers/linea_montagna.h"
+
 #include <cstdint>
 
 #include "model/arrotonda.h"
 #include "model/codici_errore.h"
 #include "model/stato.h"
-#include "readers/oggetti_linea.h"
 
 namespace scenario {
 namespace {

@@ -1,9 +1,9 @@
-#include "readers/memo_segnale.h"
+#include "readers/treno_segnale.h"
 
 #include "model/arrotonda.h"
 #include "model/codici_errore.h"
 #include "model/stato.h"
-#include "readers/celle_treno.h"
+#include "readers/treno_celle.h"
 
 namespace scenario {
 namespace {

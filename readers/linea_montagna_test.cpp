@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "model/stato.h"
-#include "readers/oggetti_linea.h"
+#include "readers/linea_montagna.h"
 
 namespace scenario {
 namespace {

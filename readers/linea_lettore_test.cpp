@@ -1,4 +1,4 @@
-#include "readers/lettore_linea.h"
+#include "readers/linea_lettore.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "model/stato.h"
-#include "readers/oggetti_linea.h"
+#include "readers/linea_progressive.h"
 
 namespace scenario {
 namespace {

@@ -1,9 +1,10 @@
+#include "readers/treno_velocita.h"
+
 #include "model/arrotonda.h"
 #include "model/codici_errore.h"
 #include "model/stato.h"
-#include "readers/celle_treno.h"
-#include "readers/regole_treno.h"
 #include "readers/posizioni.h"
+#include "readers/treno_celle.h"
 
 namespace scenario {
 namespace {

@@ -1,4 +1,4 @@
-#include "readers/lettore_treno.h"
+#include "readers/treno_lettore.h"
 
 #include <gtest/gtest.h>
 

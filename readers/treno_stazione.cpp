@@ -1,11 +1,12 @@
+#include "readers/treno_stazione.h"
+
 #include <limits>
 #include <string>
 
 #include "model/arrotonda.h"
 #include "model/codici_errore.h"
 #include "model/stato.h"
-#include "readers/celle_treno.h"
-#include "readers/regole_treno.h"
+#include "readers/treno_celle.h"
 
 namespace scenario {
 namespace {

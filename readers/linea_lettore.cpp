@@ -1,11 +1,11 @@
-#include "readers/lettore_linea.h"
+#include "readers/linea_lettore.h"
 
 #include <string>
 #include <utility>
 
 #include "model/codici_errore.h"
 #include "model/stato.h"
-#include "readers/lettura_linea.h"
+#include "readers/linea_lettura.h"
 
 namespace scenario {
 namespace {

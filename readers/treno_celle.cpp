@@ -1,4 +1,4 @@
-#include "readers/celle_treno.h"
+#include "readers/treno_celle.h"
 
 #include <string>
 

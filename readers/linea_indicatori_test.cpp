@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "model/stato.h"
-#include "readers/oggetti_linea.h"
+#include "readers/linea_indicatori.h"
 
 namespace scenario {
 namespace {

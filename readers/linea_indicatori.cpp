@@ -1,3 +1,5 @@
+#include "readers/linea_indicatori.h"
+
 #include <cstdint>
 #include <limits>
 #include <optional>
@@ -5,7 +7,6 @@
 #include "model/arrotonda.h"
 #include "model/codici_errore.h"
 #include "model/stato.h"
-#include "readers/oggetti_linea.h"
 
 namespace scenario {
 namespace {

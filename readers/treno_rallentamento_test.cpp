@@ -1,4 +1,4 @@
-#include "readers/memo_rallentamento.h"
+#include "readers/treno_rallentamento.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "readers/lettura_treno.h"
+#include "readers/treno_lettura.h"
 
 #include "model/codici_errore.h"
 #include "readers/posizioni.h"

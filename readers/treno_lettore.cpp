@@ -1,11 +1,15 @@
-#include "readers/lettore_treno.h"
+#include "readers/treno_lettore.h"
 
 #include <string>
 #include <string_view>
 #include <utility>
 
 #include "model/stato.h"
-#include "readers/regole_treno.h"
+#include "readers/treno_chiusura.h"
+#include "readers/treno_generali.h"
+#include "readers/treno_oggetti.h"
+#include "readers/treno_stazione.h"
+#include "readers/treno_velocita.h"
 
 namespace scenario {
 namespace {

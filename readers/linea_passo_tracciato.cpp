@@ -1,4 +1,4 @@
-#include "readers/passo_tracciato.h"
+#include "readers/linea_passo_tracciato.h"
 
 namespace scenario {
 // The straight step is not the curved one with k = 0: adding k * dy = -0.0 could

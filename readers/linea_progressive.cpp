@@ -1,12 +1,13 @@
+#include "readers/linea_progressive.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <limits>
 #include <string>
 
-#include "model/stato.h"
 #include "model/codici_errore.h"
-#include "readers/oggetti_linea.h"
+#include "model/stato.h"
 
 namespace scenario {
 namespace {

@@ -1,5 +1,6 @@
+#include "readers/treno_generali.h"
+
 #include "model/stato.h"
-#include "readers/regole_treno.h"
 
 namespace scenario {
 

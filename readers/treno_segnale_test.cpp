@@ -1,4 +1,4 @@
-#include "readers/memo_segnale.h"
+#include "readers/treno_segnale.h"
 
 #include <gtest/gtest.h>
 
