@@ -6,7 +6,7 @@ set -uo pipefail
 tool=$(realpath "$1")
 source "$(dirname "$0")/opzioni_tool.sh"
 source "$2"
-export LC_ALL=C.UTF-8
+export LC_ALL=C
 
 # The completion function registered for the command.
 funzione=$(complete -p scenario-tool | sed -n 's/.*-F \([^ ]*\) .*/\1/p')

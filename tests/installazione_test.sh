@@ -7,7 +7,7 @@
 set -euo pipefail
 build=$1
 versione=$2
-export LC_ALL=C.UTF-8
+export LC_ALL=C  # English messages, whatever the caller's language
 
 radice=$(mktemp -d)
 trap 'rm -rf "$radice"' EXIT
@@ -27,6 +27,7 @@ share/doc/compila-scenario/README.md
 share/doc/compila-scenario/examples/linea_esempio.txt
 share/doc/compila-scenario/examples/treno_esempio.txt
 share/doc/compila-scenario/formats.md
+share/locale/it/LC_MESSAGES/scenario-tool.mo
 share/man/man1/compila_scenario.1.gz
 share/man/man1/scenario-tool.1.gz"
 trovato=$(cd "$usr" && find . \( -type f -o -type l \) -printf '%P\n' | LC_ALL=C sort)
@@ -57,6 +58,10 @@ esempi=$usr/share/doc/compila-scenario/examples
 messaggi=$("$usr/bin/scenario-tool" check "$esempi/linea_esempio.txt" "$esempi/treno_esempio.txt" 2>&1) ||
   fallito "the examples do not check clean"
 [[ -z $messaggi ]] || fallito "the examples give messages: $messaggi"
+
+# The installed tool finds the installed catalogue.
+[[ $(env -u LC_ALL -u LC_MESSAGES -u LANG LANGUAGE=it "$usr/bin/scenario-tool" frobnicate 2>&1 | head -n 1) == \
+  "scenario-tool: comando sconosciuto frobnicate" ]] || fallito "the installed tool speaks no Italian"
 
 bash -c 'source "$1" && complete -p scenario-tool' _ "$usr/share/bash-completion/completions/scenario-tool" \
   >/dev/null || fallito "the completion does not load"

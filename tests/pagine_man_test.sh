@@ -6,7 +6,7 @@ set -euo pipefail
 tool=$(realpath "$1")
 shift
 source "$(dirname "$0")/opzioni_tool.sh"
-export LC_ALL=C.UTF-8
+export LC_ALL=C
 
 guasti=0
 for pagina in "$@"; do

@@ -1,5 +1,7 @@
 #include "tool/argomenti.h"
 
+#include "tool/traduzione.h"
+
 namespace scenario::tool {
 
 bool analizza(const std::vector<std::string>& args, const std::set<std::string>& con_valore,
@@ -23,13 +25,13 @@ bool analizza(const std::vector<std::string>& args, const std::set<std::string>&
       } else if (i + 1 < args.size()) {
         out->valori[nome] = args[++i];
       } else {
-        *errore = "option " + nome + " needs a value";
+        *errore = componi(traduci("option %1 needs a value"), {nome});
         return false;
       }
     } else if (booleani.count(a) != 0) {
       out->flag.insert(a);
     } else {
-      *errore = "unknown option " + a;
+      *errore = componi(traduci("unknown option %1"), {a});
       return false;
     }
   }
@@ -37,7 +39,7 @@ bool analizza(const std::vector<std::string>& args, const std::set<std::string>&
 }
 
 int errore_uso(const std::string& messaggio, const char* uso, std::ostream& err) {
-  err << "scenario-tool: " << messaggio << "\n" << uso;
+  err << "scenario-tool: " << messaggio << "\n" << traduci(uso);
   return kUscitaUso;
 }
 
@@ -48,7 +50,7 @@ int prepara_comando(const std::vector<std::string>& args, const std::set<std::st
   std::string errore;
   if (!analizza(args, con_valore, booleani, a, &errore)) return errore_uso(errore, uso, err);
   if (a->ha("--help")) {
-    out << uso;
+    out << traduci(uso);
     return 0;
   }
   if (a->ha("--version")) {

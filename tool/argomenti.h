@@ -34,7 +34,9 @@ int prepara_comando(const std::vector<std::string>& args, const std::set<std::st
                     std::set<std::string> booleani, const char* uso, Argomenti* a, std::ostream& out,
                     std::ostream& err);
 
-// Reports a wrong command line with the command's usage; returns kUscitaUso.
+// Reports a wrong command line (`messaggio`, already translated) with the
+// command's usage; returns kUscitaUso. Usage texts are marked with N_ and
+// translated when printed.
 int errore_uso(const std::string& messaggio, const char* uso, std::ostream& err);
 
 // Exit statuses of the tool beyond the program's own 0 to 3.

@@ -2,11 +2,12 @@
 
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
+#include "tool/traduzione.h"
 
 namespace scenario::tool {
 namespace {
 
-constexpr const char* kUso =
+constexpr const char* kUso = N_(
     "usage: scenario-tool COMMAND [ARGS]\n"
     "commands:\n"
     "  compile LINE TRAIN [-o DIR] [--line-name NAME] [--train-number NUM] [--no-plan] [--json]\n"
@@ -17,18 +18,18 @@ constexpr const char* kUso =
     "      decode a compiled file into readable text\n"
     "  plot DIR [--line-name NAME] [--train-number NUM] -o FILE.svg\n"
     "      draw the plan and the profile of a compiled scenario\n"
-    "'scenario-tool COMMAND --help' tells more.\n";
+    "'scenario-tool COMMAND --help' tells more.\n");
 
 }  // namespace
 
 int esegui_tool(const Args& args, std::ostream& out, std::ostream& err) {
   if (args.empty()) {
-    err << kUso;
+    err << traduci(kUso);
     return kUscitaUso;
   }
   const std::string& comando = args[0];
   if (comando == "--help" || comando == "-h" || comando == "help") {
-    out << kUso;
+    out << traduci(kUso);
     return 0;
   }
   if (comando == "--version") {
@@ -40,8 +41,7 @@ int esegui_tool(const Args& args, std::ostream& out, std::ostream& err) {
       {"compile", comando_compile}, {"check", comando_check}, {"dump", comando_dump}, {"plot", comando_plot}};
   auto it = comandi.find(comando);
   if (it == comandi.end()) {
-    err << "scenario-tool: unknown command " << comando << "\n" << kUso;
-    return kUscitaUso;
+    return errore_uso(componi(traduci("unknown command %1"), {comando}), kUso, err);
   }
   return it->second(Args(args.begin() + 1, args.end()), out, err);
 }
