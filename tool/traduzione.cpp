@@ -53,7 +53,8 @@ void inizializza_traduzioni() {
 
 std::string traduci(std::string_view testo) {
   std::string inglese(testo);
-  if (!catalogo_attivo) return inglese;
+  // gettext answers the empty text with the catalogue's header.
+  if (!catalogo_attivo || inglese.empty()) return inglese;
   return dgettext(kDominio, inglese.c_str());
 }
 
