@@ -60,6 +60,10 @@ CASI
 avuto=$(tool_in LANGUAGE=it "$tool" check linea_vuota.txt treno_rallentamento.txt 2>&1 | grep 'Errore n\.')
 [[ $avuto == "cella 101: Errore n. 12 a 5050 m: un'intera finestra prima dell'inizio di un rallentamento è occupata" ]] ||
   fallito "layout-pass fault in Italian: [$avuto]"
+printf '%s\r\n' '[generale]' 'vetturre' '[fine]' >treno_chiave.txt
+avuto=$(tool_in LANGUAGE=it "$tool" check linea_vuota.txt treno_chiave.txt 2>&1)
+[[ $avuto == 'treno_chiave.txt:2: avviso: il campo "vetturre" non contiene alcuna parola chiave: ignorato' ]] ||
+  fallito "warning in Italian: [$avuto]"
 avuto=$(tool_in LANGUAGE=it "$tool" frobnicate 2>&1 | head -n 2)
 [[ $avuto == $'scenario-tool: comando sconosciuto frobnicate\nuso: scenario-tool COMANDO [ARGOMENTI]' ]] ||
   fallito "usage error in Italian: [$avuto]"

@@ -39,7 +39,7 @@ Esito leggi(const std::string& file, std::string* dati) {
 }
 
 // `modello` names the file as %1 and the reason as %2 and on.
-Esito non_valido(const char* modello, std::initializer_list<std::string_view> valori) {
+Esito non_valido(const char* modello, const std::vector<std::string>& valori) {
   return {kUscitaDatiNonValidi, componi(traduci(modello), valori)};
 }
 
@@ -47,9 +47,13 @@ Esito non_valido(const char* modello, std::initializer_list<std::string_view> va
 Esito leggi_tabella_e_celle(const NomiFile& nomi, Elementi* elementi, std::vector<Cella>* celle) {
   std::string dati, errore;
   if (Esito e = leggi(nomi.tabella(), &dati); e.stato != 0) return e;
-  if (!decodifica_elementi(dati, elementi, &errore)) return non_valido(N_("%1 is not a compiled table file: %2"), {nomi.tabella(), errore});
+  if (!decodifica_elementi(dati, elementi, &errore)) {
+    return non_valido(N_("%1 is not a compiled table file: %2"), {nomi.tabella(), errore});
+  }
   if (Esito e = leggi(nomi.celle(), &dati); e.stato != 0) return e;
-  if (!decodifica_celle(dati, celle, &errore)) return non_valido(N_("%1 is not a compiled cell file: %2"), {nomi.celle(), errore});
+  if (!decodifica_celle(dati, celle, &errore)) {
+    return non_valido(N_("%1 is not a compiled cell file: %2"), {nomi.celle(), errore});
+  }
   const int32_t lunghezza = (*elementi)[kRigaValoriCorsa].dato2;
   if (lunghezza < 0 || lunghezza > kLunghezzaMassima) {
     return non_valido(N_("%1 is not a compiled table file: line length %2 m"),
@@ -72,7 +76,9 @@ Esito leggi_tracciato(const NomiFile& nomi, int32_t lunghezza, Tracciato* tracci
   if (!std::filesystem::exists(nomi.tracciato(), ec) && !ec) return {};
   std::string dati, errore;
   if (Esito e = leggi(nomi.tracciato(), &dati); e.stato != 0) return e;
-  if (!decodifica_tracciato(dati, tracciato, &errore)) return non_valido(N_("%1 is not a compiled track-plan file: %2"), {nomi.tracciato(), errore});
+  if (!decodifica_tracciato(dati, tracciato, &errore)) {
+    return non_valido(N_("%1 is not a compiled track-plan file: %2"), {nomi.tracciato(), errore});
+  }
   const size_t attese = static_cast<size_t>(dimensioni_linea(lunghezza).lunghezza_tracciato) + 1;
   if (tracciato->x.size() != attese) {
     err << "scenario-tool: "

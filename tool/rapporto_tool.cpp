@@ -41,13 +41,23 @@ std::string testo_guasto(const RichiestaCompilazione& richiesta, const Guasto& g
   return testo + codice + ": " + significato;
 }
 
+// A warning in the user's language; its values (positions, a station's name
+// from the description) are shown as they are, the 8-bit texts as UTF-8.
+std::string testo_avvertimento(const Avvertimento& a) {
+  if (a.modello.empty()) return utf8(a.testo);
+  std::vector<std::string> valori;
+  for (const std::string& valore : a.valori) valori.push_back(utf8(valore));
+  return componi(traduci(a.modello), valori);
+}
+
 std::string json_opzionale(bool presente, long valore) { return presente ? std::to_string(valore) : "null"; }
 
 }  // namespace
 
 void stampa_guasti(const RichiestaCompilazione& richiesta, const RisultatoCompilazione& r, std::ostream& err) {
   for (const Avvertimento& a : r.stato.avvertimenti) {
-    err << componi(traduci("%1warning: %2"), {luogo(file_autore(richiesta, a.file), a.riga), utf8(a.testo)}) << "\n";
+    err << componi(traduci("%1warning: %2"), {luogo(file_autore(richiesta, a.file), a.riga), testo_avvertimento(a)})
+        << "\n";
   }
   for (const Guasto& g : r.stato.guasti) err << testo_guasto(richiesta, g) << "\n";
   if (r.esito.fatale != 0) {

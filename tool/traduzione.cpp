@@ -5,7 +5,6 @@
 #include <clocale>
 #include <cstdlib>
 #include <cstring>
-#include <vector>
 
 #include "platform/cartella_programma.h"
 
@@ -56,25 +55,6 @@ std::string traduci(std::string_view testo) {
   // gettext answers the empty text with the catalogue's header.
   if (!catalogo_attivo || inglese.empty()) return inglese;
   return dgettext(kDominio, inglese.c_str());
-}
-
-std::string componi(std::string_view modello, std::initializer_list<std::string_view> valori) {
-  const std::vector<std::string_view> v(valori);
-  std::string out;
-  out.reserve(modello.size());
-  for (size_t i = 0; i < modello.size(); ++i) {
-    const char c = modello[i];
-    if (c == '%' && i + 1 < modello.size() && modello[i + 1] >= '1' && modello[i + 1] <= '9') {
-      const auto n = static_cast<size_t>(modello[i + 1] - '1');
-      if (n < v.size()) {
-        out += v[n];
-        ++i;
-        continue;
-      }
-    }
-    out.push_back(c);
-  }
-  return out;
 }
 
 }  // namespace scenario::tool

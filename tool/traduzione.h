@@ -3,7 +3,6 @@
 // share/locale beside the tool's bin/, give the other languages.
 #pragma once
 
-#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -18,11 +17,7 @@ void inizializza_traduzioni();
 
 // The message `testo` in the chosen language. A text to be found by the
 // catalogue's extraction is written inside the call, or marked with N_ where
-// it is defined.
+// it is defined; componi (model/da_tradurre.h) fills in its values.
 std::string traduci(std::string_view testo);
-
-// `modello` with %1 to %9 replaced by the values, in any order, so that a
-// translation may place them where its language wants them.
-std::string componi(std::string_view modello, std::initializer_list<std::string_view> valori);
 
 }  // namespace scenario::tool
