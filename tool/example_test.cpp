@@ -9,22 +9,12 @@
 #include "tests/programma.h"
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
+#include "tool/prova_tool.h"
 
 namespace scenario::tool {
 namespace {
 
 using test::CartellaTemporanea;
-
-struct Uscita {
-  int stato;
-  std::string out, err;
-};
-
-Uscita esegui(const Args& args) {
-  std::ostringstream out, err;
-  const int stato = esegui_tool(args, out, err);
-  return {stato, out.str(), err.str()};
-}
 
 constexpr const char* kLinea = "MilanoPGen-Alessandria_linea.txt";
 constexpr const char* kTreno = "MilanoPGen-Alessandria_2635-.txt";

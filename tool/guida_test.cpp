@@ -12,19 +12,14 @@
 
 #include "readers/parole_chiave.h"
 #include "tests/cartella_temporanea.h"
-#include "tool/comandi.h"
+#include "tool/prova_tool.h"
 
 namespace scenario::tool {
 namespace {
 
 using test::CartellaTemporanea;
 
-std::string leggi_guida() {
-  std::ifstream in(std::string(SCENARIO_SOURCE_DIR) + "/docs/descrizioni.md", std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+std::string leggi_guida() { return leggi_sorgente("docs/descrizioni.md"); }
 
 // A fenced block whose info string starts with "linea" or "treno", with its
 // mark ("", "errore=N" or "avviso") and where its closing fence ends.
@@ -80,8 +75,8 @@ Esito controlla(const std::string& linea, const std::string& treno) {
   CartellaTemporanea c;
   c.scrivi("linea.txt", linea);
   c.scrivi("treno.txt", treno);
-  std::ostringstream out, err;
-  Esito e{esegui_tool({"check", c.file("linea.txt"), c.file("treno.txt")}, out, err), {}, {}, err.str()};
+  const Uscita u = esegui({"check", c.file("linea.txt"), c.file("treno.txt")});
+  Esito e{u.stato, {}, {}, u.err};
   std::istringstream righe(e.err);
   std::string riga;
   while (std::getline(righe, riga)) {

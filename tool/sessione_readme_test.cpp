@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tests/cartella_temporanea.h"
+#include "tool/prova_tool.h"
 
 namespace scenario::tool {
 namespace {
@@ -74,7 +75,7 @@ std::vector<std::string> esegui_sessione(const std::vector<Passo>& passi, const 
 }
 
 TEST(SessioneReadme, PrintsWhatTheReadmeShows) {
-  const std::vector<Passo> passi = sessione(leggi(std::string(SCENARIO_SOURCE_DIR) + "/README.md"));
+  const std::vector<Passo> passi = sessione(leggi_sorgente("README.md"));
   ASSERT_FALSE(passi.empty()) << "README.md has no ```console block";
   test::CartellaTemporanea c;
   fs::copy(std::string(SCENARIO_SOURCE_DIR) + "/examples", c.file("examples"), fs::copy_options::recursive);

@@ -8,28 +8,11 @@
 
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
+#include "tool/prova_tool.h"
 #include "tool/uso.h"
 
 namespace scenario::tool {
 namespace {
-
-struct Uscita {
-  int stato;
-  std::string out, err;
-};
-
-Uscita esegui(const Args& args) {
-  std::ostringstream out, err;
-  const int stato = esegui_tool(args, out, err);
-  return {stato, out.str(), err.str()};
-}
-
-std::string leggi(const std::string& percorso) {
-  std::ifstream in(percorso, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 // Every option a command lists is one its parser takes (a flag alone, an
 // option with a value), and its --help shows it; the top-level help shows
@@ -59,7 +42,7 @@ TEST(ToolUso, EveryCommandListsAndTakesItsOptions) {
 
 // The README quotes the top-level help in full and every command's synopsis.
 TEST(ToolUso, TheReadmeQuotesTheSameUsage) {
-  const std::string readme = leggi(std::string(SCENARIO_SOURCE_DIR) + "/README.md");
+  const std::string readme = leggi_sorgente("README.md");
   ASSERT_FALSE(readme.empty());
   EXPECT_NE(readme.find("```text\n$ scenario-tool --help\n" + uso_generale() + "```\n"), std::string::npos)
       << "the README must quote, in a text block, exactly:\n"
