@@ -58,5 +58,15 @@ TEST(ToolExample, KeepsTextsAlreadyThereUnlessForced) {
   EXPECT_EQ(esegui({"example", "extra"}).stato, kUscitaUso);
 }
 
+// The invented pair of examples/ is a model to copy: it must compile with no
+// fault and no warning.
+TEST(ToolExample, TheExamplesFolderCompilesClean) {
+  const std::string cartella = std::string(SCENARIO_SOURCE_DIR) + "/examples/";
+  const Uscita u = esegui({"check", cartella + "Valbruna_linea.txt", cartella + "Valbruna_101-.txt", "--line-name",
+                           "Valbruna", "--train-number", "101"});
+  EXPECT_EQ(u.stato, 0);
+  EXPECT_EQ(u.err, "");
+}
+
 }  // namespace
 }  // namespace scenario::tool
