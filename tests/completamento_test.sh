@@ -54,6 +54,8 @@ atteso "kinds after --kind=" "cells plan table" dump --kind =
 atteso "kinds after --kind=p" "plan" dump --kind = p
 atteso "folders for plot" "uscita" plot ""
 atteso "pictures for -o of plot" "disegno.svg uscita" plot uscita -o ""
+atteso "folders for -o of example" "uscita" example -o ""
+atteso "nothing for example itself" "" example ""
 atteso "unknown command" "" frobnicate ""
 
 # The completion offers what the tool's own help states, no more, no less.

@@ -24,8 +24,9 @@ atteso="bin/scenario-tool
 lib/compila-scenario/compila_scenario
 share/bash-completion/completions/scenario-tool
 share/doc/compila-scenario/README.md
-share/doc/compila-scenario/examples/linea_esempio.txt
-share/doc/compila-scenario/examples/treno_esempio.txt
+share/doc/compila-scenario/descrizioni.md
+share/doc/compila-scenario/examples/Valbruna_101-.txt
+share/doc/compila-scenario/examples/Valbruna_linea.txt
 share/doc/compila-scenario/formats.md
 share/locale/it/LC_MESSAGES/scenario-tool.mo
 share/man/man1/compila_scenario.1.gz
@@ -55,7 +56,8 @@ done
 
 # The examples are a pair that compiles without a fault or a warning.
 esempi=$usr/share/doc/compila-scenario/examples
-messaggi=$("$usr/bin/scenario-tool" check "$esempi/linea_esempio.txt" "$esempi/treno_esempio.txt" 2>&1) ||
+messaggi=$("$usr/bin/scenario-tool" check "$esempi/Valbruna_linea.txt" "$esempi/Valbruna_101-.txt" \
+  --line-name Valbruna --train-number 101 2>&1) ||
   fallito "the examples do not check clean"
 [[ -z $messaggi ]] || fallito "the examples give messages: $messaggi"
 
