@@ -17,7 +17,7 @@ std::string_view descrizione_errore(int32_t codice) {
   for (const VoceErrore& voce : kCodici) {
     if (voce.codice == codice) return voce.testo;
   }
-  return "unknown code";
+  return N_("unknown code");
 }
 
 }  // namespace scenario

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "model/codici_errore.h"
+#include "model/da_tradurre.h"
 #include "model/stato.h"
 
 namespace scenario {
@@ -87,10 +88,12 @@ void LetturaDescrizione::guasto(int32_t codice) { stato.registra(codice); }
 
 void LetturaDescrizione::guasto(int32_t codice, int32_t posizione) { stato.registra(codice, posizione); }
 
-void LetturaDescrizione::avverti(const std::string& testo) { stato.avverti(testo); }
+void LetturaDescrizione::avverti(std::string_view modello, std::vector<std::string> valori) {
+  stato.avverti(modello, std::move(valori));
+}
 
 void LetturaDescrizione::avverti_chiave_ignota(std::string_view campo) {
-  avverti("field \"" + std::string(campo) + "\" holds no key word: ignored");
+  avverti(N_("field \"%1\" holds no key word: ignored"), {std::string(campo)});
 }
 
 bool chiave_vale(std::string_view campo, std::string_view parola, std::string_view seconda, bool maiuscole_esatte) {

@@ -12,8 +12,10 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "readers/lettore_campi.h"
+#include "readers/parole_chiave.h"
 
 namespace scenario {
 
@@ -60,7 +62,7 @@ class LetturaDescrizione {
   // line and column of the last field read.
   void guasto(int32_t codice);
   void guasto(int32_t codice, int32_t posizione);
-  void avverti(const std::string& testo);
+  void avverti(std::string_view modello, std::vector<std::string> valori);
   // The warning for a field that holds no key word of the half.
   void avverti_chiave_ignota(std::string_view campo);
 
@@ -98,6 +100,14 @@ Esito applica_chiavi(L& lettura, std::span<const Chiave<L>> chiavi, bool traccia
     if (const Esito e = c.voce(lettura); e != Esito::kAvanti) return e;
   }
   return Esito::kAvanti;
+}
+
+// The words of every entry of a key table, in its order.
+template <typename L>
+std::vector<ParoleChiave> parole_chiave(std::span<const Chiave<L>> chiavi) {
+  std::vector<ParoleChiave> parole;
+  for (const Chiave<L>& c : chiavi) parole.push_back({c.parola, c.seconda});
+  return parole;
 }
 
 // A field of the form "[...]": a section heading.

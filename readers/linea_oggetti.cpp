@@ -7,9 +7,11 @@
 #include <string_view>
 
 #include "model/codici_errore.h"
+#include "model/da_tradurre.h"
 #include "model/stato.h"
 #include "readers/linea_indicatori.h"
 #include "readers/linea_montagna.h"
+#include "readers/parole_chiave.h"
 #include "readers/posizioni.h"
 
 namespace scenario {
@@ -68,7 +70,8 @@ Esito voce_indicatori(LetturaLinea& l) {
   }
   memo_indicatori_v_max(l.stato, v);
   if (l.stato.codice_errore != 0) return Esito::kFermo;
-  controlla_ordine(l.stato, l.ultimo_indicatore, v.posizione, "maximum-speed indicator");
+  controlla_ordine(l.stato, l.ultimo_indicatore, v.posizione,
+                   N_("maximum-speed indicator at %1 m comes after one at %2 m: entries out of order of position"));
   return Esito::kAvanti;
 }
 
@@ -81,5 +84,7 @@ Esito leggi_parte_oggetti(LetturaLinea& l) {
   }
   return Esito::kFineTesto;
 }
+
+std::vector<ParoleChiave> parole_chiave_oggetti() { return parole_chiave<LetturaLinea>(kChiaviOggetti); }
 
 }  // namespace scenario

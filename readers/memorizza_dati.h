@@ -2,7 +2,7 @@
 // train description, read from the folder of `nomi` into the route model.
 // Each text is deleted once read, on every path, so that a run never leaves a
 // description behind. The readers themselves work on text in memory
-// (readers/lettore_linea.h, readers/lettore_treno.h): this is the one place
+// (readers/linea_lettore.h, readers/treno_lettore.h): this is the one place
 // that knows the texts are files.
 #pragma once
 

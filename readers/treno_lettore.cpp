@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "model/stato.h"
+#include "readers/parole_chiave.h"
 #include "readers/treno_chiusura.h"
 #include "readers/treno_generali.h"
 #include "readers/treno_oggetti.h"
@@ -66,5 +67,7 @@ bool leggi_testo_treno(Compilatore& stato, const std::string& nome, std::string 
   if (esito == Esito::kFineTesto || esito == Esito::kOltre) chiusura_treno(lettura);
   return esito != Esito::kErroreLettura;
 }
+
+std::vector<ParoleChiave> parole_chiave_treno() { return parole_chiave<LetturaTreno>(kChiavi); }
 
 }  // namespace scenario

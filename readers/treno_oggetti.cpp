@@ -4,6 +4,7 @@
 
 #include "model/arrotonda.h"
 #include "model/codici_errore.h"
+#include "model/da_tradurre.h"
 #include "model/stato.h"
 #include "readers/posizioni.h"
 #include "readers/treno_celle.h"
@@ -46,7 +47,8 @@ Esito regola_segnale(LetturaTreno& lettura) {
     return Esito::kErroreLettura;
   }
   if (Esito e = lettura.controlla_posizione(posizione, kMargineVoce); e != Esito::kAvanti) return e;
-  controlla_ordine(lettura.stato, lettura.ultimo_segnale, posizione, "signal");
+  controlla_ordine(lettura.stato, lettura.ultimo_segnale, posizione,
+                   N_("signal at %1 m comes after one at %2 m: entries out of order of position"));
   const size_t guasti_prima = lettura.stato.guasti.size();
   memo_segnale(lettura.stato, posizione, s);
   return dopo_posa(lettura, posizione, guasti_prima);

@@ -2,6 +2,7 @@
 
 #include "model/arrotonda.h"
 #include "model/codici_errore.h"
+#include "model/da_tradurre.h"
 #include "model/stato.h"
 #include "readers/posizioni.h"
 #include "readers/treno_celle.h"
@@ -41,7 +42,8 @@ Esito regola_velocita(LetturaTreno& lettura) {
     return Esito::kErroreLettura;
   }
   if (Esito e = lettura.controlla_posizione(p, kMargineVoce); e != Esito::kAvanti) return e;
-  controlla_ordine(lettura.stato, lettura.ultima_velocita, p, "speed limit");
+  controlla_ordine(lettura.stato, lettura.ultima_velocita, p,
+                   N_("speed limit at %1 m comes after one at %2 m: entries out of order of position"));
   ripeti(lettura, lettura.contatore_velocita, cella_di(p), &Cella::velocita, lettura.velocita_corrente);
   lettura.velocita_corrente = static_cast<uint8_t>(passi);
   return Esito::kAvanti;
@@ -51,7 +53,8 @@ Esito regola_aderenza(LetturaTreno& lettura) {
   int32_t p = 0, a = 0;
   if (Esito e = leggi_voce(lettura, &p, &a); e != Esito::kAvanti) return e;
   if (Esito e = lettura.controlla_posizione(p, kMargineVoce); e != Esito::kAvanti) return e;
-  controlla_ordine(lettura.stato, lettura.ultima_aderenza, p, "adhesion");
+  controlla_ordine(lettura.stato, lettura.ultima_aderenza, p,
+                   N_("adhesion at %1 m comes after one at %2 m: entries out of order of position"));
   ripeti(lettura, lettura.contatore_aderenza, cella_di(p), &Cella::aderenza, lettura.aderenza_corrente);
   lettura.aderenza_corrente = basso8(a);
   return Esito::kAvanti;

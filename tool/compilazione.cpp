@@ -7,6 +7,7 @@
 #include "driver/scrittura_file_compilati.h"
 #include "model/nomi_file.h"
 #include "platform/file_system.h"
+#include "tool/traduzione.h"
 
 namespace scenario::tool {
 namespace fs = std::filesystem;
@@ -17,7 +18,7 @@ RisultatoCompilazione compila(const RichiestaCompilazione& richiesta) {
     std::error_code ec;
     fs::create_directories(richiesta.destinazione, ec);
     if (ec) {
-      r.errore = "cannot create " + richiesta.destinazione + ": " + ec.message();
+      r.errore = componi(traduci("cannot create %1: %2"), {richiesta.destinazione, ec.message()});
       return r;
     }
   }
