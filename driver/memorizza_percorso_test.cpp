@@ -74,10 +74,23 @@ TEST(MemorizzaPercorso, WithoutACellArrayEarlierCompiledFilesStay) {
             " Errore n. 1: line length above 1000000 m (MilanoPGen-Alessandria_linea.txt, line 2)");
 }
 
+// A text that cannot be read keeps the system's reason.
+TEST(MemorizzaPercorso, AnUnreadableTrainTextKeepsTheSystemsReason) {
+  CartellaTemporanea cartella;
+  Compilatore stato = test::stato_scenario();
+  cartella.scrivi(kNomi.nome_descrizione_linea(), test::descrizione({}, 10000));
+  memorizza_percorso(stato, test::nomi_documenti(cartella.percorso()), 1);
+  ASSERT_EQ(stato.guasti.size(), 1u);
+  const std::string percorso = cartella.file(kNomi.nome_descrizione_treno());
+  EXPECT_EQ(testo_guasto(stato.guasti[0]),
+            " Errore n. 25: reading failure (file unreadable, malformed number, value too wide, or file ends inside an "
+            "entry) (MilanoPGen-Alessandria_2635-.txt): cannot open " + percorso + ": No such file or directory");
+}
+
 TEST(Rapporto, OneLinePerFault) {
-  EXPECT_EQ(testo_guasto(Guasto{15, 95000, "a.txt", 40, 3}),
+  EXPECT_EQ(testo_guasto(Guasto{15, 95000, "a.txt", 40, 3, {}}),
             " Errore n. 15 at 95000 m: position beyond the end of the cell array (a.txt, line 40)");
-  EXPECT_EQ(testo_guasto(Guasto{12, 5050, "", 0, 0}),
+  EXPECT_EQ(testo_guasto(Guasto{12, 5050, "", 0, 0, {}}),
             " Errore n. 12 at 5050 m: a whole window before a slowdown start is taken");
 }
 

@@ -8,18 +8,18 @@ namespace scenario {
 
 void Compilatore::registra(int32_t codice) {
   codice_errore = codice;
-  guasti.push_back(Guasto{codice, std::nullopt, file_corrente, riga_corrente, colonna_corrente});
+  guasti.push_back(Guasto{codice, std::nullopt, file_corrente, riga_corrente, colonna_corrente, {}});
 }
 
 void Compilatore::registra(int32_t codice, int32_t posizione) {
   codice_errore = codice;
   posizione_errore = posizione;
-  guasti.push_back(Guasto{codice, posizione, file_corrente, riga_corrente, colonna_corrente});
+  guasti.push_back(Guasto{codice, posizione, file_corrente, riga_corrente, colonna_corrente, {}});
 }
 
-void Compilatore::registra_su_file(int32_t codice, const std::string& file) {
+void Compilatore::registra_su_file(int32_t codice, const std::string& file, std::string motivo) {
   codice_errore = codice;
-  guasti.push_back(Guasto{codice, std::nullopt, file, 0, 0});
+  guasti.push_back(Guasto{codice, std::nullopt, file, 0, 0, std::move(motivo)});
 }
 
 void Compilatore::azzera(int32_t genera) {
@@ -41,7 +41,7 @@ void Compilatore::azzera(int32_t genera) {
 void Compilatore::registra_cella(int32_t codice, int32_t posizione) {
   codice_errore = codice;
   posizione_errore = posizione;
-  guasti.push_back(Guasto{codice, posizione, "", 0, 0});
+  guasti.push_back(Guasto{codice, posizione, "", 0, 0, {}});
 }
 
 void Compilatore::posiziona(int32_t posizione) {

@@ -20,6 +20,7 @@ struct Guasto {
   std::string file;                  // description text being read, or "" (layout pass)
   int riga = 0;                      // line of that text, 0 when none
   int colonna = 0;                   // column (from 1, in bytes) of the field on that line, 0 when none
+  std::string motivo;                // the system's reason, when the text itself could not be read
 };
 
 // A fact that changes nothing in the output but that an author wants to know.
@@ -82,8 +83,8 @@ struct Compilatore {
   // Records a fault with its position in metres.
   void registra(int32_t codice, int32_t posizione);
   // Records a fault against a description text as a whole (no line): it is
-  // missing or cannot be read.
-  void registra_su_file(int32_t codice, const std::string& file);
+  // missing, or cannot be read for the system's reason `motivo`.
+  void registra_su_file(int32_t codice, const std::string& file, std::string motivo = {});
   // Records a layout-pass fault: no description line, the cell's position.
   void registra_cella(int32_t codice, int32_t posizione);
   // Sets posizione_errore for the code already recorded (a placement routine

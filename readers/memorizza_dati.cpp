@@ -30,10 +30,10 @@ bool memorizza_linea(Compilatore& stato, const NomiFile& nomi) {
   }
   bool treno = false;
   std::string testo;
-  if (leggi_file(percorso, &testo).ok()) {
+  if (Status s = leggi_file(percorso, &testo); s.ok()) {
     treno = leggi_testo_linea(stato, nomi.nome_descrizione_linea(), std::move(testo));
   } else {
-    stato.registra_su_file(kErroreLettura, nomi.nome_descrizione_linea());
+    stato.registra_su_file(kErroreLettura, nomi.nome_descrizione_linea(), s.messaggio());
   }
   elimina(stato, percorso);
   return treno;
@@ -41,11 +41,12 @@ bool memorizza_linea(Compilatore& stato, const NomiFile& nomi) {
 
 void memorizza_treno(Compilatore& stato, const NomiFile& nomi) {
   std::string testo;
-  bool letto = leggi_file(nomi.descrizione_treno(), &testo).ok();
+  const Status s = leggi_file(nomi.descrizione_treno(), &testo);
+  bool letto = s.ok();
   if (letto) {
     letto = leggi_testo_treno(stato, nomi.nome_descrizione_treno(), std::move(testo));
   } else {
-    stato.registra_su_file(kErroreLettura, nomi.nome_descrizione_treno());
+    stato.registra_su_file(kErroreLettura, nomi.nome_descrizione_treno(), s.messaggio());
   }
   elimina(stato, nomi.descrizione_treno());
   if (!letto) elimina(stato, nomi.descrizione_linea());
