@@ -4,16 +4,12 @@
 
 #include "model/stato.h"
 #include "readers/linea_indicatori.h"
+#include "tests/celle_di_prova.h"
 
 namespace scenario {
 namespace {
 
-Compilatore con_celle() {
-  Compilatore stato;
-  stato.ultima_cella = 1900;
-  stato.celle.assign(1901, Cella{});
-  return stato;
-}
+using test::con_celle;
 
 TEST(MemoIndicatoriVMax, PackedValues) {
   struct Caso {

@@ -2,17 +2,12 @@
 
 #include "model/stato.h"
 #include "readers/linea_montagna.h"
+#include "tests/celle_di_prova.h"
 
 namespace scenario {
 namespace {
 
-// A compiler state with the scenario's cells: 0 to 1900.
-Compilatore con_celle(int32_t ultima_cella = 1900) {
-  Compilatore stato;
-  stato.ultima_cella = ultima_cella;
-  stato.celle.assign(static_cast<size_t>(ultima_cella) + 1, Cella{});
-  return stato;
-}
+using test::con_celle;
 
 TEST(MemoMontagna, ScenarioSectionMarksEveryFourthCell) {
   Compilatore stato = con_celle();

@@ -7,13 +7,6 @@
 
 namespace scenario::test {
 
-Compilatore con_celle() {
-  Compilatore stato;
-  stato.ultima_cella = 1900;
-  stato.celle.assign(1901, Cella{});
-  return stato;
-}
-
 Compilatore dopo_la_linea(int32_t lunghezza) {
   Compilatore stato;
   stato.nome_linea = std::string(kNomeLinea);

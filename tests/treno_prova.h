@@ -8,12 +8,9 @@
 
 #include "model/stato.h"
 #include "tests/cartella_temporanea.h"
+#include "tests/celle_di_prova.h"
 
 namespace scenario::test {
-
-// A bare cell array of cells 0 to 1900, the size of an 88000 m line, and
-// nothing else: enough for the placement routines.
-Compilatore con_celle();
 
 // The state after the line half of a line `lunghezza` metres long: identity
 // set, the line text named, an empty cell array of the right size, no signposts.
