@@ -1,83 +1,29 @@
 // plot: the compiled files of a scenario drawn as one SVG picture.
-#include <filesystem>
-
 #include "driver/form_load.h"
-#include "driver/nomi_file.h"
-#include "driver/scenario.h"
-#include "model/decodifica_file.h"
-#include "model/dimensioni.h"
 #include "platform/file_system.h"
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
 #include "tool/disegno.h"
+#include "tool/scenario_letto.h"
 
 namespace scenario::tool {
 namespace {
 
 constexpr const char* kUsoPlot =
     "usage: scenario-tool plot DIR [--line-name NAME] [--train-number NUM] -o FILE.svg\n"
-    "  Draws the compiled scenario in DIR as one SVG picture: the track plan seen\n"
-    "  from above, north up, with the stations and signals; below it the profile\n"
-    "  along the line in km: speed limit, gradient, mountain sections, station\n"
-    "  stops, signals and where each kilometre-post system begins. Without a\n"
-    "  track-plan file the picture has the profile alone. NAME and NUM (default\n"
-    "  MilanoPGen-Alessandria and 2635) name the files to read. Exit status: 0,\n"
-    "  3 unreadable or unwritable, 64 usage, 65 not a compiled scenario.\n";
-
-
-// A failure, with the exit status it ends the command with.
-struct Esito {
-  int stato = 0;
-  std::string messaggio;
-};
-
-Esito leggi(const std::string& file, std::string* dati) {
-  Status s = leggi_file(file, dati);
-  if (!s.ok()) return {kUscitaFileSystem, s.messaggio()};
-  return {};
-}
-
-Esito non_valido(const std::string& file, const std::string& perche) {
-  return {kUscitaDatiNonValidi, file + " is not a compiled " + perche};
-}
-
-// The table and the cells, which every picture needs, checked to belong together.
-Esito leggi_tabella_e_celle(const NomiFile& nomi, Elementi* elementi, std::vector<Cella>* celle) {
-  std::string dati, errore;
-  if (Esito e = leggi(nomi.tabella(), &dati); e.stato != 0) return e;
-  if (!decodifica_elementi(dati, elementi, &errore)) return non_valido(nomi.tabella(), "table file: " + errore);
-  if (Esito e = leggi(nomi.celle(), &dati); e.stato != 0) return e;
-  if (!decodifica_celle(dati, celle, &errore)) return non_valido(nomi.celle(), "cell file: " + errore);
-  const int32_t lunghezza = (*elementi)[kRigaValoriCorsa].dato2;
-  if (lunghezza < 0 || lunghezza > kLunghezzaMassima) {
-    return non_valido(nomi.tabella(), "table file: line length " + std::to_string(lunghezza) + " m");
-  }
-  const size_t attese = static_cast<size_t>(dimensioni_linea(lunghezza).ultima_cella) + 1;
-  if (celle->size() != attese) {
-    return non_valido(nomi.celle(), "cell file of this table: it holds " + std::to_string(celle->size()) +
-                                        " cells, the line length of " + std::to_string(lunghezza) + " m gives " +
-                                        std::to_string(attese));
-  }
-  return {};
-}
-
-// The plan when DIR has one. A plan of another length (left from an earlier
-// compile of a longer or shorter line) is set aside with a warning: drawing it
-// would put the stations and signals in the wrong places.
-Esito leggi_tracciato(const NomiFile& nomi, int32_t lunghezza, Tracciato* tracciato, std::ostream& err) {
-  std::error_code ec;
-  if (!std::filesystem::exists(nomi.tracciato(), ec) && !ec) return {};
-  std::string dati, errore;
-  if (Esito e = leggi(nomi.tracciato(), &dati); e.stato != 0) return e;
-  if (!decodifica_tracciato(dati, tracciato, &errore)) return non_valido(nomi.tracciato(), "track-plan file: " + errore);
-  const size_t attese = static_cast<size_t>(dimensioni_linea(lunghezza).lunghezza_tracciato) + 1;
-  if (tracciato->x.size() != attese) {
-    err << "scenario-tool: warning: " << nomi.tracciato() << " holds " << tracciato->x.size()
-        << " metres, the line length of " << lunghezza << " m gives " << attese << "; drawing the profile alone\n";
-    *tracciato = Tracciato{};
-  }
-  return {};
-}
+    "  Draws the compiled scenario in DIR as one SVG picture. The plan: the track\n"
+    "  seen from above, north up, equal scales, the frame fitted to the line;\n"
+    "  kilometre ticks by the kilometre posts, curves, start, end and direction\n"
+    "  of travel, signals, and stations labelled clear of each other and of the\n"
+    "  track; the margin after the end grey and dashed. The profile, from the\n"
+    "  start to the end of the line: station names and times (stops and\n"
+    "  non-stops apart), the speed limit with its values, slowdowns, signals\n"
+    "  with their kind, speed indicators, signposts, the gradient in per mille,\n"
+    "  curves, mountain sections and the kilometre posts; then a legend.\n"
+    "  Without a track-plan file the picture has the profile alone. NAME and NUM\n"
+    "  name the files to read; when either is left out, DIR must hold exactly\n"
+    "  one scenario that fits. Exit status: 0, 3 unreadable, unwritable or no\n"
+    "  single scenario in DIR, 64 usage, 65 not a compiled scenario.\n";
 
 }  // namespace
 
@@ -90,19 +36,16 @@ int comando_plot(const Args& args, std::ostream& out, std::ostream& err) {
   const std::string destinazione = a.valore("-o", "");
   if (a.posizionali.size() != 1) return errore_uso("expected one DIR", kUsoPlot, err);
   if (destinazione.empty()) return errore_uso("-o FILE.svg is required", kUsoPlot, err);
-  const NomiFile nomi(a.posizionali[0], a.valore("--line-name", std::string(kNomeLinea)),
-                      a.valore("--train-number", std::string(kNumeroTreno)));
-  Elementi elementi{};
-  std::vector<Cella> celle;
-  Tracciato tracciato;
-  Esito e = leggi_tabella_e_celle(nomi, &elementi, &celle);
-  if (e.stato == 0) e = leggi_tracciato(nomi, elementi[kRigaValoriCorsa].dato2, &tracciato, err);
-  if (e.stato == 0) {
-    const Status s = sostituisci_file(destinazione, disegna_percorso(elementi, celle, &tracciato));
-    if (!s.ok()) e = {kUscitaFileSystem, s.messaggio()};
+  ScenarioLetto letto;
+  std::string errore;
+  int stato = leggi_scenario(a.posizionali[0], a.valore("--line-name", ""), a.valore("--train-number", ""), &letto,
+                             &errore, err);
+  if (stato == 0) {
+    const Status s = sostituisci_file(destinazione, disegna_percorso(letto.elementi, letto.celle, &letto.tracciato));
+    if (!s.ok()) stato = kUscitaFileSystem, errore = s.messaggio();
   }
-  if (e.stato != 0) err << "scenario-tool: " << e.messaggio << "\n";
-  return e.stato;
+  if (stato != 0) err << "scenario-tool: " << errore << "\n";
+  return stato;
 }
 
 }  // namespace scenario::tool

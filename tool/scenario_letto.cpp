@@ -1,0 +1,82 @@
+#include "tool/scenario_letto.h"
+
+#include <filesystem>
+
+#include "driver/form_load.h"
+#include "driver/nomi_file.h"
+#include "model/decodifica_file.h"
+#include "model/dimensioni.h"
+#include "platform/file_system.h"
+#include "tool/argomenti.h"
+#include "tool/trova_scenario.h"
+
+namespace scenario::tool {
+namespace {
+
+// A failure, with the exit status it ends the command with.
+struct Esito {
+  int stato = 0;
+  std::string messaggio;
+};
+
+Esito leggi(const std::string& file, std::string* dati) {
+  Status s = leggi_file(file, dati);
+  if (!s.ok()) return {kUscitaFileSystem, s.messaggio()};
+  return {};
+}
+
+Esito non_valido(const std::string& file, const std::string& perche) {
+  return {kUscitaDatiNonValidi, file + " is not a compiled " + perche};
+}
+
+// The table and the cells, which every picture needs, checked to belong together.
+Esito leggi_tabella_e_celle(const NomiFile& nomi, Elementi* elementi, std::vector<Cella>* celle) {
+  std::string dati, errore;
+  if (Esito e = leggi(nomi.tabella(), &dati); e.stato != 0) return e;
+  if (!decodifica_elementi(dati, elementi, &errore)) return non_valido(nomi.tabella(), "table file: " + errore);
+  if (Esito e = leggi(nomi.celle(), &dati); e.stato != 0) return e;
+  if (!decodifica_celle(dati, celle, &errore)) return non_valido(nomi.celle(), "cell file: " + errore);
+  const int32_t lunghezza = (*elementi)[kRigaValoriCorsa].dato2;
+  if (lunghezza < 0 || lunghezza > kLunghezzaMassima) {
+    return non_valido(nomi.tabella(), "table file: line length " + std::to_string(lunghezza) + " m");
+  }
+  const size_t attese = static_cast<size_t>(dimensioni_linea(lunghezza).ultima_cella) + 1;
+  if (celle->size() != attese) {
+    return non_valido(nomi.celle(), "cell file of this table: it holds " + std::to_string(celle->size()) +
+                                        " cells, the line length of " + std::to_string(lunghezza) + " m gives " +
+                                        std::to_string(attese));
+  }
+  return {};
+}
+
+// The plan when the folder has one. A plan of another length (left from an
+// earlier compile of a longer or shorter line) is set aside with a warning:
+// drawing it would put the stations and signals in the wrong places.
+Esito leggi_tracciato(const NomiFile& nomi, int32_t lunghezza, Tracciato* tracciato, std::ostream& err) {
+  std::error_code ec;
+  if (!std::filesystem::exists(nomi.tracciato(), ec) && !ec) return {};
+  std::string dati, errore;
+  if (Esito e = leggi(nomi.tracciato(), &dati); e.stato != 0) return e;
+  if (!decodifica_tracciato(dati, tracciato, &errore)) return non_valido(nomi.tracciato(), "track-plan file: " + errore);
+  const size_t attese = static_cast<size_t>(dimensioni_linea(lunghezza).lunghezza_tracciato) + 1;
+  if (tracciato->x.size() != attese) {
+    err << "scenario-tool: warning: " << nomi.tracciato() << " holds " << tracciato->x.size()
+        << " metres, the line length of " << lunghezza << " m gives " << attese << "; drawing the profile alone\n";
+    *tracciato = Tracciato{};
+  }
+  return {};
+}
+
+}  // namespace
+
+int leggi_scenario(const std::string& cartella, const std::string& nome_linea, const std::string& numero_treno,
+                   ScenarioLetto* scenario, std::string* errore, std::ostream& err) {
+  if (!scegli_scenario(cartella, nome_linea, numero_treno, &scenario->identita, errore)) return kUscitaFileSystem;
+  const NomiFile nomi(cartella, scenario->identita.nome_linea, scenario->identita.numero_treno);
+  Esito e = leggi_tabella_e_celle(nomi, &scenario->elementi, &scenario->celle);
+  if (e.stato == 0) e = leggi_tracciato(nomi, scenario->elementi[kRigaValoriCorsa].dato2, &scenario->tracciato, err);
+  *errore = e.messaggio;
+  return e.stato;
+}
+
+}  // namespace scenario::tool
