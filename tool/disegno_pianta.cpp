@@ -16,7 +16,7 @@ namespace {
 constexpr double kAltezzaMassima = 760;   // px the frame may take at most
 constexpr double kAltezzaMinima = 240;    // px, for a plan that is nearly a straight east-west line
 constexpr double kTitolo = 28;            // px above the frame for the view's title
-constexpr double kBordo = 40;             // px between the track's extremes and the frame
+constexpr double kBordo = 36;             // px between the track's extremes and the frame
 constexpr double kCorpoStazione = 11;
 constexpr double kCorpoKm = 10;
 constexpr double kCorpoCurva = 9;
@@ -81,6 +81,9 @@ Punti px(const Percorso& p, const Scala& s, bool margine) {
 bool punto_a(const Percorso& p, const Scala& s, double metri, std::pair<double, double>* xy,
              std::pair<double, double>* verso) {
   const auto& t = p.traccia;
+  if (t.size() < 2 || !(metri >= static_cast<double>(t.front().first)) || metri > static_cast<double>(t.back().first)) {
+    return false;
+  }
   auto it = std::lower_bound(t.begin(), t.end(), metri, [](const auto& e, double m) { return static_cast<double>(e.first) < m; });
   if (it == t.end()) return false;
   auto prima = it == t.begin() ? it : it - 1;

@@ -285,9 +285,11 @@ void cambi_progressiva(const Percorso& p, const Scala& s, Svg* svg) {
     const double metri = static_cast<double>(sp.inizio);
     if (metri <= 0 || metri > static_cast<double>(p.lunghezza)) continue;
     const double x = s.px(metri);
+    svg->apri("g", {{"class", "cambio"}});
     linea("cambio-progressiva", x, s.alto_velocita, x, s.basso_curvatura(), svg);
     testo("progressiva", x + 3, s.alto_cartelli + 18, p.testo_progressiva(metri) + (sp.decrescente ? " \xE2\x86\x93" : " \xE2\x86\x91"),
           svg, "start");
+    svg->chiudi();
   }
 }
 
