@@ -283,7 +283,9 @@ double disegna_pianta(const Percorso& p, double alto, Svg* svg) {
     etichetta(posate[i].first, posate[i].second.first, posate[i].second.second, testi[i], kCorpoKm, "km-etichetta", svg);
   }
   // Curve labels where there is room: radius, with the side in the colour.
-  for (const CurvaPercorso& cv : p.curve) {
+  // At most a few hundred: beyond that the plan has no room for them anyway.
+  for (size_t i = 0; i < p.curve.size() && i < 300; ++i) {
+    const CurvaPercorso& cv = p.curve[i];
     std::pair<double, double> xy, v;
     if (!punto_a(p, s, static_cast<double>(cv.da + cv.a) / 2, &xy, &v)) continue;
     const std::string testo = "R " + numero_svg(std::round(cv.raggio));

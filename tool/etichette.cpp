@@ -11,6 +11,9 @@ constexpr double kRespiro = 2;   // px kept clear around every label
 // Distances from the point to the label, px; the first ring needs no leader.
 constexpr double kAnelli[] = {7, 20, 36, 54, 76, 100, 128, 160, 196};
 
+// Grid entries at or above this name boxes, below it segments.
+constexpr size_t kRiquadro = size_t{1} << 62;
+
 Riquadro allarga(const Riquadro& r, double d) { return {r.x - d, r.y - d, r.w + 2 * d, r.h + 2 * d}; }
 
 }  // namespace
@@ -55,11 +58,12 @@ std::vector<size_t>* Posatore::secchio(double x, double y) {
 }
 
 void Posatore::metti(std::vector<size_t>* lista, size_t indice) {
-  if (lista->empty() || lista->back() != indice) lista->push_back(indice);
+  if (scorta_ == 0) return;
+  if (lista->empty() || lista->back() != indice) lista->push_back(indice), --scorta_;
 }
 
 void Posatore::linea(const std::vector<std::pair<double, double>>& punti) {
-  for (size_t i = 0; i + 1 < punti.size(); ++i) {
+  for (size_t i = 0; i + 1 < punti.size() && scorta_ > 0; ++i) {
     const auto p = punti[i], q = punti[i + 1];
     if (!std::isfinite(p.first + p.second + q.first + q.second)) continue;
     const size_t indice = segmenti_.size();
@@ -79,8 +83,9 @@ void Posatore::linea(const std::vector<std::pair<double, double>>& punti) {
 }
 
 void Posatore::riquadro(const Riquadro& r) {
+  if (!std::isfinite(r.x + r.y + r.w + r.h) || r.w > area_.w + kLato || r.h > area_.h + kLato) return;
   riquadri_.push_back(r);
-  const size_t indice = (size_t{1} << 62) + riquadri_.size() - 1;
+  const size_t indice = kRiquadro + riquadri_.size() - 1;
   for (double y = r.y; y < r.y + r.h + kLato; y += kLato) {
     for (double x = r.x; x < r.x + r.w + kLato; x += kLato) {
       metti(secchio(std::min(x, r.x + r.w), std::min(y, r.y + r.h)), indice);
@@ -98,8 +103,8 @@ bool Posatore::libero(const Riquadro& r) const {
   for (int riga = r0; riga <= r1; ++riga) {
     for (int col = c0; col <= c1; ++col) {
       for (size_t i : griglia_[static_cast<size_t>(riga) * static_cast<size_t>(colonne_) + static_cast<size_t>(col)]) {
-        if (i >= (size_t{1} << 62)) {
-          if (si_sovrappongono(largo, riquadri_[i - (size_t{1} << 62)])) return false;
+        if (i >= kRiquadro) {
+          if (si_sovrappongono(largo, riquadri_[i - kRiquadro])) return false;
         } else if (attraversa(largo, segmenti_[i].first, segmenti_[i].second)) {
           return false;
         }
@@ -110,7 +115,9 @@ bool Posatore::libero(const Riquadro& r) const {
 }
 
 std::optional<Posa> Posatore::posa(double x, double y, double w, double h, int anelli) {
-  if (!std::isfinite(x) || !std::isfinite(y)) return std::nullopt;
+  if (scorta_ == 0 || !std::isfinite(x) || !std::isfinite(y) || !(w > 0) || !(h > 0) || w > area_.w || h > area_.h) {
+    return std::nullopt;
+  }
   const int quanti = std::clamp(anelli, 1, static_cast<int>(std::size(kAnelli)));
   for (int a = 0; a < quanti; ++a) {
     const double d = kAnelli[a], diagonale = d * 0.7071;

@@ -45,10 +45,14 @@ class Posatore {
   void metti(std::vector<size_t>* lista, size_t indice);
 
   Riquadro area_;
+  // Grid entries left to fill: a track that crosses the drawing to and fro
+  // (as only broken input does) uses them up, and from then on no label is
+  // placed, so that the work stays bounded whatever the plan holds.
+  size_t scorta_ = 4000000;
   int colonne_ = 1, righe_ = 1;
   std::vector<std::pair<std::pair<double, double>, std::pair<double, double>>> segmenti_;
   std::vector<Riquadro> riquadri_;
-  // Per grid square: segments (indices) and boxes (indices + segment count).
+  // Per grid square: segments (indices) and boxes (kRiquadro + index).
   std::vector<std::vector<size_t>> griglia_;
 };
 

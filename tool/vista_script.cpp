@@ -17,7 +17,7 @@ h1 { font-size: 18px; margin: 0; }
 main { display: flex; gap: 10px; padding: 8px; align-items: flex-start; }
 #disegni { flex: 1 1 auto; min-width: 0; }
 #disegni svg { display: block; width: 100%; background: #fff; border: 1px solid #ccc; margin-bottom: 8px; user-select: none; cursor: grab; touch-action: none; }
-#pianta { height: 42vh; min-height: 260px; }
+#pianta { height: 38vh; min-height: 240px; }
 #profilo { height: 510px; }
 #aiuto { font-size: 12px; color: #555; margin: 0; }
 aside { flex: 0 0 390px; max-height: calc(100vh - 70px); overflow: auto; background: #fff; border: 1px solid #ccc; padding: 4px 8px; }
@@ -310,7 +310,7 @@ function disegnaProfilo() {
     const x = X(s.m), gg = el(d, 'g', { class: 'stazione-profilo', 'data-stazione': i });
     el(gg, 'line', { class: s.ferma ? 'linea-ferma' : 'linea-transito', x1: x, x2: x, y1: v0 - 6, y2: asse });
     infoDi(el(gg, 'circle', { class: s.ferma ? 'stazione-ferma' : 'stazione-transito', cx: x, cy: v0 - 6, r: 4 }), testoStazione(s));
-    infoDi(el(gg, 'text', { class: s.ferma ? 'nome-ferma' : 'nome-transito', x: x + 4, y: v0 - 13, transform: 'rotate(-90 ' + (x + 4) + ' ' + (v0 - 13) + ')' },
+    infoDi(el(gg, 'text', { class: s.ferma ? 'nome-ferma' : 'nome-transito', 'font-size': 10, x: x + 4, y: v0 - 13, transform: 'rotate(-90 ' + (x + 4) + ' ' + (v0 - 13) + ')' },
       s.nome + (s.orario ? '  ' + s.orario : '')), testoStazione(s));
   });
   D.progressive.forEach((p) => {

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# The viewer's browser tests as one CTest test: compiles the scenario in a
+# temporary folder, writes its page with `scenario-tool view` (the folder's
+# only scenario, found without names) and drives it in headless Chromium.
+# Exit 77 (skipped) only when no browser, no node or no installed client is
+# there; the reason is printed.
+#
+# usage: esegui.sh SCENARIO_TOOL COMPILA_SCENARIO
+set -euo pipefail
+qui="$(cd "$(dirname "$0")" && pwd)"
+strumento="$1"
+compilatore="$2"
+browser="${CHROMIUM:-/usr/bin/chromium}"
+
+if [ ! -x "$browser" ]; then
+  echo "skipped: no Chromium at $browser (apt-get install chromium, or set CHROMIUM)"
+  exit 77
+fi
+if ! command -v node >/dev/null; then
+  echo "skipped: node is not installed"
+  exit 77
+fi
+if [ ! -d "$qui/node_modules/puppeteer-core" ]; then
+  echo "skipped: the automation client is not installed (run 'npm ci' in $qui)"
+  exit 77
+fi
+
+cartella="$(mktemp -d)"
+trap 'rm -rf "$cartella"' EXIT
+cp "$compilatore" "$cartella/"
+(cd "$cartella" && "./$(basename "$compilatore")" >/dev/null)
+"$strumento" view "$cartella" -o "$cartella/vista.html"
+cd "$qui"
+node vista_test.mjs "$cartella/vista.html" ${VIEW_SCREENSHOT:+"$VIEW_SCREENSHOT"}
