@@ -16,7 +16,7 @@ namespace {
 constexpr double kTitolo = 28;
 constexpr double kFasciaNomi = 200;   // px above the speed strip for station names
 constexpr double kAltezzaVelocita = 200;
-constexpr double kCorsiaCartelli = 24;
+constexpr double kCorsiaCartelli = 34;  // signposts above, kilometre-post changes below
 constexpr double kAltezzaPendenza = 110;
 constexpr double kSpazio = 8;
 constexpr double kAltezzaCurvatura = 56;
@@ -239,6 +239,7 @@ void stazioni(const Percorso& p, const Scala& s, Svg* svg) {
 void segnali(const Percorso& p, const Scala& s, Svg* svg) {
   svg->apri("g", {{"id", "segnali-profilo"}});
   const double y = s.alto_velocita + 1;
+  double ultimo = -1e9;
   for (const SegnalePercorso& g : p.segnali) {
     const double metri = static_cast<double>(g.posizione);
     if (metri < 0 || metri > static_cast<double>(p.lunghezza)) continue;
@@ -246,7 +247,10 @@ void segnali(const Percorso& p, const Scala& s, Svg* svg) {
     svg->apri("g", {{"class", "segnale-profilo"}, {"data-metri", numero_svg(metri)}});
     svg->vuoto("path", {{"class", "segnale"}, {"d", "M" + numero_svg(x - 4) + " " + numero_svg(y) + "L" + numero_svg(x + 4) +
                                                         " " + numero_svg(y) + "L" + numero_svg(x) + " " + numero_svg(y + 9) + "Z"}});
-    testo("segnale-tipo", x, y + 18, std::to_string(g.sinistra) + (g.destra != 0 ? "/" + std::to_string(g.destra) : ""), svg);
+    if (x - ultimo >= 14) {
+      testo("segnale-tipo", x, y + 18, std::to_string(g.sinistra) + (g.destra != 0 ? "/" + std::to_string(g.destra) : ""), svg);
+      ultimo = x;
+    }
     svg->testo("title", {}, "signal, kind " + std::to_string(g.sinistra) + " left, " + std::to_string(g.destra) +
                                 " right, settings " + std::to_string(g.valore_a) + " " + std::to_string(g.valore_b) +
                                 " " + std::to_string(g.valore_c) + ", " + dove(p, metri));
@@ -260,10 +264,11 @@ void cartelli_e_indicatori(const Percorso& p, const Scala& s, Svg* svg) {
   for (const CartelloPercorso& c : p.cartelli) {
     const double metri = static_cast<double>(c.posizione);
     if (metri < 0 || metri > static_cast<double>(p.lunghezza)) continue;
-    rettangolo("cartello", s.px(metri) - 2.5, s.alto_cartelli + 8, 5, 8, "signpost \"" + c.testo + "\", " + dove(p, metri), svg);
+    rettangolo("cartello", s.px(metri) - 2.5, s.alto_cartelli + 4, 5, 8, "signpost \"" + c.testo + "\", " + dove(p, metri), svg);
   }
   svg->chiudi();
   svg->apri("g", {{"id", "indicatori"}});
+  double ultimo = -1e9;
   for (const IndicatorePercorso& i : p.indicatori) {
     const double metri = static_cast<double>(i.posizione);
     if (metri < 0 || metri > static_cast<double>(p.lunghezza)) continue;
@@ -274,7 +279,11 @@ void cartelli_e_indicatori(const Percorso& p, const Scala& s, Svg* svg) {
     svg->testo("title", {}, "speed indicator A/B/C " + std::to_string(i.sinistra[0]) + "/" + std::to_string(i.sinistra[1]) +
                                 "/" + std::to_string(i.sinistra[2]) + " km/h, " + dove(p, metri));
     svg->chiudi();
-    testo("indicatore-valore", x, y + 16, std::to_string(i.sinistra[0]), svg);
+    // A value only where it clears the one before.
+    if (x - ultimo >= 22) {
+      testo("indicatore-valore", x, y + 16, std::to_string(i.sinistra[0]), svg);
+      ultimo = x;
+    }
   }
   svg->chiudi();
 }
@@ -287,7 +296,7 @@ void cambi_progressiva(const Percorso& p, const Scala& s, Svg* svg) {
     const double x = s.px(metri);
     svg->apri("g", {{"class", "cambio"}});
     linea("cambio-progressiva", x, s.alto_velocita, x, s.basso_curvatura(), svg);
-    testo("progressiva", x + 3, s.alto_cartelli + 18, p.testo_progressiva(metri) + (sp.decrescente ? " \xE2\x86\x93" : " \xE2\x86\x91"),
+    testo("progressiva", x + 3, s.alto_cartelli + 28, p.testo_progressiva(metri) + (sp.decrescente ? " \xE2\x86\x93" : " \xE2\x86\x91"),
           svg, "start");
     svg->chiudi();
   }

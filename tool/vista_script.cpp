@@ -336,18 +336,19 @@ function disegnaProfilo() {
     if (x1 - x0 > 24) el(d, 'text', { class: 'velocita-valore', x: (x0 + x1) / 2, y: V(t[2]) - 4, 'text-anchor': 'middle' }, t[2]);
   });
   el(d, 'polyline', { class: 'velocita', points: punti.join(' '), 'pointer-events': 'none' });
+  let ultimoSegnale = -1e9, ultimoIndicatore = -1e9;
   D.cartelli.forEach((c) => { if (c[0] >= da && c[0] <= a) infoDi(el(d, 'rect', { class: 'cartello', x: X(c[0]) - 3, y: c0 + 3, width: 6, height: 9 }),
     'Signpost\n"' + c[1] + '"\n' + dove(c[0])); });
   D.indicatori.forEach((i) => { if (i[0] >= da && i[0] <= a) {
     infoDi(el(d, 'path', { class: 'indicatore', d: 'M' + X(i[0]) + ' ' + (V(0) - 30) + 'l5 6l-5 6l-5 -6z' }),
       'Speed indicator\n' + dove(i[0]) + '\nleft A/B/C ' + i[1] + '/' + i[2] + '/' + i[3] + ' km/h\nright A/B/C ' + i[4] + '/' + i[5] + '/' + i[6] + ' km/h\nstripes ' + i[7]);
-    el(d, 'text', { x: X(i[0]), y: V(0) - 6, 'text-anchor': 'middle', 'font-size': 9 }, i[1]);
+    if (X(i[0]) - ultimoIndicatore >= 22) { el(d, 'text', { x: X(i[0]), y: V(0) - 6, 'text-anchor': 'middle', 'font-size': 9 }, i[1]); ultimoIndicatore = X(i[0]); }
   } });
   D.segnali.forEach((s) => {
     if (s[0] < da || s[0] > a) return;
     const x = X(s[0]);
     infoDi(el(d, 'path', { class: 'segnale segnale-profilo', d: 'M' + (x - 5) + ' ' + (v0 + 1) + 'h10l-5 10z' }), testoSegnale(s));
-    el(d, 'text', { x, y: v0 + 20, 'text-anchor': 'middle', 'font-size': 9 }, s[1] + (s[2] ? '/' + s[2] : ''));
+    if (x - ultimoSegnale >= 14) { el(d, 'text', { x, y: v0 + 20, 'text-anchor': 'middle', 'font-size': 9 }, s[1] + (s[2] ? '/' + s[2] : '')); ultimoSegnale = x; }
   });
   if (cursore !== null && cursore >= da && cursore <= a) el(d, 'line', { class: 'cursore', id: 'cursore-profilo', x1: X(cursore), x2: X(cursore), y1: v0 - 10, y2: asse });
   profilo._X = { sx, larg };
