@@ -129,8 +129,10 @@ void leggi_curve(const Tracciato& t, int64_t fine, Percorso* p) {
     svolta_totale = 0;
   };
   for (size_t k = 0; k < celle && inizio_cella(k) < fine; ++k) {
-    const double h1 = rotta(t, static_cast<size_t>(inizio_cella(k)));
-    const double h2 = rotta(t, static_cast<size_t>(inizio_cella(k) + kMetriCella));
+    // The turn within the cell: the heading of the step that ends at its last
+    // metre less that of the step that ends at its first.
+    const double h1 = k == 0 ? std::nan("") : rotta(t, static_cast<size_t>(inizio_cella(k) - 1));
+    const double h2 = rotta(t, static_cast<size_t>(inizio_cella(k) + kMetriCella - 1));
     double svolta = h2 - h1;
     if (std::isnan(svolta)) svolta = 0;
     if (svolta > std::numbers::pi) svolta -= 2 * std::numbers::pi;

@@ -100,6 +100,9 @@ for f in gruppi(p, 'fermata') + gruppi(p, 'transito'):
     print(f.get('class') + '\t' + x_km(float(f.find(S + 'line').get('x1'))) + '\t' + f.find(S + 'text').text)
 print('segnali-profilo\t' + ' '.join(fmt(float(s.get('data-metri')) / 1000) for s in gruppi(p, 'segnale-profilo')))
 for f in gruppi(p, 'cambio'): print('progressiva\t' + x_km(float(f.find(S + 'line').get('x1'))) + '\t' + f.find(S + 'text').text)
+for r in trova(p, 'g', 'rallentamenti').iter(S + 'title'): print('rallentamento\t' + r.text)
+for r in trova(p, 'g', 'curvature').iter(S + 'title'): print('curva\t' + r.text)
+print('cartelli\t%d' % len(list(trova(p, 'g', 'cartelli').iter(S + 'rect'))))
 print('legenda\t' + ','.join(e.text for e in trova(root, 'g', 'legenda').iter(S + 'text')))
 )PY";
 
@@ -196,6 +199,10 @@ Modello modello_di_prova() {
   riempi(c, 60, 69, &Cella::montagna, 1);
   riempi(c, 150, 159, &Cella::montagna, 3);
   for (size_t k : {size_t{24}, size_t{90}, size_t{200}}) c[k].tipo = kSegnale;
+  // A slowdown to 60 km/h placed at 2000 m for 500 m: warning board in the
+  // cell of 800 m, start in the cell of 2000 m, end in the cell of 2500 m.
+  for (size_t k : {size_t{17}, size_t{41}, size_t{51}}) c[k].valore_a = 60;
+  c[17].tipo = kAvvisoRallentamento, c[41].tipo = kInizioRallentamento, c[51].tipo = kFineRallentamento;
   const std::pair<size_t, int16_t> fermate[] = {{2, 1}, {52, 2}, {141, 3}};
   for (auto [k, riga] : fermate) c[k].tipo = kStazione, c[k].valore_a = riga;
   m.tracciato = tracciato_di_prova();
@@ -259,6 +266,15 @@ TEST_F(PlotTest, ThePictureShowsThePlanAndTheProfileOfTheModel) {
   // signals at 1150 and 4450 m; cell 200's (9950 m) is past the end.
   EXPECT_EQ(uno(fatti, "segnali-profilo"), "1.15 4.45");
   EXPECT_EQ(tutti(fatti, "progressiva"), (std::vector<std::string>{"3\tkm 44+400 \u2193"}));
+  // Posts count from km 5.2 at the start.
+  EXPECT_EQ(tutti(fatti, "rallentamento"),
+            (std::vector<std::string>{"slowdown to 60 km/h, 500 m from 2000 m, km 7+200",
+                                      "warning board of the slowdown, 800 m, km 6+000"}));
+  // The quarter circle turns right from 2000 m; it ends at 3570.8 m, within
+  // the cell from 3550 m: 90 degrees over 1600 m of cells, 3200 / pi m radius.
+  // The posts there count down from km 44.4 at 3000 m.
+  EXPECT_EQ(tutti(fatti, "curva"), (std::vector<std::string>{
+                                       "right curve, radius 1019 m, 90\u00B0, 2000 m, km 7+200 to 3600 m, km 43+800"}));
   EXPECT_EQ(uno(fatti, "legenda"),
             "track,beyond the end (not run),start,km post tick,right curve,left curve,speed limit,slowdown,"
             "slowdown warning,signal (kind),speed indicator,signpost,stop,no stop,uphill,downhill,mountain,"
@@ -367,6 +383,11 @@ TEST_F(PlotTest, TheScenarioPictureShowsItsStationsSignalsAndSpeeds) {
   }
   EXPECT_EQ(velocita, (std::vector<std::string>{"30", "90", "130", "100", "130", "60", "125", "75"}));
   EXPECT_EQ(punti.str().substr(punti.str().rfind(' ') + 1), "88,75");
+  // "curvad6, 100, 400": 400 steps each turning by atan(0.003), 68.75 degrees
+  // in all, radius 400 m / 1.2 = 333 m.
+  EXPECT_EQ(tutti(fatti, "curva").at(0), "right curve, radius 333 m, 68.8\u00B0, 100 m, km 5+300 to 500 m, km 5+700");
+  // 61 signposts, less the one whose cell TORREBERETTI's stop took.
+  EXPECT_EQ(uno(fatti, "cartelli"), "60");
 }
 
 // Five stations 1 km apart on a straight east-west line of 40 km: 34 px
