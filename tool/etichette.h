@@ -48,7 +48,7 @@ class Posatore {
   // Grid entries left to fill: a track that crosses the drawing to and fro
   // (as only broken input does) uses them up, and from then on no label is
   // placed, so that the work stays bounded whatever the plan holds.
-  size_t scorta_ = 4000000;
+  size_t scorta_ = 1000000;
   int colonne_ = 1, righe_ = 1;
   std::vector<std::pair<std::pair<double, double>, std::pair<double, double>>> segmenti_;
   std::vector<Riquadro> riquadri_;

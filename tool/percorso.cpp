@@ -6,7 +6,6 @@
 #include <deque>
 #include <numbers>
 
-#include "tool/disegno.h"
 #include "tool/testo.h"
 
 namespace scenario::tool {
