@@ -58,13 +58,16 @@ Cornice adatta(const Percorso& p, double alto, Scala* s) {
   return c;
 }
 
-// The track's pixel points between line positions [da, a].
+// The track's pixel points between line positions [da, a]; the samples are
+// in rising order of position, so each list is searched, not scanned.
 Punti tratto_px(const Percorso& p, const Scala& s, int64_t da, int64_t a) {
   Punti out;
   for (const auto* lista : {&p.traccia, &p.margine}) {
-    for (const auto& [m, xy] : *lista) {
-      if (m < da || m > a || (!out.empty() && lista == &p.margine && m == p.lunghezza)) continue;
-      out.emplace_back(s.px(xy.first), s.py(xy.second));
+    auto it = std::lower_bound(lista->begin(), lista->end(), da, [](const auto& e, int64_t m) { return e.first < m; });
+    for (; it != lista->end() && it->first <= a; ++it) {
+      // The line's end is the first point of the margin too.
+      if (lista == &p.margine && !out.empty() && it->first == p.lunghezza) continue;
+      out.emplace_back(s.px(it->second.first), s.py(it->second.second));
     }
   }
   return out;
