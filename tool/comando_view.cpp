@@ -7,32 +7,12 @@
 #include "tool/vista_html.h"
 
 namespace scenario::tool {
-namespace {
-
-constexpr const char* kUsoView =
-    "usage: scenario-tool view DIR [--line-name NAME] [--train-number NUM] [-o FILE.html]\n"
-    "  Writes the compiled scenario in DIR as one HTML page (default: NAME_NUM.html\n"
-    "  in the current folder) that holds its script, styles and data and loads\n"
-    "  nothing else: open it from the file in any browser. The plan and the\n"
-    "  profile are linked: zoom with the wheel, the buttons or + and -, pan by\n"
-    "  dragging or with the arrow keys, type a km range to show, 0 fits all.\n"
-    "  Hovering a mark tells its kind, position in metres and by the kilometre\n"
-    "  posts, values, name and time; a cursor in one view shows the same place\n"
-    "  in the other. The timetable stands beside the drawing: click a station to\n"
-    "  centre both views on it. NAME and NUM name the files to read; when either\n"
-    "  is left out, DIR must hold exactly one scenario that fits. Exit status: 0,\n"
-    "  3 unreadable, unwritable or no single scenario in DIR, 64 usage, 65 not a\n"
-    "  compiled scenario.\n";
-
-}  // namespace
 
 int comando_view(const Args& args, std::ostream& out, std::ostream& err) {
+  const Comando& uso = *trova_comando("view");
   Argomenti a;
-  if (int stato = prepara_comando(args, {"--line-name", "--train-number", "-o"}, {}, kUsoView, &a, out, err);
-      stato >= 0) {
-    return stato;
-  }
-  if (a.posizionali.size() != 1) return errore_uso("expected one DIR", kUsoView, err);
+  if (int stato = prepara_comando(args, uso, &a, out, err); stato >= 0) return stato;
+  if (a.posizionali.size() != 1) return errore_uso("expected one DIR", uso, err);
   ScenarioLetto letto;
   std::string errore;
   int stato = leggi_scenario(a.posizionali[0], a.valore("--line-name", ""), a.valore("--train-number", ""), &letto,
