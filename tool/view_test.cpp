@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -10,6 +9,7 @@
 #include "tests/cartella_temporanea.h"
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
+#include "tool/prova_tool.h"
 #include "tool/vista_html.h"
 
 namespace scenario::tool {
@@ -83,9 +83,9 @@ TEST(View, TheCommandFindsTheOnlyScenarioOrSaysWhy) {
     std::remove(c.file("v.html").c_str());
     Args args = {"view"};
     args.insert(args.end(), caso.args.begin(), caso.args.end());
-    std::ostringstream out, err;
-    EXPECT_EQ(esegui_tool(args, out, err), caso.stato);
-    EXPECT_EQ(err.str().substr(0, caso.err_inizia.size()), caso.err_inizia) << err.str();
+    const Uscita u = esegui(args);
+    EXPECT_EQ(u.stato, caso.stato);
+    EXPECT_EQ(u.err.substr(0, caso.err_inizia.size()), caso.err_inizia) << u.err;
     EXPECT_EQ(c.esiste("v.html"), caso.stato == 0);
     if (caso.stato == 0) {
       EXPECT_EQ(c.leggi("v.html").substr(0, 15), "<!DOCTYPE html>");
