@@ -17,8 +17,8 @@ h1 { font-size: 18px; margin: 0; }
 main { display: flex; gap: 10px; padding: 8px; align-items: flex-start; }
 #disegni { flex: 1 1 auto; min-width: 0; }
 #disegni svg { display: block; width: 100%; background: #fff; border: 1px solid #ccc; margin-bottom: 8px; user-select: none; cursor: grab; touch-action: none; }
-#pianta { height: 38vh; min-height: 240px; }
-#profilo { height: 510px; }
+#pianta { height: 36vh; min-height: 220px; }
+#profilo { height: calc(64vh - 90px); min-height: 380px; max-height: 560px; }
 #aiuto { font-size: 12px; color: #555; margin: 0; }
 aside { flex: 0 0 390px; max-height: calc(100vh - 70px); overflow: auto; background: #fff; border: 1px solid #ccc; padding: 4px 8px; }
 aside h2 { font-size: 15px; margin: 4px 0; }
@@ -61,15 +61,15 @@ text { font-family: 'DejaVu Sans', Verdana, sans-serif; font-size: 11px; fill: #
 .indicatore { fill: #fd0; stroke: #760; }
 .progressiva { font-size: 10px; fill: #53c; }
 .zero { stroke: #666; stroke-width: .8; }
-.cursore { stroke: #d0d; stroke-width: 1.2; }
-.punto-cursore { fill: none; stroke: #d0d; stroke-width: 2.5; }
+.cursore { stroke: #d0d; stroke-width: 1.2; pointer-events: none; }
+.punto-cursore { fill: none; stroke: #d0d; stroke-width: 2.5; pointer-events: none; }
 [data-info]:hover { stroke: #d0d; stroke-width: 2; }
 @media (max-width: 1000px) { main { flex-direction: column; } aside { flex-basis: auto; width: 100%; max-height: none; } }
 @media print {
   header #comandi, #aiuto, #suggerimento { display: none !important; }
   body { background: #fff; }
   main { display: block; }
-  #pianta { height: 120mm; } #profilo { height: 110mm; }
+  #pianta { height: 115mm; min-height: 0; } #profilo { height: 120mm; min-height: 0; max-height: none; }
   aside { max-height: none; border: none; page-break-before: always; }
 }
 )CSS";
@@ -238,6 +238,12 @@ function postiKm() {
   return out;
 }
 
+// The name and time that fit in `spazio` px at 10 px: the time goes first, then the name is cut.
+function nomeCorto(s, spazio) {
+  const pieno = s.nome + (s.orario ? '  ' + s.orario : ''), quanti = Math.floor(spazio / 6.6);
+  if (pieno.length <= quanti) return pieno;
+  return s.nome.length <= quanti ? s.nome : s.nome.slice(0, Math.max(quanti - 1, 1)) + '\u2026';
+}
 function testoStazione(s) {
   return 'Station ' + s.nome + '\n' + (s.ferma ? 'stop' : 'no stop (passes)') + (s.orario ? ' at ' + s.orario : '') +
     '\nposition ' + dove(s.m) + '\nstop zone ' + fmt(s.da) + ' to ' + fmt(s.a) + ' m, type ' + s.tipo;
@@ -256,7 +262,9 @@ function disegnaProfilo() {
   profilo.setAttribute('data-a', a.toFixed(0));
   const sx = 70, dx = 14, larg = W - sx - dx;
   const X = (m) => sx + (m - da) / (a - da) * larg;
-  const nomi = 168, v0 = nomi + 10, vh = 150, c0 = v0 + vh, p0 = c0 + 22, ph = 90, k0 = p0 + ph + 6, kh = 44, asse = k0 + kh;
+  // The rows share the drawing's height: names, speed, signposts, gradient, curves, axis.
+  const nomi = Math.min(180, Math.max(120, H * 0.34)), resto = Math.max(H - nomi - 10 - 22 - 6 - 40, 150);
+  const v0 = nomi + 10, vh = resto * 0.5, c0 = v0 + vh, p0 = c0 + 22, ph = resto * 0.32, k0 = p0 + ph + 6, kh = resto * 0.18, asse = k0 + kh;
   let vmax = 0, gmax = 5, cmax = 0;
   D.velocita.forEach((t) => vmax = Math.max(vmax, t[2]));
   D.pendenza.forEach((t) => gmax = Math.max(gmax, Math.abs(t[2])));
@@ -311,7 +319,7 @@ function disegnaProfilo() {
     el(gg, 'line', { class: s.ferma ? 'linea-ferma' : 'linea-transito', x1: x, x2: x, y1: v0 - 6, y2: asse });
     infoDi(el(gg, 'circle', { class: s.ferma ? 'stazione-ferma' : 'stazione-transito', cx: x, cy: v0 - 6, r: 4 }), testoStazione(s));
     infoDi(el(gg, 'text', { class: s.ferma ? 'nome-ferma' : 'nome-transito', 'font-size': 10, x: x + 4, y: v0 - 13, transform: 'rotate(-90 ' + (x + 4) + ' ' + (v0 - 13) + ')' },
-      s.nome + (s.orario ? '  ' + s.orario : '')), testoStazione(s));
+      nomeCorto(s, nomi - 16)), testoStazione(s));
   });
   D.progressive.forEach((p) => {
     if (p[0] <= 0 || p[0] < da || p[0] > a) return;
@@ -485,6 +493,9 @@ D.stazioni.forEach((s, i) => {
   corpo.appendChild(r);
 });
 window.addEventListener('resize', disegna);
+// Printing lays the drawings out anew at the page's size.
+window.addEventListener('beforeprint', disegna);
+window.addEventListener('afterprint', disegna);
 window.vistaStato = () => ({ da, a, finestra, cursore });
 mostra(0, L);
 })();

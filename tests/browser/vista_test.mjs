@@ -74,7 +74,8 @@ caso('a zoom to 20-30 km changes both views', async () => {
   // ABBIATEGRASSO (21.3 km) is the only station in the range; the signals at
   // 20.6 and 29.25 km are the only two.
   const nomi = await page.$$eval('#profilo .stazione-profilo text', (t) => t.map((e) => e.textContent));
-  assert.deepEqual(nomi, ['ABBIATEGRASSO  18:15']);
+  assert.equal(nomi.length, 1);
+  assert.match(nomi[0], /^ABBIATEGRASSO/);
   assert.equal(await conta('#profilo .segnale-profilo'), 2);
   // The plan follows: its window changed, and of the stations it shows
   // ABBIATEGRASSO, not the two ends of the line.
