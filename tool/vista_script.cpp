@@ -238,9 +238,9 @@ function postiKm() {
   return out;
 }
 
-// The name and time that fit in `spazio` px at 10 px: the time goes first, then the name is cut.
+// The name and time that fit in `spazio` px at 10 px (7.2 px a capital): the time goes first, then the name is cut.
 function nomeCorto(s, spazio) {
-  const pieno = s.nome + (s.orario ? '  ' + s.orario : ''), quanti = Math.floor(spazio / 6.6);
+  const pieno = s.nome + (s.orario ? '  ' + s.orario : ''), quanti = Math.floor(spazio / 7.2);
   if (pieno.length <= quanti) return pieno;
   return s.nome.length <= quanti ? s.nome : s.nome.slice(0, Math.max(quanti - 1, 1)) + '\u2026';
 }
@@ -282,7 +282,7 @@ function disegnaProfilo() {
     el(g, 'line', { class: 'griglia', x1: X(m), x2: X(m), y1: v0, y2: asse });
     el(g, 'text', { class: 'tacca-asse', x: X(m), y: asse + 13, 'text-anchor': 'middle' }, fmt(m / 1000, 3));
   }
-  let ultimo = -1e9;
+  let ultimo = sx - 30;  // clear of the row's name
   for (const [m, km] of postiKm()) {
     if (m < da || m > a) continue;
     el(g, 'line', { class: 'tacca-km', x1: X(m), x2: X(m), y1: asse, y2: asse + 3 });
