@@ -5,6 +5,7 @@
 #include "tool/comandi.h"
 #include "tool/disegno.h"
 #include "tool/scenario_letto.h"
+#include "tool/traduzione.h"
 
 namespace scenario::tool {
 
@@ -15,8 +16,8 @@ int comando_plot(const Args& args, std::ostream& out, std::ostream& err) {
     return stato;
   }
   const std::string destinazione = a.valore("-o", "");
-  if (a.posizionali.size() != 1) return errore_uso("expected one DIR", uso, err);
-  if (destinazione.empty()) return errore_uso("-o FILE.svg is required", uso, err);
+  if (a.posizionali.size() != 1) return errore_uso(traduci("expected one DIR"), uso, err);
+  if (destinazione.empty()) return errore_uso(traduci("-o FILE.svg is required"), uso, err);
   ScenarioLetto letto;
   std::string errore;
   int stato = leggi_scenario(a.posizionali[0], a.valore("--line-name", ""), a.valore("--train-number", ""), &letto,

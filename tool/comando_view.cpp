@@ -4,6 +4,7 @@
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
 #include "tool/scenario_letto.h"
+#include "tool/traduzione.h"
 #include "tool/vista_html.h"
 
 namespace scenario::tool {
@@ -12,7 +13,7 @@ int comando_view(const Args& args, std::ostream& out, std::ostream& err) {
   const Comando& uso = *trova_comando("view");
   Argomenti a;
   if (int stato = prepara_comando(args, uso, &a, out, err); stato >= 0) return stato;
-  if (a.posizionali.size() != 1) return errore_uso("expected one DIR", uso, err);
+  if (a.posizionali.size() != 1) return errore_uso(traduci("expected one DIR"), uso, err);
   ScenarioLetto letto;
   std::string errore;
   int stato = leggi_scenario(a.posizionali[0], a.valore("--line-name", ""), a.valore("--train-number", ""), &letto,
