@@ -10,9 +10,17 @@
 namespace scenario {
 namespace {
 
+// A value narrower than 32 bits: read as 32 bits, then checked for its width.
 template <typename T>
-bool entro(int32_t valore) {
-  return valore >= std::numeric_limits<T>::min() && valore <= std::numeric_limits<T>::max();
+bool leggi_stretto(LetturaDescrizione& lettura, T* valore) {
+  int32_t letto = 0;
+  if (!lettura.leggi_valore(&letto)) return false;
+  if (letto < std::numeric_limits<T>::min() || letto > std::numeric_limits<T>::max()) {
+    lettura.guasto(kErroreLettura);
+    return false;
+  }
+  *valore = static_cast<T>(letto);
+  return true;
 }
 
 }  // namespace
@@ -54,27 +62,9 @@ bool LetturaDescrizione::leggi_valore(int32_t* valore) {
   return false;
 }
 
-bool LetturaDescrizione::leggi_valore(int16_t* valore) {
-  int32_t letto = 0;
-  if (!leggi_valore(&letto)) return false;
-  if (!entro<int16_t>(letto)) {
-    guasto(kErroreLettura);
-    return false;
-  }
-  *valore = static_cast<int16_t>(letto);
-  return true;
-}
+bool LetturaDescrizione::leggi_valore(int16_t* valore) { return leggi_stretto(*this, valore); }
 
-bool LetturaDescrizione::leggi_valore(uint8_t* valore) {
-  int32_t letto = 0;
-  if (!leggi_valore(&letto)) return false;
-  if (!entro<uint8_t>(letto)) {
-    guasto(kErroreLettura);
-    return false;
-  }
-  *valore = static_cast<uint8_t>(letto);
-  return true;
-}
+bool LetturaDescrizione::leggi_valore(uint8_t* valore) { return leggi_stretto(*this, valore); }
 
 bool LetturaDescrizione::leggi_testo(std::string* testo) {
   const Lettura esito = lettore_.leggi_testo(testo);
