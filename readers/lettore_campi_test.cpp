@@ -54,9 +54,15 @@ TEST(LettoreCampi, NumberFields) {
 TEST(LettoreCampi, MalformedNumbersAreRefused) {
   for (const char* testo : {"12a", "1.5", "-", "+5", "abc", "2147483648", "-2147483649", "0x10"}) {
     LettoreCampi l(testo);
-    int32_t valore = 0;
+    int32_t valore = 77;
     EXPECT_EQ(l.leggi_numero(&valore), Lettura::kNonValido) << testo;
+    EXPECT_EQ(valore, 77) << testo;  // a failed read stores nothing
   }
+  LettoreCampi finito("5");
+  int32_t valore = 0;
+  ASSERT_EQ(finito.leggi_numero(&valore), Lettura::kOk);
+  EXPECT_EQ(finito.leggi_numero(&valore), Lettura::kFineFile);
+  EXPECT_EQ(valore, 5);
 }
 
 TEST(LettoreCampi, LineEndsAndCounting) {

@@ -91,6 +91,42 @@ TEST(SezioneGenerale, KeysAndTheirRows) {
   }
 }
 
+// An entry that fails part way keeps what was stored before the failed read:
+// the values its earlier fields read, and whatever an earlier entry left in the
+// fields it did not reach. No sorting of the kilometre-post systems follows.
+TEST(SezioneGenerale, AFaultKeepsWhatWasStoredBeforeIt) {
+  struct Caso {
+    const char* nome;
+    std::string testo;
+    int32_t codice;
+    Terna r83, r84, r85;
+  };
+  const std::vector<Caso> casi = {
+      {.nome = "a scenery value that is no number leaves the earlier one",
+       .testo = righe({"[generale]", "lunghezza percorso,  3000", "sfondo uno,  4", "sfondo uno,  x4", "[curve]",
+                       "[fine]"}),
+       .codice = 25,
+       .r83 = {},
+       .r84 = {0, 3000, 0},
+       .r85 = {4, 0, 0}},
+      {.nome = "the text ends inside a kilometre-post entry: its direction stays the earlier one",
+       .testo = righe({"[generale]", "lunghezza percorso,  3000", "progressiva chilometrica uno,  100,  5200,  1"}) +
+                "progressiva chilometrica uno,  300,  600",
+       .codice = 25,
+       .r83 = {300, 600, 1},
+       .r84 = {0, 3000, 0},
+       .r85 = {}},
+  };
+  for (const Caso& caso : casi) {
+    LineaDiProva prova;
+    EXPECT_FALSE(prova.leggi(caso.testo)) << caso.nome;
+    EXPECT_EQ(prova.stato.codice_errore, caso.codice) << caso.nome;
+    EXPECT_EQ(riga(prova.stato, 83), caso.r83) << caso.nome;
+    EXPECT_EQ(riga(prova.stato, 84), caso.r84) << caso.nome;
+    EXPECT_EQ(riga(prova.stato, 85), caso.r85) << caso.nome;
+  }
+}
+
 TEST(SezioneGenerale, SignalRepetition) {
   struct Caso {
     const char* voce;
