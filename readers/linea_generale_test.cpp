@@ -116,6 +116,20 @@ TEST(SezioneGenerale, AFaultKeepsWhatWasStoredBeforeIt) {
        .r83 = {300, 600, 1},
        .r84 = {0, 3000, 0},
        .r85 = {}},
+      // A refused length is stored all the same, the negative one as the one
+      // above 1000000.
+      {.nome = "a negative length replaces the earlier one",
+       .testo = righe({"[generale]", "lunghezza percorso,  3000", "lunghezza percorso,  -100", "[curve]", "[fine]"}),
+       .codice = 29,
+       .r83 = {},
+       .r84 = {0, -100, 0},
+       .r85 = {}},
+      {.nome = "a length above 1000000 replaces the earlier one",
+       .testo = righe({"[generale]", "lunghezza percorso,  3000", "lunghezza percorso,  1000001", "[curve]", "[fine]"}),
+       .codice = 1,
+       .r83 = {},
+       .r84 = {0, 1000001, 0},
+       .r85 = {}},
   };
   for (const Caso& caso : casi) {
     LineaDiProva prova;
