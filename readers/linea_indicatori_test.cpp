@@ -67,7 +67,6 @@ TEST(MemoIndicatoriVMax, RefusalsWriteNothing) {
       {{1000, 1639, 0, 0, 0, 0, 0, 0, 0}, 25},   // 32780: beyond 16 bits
       {{1000, 0, 0, -1639, 0, 0, 0, 0, 0}, 25},  // -32780
       {{1000, 0, 0, 0, 3277, 0, 0, 0, 0}, 25},   // stripes 32770
-      {{1000, 0, 0, 0, 0, 0, 0, 0, 40000}, 25},  // a stripe count wider than 16 bits
   };
   for (const Caso& caso : casi) {
     Compilatore stato = con_celle();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -129,6 +130,7 @@ struct CasoGuasto {
   std::optional<int32_t> posizione;
   int riga;
   bool treno = false;
+  std::function<void(const Compilatore&)> verifica = {};  // what the model holds afterwards
 };
 
 std::string molti(const char* formato, int quanti, int primo, int passo) {
@@ -165,8 +167,32 @@ std::vector<CasoGuasto> casi_guasto() {
       {"25 fraction", descrizione({"montagna,  100,  1.5,  1"}), 25, std::nullopt, 4},
       {"25 beyond 32 bits", descrizione({"pendenza,  100,  2147483648"}), 25, std::nullopt, 4},
       {"25 read past the end", generale() + "cartello_indicatore,  100", 25, std::nullopt, 4},
+      // A packed value worked out from values that fit: 20 x 1639 = 32780.
       {"25 indicator wider than 16 bits", descrizione({"indicatori_vmax,  1000,  1639,  0,  0,  0,  ,  ,  ,  0"}), 25,
        std::nullopt, 4},
+      // Packed stripes 10 x 3277 = 32770 are worked out only on a free cell.
+      {"21 before packed stripes wider than 16 bits",
+       descrizione({"cartello_indicatore,  1300,  a", "indicatori_vmax,  1300,  0,  0,  0,  3277,  ,  ,  ,  0"}), 21,
+       1300, 5},
+      // A stripe count is a 16-bit field: 40000 fails as it is read, before the
+      // cell test and before the position test.
+      {.nome = "25 stripes too wide for their field, on a taken cell",
+       .testo = descrizione(
+           {"cartello_indicatore,  1300,  a", "indicatori_vmax,  1300,  90,  90,  90,  40000,  ,  ,  ,  0"}),
+       .codice = 25,
+       .posizione = std::nullopt,
+       .riga = 5,
+       .verifica =
+           [](const Compilatore& s) {
+             // 1300 / 50 + 1 = 27: the signpost stays.
+             EXPECT_EQ(s.celle[27].tipo, kCartello);
+             EXPECT_EQ(s.celle[27].valore_a, 80);
+             EXPECT_EQ(s.elementi[80].testo, "a");
+           }},
+      {"25 stripes too wide for their field, beyond the cells",
+       descrizione({"indicatori_vmax,  99999,  90,  90,  90,  40000,  ,  ,  ,  0"}), 25, std::nullopt, 4},
+      {"25 right stripes too wide for their field",
+       descrizione({"indicatori_vmax,  1000,  90,  90,  90,  0,  ,  ,  ,  -32769"}), 25, std::nullopt, 4},
       {"26", molti("cartello_indicatore,  %d,  testo %d", 81, 1000, 100), 26, 9000, 84},
       {"27", molti("montagna,  %d,  %d,  1", 81, 1000, 1000), 27, 81000, 84},
       {"30",
@@ -201,6 +227,10 @@ TEST(LettoreLinea, EveryFaultWithItsPositionAndLine) {
     EXPECT_FALSE(prova.cartella.esiste(prova.nome_file())) << caso.nome;
     // The reading context is not left behind for the stages that follow.
     EXPECT_EQ(stato.file_corrente, "") << caso.nome;
+    if (caso.verifica) {
+      SCOPED_TRACE(caso.nome);
+      caso.verifica(stato);
+    }
   }
 }
 
