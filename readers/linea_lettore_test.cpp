@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cstdio>
 #include <functional>
 #include <optional>
@@ -144,6 +145,44 @@ std::string molti(const char* formato, int quanti, int primo, int passo) {
   return testo + "[fine]\r\n";
 }
 
+uint64_t bit(double valore) { return std::bit_cast<uint64_t>(valore); }
+
+// Whether nothing of the plan was drawn: even row 2 is still empty.
+void tracciato_vuoto(const Compilatore& s) {
+  EXPECT_EQ(s.tracciato.x[2].tag, TagPunto::kVuoto);
+  EXPECT_EQ(s.tracciato.y[2].tag, TagPunto::kVuoto);
+}
+
+// A line of 993000 m has plan rows 0 to 1000000. "curvad1,  999749,  252"
+// would end at row 1000001: the drawing stops first, once the cursor passes
+// metre 1000000. Rows 2 to 999749 run straight along y; rows 999750 to
+// 1000000 turn right with k = 0.0001, each operation rounded to binary64.
+// Row 999750 turns the step (0, 1): x = (0 + 0) + k * 1, the double of 0.0001,
+// and y = (999749 + 1) - k * 0 = 999750. Row 999751: x = (k + k) + k * 1 = 3k,
+// whose exact value lies three quarters of a unit above 0x1.3a92a30553261p-12
+// and rounds up; y = (999750 + 1) - k * k, with k * k about 1e-8, which is
+// 85.9 units of 2^-33 below 999751 and rounds to 86 of them.
+void curva_fino_al_metro_1000000(const Compilatore& s) {
+  const Tracciato& t = s.tracciato;
+  ASSERT_EQ(t.x.size(), 1000001u);
+  for (size_t c = 2; c <= 999749; ++c) {
+    ASSERT_EQ(t.x[c].tag, TagPunto::kReale) << c;
+    ASSERT_EQ(bit(t.x[c].reale), bit(0.0)) << c;
+    ASSERT_EQ(bit(t.y[c].reale), bit(static_cast<double>(c))) << c;
+  }
+  EXPECT_EQ(bit(t.x[999750].reale), bit(0x1.a36e2eb1c432dp-14));
+  EXPECT_EQ(bit(t.y[999750].reale), bit(999750.0));
+  EXPECT_EQ(bit(t.x[999751].reale), bit(0x1.3a92a30553262p-12));
+  EXPECT_EQ(bit(t.y[999751].reale), bit(999751.0 - 86 * 0x1p-33));
+  // Every curved step adds dx + k * dy to x, both positive: x grows up to the
+  // last row, which a curve reaches here while the straight tail never does.
+  for (size_t c = 999752; c <= 1000000; ++c) {
+    ASSERT_EQ(t.x[c].tag, TagPunto::kReale) << c;
+    ASSERT_EQ(t.y[c].tag, TagPunto::kReale) << c;
+    ASSERT_GT(t.x[c].reale, t.x[c - 1].reale) << c;
+  }
+}
+
 std::vector<CasoGuasto> casi_guasto() {
   const std::string ripetizione = "[generale]\r\nlunghezza percorso,  88000\r\n";
   return {
@@ -205,7 +244,24 @@ std::vector<CasoGuasto> casi_guasto() {
       {"31 mountain beyond the last cell", descrizione({"montagna,  94000,  95100,  1"}), 31, 94000, 4},
       {"103 no digit", descrizione({"curvadx,  100,  100"}), 103, std::nullopt, 4},
       {"103 beyond metre 1000000", descrizione({"curvad1,  999000,  2000"}, 1000000), 103, std::nullopt, 4},
-      {"104", descrizione({"curvad1,  94000,  1001"}), 104, 94000, 4},
+      {.nome = "103 beyond metre 1000000 and the plan's end: the metre comes first",
+       .testo = descrizione({"curvad1,  999749,  252"}, 993000),
+       .codice = 103,
+       .posizione = std::nullopt,
+       .riga = 4,
+       .verifica = curva_fino_al_metro_1000000},
+      {.nome = "104: past the plan's end before metre 1000000, nothing drawn",
+       .testo = descrizione({"curvad1,  94000,  1001"}),
+       .codice = 104,
+       .posizione = 94000,
+       .riga = 4,
+       .verifica = tracciato_vuoto},
+      {.nome = "104 on a line whose plan ends just before metre 1000000",
+       .testo = descrizione({"curvad1,  998000,  5000"}, 992000),
+       .codice = 104,
+       .posizione = 998000,
+       .riga = 4,
+       .verifica = tracciato_vuoto},
   };
 }
 
