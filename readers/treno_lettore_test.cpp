@@ -343,6 +343,14 @@ TEST(LettoreTreno, SpeedAndAdhesion) {
   });
 }
 
+// Cells 0 to 19 got 30 km/h before 1278 km/h was in force; then the reading
+// failed, and a reading failure runs no closing fills.
+void solo_le_prime_20_celle(const Compilatore& s) {
+  velocita(s, 0, 19, 6);
+  velocita(s, 20, 1900, 0);
+  aderenza(s, 0, 1900, 0);
+}
+
 // A speed becomes the one in force after the cells before its own line have
 // received the previous one; its byte (steps of 5 km/h, 0 to 255) is worked out
 // and tested only when a cell receives it. 1278 / 5 = 255.6 rounds to 256.
@@ -360,22 +368,12 @@ TEST(LettoreTreno, ASpeedIsTestedWhenACellReceivesIt) {
                                    "velocita,  2000,  30"}),
        .codice = 25,
        .riga = 5,
-       .verifica =
-           [](const Compilatore& s) {
-             velocita(s, 0, 19, 6);
-             velocita(s, 20, 1900, 0);
-             aderenza(s, 0, 1900, 0);  // no closing fills after a reading failure
-           }},
+       .verifica = solo_le_prime_20_celle},
       {.nome = "the closing fill fails storing it",
        .testo = descrizione_treno({"aderenza,  0,  100", "velocita,  0,  30", "velocita,  1000,  1278"}),
        .codice = 25,
        .riga = 5,
-       .verifica =
-           [](const Compilatore& s) {
-             velocita(s, 0, 19, 6);
-             velocita(s, 20, 1900, 0);
-             aderenza(s, 0, 1900, 0);
-           }},
+       .verifica = solo_le_prime_20_celle},
       {.nome = "a position beyond the cells is met first and keeps its code",
        .testo = descrizione_treno({"aderenza,  0,  100", "velocita,  0,  30", "velocita,  99999,  1278"}),
        .codice = 15,
