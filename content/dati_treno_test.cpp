@@ -6,8 +6,9 @@
 #include "content/documenti.h"
 #include "model/stato.h"
 #include "readers/memorizza_dati.h"
-#include "tests/treno_prova.h"
+#include "tests/cartella_temporanea.h"
 #include "tests/documento_scritto.h"
+#include "tests/treno_prova.h"
 
 namespace scenario {
 namespace {

@@ -11,6 +11,7 @@
 
 #include "model/nomi_file.h"
 #include "readers/memorizza_dati.h"
+#include "tests/cartella_temporanea.h"
 #include "tests/linea_di_prova.h"
 
 namespace scenario {
@@ -21,22 +22,75 @@ using test::generale;
 using test::LineaDiProva;
 using test::righe;
 
-TEST(LettoreLinea, IdentityIsCopiedFirst) {
+// The file-level rules of the reading stage: the descriptions are read from
+// the program folder and deleted on every path.
+struct SuFile {
+  // Writes `testo` as the line description and runs the line half on it
+  // (memorizza_linea); its result: whether the train half runs.
+  bool leggi_linea(const std::string& testo) {
+    cartella.scrivi(prova.nome_file(), testo);
+    return memorizza_linea(prova.stato, nomi);
+  }
+
   LineaDiProva prova;
-  EXPECT_FALSE(prova.leggi());  // no description at all
-  EXPECT_EQ(prova.stato.elementi[85].testo, "MilanoPGen-Alessandria");
-  EXPECT_EQ(prova.stato.elementi[86].testo, "2635");
+  test::CartellaTemporanea cartella;
+  NomiFile nomi{cartella.percorso(), prova.stato.nome_linea, prova.stato.numero_treno};
+};
+
+TEST(MemorizzaLinea, IdentityIsCopiedFirst) {
+  SuFile su_file;
+  EXPECT_FALSE(memorizza_linea(su_file.prova.stato, su_file.nomi));  // no description at all
+  EXPECT_EQ(su_file.prova.stato.elementi[85].testo, "MilanoPGen-Alessandria");
+  EXPECT_EQ(su_file.prova.stato.elementi[86].testo, "2635");
 }
 
-TEST(LettoreLinea, MissingDescriptionIs101AndDeletesNothing) {
-  LineaDiProva prova;
-  prova.cartella.scrivi("MilanoPGen-Alessandria_linea.TXT", "[generale]\r\n");
-  EXPECT_FALSE(prova.leggi());
-  EXPECT_EQ(prova.stato.codice_errore, 101);
-  ASSERT_EQ(prova.stato.guasti.size(), 1u);
-  EXPECT_EQ(prova.stato.guasti[0].file, "MilanoPGen-Alessandria_linea.txt");
-  EXPECT_TRUE(prova.cartella.esiste("MilanoPGen-Alessandria_linea.TXT"));
-  EXPECT_FALSE(prova.stato.ha_celle());
+TEST(MemorizzaLinea, MissingDescriptionIs101AndDeletesNothing) {
+  SuFile su_file;
+  su_file.cartella.scrivi("MilanoPGen-Alessandria_linea.TXT", "[generale]\r\n");
+  const Compilatore& stato = su_file.prova.stato;
+  EXPECT_FALSE(memorizza_linea(su_file.prova.stato, su_file.nomi));
+  EXPECT_EQ(stato.codice_errore, 101);
+  ASSERT_EQ(stato.guasti.size(), 1u);
+  EXPECT_EQ(stato.guasti[0].file, "MilanoPGen-Alessandria_linea.txt");
+  EXPECT_TRUE(su_file.cartella.esiste("MilanoPGen-Alessandria_linea.TXT"));
+  EXPECT_FALSE(stato.ha_celle());
+}
+
+// Whatever the reading met, the description is gone afterwards.
+TEST(MemorizzaLinea, TheDescriptionIsDeletedOnEveryPath) {
+  struct Caso {
+    const char* nome;
+    std::string testo;
+    int32_t codice;
+    bool treno;
+  };
+  const std::vector<Caso> casi = {
+      {.nome = "read to the end", .testo = descrizione({"pendenza,  500,  3"}), .codice = 0, .treno = true},
+      {.nome = "empty file", .testo = "", .codice = 102, .treno = false},
+      {.nome = "a fault that ends the stage",
+       .testo = righe({"[generale]", "lunghezza percorso,  1000001", "[curve]", "[fine]"}),
+       .codice = 1,
+       .treno = false},
+      {.nome = "a position beyond the cells", .testo = descrizione({"pendenza,  95000,  1"}), .codice = 15, .treno = true},
+      {.nome = "a reading failure", .testo = descrizione({"pendenza,  12a,  3"}), .codice = 25, .treno = false},
+  };
+  for (const Caso& caso : casi) {
+    SuFile su_file;
+    EXPECT_EQ(su_file.leggi_linea(caso.testo), caso.treno) << caso.nome;
+    EXPECT_EQ(su_file.prova.stato.codice_errore, caso.codice) << caso.nome;
+    EXPECT_FALSE(su_file.cartella.esiste(su_file.prova.nome_file())) << caso.nome;
+  }
+}
+
+TEST(MemorizzaDati, TheTrainHalfRunsAfterAPositionBeyondTheCells) {
+  SuFile su_file;
+  su_file.cartella.scrivi(su_file.prova.nome_file(), descrizione({"pendenza,  95000,  1"}));
+  su_file.cartella.scrivi(su_file.nomi.nome_descrizione_treno(), righe({"[generale]", "vetture,  9", "[fine]"}));
+  memorizza_dati(su_file.prova.stato, su_file.nomi);
+  EXPECT_EQ(su_file.prova.stato.codice_errore, 15);
+  EXPECT_EQ(su_file.prova.stato.elementi[84].dato3, 9);
+  EXPECT_FALSE(su_file.cartella.esiste(su_file.prova.nome_file()));
+  EXPECT_FALSE(su_file.cartella.esiste(su_file.nomi.nome_descrizione_treno()));
 }
 
 TEST(LettoreLinea, SearchForTheGeneralSection) {
@@ -63,7 +117,6 @@ TEST(LettoreLinea, SearchForTheGeneralSection) {
     if (caso.trovata) {
       EXPECT_EQ(prova.stato.elementi[84].dato2, 88000) << caso.nome;
     }
-    EXPECT_FALSE(prova.cartella.esiste(prova.nome_file())) << caso.nome;
   }
 }
 
@@ -280,7 +333,6 @@ TEST(LettoreLinea, EveryFaultWithItsPositionAndLine) {
     }
     EXPECT_EQ(guasto.file, "MilanoPGen-Alessandria_linea.txt") << caso.nome;
     EXPECT_EQ(guasto.riga, caso.riga) << caso.nome;
-    EXPECT_FALSE(prova.cartella.esiste(prova.nome_file())) << caso.nome;
     // The reading context is not left behind for the stages that follow.
     EXPECT_EQ(stato.file_corrente, "") << caso.nome;
     if (caso.verifica) {
@@ -309,16 +361,16 @@ TEST(LettoreLinea, PositionBeyondTheCellsKeepsTheTails) {
   EXPECT_EQ(stato.tracciato.x[94999].tag, TagPunto::kVuoto);
 }
 
-TEST(LettoreLinea, TrainDescriptionIsDeletedWhenTheTrainHalfIsSkipped) {
+TEST(MemorizzaDati, TrainDescriptionIsDeletedWhenTheTrainHalfIsSkipped) {
   for (const char* testo : {"", "[generale]\r\nlunghezza percorso,  12a\r\n[curve]\r\n[fine]\r\n"}) {
-    LineaDiProva prova;
-    const NomiFile& nomi = prova.nomi;
-    prova.scrivi(testo);
-    prova.cartella.scrivi(nomi.nome_descrizione_treno(), "[generale]\r\n");
-    memorizza_dati(prova.stato, nomi);
-    EXPECT_NE(prova.stato.codice_errore, 0) << testo;
-    EXPECT_FALSE(prova.cartella.esiste(prova.nome_file())) << testo;
-    EXPECT_FALSE(prova.cartella.esiste(nomi.nome_descrizione_treno())) << testo;
+    SuFile su_file;
+    const NomiFile& nomi = su_file.nomi;
+    su_file.cartella.scrivi(su_file.prova.nome_file(), testo);
+    su_file.cartella.scrivi(nomi.nome_descrizione_treno(), "[generale]\r\n");
+    memorizza_dati(su_file.prova.stato, nomi);
+    EXPECT_NE(su_file.prova.stato.codice_errore, 0) << testo;
+    EXPECT_FALSE(su_file.cartella.esiste(su_file.prova.nome_file())) << testo;
+    EXPECT_FALSE(su_file.cartella.esiste(nomi.nome_descrizione_treno())) << testo;
   }
 }
 

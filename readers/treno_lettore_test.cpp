@@ -10,6 +10,7 @@
 #include "model/nomi_file.h"
 #include "model/stato.h"
 #include "readers/memorizza_dati.h"
+#include "tests/cartella_temporanea.h"
 #include "tests/treno_prova.h"
 
 namespace scenario {
@@ -46,17 +47,16 @@ struct Caso {
   std::function<void(const Compilatore&)> verifica = {};
 };
 
-// Reads each case's text with a line text still present too: only a reading
-// failure (25) deletes that one, and the train text goes on every path.
+// Reads each case's text. Only a reading failure (25) makes the reader report
+// one, on which the reading stage deletes the line text too.
 void esegui(const std::vector<Caso>& casi) {
   for (const Caso& caso : casi) {
     SCOPED_TRACE(caso.nome);
-    CartellaTemporanea cartella;
     Compilatore stato = test::dopo_la_linea();
-    cartella.scrivi(test::nome_linea(stato), "x");
     if (caso.prepara) caso.prepara(stato);
-    test::leggi_treno(stato, cartella, caso.testo);
+    const bool letto = test::leggi_treno(stato, caso.testo);
     EXPECT_EQ(stato.codice_errore, caso.codice);
+    EXPECT_EQ(letto, caso.codice != 25);
     if (caso.posizione) {
       EXPECT_EQ(stato.posizione_errore, *caso.posizione);
     }
@@ -67,8 +67,6 @@ void esegui(const std::vector<Caso>& casi) {
       EXPECT_EQ(riga, caso.riga);
       EXPECT_EQ(file, "MilanoPGen-Alessandria_2635-.txt");
     }
-    EXPECT_FALSE(cartella.esiste(test::nome_treno(stato)));
-    EXPECT_EQ(cartella.esiste(test::nome_linea(stato)), caso.codice != 25);
     if (caso.verifica) caso.verifica(stato);
   }
 }
@@ -477,13 +475,12 @@ TEST(LettoreTreno, Stations) {
 TEST(LettoreTreno, StationRowsStopBelowTheSignposts) {
   for (int cartelli : {0, 3}) {
     SCOPED_TRACE(cartelli);
-    CartellaTemporanea cartella;
     Compilatore stato = test::dopo_la_linea();
     stato.prossimo_cartello = kPrimoCartello - cartelli;
     for (int r = 0; r < cartelli; ++r) stato.elementi[static_cast<size_t>(kPrimoCartello - r)].testo = "cartello";
     std::string testo = "[generale]\r\n";
     for (int i = 1; i <= 80; ++i) testo += stazione(1000 * i, 27, 100) + "\r\n";
-    test::leggi_treno(stato, cartella, testo + "[fine]\r\n");
+    test::leggi_treno(stato, testo + "[fine]\r\n");
 
     const int ultima = 79 - cartelli;  // 79 with no signposts, 76 with 3
     EXPECT_EQ(stato.codice_errore, 10);
@@ -496,7 +493,9 @@ TEST(LettoreTreno, StationRowsStopBelowTheSignposts) {
   }
 }
 
-TEST(LettoreTreno, MissingTrainTextIsAReadingFailure) {
+// The file-level rules of the train half: the train text goes on every path,
+// and the line text (were it still there) goes too after a reading failure.
+TEST(MemorizzaTreno, MissingTrainTextIsAReadingFailure) {
   CartellaTemporanea cartella;
   Compilatore stato = test::dopo_la_linea();
   cartella.scrivi(test::nome_linea(stato), "x");
@@ -505,6 +504,35 @@ TEST(LettoreTreno, MissingTrainTextIsAReadingFailure) {
   EXPECT_EQ(stato.guasti.back().file, "MilanoPGen-Alessandria_2635-.txt");
   EXPECT_FALSE(cartella.esiste(test::nome_linea(stato)));
   velocita(stato, 0, 1900, 0);
+}
+
+TEST(MemorizzaTreno, TextsLeftAfterwards) {
+  struct CasoFile {
+    const char* nome;
+    std::string testo;
+    int32_t codice;
+  };
+  const std::vector<CasoFile> casi = {
+      {.nome = "read to the end", .testo = descrizione_treno({"vetture,  9"}), .codice = 0},
+      {.nome = "a fault that stops the reading",
+       .testo = descrizione_treno({stazione(1025, 12, 600)}),
+       .codice = 8},
+      {.nome = "a position beyond the cells", .testo = descrizione_treno({"velocita,  94950,  60"}), .codice = 15},
+      {.nome = "a reading failure", .testo = descrizione_treno({"vetture,  nove"}), .codice = 25},
+      {.nome = "a reading failure in the closing fill",
+       .testo = descrizione_treno({"velocita,  0,  1300"}),
+       .codice = 25},
+  };
+  for (const CasoFile& caso : casi) {
+    CartellaTemporanea cartella;
+    Compilatore stato = test::dopo_la_linea();
+    cartella.scrivi(test::nome_linea(stato), "x");
+    cartella.scrivi(test::nome_treno(stato), caso.testo);
+    memorizza_treno(stato, NomiFile(cartella.percorso(), stato.nome_linea, stato.numero_treno));
+    EXPECT_EQ(stato.codice_errore, caso.codice) << caso.nome;
+    EXPECT_FALSE(cartella.esiste(test::nome_treno(stato))) << caso.nome;
+    EXPECT_EQ(cartella.esiste(test::nome_linea(stato)), caso.codice != 25) << caso.nome;
+  }
 }
 
 }  // namespace

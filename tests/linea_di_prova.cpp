@@ -2,26 +2,21 @@
 
 #include "model/nomi_file.h"
 #include "model/scenario.h"
-#include "readers/memorizza_dati.h"
+#include "readers/linea_lettore.h"
 
 namespace scenario::test {
 
-LineaDiProva::LineaDiProva() : nomi(cartella.percorso(), std::string(kNomeLinea), std::string(kNumeroTreno)) {
+LineaDiProva::LineaDiProva() {
   stato.nome_linea = std::string(kNomeLinea);
   stato.numero_treno = std::string(kNumeroTreno);
   stato.azzera(1);
 }
 
-std::string LineaDiProva::nome_file() const { return nomi.nome_descrizione_linea(); }
-
-void LineaDiProva::scrivi(const std::string& testo) const { cartella.scrivi(nome_file(), testo); }
-
-bool LineaDiProva::leggi() { return memorizza_linea(stato, nomi); }
-
-bool LineaDiProva::leggi(const std::string& testo) {
-  scrivi(testo);
-  return leggi();
+std::string LineaDiProva::nome_file() const {
+  return NomiFile("", stato.nome_linea, stato.numero_treno).nome_descrizione_linea();
 }
+
+bool LineaDiProva::leggi(const std::string& testo) { return leggi_testo_linea(stato, nome_file(), testo); }
 
 std::string righe(std::initializer_list<const char*> righe) {
   std::string testo;

@@ -1,14 +1,12 @@
-// Reading a line description written for one test: the text goes under the
-// scenario's own file name into a private folder, and the line reader runs on
-// a compiler state set up as the run driver sets it.
+// Reading a line description written for one test: the text is read in
+// memory under the scenario's own file name, on a compiler state set up as the
+// run driver sets it.
 #pragma once
 
 #include <initializer_list>
 #include <string>
 
-#include "model/nomi_file.h"
 #include "model/stato.h"
-#include "tests/cartella_temporanea.h"
 
 namespace scenario::test {
 
@@ -16,19 +14,13 @@ class LineaDiProva {
  public:
   LineaDiProva();
 
-  // The scenario's line description file name.
+  // The scenario's line description file name, which faults and warnings name.
   std::string nome_file() const;
-  // Writes `testo` as the line description, as is (no line ends added).
-  void scrivi(const std::string& testo) const;
-  // Reads it as the reading stage does (memorizza_linea); its result: whether
-  // the train half runs.
-  bool leggi();
-  // Writes `testo`, then reads it.
+  // Reads `testo` as the line half does (leggi_testo_linea); its result:
+  // whether the train half runs.
   bool leggi(const std::string& testo);
 
   Compilatore stato;
-  CartellaTemporanea cartella;
-  NomiFile nomi;  // the scenario's names in `cartella`
 };
 
 // The lines joined with CR LF after each, as the content writers write them.

@@ -3,7 +3,7 @@
 #include "model/nomi_file.h"
 #include "model/arrotonda.h"
 #include "model/scenario.h"
-#include "readers/memorizza_dati.h"
+#include "readers/treno_lettore.h"
 
 namespace scenario::test {
 
@@ -34,9 +34,8 @@ std::string nome_linea(const Compilatore& stato) {
   return NomiFile("", stato.nome_linea, stato.numero_treno).nome_descrizione_linea();
 }
 
-void leggi_treno(Compilatore& stato, const CartellaTemporanea& cartella, const std::string& testo) {
-  cartella.scrivi(nome_treno(stato), testo);
-  memorizza_treno(stato, NomiFile(cartella.percorso(), stato.nome_linea, stato.numero_treno));
+bool leggi_treno(Compilatore& stato, const std::string& testo) {
+  return leggi_testo_treno(stato, nome_treno(stato), testo);
 }
 
 }  // namespace scenario::test
