@@ -11,6 +11,7 @@
 #include "readers/memorizza_dati.h"
 #include "tests/cartella_temporanea.h"
 #include "tests/documento_scritto.h"
+#include "tests/linea_di_prova.h"
 
 namespace scenario {
 namespace {
@@ -128,7 +129,7 @@ TEST(DatiLinea, Compiled) {
   // The plan: seeds, the first curve, and the last two rows empty.
   const Tracciato& t = stato.tracciato;
   EXPECT_EQ(t.y[1].tag, TagPunto::kIntero);
-  EXPECT_EQ(t.x[101].reale, (0.0 + 0.0) + 0.003 * 1.0);
+  EXPECT_EQ(test::bit(t.x[101].reale), test::bit(0.003));  // (0 + 0) + k * 1: k itself
   EXPECT_EQ(t.x[94998].tag, TagPunto::kReale);
   for (size_t c : {94999u, 95000u}) {
     EXPECT_EQ(t.x[c].tag, TagPunto::kVuoto);

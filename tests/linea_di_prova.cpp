@@ -1,5 +1,7 @@
 #include "tests/linea_di_prova.h"
 
+#include <gtest/gtest.h>
+
 #include "model/nomi_file.h"
 #include "model/scenario.h"
 #include "readers/linea_lettore.h"
@@ -17,6 +19,15 @@ std::string LineaDiProva::nome_file() const {
 }
 
 bool LineaDiProva::leggi(const std::string& testo) { return leggi_testo_linea(stato, nome_file(), testo); }
+
+void dritta_lungo_y(const Tracciato& tracciato, size_t da, size_t a) {
+  for (size_t c = da; c <= a; ++c) {
+    ASSERT_EQ(tracciato.x[c].tag, TagPunto::kReale) << c;
+    ASSERT_EQ(tracciato.y[c].tag, TagPunto::kReale) << c;
+    ASSERT_EQ(bit(tracciato.x[c].reale), bit(0.0)) << c;
+    ASSERT_EQ(bit(tracciato.y[c].reale), bit(static_cast<double>(c))) << c;
+  }
+}
 
 std::string righe(std::initializer_list<const char*> righe) {
   std::string testo;

@@ -3,6 +3,9 @@
 // run driver sets it.
 #pragma once
 
+#include <bit>
+#include <cstddef>
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 
@@ -22,6 +25,13 @@ class LineaDiProva {
 
   Compilatore stato;
 };
+
+// The bits of a double: a plan that promises the same bytes compares bits.
+inline uint64_t bit(double valore) { return std::bit_cast<uint64_t>(valore); }
+
+// Asserts that plan rows `da` to `a` run straight along y from the origin, as
+// the rows before the first curve do: x is 0 and y the row's metre, as reals.
+void dritta_lungo_y(const Tracciato& tracciato, size_t da, size_t a);
 
 // The lines joined with CR LF after each, as the content writers write them.
 std::string righe(std::initializer_list<const char*> righe);

@@ -1,7 +1,7 @@
 #include "tests/treno_prova.h"
 
+#include "model/dimensioni.h"
 #include "model/nomi_file.h"
-#include "model/arrotonda.h"
 #include "model/scenario.h"
 #include "readers/treno_lettore.h"
 
@@ -13,8 +13,9 @@ Compilatore dopo_la_linea(int32_t lunghezza) {
   stato.numero_treno = std::string(kNumeroTreno);
   stato.file_linea = nome_linea(stato);
   stato.elementi[kRigaValoriCorsa].dato2 = lunghezza;
-  stato.lunghezza_tracciato = lunghezza + 7000;
-  stato.ultima_cella = static_cast<int32_t>(arrotonda(stato.lunghezza_tracciato / 50.0));
+  const Dimensioni dimensioni = dimensioni_linea(lunghezza);
+  stato.lunghezza_tracciato = dimensioni.lunghezza_tracciato;
+  stato.ultima_cella = dimensioni.ultima_cella;
   stato.celle.assign(static_cast<size_t>(stato.ultima_cella) + 1, Cella{});
   stato.prossimo_cartello = kPrimoCartello;
   return stato;
