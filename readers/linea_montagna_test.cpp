@@ -41,7 +41,9 @@ TEST(MemoMontagna, ScenerySettings) {
     int32_t tipo_dopo;
     bool marcata;
   };
-  for (const Caso caso : {Caso{13, 3, true}, Caso{10, 10, false}, Caso{2, 2, false}}) {
+  for (const Caso caso :
+       {Caso{.tipo = 13, .tipo_dopo = 3, .marcata = true}, Caso{.tipo = 10, .tipo_dopo = 10, .marcata = false},
+        Caso{.tipo = 2, .tipo_dopo = 2, .marcata = false}}) {
     Compilatore stato = con_celle();
     int32_t tipo = caso.tipo;
     memo_montagna(stato, 1000, 1400, tipo);  // cells 20 to 27
@@ -94,7 +96,7 @@ TEST(MemoMontagna, RefusalsWriteNothing) {
     int32_t inizio;
     int32_t fine;
   };
-  for (const Caso caso : {Caso{-500, 1000}, Caso{6800, 9000}}) {
+  for (const Caso caso : {Caso{.inizio = -500, .fine = 1000}, Caso{.inizio = 6800, .fine = 9000}}) {
     Compilatore stato = con_celle(140);
     int32_t t = 11;
     memo_montagna(stato, caso.inizio, caso.fine, t);
