@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/status.h"
 
@@ -54,8 +55,21 @@ Status elimina_file(const std::string& percorso);
 // PATH: No space left on device".
 Status errore_sistema(const std::string& azione, const std::string& percorso, int numero_errore);
 
+class BloccoCartella;
+
+// A run killed during a replacement leaves its temporary file behind. The
+// holder of the folder's lock removes the leftovers of the files it is about
+// to write, named in `nomi` (names alone, without the folder): only those, so
+// that a file of someone else's that merely looks like one of ours stays, and
+// only under the lock, so that another run's replacement in progress keeps
+// its file.
+void rimuovi_temporanei(const BloccoCartella& blocco, const std::vector<std::string>& nomi);
+
 // Test seam: when set, every replacement asks it first and fails, as a failed
 // write would, when it answers true. Pass nullptr to clear it.
 void imposta_guasto_scrittura(std::function<bool(const std::string& percorso)> guasto);
+
+// Whether the seam fails the write of `percorso`.
+bool guasto_simulato(const std::string& percorso);
 
 }  // namespace scenario

@@ -7,11 +7,10 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <mutex>
-#include <set>
 #include <utility>
 #include <vector>
 
+#include "platform/blocco_cartella.h"
 #include "platform/file_system.h"
 
 namespace scenario {
@@ -29,42 +28,47 @@ std::pair<std::string, std::string> dividi(const std::string& percorso) {
   return {percorso.substr(0, barra + 1), percorso.substr(barra + 1)};
 }
 
-// Temporary files are hidden, named after their target and marked as ours, so
-// that the clean-up below never takes another program's file:
-// ".<name>.scenario-tmp-XXXXXX".
+// Temporary files are hidden, named after their target and marked as ours:
+// ".<name>.scenario-tmp-XXXXXX", the X being mkstemp's letters and digits.
 constexpr std::string_view kSuffisso = ".scenario-tmp-";
 constexpr size_t kCaratteriCasuali = 6;
 
-bool temporaneo(std::string_view nome) {
-  if (nome.size() < 1 + kSuffisso.size() + kCaratteriCasuali || nome.front() != '.') return false;
-  return nome.substr(nome.size() - kCaratteriCasuali - kSuffisso.size(), kSuffisso.size()) == kSuffisso;
-}
+bool alfanumerico(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); }
 
-// A run killed during a replacement leaves its temporary file behind. The
-// first replacement of a run in a folder removes such leftovers; later ones in
-// the same folder need not look again, since only a killed run leaves any.
-void rimuovi_temporanei_orfani(const std::string& cartella) {
-  static std::mutex guardia;
-  static std::set<std::string> pulite;
-  {
-    std::lock_guard<std::mutex> blocco(guardia);
-    if (!pulite.insert(cartella).second) return;
+// Whether `voce` is the name of a temporary file made for the target `nome`.
+bool temporaneo_di(std::string_view voce, std::string_view nome) {
+  if (voce.size() != 1 + nome.size() + kSuffisso.size() + kCaratteriCasuali || voce.front() != '.') return false;
+  voce.remove_prefix(1);
+  if (voce.substr(0, nome.size()) != nome) return false;
+  voce.remove_prefix(nome.size());
+  if (voce.substr(0, kSuffisso.size()) != kSuffisso) return false;
+  voce.remove_prefix(kSuffisso.size());
+  for (char c : voce) {
+    if (!alfanumerico(c)) return false;
   }
-  DIR* dir = ::opendir(cartella.c_str());
-  if (dir == nullptr) return;
-  std::vector<std::string> orfani;
-  while (dirent* voce = ::readdir(dir)) {
-    if (temporaneo(voce->d_name)) orfani.emplace_back(voce->d_name);
-  }
-  ::closedir(dir);
-  const std::string base = cartella.back() == '/' ? cartella : cartella + "/";
-  for (const std::string& n : orfani) ::unlink((base + n).c_str());
+  return true;
 }
 
 }  // namespace
 
 void imposta_guasto_scrittura(std::function<bool(const std::string&)> guasto) {
   guasto_scrittura() = std::move(guasto);
+}
+
+bool guasto_simulato(const std::string& percorso) { return guasto_scrittura() && guasto_scrittura()(percorso); }
+
+void rimuovi_temporanei(const BloccoCartella& blocco, const std::vector<std::string>& nomi) {
+  const std::string& cartella = blocco.cartella();
+  DIR* dir = ::opendir(cartella.c_str());
+  if (dir == nullptr) return;
+  std::vector<std::string> orfani;
+  while (dirent* voce = ::readdir(dir)) {
+    for (const std::string& nome : nomi) {
+      if (temporaneo_di(voce->d_name, nome)) orfani.emplace_back(voce->d_name);
+    }
+  }
+  ::closedir(dir);
+  for (const std::string& n : orfani) ::unlink((cartella + "/" + n).c_str());
 }
 
 FileInSostituzione::~FileInSostituzione() { abbandona(); }
@@ -85,14 +89,13 @@ Status FileInSostituzione::apri(const std::string& percorso, uint64_t dimensione
   abbandona();
   percorso_ = percorso;
   const auto [cartella, nome] = dividi(percorso);
-  rimuovi_temporanei_orfani(cartella);
   std::string modello = (cartella == "." ? std::string() : cartella) + "." + nome + std::string(kSuffisso) +
                         std::string(kCaratteriCasuali, 'X');
   fd_ = ::mkstemp(modello.data());
   if (fd_ < 0) return errore_sistema("cannot create", percorso, errno);
   temporaneo_ = modello;
 
-  if (guasto_scrittura() && guasto_scrittura()(percorso)) return fallisci("cannot write", EIO);
+  if (guasto_simulato(percorso)) return fallisci("cannot write", EIO);
   // mkstemp creates the file readable by its owner only; give it the usual
   // permissions of a new file.
   const mode_t maschera = ::umask(0);
