@@ -46,6 +46,14 @@ Status sostituisci_file(const std::string& percorso, std::string_view contenuto)
 // Reads the whole file into `contenuto`.
 Status leggi_file(const std::string& percorso, std::string* contenuto);
 
+// Reads the file into `contenuto` unless it holds more than `massimo` bytes:
+// then `*troppo_grande` is set, `contenuto` is left empty, and no more than
+// `massimo` + 1 bytes were read (a regular file larger than `massimo` is not
+// read at all). `*dimensione` receives the size the file turned out to have, or
+// at least `massimo` + 1 when it is larger.
+Status leggi_file_limitato(const std::string& percorso, uint64_t massimo, std::string* contenuto,
+                           bool* troppo_grande, uint64_t* dimensione);
+
 bool file_esiste(const std::string& percorso);
 
 // Deletes the file; a file that does not exist is no failure.

@@ -6,6 +6,7 @@
 #include "driver/scenario.h"
 #include "model/decodifica_file.h"
 #include "model/dimensioni.h"
+#include "model/lettura_compilati.h"
 #include "platform/file_system.h"
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
@@ -31,22 +32,27 @@ struct Esito {
   std::string messaggio;
 };
 
-Esito leggi(const std::string& file, std::string* dati) {
-  Status s = leggi_file(file, dati);
-  if (!s.ok()) return {kUscitaFileSystem, s.messaggio()};
-  return {};
-}
-
 Esito non_valido(const std::string& file, const std::string& perche) {
   return {kUscitaDatiNonValidi, file + " is not a compiled " + perche};
+}
+
+// The bytes of a compiled file, refused unread when no compile could have
+// written a file of its size.
+Esito leggi(const std::string& file, TipoCompilato tipo, const char* nome_tipo, std::string* dati) {
+  const LetturaCompilato lettura = leggi_compilato(file, tipo, dati);
+  if (lettura.esito == LetturaCompilato::Esito::kIlleggibile) return {kUscitaFileSystem, lettura.messaggio};
+  if (lettura.esito == LetturaCompilato::Esito::kNonValido) {
+    return non_valido(file, std::string(nome_tipo) + ": " + lettura.messaggio);
+  }
+  return {};
 }
 
 // The table and the cells, which every picture needs, checked to belong together.
 Esito leggi_tabella_e_celle(const NomiFile& nomi, Elementi* elementi, std::vector<Cella>* celle) {
   std::string dati, errore;
-  if (Esito e = leggi(nomi.tabella(), &dati); e.stato != 0) return e;
+  if (Esito e = leggi(nomi.tabella(), TipoCompilato::kTabella, "table file", &dati); e.stato != 0) return e;
   if (!decodifica_elementi(dati, elementi, &errore)) return non_valido(nomi.tabella(), "table file: " + errore);
-  if (Esito e = leggi(nomi.celle(), &dati); e.stato != 0) return e;
+  if (Esito e = leggi(nomi.celle(), TipoCompilato::kCelle, "cell file", &dati); e.stato != 0) return e;
   if (!decodifica_celle(dati, celle, &errore)) return non_valido(nomi.celle(), "cell file: " + errore);
   const int32_t lunghezza = (*elementi)[kRigaValoriCorsa].dato2;
   if (lunghezza < 0 || lunghezza > kLunghezzaMassima) {
@@ -68,7 +74,7 @@ Esito leggi_tracciato(const NomiFile& nomi, int32_t lunghezza, Tracciato* tracci
   std::error_code ec;
   if (!std::filesystem::exists(nomi.tracciato(), ec) && !ec) return {};
   std::string dati, errore;
-  if (Esito e = leggi(nomi.tracciato(), &dati); e.stato != 0) return e;
+  if (Esito e = leggi(nomi.tracciato(), TipoCompilato::kTracciato, "track-plan file", &dati); e.stato != 0) return e;
   if (!decodifica_tracciato(dati, tracciato, &errore)) return non_valido(nomi.tracciato(), "track-plan file: " + errore);
   const size_t attese = static_cast<size_t>(dimensioni_linea(lunghezza).lunghezza_tracciato) + 1;
   if (tracciato->x.size() != attese) {
