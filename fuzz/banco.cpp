@@ -7,11 +7,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <vector>
 
 #include "driver/nomi_file.h"
 #include "driver/scenario.h"
+#include "platform/cartella_temporanea.h"
 
 namespace scenario::fuzz {
 namespace {
@@ -49,10 +49,10 @@ void rimuovi_cartella() {
 }
 
 std::string crea_cartella() {
-  const std::string modello = (std::filesystem::temp_directory_path() / "scenario-fuzz-XXXXXX").string();
+  const std::string modello = cartella_temporanea_di_sistema() + "/scenario-fuzz-XXXXXX";
   std::vector<char> nome(modello.begin(), modello.end());
   nome.push_back('\0');
-  if (::mkdtemp(nome.data()) == nullptr) fallisci("cannot create a folder from " + modello);
+  if (::mkdtemp(nome.data()) == nullptr) fallisci("cannot create " + modello + ": " + std::strerror(errno));
   return nome.data();
 }
 

@@ -27,6 +27,11 @@ class FileInSostituzione {
   Status apri(const std::string& percorso, uint64_t dimensione);
   Status scrivi(std::string_view pezzo);
   Status chiudi();
+  // chiudi() in its two halves, for files replaced as a set: completa()
+  // closes the temporary file, rinomina() puts it over the target.
+  Status completa();
+  Status rinomina();
+  const std::string& percorso() const { return percorso_; }
 
  private:
   void abbandona();
@@ -76,6 +81,10 @@ void rimuovi_temporanei(const BloccoCartella& blocco, const std::vector<std::str
 // Test seam: when set, every replacement asks it first and fails, as a failed
 // write would, when it answers true. Pass nullptr to clear it.
 void imposta_guasto_scrittura(std::function<bool(const std::string& percorso)> guasto);
+
+// Test seam: when set, every rename of a finished replacement over its target
+// asks it first and fails, as a failed rename would, when it answers true.
+void imposta_guasto_rinomina(std::function<bool(const std::string& percorso)> guasto);
 
 // Whether the seam fails the write of `percorso`.
 bool guasto_simulato(const std::string& percorso);

@@ -21,6 +21,11 @@ std::function<bool(const std::string&)>& guasto_scrittura() {
   return guasto;
 }
 
+std::function<bool(const std::string&)>& guasto_rinomina() {
+  static std::function<bool(const std::string&)> guasto;
+  return guasto;
+}
+
 // Splits a path into its folder ("." when none) and its file name.
 std::pair<std::string, std::string> dividi(const std::string& percorso) {
   const size_t barra = percorso.rfind('/');
@@ -53,6 +58,10 @@ bool temporaneo_di(std::string_view voce, std::string_view nome) {
 
 void imposta_guasto_scrittura(std::function<bool(const std::string&)> guasto) {
   guasto_scrittura() = std::move(guasto);
+}
+
+void imposta_guasto_rinomina(std::function<bool(const std::string&)> guasto) {
+  guasto_rinomina() = std::move(guasto);
 }
 
 bool guasto_simulato(const std::string& percorso) { return guasto_scrittura() && guasto_scrittura()(percorso); }
@@ -123,13 +132,24 @@ Status FileInSostituzione::scrivi(std::string_view pezzo) {
   return Status::Ok();
 }
 
-Status FileInSostituzione::chiudi() {
+Status FileInSostituzione::completa() {
+  if (fd_ < 0) return Status::Ok();
   const int fd = fd_;
   fd_ = -1;
   if (::close(fd) != 0) return fallisci("cannot close", errno);
+  return Status::Ok();
+}
+
+Status FileInSostituzione::rinomina() {
+  if (guasto_rinomina() && guasto_rinomina()(percorso_)) return fallisci("cannot replace", EIO);
   if (::rename(temporaneo_.c_str(), percorso_.c_str()) != 0) return fallisci("cannot replace", errno);
   temporaneo_.clear();
   return Status::Ok();
+}
+
+Status FileInSostituzione::chiudi() {
+  Status s = completa();
+  return s.ok() ? rinomina() : s;
 }
 
 Status sostituisci_file(const std::string& percorso, std::string_view contenuto) {

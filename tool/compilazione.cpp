@@ -1,11 +1,13 @@
 #include "tool/compilazione.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <vector>
 
 #include "driver/form_load.h"
 #include "driver/nomi_file.h"
+#include "platform/cartella_temporanea.h"
 #include "platform/file_system.h"
 
 namespace scenario::tool {
@@ -37,7 +39,7 @@ RisultatoCompilazione compila(const RichiestaCompilazione& richiesta) {
   std::error_code ec;
   std::string base = richiesta.destinazione;
   if (base.empty()) {
-    base = fs::temp_directory_path(ec).string();
+    base = cartella_temporanea_di_sistema();
   } else {
     fs::create_directories(base, ec);
     if (ec) {
@@ -47,7 +49,7 @@ RisultatoCompilazione compila(const RichiestaCompilazione& richiesta) {
   }
   const std::string lavoro = cartella_di_lavoro(base);
   if (lavoro.empty()) {
-    r.errore = "cannot create a work folder in " + base;
+    r.errore = errore_sistema("cannot create a work folder in", base, errno).messaggio();
     return r;
   }
 
