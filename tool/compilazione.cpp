@@ -9,6 +9,10 @@
 #include "driver/nomi_file.h"
 #include "platform/cartella_temporanea.h"
 #include "platform/file_system.h"
+#include "platform/sostituzione_insieme.h"
+#include "tool/argomenti.h"
+#include "tool/destinazione.h"
+#include "tool/lettura_descrizione.h"
 
 namespace scenario::tool {
 namespace fs = std::filesystem;
@@ -23,30 +27,39 @@ std::string cartella_di_lavoro(const std::string& sotto) {
   return nome.data();
 }
 
-// Copies an author's text to `destinazione`; false with a message on failure.
-bool copia_testo(const std::string& da, const std::string& a, std::string* errore) {
-  std::string testo;
-  Status s = leggi_file(da, &testo);
-  if (s.ok()) s = sostituisci_file(a, testo);
-  if (!s.ok()) *errore = s.messaggio();
-  return s.ok();
+// The compiled files a compile of `richiesta` writes, names alone.
+std::vector<std::string> nomi_compilati(const RichiestaCompilazione& richiesta) {
+  const NomiFile nomi("", richiesta.nome_linea, richiesta.numero_treno);
+  std::vector<std::string> elenco;
+  if (richiesta.tracciato) elenco.push_back(nomi.nome_tracciato());
+  elenco.push_back(nomi.nome_tabella());
+  elenco.push_back(nomi.nome_celle());
+  return elenco;
 }
 
 }  // namespace
 
 RisultatoCompilazione compila(const RichiestaCompilazione& richiesta) {
   RisultatoCompilazione r;
-  std::error_code ec;
-  std::string base = richiesta.destinazione;
-  if (base.empty()) {
-    base = cartella_temporanea_di_sistema();
-  } else {
-    fs::create_directories(base, ec);
-    if (ec) {
-      r.errore = "cannot create " + base + ": " + ec.message();
+  // The texts first: a refused one leaves no folder behind.
+  std::string linea, treno;
+  for (const auto& [percorso, testo] : {std::pair{&richiesta.linea, &linea}, std::pair{&richiesta.treno, &treno}}) {
+    if (int stato = leggi_descrizione(*percorso, testo, &r.errore); stato != 0) {
+      r.non_valido = stato == kUscitaDatiNonValidi;
       return r;
     }
   }
+  Destinazione destinazione;
+  if (!richiesta.destinazione.empty()) {
+    const Status s = destinazione.prepara(richiesta.destinazione, nomi_compilati(richiesta), [&richiesta] {
+      if (richiesta.in_attesa) richiesta.in_attesa(richiesta.destinazione);
+    });
+    if (!s.ok()) {
+      r.errore = s.messaggio();
+      return r;
+    }
+  }
+  const std::string base = cartella_temporanea_di_sistema();
   const std::string lavoro = cartella_di_lavoro(base);
   if (lavoro.empty()) {
     r.errore = errore_sistema("cannot create a work folder in", base, errno).messaggio();
@@ -57,31 +70,43 @@ RisultatoCompilazione compila(const RichiestaCompilazione& richiesta) {
   r.stato.nome_linea = richiesta.nome_linea;
   r.stato.numero_treno = richiesta.numero_treno;
   const NomiFile nomi(lavoro, richiesta.nome_linea, richiesta.numero_treno);
-  if (copia_testo(richiesta.linea, nomi.descrizione_linea(), &r.errore) &&
-      copia_testo(richiesta.treno, nomi.descrizione_treno(), &r.errore)) {
+  Status s = sostituisci_file(nomi.descrizione_linea(), linea);
+  if (s.ok()) s = sostituisci_file(nomi.descrizione_treno(), treno);
+  if (s.ok()) {
     r.esito = memorizza_percorso(r.stato, richiesta.tracciato ? 1 : 0);
+  } else {
+    r.errore = s.messaggio();
   }
 
   if (r.esito.file_scritti && !richiesta.destinazione.empty()) {
-    const NomiFile finali(richiesta.destinazione, richiesta.nome_linea, richiesta.numero_treno);
-    std::vector<std::pair<std::string, std::string>> da_spostare;
-    if (richiesta.tracciato) da_spostare.emplace_back(nomi.tracciato(), finali.tracciato());
-    da_spostare.emplace_back(nomi.tabella(), finali.tabella());
-    da_spostare.emplace_back(nomi.celle(), finali.celle());
-    for (const auto& [da, a] : da_spostare) {
-      fs::rename(da, a, ec);
-      if (ec) {
-        r.errore = "cannot move the compiled file to " + a + ": " + ec.message();
-        break;
+    // The set goes into DIR whole: every earlier file, or every new one.
+    std::vector<std::string> contenuti;
+    std::vector<FileNuovo> insieme;
+    for (const std::string& nome : nomi_compilati(richiesta)) {
+      contenuti.emplace_back();
+      if (s = leggi_file(unisci_percorso(lavoro, nome), &contenuti.back()); !s.ok()) break;
+    }
+    if (s.ok()) {
+      const std::vector<std::string> nomi_finali = nomi_compilati(richiesta);
+      for (size_t i = 0; i < nomi_finali.size(); ++i) {
+        insieme.push_back({unisci_percorso(richiesta.destinazione, nomi_finali[i]), contenuti[i]});
       }
-      r.file.push_back(a);
+      s = sostituisci_insieme(insieme);
+    }
+    if (s.ok()) {
+      destinazione.conferma();
+      for (const FileNuovo& f : insieme) r.file.push_back(f.percorso);
+    } else {
+      r.errore = s.messaggio();
     }
   }
+  std::error_code ec;
   fs::remove_all(lavoro, ec);
   return r;
 }
 
 int stato_uscita(const RisultatoCompilazione& r) {
+  if (r.non_valido) return kUscitaDatiNonValidi;
   if (!r.errore.empty() || !r.esito.file_system.ok()) return kUscitaFileSystem;
   if (r.esito.fatale != 0) return kUscitaSlotRiservato;
   return r.stato.codice_errore == 0 ? kUscitaPulita : kUscitaConGuasti;

@@ -2,6 +2,7 @@
 // folder, so that the author's own files are never changed or deleted.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,22 +18,29 @@ struct RichiestaCompilazione {
   std::string numero_treno = "2635";
   bool tracciato = true;        // genera_tracciato 1, or 0 with --no-plan
   std::string destinazione;     // folder that receives the compiled files; empty: keep nothing
+  // Called once when another compile or run holds the destination folder,
+  // before waiting for it.
+  std::function<void(const std::string& cartella)> in_attesa;
 };
 
 struct RisultatoCompilazione {
   Compilatore stato;
   EsitoCompilazione esito;
   std::vector<std::string> file;  // compiled files now in the destination folder
-  std::string errore;             // a file-system failure of the tool itself
+  std::string errore;             // a failure of the tool itself, before or after the compile step
+  bool non_valido = false;        // `errore` is a description refused by its size
 };
 
-// Copies both texts into a fresh work folder under the names the compile step
-// reads, runs memorizza_percorso there and moves the compiled files into the
-// destination (created when missing). The work folder is removed at the end.
+// Reads both texts (refusing one beyond the description size limit), copies
+// them into a fresh work folder under the system's temporary folder, runs
+// memorizza_percorso there and puts the compiled files into the destination
+// as one set, all or nothing, holding the destination's lock throughout. A
+// destination made for the compile is removed again when nothing is written
+// into it; the work folder is always removed.
 RisultatoCompilazione compila(const RichiestaCompilazione& richiesta);
 
 // Exit status of a compile: 0 clean, 1 a fault recorded, 2 a reserved slot in
-// use, 3 a file-system failure.
+// use, 3 a file-system failure, 65 a description refused by its size.
 int stato_uscita(const RisultatoCompilazione& r);
 
 }  // namespace scenario::tool
