@@ -3,6 +3,7 @@
 #include "tool/comandi.h"
 #include "tool/compilazione.h"
 #include "tool/rapporto_tool.h"
+#include "tool/traduzione.h"
 
 namespace scenario::tool {
 namespace {
@@ -19,16 +20,16 @@ int esegui(const Args& args, std::ostream& out, std::ostream& err, bool conserva
   RichiestaCompilazione richiesta;
   richiesta.nome_linea = a.valore("--line-name", richiesta.nome_linea);
   richiesta.numero_treno = a.valore("--train-number", richiesta.numero_treno);
-  if (a.posizionali.size() != 2) return errore_uso("expected LINE and TRAIN", uso, err);
+  if (a.posizionali.size() != 2) return errore_uso(traduci("expected LINE and TRAIN"), uso, err);
   if (!nome_valido(richiesta.nome_linea) || !nome_valido(richiesta.numero_treno)) {
-    return errore_uso("NAME and NUM may not contain '/'", uso, err);
+    return errore_uso(traduci("NAME and NUM may not contain '/'"), uso, err);
   }
   richiesta.linea = a.posizionali[0];
   richiesta.treno = a.posizionali[1];
   richiesta.tracciato = !a.ha("--no-plan");
   if (conserva) richiesta.destinazione = a.valore("-o", ".");
   richiesta.in_attesa = [&err](const std::string& cartella) {
-    err << "scenario-tool: waiting for another run in " << cartella << " to finish" << std::endl;
+    err << "scenario-tool: " << componi(traduci("waiting for another run in %1 to finish"), {cartella}) << std::endl;
   };
 
   const RisultatoCompilazione r = compila(richiesta);

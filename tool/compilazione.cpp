@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "tool/argomenti.h"
 #include "tool/destinazione.h"
 #include "tool/lettura_descrizione.h"
+#include "tool/traduzione.h"
 
 namespace scenario::tool {
 namespace fs = std::filesystem;
@@ -62,7 +64,7 @@ RisultatoCompilazione compila(const RichiestaCompilazione& richiesta) {
   const std::string base = cartella_temporanea_di_sistema();
   const std::string lavoro = cartella_di_lavoro(base);
   if (lavoro.empty()) {
-    r.errore = errore_sistema("cannot create a work folder in", base, errno).messaggio();
+    r.errore = componi(traduci("cannot create a work folder in %1: %2"), {base, std::strerror(errno)});
     return r;
   }
 

@@ -3,6 +3,7 @@
 #include "driver/form_load.h"
 #include "platform/file_system.h"
 #include "tool/argomenti.h"
+#include "tool/traduzione.h"
 
 namespace scenario::tool {
 
@@ -15,8 +16,8 @@ int leggi_descrizione(const std::string& percorso, std::string* testo, std::stri
     return kUscitaFileSystem;
   }
   if (troppo_grande) {
-    *errore = percorso + " holds more than " + std::to_string(kDescrizioneMassima) +
-              " bytes (64 MiB), the most a description may hold";
+    *errore = componi(traduci("%1 holds more than %2 bytes (64 MiB), the most a description may hold"),
+                      {percorso, std::to_string(kDescrizioneMassima)});
     return kUscitaDatiNonValidi;
   }
   return 0;
