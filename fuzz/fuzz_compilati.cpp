@@ -1,12 +1,15 @@
 // Fuzz target: compiled files from anyone (a downloaded scenario) read by the
 // tool. The input is split into a table, a cell file and a plan; they are
 // written where a compile would put them, each is dumped, and the three are
-// drawn as a plot, through the commands themselves. A command may refuse the
-// files (status 65), never fail otherwise, and a refused plot leaves no picture.
+// drawn as a plot and as a view, through the commands themselves. A command
+// may refuse the files (status 65), never fail otherwise, and a refused plot or
+// view leaves no output.
 #include <cstddef>
 #include <cstdint>
 #include <sstream>
 #include <string>
+#include <utility>
+
 #include <unistd.h>
 
 #include "driver/nomi_file.h"
@@ -48,11 +51,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t dimensione) {
     controlla_stato("dump --json " + file, esegui({"dump", file, "--json"}));
   }
 
-  const std::string disegno = cartella + "/disegno.svg";
-  const int stato = esegui({"plot", cartella, "-o", disegno});
-  controlla_stato("plot", stato);
-  if ((stato == 0) != file_esiste(disegno)) fuzz::fallisci("plot ended with " + std::to_string(stato) + " and the picture " + (stato == 0 ? "missing" : "written"));
-  ::unlink(disegno.c_str());
+  for (const auto& [comando, uscita] : {std::pair{"plot", "/disegno.svg"}, std::pair{"view", "/vista.html"}}) {
+    const std::string file = cartella + uscita;
+    const int stato = esegui({comando, cartella, "-o", file});
+    controlla_stato(comando, stato);
+    if ((stato == 0) != file_esiste(file)) {
+      fuzz::fallisci(std::string(comando) + " ended with " + std::to_string(stato) + " and its output " +
+                     (stato == 0 ? "missing" : "written"));
+    }
+    ::unlink(file.c_str());
+  }
   fuzz::svuota_cartella();
   return 0;
 }

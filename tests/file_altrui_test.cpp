@@ -19,6 +19,7 @@ constexpr const char* kAltrui[] = {
     ".mydiary.scenario-tmp-backup",
     ".notes.txt.scenario-tmp-AbC123",
     ".picture.svg.scenario-tmp-x1y2z3",
+    ".page.html.scenario-tmp-AbC123",
 };
 
 void pianta(const CartellaTemporanea& c) {
@@ -34,7 +35,7 @@ int tool(const tool::Args& args) {
   return tool::esegui_tool(args, out, err);
 }
 
-TEST(FileAltrui, SurviveARunACompileAndAPlot) {
+TEST(FileAltrui, SurviveARunACompileAPlotAndAView) {
   CartellaTemporanea programma;
   pianta(programma);
   ASSERT_EQ(esegui_programma(programma.percorso()).stato, 0);
@@ -48,6 +49,8 @@ TEST(FileAltrui, SurviveARunACompileAndAPlot) {
   controlla(compilati);
 
   ASSERT_EQ(tool({"plot", compilati.percorso(), "-o", compilati.file("picture.svg")}), 0);
+  controlla(compilati);
+  ASSERT_EQ(tool({"view", compilati.percorso(), "-o", compilati.file("page.html")}), 0);
   controlla(compilati);
 }
 
