@@ -12,8 +12,8 @@
 
 #include <unistd.h>
 
-#include "driver/nomi_file.h"
-#include "driver/scenario.h"
+#include "model/nomi_file.h"
+#include "model/scenario.h"
 #include "fuzz/banco.h"
 #include "platform/file_system.h"
 #include "tool/argomenti.h"

@@ -11,10 +11,8 @@
 
 #include "content/documenti.h"
 #include "content/lista_righe.h"
-#include "driver/memorizza_percorso.h"
-#include "driver/nomi_file.h"
+#include "driver/compila_testi.h"
 #include "fuzz/banco.h"
-#include "platform/file_system.h"
 
 namespace {
 
@@ -22,18 +20,12 @@ namespace {
 // target reads its input; the plan is left out when `con_piano` is false.
 std::string compilati(const std::string& linea, const std::string& treno, bool con_piano) {
   using namespace scenario;
-  Compilatore stato = fuzz::stato_nuovo();
-  const NomiFile nomi(stato.cartella, stato.nome_linea, stato.numero_treno);
-  fuzz::scrivi_testo(nomi.descrizione_linea(), linea);
-  fuzz::scrivi_testo(nomi.descrizione_treno(), treno);
-  if (!memorizza_percorso(stato, 1).file_scritti) fuzz::fallisci("the seed's compile wrote nothing");
-  std::string tabella, celle, tracciato;
-  if (!leggi_file(nomi.tabella(), &tabella).ok() || !leggi_file(nomi.celle(), &celle).ok() ||
-      (con_piano && !leggi_file(nomi.tracciato(), &tracciato).ok())) {
-    fuzz::fallisci("cannot read the seed's compiled files");
-  }
-  fuzz::svuota_cartella();
-  return fuzz::unisci_compilati(tabella, celle, tracciato);
+  TestiDaCompilare testi;
+  testi.linea = {"linea", linea};
+  testi.treno = {"treno", treno};
+  const Compilazione c = compila_testi(testi);
+  if (!c.file || !c.file->tracciato) fuzz::fallisci("the seed's compile gave no compiled files");
+  return fuzz::unisci_compilati(c.file->tabella, c.file->celle, con_piano ? *c.file->tracciato : std::string());
 }
 
 }  // namespace

@@ -33,8 +33,8 @@ int esegui(const Args& args, std::ostream& out, std::ostream& err, bool conserva
   };
 
   const RisultatoCompilazione r = compila(richiesta);
-  stampa_guasti(richiesta, r, err);
-  if (a.ha("--json")) out << json_compilazione(richiesta, r) << "\n";
+  stampa_guasti(r, err);
+  if (a.ha("--json")) out << json_compilazione(r) << "\n";
   return stato_uscita(r);
 }
 

@@ -1,12 +1,14 @@
-// The compile step run on any pair of description texts, in a private work
-// folder, so that the author's own files are never changed or deleted.
+// The compile step run on an author's own description pair: the texts are
+// read into memory and compiled there, so that the author's files are never
+// changed or deleted.
 #pragma once
 
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "driver/memorizza_percorso.h"
+#include "driver/esito_compilazione.h"
+#include "model/scenario.h"
 #include "model/stato.h"
 
 namespace scenario::tool {
@@ -14,8 +16,8 @@ namespace scenario::tool {
 struct RichiestaCompilazione {
   std::string linea;            // path of the author's line description
   std::string treno;            // path of the author's train description
-  std::string nome_linea = "MilanoPGen-Alessandria";
-  std::string numero_treno = "2635";
+  std::string nome_linea = std::string(kNomeLinea);
+  std::string numero_treno = std::string(kNumeroTreno);
   bool tracciato = true;        // genera_tracciato 1, or 0 with --no-plan
   std::string destinazione;     // folder that receives the compiled files; empty: keep nothing
   // Called once when another compile or run holds the destination folder,
@@ -31,16 +33,17 @@ struct RisultatoCompilazione {
   bool non_valido = false;        // `errore` is a description refused by its size
 };
 
-// Reads both texts (refusing one beyond the description size limit), copies
-// them into a fresh work folder under the system's temporary folder, runs
-// memorizza_percorso there and puts the compiled files into the destination
-// as one set, all or nothing, holding the destination's lock throughout. A
-// destination made for the compile is removed again when nothing is written
-// into it; the work folder is always removed.
+// Reads both texts (refusing one beyond the description size limit),
+// compiles them in memory (driver/compila_testi.h) and puts the compiled files
+// into the destination as one set, all or nothing, holding the destination's
+// lock throughout. A destination made for the compile is removed again when
+// nothing is written into it. Faults and warnings name the texts by the paths
+// given.
 RisultatoCompilazione compila(const RichiestaCompilazione& richiesta);
 
-// Exit status of a compile: 0 clean, 1 a fault recorded, 2 a reserved slot in
-// use, 3 a file-system failure, 65 a description refused by its size.
+// Exit status of a compile, as the program's: 0 clean, 1 a fault recorded,
+// 2 a reserved slot in use, 3 a file-system failure; 65 a description refused
+// by its size.
 int stato_uscita(const RisultatoCompilazione& r);
 
 }  // namespace scenario::tool
