@@ -10,9 +10,9 @@
 #include <string>
 #include <thread>
 
-#include "driver/form_load.h"
 #include "platform/blocco_cartella.h"
 #include "platform/file_system.h"
+#include "platform/uscita.h"
 #include "tests/cartella_temporanea.h"
 #include "tests/linea_di_prova.h"
 #include "tests/programma.h"
