@@ -17,6 +17,8 @@ constexpr const char* kUso =
     "      decode a compiled file into readable text\n"
     "  plot DIR [--line-name NAME] [--train-number NUM] -o FILE.svg\n"
     "      draw the plan and the profile of a compiled scenario\n"
+    "  decompile DIR [--line-name NAME] [--train-number NUM] [-o OUT]\n"
+    "      write descriptions that compile back to a compiled scenario's files\n"
     "'scenario-tool COMMAND --help' tells more.\n";
 
 }  // namespace
@@ -37,7 +39,8 @@ int esegui_tool(const Args& args, std::ostream& out, std::ostream& err) {
   }
   using Comando = int (*)(const Args&, std::ostream&, std::ostream&);
   static const std::map<std::string, Comando> comandi = {
-      {"compile", comando_compile}, {"check", comando_check}, {"dump", comando_dump}, {"plot", comando_plot}};
+      {"compile", comando_compile}, {"check", comando_check}, {"dump", comando_dump}, {"plot", comando_plot},
+      {"decompile", comando_decompile}};
   auto it = comandi.find(comando);
   if (it == comandi.end()) {
     err << "scenario-tool: unknown command " << comando << "\n" << kUso;

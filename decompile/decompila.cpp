@@ -1,0 +1,114 @@
+#include "decompile/decompila.h"
+
+#include <algorithm>
+#include <set>
+
+#include "decompile/compila_testi.h"
+#include "decompile/recupera.h"
+#include "decompile/scrivi_descrizioni.h"
+#include "driver/nomi_file.h"
+#include "model/decodifica_file.h"
+#include "model/modello.h"
+
+namespace scenario::decompila {
+namespace {
+
+constexpr int16_t kValoreSegnalino = 180;
+
+struct Testi {
+  std::string linea;
+  std::string treno;
+};
+
+Testi scrivi(const DescrizioneLinea& linea, DescrizioneTreno treno, const std::set<int32_t>& abbattimenti) {
+  for (int32_t cella : abbattimenti) treno.abbattimenti.push_back({50 * cella, kValoreSegnalino});
+  std::stable_sort(treno.abbattimenti.begin(), treno.abbattimenti.end(),
+                   [](const Valore& a, const Valore& b) { return a.posizione < b.posizione; });
+  return {testo_linea(linea), testo_treno(treno, linea)};
+}
+
+// A cell holding abbattimento 180 is either a marker of the layout pass or an
+// entry of that value. Start from markers alone, compile, and make an entry of
+// each such cell that the pass did not fill; an entry changes where the pass
+// puts its markers, so repeat until nothing changes.
+std::set<int32_t> scegli_abbattimenti(const DescrizioneLinea& linea, const DescrizioneTreno& treno,
+                                      const std::vector<Cella>& celle, const std::string& nome_linea,
+                                      const std::string& numero_treno) {
+  const std::vector<int32_t> incerte = celle_come_segnalini(celle);
+  std::set<int32_t> scelte;
+  if (incerte.empty()) return scelte;
+  for (size_t giro = 0; giro <= incerte.size(); ++giro) {
+    const Testi t = scrivi(linea, treno, scelte);
+    const Compilati c = compila_testi(t.linea, t.treno, nome_linea, numero_treno, false);
+    std::vector<Cella> ottenute;
+    std::string errore;
+    if (!c.prodotti || !decodifica_celle(c.celle, &ottenute, &errore)) break;
+    bool cambiate = false;
+    for (int32_t q : incerte) {
+      const size_t i = static_cast<size_t>(q);
+      const bool segnalino = i < ottenute.size() && ottenute[i].tipo == kAbbattimento &&
+                             ottenute[i].valore_a == kValoreSegnalino;
+      if (!segnalino && scelte.insert(q).second) cambiate = true;
+    }
+    if (!cambiate) break;
+  }
+  return scelte;
+}
+
+void controlla(const FileCompilati& file, const Testi& testi, const std::string& nome_linea,
+               const std::string& numero_treno, Decompilazione* d) {
+  const bool con_tracciato = file.tracciato.has_value();
+  const Compilati c = compila_testi(testi.linea, testi.treno, nome_linea, numero_treno, con_tracciato);
+  const NomiFile nomi("", nome_linea, numero_treno);
+  if (!c.prodotti) {
+    d->differenze.push_back({nomi.nome_tabella(), "whole file", "compile", "the input files", "nothing written: " + c.perche});
+    return;
+  }
+  confronta_tabella(nomi.nome_tabella(), file.tabella, c.tabella, &d->differenze);
+  confronta_celle(nomi.nome_celle(), file.celle, c.celle, &d->differenze);
+  if (con_tracciato) confronta_tracciato(nomi.nome_tracciato(), *file.tracciato, c.tracciato, &d->differenze);
+}
+
+}  // namespace
+
+Decompilazione decompila(const FileCompilati& file, const std::string& nome_linea, const std::string& numero_treno) {
+  Decompilazione d;
+  Elementi elementi{};
+  std::vector<Cella> celle;
+  Tracciato tracciato;
+  std::string errore;
+  const NomiFile nomi("", nome_linea, numero_treno);
+  if (!decodifica_elementi(file.tabella, &elementi, &errore)) {
+    d.errore = nomi.nome_tabella() + " is not a compiled table file: " + errore;
+    return d;
+  }
+  if (!decodifica_celle(file.celle, &celle, &errore) || celle.size() < 4) {
+    d.errore = nomi.nome_celle() + " is not a compiled cell file: " + (errore.empty() ? "too few cells" : errore);
+    return d;
+  }
+  if (file.tracciato && !decodifica_tracciato(*file.tracciato, &tracciato, &errore)) {
+    d.errore = nomi.nome_tracciato() + " is not a compiled track-plan file: " + errore;
+    return d;
+  }
+  d.letta = true;
+
+  DescrizioneLinea linea = recupera_linea(elementi, celle);
+  if (file.tracciato) {
+    linea.curve_recuperate = true;
+    if (!recupera_curve(tracciato, &linea.curve, &errore)) {
+      d.avvisi.push_back("the plan is not one the compiler draws (" + errore + "): curves recovered only up to there");
+    }
+  } else {
+    d.avvisi.push_back("curves not recovered: there is no track-plan file (" + nomi.nome_tracciato() +
+                       "); the line description has no curves");
+  }
+  d.curve_recuperate = linea.curve_recuperate;
+  const DescrizioneTreno treno = recupera_treno(elementi, celle);
+  const Testi testi = scrivi(linea, treno, scegli_abbattimenti(linea, treno, celle, nome_linea, numero_treno));
+  d.linea = testi.linea;
+  d.treno = testi.treno;
+  controlla(file, testi, nome_linea, numero_treno, &d);
+  return d;
+}
+
+}  // namespace scenario::decompila
