@@ -32,4 +32,8 @@ DescrizioneTreno recupera_treno(const Elementi& elementi, const std::vector<Cell
 // abbattimento, value 180): a marker, or an entry of the same value.
 std::vector<int32_t> celle_come_segnalini(const std::vector<Cella>& celle);
 
+// A row of the element table that nothing filled. Stations fill rows 1 upward
+// and a station row is never all zeros, so the first empty row ends them.
+bool riga_vuota(const Elemento& riga);
+
 }  // namespace scenario::decompila

@@ -1,6 +1,7 @@
 // The line description's entries, read back from the table and the cells.
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 
 #include "decompile/recupera.h"
 #include "decompile/scalini.h"
@@ -27,8 +28,11 @@ void recupera_progressive(const Elementi& elementi, DescrizioneLinea* d) {
   const std::array<Progressiva, 3> righe = {come_scritta(elementi[kRigaProgressivaTre]),
                                             come_scritta(elementi[kRigaProgressivaDue]),
                                             come_scritta(elementi[kRigaProgressivaUno])};
-  // Index into `righe` of the rows given to uno, due and tre.
+  // Index into `righe` of the rows given to uno, due and tre. A lone system
+  // (the others all zeros) is most likely the author's "uno".
+  const auto vuota = [](const Progressiva& p) { return p.inizio == 0 && p.valore == 0 && p.direzione == 0; };
   std::array<int, 3> scelta = {2, 1, 0};
+  if (vuota(righe[1]) && vuota(righe[2])) scelta = {0, 1, 2};
   const std::array<int, 3> primo = scelta;
   do {
     Compilatore prova;
@@ -77,42 +81,76 @@ void recupera_pendenze(const std::vector<Cella>& celle, DescrizioneLinea* d) {
   }
 }
 
-// A run of cells with one scenery type is one section. It is marked when a
-// mark still stands on one of its every-fourth cells (later objects may have
-// taken them all, and then either way compiles alike).
+// A marked section puts a mark on its 4th, 8th, ... cell where nothing lies;
+// later objects may cover a mark, but a free cell at such a place means no
+// mark, and a mark elsewhere means another section began.
+struct Sezione {
+  int32_t inizio;  // first cell
+  int marcata;     // 1 marked, 0 not, -1 not yet known
+};
+
+// The sections of a run of cells with one scenery type. Only scenery type 3
+// can hide two sections in one run: a section within 150 m of the one before
+// takes type 3 whatever it says.
+std::vector<Sezione> sezioni_di(const std::vector<Cella>& celle, int32_t i, int32_t j, bool unibili) {
+  std::vector<Sezione> sezioni = {{i, -1}};
+  for (int32_t k = i; k < j; ++k) {
+    Sezione& s = sezioni.back();
+    const uint8_t tipo = celle[static_cast<size_t>(k)].tipo;
+    const bool fase = (k - s.inizio + 1) % 4 == 0;
+    if (tipo == kMarcaMontagna) {
+      if (fase && s.marcata != 0) {
+        s.marcata = 1;
+      } else if (unibili && k - 3 > s.inizio) {
+        sezioni.push_back({k - 3, 1});  // the mark is the new section's 4th cell
+      } else {
+        s.marcata = 1;
+      }
+    } else if (tipo == kLibera && fase) {
+      if (s.marcata == 1 && unibili) {
+        sezioni.push_back({k, -1});
+      } else {
+        s.marcata = 0;
+      }
+    }
+  }
+  return sezioni;
+}
+
 void recupera_montagne(const std::vector<Cella>& celle, DescrizioneLinea* d) {
   const int32_t n = static_cast<int32_t>(celle.size());
-  int32_t fine_precedente = 0;
   for (int32_t i = 0; i < n;) {
     const uint8_t tipo = celle[static_cast<size_t>(i)].montagna;
     int32_t j = i;
-    bool marcata = false;
-    while (j < n && celle[static_cast<size_t>(j)].montagna == tipo) {
-      if ((j - i + 1) % 4 == 0 && celle[static_cast<size_t>(j)].tipo == kMarcaMontagna) marcata = true;
-      ++j;
-    }
+    while (j < n && celle[static_cast<size_t>(j)].montagna == tipo) ++j;
     if (tipo != 0) {
-      Montagna m{50 * i, 50 * j, tipo};
-      const bool unita = !d->montagne.empty() && m.inizio - fine_precedente <= 150;
-      // A section near the one before takes type 3 whatever it says; a type
-      // above 10 would read as marked, so an unmarked one is written below 0.
-      if (unita) m.tipo = 3;
-      if (marcata) {
-        m.tipo += 10;
-      } else if (m.tipo > 10) {
-        m.tipo -= 256;
+      const std::vector<Sezione> sezioni = sezioni_di(celle, i, j, tipo == 3);
+      for (size_t k = 0; k < sezioni.size(); ++k) {
+        const int32_t fine = k + 1 < sezioni.size() ? sezioni[k + 1].inizio : j;
+        Montagna m{50 * sezioni[k].inizio, 50 * fine, tipo};
+        // A type above 10 would read as marked: an unmarked one is written
+        // below 0, which keeps the same low 8 bits.
+        if (sezioni[k].marcata == 1) {
+          m.tipo += 10;
+        } else if (m.tipo > 10) {
+          m.tipo -= 256;
+        }
+        d->montagne.push_back(m);
       }
-      d->montagne.push_back(m);
-      fine_precedente = m.fine;
     }
     i = j;
   }
 }
 
+// A station's stopping cell, read later, may stand over an indicator: it
+// takes the type and valore_a and leaves the other values, so an indicator
+// with those values (and the same speed for category A as for B) comes back.
 void recupera_indicatori(const std::vector<Cella>& celle, DescrizioneLinea* d) {
   for (size_t j = 0; j < celle.size(); ++j) {
-    const Cella& c = celle[j];
-    if (c.tipo != kIndicatoriVMax) continue;
+    Cella c = celle[j];
+    const bool coperto = c.tipo == kStazione && (c.valore_b != 0 || c.valore_c != 0 || c.valore_d != 0);
+    if (coperto) c.valore_a = c.valore_b;
+    if (c.tipo != kIndicatoriVMax && !coperto) continue;
     // Each packed speed is left speed x 20 + right speed / 5.
     const auto sinistra = [](int16_t v) { return v / 20; };
     const auto destra = [](int16_t v) { return 5 * (v % 20); };
@@ -128,18 +166,30 @@ void recupera_indicatori(const std::vector<Cella>& celle, DescrizioneLinea* d) {
   }
 }
 
-// Rows 1 upward that hold a station: a station row is never all zeros.
+// Rows 1 upward that hold a station.
 int32_t righe_stazioni(const Elementi& elementi) {
   int32_t k = 0;
-  while (k + 1 < kPrimoCartello) {
-    const Elemento& r = elementi[static_cast<size_t>(k + 1)];
-    const bool vuota = r.tipo == 0 && r.dato1 == 0 && r.dato2 == 0 && r.dato3 == 0 && r.segno == 0 &&
-                       r.testo.empty() && r.intero1 == 0 && r.intero2 == 0 && r.intero3 == 0 && r.intero4 == 0 &&
-                       r.intero5 == 0 && r.byte1 == 0 && r.byte2 == 0 && r.byte3 == 0 && r.byte4 == 0 && r.dato4 == 0;
-    if (vuota) break;
-    ++k;
-  }
+  while (k + 1 < kPrimoCartello && !riga_vuota(elementi[static_cast<size_t>(k + 1)])) ++k;
   return k;
+}
+
+// The stopping cell an author most likely put a lost signpost under: the one
+// between its neighbours nearest their midpoint, else the first after the one
+// before it, else any.
+int32_t fermata_tra(const std::vector<int32_t>& fermate, int32_t prima, int32_t dopo) {
+  int32_t scelta = -1;
+  const int64_t meta = static_cast<int64_t>(prima) + dopo;  // twice the midpoint
+  for (int32_t f : fermate) {
+    if (f <= prima || f >= dopo) continue;
+    if (scelta < 0 || std::llabs(2 * static_cast<int64_t>(f) - meta) < std::llabs(2 * static_cast<int64_t>(scelta) - meta)) {
+      scelta = f;
+    }
+  }
+  for (int32_t f : fermate) {
+    if (scelta < 0 && f > prima) scelta = f;
+  }
+  if (scelta < 0 && !fermate.empty()) scelta = fermate.front();
+  return scelta < 0 ? prima : scelta;
 }
 
 // Signposts fill rows 80 downward, each pointed at by its cell. A station read
@@ -178,11 +228,7 @@ void recupera_cartelli(const Elementi& elementi, const std::vector<Cella>& celle
           break;
         }
       }
-      auto it = std::find_if(fermate.begin(), fermate.end(),
-                             [&](int32_t f) { return f > cella_precedente && f < successiva; });
-      if (it == fermate.end()) it = std::find_if(fermate.begin(), fermate.end(), [&](int32_t f) { return f > cella_precedente; });
-      if (it == fermate.end()) it = fermate.begin();
-      cella = it == fermate.end() ? cella_precedente : *it;
+      cella = fermata_tra(fermate, cella_precedente, successiva);
     }
     d->cartelli.push_back({posizione_dopo(cella), elementi[static_cast<size_t>(r)].testo});
     cella_precedente = cella;

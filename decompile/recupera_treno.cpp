@@ -12,13 +12,6 @@ constexpr int16_t kValoreSegnalino = 180;  // what the layout pass writes into i
 
 int32_t posizione_dopo(size_t cella) { return 50 * (static_cast<int32_t>(cella) - 1); }
 
-// Rows 1 upward that hold a station: a station row is never all zeros.
-bool riga_vuota(const Elemento& r) {
-  return r.tipo == 0 && r.dato1 == 0 && r.dato2 == 0 && r.dato3 == 0 && r.segno == 0 && r.testo.empty() &&
-         r.intero1 == 0 && r.intero2 == 0 && r.intero3 == 0 && r.intero4 == 0 && r.intero5 == 0 && r.byte1 == 0 &&
-         r.byte2 == 0 && r.byte3 == 0 && r.byte4 == 0 && r.dato4 == 0;
-}
-
 void recupera_generale(const Elementi& elementi, DescrizioneTreno* d) {
   d->massa_frenata = elementi[kRigaValoriCorsa].dato1;
   d->vetture = elementi[kRigaValoriCorsa].dato3;
@@ -152,6 +145,12 @@ void recupera_celle(const std::vector<Cella>& celle, DescrizioneTreno* d) {
 }
 
 }  // namespace
+
+bool riga_vuota(const Elemento& r) {
+  return r.tipo == 0 && r.dato1 == 0 && r.dato2 == 0 && r.dato3 == 0 && r.segno == 0 && r.testo.empty() &&
+         r.intero1 == 0 && r.intero2 == 0 && r.intero3 == 0 && r.intero4 == 0 && r.intero5 == 0 && r.byte1 == 0 &&
+         r.byte2 == 0 && r.byte3 == 0 && r.byte4 == 0 && r.dato4 == 0;
+}
 
 DescrizioneTreno recupera_treno(const Elementi& elementi, const std::vector<Cella>& celle) {
   DescrizioneTreno d;

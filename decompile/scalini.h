@@ -16,10 +16,10 @@ struct Scalino {
   uint8_t valore = 0;
 };
 
-// The runs of the byte `campo` picks from each cell. The readers fill cells 0
-// to ultima_cella - 3, and also ultima_cella - 2 when an entry stands at its
-// position; that cell starts a run of its own whenever it holds a value, so the
-// entry that wrote it comes back even when its value equals the run before.
+// The runs of the byte `campo` picks from each cell, each as the cell where
+// its entry stands. The readers fill cells 0 to ultima_cella - 3; the last
+// three cells hold a value only when entries stand at the position of the
+// first of them, one entry for each such cell.
 std::vector<Scalino> scalini(const std::vector<Cella>& celle, const std::function<uint8_t(const Cella&)>& campo);
 
 }  // namespace scenario::decompila
