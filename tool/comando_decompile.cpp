@@ -10,22 +10,10 @@
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
 #include "tool/trova_scenario.h"
+#include "tool/uso.h"
 
 namespace scenario::tool {
 namespace {
-
-constexpr const char* kUsoDecompile =
-    "usage: scenario-tool decompile DIR [--line-name NAME] [--train-number NUM] [-o OUT]\n"
-    "  Reads the compiled scenario in DIR (the table file, the cell file and,\n"
-    "  when present, the track-plan file) and writes NAME_linea.txt and\n"
-    "  NAME_NUM-.txt into OUT (default DIR): a line and a train description that\n"
-    "  compile to the same files. The texts are compiled once more in memory and\n"
-    "  compared with DIR's files byte for byte; the records that differ are\n"
-    "  listed (file, record, field, expected, got) and the texts are written all\n"
-    "  the same. Without a track-plan file the curves cannot be recovered and the\n"
-    "  line description has none. Without NAME and NUM the one scenario in DIR is\n"
-    "  read. Exit status: 0 the texts compile to DIR's files, 1 they differ,\n"
-    "  3 unreadable or unwritable, 64 usage, 65 not a compiled scenario.\n";
 
 // Differences listed for each file before the rest are only counted: past a
 // wrong plan metre every later metre differs too.
@@ -59,12 +47,10 @@ int leggi_compilati(const NomiFile& nomi, decompila::FileCompilati* file, std::o
 }  // namespace
 
 int comando_decompile(const Args& args, std::ostream& out, std::ostream& err) {
+  const Comando& uso = *trova_comando("decompile");
   Argomenti a;
-  if (int stato = prepara_comando(args, {"--line-name", "--train-number", "-o"}, {}, kUsoDecompile, &a, out, err);
-      stato >= 0) {
-    return stato;
-  }
-  if (a.posizionali.size() != 1) return errore_uso("expected one DIR", kUsoDecompile, err);
+  if (int stato = prepara_comando(args, uso, &a, out, err); stato >= 0) return stato;
+  if (a.posizionali.size() != 1) return errore_uso("expected one DIR", uso, err);
   const std::string cartella = a.posizionali[0];
   IdentitaScenario id;
   std::string errore;
