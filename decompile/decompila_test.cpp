@@ -15,6 +15,7 @@
 #include "content/documenti.h"
 #include "content/lista_righe.h"
 #include "decompile/compila_testi.h"
+#include "tests/blocchi_guida.h"
 #include "tests/cartella_temporanea.h"
 #include "tests/coppia_casuale.h"
 #include "tests/impronte.h"
@@ -75,9 +76,9 @@ std::string scenario_linea() { return ListaRighe(righe_linea()).testo(); }
 std::string scenario_treno() { return ListaRighe(righe_treno()).testo(); }
 constexpr const char* kTrenoVuoto = "[generale]\r\n[fine]\r\n";
 
-// The scenario's own descriptions and every saved fuzz seed: pairs of the
+// The scenario's own descriptions, every saved fuzz seed (pairs of the
 // compile target, line seeds with an empty train, train seeds with the
-// scenario's line.
+// scenario's line), the pair in examples/ and the guide's blocks.
 std::vector<Coppia> coppie_di_prova() {
   std::vector<Coppia> coppie = {{"scenario", scenario_linea(), scenario_treno()}};
   const fs::path corpus = fs::path(SCENARIO_SOURCE_DIR) / "fuzz" / "corpus";
@@ -92,6 +93,23 @@ std::vector<Coppia> coppie_di_prova() {
   }
   for (const auto& voce : fs::directory_iterator(corpus / "lettore_treno")) {
     coppie.push_back({voce.path().filename().string(), scenario_linea(), leggi(voce.path())});
+  }
+  const fs::path sorgenti(SCENARIO_SOURCE_DIR);
+  coppie.push_back({"examples/Valbruna", leggi(sorgenti / "examples" / "Valbruna_linea.txt"),
+                    leggi(sorgenti / "examples" / "Valbruna_101-.txt")});
+  // The guide's blocks, each in the smallest description around it; a train
+  // block runs on the guide's first whole line.
+  const std::vector<test::Blocco> blocchi = test::blocchi_descrizione(leggi(sorgenti / "docs" / "descrizioni.md"));
+  std::string linea_guida;
+  for (const test::Blocco& b : blocchi) {
+    if (linea_guida.empty() && b.tipo == "linea" && b.testo.find("[generale]") != std::string::npos) {
+      linea_guida = b.testo;
+    }
+  }
+  for (const test::Blocco& b : blocchi) {
+    const std::string nome = "docs/descrizioni.md:" + std::to_string(b.riga);
+    if (b.tipo == "linea") coppie.push_back({nome, test::linea_di(b), kTrenoVuoto});
+    if (b.tipo == "treno") coppie.push_back({nome, linea_guida, test::treno_di(b)});
   }
   return coppie;
 }
