@@ -2,7 +2,6 @@
 // one step from the two points before it: straight, or curved with one of the
 // six curvatures, to the right or to the left. The step that gives the stored
 // point bit for bit is the one the compiler took.
-#include <array>
 #include <bit>
 #include <cstdint>
 #include <optional>
@@ -19,24 +18,11 @@ struct Passo {
   double k;
 };
 
-// The curvature of each key digit, as the line reader gives it.
-constexpr std::array<std::pair<char, double>, 6> kCurvature{{
-    {'1', 0.0001},
-    {'2', 0.0002},
-    {'3', 0.0004},
-    {'4', 0.001},
-    {'5', 0.002},
-    {'6', 0.003},
-}};
-
 bool stessi_bit(double a, double b) { return std::bit_cast<uint64_t>(a) == std::bit_cast<uint64_t>(b); }
 
 // The step that draws metre c of `tracciato`, tried straight first. The steps
-// are drawn by the compiler's own routines on a three-point plan.
-std::optional<Passo> passo_di(const Tracciato& tracciato, size_t c) {
-  Tracciato prova;
-  prova.x.azzera(3);
-  prova.y.azzera(3);
+// are drawn by the compiler's own routines on `prova`, a plan of three points.
+std::optional<Passo> passo_di(const Tracciato& tracciato, size_t c, Tracciato& prova) {
   for (size_t i = 0; i < 2; ++i) {
     prova.x.imposta(i, tracciato.x[c - 2 + i]);
     prova.y.imposta(i, tracciato.y[c - 2 + i]);
@@ -46,10 +32,10 @@ std::optional<Passo> passo_di(const Tracciato& tracciato, size_t c) {
   const auto uguale = [&] { return stessi_bit(prova.x.valore(2), x) && stessi_bit(prova.y.valore(2), y); };
   passo_dritto(prova, 2);
   if (uguale()) return Passo{0, false, 0.0};
-  for (const auto& [cifra, k] : kCurvature) {
+  for (const Curvatura& curva : kCurvature) {
     for (bool sinistra : {false, true}) {
-      passo_curvo(prova, 2, sinistra ? -k : k);
-      if (uguale()) return Passo{cifra, sinistra, k};
+      passo_curvo(prova, 2, sinistra ? -curva.k : curva.k);
+      if (uguale()) return Passo{curva.cifra, sinistra, curva.k};
     }
   }
   return std::nullopt;
@@ -64,6 +50,9 @@ bool recupera_curve(const Tracciato& tracciato, std::vector<Curva>* curve, std::
     *errore = "the plan has no starting points";
     return false;
   }
+  Tracciato prova;
+  prova.x.azzera(3);
+  prova.y.azzera(3);
   for (size_t c = 2; c < n; ++c) {
     if (tracciato.x.tag(c) == TagPunto::kVuoto && tracciato.y.tag(c) == TagPunto::kVuoto) {
       // The last two metres stay empty unless a curve reached them; nothing
@@ -77,7 +66,7 @@ bool recupera_curve(const Tracciato& tracciato, std::vector<Curva>* curve, std::
       return true;
     }
     const std::optional<Passo> passo =
-        tracciato.x.tag(c) == TagPunto::kReale && tracciato.y.tag(c) == TagPunto::kReale ? passo_di(tracciato, c)
+        tracciato.x.tag(c) == TagPunto::kReale && tracciato.y.tag(c) == TagPunto::kReale ? passo_di(tracciato, c, prova)
                                                                                           : std::nullopt;
     if (!passo) {
       *errore = "metre " + std::to_string(c) + " is none of the steps the compiler draws";
