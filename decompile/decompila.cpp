@@ -8,12 +8,14 @@
 #include "decompile/scrivi_descrizioni.h"
 #include "driver/nomi_file.h"
 #include "model/decodifica_file.h"
+#include "model/dimensioni.h"
 #include "model/modello.h"
 
 namespace scenario::decompila {
 namespace {
 
 constexpr int16_t kValoreSegnalino = 180;
+constexpr int kGiriAbbattimenti = 8;
 
 struct Testi {
   std::string linea;
@@ -37,7 +39,9 @@ std::set<int32_t> scegli_abbattimenti(const DescrizioneLinea& linea, const Descr
   const std::vector<int32_t> incerte = celle_come_segnalini(celle);
   std::set<int32_t> scelte;
   if (incerte.empty()) return scelte;
-  for (size_t giro = 0; giro <= incerte.size(); ++giro) {
+  // Each round only adds entries; a handful settles every layout the pass
+  // can make, and a file made by something else is not worth more compiles.
+  for (int giro = 0; giro < kGiriAbbattimenti; ++giro) {
     const Testi t = scrivi(linea, treno, scelte);
     const Compilati c = compila_testi(t.linea, t.treno, nome_linea, numero_treno, false);
     std::vector<Cella> ottenute;
@@ -82,8 +86,16 @@ Decompilazione decompila(const FileCompilati& file, const std::string& nome_line
     d.errore = nomi.nome_tabella() + " is not a compiled table file: " + errore;
     return d;
   }
-  if (!decodifica_celle(file.celle, &celle, &errore) || celle.size() < 4) {
-    d.errore = nomi.nome_celle() + " is not a compiled cell file: " + (errore.empty() ? "too few cells" : errore);
+  if (!decodifica_celle(file.celle, &celle, &errore)) {
+    d.errore = nomi.nome_celle() + " is not a compiled cell file: " + errore;
+    return d;
+  }
+  // Between the cells of a line of 0 m and of the longest line taken.
+  const size_t minime = static_cast<size_t>(dimensioni_linea(0).ultima_cella) + 1;
+  const size_t massime = static_cast<size_t>(dimensioni_linea(kLunghezzaMassima).ultima_cella) + 1;
+  if (celle.size() < minime || celle.size() > massime) {
+    d.errore = nomi.nome_celle() + " is not a compiled cell file: it holds " + std::to_string(celle.size()) +
+               " cells, a compiled line " + std::to_string(minime) + " to " + std::to_string(massime);
     return d;
   }
   if (file.tracciato && !decodifica_tracciato(*file.tracciato, &tracciato, &errore)) {

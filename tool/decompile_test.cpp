@@ -100,11 +100,42 @@ TEST(ToolDecompile, WithoutAPlanTheCurvesAreNotRecovered) {
   EXPECT_NE(linea.find("cartello_indicatore,  84600,     (Fiume )(TANARO)\r\n"), std::string::npos) << linea;
 }
 
-TEST(ToolDecompile, AFolderWithoutAScenarioIsRefused) {
-  CartellaTemporanea cartella;
-  const Uscita u = decompile({cartella.percorso()});
-  EXPECT_EQ(u.stato, 65);
-  EXPECT_NE(u.err.find("no compiled scenario"), std::string::npos) << u.err;
+// Nothing is written for what is not a compiled scenario.
+TEST(ToolDecompile, WhatIsNotACompiledScenarioIsRefused) {
+  struct Caso {
+    const char* nome;
+    const char* tabella;  // nullptr: no table file; "": the table of a clean compile
+    size_t celle;         // cells in the cell file, all zeros
+    const char* messaggio;
+  };
+  const Caso casi[] = {
+      {.nome = "no table file", .tabella = nullptr, .celle = 0, .messaggio = "no compiled scenario"},
+      {.nome = "a table of 3 bytes",
+       .tabella = "abc",
+       .celle = 141,
+       .messaggio = "MilanoPGen-Alessandria_2635.sim is not a compiled table file"},
+      {.nome = "3 cells, fewer than any line has",
+       .tabella = "",
+       .celle = 3,
+       .messaggio = "is not a compiled cell file: it holds 3 cells, a compiled line 141 to 20141"},
+  };
+  for (const Caso& caso : casi) {
+    SCOPED_TRACE(caso.nome);
+    CartellaTemporanea cartella;
+    if (caso.tabella != nullptr) {
+      const std::string tabella =
+          *caso.tabella != '\0' ? std::string(caso.tabella)
+                                 : decompila::compila_testi("[generale]\r\nlunghezza percorso,  0\r\n[fine]\r\n",
+                                                            kTrenoVuoto, "MilanoPGen-Alessandria", "2635", false)
+                                       .tabella;
+      cartella.scrivi(kTabella, tabella);
+      cartella.scrivi(kCelle, std::string(15 * caso.celle, '\0'));
+    }
+    const Uscita u = decompile({cartella.percorso()});
+    EXPECT_EQ(u.stato, 65);
+    EXPECT_NE(u.err.find(caso.messaggio), std::string::npos) << u.err;
+    EXPECT_FALSE(cartella.esiste(kLineaTxt));
+  }
 }
 
 }  // namespace
