@@ -94,26 +94,38 @@ struct Sezione {
 // takes type 3 whatever it says.
 std::vector<Sezione> sezioni_di(const std::vector<Cella>& celle, int32_t i, int32_t j, bool unibili) {
   std::vector<Sezione> sezioni = {{i, -1}};
+  int32_t ultimo_segno = i - 1;  // the last mark of the current section
+  // A free cell where the marked section would have its next mark: that
+  // section ended at or before it, and the next one began after its last
+  // mark; its first mark tells where.
+  int32_t libera_attesa = -1;
   for (int32_t k = i; k < j; ++k) {
     Sezione& s = sezioni.back();
     const uint8_t tipo = celle[static_cast<size_t>(k)].tipo;
     const bool fase = (k - s.inizio + 1) % 4 == 0;
     if (tipo == kMarcaMontagna) {
-      if (fase && s.marcata != 0) {
+      if (libera_attesa >= 0) {
+        int32_t inizio = k - 3;
+        while (inizio > libera_attesa) inizio -= 4;
+        sezioni.push_back({std::max(inizio, ultimo_segno + 1), 1});
+        libera_attesa = -1;
+      } else if (fase && s.marcata != 0) {
         s.marcata = 1;
       } else if (unibili && k - 3 > s.inizio) {
         sezioni.push_back({k - 3, 1});  // the mark is the new section's 4th cell
       } else {
         s.marcata = 1;
       }
-    } else if (tipo == kLibera && fase) {
+      ultimo_segno = k;
+    } else if (tipo == kLibera && fase && libera_attesa < 0) {
       if (s.marcata == 1 && unibili) {
-        sezioni.push_back({k, -1});
+        libera_attesa = k;
       } else {
         s.marcata = 0;
       }
     }
   }
+  if (libera_attesa >= 0) sezioni.push_back({libera_attesa, 0});
   return sezioni;
 }
 
