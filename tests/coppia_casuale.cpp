@@ -169,7 +169,8 @@ class Coppia {
   std::string rallentamenti() {
     std::string t = "[rallentamenti]\r\n";
     int32_t x = g_.multiplo(1600, 4000, 50);
-    for (int32_t i = g_.tra(0, 2); i > 0 && x + 2000 < lunghezza_; --i) {
+    const int32_t quanti = g_.tra(0, 2);
+    for (int32_t prove = 0, messi = 0; prove < 8 && messi < quanti && x + 2000 < lunghezza_; ++prove) {
       const int32_t l = g_.multiplo(50, 1500, 50), f_ta = g_.tra(0, 1);
       const int32_t s = cella_dopo(x), e = cella_dopo(x + l), w = cella_dopo(x - 1200);
       bool ok = libera(s) && libera(e) && libera(w);
@@ -179,8 +180,9 @@ class Coppia {
       if (ok) {
         for (int32_t c = std::min(s - 20, w - 4); c <= e + 13; ++c) occupate_.insert(c);
         t += riga("rallentamento", {n(x), n(g_.multiplo(30, 150, 5)), n(l), n(g_.tra(0, 1)), n(f_ta), n(g_.tra(0, 3))});
+        ++messi;
       }
-      x += l + g_.multiplo(2000, 6000, 50);
+      x += l + g_.multiplo(500, 4000, 50);
     }
     return t;
   }
