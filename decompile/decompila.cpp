@@ -82,37 +82,36 @@ Decompilazione decompila(const FileCompilati& file, const std::string& nome_line
   Tracciato tracciato;
   std::string errore;
   const NomiFile nomi("", nome_linea, numero_treno);
+  const auto rifiuta = [&](Rifiuto r, const std::string& file_rifiutato, const std::string& tipo,
+                           const std::string& perche) {
+    d.rifiuto = r;
+    d.errore = file_rifiutato + " is not a compiled " + tipo + ": " + perche;
+    d.perche = perche;
+    return d;
+  };
   if (!decodifica_elementi(file.tabella, &elementi, &errore)) {
-    d.errore = nomi.nome_tabella() + " is not a compiled table file: " + errore;
-    return d;
+    return rifiuta(Rifiuto::kTabella, nomi.nome_tabella(), "table file", errore);
   }
-  if (!decodifica_celle(file.celle, &celle, &errore)) {
-    d.errore = nomi.nome_celle() + " is not a compiled cell file: " + errore;
-    return d;
-  }
+  if (!decodifica_celle(file.celle, &celle, &errore)) return rifiuta(Rifiuto::kCelle, nomi.nome_celle(), "cell file", errore);
   // Between the cells of a line of 0 m and of the longest line taken.
   const size_t minime = static_cast<size_t>(dimensioni_linea(0).ultima_cella) + 1;
   const size_t massime = static_cast<size_t>(dimensioni_linea(kLunghezzaMassima).ultima_cella) + 1;
   if (celle.size() < minime || celle.size() > massime) {
-    d.errore = nomi.nome_celle() + " is not a compiled cell file: it holds " + std::to_string(celle.size()) +
-               " cells, a compiled line " + std::to_string(minime) + " to " + std::to_string(massime);
+    rifiuta(Rifiuto::kNumeroCelle, nomi.nome_celle(), "cell file",
+            "it holds " + std::to_string(celle.size()) + " cells, a compiled line " + std::to_string(minime) +
+                " to " + std::to_string(massime));
+    d.perche = std::to_string(celle.size());
     return d;
   }
   if (file.tracciato && !decodifica_tracciato(*file.tracciato, &tracciato, &errore)) {
-    d.errore = nomi.nome_tracciato() + " is not a compiled track-plan file: " + errore;
-    return d;
+    return rifiuta(Rifiuto::kTracciato, nomi.nome_tracciato(), "track-plan file", errore);
   }
   d.letta = true;
 
   DescrizioneLinea linea = recupera_linea(elementi, celle);
   if (file.tracciato) {
     linea.curve_recuperate = true;
-    if (!recupera_curve(tracciato, &linea.curve, &errore)) {
-      d.avvisi.push_back("the plan is not one the compiler draws (" + errore + "): curves recovered only up to there");
-    }
-  } else {
-    d.avvisi.push_back("curves not recovered: there is no track-plan file (" + nomi.nome_tracciato() +
-                       "); the line description has no curves");
+    if (!recupera_curve(tracciato, &linea.curve, &errore)) d.tracciato_estraneo = errore;
   }
   d.curve_recuperate = linea.curve_recuperate;
   const DescrizioneTreno treno = recupera_treno(elementi, celle);

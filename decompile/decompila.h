@@ -18,13 +18,18 @@ struct FileCompilati {
   std::optional<std::string> tracciato;  // absent when compiled without a plan
 };
 
+// Which input file is not a compiled file of its kind.
+enum class Rifiuto { kNessuno, kTabella, kCelle, kNumeroCelle, kTracciato };
+
 struct Decompilazione {
-  bool letta = false;  // false: the files are not a compiled scenario (see `errore`)
-  std::string errore;
-  std::string linea;  // the line description text
-  std::string treno;  // the train description text
-  bool curve_recuperate = false;
-  std::vector<std::string> avvisi;
+  bool letta = false;  // false: the files are not a compiled scenario
+  Rifiuto rifiuto = Rifiuto::kNessuno;
+  std::string perche;  // the decoder's reason, or the number of cells
+  std::string errore;  // the whole refusal as one English sentence
+  std::string linea;   // the line description text
+  std::string treno;   // the train description text
+  bool curve_recuperate = false;  // false when there was no plan
+  std::string tracciato_estraneo;  // where the plan stops being one the compiler draws; empty when it is
   std::vector<Differenza> differenze;  // empty: the texts compile to the input bytes
 
   bool identica() const { return letta && differenze.empty(); }

@@ -123,7 +123,7 @@ TEST(Decompila, ScenarioComesBackToThePinnedBytes) {
                            cartella.leggi("MilanoPGen-Alessandria_linea.dat")};
   const Decompilazione d = decompila(file, kLinea, kTreno);
   EXPECT_TRUE(d.identica()) << elenco(d);
-  EXPECT_TRUE(d.avvisi.empty());
+  EXPECT_TRUE(d.tracciato_estraneo.empty());
 
   const Compilati di_nuovo = compila_testi(d.linea, d.treno, kLinea, kTreno, true);
   ASSERT_TRUE(di_nuovo.prodotti) << di_nuovo.perche;

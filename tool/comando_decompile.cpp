@@ -6,10 +6,13 @@
 #include "decompile/decompila.h"
 #include "driver/form_load.h"
 #include "driver/nomi_file.h"
+#include "model/da_tradurre.h"
+#include "model/dimensioni.h"
 #include "platform/file_system.h"
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
 #include "tool/trova_scenario.h"
+#include "tool/traduzione.h"
 #include "tool/uso.h"
 
 namespace scenario::tool {
@@ -23,12 +26,34 @@ void elenca(const std::vector<decompila::Differenza>& differenze, std::ostream& 
   std::map<std::string, size_t> per_file;
   for (const decompila::Differenza& d : differenze) {
     if (per_file[d.file]++ >= kDifferenzeMostrate) continue;
-    out << "  " << d.file << ", " << d.record << ", " << d.campo << ": expected " << d.atteso << ", got "
-        << d.ottenuto << "\n";
+    out << "  " << componi(traduci("%1, %2, %3: expected %4, got %5"), {d.file, d.record, d.campo, d.atteso, d.ottenuto})
+        << "\n";
   }
   for (const auto& [file, quante] : per_file) {
-    if (quante > kDifferenzeMostrate) out << "  " << file << ": " << quante - kDifferenzeMostrate << " more\n";
+    if (quante > kDifferenzeMostrate) {
+      out << "  " << componi(traduci("%1: %2 more"), {file, std::to_string(quante - kDifferenzeMostrate)}) << "\n";
+    }
   }
+}
+
+// Why the files are not a compiled scenario, in the user's language.
+std::string rifiuto(const decompila::Decompilazione& d, const NomiFile& nomi) {
+  using decompila::Rifiuto;
+  switch (d.rifiuto) {
+    case Rifiuto::kTabella:
+      return componi(traduci("%1 is not a compiled table file: %2"), {nomi.tabella(), d.perche});
+    case Rifiuto::kCelle:
+      return componi(traduci("%1 is not a compiled cell file: %2"), {nomi.celle(), d.perche});
+    case Rifiuto::kNumeroCelle:
+      return componi(traduci("%1 is not a compiled cell file: it holds %2 cells, a compiled line %3 to %4"),
+                     {nomi.celle(), d.perche, std::to_string(dimensioni_linea(0).ultima_cella + 1),
+                      std::to_string(dimensioni_linea(kLunghezzaMassima).ultima_cella + 1)});
+    case Rifiuto::kTracciato:
+      return componi(traduci("%1 is not a compiled track-plan file: %2"), {nomi.tracciato(), d.perche});
+    case Rifiuto::kNessuno:
+      break;
+  }
+  return d.errore;
 }
 
 // The input files; false with the exit status when one cannot be read.
@@ -50,7 +75,7 @@ int comando_decompile(const Args& args, std::ostream& out, std::ostream& err) {
   const Comando& uso = *trova_comando("decompile");
   Argomenti a;
   if (int stato = prepara_comando(args, uso, &a, out, err); stato >= 0) return stato;
-  if (a.posizionali.size() != 1) return errore_uso("expected one DIR", uso, err);
+  if (a.posizionali.size() != 1) return errore_uso(traduci("expected one DIR"), uso, err);
   const std::string cartella = a.posizionali[0];
   IdentitaScenario id;
   std::string errore;
@@ -64,10 +89,22 @@ int comando_decompile(const Args& args, std::ostream& out, std::ostream& err) {
 
   const decompila::Decompilazione d = decompila::decompila(file, id.nome_linea, id.numero_treno);
   if (!d.letta) {
-    err << "scenario-tool: " << d.errore << "\n";
+    err << "scenario-tool: " << rifiuto(d, nomi) << "\n";
     return kUscitaDatiNonValidi;
   }
-  for (const std::string& avviso : d.avvisi) err << "scenario-tool: warning: " << avviso << "\n";
+  if (!d.curve_recuperate) {
+    err << "scenario-tool: "
+        << componi(traduci("warning: curves not recovered: there is no track-plan file (%1); the line description "
+                           "has none"),
+                   {nomi.tracciato()})
+        << "\n";
+  }
+  if (!d.tracciato_estraneo.empty()) {
+    err << "scenario-tool: "
+        << componi(traduci("warning: the plan is not one the compiler draws (%1): curves recovered only up to there"),
+                   {d.tracciato_estraneo})
+        << "\n";
+  }
 
   const std::string destinazione = a.valore("-o", cartella);
   std::error_code ec;
@@ -79,12 +116,12 @@ int comando_decompile(const Args& args, std::ostream& out, std::ostream& err) {
     err << "scenario-tool: " << s.messaggio() << "\n";
     return kUscitaFileSystem;
   }
-  out << "wrote " << scritti.descrizione_linea() << " and " << scritti.descrizione_treno() << "\n";
+  out << componi(traduci("wrote %1 and %2"), {scritti.descrizione_linea(), scritti.descrizione_treno()}) << "\n";
   if (d.identica()) {
-    out << "they compile to the same bytes as the files in " << cartella << "\n";
+    out << componi(traduci("they compile to the same bytes as the files in %1"), {cartella}) << "\n";
     return kUscitaPulita;
   }
-  out << "they do not compile to the files in " << cartella << "; the records that differ:\n";
+  out << componi(traduci("they do not compile to the files in %1; the records that differ:"), {cartella}) << "\n";
   elenca(d.differenze, out);
   return kUscitaConGuasti;
 }

@@ -23,7 +23,7 @@ _scenario_tool() {
   COMPREPLY=()
 
   if ((COMP_CWORD == 1)); then
-    COMPREPLY=($(compgen -W "compile check dump plot example --help --version" -- "$cur"))
+    COMPREPLY=($(compgen -W "compile check dump plot decompile example --help --version" -- "$cur"))
     return
   fi
 
@@ -33,6 +33,7 @@ _scenario_tool() {
     check) opzioni="--line-name --train-number --no-plan --json" ;;
     dump) opzioni="--kind --all --json" ;;
     plot) opzioni="--line-name --train-number -o" ;;
+    decompile) opzioni="--line-name --train-number -o" ;;
     example) opzioni="-o --force" ;;
     *) return ;;
   esac
@@ -60,7 +61,7 @@ _scenario_tool() {
   case $comando in
     compile | check) _scenario_tool_file '*.txt' ;;
     dump) _scenario_tool_file '*.sim' '*.dat' ;;
-    plot) _scenario_tool_file ;;
+    plot | decompile) _scenario_tool_file ;;
   esac  # example takes no argument
 }
 
