@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <limits>
 
 #include "decompile/recupera.h"
 #include "decompile/scalini.h"
@@ -17,8 +18,10 @@ constexpr int32_t kLivello = 100;  // the gradient byte of level track
 int32_t posizione_dopo(int32_t cella) { return 50 * (cella - 1); }
 
 Progressiva come_scritta(const Elemento& riga) {
-  // A decreasing system carries 100 more than its author wrote.
-  return {riga.dato1, riga.dato3 == 1 ? riga.dato2 - 100 : riga.dato2, riga.dato3};
+  // A decreasing system carries 100 more than its author wrote; a value that
+  // low no author value gives, and it is kept as it stands.
+  const bool calante = riga.dato3 == 1 && riga.dato2 >= std::numeric_limits<int32_t>::min() + 100;
+  return {riga.dato1, calante ? riga.dato2 - 100 : riga.dato2, riga.dato3};
 }
 
 // The three systems of rows 81 to 83 are sorted when read: find the entries
