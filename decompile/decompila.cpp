@@ -14,7 +14,6 @@
 namespace scenario::decompila {
 namespace {
 
-constexpr int16_t kValoreSegnalino = 180;
 constexpr int kGiriAbbattimenti = 8;
 
 struct Testi {

@@ -3,6 +3,8 @@
 // same bytes it picks the one an author would most likely have written.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -10,6 +12,13 @@
 #include "model/modello.h"
 
 namespace scenario::decompila {
+
+// The value the layout pass gives the markers it places (type abbattimento).
+constexpr int16_t kValoreSegnalino = 180;
+
+// The position an author writes for an object that the readers put into cell
+// position / 50 + 1 (signals, slowdowns, signposts, indicators).
+inline int32_t posizione_dopo(size_t cella) { return 50 * (static_cast<int32_t>(cella) - 1); }
 
 // The general values, kilometre-post systems, gradients, mountain sections,
 // indicators and signposts. Curves are left to recupera_curve.

@@ -14,8 +14,6 @@ namespace {
 
 constexpr int32_t kLivello = 100;  // the gradient byte of level track
 
-// A position written so that `cella = posizione / 50 + 1` gives back `cella`.
-int32_t posizione_dopo(int32_t cella) { return 50 * (cella - 1); }
 
 Progressiva come_scritta(const Elemento& riga) {
   // A decreasing system carries 100 more than its author wrote; a value that
@@ -169,7 +167,7 @@ void recupera_indicatori(const std::vector<Cella>& celle, DescrizioneLinea* d) {
     // Each packed speed is left speed x 20 + right speed / 5.
     const auto sinistra = [](int16_t v) { return v / 20; };
     const auto destra = [](int16_t v) { return 5 * (v % 20); };
-    d->indicatori.push_back({.posizione = posizione_dopo(static_cast<int32_t>(j)),
+    d->indicatori.push_back({.posizione = posizione_dopo(j),
                              .vas = sinistra(c.valore_a),
                              .vbs = sinistra(c.valore_b),
                              .vcs = sinistra(c.valore_c),
@@ -245,7 +243,7 @@ void recupera_cartelli(const Elementi& elementi, const std::vector<Cella>& celle
       }
       cella = fermata_tra(fermate, cella_precedente, successiva);
     }
-    d->cartelli.push_back({posizione_dopo(cella), elementi[static_cast<size_t>(r)].testo});
+    d->cartelli.push_back({posizione_dopo(static_cast<size_t>(cella)), elementi[static_cast<size_t>(r)].testo});
     cella_precedente = cella;
   }
 }

@@ -8,10 +8,6 @@
 namespace scenario::decompila {
 namespace {
 
-constexpr int16_t kValoreSegnalino = 180;  // what the layout pass writes into its markers
-
-int32_t posizione_dopo(size_t cella) { return 50 * (static_cast<int32_t>(cella) - 1); }
-
 void recupera_generale(const Elementi& elementi, DescrizioneTreno* d) {
   d->massa_frenata = elementi[kRigaValoriCorsa].dato1;
   d->vetture = elementi[kRigaValoriCorsa].dato3;
