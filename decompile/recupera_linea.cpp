@@ -14,7 +14,6 @@ namespace {
 
 constexpr int32_t kLivello = 100;  // the gradient byte of level track
 
-
 Progressiva come_scritta(const Elemento& riga) {
   // A decreasing system carries 100 more than its author wrote; a value that
   // low no author value gives, and it is kept as it stands.
