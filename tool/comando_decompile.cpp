@@ -81,7 +81,7 @@ int comando_decompile(const Args& args, std::ostream& out, std::ostream& err) {
   std::string errore;
   if (!scegli_scenario(cartella, a.valore("--line-name", ""), a.valore("--train-number", ""), &id, &errore)) {
     err << "scenario-tool: " << errore << "\n";
-    return kUscitaDatiNonValidi;
+    return kUscitaFileSystem;
   }
   const NomiFile nomi(cartella, id.nome_linea, id.numero_treno);
   decompila::FileCompilati file;

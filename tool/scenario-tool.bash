@@ -23,7 +23,7 @@ _scenario_tool() {
   COMPREPLY=()
 
   if ((COMP_CWORD == 1)); then
-    COMPREPLY=($(compgen -W "compile check dump plot decompile example --help --version" -- "$cur"))
+    COMPREPLY=($(compgen -W "compile check dump plot view decompile example --help --version" -- "$cur"))
     return
   fi
 
@@ -32,8 +32,7 @@ _scenario_tool() {
     compile) opzioni="-o --line-name --train-number --no-plan --json" ;;
     check) opzioni="--line-name --train-number --no-plan --json" ;;
     dump) opzioni="--kind --all --json" ;;
-    plot) opzioni="--line-name --train-number -o" ;;
-    decompile) opzioni="--line-name --train-number -o" ;;
+    plot | view | decompile) opzioni="--line-name --train-number -o" ;;
     example) opzioni="-o --force" ;;
     *) return ;;
   esac
@@ -47,6 +46,8 @@ _scenario_tool() {
     -o)
       if [[ $comando == plot ]]; then
         _scenario_tool_file '*.svg'
+      elif [[ $comando == view ]]; then
+        _scenario_tool_file '*.html'
       else
         _scenario_tool_file
       fi
@@ -61,7 +62,7 @@ _scenario_tool() {
   case $comando in
     compile | check) _scenario_tool_file '*.txt' ;;
     dump) _scenario_tool_file '*.sim' '*.dat' ;;
-    plot | decompile) _scenario_tool_file ;;
+    plot | view | decompile) _scenario_tool_file ;;
   esac  # example takes no argument
 }
 
