@@ -1,6 +1,6 @@
 // The compile step on two description texts held in memory, giving the bytes
-// of the compiled files instead of files. Everything the decompiler compiles
-// goes through this one function.
+// of the compiled files. Everything the decompiler compiles goes through this
+// one function, a thin shape over the core's in-memory compile.
 #pragma once
 
 #include <cstdint>

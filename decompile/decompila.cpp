@@ -6,7 +6,7 @@
 #include "decompile/compila_testi.h"
 #include "decompile/recupera.h"
 #include "decompile/scrivi_descrizioni.h"
-#include "driver/nomi_file.h"
+#include "model/nomi_file.h"
 #include "model/decodifica_file.h"
 #include "model/dimensioni.h"
 #include "model/modello.h"

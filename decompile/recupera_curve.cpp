@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "decompile/recupera.h"
-#include "readers/passo_tracciato.h"
+#include "readers/linea_passo_tracciato.h"
 
 namespace scenario::decompila {
 namespace {

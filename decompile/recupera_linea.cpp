@@ -7,7 +7,7 @@
 #include "decompile/recupera.h"
 #include "decompile/scalini.h"
 #include "model/stato.h"
-#include "readers/oggetti_linea.h"
+#include "readers/linea_progressive.h"
 
 namespace scenario::decompila {
 namespace {

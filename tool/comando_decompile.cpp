@@ -4,15 +4,15 @@
 #include <map>
 
 #include "decompile/decompila.h"
-#include "driver/form_load.h"
-#include "driver/nomi_file.h"
 #include "model/da_tradurre.h"
 #include "model/dimensioni.h"
+#include "model/nomi_file.h"
 #include "platform/file_system.h"
+#include "platform/uscita.h"
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
-#include "tool/trova_scenario.h"
 #include "tool/traduzione.h"
+#include "tool/trova_scenario.h"
 #include "tool/uso.h"
 
 namespace scenario::tool {
