@@ -48,7 +48,6 @@ Lettura LettoreCampi::leggi_testo(std::string* campo) {
 }
 
 Lettura LettoreCampi::leggi_numero(int32_t* valore) {
-  *valore = 0;
   if (finito()) return Lettura::kFineFile;
   inizia_campo();
   const size_t inizio = pos_;
@@ -57,7 +56,10 @@ Lettura LettoreCampi::leggi_numero(int32_t* valore) {
   if (pos_ < testo_.size() && blank(testo_[pos_])) salta_blank();
   consuma_separatore();
 
-  if (cifre.empty()) return Lettura::kOk;
+  if (cifre.empty()) {
+    *valore = 0;
+    return Lettura::kOk;
+  }
   // from_chars takes a leading minus but no plus sign, and must use up the
   // whole field: "12a", "1.5" and "-" are not numbers.
   int32_t numero = 0;
