@@ -11,9 +11,8 @@
 namespace scenario::bench {
 
 enum class Operazione : uint8_t {
-  kScrivi = 1,            // a file the run leaves behind, replaced whole
-  kScriviDescrizione = 2, // a description, replaced whole and deleted later in the run
-  kLeggiEdElimina = 3,    // a description read back whole, then deleted
+  kScrivi = 1,          // a file replaced whole
+  kLeggiEdElimina = 2,  // a file read back whole, then deleted (the descriptions)
 };
 
 }  // namespace scenario::bench

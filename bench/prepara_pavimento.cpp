@@ -58,8 +58,8 @@ int prepara(const std::string& corsa, const std::string& uscita) {
   Copione c(corsa);
   // The program's order: the five texts, the two descriptions read and
   // deleted by the compile step, then the three compiled files.
-  c.scrivi(Operazione::kScriviDescrizione, nomi.nome_descrizione_linea(), ListaRighe(righe_linea()).testo());
-  c.scrivi(Operazione::kScriviDescrizione, nomi.nome_descrizione_treno(), ListaRighe(righe_treno()).testo());
+  c.scrivi(Operazione::kScrivi, nomi.nome_descrizione_linea(), ListaRighe(righe_linea()).testo());
+  c.scrivi(Operazione::kScrivi, nomi.nome_descrizione_treno(), ListaRighe(righe_treno()).testo());
   bool ok = c.scrivi_dalla_corsa(nomi.nome_note()) && c.scrivi_dalla_corsa(nomi.nome_rallentamenti()) &&
             c.scrivi_dalla_corsa(nomi.nome_scheda());
   c.leggi_ed_elimina(nomi.nome_descrizione_linea());
