@@ -12,8 +12,8 @@
 
 #include "content/documenti.h"
 #include "driver/form_load.h"
-#include "driver/nomi_file.h"
-#include "driver/scenario.h"
+#include "model/nomi_file.h"
+#include "model/scenario.h"
 #include "model/file_compilati.h"
 #include "model/stato.h"
 #include "tests/cartella_temporanea.h"
@@ -338,13 +338,9 @@ TEST_F(PlotTest, ValuesOutsideTheirRangesAreLeftOutNotDrawnOutsideTheArrays) {
 // compile path and drawn.
 TEST_F(PlotTest, TheScenarioPictureShowsItsStationsSignalsAndSpeeds) {
   if (righe_linea().empty()) GTEST_SKIP() << "the scenario's line description is not written yet";
-  Compilatore testi;
-  testi.cartella = cartella.percorso();
-  testi.nome_linea = kNomeLinea;
-  testi.numero_treno = kNumeroTreno;
-  ASSERT_TRUE(dati_linea(testi).ok());
-  ASSERT_TRUE(dati_treno(testi).ok());
-  const NomiFile nomi(cartella.percorso(), testi.nome_linea, testi.numero_treno);
+  const NomiFile nomi(cartella.percorso(), std::string(kNomeLinea), std::string(kNumeroTreno));
+  ASSERT_TRUE(dati_linea(nomi).ok());
+  ASSERT_TRUE(dati_treno(nomi).ok());
   RichiestaCompilazione richiesta;
   richiesta.linea = nomi.descrizione_linea();
   richiesta.treno = nomi.descrizione_treno();

@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "driver/form_load.h"
-#include "driver/nomi_file.h"
+#include "model/nomi_file.h"
 #include "model/decodifica_file.h"
 #include "model/dimensioni.h"
 #include "platform/file_system.h"
