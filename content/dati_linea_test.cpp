@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "content/documenti.h"
+#include "model/punti_tracciato.h"
 #include "model/scenario.h"
 #include "model/stato.h"
 #include "readers/memorizza_dati.h"
@@ -76,7 +77,7 @@ TEST(DatiLinea, Compiled) {
   EXPECT_EQ(stato.lunghezza_tracciato, 95000);
   EXPECT_EQ(stato.ultima_cella, 1900);
   ASSERT_EQ(stato.celle.size(), 1901u);
-  ASSERT_EQ(stato.tracciato.x.size(), 95001u);
+  ASSERT_EQ(stato.tracciato.righe(), 95001);
 
   // General section.
   auto terna = [&](size_t r) {
@@ -126,7 +127,7 @@ TEST(DatiLinea, Compiled) {
   EXPECT_EQ(stato.celle[1693].valore_a, 20);  // 84600 / 50 + 1
 
   // The plan: seeds, the first curve, and the last two rows empty.
-  const Tracciato& t = stato.tracciato;
+  const PuntiTracciato t = punti_tracciato(stato.tracciato);
   EXPECT_EQ(t.y[1].tag, TagPunto::kIntero);
   EXPECT_EQ(t.x[101].reale, (0.0 + 0.0) + 0.003 * 1.0);
   EXPECT_EQ(t.x[94998].tag, TagPunto::kReale);

@@ -1,5 +1,6 @@
 #include "driver/scrittura_file_compilati.h"
 
+#include <cstdint>
 #include <string_view>
 
 #include "model/nomi_file.h"
@@ -9,22 +10,19 @@
 namespace scenario {
 namespace {
 
+// The plan is the one large file: its points are computed and encoded a
+// piece at a time, each piece written at its place in the file (the y column
+// from the offset where x ends), so that the plan is never held whole.
 Status scrivi_tracciato(const std::string& percorso, const Tracciato& tracciato) {
   FileInSostituzione file;
-  Status s = file.apri(percorso, dimensione_tracciato(tracciato));
+  Status s = file.apri(percorso);
   if (s.ok()) {
-    codifica_tracciato_a_pezzi(tracciato, [&](std::string_view pezzo) {
-      s = file.scrivi(pezzo);
+    codifica_tracciato(tracciato, [&](uint64_t posizione, std::string_view pezzo) {
+      s = file.scrivi_in(posizione, pezzo);
       return s.ok();
     });
   }
   return s.ok() ? file.chiudi() : s;
-}
-
-Status scrivi_tabella_e_celle(const NomiFile& nomi, std::string_view tabella, std::string_view celle) {
-  Status s = sostituisci_file(nomi.tabella(), tabella);
-  if (!s.ok()) return s;
-  return sostituisci_file(nomi.celle(), celle);
 }
 
 }  // namespace
@@ -34,15 +32,9 @@ Status scrivi_file_compilati(const NomiFile& nomi, const Compilatore& stato) {
     Status s = scrivi_tracciato(nomi.tracciato(), stato.tracciato);
     if (!s.ok()) return s;
   }
-  return scrivi_tabella_e_celle(nomi, codifica_elementi(stato.elementi), codifica_celle(stato.celle));
-}
-
-Status scrivi_file_codificati(const NomiFile& nomi, const FileCodificati& file) {
-  if (file.tracciato) {
-    Status s = sostituisci_file(nomi.tracciato(), *file.tracciato);
-    if (!s.ok()) return s;
-  }
-  return scrivi_tabella_e_celle(nomi, file.tabella, file.celle);
+  Status s = sostituisci_file(nomi.tabella(), codifica_elementi(stato.elementi));
+  if (!s.ok()) return s;
+  return sostituisci_file(nomi.celle(), codifica_celle(stato.celle));
 }
 
 }  // namespace scenario

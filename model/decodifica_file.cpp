@@ -81,7 +81,7 @@ bool decodifica_celle(std::string_view dati, std::vector<Cella>* celle, std::str
   return true;
 }
 
-bool decodifica_tracciato(std::string_view dati, Tracciato* tracciato, std::string* errore) {
+bool decodifica_tracciato(std::string_view dati, PuntiTracciato* tracciato, std::string* errore) {
   std::vector<Punto> punti;
   size_t at = 0;
   while (at < dati.size()) {
@@ -108,7 +108,7 @@ bool decodifica_tracciato(std::string_view dati, Tracciato* tracciato, std::stri
                     std::to_string(punti.size()) + " points: a plan holds two columns of equal length");
   }
   const size_t meta = punti.size() / 2;
-  *tracciato = Tracciato{};
+  *tracciato = PuntiTracciato{};
   for (size_t i = 0; i < punti.size(); ++i) (i < meta ? tracciato->x : tracciato->y).aggiungi(punti[i]);
   return true;
 }

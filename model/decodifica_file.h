@@ -15,6 +15,6 @@ namespace scenario {
 // cannot be a file of that kind.
 bool decodifica_elementi(std::string_view dati, Elementi* elementi, std::string* errore);
 bool decodifica_celle(std::string_view dati, std::vector<Cella>* celle, std::string* errore);
-bool decodifica_tracciato(std::string_view dati, Tracciato* tracciato, std::string* errore);
+bool decodifica_tracciato(std::string_view dati, PuntiTracciato* tracciato, std::string* errore);
 
 }  // namespace scenario

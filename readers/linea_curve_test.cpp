@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "model/codifica_tracciato.h"
+#include "model/punti_tracciato.h"
 #include "tests/linea_di_prova.h"
 
 namespace scenario {
@@ -15,14 +17,15 @@ uint64_t bit(double valore) { return std::bit_cast<uint64_t>(valore); }
 
 using test::LineaDiProva;
 
-const Tracciato& leggi_curve(LineaDiProva& prova, std::initializer_list<const char*> voci) {
+// The plan's points as its file gives them.
+PuntiTracciato leggi_curve(LineaDiProva& prova, std::initializer_list<const char*> voci) {
   EXPECT_TRUE(prova.leggi(test::descrizione(voci)));
   EXPECT_EQ(prova.stato.codice_errore, 0);
-  return prova.stato.tracciato;
+  return punti_tracciato(prova.stato.tracciato);
 }
 
 // Whether row c continues rows c-2 and c-1 in a straight line.
-bool dritta(const Tracciato& t, size_t c) {
+bool dritta(const PuntiTracciato& t, size_t c) {
   const double x = t.x[c - 1].valore() + (t.x[c - 1].valore() - t.x[c - 2].valore());
   const double y = t.y[c - 1].valore() + (t.y[c - 1].valore() - t.y[c - 2].valore());
   return t.x[c].valore() == x && t.y[c].valore() == y;
@@ -30,7 +33,7 @@ bool dritta(const Tracciato& t, size_t c) {
 
 TEST(Curve, RightCurveAfterAStraightRun) {
   LineaDiProva prova;
-  const Tracciato& t = leggi_curve(prova, {"curvad6,  100,  400"});
+  const PuntiTracciato t = leggi_curve(prova, {"curvad6,  100,  400"});
   // Straight rows 2 to 100 along y.
   for (size_t c = 2; c <= 100; ++c) {
     ASSERT_EQ(t.x[c].tag, TagPunto::kReale) << c;
@@ -69,7 +72,7 @@ TEST(Curve, CurvatureDigitAndDirection) {
                           Caso{"curvad52,  100,  10", 0.0002}, Caso{"CURVAD5,  100,  10", 0.002},
                           Caso{"curvad3,  100,  10", 0.0004}}) {
     LineaDiProva prova;
-    const Tracciato& t = leggi_curve(prova, {caso.voce});
+    const PuntiTracciato t = leggi_curve(prova, {caso.voce});
     EXPECT_EQ(t.x[101].reale, (0.0 + 0.0) + caso.x101 * 1.0) << caso.voce;
   }
 }
@@ -78,16 +81,16 @@ TEST(Curve, CurvatureDigitAndDirection) {
 // one that starts behind it is drawn from the cursor on.
 TEST(Curve, CursorOnlyMovesForward) {
   LineaDiProva sola;
-  const Tracciato& base = leggi_curve(sola, {"curvad6,  100,  400"});
+  const PuntiTracciato base = leggi_curve(sola, {"curvad6,  100,  400"});
   LineaDiProva coperta;
-  const Tracciato& t = leggi_curve(coperta, {"curvad6,  100,  400", "curvad4,  200,  100"});
+  const PuntiTracciato t = leggi_curve(coperta, {"curvad6,  100,  400", "curvad4,  200,  100"});
   for (size_t c = 0; c < base.x.size(); ++c) {
     ASSERT_EQ(t.x[c].reale, base.x[c].reale) << c;
     ASSERT_EQ(t.y[c].reale, base.y[c].reale) << c;
   }
 
   LineaDiProva parziale;
-  const Tracciato& p = leggi_curve(parziale, {"curvad6,  100,  400", "curvas4,  450,  100"});
+  const PuntiTracciato p = leggi_curve(parziale, {"curvad6,  100,  400", "curvas4,  450,  100"});
   EXPECT_EQ(p.x[500].reale, base.x[500].reale);
   const double dx = p.x[500].reale - p.x[499].reale;
   const double dy = p.y[500].reale - p.y[499].reale;
@@ -98,7 +101,7 @@ TEST(Curve, CursorOnlyMovesForward) {
 
 TEST(Curve, LastTwoRowsStayEmptyUnlessACurveEndsThere) {
   LineaDiProva dritta_fino_in_fondo;
-  const Tracciato& t = leggi_curve(dritta_fino_in_fondo, {});
+  const PuntiTracciato t = leggi_curve(dritta_fino_in_fondo, {});
   EXPECT_EQ(t.x.size(), 95001u);
   EXPECT_EQ(t.y[94998].reale, 94998.0);
   for (size_t c : {94999u, 95000u}) {
@@ -106,9 +109,29 @@ TEST(Curve, LastTwoRowsStayEmptyUnlessACurveEndsThere) {
     EXPECT_EQ(t.y[c].tag, TagPunto::kVuoto);
   }
   LineaDiProva curva_finale;
-  const Tracciato& f = leggi_curve(curva_finale, {"curvad1,  94800,  200"});
+  const PuntiTracciato f = leggi_curve(curva_finale, {"curvad1,  94800,  200"});
   EXPECT_EQ(f.x[95000].tag, TagPunto::kReale);
   EXPECT_FALSE(dritta(f, 95000));
+}
+
+// A curve that carries the cursor past metre 1000000 is drawn up to that
+// metre and stops there: the stage ends, the straight tail never runs, and
+// every later row stays empty.
+TEST(Curve, DrawingStopsAtTheLastMetre) {
+  LineaDiProva prova;
+  EXPECT_FALSE(prova.leggi(test::descrizione({"curvad1,  999000,  2000"}, 1000000)));
+  EXPECT_EQ(prova.stato.codice_errore, 103);
+  const Tracciato& t = prova.stato.tracciato;
+  EXPECT_EQ(t.righe(), 1007001);
+  EXPECT_EQ(t.ultima_riga(), 1000000);
+  // Rows 0 and 1 (4 bytes each), rows 2 to 1000000 computed (10 bytes each),
+  // rows 1000001 to 1007000 empty (2 bytes each): 8 + 9999990 + 14000.
+  EXPECT_EQ(dimensione_colonna(t), 10013998u);
+  const PuntiTracciato p = punti_tracciato(t);
+  EXPECT_TRUE(dritta(p, 999000));
+  EXPECT_FALSE(dritta(p, 999001));
+  EXPECT_EQ(p.x[1000000].tag, TagPunto::kReale);
+  EXPECT_EQ(p.x[1000001].tag, TagPunto::kVuoto);
 }
 
 }  // namespace

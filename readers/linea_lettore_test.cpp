@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/nomi_file.h"
+#include "model/punti_tracciato.h"
 #include "readers/memorizza_dati.h"
 #include "tests/linea_di_prova.h"
 
@@ -93,7 +94,7 @@ TEST(LettoreLinea, UnclosedGeneralSectionEndsAtTheEndOfTheFile) {
   EXPECT_EQ(prova.stato.codice_errore, 0);
   EXPECT_EQ(prova.stato.prossimo_cartello, 80);
   EXPECT_EQ(prova.stato.celle[1897].pendenza, 100);  // the tails ran
-  EXPECT_EQ(prova.stato.tracciato.y[94998].valore(), 94998.0);
+  EXPECT_EQ(punti_tracciato(prova.stato.tracciato).y[94998].valore(), 94998.0);
 }
 
 TEST(LettoreLinea, CommentFieldsInTheObjectPart) {
@@ -219,8 +220,9 @@ TEST(LettoreLinea, PositionBeyondTheCellsKeepsTheTails) {
   EXPECT_EQ(stato.celle[1898].pendenza, 105);  // the tail writes one cell even at ultima_cella - 2
   EXPECT_EQ(stato.celle[1899].pendenza, 0);
   EXPECT_EQ(stato.celle[27].tipo, kLibera);
-  EXPECT_EQ(stato.tracciato.x[94998].tag, TagPunto::kReale);
-  EXPECT_EQ(stato.tracciato.x[94999].tag, TagPunto::kVuoto);
+  const PuntiTracciato t = punti_tracciato(stato.tracciato);
+  EXPECT_EQ(t.x[94998].tag, TagPunto::kReale);
+  EXPECT_EQ(t.x[94999].tag, TagPunto::kVuoto);
 }
 
 TEST(LettoreLinea, TrainDescriptionIsDeletedWhenTheTrainHalfIsSkipped) {

@@ -39,13 +39,13 @@ RisultatoCompilazione compila(const RichiestaCompilazione& richiesta) {
   Compilazione c = compila_testi(testi);
   r.stato = std::move(c.stato);
   r.esito = c.esito;
-  if (!c.file || richiesta.destinazione.empty()) return r;
+  if (!r.esito.file_scritti || richiesta.destinazione.empty()) return r;
 
   const NomiFile nomi(richiesta.destinazione, richiesta.nome_linea, richiesta.numero_treno);
-  r.esito.file_system = scrivi_file_codificati(nomi, *c.file);
+  r.esito.file_system = scrivi_file_compilati(nomi, r.stato);
   r.esito.file_scritti = r.esito.file_system.ok();
   if (r.esito.file_scritti) {
-    if (c.file->tracciato) r.file.push_back(nomi.tracciato());
+    if (r.stato.genera_tracciato != 0 && r.stato.tracciato.presente()) r.file.push_back(nomi.tracciato());
     r.file.push_back(nomi.tabella());
     r.file.push_back(nomi.celle());
   }
