@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "bench/copione.h"
-#include "driver/nomi_file.h"
+#include "model/nomi_file.h"
 #include "platform/cartella_programma.h"
 #include "platform/file_system.h"
 

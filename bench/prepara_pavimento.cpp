@@ -11,9 +11,9 @@
 #include "bench/copione.h"
 #include "content/documenti.h"
 #include "content/lista_righe.h"
-#include "driver/nomi_file.h"
-#include "driver/scenario.h"
 #include "model/codifica.h"
+#include "model/nomi_file.h"
+#include "model/scenario.h"
 #include "platform/file_system.h"
 
 namespace scenario::bench {
