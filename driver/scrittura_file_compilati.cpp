@@ -1,7 +1,11 @@
 #include "driver/scrittura_file_compilati.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/nomi_file.h"
 #include "model/stato.h"
@@ -25,6 +29,23 @@ Status scrivi_tracciato(const std::string& percorso, const Tracciato& tracciato)
   return s.ok() ? file.chiudi() : s;
 }
 
+// The cells go the same way, a run of them at a time, so that a long line's
+// cell file is not held whole beside its cells.
+Status scrivi_celle(const std::string& percorso, const std::vector<Cella>& celle) {
+  constexpr size_t kCellePerPezzo = 4096;  // 60 KiB a piece
+  FileInSostituzione file;
+  Status s = file.apri(percorso);
+  std::string pezzo;
+  pezzo.reserve(kCellePerPezzo * kRecordCella);
+  const std::span<const Cella> tutte(celle);
+  for (size_t inizio = 0; s.ok() && inizio < tutte.size(); inizio += kCellePerPezzo) {
+    pezzo.clear();
+    aggiungi_celle(tutte.subspan(inizio, std::min(kCellePerPezzo, tutte.size() - inizio)), &pezzo);
+    s = file.scrivi(pezzo);
+  }
+  return s.ok() ? file.chiudi() : s;
+}
+
 }  // namespace
 
 Status scrivi_file_compilati(const NomiFile& nomi, const Compilatore& stato) {
@@ -34,7 +55,7 @@ Status scrivi_file_compilati(const NomiFile& nomi, const Compilatore& stato) {
   }
   Status s = sostituisci_file(nomi.tabella(), codifica_elementi(stato.elementi));
   if (!s.ok()) return s;
-  return sostituisci_file(nomi.celle(), codifica_celle(stato.celle));
+  return scrivi_celle(nomi.celle(), stato.celle);
 }
 
 }  // namespace scenario

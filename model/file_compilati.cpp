@@ -64,9 +64,13 @@ std::string codifica_elementi(const Elementi& elementi) {
 std::string codifica_celle(const std::vector<Cella>& celle) {
   std::string out;
   out.reserve(celle.size() * kRecordCella);
-  for (const Cella& c : celle) codifica_cella(c, &out);
+  aggiungi_celle(celle, &out);
   assert(out.size() == celle.size() * kRecordCella);
   return out;
+}
+
+void aggiungi_celle(std::span<const Cella> celle, std::string* out) {
+  for (const Cella& c : celle) codifica_cella(c, out);
 }
 
 FileCodificati codifica_file_compilati(const Compilatore& stato) {

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -37,5 +38,8 @@ FileCodificati codifica_file_compilati(const Compilatore& stato);
 
 std::string codifica_elementi(const Elementi& elementi);
 std::string codifica_celle(const std::vector<Cella>& celle);
+// Appends the records of `celle` to `out`: a writer encodes a long line's
+// cells a run at a time with it.
+void aggiungi_celle(std::span<const Cella> celle, std::string* out);
 
 }  // namespace scenario
