@@ -51,9 +51,9 @@ constexpr std::array kComandi{
            "  in use (nothing written), 3 file-system failure, 64 usage.\n"),
         kOpzioniCompile, comando_compile},
     Comando{
-        "check", "LINE TRAIN", N_("compile in a temporary folder, keep nothing, print faults and warnings"),
-        N_("  Compiles LINE and TRAIN in a temporary folder, keeps nothing, and prints the\n"
-           "  faults and warnings. Exit status as for compile.\n"),
+        "check", "LINE TRAIN", N_("compile in memory, write nothing, print faults and warnings"),
+        N_("  Compiles LINE and TRAIN in memory, writes nothing, and prints the faults\n"
+           "  and warnings. Exit status as for compile.\n"),
         kOpzioniCheck, comando_check},
     Comando{
         "dump", "FILE", N_("decode a compiled file into readable text"),
