@@ -70,10 +70,6 @@ std::string codifica_tracciato(const Tracciato& tracciato) {
   return out;
 }
 
-}  // namespace scenario
-
-namespace scenario {
-
 std::string codifica_tracciato(const PuntiTracciato& punti) {
   std::string out;
   char punto[kPuntoReale];
