@@ -1,7 +1,6 @@
 // The points of the track plan, computed in row order from what the line
-// reader recorded. Each row is drawn from the two rows before it, in 64-bit
-// floating point in exactly this order, without contraction: the plan's bytes
-// depend on it.
+// reader recorded, each row by one step from the two rows before it
+// (model/passo_tracciato.h).
 #pragma once
 
 #include <algorithm>
@@ -9,6 +8,7 @@
 #include <cstdint>
 
 #include "model/modello.h"
+#include "model/passo_tracciato.h"
 #include "model/tracciato.h"
 
 namespace scenario {
@@ -48,21 +48,15 @@ class PuntiInOrdine {
       if (tratto.curvo) {
         const double k = tratto.k;
         for (; riga <= ultima; ++riga) {
-          const double dx = x1 - x2;
-          const double dy = y1 - y2;
-          const double x = (x1 + dx) + k * dy;
-          const double y = (y1 + dy) - k * dx;
-          punto(riga, TagPunto::kReale, x, y);
-          x2 = x1, y2 = y1, x1 = x, y1 = y;
+          const PuntoPiano p = passo_curvo(x2, y2, x1, y1, k);
+          punto(riga, TagPunto::kReale, p.x, p.y);
+          x2 = x1, y2 = y1, x1 = p.x, y1 = p.y;
         }
       } else {
-        // Not the curved step with k = 0: adding k * dy = -0.0 could change
-        // the sign of a zero coordinate.
         for (; riga <= ultima; ++riga) {
-          const double x = x1 + (x1 - x2);
-          const double y = y1 + (y1 - y2);
-          punto(riga, TagPunto::kReale, x, y);
-          x2 = x1, y2 = y1, x1 = x, y1 = y;
+          const PuntoPiano p = passo_dritto(x2, y2, x1, y1);
+          punto(riga, TagPunto::kReale, p.x, p.y);
+          x2 = x1, y2 = y1, x1 = p.x, y1 = p.y;
         }
       }
       if (riga > tratto.fine) ++indice;
