@@ -28,6 +28,9 @@ int esegui(const Args& args, std::ostream& out, std::ostream& err, bool conserva
   richiesta.treno = a.posizionali[1];
   richiesta.tracciato = !a.ha("--no-plan");
   if (conserva) richiesta.destinazione = a.valore("-o", ".");
+  richiesta.in_attesa = [&err](const std::string& cartella) {
+    err << "scenario-tool: " << componi(traduci("waiting for another run in %1 to finish"), {cartella}) << std::endl;
+  };
 
   const RisultatoCompilazione r = compila(richiesta);
   stampa_guasti(r, err);

@@ -51,8 +51,10 @@ constexpr std::array kComandi{
            "  track-plan, table and cell files in DIR (default: the current folder).\n"
            "  LINE and TRAIN are never changed. NAME and NUM (default MilanoPGen-Alessandria\n"
            "  and 2635) name the files and feed the competition codes; --no-plan writes no\n"
-           "  track-plan file. Exit status: 0 clean, 1 compiled with faults, 2 reserved slot\n"
-           "  in use (nothing written), 3 file-system failure, 64 usage.\n"),
+           "  track-plan file. The files in DIR are replaced as a set: after a failure DIR\n"
+           "  holds every earlier file. Exit status: 0 clean, 1 compiled with faults,\n"
+           "  2 reserved slot in use (nothing written), 3 file-system failure, 64 usage,\n"
+           "  65 a description larger than 64 MiB.\n"),
         kOpzioniCompile, comando_compile},
     Comando{
         "check", "LINE TRAIN", N_("compile in memory, write nothing, print faults and warnings"),
