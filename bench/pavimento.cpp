@@ -1,6 +1,6 @@
 // The floor of a program run: puts down exactly the bytes a run writes, in
 // the run's order and through the same safe replacement, in the folder that
-// holds this executable, and computes nothing. The bytes are built into the
+// holds this executable, under the same folder lock, and computes nothing. The bytes are built into the
 // executable (the script made by prepara_pavimento), so that the floor reads
 // no input file the program does not read either. What the program costs
 // above this is the cost of compiling.
@@ -9,9 +9,11 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "bench/copione.h"
 #include "model/nomi_file.h"
+#include "platform/blocco_cartella.h"
 #include "platform/cartella_programma.h"
 #include "platform/file_system.h"
 
@@ -55,6 +57,26 @@ class Lettore {
   std::string_view resto_;
 };
 
+// The names of the files the script writes.
+std::vector<std::string> nomi_scritti(Lettore copione) {
+  std::vector<std::string> nomi;
+  while (!copione.finito()) {
+    uint8_t tipo = 0;
+    uint16_t lunghezza_nome = 0;
+    std::string_view nome;
+    if (!copione.leggi_intero(&tipo) || !copione.leggi_intero(&lunghezza_nome) ||
+        !copione.leggi(lunghezza_nome, &nome)) {
+      break;
+    }
+    if (static_cast<Operazione>(tipo) == Operazione::kLeggiEdElimina) continue;
+    nomi.emplace_back(nome);
+    uint32_t dimensione = 0;
+    std::string_view contenuto;
+    if (!copione.leggi_intero(&dimensione) || !copione.leggi(dimensione, &contenuto)) break;
+  }
+  return nomi;
+}
+
 Status esegui(const std::string& cartella, Lettore& copione) {
   while (!copione.finito()) {
     uint8_t tipo = 0;
@@ -94,7 +116,13 @@ int main() {
   }
   scenario::bench::Lettore copione(std::string_view(
       scenario_copione_inizio, static_cast<size_t>(scenario_copione_fine - scenario_copione_inizio)));
-  const scenario::Status s = scenario::bench::esegui(cartella, copione);
+  // The folder taken and cleaned as the program does it.
+  scenario::BloccoCartella blocco;
+  scenario::Status s = blocco.prendi(cartella, nullptr);
+  if (s.ok()) {
+    scenario::rimuovi_temporanei(blocco, scenario::bench::nomi_scritti(copione));
+    s = scenario::bench::esegui(cartella, copione);
+  }
   if (!s.ok()) {
     std::fprintf(stderr, "%s\n", s.messaggio().c_str());
     return 3;
