@@ -7,6 +7,7 @@
 
 #include "content/documenti.h"
 #include "content/lista_righe.h"
+#include "model/punti_tracciato.h"
 #include "model/scenario.h"
 #include "model/stato.h"
 #include "readers/linea_lettore.h"
@@ -75,7 +76,7 @@ TEST(DatiLinea, Compiled) {
   EXPECT_EQ(stato.lunghezza_tracciato, 95000);
   EXPECT_EQ(stato.ultima_cella, 1900);
   ASSERT_EQ(stato.celle.size(), 1901u);
-  ASSERT_EQ(stato.tracciato.x.size(), 95001u);
+  ASSERT_EQ(stato.tracciato.righe(), 95001);
 
   // General section.
   auto terna = [&](size_t r) {
@@ -125,7 +126,7 @@ TEST(DatiLinea, Compiled) {
   EXPECT_EQ(stato.celle[1693].valore_a, 20);  // 84600 / 50 + 1
 
   // The plan: seeds, the first curve, and the last two rows empty.
-  const Tracciato& t = stato.tracciato;
+  const PuntiTracciato t = punti_tracciato(stato.tracciato);
   EXPECT_EQ(t.y[1].tag, TagPunto::kIntero);
   EXPECT_EQ(test::bit(t.x[101].reale), test::bit(0.003));  // (0 + 0) + k * 1: k itself
   EXPECT_EQ(t.x[94998].tag, TagPunto::kReale);

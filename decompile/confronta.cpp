@@ -137,7 +137,7 @@ void confronta_celle(const std::string& file, std::string_view atteso, std::stri
 void confronta_tracciato(const std::string& file, std::string_view atteso, std::string_view ottenuto,
                          std::vector<Differenza>* out) {
   if (atteso == ottenuto) return;
-  Tracciato a, b;
+  PuntiTracciato a, b;
   std::string ea, eb;
   const bool ok_a = decodifica_tracciato(atteso, &a, &ea);
   const bool ok_b = decodifica_tracciato(ottenuto, &b, &eb);

@@ -78,7 +78,7 @@ Decompilazione decompila(const FileCompilati& file, const std::string& nome_line
   Decompilazione d;
   Elementi elementi{};
   std::vector<Cella> celle;
-  Tracciato tracciato;
+  PuntiTracciato tracciato;
   std::string errore;
   const NomiFile nomi("", nome_linea, numero_treno);
   const auto rifiuta = [&](Rifiuto r, const std::string& file_rifiutato, const std::string& tipo,

@@ -176,7 +176,7 @@ TEST(Decompila, ChangedFilesAreAnsweredNotFailed) {
   ASSERT_TRUE(pulito.prodotti) << pulito.perche;
   Elementi elementi{};
   std::vector<Cella> celle;
-  Tracciato tracciato;
+  PuntiTracciato tracciato;
   std::string errore;
   ASSERT_TRUE(decodifica_elementi(pulito.tabella, &elementi, &errore)) << errore;
   ASSERT_TRUE(decodifica_celle(pulito.celle, &celle, &errore)) << errore;
@@ -186,7 +186,7 @@ TEST(Decompila, ChangedFilesAreAnsweredNotFailed) {
   for (int prova = 0; prova < 40; ++prova) {
     Elementi e = elementi;
     std::vector<Cella> k = celle;
-    Tracciato t = tracciato;
+    PuntiTracciato t = tracciato;
     for (int i = 0; i < 6; ++i) {
       Elemento& r = e[rng() % e.size()];
       a_caso(&r.tipo), a_caso(&r.dato1), a_caso(&r.dato2), a_caso(&r.dato3), a_caso(&r.byte3), a_caso(&r.dato4);

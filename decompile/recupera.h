@@ -29,7 +29,7 @@ DescrizioneLinea recupera_linea(const Elementi& elementi, const std::vector<Cell
 // become entries. False, with the first metre that no step draws in `errore`,
 // when the plan is not one the compiler draws; `curve` then holds what was
 // matched before that metre.
-bool recupera_curve(const Tracciato& tracciato, std::vector<Curva>* curve, std::string* errore);
+bool recupera_curve(const PuntiTracciato& tracciato, std::vector<Curva>* curve, std::string* errore);
 
 // The general train values, adhesion, speed limits, stations, slowdowns,
 // signals and the abbattimento entries that only an author can have written.

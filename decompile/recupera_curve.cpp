@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "decompile/recupera.h"
-#include "readers/linea_passo_tracciato.h"
+#include "model/passo_tracciato.h"
 
 namespace scenario::decompila {
 namespace {
@@ -20,22 +20,22 @@ struct Passo {
 
 bool stessi_bit(double a, double b) { return std::bit_cast<uint64_t>(a) == std::bit_cast<uint64_t>(b); }
 
-// The step that draws metre c of `tracciato`, tried straight first. The steps
-// are drawn by the compiler's own routines on `prova`, a plan of three points.
-std::optional<Passo> passo_di(const Tracciato& tracciato, size_t c, Tracciato& prova) {
-  for (size_t i = 0; i < 2; ++i) {
-    prova.x.imposta(i, tracciato.x[c - 2 + i]);
-    prova.y.imposta(i, tracciato.y[c - 2 + i]);
-  }
+// The step that draws metre c of `tracciato`, tried straight first, with the
+// compiler's own steps.
+std::optional<Passo> passo_di(const PuntiTracciato& tracciato, size_t c) {
+  const double x2 = tracciato.x.valore(c - 2);
+  const double y2 = tracciato.y.valore(c - 2);
+  const double x1 = tracciato.x.valore(c - 1);
+  const double y1 = tracciato.y.valore(c - 1);
   const double x = tracciato.x.valore(c);
   const double y = tracciato.y.valore(c);
-  const auto uguale = [&] { return stessi_bit(prova.x.valore(2), x) && stessi_bit(prova.y.valore(2), y); };
-  passo_dritto(prova, 2);
-  if (uguale()) return Passo{0, false, 0.0};
+  const auto uguale = [&](PuntoPiano p) { return stessi_bit(p.x, x) && stessi_bit(p.y, y); };
+  if (uguale(passo_dritto(x2, y2, x1, y1))) return Passo{0, false, 0.0};
   for (const Curvatura& curva : kCurvature) {
     for (bool sinistra : {false, true}) {
-      passo_curvo(prova, 2, sinistra ? -curva.k : curva.k);
-      if (uguale()) return Passo{curva.cifra, sinistra, curva.k};
+      if (uguale(passo_curvo(x2, y2, x1, y1, sinistra ? -curva.k : curva.k))) {
+        return Passo{curva.cifra, sinistra, curva.k};
+      }
     }
   }
   return std::nullopt;
@@ -43,16 +43,13 @@ std::optional<Passo> passo_di(const Tracciato& tracciato, size_t c, Tracciato& p
 
 }  // namespace
 
-bool recupera_curve(const Tracciato& tracciato, std::vector<Curva>* curve, std::string* errore) {
+bool recupera_curve(const PuntiTracciato& tracciato, std::vector<Curva>* curve, std::string* errore) {
   curve->clear();
   const size_t n = tracciato.x.size();
   if (n < 2 || tracciato.y.size() != n) {
     *errore = "the plan has no starting points";
     return false;
   }
-  Tracciato prova;
-  prova.x.azzera(3);
-  prova.y.azzera(3);
   for (size_t c = 2; c < n; ++c) {
     if (tracciato.x.tag(c) == TagPunto::kVuoto && tracciato.y.tag(c) == TagPunto::kVuoto) {
       // The last two metres stay empty unless a curve reached them; nothing
@@ -66,7 +63,7 @@ bool recupera_curve(const Tracciato& tracciato, std::vector<Curva>* curve, std::
       return true;
     }
     const std::optional<Passo> passo =
-        tracciato.x.tag(c) == TagPunto::kReale && tracciato.y.tag(c) == TagPunto::kReale ? passo_di(tracciato, c, prova)
+        tracciato.x.tag(c) == TagPunto::kReale && tracciato.y.tag(c) == TagPunto::kReale ? passo_di(tracciato, c)
                                                                                           : std::nullopt;
     if (!passo) {
       *errore = "metre " + std::to_string(c) + " is none of the steps the compiler draws";

@@ -22,7 +22,6 @@ Compilazione compila_testi(const TestiDaCompilare& testi) {
   }
   c.esito.fatale = completa_percorso(stato);
   if (c.esito.fatale != 0) return c;
-  c.file = codifica_file_compilati(stato);
   c.esito.file_scritti = true;
   return c;
 }

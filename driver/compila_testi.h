@@ -1,12 +1,16 @@
 // Compiling a description pair held in memory: the whole compile step without
 // the file system. Nothing is read, written or deleted; the caller gets the
-// route model, the fault log and the bytes of the compiled files.
+// route model and the fault log, and writes or encodes the compiled files
+// from the model when the program would write them.
 //
 //   TestiDaCompilare testi;
 //   testi.linea = {"a/line.txt", testo_linea};
 //   testi.treno = {"a/train.txt", testo_treno};
 //   Compilazione c = compila_testi(testi);
-//   if (c.file) { /* c.file->tabella, c.file->celle, c.file->tracciato */ }
+//   if (c.esito.file_scritti) {
+//     scrivi_file_compilati(nomi, c.stato);           // the plan piece by piece
+//     // or: codifica_file_compilati(c.stato)        // all three in memory
+//   }
 //   for (const Guasto& g : c.stato.guasti) { /* g.file, g.riga, g.colonna */ }
 //
 // The program's own run (driver/memorizza_percorso.h) reads the same texts
@@ -14,12 +18,10 @@
 // model and the same bytes for the same texts.
 #pragma once
 
-#include <optional>
 #include <string>
 
 #include "driver/esito_compilazione.h"
 #include "model/scenario.h"
-#include "model/file_compilati.h"
 #include "model/stato.h"
 
 namespace scenario {
@@ -42,14 +44,15 @@ struct TestiDaCompilare {
 
 struct Compilazione {
   Compilatore stato;        // the route model, codice_errore, and the log: guasti, avvertimenti
-  EsitoCompilazione esito;  // fatale / senza_celle as the program's run would end; file_system stays ok
-  // The bytes of the compiled files, when the program would write them
-  // (esito.file_scritti): a cell array exists and no reserved slot was in use.
-  std::optional<FileCodificati> file;
+  // fatale / senza_celle as the program's run would end; file_system stays ok;
+  // file_scritti when the program would write the compiled files (a cell
+  // array exists and no reserved slot was in use). The files are left to the
+  // caller: encoding them here would hold a long line's plan whole.
+  EsitoCompilazione esito;
 };
 
-// Runs compile steps 1 to 6 on the two texts and encodes step 7's files.
-// The train text is read only when the line half lets it, as in the program.
+// Runs compile steps 1 to 6 on the two texts. The train text is read only
+// when the line half lets it, as in the program.
 Compilazione compila_testi(const TestiDaCompilare& testi);
 
 }  // namespace scenario

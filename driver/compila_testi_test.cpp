@@ -4,6 +4,7 @@
 
 #include "content/documenti.h"
 #include "content/lista_righe.h"
+#include "model/file_compilati.h"
 #include "tests/linea_di_prova.h"
 #include "tests/sha256.h"
 
@@ -24,23 +25,24 @@ TEST(CompilaTesti, TheScenarioGivesThePinnedBytes) {
   EXPECT_EQ(c.stato.codice_errore, 0);
   EXPECT_EQ(c.esito.fatale, 0);
   ASSERT_TRUE(c.esito.file_scritti);
-  ASSERT_TRUE(c.file.has_value());
-  ASSERT_TRUE(c.file->tracciato.has_value());
-  EXPECT_EQ(c.file->tracciato->size(), 1899964u);
-  EXPECT_EQ(test::sha256_hex(*c.file->tracciato), "c10f4dfd83a9d7ce0b799a6a0a6773fed489479f5b8f84336497684199620723");
-  EXPECT_EQ(c.file->tabella.size(), 4596u);
-  EXPECT_EQ(test::sha256_hex(c.file->tabella), "b4de89f018cd0bcd6fa088164fddaa84c636c23e255274016b55e7c429ed2044");
-  EXPECT_EQ(c.file->celle.size(), 28515u);
-  EXPECT_EQ(test::sha256_hex(c.file->celle), "3edce56b2fb9112e0c527d91ab50a7147aec9779b13be327ae0976b8dd0bcf07");
+  const FileCodificati file = codifica_file_compilati(c.stato);
+  ASSERT_TRUE(file.tracciato.has_value());
+  EXPECT_EQ(file.tracciato->size(), 1899964u);
+  EXPECT_EQ(test::sha256_hex(*file.tracciato), "c10f4dfd83a9d7ce0b799a6a0a6773fed489479f5b8f84336497684199620723");
+  EXPECT_EQ(file.tabella.size(), 4596u);
+  EXPECT_EQ(test::sha256_hex(file.tabella), "b4de89f018cd0bcd6fa088164fddaa84c636c23e255274016b55e7c429ed2044");
+  EXPECT_EQ(file.celle.size(), 28515u);
+  EXPECT_EQ(test::sha256_hex(file.celle), "3edce56b2fb9112e0c527d91ab50a7147aec9779b13be327ae0976b8dd0bcf07");
 }
 
 TEST(CompilaTesti, WithoutAPlanNoPlanBytes) {
   TestiDaCompilare testi = testi_scenario();
   testi.tracciato = false;
   const Compilazione c = compila_testi(testi);
-  ASSERT_TRUE(c.file.has_value());
-  EXPECT_FALSE(c.file->tracciato.has_value());
-  EXPECT_EQ(c.file->celle.size(), 28515u);
+  ASSERT_TRUE(c.esito.file_scritti);
+  const FileCodificati file = codifica_file_compilati(c.stato);
+  EXPECT_FALSE(file.tracciato.has_value());
+  EXPECT_EQ(file.celle.size(), 28515u);
 }
 
 // Faults name the texts by the names given; a compile that stops before the
@@ -73,7 +75,6 @@ TEST(CompilaTesti, EndsAsTheProgramWould) {
     EXPECT_EQ(c.stato.codice_errore, caso.codice) << caso.nome;
     EXPECT_EQ(c.esito.senza_celle, caso.senza_celle) << caso.nome;
     EXPECT_EQ(c.esito.fatale, caso.fatale) << caso.nome;
-    EXPECT_FALSE(c.file.has_value()) << caso.nome;
     EXPECT_FALSE(c.esito.file_scritti) << caso.nome;
     if (caso.codice != 0) {
       ASSERT_EQ(c.stato.guasti.size(), 1u) << caso.nome;

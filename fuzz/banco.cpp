@@ -99,9 +99,10 @@ void controlla_modello(const Compilatore& stato) {
              std::to_string(stato.ultima_cella));
   }
   const Tracciato& t = stato.tracciato;
-  if (t.presente() && (t.x.size() != static_cast<size_t>(stato.lunghezza_tracciato) + 1 || t.y.size() != t.x.size())) {
-    fallisci("the plan holds " + std::to_string(t.x.size()) + " and " + std::to_string(t.y.size()) +
-             " rows, lunghezza_tracciato is " + std::to_string(stato.lunghezza_tracciato));
+  if (t.presente() && (t.righe() != stato.lunghezza_tracciato + 1 || t.ultima_riga() >= t.righe())) {
+    fallisci("the plan holds " + std::to_string(t.righe()) + " rows, drawn up to row " +
+             std::to_string(t.ultima_riga()) + ", lunghezza_tracciato is " +
+             std::to_string(stato.lunghezza_tracciato));
   }
 }
 

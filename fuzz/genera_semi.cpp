@@ -12,6 +12,7 @@
 #include "content/documenti.h"
 #include "content/lista_righe.h"
 #include "driver/compila_testi.h"
+#include "model/file_compilati.h"
 #include "fuzz/banco.h"
 
 namespace {
@@ -24,8 +25,10 @@ std::string compilati(const std::string& linea, const std::string& treno, bool c
   testi.linea = {"linea", linea};
   testi.treno = {"treno", treno};
   const Compilazione c = compila_testi(testi);
-  if (!c.file || !c.file->tracciato) fuzz::fallisci("the seed's compile gave no compiled files");
-  return fuzz::unisci_compilati(c.file->tabella, c.file->celle, con_piano ? *c.file->tracciato : std::string());
+  if (!c.esito.file_scritti) fuzz::fallisci("the seed's compile gave no compiled files");
+  const FileCodificati file = codifica_file_compilati(c.stato);
+  if (!file.tracciato) fuzz::fallisci("the seed's compile gave no plan");
+  return fuzz::unisci_compilati(file.tabella, file.celle, con_piano ? *file.tracciato : std::string());
 }
 
 }  // namespace

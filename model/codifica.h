@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace scenario {
 
@@ -32,21 +33,25 @@ inline void PutF64(std::string* out, double v) {
 
 // The same encodings stored at a cursor into a buffer already sized; each
 // returns the cursor past what it stored. The bulk of the compiled bytes (the
-// track plan, one point per metre) goes through these, not through a
-// push_back per byte.
-inline char* EncodeU16(char* dst, uint16_t v) {
-  dst[0] = static_cast<char>(v & 0xFF);
-  dst[1] = static_cast<char>(v >> 8);
-  return dst + 2;
+// track plan, one point per metre) goes through these. On a little-endian host
+// a value's own bytes are its encoding, copied whole (one store); elsewhere
+// they are put down by shifting.
+template <typename T>
+inline char* EncodeLittleEndian(char* dst, T v) {
+  static_assert(std::is_unsigned_v<T>);
+  if constexpr (std::endian::native == std::endian::little) {
+    std::memcpy(dst, &v, sizeof v);
+  } else {
+    for (size_t i = 0; i < sizeof v; ++i) dst[i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+  }
+  return dst + sizeof v;
 }
+
+inline char* EncodeU16(char* dst, uint16_t v) { return EncodeLittleEndian(dst, v); }
 
 inline char* EncodeI16(char* dst, int16_t v) { return EncodeU16(dst, static_cast<uint16_t>(v)); }
 
-inline char* EncodeF64(char* dst, double v) {
-  const uint64_t bits = std::bit_cast<uint64_t>(v);
-  for (int i = 0; i < 8; ++i) dst[i] = static_cast<char>((bits >> (8 * i)) & 0xFF);
-  return dst + 8;
-}
+inline char* EncodeF64(char* dst, double v) { return EncodeLittleEndian(dst, std::bit_cast<uint64_t>(v)); }
 
 // Readers for the same encodings; the caller checks that the bytes are there.
 inline uint8_t GetU8(std::string_view in, size_t at) { return static_cast<uint8_t>(in[at]); }

@@ -131,7 +131,7 @@ bool decodifica_celle(std::string_view dati, std::vector<Cella>* celle, std::str
   return true;
 }
 
-bool decodifica_tracciato(std::string_view dati, Tracciato* tracciato, std::string* errore) {
+bool decodifica_tracciato(std::string_view dati, PuntiTracciato* tracciato, std::string* errore) {
   if (!dimensione_accettabile(TipoCompilato::kTracciato, dati, errore)) return false;
   // First the shape: every tag known, no point cut short, two columns of
   // equal length within the longest line's plan. Only then is anything held.
@@ -158,7 +158,7 @@ bool decodifica_tracciato(std::string_view dati, Tracciato* tracciato, std::stri
                     std::to_string(righe) + " metres: the longest line's plan has " +
                         std::to_string(righe_massime_tracciato()));
   }
-  Tracciato letto;
+  PuntiTracciato letto;
   letto.x.azzera(righe);
   letto.y.azzera(righe);
   size_t at = 0;

@@ -30,6 +30,6 @@ std::string dimensione_non_valida(TipoCompilato tipo, uint64_t byte);
 // point that is not a finite number is refused with its column and metre.
 bool decodifica_elementi(std::string_view dati, Elementi* elementi, std::string* errore);
 bool decodifica_celle(std::string_view dati, std::vector<Cella>* celle, std::string* errore);
-bool decodifica_tracciato(std::string_view dati, Tracciato* tracciato, std::string* errore);
+bool decodifica_tracciato(std::string_view dati, PuntiTracciato* tracciato, std::string* errore);
 
 }  // namespace scenario

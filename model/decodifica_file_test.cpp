@@ -72,7 +72,7 @@ TEST(DecodificaFile, ForeignAndTruncatedFilesAreRefusedWithTheirOffset) {
     std::string errore;
     Elementi el{};
     std::vector<Cella> ce;
-    Tracciato tr;
+    PuntiTracciato tr;
     const bool ok = caso.tipo == 0   ? decodifica_elementi(caso.dati, &el, &errore)
                     : caso.tipo == 1 ? decodifica_celle(caso.dati, &ce, &errore)
                                      : decodifica_tracciato(caso.dati, &tr, &errore);
@@ -90,10 +90,10 @@ TEST(DecodificaFile, CellsAndPlanRoundTrip) {
   ASSERT_EQ(lette.size(), 3u);
   EXPECT_EQ(codifica_celle(lette), codifica_celle(celle));
 
-  Tracciato t;
+  PuntiTracciato t;
   t.x = {{TagPunto::kIntero, 0, 0}, {TagPunto::kReale, 0, -0.25}, {}};
   t.y = {{TagPunto::kIntero, 1, 0}, {TagPunto::kReale, 0, 1e300}, {}};
-  Tracciato letto;
+  PuntiTracciato letto;
   ASSERT_TRUE(decodifica_tracciato(codifica_tracciato(t), &letto, &errore)) << errore;
   EXPECT_EQ(codifica_tracciato(letto), codifica_tracciato(t));
 }

@@ -4,12 +4,12 @@
 #pragma once
 
 #include <cstddef>
-#include <functional>
 #include <optional>
+#include <span>
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "model/codifica_tracciato.h"
 #include "model/modello.h"
 
 namespace scenario {
@@ -23,8 +23,10 @@ static_assert(kRecordElementoFisso == 34);
 constexpr size_t kRecordCella = 1 + 4 * 2 + 6 * 1;
 static_assert(kRecordCella == 15);
 
-// The bytes of the three files of a compiled model. The plan is absent when
-// none was asked for (genera_tracciato 0) or none was drawn.
+// The bytes of the three files of a compiled model, all held in memory: for
+// tests and small lines. The plan is absent when none was asked for
+// (genera_tracciato 0) or none was made. A writer that must not hold the plan
+// whole encodes it piece by piece (model/codifica_tracciato.h).
 struct FileCodificati {
   std::optional<std::string> tracciato;
   std::string tabella;
@@ -36,13 +38,8 @@ FileCodificati codifica_file_compilati(const Compilatore& stato);
 
 std::string codifica_elementi(const Elementi& elementi);
 std::string codifica_celle(const std::vector<Cella>& celle);
-std::string codifica_tracciato(const Tracciato& tracciato);
-
-// The plan is the one large file: a writer takes its bytes piece by piece
-// through `consegna` (which returns false to stop), so that they are never
-// held whole in memory a second time. The pieces add up to
-// dimensione_tracciato() bytes and join into codifica_tracciato().
-void codifica_tracciato_a_pezzi(const Tracciato& tracciato, const std::function<bool(std::string_view)>& consegna);
-size_t dimensione_tracciato(const Tracciato& tracciato);
+// Appends the records of `celle` to `out`: a writer encodes a long line's
+// cells a run at a time with it.
+void aggiungi_celle(std::span<const Cella> celle, std::string* out);
 
 }  // namespace scenario

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "model/decodifica_file.h"
 #include "model/dimensioni.h"
 
 namespace scenario {
@@ -99,24 +101,19 @@ TEST(FileCelle, RecordBytes) {
   EXPECT_EQ(byte(out, 30, 15), std::string("\x0C\xB4\x00\x00\x00\x00\x00\x00\x00\x01\x02\x03\x04\x05\x06", 15));
 }
 
-Tracciato tracciato_completo(size_t righe) {
+// A plan of rows 0 to `ultima` drawn straight along y up to row ultima - 2:
+// row r is (0, r).
+Tracciato tracciato_dritto(int32_t ultima) {
   Tracciato t;
-  t.x.azzera(righe + 1);
-  t.y.azzera(righe + 1);
-  t.x.imposta(0, {TagPunto::kIntero, 0, 0.0});
-  t.x.imposta(1, {TagPunto::kIntero, 0, 0.0});
-  t.y.imposta(0, {TagPunto::kIntero, 0, 0.0});
-  t.y.imposta(1, {TagPunto::kIntero, 1, 0.0});
-  for (size_t i = 2; i + 2 <= righe; ++i) {
-    t.x.imposta(i, {TagPunto::kReale, 0, 0.0});
-    t.y.imposta(i, {TagPunto::kReale, 0, static_cast<double>(i)});
-  }
+  t.crea(ultima + 1);
+  t.semina();
+  t.traccia(ultima - 2, std::nullopt);
   return t;
 }
 
 TEST(FileTracciato, TaggedPointsColumnByColumn) {
   const size_t L = 10;
-  const std::string out = codifica_tracciato(tracciato_completo(L));
+  const std::string out = codifica_tracciato(tracciato_dritto(L));
   const size_t colonna = 4 + 4 + 10 * (L - 3) + 2 + 2;
   ASSERT_EQ(out.size(), 2 * colonna);
   EXPECT_EQ(byte(out, 0, 4), std::string("\x02\x00\x00\x00", 4));        // x[0] integer 0
@@ -126,6 +123,23 @@ TEST(FileTracciato, TaggedPointsColumnByColumn) {
   // y[2] = 2.0 as a little-endian binary64: 00 .. 00 40.
   EXPECT_EQ(byte(out, colonna + 8, 10), std::string("\x05\x00\x00\x00\x00\x00\x00\x00\x00\x40", 10));
   EXPECT_EQ(byte(out, colonna - 4, 4), std::string("\x00\x00\x00\x00", 4));  // the two empty rows
+}
+
+// A plan longer than one piece of the encoder: every row lands at its place
+// in its column, across the pieces' seams.
+TEST(FileTracciato, ColumnsAcrossPieces) {
+  const int32_t L = 30000;  // 300 KB a column, several pieces
+  PuntiTracciato letto;
+  std::string errore;
+  ASSERT_TRUE(decodifica_tracciato(codifica_tracciato(tracciato_dritto(L)), &letto, &errore)) << errore;
+  ASSERT_EQ(letto.x.size(), static_cast<size_t>(L) + 1);
+  ASSERT_EQ(letto.y.size(), static_cast<size_t>(L) + 1);
+  for (size_t r = 2; r + 2 <= static_cast<size_t>(L); ++r) {
+    ASSERT_EQ(letto.x[r].tag, TagPunto::kReale) << r;
+    ASSERT_EQ(letto.x[r].reale, 0.0) << r;
+    ASSERT_EQ(letto.y[r].reale, static_cast<double>(r)) << r;
+  }
+  EXPECT_EQ(letto.y[static_cast<size_t>(L)].tag, TagPunto::kVuoto);
 }
 
 }  // namespace

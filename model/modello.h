@@ -4,11 +4,10 @@
 #include <array>
 #include <cstdint>
 #include <initializer_list>
-#include <memory>
-#include <new>
-#include <utility>
 #include <string>
 #include <vector>
+
+#include "model/tracciato.h"
 
 namespace scenario {
 
@@ -81,9 +80,8 @@ inline bool cella_libera(const Cella& cella) {
   return cella.tipo == kLibera || cella.tipo == kMarcaMontagna;
 }
 
-// A point of the track plan: empty, a 16-bit integer or a 64-bit float.
-enum class TagPunto : uint16_t { kVuoto = 0, kIntero = 2, kReale = 5 };
-
+// One point of a plan read back from its file (the compiler itself never
+// holds the points: see model/tracciato.h).
 struct Punto {
   TagPunto tag = TagPunto::kVuoto;
   int16_t intero = 0;
@@ -93,10 +91,10 @@ struct Punto {
   double valore() const { return tag == TagPunto::kIntero ? intero : reale; }
 };
 
-// One column of the plan, one point per metre. The plan is by far the largest
-// thing the compiler holds (two columns of L + 1 points), so a column keeps a
-// value and a one-byte tag per point in two dense arrays, 9 bytes a point
-// rather than the 16 of a Punto; 16-bit integers are held exactly as doubles.
+// One column of a plan read back from its file, one point per metre. A column
+// keeps a value and a one-byte tag per point in two dense arrays, 9 bytes a
+// point rather than the 16 of a Punto; 16-bit integers are held exactly as
+// doubles.
 class Colonna {
  public:
   Colonna() = default;
@@ -145,31 +143,13 @@ class Colonna {
   }
 
  private:
-  // Values are left unset until a point is written: an empty point's value is
-  // never read (valore() answers 0 for it), so the largest array of the
-  // compiler is not filled twice.
-  template <typename T>
-  struct SenzaAzzerare : std::allocator<T> {
-    template <typename U>
-    struct rebind {
-      using other = SenzaAzzerare<U>;
-    };
-    template <typename U>
-    void construct(U* p) noexcept {
-      ::new (static_cast<void*>(p)) U;
-    }
-    template <typename U, typename... A>
-    void construct(U* p, A&&... a) {
-      ::new (static_cast<void*>(p)) U(std::forward<A>(a)...);
-    }
-  };
-  std::vector<double, SenzaAzzerare<double>> valori_;
+  std::vector<double> valori_;
   std::vector<uint8_t> tag_;
 };
 
-// The plan, stored column by column: x (sideways) then y (along the line's
-// starting direction).
-struct Tracciato {
+// A plan read back from its file, column by column: x (sideways) then y
+// (along the line's starting direction).
+struct PuntiTracciato {
   Colonna x;
   Colonna y;
   bool presente() const { return !x.empty(); }

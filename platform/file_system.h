@@ -13,8 +13,8 @@
 namespace scenario {
 
 // A replacement written piece by piece, for content too large to build in
-// memory first. apri() makes the temporary file (reserving `dimensione` bytes),
-// scrivi() appends, chiudi() renames it over the target. A failure, or an
+// memory first. apri() makes the temporary file, scrivi() appends, scrivi_in()
+// writes at an offset, chiudi() renames it over the target. A failure, or an
 // object destroyed before chiudi(), removes the temporary file and leaves the
 // target as it was.
 class FileInSostituzione {
@@ -24,8 +24,11 @@ class FileInSostituzione {
   FileInSostituzione(const FileInSostituzione&) = delete;
   FileInSostituzione& operator=(const FileInSostituzione&) = delete;
 
-  Status apri(const std::string& percorso, uint64_t dimensione);
+  Status apri(const std::string& percorso);
   Status scrivi(std::string_view pezzo);
+  // Writes at `posizione` from the file's start, leaving the position of
+  // scrivi() alone.
+  Status scrivi_in(uint64_t posizione, std::string_view pezzo);
   Status chiudi();
   // chiudi() in its two halves, for files replaced as a set: completa()
   // closes the temporary file, rinomina() puts it over the target.

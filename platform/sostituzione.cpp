@@ -94,7 +94,7 @@ Status FileInSostituzione::fallisci(const char* azione, int numero_errore) {
   return errore_sistema(azione, percorso_, numero_errore);
 }
 
-Status FileInSostituzione::apri(const std::string& percorso, uint64_t dimensione) {
+Status FileInSostituzione::apri(const std::string& percorso) {
   abbandona();
   percorso_ = percorso;
   const auto [cartella, nome] = dividi(percorso);
@@ -111,13 +111,9 @@ Status FileInSostituzione::apri(const std::string& percorso, uint64_t dimensione
   const mode_t maschera = ::umask(0);
   ::umask(maschera);
   if (::fchmod(fd_, 0666 & ~maschera) != 0) return fallisci("cannot set the permissions of", errno);
-  // Reserving the blocks before writing means the rename has no delayed
-  // allocation left to resolve: replacing an existing file then costs no more
-  // than creating a new one. A file system without the call just skips it.
-  if (dimensione > 0 && ::fallocate(fd_, 0, 0, static_cast<off_t>(dimensione)) != 0 && errno != EOPNOTSUPP &&
-      errno != ENOSYS) {
-    return fallisci("cannot write", errno);
-  }
+  // No blocks are reserved ahead (fallocate): measured side by side, a run
+  // cost the same CPU time with and without, and took longer on the clock
+  // with it.
   return Status::Ok();
 }
 
@@ -129,6 +125,19 @@ Status FileInSostituzione::scrivi(std::string_view pezzo) {
       return fallisci("cannot write", errno);
     }
     pezzo.remove_prefix(static_cast<size_t>(scritti));
+  }
+  return Status::Ok();
+}
+
+Status FileInSostituzione::scrivi_in(uint64_t posizione, std::string_view pezzo) {
+  while (!pezzo.empty()) {
+    const ssize_t scritti = ::pwrite(fd_, pezzo.data(), pezzo.size(), static_cast<off_t>(posizione));
+    if (scritti < 0) {
+      if (errno == EINTR) continue;
+      return fallisci("cannot write", errno);
+    }
+    pezzo.remove_prefix(static_cast<size_t>(scritti));
+    posizione += static_cast<uint64_t>(scritti);
   }
   return Status::Ok();
 }
@@ -155,7 +164,7 @@ Status FileInSostituzione::chiudi() {
 
 Status sostituisci_file(const std::string& percorso, std::string_view contenuto) {
   FileInSostituzione file;
-  Status s = file.apri(percorso, contenuto.size());
+  Status s = file.apri(percorso);
   if (s.ok()) s = file.scrivi(contenuto);
   if (s.ok()) s = file.chiudi();
   return s;

@@ -52,8 +52,8 @@ Status sostituisci_insieme(const std::vector<FileNuovo>& file) {
   for (const FileNuovo& f : file) {
     nuovi.push_back(std::make_unique<FileInSostituzione>());
     FileInSostituzione& n = *nuovi.back();
-    Status s = n.apri(f.percorso, f.contenuto.size());
-    if (s.ok()) s = n.scrivi(f.contenuto);
+    Status s = n.apri(f.percorso);
+    if (s.ok()) s = f.scrittore ? f.scrittore(n) : n.scrivi(f.contenuto);
     if (s.ok()) s = n.completa();
     if (!s.ok()) return s;  // the destructors remove the temporary files
   }

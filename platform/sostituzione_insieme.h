@@ -3,6 +3,7 @@
 // targets hold every earlier file, never a new file beside an old one.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,9 +12,14 @@
 
 namespace scenario {
 
+class FileInSostituzione;
+
 struct FileNuovo {
   std::string percorso;
   std::string_view contenuto;
+  // When set, puts the content into the open temporary file itself, piece by
+  // piece, in place of `contenuto`: for a file too large to hold whole.
+  std::function<Status(FileInSostituzione& file)> scrittore = nullptr;
 };
 
 // Writes every content to a temporary file beside its target, then puts them

@@ -48,13 +48,26 @@ TEST(Sostituzione, AFailureOrAnAbandonedWriteKeepsTheEarlierFile) {
   EXPECT_EQ(cartella.leggi("f.dat"), "vecchio");
   {
     FileInSostituzione file;
-    ASSERT_TRUE(file.apri(cartella.file("f.dat"), 5).ok());
+    ASSERT_TRUE(file.apri(cartella.file("f.dat")).ok());
     ASSERT_TRUE(file.scrivi("nuo").ok());
   }  // destroyed before chiudi()
   EXPECT_EQ(cartella.leggi("f.dat"), "vecchio");
   EXPECT_EQ(voci(cartella), 1u);
   // A folder that does not exist.
   EXPECT_FALSE(sostituisci_file(cartella.file("manca/f.dat"), "x").ok());
+}
+
+// Pieces written at their offsets, in any order, make the whole file; a gap
+// still unwritten reads as zeros.
+TEST(Sostituzione, PiecesAtTheirOffsets) {
+  CartellaTemporanea cartella;
+  cartella.scrivi("f.dat", "vecchio e lungo, piu' lungo del nuovo");
+  FileInSostituzione file;
+  ASSERT_TRUE(file.apri(cartella.file("f.dat")).ok());
+  ASSERT_TRUE(file.scrivi_in(6, "6789").ok());
+  ASSERT_TRUE(file.scrivi_in(0, "0123").ok());
+  ASSERT_TRUE(file.chiudi().ok());
+  EXPECT_EQ(cartella.leggi("f.dat"), std::string("0123\0\0006789", 10));
 }
 
 TEST(Sostituzione, ReplacingCleansNothing) {

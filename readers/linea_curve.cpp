@@ -1,4 +1,4 @@
-// Curve entries of the line description: the track plan, drawn metre by metre.
+// Curve entries of the line description: the stretches of the track plan.
 #include "readers/linea_lettura.h"
 
 #include <algorithm>
@@ -12,8 +12,8 @@
 
 #include "model/codici_errore.h"
 #include "model/da_tradurre.h"
+#include "model/passo_tracciato.h"
 #include "model/stato.h"
-#include "readers/linea_passo_tracciato.h"
 #include "readers/posizioni.h"
 
 namespace scenario {
@@ -30,22 +30,18 @@ std::optional<double> curvatura(std::string_view chiave) {
   return std::nullopt;
 }
 
-// Draws rows from the cursor up to `fino`, straight when k is absent.
-// Records kErroreCurva once the cursor passes the last metre.
+// Draws rows from the cursor up to `fino`, straight when k is absent: the plan
+// records the stretch, and its points are computed when its file is written.
+// Records kErroreCurva once the cursor passes the last metre, with the rows
+// up to that metre drawn.
 bool traccia_fino(LetturaLinea& l, int64_t fino, std::optional<double> k) {
-  Tracciato& tracciato = l.stato.tracciato;
-  while (l.riga_tracciato <= fino) {
-    const size_t riga = static_cast<size_t>(l.riga_tracciato);
-    if (k) {
-      passo_curvo(tracciato, riga, *k);
-    } else {
-      passo_dritto(tracciato, riga);
-    }
-    ++l.riga_tracciato;
-    if (l.riga_tracciato > kUltimoMetro) {
-      l.guasto(kErroreCurva);
-      return false;
-    }
+  if (l.riga_tracciato > fino) return true;
+  const int64_t ultima = std::min(fino, kUltimoMetro);
+  l.stato.tracciato.traccia(static_cast<int32_t>(ultima), k);
+  l.riga_tracciato = static_cast<int32_t>(ultima + 1);
+  if (l.riga_tracciato > kUltimoMetro) {
+    l.guasto(kErroreCurva);
+    return false;
   }
   return true;
 }
@@ -98,10 +94,10 @@ void coda_tracciato(LetturaLinea& l) {
   Compilatore& stato = l.stato;
   if (!stato.tracciato.presente()) return;
   // No metre limit here; the last two rows stay empty.
-  while (l.riga_tracciato <= static_cast<int64_t>(stato.lunghezza_tracciato) - 2) {
-    passo_dritto(stato.tracciato, static_cast<size_t>(l.riga_tracciato));
-    ++l.riga_tracciato;
-  }
+  const int32_t fine = stato.lunghezza_tracciato - 2;
+  if (l.riga_tracciato > fine) return;
+  stato.tracciato.traccia(fine, std::nullopt);
+  l.riga_tracciato = fine + 1;
 }
 
 }  // namespace scenario

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "model/codifica_tracciato.h"
+#include "model/punti_tracciato.h"
 #include "tests/linea_di_prova.h"
 
 namespace scenario {
@@ -11,14 +13,15 @@ namespace {
 using test::bit;
 using test::LineaDiProva;
 
-const Tracciato& leggi_curve(LineaDiProva& prova, std::initializer_list<const char*> voci) {
+// The plan's points as its file gives them.
+PuntiTracciato leggi_curve(LineaDiProva& prova, std::initializer_list<const char*> voci) {
   EXPECT_TRUE(prova.leggi(test::descrizione(voci)));
   EXPECT_EQ(prova.stato.codice_errore, 0);
-  return prova.stato.tracciato;
+  return punti_tracciato(prova.stato.tracciato);
 }
 
 // Two plans row by row: the same tags and the same bits.
-void uguali(const Tracciato& a, const Tracciato& b) {
+void uguali(const PuntiTracciato& a, const PuntiTracciato& b) {
   ASSERT_EQ(a.x.size(), b.x.size());
   for (size_t c = 0; c < a.x.size(); ++c) {
     ASSERT_EQ(a.x[c].tag, b.x[c].tag) << c;
@@ -29,7 +32,7 @@ void uguali(const Tracciato& a, const Tracciato& b) {
 }
 
 // Whether row c continues rows c-2 and c-1 in a straight line.
-bool dritta(const Tracciato& t, size_t c) {
+bool dritta(const PuntiTracciato& t, size_t c) {
   const double x = t.x[c - 1].valore() + (t.x[c - 1].valore() - t.x[c - 2].valore());
   const double y = t.y[c - 1].valore() + (t.y[c - 1].valore() - t.y[c - 2].valore());
   return t.x[c].valore() == x && t.y[c].valore() == y;
@@ -37,7 +40,7 @@ bool dritta(const Tracciato& t, size_t c) {
 
 TEST(Curve, RightCurveAfterAStraightRun) {
   LineaDiProva prova;
-  const Tracciato& t = leggi_curve(prova, {"curvad6,  100,  400"});
+  const PuntiTracciato t = leggi_curve(prova, {"curvad6,  100,  400"});
   test::dritta_lungo_y(t, 2, 100);
   // Rows 101 and 102 worked by hand with k = 0.003, each operation rounded to
   // binary64: row 101 turns the step (0, 1) by k, so x = (0 + 0) + k * 1 is the
@@ -76,7 +79,7 @@ TEST(Curve, CurvatureDigitAndDirection) {
                           Caso{.voce = "CURVAD5,  100,  10", .x101 = 0.002},
                           Caso{.voce = "curvad3,  100,  10", .x101 = 0.0004}}) {
     LineaDiProva prova;
-    const Tracciato& t = leggi_curve(prova, {caso.voce});
+    const PuntiTracciato t = leggi_curve(prova, {caso.voce});
     EXPECT_EQ(bit(t.x[101].reale), bit(caso.x101)) << caso.voce;
   }
 }
@@ -85,17 +88,17 @@ TEST(Curve, CurvatureDigitAndDirection) {
 // one that starts behind it is drawn from the cursor on.
 TEST(Curve, CursorOnlyMovesForward) {
   LineaDiProva sola;
-  const Tracciato& base = leggi_curve(sola, {"curvad6,  100,  400"});
+  const PuntiTracciato base = leggi_curve(sola, {"curvad6,  100,  400"});
   LineaDiProva coperta;
-  const Tracciato& t = leggi_curve(coperta, {"curvad6,  100,  400", "curvad4,  200,  100"});
+  const PuntiTracciato t = leggi_curve(coperta, {"curvad6,  100,  400", "curvad4,  200,  100"});
   uguali(t, base);
 
   // A curve at 450 m, 100 m long, behind a cursor at 501 draws rows 501 to
   // 550: the same plan as a curve at 500 m, 50 m long.
   LineaDiProva parziale;
-  const Tracciato& p = leggi_curve(parziale, {"curvad6,  100,  400", "curvas4,  450,  100"});
+  const PuntiTracciato p = leggi_curve(parziale, {"curvad6,  100,  400", "curvas4,  450,  100"});
   LineaDiProva dal_cursore;
-  const Tracciato& d = leggi_curve(dal_cursore, {"curvad6,  100,  400", "curvas4,  500,  50"});
+  const PuntiTracciato d = leggi_curve(dal_cursore, {"curvad6,  100,  400", "curvas4,  500,  50"});
   uguali(p, d);
   EXPECT_NE(bit(p.x[501].reale), bit(base.x[501].reale));
   EXPECT_FALSE(dritta(p, 550));
@@ -104,7 +107,7 @@ TEST(Curve, CursorOnlyMovesForward) {
 
 TEST(Curve, LastTwoRowsStayEmptyUnlessACurveEndsThere) {
   LineaDiProva dritta_fino_in_fondo;
-  const Tracciato& t = leggi_curve(dritta_fino_in_fondo, {});
+  const PuntiTracciato t = leggi_curve(dritta_fino_in_fondo, {});
   EXPECT_EQ(t.x.size(), 95001u);
   EXPECT_EQ(bit(t.y[94998].reale), bit(94998.0));
   for (size_t c : {94999u, 95000u}) {
@@ -112,9 +115,29 @@ TEST(Curve, LastTwoRowsStayEmptyUnlessACurveEndsThere) {
     EXPECT_EQ(t.y[c].tag, TagPunto::kVuoto);
   }
   LineaDiProva curva_finale;
-  const Tracciato& f = leggi_curve(curva_finale, {"curvad1,  94800,  200"});
+  const PuntiTracciato f = leggi_curve(curva_finale, {"curvad1,  94800,  200"});
   EXPECT_EQ(f.x[95000].tag, TagPunto::kReale);
   EXPECT_FALSE(dritta(f, 95000));
+}
+
+// A curve that carries the cursor past metre 1000000 is drawn up to that
+// metre and stops there: the stage ends, the straight tail never runs, and
+// every later row stays empty.
+TEST(Curve, DrawingStopsAtTheLastMetre) {
+  LineaDiProva prova;
+  EXPECT_FALSE(prova.leggi(test::descrizione({"curvad1,  999000,  2000"}, 1000000)));
+  EXPECT_EQ(prova.stato.codice_errore, 103);
+  const Tracciato& t = prova.stato.tracciato;
+  EXPECT_EQ(t.righe(), 1007001);
+  EXPECT_EQ(t.ultima_riga(), 1000000);
+  // Rows 0 and 1 (4 bytes each), rows 2 to 1000000 computed (10 bytes each),
+  // rows 1000001 to 1007000 empty (2 bytes each): 8 + 9999990 + 14000.
+  EXPECT_EQ(dimensione_colonna(t), 10013998u);
+  const PuntiTracciato p = punti_tracciato(t);
+  EXPECT_TRUE(dritta(p, 999000));
+  EXPECT_FALSE(dritta(p, 999001));
+  EXPECT_EQ(p.x[1000000].tag, TagPunto::kReale);
+  EXPECT_EQ(p.x[1000001].tag, TagPunto::kVuoto);
 }
 
 }  // namespace

@@ -28,17 +28,11 @@ bool voce_lunghezza(LetturaLinea& l) {
     l.guasto(kErroreLunghezzaOltre);
     return false;
   }
+  // Only the sizes: the arrays are made once, when the general section ends,
+  // however many length entries it holds.
   const Dimensioni dimensioni = dimensioni_linea(lunghezza);
   stato.lunghezza_tracciato = dimensioni.lunghezza_tracciato;
   stato.ultima_cella = dimensioni.ultima_cella;
-  // A repeated length entry starts both arrays afresh.
-  stato.celle.assign(static_cast<size_t>(stato.ultima_cella) + 1, Cella{});
-  stato.tracciato = Tracciato{};
-  if (stato.genera_tracciato != 0) {
-    const size_t righe = static_cast<size_t>(stato.lunghezza_tracciato) + 1;
-    stato.tracciato.x.azzera(righe);
-    stato.tracciato.y.azzera(righe);
-  }
   return true;
 }
 
@@ -134,6 +128,16 @@ Esito leggi_sezione_generale(LetturaLinea& l) {
   return Esito::kFineTesto;
 }
 
+void crea_celle_e_tracciato(LetturaLinea& l) {
+  Compilatore& stato = l.stato;
+  if (stato.ultima_cella < 0) return;  // no length entry was taken
+  // Nothing in the general section places anything in them: the arrays made
+  // at its end are those its last accepted length entry would have made.
+  stato.celle.assign(static_cast<size_t>(stato.ultima_cella) + 1, Cella{});
+  stato.tracciato = Tracciato{};
+  if (stato.genera_tracciato != 0) stato.tracciato.crea(stato.lunghezza_tracciato + 1);
+}
+
 Esito chiudi_sezione_generale(LetturaLinea& l) {
   Compilatore& stato = l.stato;
   if (!stato.ha_celle()) {  // no length entry: every object entry would miss its cells
@@ -147,13 +151,7 @@ Esito chiudi_sezione_generale(LetturaLinea& l) {
   l.cella_pendenza = 0;
   l.pendenza_corrente = 0;
   l.riga_tracciato = 2;
-  if (stato.tracciato.presente()) {
-    // The line starts at the origin heading along y.
-    stato.tracciato.x.imposta(0, Punto{TagPunto::kIntero, 0, 0.0});
-    stato.tracciato.y.imposta(0, Punto{TagPunto::kIntero, 0, 0.0});
-    stato.tracciato.x.imposta(1, Punto{TagPunto::kIntero, 0, 0.0});
-    stato.tracciato.y.imposta(1, Punto{TagPunto::kIntero, 1, 0.0});
-  }
+  if (stato.tracciato.presente()) stato.tracciato.semina();  // rows (0, 0) and (0, 1)
   return Esito::kAvanti;
 }
 

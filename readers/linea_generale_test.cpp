@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "model/punti_tracciato.h"
 #include "tests/linea_di_prova.h"
 
 namespace scenario {
@@ -32,8 +33,7 @@ TEST(SezioneGenerale, LengthSizesCellsAndPlan) {
     EXPECT_EQ(stato.lunghezza_tracciato, caso.lunghezza_tracciato);
     EXPECT_EQ(stato.ultima_cella, caso.ultima_cella);
     EXPECT_EQ(stato.celle.size(), static_cast<size_t>(caso.ultima_cella) + 1);
-    EXPECT_EQ(stato.tracciato.x.size(), static_cast<size_t>(caso.lunghezza_tracciato) + 1);
-    EXPECT_EQ(stato.tracciato.y.size(), static_cast<size_t>(caso.lunghezza_tracciato) + 1);
+    EXPECT_EQ(stato.tracciato.righe(), caso.lunghezza_tracciato + 1);
   }
 }
 
@@ -42,7 +42,7 @@ TEST(SezioneGenerale, RepeatedLengthStartsAfresh) {
   EXPECT_TRUE(prova.leggi(righe({"[generale]", "lunghezza percorso,  88000", "lunghezza percorso,  10000", "[fine]"})));
   EXPECT_EQ(prova.stato.ultima_cella, 340);
   EXPECT_EQ(prova.stato.celle.size(), 341u);
-  EXPECT_EQ(prova.stato.tracciato.x.size(), 17001u);
+  EXPECT_EQ(prova.stato.tracciato.righe(), 17001);
 }
 
 TEST(SezioneGenerale, NoPlanWithoutTheOption) {
@@ -210,11 +210,12 @@ TEST(SezioneGenerale, ItsEndSetsUpTheObjectPart) {
   EXPECT_EQ(stato.n_montagne, 0);
   EXPECT_EQ(stato.prossimo_cartello, 80);
   // The line starts at the origin heading along y, as 16-bit integers.
+  const PuntiTracciato t = punti_tracciato(stato.tracciato);
   for (size_t r : {0u, 1u}) {
-    EXPECT_EQ(stato.tracciato.x[r].tag, TagPunto::kIntero);
-    EXPECT_EQ(stato.tracciato.y[r].tag, TagPunto::kIntero);
-    EXPECT_EQ(stato.tracciato.x[r].intero, 0);
-    EXPECT_EQ(stato.tracciato.y[r].intero, static_cast<int16_t>(r));
+    EXPECT_EQ(t.x[r].tag, TagPunto::kIntero);
+    EXPECT_EQ(t.y[r].tag, TagPunto::kIntero);
+    EXPECT_EQ(t.x[r].intero, 0);
+    EXPECT_EQ(t.y[r].intero, static_cast<int16_t>(r));
   }
 }
 

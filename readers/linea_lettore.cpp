@@ -27,6 +27,7 @@ Esito leggi_descrizione(LetturaLinea& l) {
     return Esito::kFermo;
   }
   const Esito generale = leggi_sezione_generale(l);
+  crea_celle_e_tracciato(l);
   if (generale == Esito::kFermo) return generale;
   // A file that never closes its general section still gets the end of the
   // section and then the end of the file.

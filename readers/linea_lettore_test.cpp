@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/nomi_file.h"
+#include "model/punti_tracciato.h"
 #include "readers/memorizza_dati.h"
 #include "tests/cartella_temporanea.h"
 #include "tests/linea_di_prova.h"
@@ -155,7 +156,7 @@ TEST(LettoreLinea, UnclosedGeneralSectionEndsAtTheEndOfTheFile) {
   EXPECT_EQ(prova.stato.codice_errore, 0);
   EXPECT_EQ(prova.stato.prossimo_cartello, 80);
   EXPECT_EQ(prova.stato.celle[1897].pendenza, 100);  // the tails ran
-  EXPECT_EQ(bit(prova.stato.tracciato.y[94998].valore()), bit(94998.0));
+  EXPECT_EQ(bit(punti_tracciato(prova.stato.tracciato).y[94998].valore()), bit(94998.0));
 }
 
 TEST(LettoreLinea, CommentFieldsInTheObjectPart) {
@@ -211,8 +212,9 @@ std::string molti(const char* formato, int quanti, int primo, int passo) {
 
 // Whether nothing of the plan was drawn: even row 2 is still empty.
 void tracciato_vuoto(const Compilatore& s) {
-  EXPECT_EQ(s.tracciato.x[2].tag, TagPunto::kVuoto);
-  EXPECT_EQ(s.tracciato.y[2].tag, TagPunto::kVuoto);
+  const PuntiTracciato t = punti_tracciato(s.tracciato);
+  EXPECT_EQ(t.x[2].tag, TagPunto::kVuoto);
+  EXPECT_EQ(t.y[2].tag, TagPunto::kVuoto);
 }
 
 // A line of 993000 m has plan rows 0 to 1000000. "curvad1,  999749,  252"
@@ -225,7 +227,7 @@ void tracciato_vuoto(const Compilatore& s) {
 // and rounds up; y = (999750 + 1) - k * k, with k * k about 1e-8, which is
 // 85.9 units of 2^-33 below 999751 and rounds to 86 of them.
 void curva_fino_al_metro_1000000(const Compilatore& s) {
-  const Tracciato& t = s.tracciato;
+  const PuntiTracciato t = punti_tracciato(s.tracciato);
   ASSERT_EQ(t.x.size(), 1000001u);
   test::dritta_lungo_y(t, 2, 999749);
   EXPECT_EQ(bit(t.x[999750].reale), bit(0x1.a36e2eb1c432dp-14));
@@ -448,8 +450,9 @@ TEST(LettoreLinea, PositionBeyondTheCellsKeepsTheTails) {
   EXPECT_EQ(stato.celle[1898].pendenza, 105);  // the tail writes one cell even at ultima_cella - 2
   EXPECT_EQ(stato.celle[1899].pendenza, 0);
   EXPECT_EQ(stato.celle[27].tipo, kLibera);
-  EXPECT_EQ(stato.tracciato.x[94998].tag, TagPunto::kReale);
-  EXPECT_EQ(stato.tracciato.x[94999].tag, TagPunto::kVuoto);
+  const PuntiTracciato t = punti_tracciato(stato.tracciato);
+  EXPECT_EQ(t.x[94998].tag, TagPunto::kReale);
+  EXPECT_EQ(t.x[94999].tag, TagPunto::kVuoto);
 }
 
 TEST(MemorizzaDati, TrainDescriptionIsDeletedWhenTheTrainHalfIsSkipped) {

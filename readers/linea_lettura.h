@@ -26,6 +26,9 @@ class LetturaLinea : public LetturaDescrizione {
 // The general section, from the field after "[generale]" to its closing field
 // or the end of the file (kAvanti, kFineTesto or kFermo).
 Esito leggi_sezione_generale(LetturaLinea& lettura);
+// The cell array and the plan, sized by the last length entry taken: made
+// once, when the general section ends, however it ends.
+void crea_celle_e_tracciato(LetturaLinea& lettura);
 // What follows the general section before any object entry: the sorting of
 // the kilometre-post systems, the cursors and the plan's seed rows.
 Esito chiudi_sezione_generale(LetturaLinea& lettura);

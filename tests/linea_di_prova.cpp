@@ -20,7 +20,7 @@ std::string LineaDiProva::nome_file() const {
 
 bool LineaDiProva::leggi(const std::string& testo) { return leggi_testo_linea(stato, nome_file(), testo); }
 
-void dritta_lungo_y(const Tracciato& tracciato, size_t da, size_t a) {
+void dritta_lungo_y(const PuntiTracciato& tracciato, size_t da, size_t a) {
   for (size_t c = da; c <= a; ++c) {
     ASSERT_EQ(tracciato.x[c].tag, TagPunto::kReale) << c;
     ASSERT_EQ(tracciato.y[c].tag, TagPunto::kReale) << c;

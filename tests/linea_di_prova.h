@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "model/punti_tracciato.h"
 #include "model/stato.h"
 
 namespace scenario::test {
@@ -31,7 +32,7 @@ inline uint64_t bit(double valore) { return std::bit_cast<uint64_t>(valore); }
 
 // Asserts that plan rows `da` to `a` run straight along y from the origin, as
 // the rows before the first curve do: x is 0 and y the row's metre, as reals.
-void dritta_lungo_y(const Tracciato& tracciato, size_t da, size_t a);
+void dritta_lungo_y(const PuntiTracciato& tracciato, size_t da, size_t a);
 
 // The lines joined with CR LF after each, as the content writers write them.
 std::string righe(std::initializer_list<const char*> righe);

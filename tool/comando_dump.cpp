@@ -150,7 +150,7 @@ std::string punto(const Punto& p) {
   return p.tag == TagPunto::kIntero ? std::to_string(p.intero) : numero(p.reale);
 }
 
-void dump_tracciato(const Tracciato& t, bool json, bool tutti, std::ostream& out) {
+void dump_tracciato(const PuntiTracciato& t, bool json, bool tutti, std::ostream& out) {
   size_t conteggio[2][3] = {};
   long primo = -1, ultimo = -1;
   double estremi[2][2] = {{std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()},
@@ -241,7 +241,7 @@ int comando_dump(const Args& args, std::ostream& out, std::ostream& err) {
     ok = decodifica_celle(dati, &celle, &errore);
     if (ok) dump_celle(celle, a.ha("--json"), a.ha("--all"), testo);
   } else {
-    Tracciato t;
+    PuntiTracciato t;
     ok = decodifica_tracciato(dati, &t, &errore);
     if (ok) dump_tracciato(t, a.ha("--json"), a.ha("--all"), testo);
   }

@@ -4,9 +4,9 @@
 #include <utility>
 
 #include "driver/compila_testi.h"
+#include "driver/scrittura_file_compilati.h"
 #include "model/nomi_file.h"
 #include "platform/file_system.h"
-#include "platform/sostituzione_insieme.h"
 #include "tool/argomenti.h"
 #include "tool/destinazione.h"
 #include "tool/lettura_descrizione.h"
@@ -56,20 +56,13 @@ RisultatoCompilazione compila(const RichiestaCompilazione& richiesta) {
   Compilazione c = compila_testi(testi);
   r.stato = std::move(c.stato);
   r.esito = c.esito;
-  if (!c.file || richiesta.destinazione.empty()) return r;
+  if (!r.esito.file_scritti || richiesta.destinazione.empty()) return r;
 
   // The set goes into DIR whole: every earlier file, or every new one.
   const NomiFile nomi(richiesta.destinazione, richiesta.nome_linea, richiesta.numero_treno);
-  std::vector<FileNuovo> insieme;
-  if (c.file->tracciato) insieme.push_back({nomi.tracciato(), *c.file->tracciato});
-  insieme.push_back({nomi.tabella(), c.file->tabella});
-  insieme.push_back({nomi.celle(), c.file->celle});
-  r.esito.file_system = sostituisci_insieme(insieme);
+  r.esito.file_system = sostituisci_file_compilati(nomi, r.stato, &r.file);
   r.esito.file_scritti = r.esito.file_system.ok();
-  if (r.esito.file_scritti) {
-    destinazione.conferma();
-    for (const FileNuovo& f : insieme) r.file.push_back(f.percorso);
-  }
+  if (r.esito.file_scritti) destinazione.conferma();
   return r;
 }
 

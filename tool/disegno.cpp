@@ -100,7 +100,7 @@ void testo_misurato(Svg* svg, double x, double y, const std::string& testo, doub
              testo);
 }
 
-std::string disegna_percorso(const Elementi& elementi, const std::vector<Cella>& celle, const Tracciato* tracciato) {
+std::string disegna_percorso(const Elementi& elementi, const std::vector<Cella>& celle, const PuntiTracciato* tracciato) {
   return disegna_percorso(leggi_percorso(elementi, celle, tracciato));
 }
 

@@ -22,7 +22,7 @@
 namespace scenario::tool {
 
 // The whole picture; without a plan (null or empty) the profile alone.
-std::string disegna_percorso(const Elementi& elementi, const std::vector<Cella>& celle, const Tracciato* tracciato);
+std::string disegna_percorso(const Elementi& elementi, const std::vector<Cella>& celle, const PuntiTracciato* tracciato);
 std::string disegna_percorso(const Percorso& percorso);
 
 // ---- shared by the views ----

@@ -32,7 +32,7 @@ TEST(ToolDump, ReadsBackWhatTheWritersWrote) {
   celle[25] = Cella{1, 41, 10, 0, 3, 0, 0, 0, 18, 100, 100};
   for (size_t k = 0; k < 25; ++k) celle[k].velocita = 6;
   cartella.scrivi("x_1.dat", codifica_celle(celle));
-  Tracciato t;
+  PuntiTracciato t;
   t.x = {{TagPunto::kIntero, 0, 0}, {TagPunto::kIntero, 0, 0}, {TagPunto::kReale, 0, 0.5}, {}};
   t.y = {{TagPunto::kIntero, 0, 0}, {TagPunto::kIntero, 1, 0}, {TagPunto::kReale, 0, 2.0}, {}};
   cartella.scrivi("x_linea.dat", codifica_tracciato(t));
@@ -77,7 +77,7 @@ TEST(ToolDump, TheScenarioFilesDecodeToTheirOwnBytes) {
   ASSERT_TRUE(decodifica_celle(cartella.leggi("MilanoPGen-Alessandria_2635.dat"), &celle, &errore)) << errore;
   EXPECT_EQ(celle.size(), 1901u);
   EXPECT_TRUE(codifica_celle(celle) == cartella.leggi("MilanoPGen-Alessandria_2635.dat"));
-  Tracciato t;
+  PuntiTracciato t;
   ASSERT_TRUE(decodifica_tracciato(cartella.leggi("MilanoPGen-Alessandria_linea.dat"), &t, &errore)) << errore;
   EXPECT_EQ(t.x.size(), 95001u);
   EXPECT_TRUE(codifica_tracciato(t) == cartella.leggi("MilanoPGen-Alessandria_linea.dat"));

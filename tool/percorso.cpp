@@ -100,21 +100,21 @@ void leggi_celle(const Elementi& e, const std::vector<Cella>& celle, Percorso* p
   leggi_rallentamenti(celle, p);
 }
 
-bool calcolato(const Tracciato& t, size_t m) {
+bool calcolato(const PuntiTracciato& t, size_t m) {
   return m < t.x.size() && m < t.y.size() && t.x.tag(m) != TagPunto::kVuoto && t.y.tag(m) != TagPunto::kVuoto &&
          std::isfinite(t.x.valore(m)) && std::isfinite(t.y.valore(m));
 }
 
 // Heading of the step from metre m to m + 1, clockwise from north; NaN when
 // either point is missing or the step has no length.
-double rotta(const Tracciato& t, size_t m) {
+double rotta(const PuntiTracciato& t, size_t m) {
   if (!calcolato(t, m) || !calcolato(t, m + 1)) return std::nan("");
   const double dx = t.x.valore(m + 1) - t.x.valore(m), dy = t.y.valore(m + 1) - t.y.valore(m);
   if (dx == 0 && dy == 0) return std::nan("");
   return std::atan2(dx, dy);
 }
 
-void leggi_curve(const Tracciato& t, int64_t fine, Percorso* p) {
+void leggi_curve(const PuntiTracciato& t, int64_t fine, Percorso* p) {
   const size_t celle = std::min(t.x.size(), t.y.size()) / kMetriCella;
   CurvaPercorso corrente{};
   double svolta_totale = 0;
@@ -148,7 +148,7 @@ void leggi_curve(const Tracciato& t, int64_t fine, Percorso* p) {
   chiudi();
 }
 
-void leggi_traccia(const Tracciato& t, int64_t lunghezza, Percorso* p) {
+void leggi_traccia(const PuntiTracciato& t, int64_t lunghezza, Percorso* p) {
   const size_t n = std::min(t.x.size(), t.y.size());
   if (n == 0) return;
   // Every tenth metre, the line's end (a point of both the line and the
@@ -222,7 +222,7 @@ std::string testo_orario(int64_t secondi) {
   return testo;
 }
 
-Percorso leggi_percorso(const Elementi& elementi, const std::vector<Cella>& celle, const Tracciato* tracciato) {
+Percorso leggi_percorso(const Elementi& elementi, const std::vector<Cella>& celle, const PuntiTracciato* tracciato) {
   Percorso p;
   p.linea = utf8(elementi[kRigaLinea].testo);
   p.treno = utf8(elementi[kRigaTreno].testo);

@@ -109,7 +109,7 @@ constexpr int kPassoTraccia = 10;
 constexpr int64_t posizione_oggetto(size_t cella) { return 50 * (static_cast<int64_t>(cella) - 1); }
 
 // The plan may be null or empty.
-Percorso leggi_percorso(const Elementi& elementi, const std::vector<Cella>& celle, const Tracciato* tracciato);
+Percorso leggi_percorso(const Elementi& elementi, const std::vector<Cella>& celle, const PuntiTracciato* tracciato);
 
 // "18:15" or "18:15:30"; empty for 0 and for values that are no time of day.
 std::string testo_orario(int64_t secondi);

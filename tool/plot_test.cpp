@@ -147,12 +147,12 @@ Punto reale(double v) { return Punto{TagPunto::kReale, 0, v}; }
 struct Modello {
   Elementi elementi{};
   std::vector<Cella> celle = std::vector<Cella>(261);
-  Tracciato tracciato;
+  PuntiTracciato tracciato;
 };
 
-Tracciato tracciato_di_prova() {
+PuntiTracciato tracciato_di_prova() {
   constexpr double r = 1000, arco = std::numbers::pi / 2 * r;
-  Tracciato t;
+  PuntiTracciato t;
   t.x.azzera(13001);
   t.y.azzera(13001);
   t.x.imposta(0, intero(0)), t.y.imposta(0, intero(0)), t.x.imposta(1, intero(0)), t.y.imposta(1, intero(1));
@@ -424,7 +424,7 @@ TEST(PlotErrors, RefusedInputsAndCommandLinesEndWithTheirStatus) {
     std::string err_inizia;
   };
   const std::string tabella = codifica_elementi(m.elementi), celle = codifica_celle(m.celle);
-  Tracciato con_nan = m.tracciato;
+  PuntiTracciato con_nan = m.tracciato;
   con_nan.x.imposta(7000, reale(std::nan("")));
   const std::string piano_nan = codifica_tracciato(con_nan);
   const std::string d = c.percorso() + "/";

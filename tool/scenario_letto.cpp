@@ -68,7 +68,7 @@ Esito leggi_tabella_e_celle(const NomiFile& nomi, Elementi* elementi, std::vecto
 // The plan when the folder has one. A plan of another length (left from an
 // earlier compile of a longer or shorter line) is set aside with a warning:
 // drawing it would put the stations and signals in the wrong places.
-Esito leggi_tracciato(const NomiFile& nomi, int32_t lunghezza, Tracciato* tracciato, std::ostream& err) {
+Esito leggi_tracciato(const NomiFile& nomi, int32_t lunghezza, PuntiTracciato* tracciato, std::ostream& err) {
   std::error_code ec;
   if (!std::filesystem::exists(nomi.tracciato(), ec) && !ec) return {};
   std::string dati, errore;
@@ -87,7 +87,7 @@ Esito leggi_tracciato(const NomiFile& nomi, int32_t lunghezza, Tracciato* tracci
                    {nomi.tracciato(), std::to_string(tracciato->x.size()), std::to_string(lunghezza),
                     std::to_string(attese)})
         << "\n";
-    *tracciato = Tracciato{};
+    *tracciato = PuntiTracciato{};
   }
   return {};
 }

@@ -16,7 +16,7 @@ struct ScenarioLetto {
   IdentitaScenario identita;
   Elementi elementi{};
   std::vector<Cella> celle;
-  Tracciato tracciato;  // empty when there is none of this line
+  PuntiTracciato tracciato;  // empty when there is none of this line
 };
 
 // The scenario of `cartella` named by `nome_linea` and `numero_treno`, found

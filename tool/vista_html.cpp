@@ -83,7 +83,7 @@ std::string json_percorso(const Percorso& p) {
   return j + "}";
 }
 
-std::string pagina_vista(const Elementi& elementi, const std::vector<Cella>& celle, const Tracciato* tracciato) {
+std::string pagina_vista(const Elementi& elementi, const std::vector<Cella>& celle, const PuntiTracciato* tracciato) {
   return pagina_vista(leggi_percorso(elementi, celle, tracciato));
 }
 

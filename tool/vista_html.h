@@ -13,7 +13,7 @@
 
 namespace scenario::tool {
 
-std::string pagina_vista(const Elementi& elementi, const std::vector<Cella>& celle, const Tracciato* tracciato);
+std::string pagina_vista(const Elementi& elementi, const std::vector<Cella>& celle, const PuntiTracciato* tracciato);
 std::string pagina_vista(const Percorso& percorso);
 
 // The route's data as the page's script reads it (a JSON object).

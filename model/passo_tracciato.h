@@ -4,13 +4,11 @@
 #pragma once
 
 #include <array>
-#include <cstddef>
-
-#include "model/modello.h"
 
 namespace scenario {
 
-// The curvature of a curve entry, from the digit of its key.
+// The curvature of a curve entry, from the digit of its key; the digits are
+// searched in this order.
 struct Curvatura {
   char cifra;
   double k;  // radians per metre
@@ -25,12 +23,25 @@ inline constexpr std::array<Curvatura, 6> kCurvature{{
     {'6', 0.003},
 }};
 
-// Row c continues the direction of rows c-2 to c-1 (c >= 2, c inside the plan).
-void passo_dritto(Tracciato& tracciato, size_t c);
+struct PuntoPiano {
+  double x;
+  double y;
+};
+
+// Row c continues the direction of rows c-2 (x2, y2) and c-1 (x1, y1). It is
+// not the curved step with k = 0: adding k * dy = -0.0 could change the sign
+// of a zero coordinate.
+inline PuntoPiano passo_dritto(double x2, double y2, double x1, double y1) {
+  return {x1 + (x1 - x2), y1 + (y1 - y2)};
+}
 
 // Row c turns the direction by about k radians (k > 0 to the right, x drawn to
 // the right of y). The step is not renormalised: its length grows by the
 // factor sqrt(1 + k*k) at each curved metre.
-void passo_curvo(Tracciato& tracciato, size_t c, double k);
+inline PuntoPiano passo_curvo(double x2, double y2, double x1, double y1, double k) {
+  const double dx = x1 - x2;
+  const double dy = y1 - y2;
+  return {(x1 + dx) + k * dy, (y1 + dy) - k * dx};
+}
 
 }  // namespace scenario
