@@ -1,0 +1,70 @@
+#include "tool/recupero.h"
+
+#include <algorithm>
+#include <array>
+
+namespace scenario::tool {
+namespace {
+
+// Faults that no single entry holds, or after which nothing can be read on.
+constexpr std::array<int32_t, 10> kSenzaVoce = {
+    1,    // line length above the limit: no cell array
+    2,    // kilometre-post systems, checked once at the end
+    11,   // layout pass
+    12,   // layout pass
+    13,   // layout pass
+    28,   // no line length: no cell array
+    29,   // negative line length
+    101,  // line description missing
+    102,  // no "[generale]" in the line description
+    1250,
+};
+
+// Blanks line `riga` (from 1) of `testo`, keeping its line end so that the
+// lines after it keep their numbers. False when there was nothing to blank.
+bool svuota_riga(std::string* testo, int riga) {
+  size_t inizio = 0;
+  for (int n = 1; n < riga; ++n) {
+    while (inizio < testo->size() && (*testo)[inizio] != '\r' && (*testo)[inizio] != '\n') ++inizio;
+    if (inizio >= testo->size()) return false;
+    if ((*testo)[inizio] == '\r' && inizio + 1 < testo->size() && (*testo)[inizio + 1] == '\n') ++inizio;
+    ++inizio;
+  }
+  size_t fine = inizio;
+  while (fine < testo->size() && (*testo)[fine] != '\r' && (*testo)[fine] != '\n') ++fine;
+  if (fine == inizio) return false;
+  testo->erase(inizio, fine - inizio);
+  return true;
+}
+
+}  // namespace
+
+bool guasto_di_una_voce(const Guasto& g) {
+  return g.riga > 0 && !g.file.empty() &&
+         std::find(kSenzaVoce.begin(), kSenzaVoce.end(), g.codice) == kSenzaVoce.end();
+}
+
+EsitoRecupero recupera(std::string linea, std::string treno, const std::string& nome_linea,
+                       const std::string& nome_treno, const CompilaProva& compila, size_t massimo_prove) {
+  EsitoRecupero r;
+  for (;;) {
+    const std::vector<Guasto> guasti = compila(linea, treno);
+    ++r.prove;
+    // Only the first fault of an entry counts: a fault after it may be an
+    // effect of it (the train half after a line half that stopped reading).
+    const auto primo = std::find_if(guasti.begin(), guasti.end(), guasto_di_una_voce);
+    std::string* testo = nullptr;
+    if (primo != guasti.end()) testo = primo->file == nome_linea ? &linea : primo->file == nome_treno ? &treno : nullptr;
+    if (testo == nullptr || r.prove >= massimo_prove || !svuota_riga(testo, primo->riga)) {
+      r.al_limite = testo != nullptr && r.prove >= massimo_prove;
+      for (const Guasto& g : guasti) r.guasti.push_back(g);
+      break;
+    }
+    r.guasti.push_back(*primo);
+  }
+  r.linea = std::move(linea);
+  r.treno = std::move(treno);
+  return r;
+}
+
+}  // namespace scenario::tool

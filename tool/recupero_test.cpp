@@ -1,0 +1,70 @@
+#include "tool/recupero.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace scenario::tool {
+namespace {
+
+// A stand-in for the compile step with the same way of stopping: a line "F<n>"
+// is an entry with fault n, which ends the reading; a line "L<n>" read before
+// that leaves fault n for the layout pass, which runs whatever happened.
+std::vector<Guasto> compila_finta(const std::string& linea, const std::string& treno) {
+  std::vector<Guasto> guasti;
+  std::vector<Guasto> posa;
+  for (const auto& [nome, testo] : {std::pair{"l.txt", &linea}, std::pair{"t.txt", &treno}}) {
+    std::istringstream righe(*testo);
+    std::string riga;
+    for (int n = 1; std::getline(righe, riga); ++n) {
+      if (riga.starts_with("L")) posa.push_back({.codice = std::stoi(riga.substr(1)), .posizione = std::nullopt, .file = "", .riga = 0});
+      if (!riga.starts_with("F")) continue;
+      guasti.push_back({.codice = std::stoi(riga.substr(1)), .posizione = std::nullopt, .file = nome, .riga = n});
+      guasti.insert(guasti.end(), posa.begin(), posa.end());
+      return guasti;
+    }
+  }
+  guasti.insert(guasti.end(), posa.begin(), posa.end());
+  return guasti;
+}
+
+using Trovato = std::tuple<int32_t, std::string, int>;  // code, file, line
+
+std::vector<Trovato> trovati(const EsitoRecupero& r) {
+  std::vector<Trovato> t;
+  for (const Guasto& g : r.guasti) t.emplace_back(g.codice, g.file, g.riga);
+  return t;
+}
+
+TEST(Recupero, EveryFaultOfEveryEntryThenTheLayoutOnesOfTheWholeReading) {
+  const EsitoRecupero r =
+      recupera("a\nF15\nb\n", "F16\nc\nF22\nL12\n", "l.txt", "t.txt", compila_finta, 50);
+  EXPECT_EQ(trovati(r), (std::vector<Trovato>{{15, "l.txt", 2}, {16, "t.txt", 1}, {22, "t.txt", 3}, {12, "", 0}}));
+  EXPECT_EQ(r.prove, 4u);
+  EXPECT_FALSE(r.al_limite);
+  EXPECT_EQ(r.linea, "a\n\nb\n");
+  EXPECT_EQ(r.treno, "\nc\n\nL12\n");
+}
+
+TEST(Recupero, NothingIsReadOnAfterAFaultOfTheWholePair) {
+  const EsitoRecupero r = recupera("F28\nF15\n", "F16\n", "l.txt", "t.txt", compila_finta, 50);
+  EXPECT_EQ(trovati(r), (std::vector<Trovato>{{28, "l.txt", 1}}));
+  EXPECT_EQ(r.prove, 1u);
+}
+
+TEST(Recupero, StopsAtTheLimitOfRunsAndSaysSo) {
+  const EsitoRecupero r = recupera("F25\nF25\nF25\nF25\n", "", "l.txt", "t.txt", compila_finta, 3);
+  EXPECT_EQ(trovati(r), (std::vector<Trovato>{{25, "l.txt", 1}, {25, "l.txt", 2}, {25, "l.txt", 3}}));
+  EXPECT_TRUE(r.al_limite);
+}
+
+TEST(Recupero, LineEndsKeptWhenALineIsBlanked) {
+  const EsitoRecupero r = recupera("x\r\nF15\r\ny", "", "l.txt", "t.txt", compila_finta, 50);
+  EXPECT_EQ(r.linea, "x\r\n\r\ny");
+}
+
+}  // namespace
+}  // namespace scenario::tool

@@ -1,0 +1,36 @@
+#include "tool/tipi_diagnostica.h"
+
+#include <array>
+#include <string>
+
+namespace scenario::tool {
+namespace {
+
+constexpr std::array<TipoDiagnostica, 13> kTipi{{
+    {"unknown-key", Gravita::kErrore, "a field where a key belongs matches no key: its entry is dropped"},
+    {"no-general", Gravita::kErrore, "the train description has no [generale]: nothing of it is read"},
+    {"value-wrapped", Gravita::kErrore, "a value outside what its byte or word stores would be kept wrapped"},
+    {"text-too-long", Gravita::kErrore, "a text longer than its 16-bit length would be cut"},
+    {"km-post-dropped", Gravita::kErrore, "a kilometre-post system the ordering of the three drops"},
+    {"no-windows-1252", Gravita::kErrore, "a UTF-8 character with no place in Windows-1252"},
+    {"in-margin", Gravita::kAvviso, "an object after the end of the line, in the spare cells the train never reaches"},
+    {"slowdown-past-end", Gravita::kAvviso, "a slowdown that runs past the last station"},
+    {"control-character", Gravita::kAvviso, "a control character in a name or a signpost text"},
+    {"out-of-order", Gravita::kAvviso, "an entry before one it follows in the file"},
+    {"without-effect", Gravita::kAvviso, "an entry that earlier entries make useless in whole or in part"},
+    {"replaced", Gravita::kAvviso, "a mark or a stopping cell that a later entry replaces"},
+    {"converted-from-utf-8", Gravita::kNota, "a UTF-8 description converted to Windows-1252"},
+}};
+
+}  // namespace
+
+const TipoDiagnostica* cerca_tipo(std::string_view nome) {
+  for (const TipoDiagnostica& t : kTipi) {
+    if (t.nome == nome) return &t;
+  }
+  return nullptr;
+}
+
+std::string nome_tipo_guasto(int codice) { return "fault-" + std::to_string(codice); }
+
+}  // namespace scenario::tool
