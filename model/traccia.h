@@ -1,0 +1,75 @@
+// What the readers read, entry by entry, and which entry put the object of
+// each cell there. The program keeps no such record; a check asks for one, so
+// that a diagnostic can name the entry behind a cell, a value as it was
+// written before a narrow field kept it, or a text before it was stored.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace scenario {
+
+// Entries by the key test that took them.
+enum class Voce : uint8_t {
+  // line description
+  kLunghezza,
+  kProgressivaTre,
+  kProgressivaDue,
+  kProgressivaUno,
+  kSfondo,
+  kRipetizioneSegnali,
+  kPendenza,
+  kCurva,
+  kMontagna,
+  kIndicatori,
+  kCartello,
+  // train description
+  kMassaFrenata,
+  kVetture,
+  kVelocita,
+  kAderenza,
+  kOrologio,
+  kSabbia,
+  kSegnale,
+  kRallentamento,
+  kAbbattimento,
+  kStazione,
+};
+
+// Where a field stands: line and column (bytes, from 1) and its length.
+struct Dove {
+  int riga = 0;
+  size_t colonna = 0;
+  size_t larghezza = 0;
+};
+
+struct VoceLetta {
+  Voce voce{};
+  std::string file;               // the description's name
+  Dove chiave;                    // the key field
+  std::vector<int32_t> valori;    // the numbers read, in order
+  std::vector<Dove> dove_valori;  // where each of them stands
+  std::string testo;              // the text value (station name, signpost text), as read
+  Dove dove_testo;
+};
+
+struct Traccia {
+  std::vector<VoceLetta> voci;
+  // Per cell: the entry (index into voci) whose placement wrote the cell's
+  // type last; -1 for none.
+  std::vector<int32_t> origine;
+  bool treno_letto = false;     // the train half ran
+  bool generale_treno = false;  // the train description had its "[generale]"
+  // The busy cell a placement met when it recorded a fault; -1 for none.
+  int64_t cella_occupata = -1;
+
+  // The entry that put the object of cell i there, or nullptr.
+  const VoceLetta* di_cella(int64_t i) const {
+    if (i < 0 || static_cast<size_t>(i) >= origine.size() || origine[static_cast<size_t>(i)] < 0) return nullptr;
+    return &voci[static_cast<size_t>(origine[static_cast<size_t>(i)])];
+  }
+};
+
+}  // namespace scenario
