@@ -48,19 +48,21 @@ EsitoRecupero recupera(std::string linea, std::string treno, const std::string& 
                        const std::string& nome_treno, const CompilaProva& compila, size_t massimo_prove) {
   EsitoRecupero r;
   for (;;) {
-    const std::vector<Guasto> guasti = compila(linea, treno);
+    Prova prova = compila(linea, treno);
     ++r.prove;
     // Only the first fault of an entry counts: a fault after it may be an
     // effect of it (the train half after a line half that stopped reading).
+    const std::vector<Guasto>& guasti = prova.guasti;
     const auto primo = std::find_if(guasti.begin(), guasti.end(), guasto_di_una_voce);
     std::string* testo = nullptr;
     if (primo != guasti.end()) testo = primo->file == nome_linea ? &linea : primo->file == nome_treno ? &treno : nullptr;
     if (testo == nullptr || r.prove >= massimo_prove || !svuota_riga(testo, primo->riga)) {
       r.al_limite = testo != nullptr && r.prove >= massimo_prove;
-      for (const Guasto& g : guasti) r.guasti.push_back(g);
+      for (Diagnostica& d : prova.spiegazioni) r.diagnostiche.push_back(std::move(d));
+      for (Diagnostica& d : prova.altre) r.diagnostiche.push_back(std::move(d));
       break;
     }
-    r.guasti.push_back(*primo);
+    r.diagnostiche.push_back(std::move(prova.spiegazioni[static_cast<size_t>(primo - guasti.begin())]));
   }
   r.linea = std::move(linea);
   r.treno = std::move(treno);

@@ -13,15 +13,25 @@
 #include <vector>
 
 #include "model/stato.h"
+#include "tool/diagnostiche.h"
 
 namespace scenario::tool {
 
-// One compile of the pair as given: the faults it recorded, in order, their
-// file being `nome_linea` or `nome_treno` when they lie in a description.
-using CompilaProva = std::function<std::vector<Guasto>(const std::string& linea, const std::string& treno)>;
+// What one compile of the pair gave: the faults it recorded, in order, their
+// file being `nome_linea` or `nome_treno` when they lie in a description;
+// each fault told as a diagnostic, while the run's model is at hand; and the
+// run's other diagnostics (warnings, notes, values lost without a fault).
+struct Prova {
+  std::vector<Guasto> guasti;
+  std::vector<Diagnostica> spiegazioni;  // one per fault, in the same order
+  std::vector<Diagnostica> altre;
+};
+using CompilaProva = std::function<Prova(const std::string& linea, const std::string& treno)>;
 
 struct EsitoRecupero {
-  std::vector<Guasto> guasti;  // every fault, in the order found
+  // The fault of each run that recorded one in an entry, then every
+  // diagnostic of the last run, which read the most.
+  std::vector<Diagnostica> diagnostiche;
   std::string linea, treno;    // the texts of the last run, the dropped entries blanked
   size_t prove = 0;            // runs of the compile step
   bool al_limite = false;      // stopped by the limit of runs with faults still to find
@@ -35,8 +45,8 @@ bool guasto_di_una_voce(const Guasto& g);
 
 // Runs the compile until a run meets no fault of an entry (or the limit of
 // runs is reached): each run's first such fault is recorded and its line
-// blanked in a copy of its text. The faults of the last run that belong to no
-// entry close the list.
+// blanked in a copy of its text. The last run's faults and other diagnostics
+// close the list.
 EsitoRecupero recupera(std::string linea, std::string treno, const std::string& nome_linea,
                        const std::string& nome_treno, const CompilaProva& compila, size_t massimo_prove);
 

@@ -13,7 +13,7 @@ namespace {
 // A stand-in for the compile step with the same way of stopping: a line "F<n>"
 // is an entry with fault n, which ends the reading; a line "L<n>" read before
 // that leaves fault n for the layout pass, which runs whatever happened.
-std::vector<Guasto> compila_finta(const std::string& linea, const std::string& treno) {
+std::vector<Guasto> guasti_finti(const std::string& linea, const std::string& treno) {
   std::vector<Guasto> guasti;
   std::vector<Guasto> posa;
   for (const auto& [nome, testo] : {std::pair{"l.txt", &linea}, std::pair{"t.txt", &treno}}) {
@@ -31,11 +31,24 @@ std::vector<Guasto> compila_finta(const std::string& linea, const std::string& t
   return guasti;
 }
 
+// Each fault told with its code in the message; one warning per run.
+Prova compila_finta(const std::string& linea, const std::string& treno) {
+  Prova p;
+  p.guasti = guasti_finti(linea, treno);
+  for (const Guasto& g : p.guasti) {
+    p.spiegazioni.push_back({.tipo = "fault", .file = g.file, .riga = g.riga, .messaggio = std::to_string(g.codice)});
+  }
+  p.altre.push_back({.gravita = Gravita::kAvviso, .tipo = "run", .messaggio = "end"});
+  return p;
+}
+
 using Trovato = std::tuple<int32_t, std::string, int>;  // code, file, line
 
 std::vector<Trovato> trovati(const EsitoRecupero& r) {
   std::vector<Trovato> t;
-  for (const Guasto& g : r.guasti) t.emplace_back(g.codice, g.file, g.riga);
+  for (const Diagnostica& d : r.diagnostiche) {
+    if (d.tipo == "fault") t.emplace_back(std::stoi(d.messaggio), d.file, d.riga);
+  }
   return t;
 }
 
@@ -45,6 +58,9 @@ TEST(Recupero, EveryFaultOfEveryEntryThenTheLayoutOnesOfTheWholeReading) {
   EXPECT_EQ(trovati(r), (std::vector<Trovato>{{15, "l.txt", 2}, {16, "t.txt", 1}, {22, "t.txt", 3}, {12, "", 0}}));
   EXPECT_EQ(r.prove, 4u);
   EXPECT_FALSE(r.al_limite);
+  // The other diagnostics are the last run's alone.
+  EXPECT_EQ(r.diagnostiche.size(), 5u);
+  EXPECT_EQ(r.diagnostiche.back().messaggio, "end");
   EXPECT_EQ(r.linea, "a\n\nb\n");
   EXPECT_EQ(r.treno, "\nc\n\nL12\n");
 }
