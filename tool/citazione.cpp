@@ -1,5 +1,6 @@
 #include "tool/citazione.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "tool/windows_1252.h"
@@ -63,6 +64,12 @@ std::string_view IndiceRighe::riga(int numero) const {
   size_t fine = inizio;
   while (fine < testo_.size() && testo_[fine] != '\r' && testo_[fine] != '\n') ++fine;
   return testo_.substr(inizio, fine - inizio);
+}
+
+std::pair<int, size_t> IndiceRighe::posizione(size_t offset) const {
+  const auto dopo = std::upper_bound(inizi_.begin(), inizi_.end(), offset);
+  const auto riga = static_cast<size_t>(dopo - inizi_.begin());
+  return {static_cast<int>(riga), offset - inizi_[riga - 1] + 1};
 }
 
 std::string cita_riga(std::string_view riga, size_t colonna, size_t larghezza) {

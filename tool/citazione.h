@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace scenario::tool {
@@ -28,6 +29,8 @@ class IndiceRighe {
   // The line without its ending; empty past the last line.
   std::string_view riga(int numero) const;
   size_t righe() const { return inizi_.size(); }
+  // The line (from 1) and the column (byte of the line, from 1) of a byte of the text.
+  std::pair<int, size_t> posizione(size_t offset) const;
 
  private:
   std::string_view testo_;

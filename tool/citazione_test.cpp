@@ -17,6 +17,9 @@ TEST(Citazione, LinesEndAsTheReadersEndThem) {
   EXPECT_EQ(indice.riga(4), "stazione");
   EXPECT_EQ(indice.riga(5), "");
   EXPECT_EQ(indice.riga(0), "");
+  EXPECT_EQ(indice.posizione(0), (std::pair<int, size_t>{1, 1}));
+  EXPECT_EQ(indice.posizione(14), (std::pair<int, size_t>{2, 3}));  // the "b" of "sabbia"
+  EXPECT_EQ(indice.posizione(37), (std::pair<int, size_t>{4, 1}));  // after the lone CR
 }
 
 TEST(Citazione, CaretUnderTheField) {
