@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "model/modello.h"
+#include "tool/tipi_diagnostica.h"
 
 namespace scenario::tool {
 namespace {
@@ -17,10 +18,8 @@ constexpr int32_t kAderenzaMassima = 255;
 constexpr size_t kTestoMassimo = 65535;  // a text's 16-bit length
 constexpr int32_t kCodiceLettura = 25;   // the reading failure the program records for a value too wide
 
-Diagnostica su(const VoceLetta& v, const Dove& dove, Gravita g, std::string tipo, std::string messaggio) {
-  Diagnostica d;
-  d.gravita = g;
-  d.tipo = std::move(tipo);
+Diagnostica su(const VoceLetta& v, const Dove& dove, std::string_view tipo, std::string messaggio) {
+  Diagnostica d = nuova_diagnostica(tipo);
   d.file = v.file;
   d.riga = dove.riga;
   d.colonna = dove.colonna;
@@ -39,7 +38,7 @@ void valori_stretti(const VoceLetta& v, std::vector<Diagnostica>* out) {
   if (v.valori.size() < 2) return;
   const int32_t valore = v.valori[1];
   if (v.voce == Voce::kPendenza && (valore < kPendenzaMinima || valore > kPendenzaMassima)) {
-    Diagnostica d = su(v, v.dove_valori[1], Gravita::kErrore, "value-wrapped",
+    Diagnostica d = su(v, v.dove_valori[1], "value-wrapped",
                        "gradient " + std::to_string(valore) + " per mille would be stored as " +
                            std::to_string(come_pendenza(valore)));
     d.suggerimento = "a cell holds gradients from " + std::to_string(kPendenzaMinima) + " to " +
@@ -47,7 +46,7 @@ void valori_stretti(const VoceLetta& v, std::vector<Diagnostica>* out) {
     out->push_back(std::move(d));
   }
   if (v.voce == Voce::kAderenza && (valore < 0 || valore > kAderenzaMassima)) {
-    Diagnostica d = su(v, v.dove_valori[1], Gravita::kErrore, "value-wrapped",
+    Diagnostica d = su(v, v.dove_valori[1], "value-wrapped",
                        "adhesion " + std::to_string(valore) + " would be stored as " + std::to_string(come_byte(valore)));
     d.suggerimento = "a cell holds adhesion values from 0 to " + std::to_string(kAderenzaMassima);
     out->push_back(std::move(d));
@@ -57,7 +56,7 @@ void valori_stretti(const VoceLetta& v, std::vector<Diagnostica>* out) {
 void testo(const VoceLetta& v, std::vector<Diagnostica>* out) {
   if (v.voce != Voce::kStazione && v.voce != Voce::kCartello) return;
   if (v.testo.size() > kTestoMassimo) {
-    Diagnostica d = su(v, v.dove_testo, Gravita::kErrore, "text-too-long",
+    Diagnostica d = su(v, v.dove_testo, "text-too-long",
                        "a text of " + std::to_string(v.testo.size()) + " bytes does not fit its 16-bit length");
     d.larghezza = 1;
     d.codice = kCodiceLettura;
@@ -72,7 +71,7 @@ void testo(const VoceLetta& v, std::vector<Diagnostica>* out) {
     Dove dove = v.dove_testo;
     dove.colonna += static_cast<size_t>(controllo - v.testo.begin());
     dove.larghezza = 1;
-    out->push_back(su(v, dove, Gravita::kAvviso, "control-character",
+    out->push_back(su(v, dove, "control-character",
                       "the text holds a control character, which the simulator shows as it can"));
   }
 }
@@ -101,7 +100,7 @@ const char* nome_oggetto(Voce v) {
 void nel_margine(const VoceLetta& v, int32_t lunghezza, std::vector<Diagnostica>* out) {
   const char* nome = nome_oggetto(v.voce);
   if (nome == nullptr || v.valori.empty() || v.valori[0] <= lunghezza) return;
-  Diagnostica d = su(v, v.dove_valori[0], Gravita::kAvviso, "in-margin",
+  Diagnostica d = su(v, v.dove_valori[0], "in-margin",
                      std::string(nome) + " at " + m(v.valori[0]) + " lies after the end of the line (" +
                          m(lunghezza) + ")");
   d.suggerimento = "the cells after the end are spare room the train never reaches";
@@ -120,7 +119,7 @@ void oltre_ultima_stazione(const Traccia& t, std::vector<Diagnostica>* out) {
     if (v.voce != Voce::kRallentamento || v.valori.size() < 3) continue;
     const int64_t fine = static_cast<int64_t>(v.valori[0]) + v.valori[2];
     if (fine <= ultima->valori[0]) continue;
-    Diagnostica d = su(v, v.dove_valori[2], Gravita::kAvviso, "slowdown-past-end",
+    Diagnostica d = su(v, v.dove_valori[2], "slowdown-past-end",
                        "slowdown from " + m(v.valori[0]) + " to " + m(fine) + " runs past the last station, " +
                            ultima->testo + " at " + m(ultima->valori[0]));
     d.suggerimento = "the train stops at the last station and never reaches the slowdown's end";
@@ -155,7 +154,7 @@ void progressive(const Compilatore& stato, const Traccia& t, std::vector<Diagnos
       tenuto = tenuto || (e.dato1 == inizio && e.dato2 == atteso && e.dato3 == direzione);
     }
     if (tenuto) continue;
-    Diagnostica d = su(*ultima, ultima->chiave, Gravita::kErrore, "km-post-dropped",
+    Diagnostica d = su(*ultima, ultima->chiave, "km-post-dropped",
                        std::string("kilometre-post system \"") + nome + "\" (start " + m(inizio) + ", value " +
                            m(valore) + ") is dropped");
     d.suggerimento = somma_inizi != 0 ? "two systems share the furthest start, so the ordering clears all three: "
@@ -172,8 +171,7 @@ std::vector<Diagnostica> controlla_voci(const Compilatore& stato, const Traccia&
                                         const std::string& file_treno) {
   std::vector<Diagnostica> out;
   if (traccia.treno_letto && !traccia.generale_treno) {
-    Diagnostica d;
-    d.tipo = "no-general";
+    Diagnostica d = nuova_diagnostica("no-general");
     d.file = file_treno;
     d.messaggio = "no \"[generale]\" in the train description: none of it is read";
     d.suggerimento = "begin the train's entries with a line \"[generale]\"";

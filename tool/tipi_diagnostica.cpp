@@ -6,8 +6,9 @@
 namespace scenario::tool {
 namespace {
 
-constexpr std::array<TipoDiagnostica, 13> kTipi{{
-    {"unknown-key", Gravita::kErrore, "a field where a key belongs matches no key: its entry is dropped"},
+constexpr std::array<TipoDiagnostica, 14> kTipi{{
+    {"unknown-key", Gravita::kErrore, "a key one or two letters away from a real one: its entry is dropped"},
+    {"no-key", Gravita::kAvviso, "a field where a key belongs that is near no key: passed over"},
     {"no-general", Gravita::kErrore, "the train description has no [generale]: nothing of it is read"},
     {"value-wrapped", Gravita::kErrore, "a value outside what its byte or word stores would be kept wrapped"},
     {"text-too-long", Gravita::kErrore, "a text longer than its 16-bit length would be cut"},
@@ -32,5 +33,13 @@ const TipoDiagnostica* cerca_tipo(std::string_view nome) {
 }
 
 std::string nome_tipo_guasto(int codice) { return "fault-" + std::to_string(codice); }
+
+Diagnostica nuova_diagnostica(std::string_view tipo) {
+  Diagnostica d;
+  d.tipo = std::string(tipo);
+  const TipoDiagnostica* voce = cerca_tipo(tipo);
+  d.gravita = voce != nullptr ? voce->gravita : Gravita::kErrore;
+  return d;
+}
 
 }  // namespace scenario::tool

@@ -6,6 +6,7 @@
 // Every fault code of the compiler is an error.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "tool/diagnostiche.h"
@@ -23,5 +24,8 @@ const TipoDiagnostica* cerca_tipo(std::string_view nome);
 
 // The kind of a compiler fault code ("fault-16").
 std::string nome_tipo_guasto(int codice);
+
+// A diagnostic of the kind, with the kind's severity (a fault's is error).
+Diagnostica nuova_diagnostica(std::string_view tipo);
 
 }  // namespace scenario::tool
