@@ -3,9 +3,11 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "driver/nomi_file.h"
 #include "model/stato.h"
+#include "readers/parole_chiave.h"
 #include "readers/regole_treno.h"
 #include "readers/testo_descrizione.h"
 
@@ -111,6 +113,12 @@ void leggi_descrizione_treno(Compilatore& stato) {
   }
   elimina_descrizione(stato, nomi.descrizione_treno());
   if (esito == EsitoTreno::kChiusura) chiusura_treno(lettura);
+}
+
+std::vector<ParoleChiave> parole_chiave_treno() {
+  std::vector<ParoleChiave> parole;
+  for (const auto& voce : kChiavi) parole.push_back({voce.parola, voce.seconda});
+  return parole;
 }
 
 }  // namespace scenario

@@ -3,11 +3,13 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/dimensioni.h"
 #include "model/stato.h"
 #include "readers/lettura_linea.h"
 #include "readers/oggetti_linea.h"
+#include "readers/parole_chiave.h"
 
 namespace scenario {
 namespace {
@@ -148,6 +150,12 @@ Esito chiudi_sezione_generale(LetturaLinea& l) {
     stato.tracciato.y.imposta(1, Punto{TagPunto::kIntero, 1, 0.0});
   }
   return Esito::kAvanti;
+}
+
+std::vector<ParoleChiave> parole_chiave_generali() {
+  std::vector<ParoleChiave> parole;
+  for (const auto& voce : kTestGenerali) parole.push_back({voce.prima, voce.seconda});
+  return parole;
 }
 
 }  // namespace scenario

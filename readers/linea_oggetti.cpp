@@ -4,10 +4,12 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/stato.h"
 #include "readers/lettura_linea.h"
 #include "readers/oggetti_linea.h"
+#include "readers/parole_chiave.h"
 #include "readers/posizioni.h"
 
 namespace scenario {
@@ -99,6 +101,12 @@ Esito leggi_parte_oggetti(LetturaLinea& l) {
     if (!riconosciuto) avverti_chiave_ignota(l, campo);
   }
   return Esito::kFineFile;
+}
+
+std::vector<ParoleChiave> parole_chiave_oggetti() {
+  std::vector<ParoleChiave> parole;
+  for (const auto& voce : kTestOggetti) parole.push_back({voce.prima, voce.seconda});
+  return parole;
 }
 
 }  // namespace scenario

@@ -36,24 +36,30 @@ bool analizza(const std::vector<std::string>& args, const std::set<std::string>&
   return true;
 }
 
-int errore_uso(const std::string& messaggio, const char* uso, std::ostream& err) {
-  err << "scenario-tool: " << messaggio << "\n" << uso;
+int errore_uso(const std::string& messaggio, const Comando& comando, std::ostream& err) {
+  err << "scenario-tool: " << messaggio << "\n" << uso_comando(comando);
   return kUscitaUso;
 }
 
-int prepara_comando(const std::vector<std::string>& args, const std::set<std::string>& con_valore,
-                    std::set<std::string> booleani, const char* uso, Argomenti* a, std::ostream& out,
+int prepara_comando(const std::vector<std::string>& args, const Comando& comando, Argomenti* a, std::ostream& out,
                     std::ostream& err) {
-  booleani.insert({"--help", "--version"});
+  std::set<std::string> con_valore;
+  std::set<std::string> booleani = {"--help", "--version"};
+  for (const Opzione& o : comando.opzioni) (o.valore.empty() ? booleani : con_valore).insert(std::string(o.nome));
   std::string errore;
-  if (!analizza(args, con_valore, booleani, a, &errore)) return errore_uso(errore, uso, err);
+  if (!analizza(args, con_valore, booleani, a, &errore)) return errore_uso(errore, comando, err);
   if (a->ha("--help")) {
-    out << uso;
+    out << uso_comando(comando);
     return 0;
   }
   if (a->ha("--version")) {
     out << "scenario-tool " << SCENARIO_VERSION << "\n";
     return 0;
+  }
+  for (const Opzione& o : comando.opzioni) {
+    if (o.obbligatoria && a->valori.count(std::string(o.nome)) == 0) {
+      return errore_uso(std::string(o.nome) + " " + std::string(o.valore) + " is required", comando, err);
+    }
   }
   return -1;
 }

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "tool/uso.h"
+
 namespace scenario::tool {
 
 struct Argomenti {
@@ -27,15 +29,14 @@ struct Argomenti {
 bool analizza(const std::vector<std::string>& args, const std::set<std::string>& con_valore,
               const std::set<std::string>& booleani, Argomenti* out, std::string* errore);
 
-// Parses a command's arguments and answers --help and --version (always
-// accepted). Returns the exit status to end the command with, or -1 when the
-// command goes on with `a` filled.
-int prepara_comando(const std::vector<std::string>& args, const std::set<std::string>& con_valore,
-                    std::set<std::string> booleani, const char* uso, Argomenti* a, std::ostream& out,
+// Parses a command's arguments against the options its usage lists, and
+// answers --help and --version (always accepted). Returns the exit status to
+// end the command with, or -1 when the command goes on with `a` filled.
+int prepara_comando(const std::vector<std::string>& args, const Comando& comando, Argomenti* a, std::ostream& out,
                     std::ostream& err);
 
 // Reports a wrong command line with the command's usage; returns kUscitaUso.
-int errore_uso(const std::string& messaggio, const char* uso, std::ostream& err);
+int errore_uso(const std::string& messaggio, const Comando& comando, std::ostream& err);
 
 // Exit statuses of the tool beyond the program's own 0 to 3.
 constexpr int kUscitaUso = 64;         // wrong command line

@@ -1,5 +1,6 @@
 // The commands of scenario-tool. Each takes its arguments (after the command
-// name) and two streams, and returns the exit status.
+// name) and two streams, and returns the exit status. Their usage, options and
+// help texts are listed once, in tool/uso.cpp.
 #pragma once
 
 #include <ostream>
@@ -14,6 +15,7 @@ int comando_compile(const Args& args, std::ostream& out, std::ostream& err);
 int comando_check(const Args& args, std::ostream& out, std::ostream& err);
 int comando_dump(const Args& args, std::ostream& out, std::ostream& err);
 int comando_plot(const Args& args, std::ostream& out, std::ostream& err);
+int comando_example(const Args& args, std::ostream& out, std::ostream& err);
 
 // The whole tool: `args` without the program name.
 int esegui_tool(const Args& args, std::ostream& out, std::ostream& err);

@@ -17,15 +17,6 @@
 namespace scenario::tool {
 namespace {
 
-constexpr const char* kUsoDump =
-    "usage: scenario-tool dump FILE [--kind table|cells|plan] [--all] [--json]\n"
-    "  Decodes a compiled file: the table (.sim), the cells (.dat) or the track plan\n"
-    "  (_linea.dat); the kind comes from the name unless --kind is given.\n"
-    "  table: every row. cells: every cell holding an object or a mark, then the\n"
-    "  speed, gradient, adhesion and scenery profile as runs of cells (--all: every\n"
-    "  cell). plan: a summary (--all: every point). Exit status: 0, 3 unreadable,\n"
-    "  64 usage, 65 not a file of that kind.\n";
-
 bool finisce_con(const std::string& s, const std::string& fine) {
   return s.size() >= fine.size() && s.compare(s.size() - fine.size(), fine.size(), fine) == 0;
 }
@@ -212,15 +203,16 @@ void dump_tracciato(const Tracciato& t, bool json, bool tutti, std::ostream& out
 }  // namespace
 
 int comando_dump(const Args& args, std::ostream& out, std::ostream& err) {
+  const Comando& uso = *trova_comando("dump");
   Argomenti a;
-  if (int stato = prepara_comando(args, {"--kind"}, {"--json", "--all"}, kUsoDump, &a, out, err); stato >= 0) {
+  if (int stato = prepara_comando(args, uso, &a, out, err); stato >= 0) {
     return stato;
   }
-  if (a.posizionali.size() != 1) return errore_uso("expected one FILE", kUsoDump, err);
+  if (a.posizionali.size() != 1) return errore_uso("expected one FILE", uso, err);
   const std::string file = a.posizionali[0];
   const std::string tipo = a.valore("--kind", tipo_dal_nome(file));
   if (tipo != "table" && tipo != "cells" && tipo != "plan") {
-    return errore_uso("cannot tell the kind of " + file + "; use --kind table, cells or plan", kUsoDump, err);
+    return errore_uso("cannot tell the kind of " + file + "; use --kind table, cells or plan", uso, err);
   }
   std::string errore;
   std::string dati;

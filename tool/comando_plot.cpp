@@ -14,17 +14,6 @@
 namespace scenario::tool {
 namespace {
 
-constexpr const char* kUsoPlot =
-    "usage: scenario-tool plot DIR [--line-name NAME] [--train-number NUM] -o FILE.svg\n"
-    "  Draws the compiled scenario in DIR as one SVG picture: the track plan seen\n"
-    "  from above, north up, with the stations and signals; below it the profile\n"
-    "  along the line in km: speed limit, gradient, mountain sections, station\n"
-    "  stops, signals and where each kilometre-post system begins. Without a\n"
-    "  track-plan file the picture has the profile alone. NAME and NUM (default\n"
-    "  MilanoPGen-Alessandria and 2635) name the files to read. Exit status: 0,\n"
-    "  3 unreadable or unwritable, 64 usage, 65 not a compiled scenario.\n";
-
-
 // A failure, with the exit status it ends the command with.
 struct Esito {
   int stato = 0;
@@ -82,14 +71,14 @@ Esito leggi_tracciato(const NomiFile& nomi, int32_t lunghezza, Tracciato* tracci
 }  // namespace
 
 int comando_plot(const Args& args, std::ostream& out, std::ostream& err) {
+  const Comando& uso = *trova_comando("plot");
   Argomenti a;
-  if (int stato = prepara_comando(args, {"--line-name", "--train-number", "-o"}, {}, kUsoPlot, &a, out, err);
-      stato >= 0) {
+  if (int stato = prepara_comando(args, uso, &a, out, err); stato >= 0) {
     return stato;
   }
   const std::string destinazione = a.valore("-o", "");
-  if (a.posizionali.size() != 1) return errore_uso("expected one DIR", kUsoPlot, err);
-  if (destinazione.empty()) return errore_uso("-o FILE.svg is required", kUsoPlot, err);
+  if (a.posizionali.size() != 1) return errore_uso("expected one DIR", uso, err);
+  if (destinazione.empty()) return errore_uso("-o FILE.svg is required", uso, err);
   const NomiFile nomi(a.posizionali[0], a.valore("--line-name", std::string(kNomeLinea)),
                       a.valore("--train-number", std::string(kNumeroTreno)));
   Elementi elementi{};

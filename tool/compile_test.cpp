@@ -14,23 +14,13 @@
 #include "tests/programma.h"
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
+#include "tool/prova_tool.h"
 
 namespace scenario::tool {
 namespace {
 
 using test::CartellaTemporanea;
 using test::righe;
-
-struct Uscita {
-  int stato;
-  std::string out, err;
-};
-
-Uscita esegui(const Args& args) {
-  std::ostringstream out, err;
-  const int stato = esegui_tool(args, out, err);
-  return {stato, out.str(), err.str()};
-}
 
 // The last line of standard output.
 std::string ultima_riga(const std::string& out) {

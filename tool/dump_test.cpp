@@ -10,22 +10,14 @@
 #include "tests/programma.h"
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
+#include "tool/prova_tool.h"
 
 namespace scenario::tool {
 namespace {
 
 using test::CartellaTemporanea;
 
-struct Uscita {
-  int stato;
-  std::string out, err;
-};
-
-Uscita dump(const Args& args) {
-  std::ostringstream out, err;
-  const int stato = comando_dump(args, out, err);
-  return {stato, out.str(), err.str()};
-}
+Uscita dump(const Args& args) { return esegui_con(comando_dump, args); }
 
 TEST(ToolDump, ReadsBackWhatTheWritersWrote) {
   CartellaTemporanea cartella;

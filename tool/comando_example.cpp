@@ -1,0 +1,56 @@
+// example: the scenario's own description pair, written for an author to start
+// from.
+#include <filesystem>
+#include <system_error>
+
+#include "content/documenti.h"
+#include "content/lista_righe.h"
+#include "driver/form_load.h"
+#include "driver/nomi_file.h"
+#include "driver/scenario.h"
+#include "platform/file_system.h"
+#include "tool/argomenti.h"
+#include "tool/comandi.h"
+
+namespace scenario::tool {
+
+int comando_example(const Args& args, std::ostream& out, std::ostream& err) {
+  const Comando& uso = *trova_comando("example");
+  Argomenti a;
+  if (int stato = prepara_comando(args, uso, &a, out, err); stato >= 0) return stato;
+  if (!a.posizionali.empty()) return errore_uso("example takes no argument", uso, err);
+  const std::string cartella = a.valore("-o", ".");
+  std::error_code ec;
+  std::filesystem::create_directories(cartella, ec);
+  if (ec) {
+    err << "scenario-tool: cannot create " << cartella << ": " << ec.message() << "\n";
+    return kUscitaFileSystem;
+  }
+  // The same tables the program writes its descriptions from, with the same
+  // line ends: the texts are the program's own, byte for byte.
+  const NomiFile nomi(cartella, std::string(kNomeLinea), std::string(kNumeroTreno));
+  const std::pair<std::string, std::string> testi[] = {
+      {nomi.descrizione_linea(), ListaRighe(righe_linea()).testo()},
+      {nomi.descrizione_treno(), ListaRighe(righe_treno()).testo()},
+  };
+  // An author's edited copy must not be lost to a second run: both names are
+  // checked before either text is written.
+  if (!a.ha("--force")) {
+    for (const auto& [percorso, testo] : testi) {
+      if (std::filesystem::exists(percorso, ec) || ec) {
+        err << "scenario-tool: " << percorso << " already exists; --force replaces it\n";
+        return kUscitaFileSystem;
+      }
+    }
+  }
+  for (const auto& [percorso, testo] : testi) {
+    if (const Status s = sostituisci_file(percorso, testo); !s.ok()) {
+      err << "scenario-tool: " << s.messaggio() << "\n";
+      return kUscitaFileSystem;
+    }
+    out << percorso << "\n";
+  }
+  return 0;
+}
+
+}  // namespace scenario::tool

@@ -1,0 +1,139 @@
+#include "tool/uso.h"
+
+#include <algorithm>
+#include <array>
+
+#include "tool/comandi.h"
+
+namespace scenario::tool {
+namespace {
+
+constexpr Opzione kLineName{"--line-name", "NAME", "line name of the files (default MilanoPGen-Alessandria)"};
+constexpr Opzione kTrainNumber{"--train-number", "NUM", "train number of the files (default 2635)"};
+constexpr Opzione kNoPlan{"--no-plan", "", "compile without the track plan"};
+constexpr Opzione kJson{"--json", "", "a JSON summary as the last line of standard output"};
+
+constexpr std::array kOpzioniCompile{
+    Opzione{"-o", "DIR", "folder for the compiled files (default: the current folder)"},
+    kLineName, kTrainNumber, kNoPlan, kJson,
+};
+constexpr std::array kOpzioniCheck{kLineName, kTrainNumber, kNoPlan, kJson};
+constexpr std::array kOpzioniDump{
+    Opzione{"--kind", "table|cells|plan", "the kind of file (default: from its name)"},
+    Opzione{"--all", "", "every cell or every point, not only the summary"},
+    Opzione{"--json", "", "print the decoded file as JSON"},
+};
+constexpr std::array kOpzioniPlot{
+    kLineName, kTrainNumber,
+    Opzione{"-o", "FILE.svg", "the picture to write", true},
+};
+constexpr std::array kOpzioniExample{
+    Opzione{"-o", "DIR", "folder for the two texts (default: the current folder)"},
+    Opzione{"--force", "", "replace texts already in DIR"},
+};
+
+constexpr std::array kComandi{
+    Comando{
+        "compile", "LINE TRAIN", "compile a line and a train description into the compiled files",
+        "  Compiles the line description LINE and the train description TRAIN into the\n"
+        "  track-plan, table and cell files in DIR (default: the current folder).\n"
+        "  LINE and TRAIN are never changed. NAME and NUM (default MilanoPGen-Alessandria\n"
+        "  and 2635) name the files and feed the competition codes; --no-plan writes no\n"
+        "  track-plan file. Exit status: 0 clean, 1 compiled with faults, 2 reserved slot\n"
+        "  in use (nothing written), 3 file-system failure, 64 usage.\n",
+        kOpzioniCompile, comando_compile},
+    Comando{
+        "check", "LINE TRAIN", "compile in a temporary folder, keep nothing, print faults and warnings",
+        "  Compiles LINE and TRAIN in a temporary folder, keeps nothing, and prints the\n"
+        "  faults and warnings. Exit status as for compile.\n",
+        kOpzioniCheck, comando_check},
+    Comando{
+        "dump", "FILE", "decode a compiled file into readable text",
+        "  Decodes a compiled file: the table (.sim), the cells (.dat) or the track plan\n"
+        "  (_linea.dat); the kind comes from the name unless --kind is given.\n"
+        "  table: every row. cells: every cell holding an object or a mark, then the\n"
+        "  speed, gradient, adhesion and scenery profile as runs of cells (--all: every\n"
+        "  cell). plan: a summary (--all: every point). Exit status: 0, 3 unreadable,\n"
+        "  64 usage, 65 not a file of that kind.\n",
+        kOpzioniDump, comando_dump},
+    Comando{
+        "plot", "DIR", "draw the plan and the profile of a compiled scenario",
+        "  Draws the compiled scenario in DIR as one SVG picture: the track plan seen\n"
+        "  from above, north up, with the stations and signals; below it the profile\n"
+        "  along the line in km: speed limit, gradient, mountain sections, station\n"
+        "  stops, signals and where each kilometre-post system begins. Without a\n"
+        "  track-plan file the picture has the profile alone. NAME and NUM (default\n"
+        "  MilanoPGen-Alessandria and 2635) name the files to read. Exit status: 0,\n"
+        "  3 unreadable or unwritable, 64 usage, 65 not a compiled scenario.\n",
+        kOpzioniPlot, comando_plot},
+    Comando{
+        "example", "", "write the scenario's own line and train descriptions to start from",
+        "  Writes the scenario's own line and train descriptions into DIR (created when\n"
+        "  missing), byte for byte the texts the program compiles, under the names the\n"
+        "  program gives them: MilanoPGen-Alessandria_linea.txt (5981 bytes) and\n"
+        "  MilanoPGen-Alessandria_2635-.txt (3784 bytes). They are a complete, working\n"
+        "  pair: compiled, they give the program's own compiled files. A text already in\n"
+        "  DIR is kept unless --force is given. Exit status: 0 written, 3 a text exists\n"
+        "  or cannot be written, 64 usage.\n",
+        kOpzioniExample, comando_example},
+};
+
+// --help and --version, which every command accepts.
+constexpr std::array kOpzioniComuni{
+    Opzione{"--help", "", "print this help and exit"},
+    Opzione{"--version", "", "print the version and exit"},
+};
+
+std::string forma(const Opzione& o) {
+  return o.valore.empty() ? std::string(o.nome) : std::string(o.nome) + " " + std::string(o.valore);
+}
+
+// One line per option, the help texts aligned one column past the widest form.
+void elenca_opzioni(std::span<const Opzione> opzioni, size_t colonna, std::string* testo) {
+  for (const Opzione& o : opzioni) {
+    std::string riga = "  " + forma(o);
+    riga.resize(colonna, ' ');
+    *testo += riga + std::string(o.aiuto) + "\n";
+  }
+}
+
+}  // namespace
+
+std::span<const Comando> comandi() { return kComandi; }
+
+const Comando* trova_comando(std::string_view nome) {
+  for (const Comando& c : kComandi) {
+    if (c.nome == nome) return &c;
+  }
+  return nullptr;
+}
+
+std::string sinossi(const Comando& comando) {
+  std::string testo = "scenario-tool " + std::string(comando.nome);
+  if (!comando.argomenti.empty()) testo += " " + std::string(comando.argomenti);
+  for (const Opzione& o : comando.opzioni) testo += o.obbligatoria ? " " + forma(o) : " [" + forma(o) + "]";
+  return testo;
+}
+
+std::string uso_comando(const Comando& comando) {
+  std::string testo = "usage: " + sinossi(comando) + "\n" + std::string(comando.descrizione) + "options:\n";
+  size_t colonna = 0;
+  for (const Opzione& o : comando.opzioni) colonna = std::max(colonna, forma(o).size());
+  for (const Opzione& o : kOpzioniComuni) colonna = std::max(colonna, forma(o).size());
+  colonna += 4;
+  elenca_opzioni(comando.opzioni, colonna, &testo);
+  elenca_opzioni(kOpzioniComuni, colonna, &testo);
+  return testo;
+}
+
+std::string uso_generale() {
+  std::string testo = "usage: scenario-tool COMMAND [ARGS]\ncommands:\n";
+  for (const Comando& c : kComandi) {
+    testo += "  " + sinossi(c).substr(sizeof("scenario-tool ") - 1) + "\n";
+    testo += "      " + std::string(c.riassunto) + "\n";
+  }
+  testo += "'scenario-tool COMMAND --help' tells more.\n";
+  return testo;
+}
+
+}  // namespace scenario::tool
