@@ -15,24 +15,40 @@ bool uguali(char a, char b, bool maiuscole) {
 
 }  // namespace
 
-size_t distanza_in(std::string_view campo, std::string_view parola, bool maiuscole) {
+Tratto tratto_vicino(std::string_view campo, std::string_view parola, bool maiuscole) {
   // d[i][j]: edits that turn a stretch of campo ending at j into the first i
-  // letters of parola. A stretch may start anywhere, so row 0 is all zeros,
-  // and it may end anywhere, so the answer is the smallest of the last row.
+  // letters of parola, and inizio[i][j] where that stretch begins. A stretch
+  // may start anywhere, so row 0 costs nothing; it may end anywhere, so the
+  // answer is the cheapest end of the last row (the furthest on a tie).
   const size_t n = campo.size();
-  std::vector<std::vector<size_t>> d(parola.size() + 1, std::vector<size_t>(n + 1, 0));
-  for (size_t i = 1; i <= parola.size(); ++i) {
+  const size_t m = parola.size();
+  std::vector<std::vector<size_t>> d(m + 1, std::vector<size_t>(n + 1, 0));
+  std::vector<std::vector<size_t>> inizio(m + 1, std::vector<size_t>(n + 1, 0));
+  for (size_t j = 0; j <= n; ++j) inizio[0][j] = j;
+  for (size_t i = 1; i <= m; ++i) {
     d[i][0] = i;
     for (size_t j = 1; j <= n; ++j) {
-      const size_t sostituzione = d[i - 1][j - 1] + (uguali(parola[i - 1], campo[j - 1], maiuscole) ? 0 : 1);
-      d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, sostituzione});
+      size_t costo = d[i - 1][j - 1] + (uguali(parola[i - 1], campo[j - 1], maiuscole) ? 0 : 1);
+      size_t da = inizio[i - 1][j - 1];
+      if (d[i - 1][j] + 1 < costo) costo = d[i - 1][j] + 1, da = inizio[i - 1][j];
+      if (d[i][j - 1] + 1 < costo) costo = d[i][j - 1] + 1, da = inizio[i][j - 1];
       if (i > 1 && j > 1 && uguali(parola[i - 1], campo[j - 2], maiuscole) &&
-          uguali(parola[i - 2], campo[j - 1], maiuscole)) {
-        d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+          uguali(parola[i - 2], campo[j - 1], maiuscole) && d[i - 2][j - 2] + 1 < costo) {
+        costo = d[i - 2][j - 2] + 1, da = inizio[i - 2][j - 2];
       }
+      d[i][j] = costo;
+      inizio[i][j] = da;
     }
   }
-  return *std::min_element(d[parola.size()].begin(), d[parola.size()].end());
+  Tratto migliore{d[m][0], inizio[m][0], 0};
+  for (size_t j = 1; j <= n; ++j) {
+    if (d[m][j] <= migliore.distanza) migliore = {d[m][j], inizio[m][j], j};
+  }
+  return migliore;
+}
+
+size_t distanza_in(std::string_view campo, std::string_view parola, bool maiuscole) {
+  return tratto_vicino(campo, parola, maiuscole).distanza;
 }
 
 size_t distanza_ammessa(std::string_view parola) { return parola.size() <= 6 ? 1 : 2; }
@@ -54,6 +70,19 @@ std::optional<size_t> chiave_vicina(std::string_view campo, std::span<const Chia
     }
   }
   return scelta;
+}
+
+std::string corretto(std::string_view campo, const ChiaveCandidata& chiave) {
+  // A key tried without letter case is suggested in small letters, as keys are written.
+  std::string testo(campo);
+  if (!chiave.maiuscole) {
+    for (char& c : testo) c = static_cast<char>(minuscola(static_cast<unsigned char>(c)));
+  }
+  for (std::string_view parola : chiave.parole) {
+    const Tratto t = tratto_vicino(testo, parola, chiave.maiuscole);
+    if (t.distanza > 0) testo.replace(t.inizio, t.fine - t.inizio, parola);
+  }
+  return testo;
 }
 
 }  // namespace scenario::tool

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -16,6 +17,14 @@ namespace scenario::tool {
 // two neighbouring letters that turn some stretch of `campo` into `parola`.
 // Letter case counts only when `maiuscole` is true.
 size_t distanza_in(std::string_view campo, std::string_view parola, bool maiuscole);
+
+// The stretch of `campo`, [inizio, fine), nearest to `parola`, and its edits.
+struct Tratto {
+  size_t distanza = 0;
+  size_t inizio = 0;
+  size_t fine = 0;
+};
+Tratto tratto_vicino(std::string_view campo, std::string_view parola, bool maiuscole);
 
 // The edits a word of this length may need and still be taken for a typo.
 size_t distanza_ammessa(std::string_view parola);
@@ -29,5 +38,10 @@ struct ChiaveCandidata {
 // one edit in all (a field holding every word would have matched), the fewest
 // edits in all; on a tie, the first candidate. None when nothing is near.
 std::optional<size_t> chiave_vicina(std::string_view campo, std::span<const ChiaveCandidata> candidate);
+
+// `campo` with the stretch nearest to each word of the key replaced by the
+// word: "velcita" becomes "velocita", "sfondo un" "sfondo uno". A key tried
+// without letter case comes in small letters.
+std::string corretto(std::string_view campo, const ChiaveCandidata& chiave);
 
 }  // namespace scenario::tool

@@ -61,5 +61,23 @@ TEST(DistanzaChiavi, SuggestsTheKeyATypoWasMeantToBe) {
   for (const Caso& c : casi) EXPECT_EQ(chiave_vicina(c.campo, *c.chiavi), c.chiave) << c.campo;
 }
 
+TEST(DistanzaChiavi, TheFieldCorrectedWhereTheKeyWordsWereMeant) {
+  struct Caso {
+    std::string campo;
+    ChiaveCandidata chiave;
+    std::string atteso;
+  };
+  const std::vector<Caso> casi = {
+      {.campo = "stazone", .chiave = {{"stazione"}}, .atteso = "stazione"},
+      {.campo = "velcita", .chiave = {{"velocit"}}, .atteso = "velocita"},
+      {.campo = "VELOCTA", .chiave = {{"velocit"}}, .atteso = "velocita"},
+      {.campo = "percentuale masa frenata", .chiave = {{"frenata", "massa"}}, .atteso = "percentuale massa frenata"},
+      {.campo = "sfondo un", .chiave = {{"sfondo", "uno"}, true}, .atteso = "sfondo uno"},
+      {.campo = "Progressiva chilometrica uno", .chiave = {{"uno", "progressiva"}, true},
+       .atteso = "progressiva chilometrica uno"},
+  };
+  for (const Caso& c : casi) EXPECT_EQ(corretto(c.campo, c.chiave), c.atteso) << c.campo;
+}
+
 }  // namespace
 }  // namespace scenario::tool
