@@ -1,0 +1,43 @@
+#include "tool/chiave_sconosciuta.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "readers/parole_chiave.h"
+#include "tool/distanza_chiavi.h"
+#include "tool/tipi_diagnostica.h"
+
+namespace scenario::tool {
+namespace {
+
+// The general section compares its keys with their letter case; the object
+// part and the train description ignore it.
+std::vector<ChiaveCandidata> candidate(Sezione sezione) {
+  const std::vector<ParoleChiave> parole = sezione == Sezione::kGenerale ? parole_chiave_generali()
+                                           : sezione == Sezione::kOggetti ? parole_chiave_oggetti()
+                                                                          : parole_chiave_treno();
+  std::vector<ChiaveCandidata> out;
+  for (const ParoleChiave& p : parole) {
+    ChiaveCandidata c{{p.prima}, sezione == Sezione::kGenerale};
+    if (!p.seconda.empty()) c.parole.push_back(p.seconda);
+    out.push_back(std::move(c));
+  }
+  return out;
+}
+
+}  // namespace
+
+Diagnostica chiave_sconosciuta(std::string_view campo, Sezione sezione) {
+  const std::vector<ChiaveCandidata> chiavi = candidate(sezione);
+  const std::optional<size_t> vicina = chiave_vicina(campo, chiavi);
+  Diagnostica d = nuova_diagnostica(vicina ? "unknown-key" : "no-key");
+  d.messaggio = "field \"" + std::string(campo) + "\" holds no key word: ignored";
+  if (vicina) {
+    d.messaggio += ", with the values of its entry";
+    d.suggerimento = "did you mean `" + corretto(campo, chiavi[*vicina]) + "`?";
+  }
+  return d;
+}
+
+}  // namespace scenario::tool
