@@ -7,36 +7,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace scenario {
-
-// Entries by the key test that took them.
-enum class Voce : uint8_t {
-  // line description
-  kLunghezza,
-  kProgressivaTre,
-  kProgressivaDue,
-  kProgressivaUno,
-  kSfondo,
-  kRipetizioneSegnali,
-  kPendenza,
-  kCurva,
-  kMontagna,
-  kIndicatori,
-  kCartello,
-  // train description
-  kMassaFrenata,
-  kVetture,
-  kVelocita,
-  kAderenza,
-  kOrologio,
-  kSabbia,
-  kSegnale,
-  kRallentamento,
-  kAbbattimento,
-  kStazione,
-};
 
 // Where a field stands: line and column (bytes, from 1) and its length.
 struct Dove {
@@ -46,7 +20,9 @@ struct Dove {
 };
 
 struct VoceLetta {
-  Voce voce{};
+  // The words of the key test that took the entry, as its key table has them.
+  std::string_view parola;
+  std::string_view seconda;
   std::string file;               // the description's name
   Dove chiave;                    // the key field
   std::vector<int32_t> valori;    // the numbers read, in order
@@ -64,6 +40,11 @@ struct Traccia {
   bool generale_treno = false;  // the train description had its "[generale]"
   // The busy cell a placement met when it recorded a fault; -1 for none.
   int64_t cella_occupata = -1;
+
+  // Whether `v` was taken by the key test of these words (in either order).
+  static bool di_chiave(const VoceLetta& v, std::string_view parola, std::string_view seconda = {}) {
+    return (v.parola == parola && v.seconda == seconda) || (v.parola == seconda && v.seconda == parola);
+  }
 
   // The entry that put the object of cell i there, or nullptr.
   const VoceLetta* di_cella(int64_t i) const {

@@ -7,6 +7,7 @@
 
 #include "model/modello.h"
 #include "tool/tipi_diagnostica.h"
+#include "tool/voci_lette.h"
 
 namespace scenario::tool {
 namespace {
@@ -37,7 +38,7 @@ int32_t come_byte(int32_t v) { return static_cast<uint8_t>(static_cast<uint32_t>
 void valori_stretti(const VoceLetta& v, std::vector<Diagnostica>* out) {
   if (v.valori.size() < 2) return;
   const int32_t valore = v.valori[1];
-  if (v.voce == Voce::kPendenza && (valore < kPendenzaMinima || valore > kPendenzaMassima)) {
+  if (e_voce(v, kVocePendenza) && (valore < kPendenzaMinima || valore > kPendenzaMassima)) {
     Diagnostica d = su(v, v.dove_valori[1], "value-wrapped",
                        "gradient " + std::to_string(valore) + " per mille would be stored as " +
                            std::to_string(come_pendenza(valore)));
@@ -45,7 +46,7 @@ void valori_stretti(const VoceLetta& v, std::vector<Diagnostica>* out) {
                      std::to_string(kPendenzaMassima) + " per mille";
     out->push_back(std::move(d));
   }
-  if (v.voce == Voce::kAderenza && (valore < 0 || valore > kAderenzaMassima)) {
+  if (e_voce(v, kVoceAderenza) && (valore < 0 || valore > kAderenzaMassima)) {
     Diagnostica d = su(v, v.dove_valori[1], "value-wrapped",
                        "adhesion " + std::to_string(valore) + " would be stored as " + std::to_string(come_byte(valore)));
     d.suggerimento = "a cell holds adhesion values from 0 to " + std::to_string(kAderenzaMassima);
@@ -54,7 +55,7 @@ void valori_stretti(const VoceLetta& v, std::vector<Diagnostica>* out) {
 }
 
 void testo(const VoceLetta& v, std::vector<Diagnostica>* out) {
-  if (v.voce != Voce::kStazione && v.voce != Voce::kCartello) return;
+  if (!e_voce(v, kVoceStazione) && !e_voce(v, kVoceCartello)) return;
   if (v.testo.size() > kTestoMassimo) {
     Diagnostica d = su(v, v.dove_testo, "text-too-long",
                        "a text of " + std::to_string(v.testo.size()) + " bytes does not fit its 16-bit length");
@@ -76,29 +77,27 @@ void testo(const VoceLetta& v, std::vector<Diagnostica>* out) {
   }
 }
 
-const char* nome_oggetto(Voce v) {
-  switch (v) {
-    case Voce::kSegnale:
-      return "signal";
-    case Voce::kRallentamento:
-      return "slowdown";
-    case Voce::kAbbattimento:
-      return "abbattimento";
-    case Voce::kStazione:
-      return "station";
-    case Voce::kCartello:
-      return "signpost";
-    case Voce::kIndicatori:
-      return "speed indicators";
-    case Voce::kMontagna:
-      return "mountain section";
-    default:
-      return nullptr;
+// The objects that stand at a position, with their names; the first value
+// of each is its position.
+constexpr std::array<std::pair<ParoleVoce, const char*>, 7> kOggetti{{
+    {kVoceSegnale, "signal"},
+    {kVoceRallentamento, "slowdown"},
+    {kVoceAbbattimento, "abbattimento"},
+    {kVoceStazione, "station"},
+    {kVoceCartello, "signpost"},
+    {kVoceIndicatori, "speed indicators"},
+    {kVoceMontagna, "mountain section"},
+}};
+
+const char* nome_oggetto(const VoceLetta& v) {
+  for (const auto& [parole, nome] : kOggetti) {
+    if (e_voce(v, parole)) return nome;
   }
+  return nullptr;
 }
 
 void nel_margine(const VoceLetta& v, int32_t lunghezza, std::vector<Diagnostica>* out) {
-  const char* nome = nome_oggetto(v.voce);
+  const char* nome = nome_oggetto(v);
   if (nome == nullptr || v.valori.empty() || v.valori[0] <= lunghezza) return;
   Diagnostica d = su(v, v.dove_valori[0], "in-margin",
                      std::string(nome) + " at " + m(v.valori[0]) + " lies after the end of the line (" +
@@ -110,13 +109,13 @@ void nel_margine(const VoceLetta& v, int32_t lunghezza, std::vector<Diagnostica>
 void oltre_ultima_stazione(const Traccia& t, std::vector<Diagnostica>* out) {
   const VoceLetta* ultima = nullptr;
   for (const VoceLetta& v : t.voci) {
-    if (v.voce == Voce::kStazione && !v.valori.empty() && (ultima == nullptr || v.valori[0] > ultima->valori[0])) {
+    if (e_voce(v, kVoceStazione) && !v.valori.empty() && (ultima == nullptr || v.valori[0] > ultima->valori[0])) {
       ultima = &v;
     }
   }
   if (ultima == nullptr) return;
   for (const VoceLetta& v : t.voci) {
-    if (v.voce != Voce::kRallentamento || v.valori.size() < 3) continue;
+    if (!e_voce(v, kVoceRallentamento) || v.valori.size() < 3) continue;
     const int64_t fine = static_cast<int64_t>(v.valori[0]) + v.valori[2];
     if (fine <= ultima->valori[0]) continue;
     Diagnostica d = su(v, v.dove_valori[2], "slowdown-past-end",
@@ -130,14 +129,14 @@ void oltre_ultima_stazione(const Traccia& t, std::vector<Diagnostica>* out) {
 // A system the author wrote is kept when one of rows 81 to 83 holds it as
 // the ordering writes it (a decreasing system's value grows by 100).
 void progressive(const Compilatore& stato, const Traccia& t, std::vector<Diagnostica>* out) {
-  constexpr std::array<std::pair<Voce, const char*>, 3> kSistemi{
-      {{Voce::kProgressivaUno, "uno"}, {Voce::kProgressivaDue, "due"}, {Voce::kProgressivaTre, "tre"}}};
+  constexpr std::array<std::pair<ParoleVoce, const char*>, 3> kSistemi{
+      {{kVoceProgressivaUno, "uno"}, {kVoceProgressivaDue, "due"}, {kVoceProgressivaTre, "tre"}}};
   // The last entry of each system is the one the ordering sees.
   std::array<const VoceLetta*, 3> ultime{};
   int64_t somma_inizi = 0;
   for (size_t i = 0; i < kSistemi.size(); ++i) {
     for (const VoceLetta& v : t.voci) {
-      if (v.voce == kSistemi[i].first && v.valori.size() >= 3) ultime[i] = &v;
+      if (e_voce(v, kSistemi[i].first) && v.valori.size() >= 3) ultime[i] = &v;
     }
     if (ultime[i] != nullptr) somma_inizi += ultime[i]->valori[0];
   }

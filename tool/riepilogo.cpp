@@ -1,5 +1,7 @@
 #include "tool/riepilogo.h"
 
+#include "tool/voci_lette.h"
+
 namespace scenario::tool {
 namespace {
 
@@ -10,9 +12,9 @@ std::string conta(size_t n, const char* uno, const char* piu) { return std::to_s
 std::string riepilogo(const Compilatore& stato, const Traccia& traccia, size_t avvisi) {
   size_t stazioni = 0, segnali = 0, rallentamenti = 0;
   for (const VoceLetta& v : traccia.voci) {
-    stazioni += v.voce == Voce::kStazione;
-    segnali += v.voce == Voce::kSegnale;
-    rallentamenti += v.voce == Voce::kRallentamento;
+    stazioni += e_voce(v, kVoceStazione);
+    segnali += e_voce(v, kVoceSegnale);
+    rallentamenti += e_voce(v, kVoceRallentamento);
   }
   return "line " + std::to_string(stato.elementi[kRigaValoriCorsa].dato2) + " m, " +
          conta(stazioni, "station", "stations") + ", " + conta(segnali, "signal", "signals") + ", " +

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tool/voci_lette.h"
+
 #include <string>
 #include <vector>
 
@@ -18,9 +20,11 @@ struct Fixture {
     stato.ultima_cella = 99;
     traccia.origine.assign(100, -1);
   }
-  int32_t voce(Voce tipo, const std::string& file, int riga, std::vector<int32_t> valori = {}, std::string testo = "") {
+  int32_t voce(ParoleVoce tipo, const std::string& file, int riga, std::vector<int32_t> valori = {},
+               std::string testo = "") {
     VoceLetta v;
-    v.voce = tipo;
+    v.parola = tipo.parola;
+    v.seconda = tipo.seconda;
     v.file = file;
     v.chiave = {riga, 1, 8};
     v.valori = std::move(valori);
@@ -40,8 +44,8 @@ Guasto guasto(int32_t codice, std::optional<int32_t> posizione, std::string file
 
 TEST(SpiegaGuasti, ACellThatIsNotFreeNamesTheEntryHoldingIt) {
   Fixture f;
-  f.posa(25, kStazione, f.voce(Voce::kStazione, "t.txt", 14, {1000}, "MILANO"));
-  f.voce(Voce::kSegnale, "t.txt", 30, {1200});
+  f.posa(25, kStazione, f.voce(kVoceStazione, "t.txt", 14, {1000}, "MILANO"));
+  f.voce(kVoceSegnale, "t.txt", 30, {1200});
   f.traccia.cella_occupata = 25;
   const Diagnostica d = spiega_guasto(guasto(16, 1200, "t.txt", 30), f.stato, f.traccia);
   EXPECT_EQ(d.tipo, "fault-16");
@@ -55,8 +59,8 @@ TEST(SpiegaGuasti, ACellThatIsNotFreeNamesTheEntryHoldingIt) {
 
 TEST(SpiegaGuasti, StationSpacingGivesBothZonesAndTheFirstPositionAllowed) {
   Fixture f;
-  f.voce(Voce::kStazione, "t.txt", 3, {0}, "MILANO");
-  f.voce(Voce::kStazione, "t.txt", 4, {900}, "CORSICO");
+  f.voce(kVoceStazione, "t.txt", 3, {0}, "MILANO");
+  f.voce(kVoceStazione, "t.txt", 4, {900}, "CORSICO");
   f.stato.elementi[1].dato1 = -400, f.stato.elementi[1].dato2 = 400;
   f.stato.elementi[2].dato1 = 500, f.stato.elementi[2].dato2 = 1300;
   const Diagnostica d = spiega_guasto(guasto(22, 900, "t.txt", 4), f.stato, f.traccia);
@@ -65,8 +69,8 @@ TEST(SpiegaGuasti, StationSpacingGivesBothZonesAndTheFirstPositionAllowed) {
   EXPECT_EQ(d.suggerimento, "the first position allowed is 1150 m");
 
   Fixture indietro;
-  indietro.voce(Voce::kStazione, "t.txt", 3, {5000}, "MILANO");
-  indietro.voce(Voce::kStazione, "t.txt", 4, {4000}, "CORSICO");
+  indietro.voce(kVoceStazione, "t.txt", 3, {5000}, "MILANO");
+  indietro.voce(kVoceStazione, "t.txt", 4, {4000}, "CORSICO");
   const Diagnostica o = spiega_guasto(guasto(22, 4000, "t.txt", 4), indietro.stato, indietro.traccia);
   EXPECT_EQ(o.messaggio, "stations out of order: this one at 4000 m comes after MILANO at 5000 m (t.txt:3) (at 4000 m)");
   EXPECT_EQ(o.suggerimento, "list the stations in order of position");
@@ -74,11 +78,11 @@ TEST(SpiegaGuasti, StationSpacingGivesBothZonesAndTheFirstPositionAllowed) {
 
 TEST(SpiegaGuasti, LayoutFaultsStandAtTheSlowdownAndNameWhatIsInTheWay) {
   Fixture f;
-  const int32_t segnale = f.voce(Voce::kSegnale, "t.txt", 9);
-  const int32_t cartello = f.voce(Voce::kCartello, "l.txt", 7, {}, "ALT");
-  const int32_t stazione = f.voce(Voce::kStazione, "t.txt", 5, {}, "X");
-  const int32_t rallentamento = f.voce(Voce::kRallentamento, "t.txt", 20);
-  const int32_t abbattimento = f.voce(Voce::kAbbattimento, "t.txt", 11);
+  const int32_t segnale = f.voce(kVoceSegnale, "t.txt", 9);
+  const int32_t cartello = f.voce(kVoceCartello, "l.txt", 7, {}, "ALT");
+  const int32_t stazione = f.voce(kVoceStazione, "t.txt", 5, {}, "X");
+  const int32_t rallentamento = f.voce(kVoceRallentamento, "t.txt", 20);
+  const int32_t abbattimento = f.voce(kVoceAbbattimento, "t.txt", 11);
 
   // A whole window before a slowdown starting at cell 30 is taken.
   f.posa(30, kInizioRallentamento, rallentamento);
