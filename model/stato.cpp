@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "model/da_tradurre.h"
+
 namespace scenario {
 
 void Compilatore::registra(int32_t codice) {
@@ -26,8 +28,13 @@ void Compilatore::posiziona(int32_t posizione) {
   if (!guasti.empty() && guasti.back().codice == codice_errore) guasti.back().posizione = posizione;
 }
 
-void Compilatore::avverti(std::string testo, bool anche_nel_programma) {
-  avvertimenti.push_back(Avvertimento{std::move(testo), file_corrente, riga_corrente, anche_nel_programma});
+void Compilatore::avverti(std::string_view modello, std::vector<std::string> valori, bool anche_nel_programma) {
+  avvertimenti.push_back(Avvertimento{.testo = componi(modello, valori),
+                                      .file = file_corrente,
+                                      .riga = riga_corrente,
+                                      .anche_nel_programma = anche_nel_programma,
+                                      .modello = modello,
+                                      .valori = std::move(valori)});
 }
 
 }  // namespace scenario

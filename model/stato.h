@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 #include <string>
 #include <vector>
 
@@ -21,11 +22,15 @@ struct Guasto {
 };
 
 // A fact that changes nothing in the output but that an author wants to know.
+// `testo` is the English text, as the program prints it; `modello` and
+// `valori` are what it is made of, for the tool to show it in another language.
 struct Avvertimento {
   std::string testo;
   std::string file;
   int riga = 0;
   bool anche_nel_programma = false;  // the program prints it too, not only the tool
+  std::string_view modello;          // a text marked with N_, with %1, %2, ... for the values
+  std::vector<std::string> valori;
 };
 
 struct Compilatore {
@@ -68,7 +73,8 @@ struct Compilatore {
   // Sets posizione_errore for the code already recorded (a placement routine
   // records the code, its caller the entry's position).
   void posiziona(int32_t posizione);
-  void avverti(std::string testo, bool anche_nel_programma = false);
+  // Records a warning: `modello` (marked with N_) with its values filled in.
+  void avverti(std::string_view modello, std::vector<std::string> valori, bool anche_nel_programma = false);
 };
 
 }  // namespace scenario

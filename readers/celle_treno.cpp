@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "model/da_tradurre.h"
 #include "model/stato.h"
 
 namespace scenario {
@@ -13,8 +14,8 @@ bool cella_esiste(const Compilatore& stato, int64_t i) {
 void segna_avviso(Compilatore& stato, size_t cella, uint8_t avviso) {
   uint8_t& segno = stato.celle[cella].avviso;
   if (segno != 0 && segno != avviso) {
-    stato.avverti("approach mark " + std::to_string(avviso) + " replaces mark " + std::to_string(segno) + " in cell " +
-                  std::to_string(cella));
+    stato.avverti(N_("approach mark %1 replaces mark %2 in cell %3"),
+                  {std::to_string(avviso), std::to_string(segno), std::to_string(cella)});
   }
   segno = avviso;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "driver/nomi_file.h"
+#include "model/da_tradurre.h"
 #include "model/stato.h"
 #include "readers/parole_chiave.h"
 #include "readers/regole_treno.h"
@@ -55,7 +56,7 @@ EsitoTreno applica_chiavi(LetturaTreno& lettura) {
   // Section headings only give the file its shape; any other field that
   // matches nothing is most likely a misspelt key.
   if (!riconosciuta && !lettura.campo.empty() && !intestazione(lettura.campo)) {
-    lettura.avverti("field \"" + lettura.campo + "\" holds no key word: ignored");
+    lettura.avverti(N_("field \"%1\" holds no key word: ignored"), {lettura.campo});
   }
   return EsitoTreno::kContinua;
 }

@@ -42,7 +42,9 @@ void LetturaLinea::guasto(int32_t codice) { stato.registra(codice); }
 
 void LetturaLinea::guasto(int32_t codice, int32_t posizione) { stato.registra(codice, posizione); }
 
-void LetturaLinea::avverti(const std::string& testo) { stato.avverti(testo); }
+void LetturaLinea::avverti(std::string_view modello, std::vector<std::string> valori) {
+  stato.avverti(modello, std::move(valori));
+}
 
 
 }  // namespace scenario

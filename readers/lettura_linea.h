@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "readers/lettore_campi.h"
 
@@ -43,7 +44,7 @@ class LetturaLinea {
   void guasto(int32_t codice);
   void guasto(int32_t codice, int32_t posizione);
   // Records a tool-only warning where the reading stands.
-  void avverti(const std::string& testo);
+  void avverti(std::string_view modello, std::vector<std::string> valori);
   // Warns when `posizione` lies before the position of the previous entry of
   // the same kind, then remembers it.
 

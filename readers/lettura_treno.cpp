@@ -26,9 +26,9 @@ void LetturaTreno::registra(int32_t codice, int32_t posizione) {
   stato.registra(codice, posizione);
 }
 
-void LetturaTreno::avverti(const std::string& testo_avviso) {
+void LetturaTreno::avverti(std::string_view modello, std::vector<std::string> valori) {
   attribuisci();
-  stato.avverti(testo_avviso);
+  stato.avverti(modello, std::move(valori));
 }
 
 bool LetturaTreno::numero(int32_t* valore) {

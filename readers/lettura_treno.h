@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "readers/lettore_campi.h"
 
@@ -52,7 +54,7 @@ class LetturaTreno {
   // Records a fault or a warning against the line just read.
   void registra(int32_t codice);
   void registra(int32_t codice, int32_t posizione);
-  void avverti(const std::string& testo);
+  void avverti(std::string_view modello, std::vector<std::string> valori);
   // Points the status at the line just read, before a placement routine may
   // record a fault of its own.
   void attribuisci();

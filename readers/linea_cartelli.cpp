@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/arrotonda.h"
+#include "model/da_tradurre.h"
 #include "model/stato.h"
 #include "readers/lettura_linea.h"
 #include "readers/posizioni.h"
@@ -35,7 +36,8 @@ Esito voce_cartello(LetturaLinea& l) {
     l.guasto(26, posizione);
     return Esito::kFermo;
   }
-  controlla_ordine(l.stato, l.ultimo_cartello, posizione, "signpost");
+  controlla_ordine(l.stato, l.ultimo_cartello, posizione,
+                   N_("signpost at %1 m comes after one at %2 m: entries out of order of position"));
   cella.tipo = kCartello;
   cella.valore_a = static_cast<int16_t>(stato.prossimo_cartello);
   stato.elementi[static_cast<size_t>(stato.prossimo_cartello)].testo = testo;

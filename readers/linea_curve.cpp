@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "model/stato.h"
+#include "model/da_tradurre.h"
 #include "readers/lettura_linea.h"
 #include "readers/passo_tracciato.h"
 #include "readers/posizioni.h"
@@ -62,12 +63,13 @@ bool traccia_fino(LetturaLinea& l, int64_t fino, std::optional<double> k) {
 // from the cursor on, and one that ends behind it is lost.
 void avverti_sovrapposizione(LetturaLinea& l, int32_t inizio, int32_t lunghezza, int64_t fine) {
   if (l.c <= static_cast<int64_t>(inizio) + 1) return;
-  const std::string curva = "curve at " + std::to_string(inizio) + " m, " + std::to_string(lunghezza) + " m long,";
-  const std::string disegnato = "the plan is already drawn up to metre " + std::to_string(l.c - 1);
+  std::vector<std::string> valori = {std::to_string(inizio), std::to_string(lunghezza), std::to_string(l.c - 1)};
   if (l.c > fine) {
-    l.avverti(curva + " has no effect: " + disegnato);
+    l.avverti(N_("curve at %1 m, %2 m long, has no effect: the plan is already drawn up to metre %3"),
+              std::move(valori));
   } else {
-    l.avverti(curva + " applies only in part: " + disegnato);
+    l.avverti(N_("curve at %1 m, %2 m long, applies only in part: the plan is already drawn up to metre %3"),
+              std::move(valori));
   }
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/stato.h"
+#include "model/da_tradurre.h"
 #include "readers/lettura_linea.h"
 #include "readers/oggetti_linea.h"
 #include "readers/parole_chiave.h"
@@ -55,7 +56,7 @@ bool numero(std::string_view campo) {
 void avverti_chiave_ignota(LetturaLinea& l, const std::string& campo) {
   if (campo.empty() || intestazione(campo) || numero(campo)) return;
   if (l.stato.genera_tracciato == 0 && contiene_senza_maiuscole(campo, "curva")) return;
-  l.avverti("field \"" + campo + "\" holds no key word: ignored");
+  l.avverti(N_("field \"%1\" holds no key word: ignored"), {campo});
 }
 
 }  // namespace
@@ -84,7 +85,8 @@ Esito voce_indicatori(LetturaLinea& l) {
   }
   memo_indicatori_v_max(l.stato, v);
   if (l.stato.codice_errore != 0) return Esito::kFermo;
-  controlla_ordine(l.stato, l.ultimo_indicatore, v.posizione, "maximum-speed indicator");
+  controlla_ordine(l.stato, l.ultimo_indicatore, v.posizione,
+                   N_("maximum-speed indicator at %1 m comes after one at %2 m: entries out of order of position"));
   return Esito::kAvanti;
 }
 

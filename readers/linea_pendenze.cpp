@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "model/arrotonda.h"
+#include "model/da_tradurre.h"
 #include "model/stato.h"
 #include "readers/lettura_linea.h"
 #include "readers/posizioni.h"
@@ -43,7 +44,8 @@ Esito voce_pendenza(LetturaLinea& l) {
     }
     scrivi_pendenze(l, n);
   }
-  controlla_ordine(l.stato, l.ultima_pendenza, posizione, "gradient");
+  controlla_ordine(l.stato, l.ultima_pendenza, posizione,
+                   N_("gradient at %1 m comes after one at %2 m: entries out of order of position"));
   l.p = gradiente;  // whether or not a cell was written
   return Esito::kAvanti;
 }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "model/da_tradurre.h"
 #include "model/stato.h"
 
 namespace scenario {
@@ -12,10 +13,9 @@ bool oltre_le_celle(const Compilatore& stato, int32_t posizione, int32_t margine
 }
 
 void controlla_ordine(Compilatore& stato, std::optional<int32_t>& precedente, int32_t posizione,
-                      std::string_view voce) {
+                      std::string_view modello) {
   if (precedente && posizione < *precedente) {
-    stato.avverti(std::string(voce) + " at " + std::to_string(posizione) + " m comes after one at " +
-                  std::to_string(*precedente) + " m: entries out of order of position");
+    stato.avverti(modello, {std::to_string(posizione), std::to_string(*precedente)});
   }
   precedente = posizione;
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/stato.h"
+#include "model/da_tradurre.h"
 #include "readers/oggetti_linea.h"
 
 namespace scenario {
@@ -50,9 +51,9 @@ Righe per_valore(const Sistema& t, const Sistema& d, const Sistema& u) {
 
 void avverti_parita(Compilatore& stato, const Sistema& t, const Sistema& d, const Sistema& u) {
   const int32_t massimo = std::max({t.inizio, d.inizio, u.inizio});
-  stato.avverti("kilometre-post systems: more than one begins at " + std::to_string(massimo) +
-                    " m, the furthest start; all three systems are cleared",
-                true);
+  stato.avverti(N_("kilometre-post systems: more than one begins at %1 m, the furthest start; all three systems "
+                   "are cleared"),
+                {std::to_string(massimo)}, true);
 }
 
 }  // namespace

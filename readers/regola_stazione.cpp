@@ -2,6 +2,7 @@
 #include <string>
 
 #include "model/arrotonda.h"
+#include "model/da_tradurre.h"
 #include "model/stato.h"
 #include "readers/celle_treno.h"
 #include "readers/regole_treno.h"
@@ -110,8 +111,8 @@ EsitoTreno segna_celle(LetturaTreno& lettura, const Elemento& riga, int32_t k) {
   }
   Cella& fermata = stato.celle[static_cast<size_t>(s)];
   if (fermata.tipo == kCartello) {
-    lettura.avverti("the stopping cell of " + riga.testo + " (cell " + std::to_string(s) +
-                    ") replaces the signpost of row " + std::to_string(fermata.valore_a));
+    lettura.avverti(N_("the stopping cell of %1 (cell %2) replaces the signpost of row %3"),
+                    {riga.testo, std::to_string(s), std::to_string(fermata.valore_a)});
   }
   fermata.tipo = kStazione;
   fermata.valore_a = static_cast<int16_t>(k);

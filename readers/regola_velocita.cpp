@@ -1,4 +1,5 @@
 #include "model/arrotonda.h"
+#include "model/da_tradurre.h"
 #include "model/stato.h"
 #include "readers/celle_treno.h"
 #include "readers/regole_treno.h"
@@ -40,7 +41,8 @@ EsitoTreno regola_velocita(LetturaTreno& lettura) {
   }
   if (EsitoTreno e = lettura.controlla_posizione(p, kMargineVoce); e != EsitoTreno::kContinua) return e;
   lettura.attribuisci();
-  controlla_ordine(lettura.stato, lettura.ultima_velocita, p, "speed limit");
+  controlla_ordine(lettura.stato, lettura.ultima_velocita, p,
+                   N_("speed limit at %1 m comes after one at %2 m: entries out of order of position"));
   ripeti(lettura, lettura.contatore_velocita, cella_di(p), &Cella::velocita, lettura.velocita_corrente);
   lettura.velocita_corrente = static_cast<uint8_t>(passi);
   return EsitoTreno::kContinua;
@@ -51,7 +53,8 @@ EsitoTreno regola_aderenza(LetturaTreno& lettura) {
   if (EsitoTreno e = leggi_voce(lettura, &p, &a); e != EsitoTreno::kContinua) return e;
   if (EsitoTreno e = lettura.controlla_posizione(p, kMargineVoce); e != EsitoTreno::kContinua) return e;
   lettura.attribuisci();
-  controlla_ordine(lettura.stato, lettura.ultima_aderenza, p, "adhesion");
+  controlla_ordine(lettura.stato, lettura.ultima_aderenza, p,
+                   N_("adhesion at %1 m comes after one at %2 m: entries out of order of position"));
   ripeti(lettura, lettura.contatore_aderenza, cella_di(p), &Cella::aderenza, lettura.aderenza_corrente);
   lettura.aderenza_corrente = basso8(a);
   return EsitoTreno::kContinua;

@@ -1,6 +1,7 @@
 #include <initializer_list>
 
 #include "model/arrotonda.h"
+#include "model/da_tradurre.h"
 #include "model/stato.h"
 #include "readers/celle_treno.h"
 #include "readers/memo_rallentamento.h"
@@ -45,7 +46,8 @@ EsitoTreno regola_segnale(LetturaTreno& lettura) {
   }
   if (EsitoTreno e = lettura.controlla_posizione(posizione, kMargineVoce); e != EsitoTreno::kContinua) return e;
   lettura.attribuisci();
-  controlla_ordine(lettura.stato, lettura.ultimo_segnale, posizione, "signal");
+  controlla_ordine(lettura.stato, lettura.ultimo_segnale, posizione,
+                   N_("signal at %1 m comes after one at %2 m: entries out of order of position"));
   lettura.attribuisci();
   const size_t guasti_prima = lettura.stato.guasti.size();
   memo_segnale(lettura.stato, posizione, s);

@@ -1,5 +1,7 @@
 #include "tool/argomenti.h"
 
+#include "tool/traduzione.h"
+
 namespace scenario::tool {
 
 bool analizza(const std::vector<std::string>& args, const std::set<std::string>& con_valore,
@@ -23,13 +25,13 @@ bool analizza(const std::vector<std::string>& args, const std::set<std::string>&
       } else if (i + 1 < args.size()) {
         out->valori[nome] = args[++i];
       } else {
-        *errore = "option " + nome + " needs a value";
+        *errore = componi(traduci("option %1 needs a value"), {nome});
         return false;
       }
     } else if (booleani.count(a) != 0) {
       out->flag.insert(a);
     } else {
-      *errore = "unknown option " + a;
+      *errore = componi(traduci("unknown option %1"), {a});
       return false;
     }
   }
@@ -58,7 +60,8 @@ int prepara_comando(const std::vector<std::string>& args, const Comando& comando
   }
   for (const Opzione& o : comando.opzioni) {
     if (o.obbligatoria && a->valori.count(std::string(o.nome)) == 0) {
-      return errore_uso(std::string(o.nome) + " " + std::string(o.valore) + " is required", comando, err);
+      return errore_uso(componi(traduci("%1 %2 is required"), {std::string(o.nome), std::string(o.valore)}), comando,
+                        err);
     }
   }
   return -1;

@@ -35,7 +35,8 @@ bool analizza(const std::vector<std::string>& args, const std::set<std::string>&
 int prepara_comando(const std::vector<std::string>& args, const Comando& comando, Argomenti* a, std::ostream& out,
                     std::ostream& err);
 
-// Reports a wrong command line with the command's usage; returns kUscitaUso.
+// Reports a wrong command line (`messaggio`, already translated) with the
+// command's usage; returns kUscitaUso.
 int errore_uso(const std::string& messaggio, const Comando& comando, std::ostream& err);
 
 // Exit statuses of the tool beyond the program's own 0 to 3.

@@ -3,6 +3,7 @@
 #include "tool/comandi.h"
 #include "tool/compilazione.h"
 #include "tool/rapporto_tool.h"
+#include "tool/traduzione.h"
 
 namespace scenario::tool {
 namespace {
@@ -19,9 +20,9 @@ int esegui(const Args& args, std::ostream& out, std::ostream& err, bool conserva
   RichiestaCompilazione richiesta;
   richiesta.nome_linea = a.valore("--line-name", richiesta.nome_linea);
   richiesta.numero_treno = a.valore("--train-number", richiesta.numero_treno);
-  if (a.posizionali.size() != 2) return errore_uso("expected LINE and TRAIN", uso, err);
+  if (a.posizionali.size() != 2) return errore_uso(traduci("expected LINE and TRAIN"), uso, err);
   if (!nome_valido(richiesta.nome_linea) || !nome_valido(richiesta.numero_treno)) {
-    return errore_uso("NAME and NUM may not contain '/'", uso, err);
+    return errore_uso(traduci("NAME and NUM may not contain '/'"), uso, err);
   }
   richiesta.linea = a.posizionali[0];
   richiesta.treno = a.posizionali[1];

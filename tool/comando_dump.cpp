@@ -13,6 +13,7 @@
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
 #include "tool/testo.h"
+#include "tool/traduzione.h"
 
 namespace scenario::tool {
 namespace {
@@ -208,11 +209,11 @@ int comando_dump(const Args& args, std::ostream& out, std::ostream& err) {
   if (int stato = prepara_comando(args, uso, &a, out, err); stato >= 0) {
     return stato;
   }
-  if (a.posizionali.size() != 1) return errore_uso("expected one FILE", uso, err);
+  if (a.posizionali.size() != 1) return errore_uso(traduci("expected one FILE"), uso, err);
   const std::string file = a.posizionali[0];
   const std::string tipo = a.valore("--kind", tipo_dal_nome(file));
   if (tipo != "table" && tipo != "cells" && tipo != "plan") {
-    return errore_uso("cannot tell the kind of " + file + "; use --kind table, cells or plan", uso, err);
+    return errore_uso(componi(traduci("cannot tell the kind of %1; use --kind table, cells or plan"), {file}), uso, err);
   }
   std::string errore;
   std::string dati;
@@ -238,7 +239,7 @@ int comando_dump(const Args& args, std::ostream& out, std::ostream& err) {
     if (ok) dump_tracciato(t, a.ha("--json"), a.ha("--all"), testo);
   }
   if (!ok) {
-    err << "scenario-tool: " << file << " is not a " << tipo << " file: " << errore << "\n";
+    err << "scenario-tool: " << componi(traduci("%1 is not a %2 file: %3"), {file, tipo, errore}) << "\n";
     return kUscitaDatiNonValidi;
   }
   out << testo.str();

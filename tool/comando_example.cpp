@@ -11,6 +11,7 @@
 #include "platform/file_system.h"
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
+#include "tool/traduzione.h"
 
 namespace scenario::tool {
 
@@ -18,12 +19,12 @@ int comando_example(const Args& args, std::ostream& out, std::ostream& err) {
   const Comando& uso = *trova_comando("example");
   Argomenti a;
   if (int stato = prepara_comando(args, uso, &a, out, err); stato >= 0) return stato;
-  if (!a.posizionali.empty()) return errore_uso("example takes no argument", uso, err);
+  if (!a.posizionali.empty()) return errore_uso(traduci("example takes no argument"), uso, err);
   const std::string cartella = a.valore("-o", ".");
   std::error_code ec;
   std::filesystem::create_directories(cartella, ec);
   if (ec) {
-    err << "scenario-tool: cannot create " << cartella << ": " << ec.message() << "\n";
+    err << "scenario-tool: " << componi(traduci("cannot create %1: %2"), {cartella, ec.message()}) << "\n";
     return kUscitaFileSystem;
   }
   // The same tables the program writes its descriptions from, with the same
@@ -38,7 +39,7 @@ int comando_example(const Args& args, std::ostream& out, std::ostream& err) {
   if (!a.ha("--force")) {
     for (const auto& [percorso, testo] : testi) {
       if (std::filesystem::exists(percorso, ec) || ec) {
-        err << "scenario-tool: " << percorso << " already exists; --force replaces it\n";
+        err << "scenario-tool: " << componi(traduci("%1 already exists; --force replaces it"), {percorso}) << "\n";
         return kUscitaFileSystem;
       }
     }

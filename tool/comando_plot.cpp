@@ -10,6 +10,7 @@
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
 #include "tool/disegno.h"
+#include "tool/traduzione.h"
 
 namespace scenario::tool {
 namespace {
@@ -26,26 +27,32 @@ Esito leggi(const std::string& file, std::string* dati) {
   return {};
 }
 
-Esito non_valido(const std::string& file, const std::string& perche) {
-  return {kUscitaDatiNonValidi, file + " is not a compiled " + perche};
+// `modello` names the file as %1 and the reason as %2 and on.
+Esito non_valido(const char* modello, const std::vector<std::string>& valori) {
+  return {kUscitaDatiNonValidi, componi(traduci(modello), valori)};
 }
 
 // The table and the cells, which every picture needs, checked to belong together.
 Esito leggi_tabella_e_celle(const NomiFile& nomi, Elementi* elementi, std::vector<Cella>* celle) {
   std::string dati, errore;
   if (Esito e = leggi(nomi.tabella(), &dati); e.stato != 0) return e;
-  if (!decodifica_elementi(dati, elementi, &errore)) return non_valido(nomi.tabella(), "table file: " + errore);
+  if (!decodifica_elementi(dati, elementi, &errore)) {
+    return non_valido(N_("%1 is not a compiled table file: %2"), {nomi.tabella(), errore});
+  }
   if (Esito e = leggi(nomi.celle(), &dati); e.stato != 0) return e;
-  if (!decodifica_celle(dati, celle, &errore)) return non_valido(nomi.celle(), "cell file: " + errore);
+  if (!decodifica_celle(dati, celle, &errore)) {
+    return non_valido(N_("%1 is not a compiled cell file: %2"), {nomi.celle(), errore});
+  }
   const int32_t lunghezza = (*elementi)[kRigaValoriCorsa].dato2;
   if (lunghezza < 0 || lunghezza > kLunghezzaMassima) {
-    return non_valido(nomi.tabella(), "table file: line length " + std::to_string(lunghezza) + " m");
+    return non_valido(N_("%1 is not a compiled table file: line length %2 m"),
+                      {nomi.tabella(), std::to_string(lunghezza)});
   }
   const size_t attese = static_cast<size_t>(dimensioni_linea(lunghezza).ultima_cella) + 1;
   if (celle->size() != attese) {
-    return non_valido(nomi.celle(), "cell file of this table: it holds " + std::to_string(celle->size()) +
-                                        " cells, the line length of " + std::to_string(lunghezza) + " m gives " +
-                                        std::to_string(attese));
+    return non_valido(N_("%1 is not a compiled cell file of this table: it holds %2 cells, the line length of %3 m "
+                         "gives %4"),
+                      {nomi.celle(), std::to_string(celle->size()), std::to_string(lunghezza), std::to_string(attese)});
   }
   return {};
 }
@@ -58,11 +65,16 @@ Esito leggi_tracciato(const NomiFile& nomi, int32_t lunghezza, Tracciato* tracci
   if (!std::filesystem::exists(nomi.tracciato(), ec) && !ec) return {};
   std::string dati, errore;
   if (Esito e = leggi(nomi.tracciato(), &dati); e.stato != 0) return e;
-  if (!decodifica_tracciato(dati, tracciato, &errore)) return non_valido(nomi.tracciato(), "track-plan file: " + errore);
+  if (!decodifica_tracciato(dati, tracciato, &errore)) {
+    return non_valido(N_("%1 is not a compiled track-plan file: %2"), {nomi.tracciato(), errore});
+  }
   const size_t attese = static_cast<size_t>(dimensioni_linea(lunghezza).lunghezza_tracciato) + 1;
   if (tracciato->x.size() != attese) {
-    err << "scenario-tool: warning: " << nomi.tracciato() << " holds " << tracciato->x.size()
-        << " metres, the line length of " << lunghezza << " m gives " << attese << "; drawing the profile alone\n";
+    err << "scenario-tool: "
+        << componi(traduci("warning: %1 holds %2 metres, the line length of %3 m gives %4; drawing the profile alone"),
+                   {nomi.tracciato(), std::to_string(tracciato->x.size()), std::to_string(lunghezza),
+                    std::to_string(attese)})
+        << "\n";
     *tracciato = Tracciato{};
   }
   return {};
@@ -77,8 +89,8 @@ int comando_plot(const Args& args, std::ostream& out, std::ostream& err) {
     return stato;
   }
   const std::string destinazione = a.valore("-o", "");
-  if (a.posizionali.size() != 1) return errore_uso("expected one DIR", uso, err);
-  if (destinazione.empty()) return errore_uso("-o FILE.svg is required", uso, err);
+  if (a.posizionali.size() != 1) return errore_uso(traduci("expected one DIR"), uso, err);
+  if (destinazione.empty()) return errore_uso(traduci("-o FILE.svg is required"), uso, err);
   const NomiFile nomi(a.posizionali[0], a.valore("--line-name", std::string(kNomeLinea)),
                       a.valore("--train-number", std::string(kNumeroTreno)));
   Elementi elementi{};

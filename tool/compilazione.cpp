@@ -7,6 +7,7 @@
 #include "driver/form_load.h"
 #include "driver/nomi_file.h"
 #include "platform/file_system.h"
+#include "tool/traduzione.h"
 
 namespace scenario::tool {
 namespace fs = std::filesystem;
@@ -41,13 +42,13 @@ RisultatoCompilazione compila(const RichiestaCompilazione& richiesta) {
   } else {
     fs::create_directories(base, ec);
     if (ec) {
-      r.errore = "cannot create " + base + ": " + ec.message();
+      r.errore = componi(traduci("cannot create %1: %2"), {base, ec.message()});
       return r;
     }
   }
   const std::string lavoro = cartella_di_lavoro(base);
   if (lavoro.empty()) {
-    r.errore = "cannot create a work folder in " + base;
+    r.errore = componi(traduci("cannot create a work folder in %1"), {base});
     return r;
   }
 
@@ -69,7 +70,7 @@ RisultatoCompilazione compila(const RichiestaCompilazione& richiesta) {
     for (const auto& [da, a] : da_spostare) {
       fs::rename(da, a, ec);
       if (ec) {
-        r.errore = "cannot move the compiled file to " + a + ": " + ec.message();
+        r.errore = componi(traduci("cannot move the compiled file to %1: %2"), {a, ec.message()});
         break;
       }
       r.file.push_back(a);

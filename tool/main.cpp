@@ -2,7 +2,9 @@
 #include <iostream>
 
 #include "tool/comandi.h"
+#include "tool/traduzione.h"
 
 int main(int argc, char** argv) {
+  scenario::tool::inizializza_traduzioni();
   return scenario::tool::esegui_tool(scenario::tool::Args(argv + 1, argv + argc), std::cout, std::cerr);
 }

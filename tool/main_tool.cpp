@@ -1,5 +1,6 @@
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
+#include "tool/traduzione.h"
 #include "tool/uso.h"
 
 namespace scenario::tool {
@@ -20,7 +21,7 @@ int esegui_tool(const Args& args, std::ostream& out, std::ostream& err) {
   }
   const Comando* comando = trova_comando(nome);
   if (comando == nullptr) {
-    err << "scenario-tool: unknown command " << nome << "\n" << uso_generale();
+    err << "scenario-tool: " << componi(traduci("unknown command %1"), {nome}) << "\n" << uso_generale();
     return kUscitaUso;
   }
   return comando->esegui(Args(args.begin() + 1, args.end()), out, err);

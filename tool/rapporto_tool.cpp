@@ -6,6 +6,7 @@
 #include "layout/errore.h"
 #include "model/codici_errore.h"
 #include "tool/testo.h"
+#include "tool/traduzione.h"
 
 namespace scenario::tool {
 namespace {
@@ -23,18 +24,30 @@ std::string luogo(const std::string& file, int riga) {
   return riga > 0 ? file + ":" + std::to_string(riga) + ": " : file + ": ";
 }
 
+// "Errore n. CODE" is the program's own wording and stays as it is in every
+// language; the place and the meaning are translated.
 std::string testo_guasto(const RichiestaCompilazione& richiesta, const Guasto& g) {
   std::string testo;
   if (g.file.empty() && g.posizione) {
-    testo = "cell " + std::to_string(*g.posizione / 50) + ": ";
+    testo = componi(traduci("cell %1: "), {std::to_string(*g.posizione / 50)});
   } else {
     testo = luogo(file_autore(richiesta, g.file), g.riga);
   }
-  testo += "Errore n. " + std::to_string(g.codice);
-  if (g.posizione) testo += " at " + std::to_string(*g.posizione) + " m";
-  testo += ": ";
-  testo += descrizione_errore(g.codice);
-  return testo;
+  const std::string codice = "Errore n. " + std::to_string(g.codice);
+  const std::string significato = traduci(descrizione_errore(g.codice));
+  if (g.posizione) {
+    return testo + componi(traduci("%1 at %2 m: %3"), {codice, std::to_string(*g.posizione), significato});
+  }
+  return testo + codice + ": " + significato;
+}
+
+// A warning in the user's language; its values (positions, a station's name
+// from the description) are shown as they are, the 8-bit texts as UTF-8.
+std::string testo_avvertimento(const Avvertimento& a) {
+  if (a.modello.empty()) return utf8(a.testo);
+  std::vector<std::string> valori;
+  for (const std::string& valore : a.valori) valori.push_back(utf8(valore));
+  return componi(traduci(a.modello), valori);
 }
 
 std::string json_opzionale(bool presente, long valore) { return presente ? std::to_string(valore) : "null"; }
@@ -43,12 +56,14 @@ std::string json_opzionale(bool presente, long valore) { return presente ? std::
 
 void stampa_guasti(const RichiestaCompilazione& richiesta, const RisultatoCompilazione& r, std::ostream& err) {
   for (const Avvertimento& a : r.stato.avvertimenti) {
-    err << luogo(file_autore(richiesta, a.file), a.riga) << "warning: " << utf8(a.testo) << "\n";
+    err << componi(traduci("%1warning: %2"), {luogo(file_autore(richiesta, a.file), a.riga), testo_avvertimento(a)})
+        << "\n";
   }
-  for (const Guasto& g : r.stato.guasti) err << utf8(testo_guasto(richiesta, g)) << "\n";
+  for (const Guasto& g : r.stato.guasti) err << testo_guasto(richiesta, g) << "\n";
   if (r.esito.fatale != 0) {
-    err << testo_errore(std::to_string(r.esito.fatale)) << ": " << descrizione_errore(r.esito.fatale)
-        << " (no compiled file written)\n";
+    err << componi(traduci("%1: %2 (no compiled file written)"),
+                   {testo_errore(std::to_string(r.esito.fatale)), traduci(descrizione_errore(r.esito.fatale))})
+        << "\n";
   }
   if (!r.esito.file_system.ok()) err << r.esito.file_system.messaggio() << "\n";
   if (!r.errore.empty()) err << r.errore << "\n";

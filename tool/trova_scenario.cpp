@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "tool/traduzione.h"
+
 namespace scenario::tool {
 namespace {
 
@@ -41,7 +43,7 @@ bool scenari_in(const std::string& cartella, std::vector<IdentitaScenario>* scen
     if (identita_da_nome(it->path().filename().string(), &identita)) scenari->push_back(identita);
   }
   if (ec) {
-    *errore = "cannot list " + cartella + ": " + ec.message();
+    *errore = componi(traduci("cannot list %1: %2"), {cartella, ec.message()});
     return false;
   }
   std::sort(scenari->begin(), scenari->end(), [](const IdentitaScenario& a, const IdentitaScenario& b) {
@@ -69,10 +71,13 @@ bool scegli_scenario(const std::string& cartella, const std::string& nome_linea,
     return true;
   }
   if (adatti.empty()) {
-    *errore = "no compiled scenario (a NAME_NUM.sim table file) in " + cartella +
-              (tutti.empty() ? std::string() : "; it holds:" + elenco(tutti));
+    *errore = tutti.empty()
+                  ? componi(traduci("no compiled scenario (a NAME_NUM.sim table file) in %1"), {cartella})
+                  : componi(traduci("no compiled scenario (a NAME_NUM.sim table file) in %1; it holds:%2"),
+                            {cartella, elenco(tutti)});
   } else {
-    *errore = cartella + " holds " + std::to_string(adatti.size()) + " scenarios; choose one with:" + elenco(adatti);
+    *errore = componi(traduci("%1 holds %2 scenarios; choose one with:%3"),
+                      {cartella, std::to_string(adatti.size()), elenco(adatti)});
   }
   return false;
 }

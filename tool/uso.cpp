@@ -4,84 +4,85 @@
 #include <array>
 
 #include "tool/comandi.h"
+#include "tool/traduzione.h"
 
 namespace scenario::tool {
 namespace {
 
-constexpr Opzione kLineName{"--line-name", "NAME", "line name of the files (default MilanoPGen-Alessandria)"};
-constexpr Opzione kTrainNumber{"--train-number", "NUM", "train number of the files (default 2635)"};
-constexpr Opzione kNoPlan{"--no-plan", "", "compile without the track plan"};
-constexpr Opzione kJson{"--json", "", "a JSON summary as the last line of standard output"};
+constexpr Opzione kLineName{"--line-name", "NAME", N_("line name of the files (default MilanoPGen-Alessandria)")};
+constexpr Opzione kTrainNumber{"--train-number", "NUM", N_("train number of the files (default 2635)")};
+constexpr Opzione kNoPlan{"--no-plan", "", N_("compile without the track plan")};
+constexpr Opzione kJson{"--json", "", N_("a JSON summary as the last line of standard output")};
 
 constexpr std::array kOpzioniCompile{
-    Opzione{"-o", "DIR", "folder for the compiled files (default: the current folder)"},
+    Opzione{"-o", "DIR", N_("folder for the compiled files (default: the current folder)")},
     kLineName, kTrainNumber, kNoPlan, kJson,
 };
 constexpr std::array kOpzioniCheck{kLineName, kTrainNumber, kNoPlan, kJson};
 constexpr std::array kOpzioniDump{
-    Opzione{"--kind", "table|cells|plan", "the kind of file (default: from its name)"},
-    Opzione{"--all", "", "every cell or every point, not only the summary"},
-    Opzione{"--json", "", "print the decoded file as JSON"},
+    Opzione{"--kind", "table|cells|plan", N_("the kind of file (default: from its name)")},
+    Opzione{"--all", "", N_("every cell or every point, not only the summary")},
+    Opzione{"--json", "", N_("print the decoded file as JSON")},
 };
 constexpr std::array kOpzioniPlot{
     kLineName, kTrainNumber,
-    Opzione{"-o", "FILE.svg", "the picture to write", true},
+    Opzione{"-o", "FILE.svg", N_("the picture to write"), true},
 };
 constexpr std::array kOpzioniExample{
-    Opzione{"-o", "DIR", "folder for the two texts (default: the current folder)"},
-    Opzione{"--force", "", "replace texts already in DIR"},
+    Opzione{"-o", "DIR", N_("folder for the two texts (default: the current folder)")},
+    Opzione{"--force", "", N_("replace texts already in DIR")},
 };
 
 constexpr std::array kComandi{
     Comando{
-        "compile", "LINE TRAIN", "compile a line and a train description into the compiled files",
-        "  Compiles the line description LINE and the train description TRAIN into the\n"
-        "  track-plan, table and cell files in DIR (default: the current folder).\n"
-        "  LINE and TRAIN are never changed. NAME and NUM (default MilanoPGen-Alessandria\n"
-        "  and 2635) name the files and feed the competition codes; --no-plan writes no\n"
-        "  track-plan file. Exit status: 0 clean, 1 compiled with faults, 2 reserved slot\n"
-        "  in use (nothing written), 3 file-system failure, 64 usage.\n",
+        "compile", "LINE TRAIN", N_("compile a line and a train description into the compiled files"),
+        N_("  Compiles the line description LINE and the train description TRAIN into the\n"
+           "  track-plan, table and cell files in DIR (default: the current folder).\n"
+           "  LINE and TRAIN are never changed. NAME and NUM (default MilanoPGen-Alessandria\n"
+           "  and 2635) name the files and feed the competition codes; --no-plan writes no\n"
+           "  track-plan file. Exit status: 0 clean, 1 compiled with faults, 2 reserved slot\n"
+           "  in use (nothing written), 3 file-system failure, 64 usage.\n"),
         kOpzioniCompile, comando_compile},
     Comando{
-        "check", "LINE TRAIN", "compile in a temporary folder, keep nothing, print faults and warnings",
-        "  Compiles LINE and TRAIN in a temporary folder, keeps nothing, and prints the\n"
-        "  faults and warnings. Exit status as for compile.\n",
+        "check", "LINE TRAIN", N_("compile in a temporary folder, keep nothing, print faults and warnings"),
+        N_("  Compiles LINE and TRAIN in a temporary folder, keeps nothing, and prints the\n"
+           "  faults and warnings. Exit status as for compile.\n"),
         kOpzioniCheck, comando_check},
     Comando{
-        "dump", "FILE", "decode a compiled file into readable text",
-        "  Decodes a compiled file: the table (.sim), the cells (.dat) or the track plan\n"
-        "  (_linea.dat); the kind comes from the name unless --kind is given.\n"
-        "  table: every row. cells: every cell holding an object or a mark, then the\n"
-        "  speed, gradient, adhesion and scenery profile as runs of cells (--all: every\n"
-        "  cell). plan: a summary (--all: every point). Exit status: 0, 3 unreadable,\n"
-        "  64 usage, 65 not a file of that kind.\n",
+        "dump", "FILE", N_("decode a compiled file into readable text"),
+        N_("  Decodes a compiled file: the table (.sim), the cells (.dat) or the track plan\n"
+           "  (_linea.dat); the kind comes from the name unless --kind is given.\n"
+           "  table: every row. cells: every cell holding an object or a mark, then the\n"
+           "  speed, gradient, adhesion and scenery profile as runs of cells (--all: every\n"
+           "  cell). plan: a summary (--all: every point). Exit status: 0, 3 unreadable,\n"
+           "  64 usage, 65 not a file of that kind.\n"),
         kOpzioniDump, comando_dump},
     Comando{
-        "plot", "DIR", "draw the plan and the profile of a compiled scenario",
-        "  Draws the compiled scenario in DIR as one SVG picture: the track plan seen\n"
-        "  from above, north up, with the stations and signals; below it the profile\n"
-        "  along the line in km: speed limit, gradient, mountain sections, station\n"
-        "  stops, signals and where each kilometre-post system begins. Without a\n"
-        "  track-plan file the picture has the profile alone. NAME and NUM (default\n"
-        "  MilanoPGen-Alessandria and 2635) name the files to read. Exit status: 0,\n"
-        "  3 unreadable or unwritable, 64 usage, 65 not a compiled scenario.\n",
+        "plot", "DIR", N_("draw the plan and the profile of a compiled scenario"),
+        N_("  Draws the compiled scenario in DIR as one SVG picture: the track plan seen\n"
+           "  from above, north up, with the stations and signals; below it the profile\n"
+           "  along the line in km: speed limit, gradient, mountain sections, station\n"
+           "  stops, signals and where each kilometre-post system begins. Without a\n"
+           "  track-plan file the picture has the profile alone. NAME and NUM (default\n"
+           "  MilanoPGen-Alessandria and 2635) name the files to read. Exit status: 0,\n"
+           "  3 unreadable or unwritable, 64 usage, 65 not a compiled scenario.\n"),
         kOpzioniPlot, comando_plot},
     Comando{
-        "example", "", "write the scenario's own line and train descriptions to start from",
-        "  Writes the scenario's own line and train descriptions into DIR (created when\n"
-        "  missing), byte for byte the texts the program compiles, under the names the\n"
-        "  program gives them: MilanoPGen-Alessandria_linea.txt (5981 bytes) and\n"
-        "  MilanoPGen-Alessandria_2635-.txt (3784 bytes). They are a complete, working\n"
-        "  pair: compiled, they give the program's own compiled files. A text already in\n"
-        "  DIR is kept unless --force is given. Exit status: 0 written, 3 a text exists\n"
-        "  or cannot be written, 64 usage.\n",
+        "example", "", N_("write the scenario's own line and train descriptions to start from"),
+        N_("  Writes the scenario's own line and train descriptions into DIR (created when\n"
+           "  missing), byte for byte the texts the program compiles, under the names the\n"
+           "  program gives them: MilanoPGen-Alessandria_linea.txt (5981 bytes) and\n"
+           "  MilanoPGen-Alessandria_2635-.txt (3784 bytes). They are a complete, working\n"
+           "  pair: compiled, they give the program's own compiled files. A text already in\n"
+           "  DIR is kept unless --force is given. Exit status: 0 written, 3 a text exists\n"
+           "  or cannot be written, 64 usage.\n"),
         kOpzioniExample, comando_example},
 };
 
 // --help and --version, which every command accepts.
 constexpr std::array kOpzioniComuni{
-    Opzione{"--help", "", "print this help and exit"},
-    Opzione{"--version", "", "print the version and exit"},
+    Opzione{"--help", "", N_("print this help and exit")},
+    Opzione{"--version", "", N_("print the version and exit")},
 };
 
 std::string forma(const Opzione& o) {
@@ -93,7 +94,7 @@ void elenca_opzioni(std::span<const Opzione> opzioni, size_t colonna, std::strin
   for (const Opzione& o : opzioni) {
     std::string riga = "  " + forma(o);
     riga.resize(colonna, ' ');
-    *testo += riga + std::string(o.aiuto) + "\n";
+    *testo += riga + traduci(o.aiuto) + "\n";
   }
 }
 
@@ -116,7 +117,8 @@ std::string sinossi(const Comando& comando) {
 }
 
 std::string uso_comando(const Comando& comando) {
-  std::string testo = "usage: " + sinossi(comando) + "\n" + std::string(comando.descrizione) + "options:\n";
+  std::string testo = componi(traduci("usage: %1"), {sinossi(comando)}) + "\n" + traduci(comando.descrizione) +
+                      traduci("options:") + "\n";
   size_t colonna = 0;
   for (const Opzione& o : comando.opzioni) colonna = std::max(colonna, forma(o).size());
   for (const Opzione& o : kOpzioniComuni) colonna = std::max(colonna, forma(o).size());
@@ -127,12 +129,12 @@ std::string uso_comando(const Comando& comando) {
 }
 
 std::string uso_generale() {
-  std::string testo = "usage: scenario-tool COMMAND [ARGS]\ncommands:\n";
+  std::string testo = traduci("usage: scenario-tool COMMAND [ARGS]") + "\n" + traduci("commands:") + "\n";
   for (const Comando& c : kComandi) {
     testo += "  " + sinossi(c).substr(sizeof("scenario-tool ") - 1) + "\n";
-    testo += "      " + std::string(c.riassunto) + "\n";
+    testo += "      " + traduci(c.riassunto) + "\n";
   }
-  testo += "'scenario-tool COMMAND --help' tells more.\n";
+  testo += traduci("'scenario-tool COMMAND --help' tells more.") + "\n";
   return testo;
 }
 

@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# scenario-tool speaks the language the environment asks for: a faulty pair
+# checked under each setting gives its faults in that language, with the
+# program's own "Errore n." and the code unchanged. The compiled files, and
+# everything the program compila_scenario writes and prints, are the same
+# bytes in every language.
+# Arguments: scenario-tool (its catalogues in ../share/locale), compila_scenario.
+set -uo pipefail
+tool=$(realpath "$1")
+programma=$(realpath "$2")
+cartella=$(mktemp -d)
+trap 'rm -rf "$cartella"' EXIT
+cd "$cartella"
+
+guasti=0
+fallito() {
+  echo "FAIL: $*" >&2
+  guasti=1
+}
+
+# Runs the tool with only the language settings given.
+tool_in() {
+  env -u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LANG "$@"
+}
+
+# A 10 km line whose second signpost takes the first one's cell (code 6, line
+# 5), and a train whose three signals fill the window before a slowdown that
+# starts in cell 101 (code 12 at 101 x 50 m, found by the layout pass).
+printf '[generale]\r\nlunghezza percorso,  10000\r\n[curve]\r\ncartello_indicatore,  1300,  A\r\ncartello_indicatore,  1300,  B\r\n[fine]\r\n' >linea.txt
+printf '[generale]\r\nlunghezza percorso,  10000\r\n[curve]\r\n[fine]\r\n' >linea_vuota.txt
+printf '[generale]\r\n[fine]\r\n' >treno.txt
+printf '%s\r\n' '[generale]' 'segnale,  4650,  1,  4,  1,  0,  0,  0,  0,  0,  0,  0' \
+  'segnale,  4700,  1,  4,  1,  0,  0,  0,  0,  0,  0,  0' 'segnale,  4750,  1,  4,  1,  0,  0,  0,  0,  0,  0,  0' \
+  'rallentamento,  5000,  60,  500,  0,  0,  0' '[fine]' >treno_rallentamento.txt
+
+inglese='linea.txt:5: Errore n. 6 at 1300 m: signpost cell is not free'
+italiano='linea.txt:5: Errore n. 6 a 1300 m: la cella del cartello indicatore non è libera'
+while IFS='|' read -r nome atteso impostazioni; do
+  [[ -n $nome ]] || continue
+  [[ $atteso == it ]] && atteso=$italiano || atteso=$inglese
+  # shellcheck disable=SC2086
+  avuto=$(tool_in $impostazioni "$tool" check linea.txt treno.txt 2>&1)
+  stato=$?
+  [[ $avuto == "$atteso" && $stato == 1 ]] || fallito "$nome ($impostazioni): status $stato, printed [$avuto]"
+done <<'CASI'
+LANGUAGE alone|it|LANGUAGE=it
+LANGUAGE=en|en|LANGUAGE=en
+nothing set|en|
+LANG of an Italian locale, installed or not|it|LANG=it_IT.UTF-8
+LANG without a country|it|LANG=it
+LC_MESSAGES before LANG|it|LANG=en_US.UTF-8 LC_MESSAGES=it_IT.UTF-8
+LC_ALL before LC_MESSAGES|en|LC_MESSAGES=it_IT.UTF-8 LC_ALL=en_GB.UTF-8
+LANGUAGE before the locale|it|LANG=en_US.UTF-8 LANGUAGE=it
+the C locale is English whatever LANGUAGE says|en|LC_ALL=C LANGUAGE=it
+POSIX likewise|en|LANG=POSIX LANGUAGE=it
+a language without a catalogue|en|LANGUAGE=fr
+the first language of the list that has one|it|LANGUAGE=fr:it:en
+CASI
+
+avuto=$(tool_in LANGUAGE=it "$tool" check linea_vuota.txt treno_rallentamento.txt 2>&1 | grep 'Errore n\.')
+[[ $avuto == "cella 101: Errore n. 12 a 5050 m: un'intera finestra prima dell'inizio di un rallentamento è occupata" ]] ||
+  fallito "layout-pass fault in Italian: [$avuto]"
+printf '%s\r\n' '[generale]' 'vetturre' '[fine]' >treno_chiave.txt
+avuto=$(tool_in LANGUAGE=it "$tool" check linea_vuota.txt treno_chiave.txt 2>&1)
+[[ $avuto == 'treno_chiave.txt:2: avviso: il campo "vetturre" non contiene alcuna parola chiave: ignorato' ]] ||
+  fallito "warning in Italian: [$avuto]"
+avuto=$(tool_in LANGUAGE=it "$tool" frobnicate 2>&1 | head -n 2)
+[[ $avuto == $'scenario-tool: comando sconosciuto frobnicate\nuso: scenario-tool COMANDO [ARGOMENTI]' ]] ||
+  fallito "usage error in Italian: [$avuto]"
+avuto=$(tool_in LANGUAGE=it "$tool" --version)
+[[ $avuto == "$(tool_in "$tool" --version)" ]] || fallito "--version differs in Italian: [$avuto]"
+
+# The compiled files do not depend on the language.
+mkdir en it
+tool_in LANGUAGE=en "$tool" compile linea.txt treno.txt -o en 2>/dev/null
+tool_in LANGUAGE=it "$tool" compile linea.txt treno.txt -o it 2>/dev/null
+[[ $(ls en) == "$(ls it)" && -n $(ls en) ]] || fallito "compile wrote other files in Italian"
+for f in en/*; do cmp -s "$f" "it/${f#en/}" || fallito "${f#en/} differs in Italian"; done
+
+# Nor does anything the program writes or prints.
+for lingua in en it; do
+  mkdir "programma_$lingua"
+  cp "$programma" "programma_$lingua/"
+done
+tool_in LANGUAGE=en LANG=en_US.UTF-8 "programma_en/$(basename "$programma")" >programma_en.out 2>&1
+tool_in LANGUAGE=it LANG=it_IT.UTF-8 "programma_it/$(basename "$programma")" >programma_it.out 2>&1
+cmp -s programma_en.out programma_it.out || fallito "the program prints otherwise in Italian"
+for f in programma_en/*; do
+  cmp -s "$f" "programma_it/${f#programma_en/}" || fallito "the program's ${f#programma_en/} differs in Italian"
+done
+[[ $(ls programma_en | wc -l) == 7 ]] || fallito "the program did not write its six files"
+exit $guasti
