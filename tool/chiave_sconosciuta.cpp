@@ -4,9 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "model/da_tradurre.h"
 #include "readers/parole_chiave.h"
+#include "tool/citazione.h"
 #include "tool/distanza_chiavi.h"
 #include "tool/tipi_diagnostica.h"
+#include "tool/traduzione.h"
 
 namespace scenario::tool {
 namespace {
@@ -32,11 +35,13 @@ Diagnostica chiave_sconosciuta(std::string_view campo, Sezione sezione) {
   const std::vector<ChiaveCandidata> chiavi = candidate(sezione);
   const std::optional<size_t> vicina = chiave_vicina(campo, chiavi);
   Diagnostica d = nuova_diagnostica(vicina ? "unknown-key" : "no-key");
-  d.messaggio = "field \"" + std::string(campo) + "\" holds no key word: ignored";
-  if (vicina) {
-    d.messaggio += ", with the values of its entry";
-    d.suggerimento = "did you mean `" + corretto(campo, chiavi[*vicina]) + "`?";
+  const std::string visibile = testo_visibile(campo);
+  if (!vicina) {
+    d.messaggio = componi(traduci("field \"%1\" holds no key word: ignored"), {visibile});
+    return d;
   }
+  d.messaggio = componi(traduci("field \"%1\" holds no key word: ignored, with the values of its entry"), {visibile});
+  d.suggerimento = componi(traduci("did you mean `%1`?"), {testo_visibile(corretto(campo, chiavi[*vicina]))});
   return d;
 }
 

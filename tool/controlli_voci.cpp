@@ -6,7 +6,10 @@
 #include <optional>
 
 #include "model/modello.h"
+#include "model/da_tradurre.h"
+#include "tool/citazione.h"
 #include "tool/tipi_diagnostica.h"
+#include "tool/traduzione.h"
 #include "tool/voci_lette.h"
 
 namespace scenario::tool {
@@ -29,8 +32,6 @@ Diagnostica su(const VoceLetta& v, const Dove& dove, std::string_view tipo, std:
   return d;
 }
 
-std::string m(int64_t metri) { return std::to_string(metri) + " m"; }
-
 // The kept byte of a value, read back as the field means it.
 int32_t come_pendenza(int32_t v) { return static_cast<int32_t>(static_cast<uint8_t>(static_cast<uint32_t>(v) + 100u)) - 100; }
 int32_t come_byte(int32_t v) { return static_cast<uint8_t>(static_cast<uint32_t>(v)); }
@@ -40,16 +41,17 @@ void valori_stretti(const VoceLetta& v, std::vector<Diagnostica>* out) {
   const int32_t valore = v.valori[1];
   if (e_voce(v, kVocePendenza) && (valore < kPendenzaMinima || valore > kPendenzaMassima)) {
     Diagnostica d = su(v, v.dove_valori[1], "value-wrapped",
-                       "gradient " + std::to_string(valore) + " per mille would be stored as " +
-                           std::to_string(come_pendenza(valore)));
-    d.suggerimento = "a cell holds gradients from " + std::to_string(kPendenzaMinima) + " to " +
-                     std::to_string(kPendenzaMassima) + " per mille";
+                       componi(traduci("gradient %1 per mille would be stored as %2"),
+                               {std::to_string(valore), std::to_string(come_pendenza(valore))}));
+    d.suggerimento = componi(traduci("a cell holds gradients from %1 to %2 per mille"),
+                             {std::to_string(kPendenzaMinima), std::to_string(kPendenzaMassima)});
     out->push_back(std::move(d));
   }
   if (e_voce(v, kVoceAderenza) && (valore < 0 || valore > kAderenzaMassima)) {
     Diagnostica d = su(v, v.dove_valori[1], "value-wrapped",
-                       "adhesion " + std::to_string(valore) + " would be stored as " + std::to_string(come_byte(valore)));
-    d.suggerimento = "a cell holds adhesion values from 0 to " + std::to_string(kAderenzaMassima);
+                       componi(traduci("adhesion %1 would be stored as %2"),
+                               {std::to_string(valore), std::to_string(come_byte(valore))}));
+    d.suggerimento = componi(traduci("a cell holds adhesion values from 0 to %1"), {std::to_string(kAderenzaMassima)});
     out->push_back(std::move(d));
   }
 }
@@ -58,10 +60,11 @@ void testo(const VoceLetta& v, std::vector<Diagnostica>* out) {
   if (!e_voce(v, kVoceStazione) && !e_voce(v, kVoceCartello)) return;
   if (v.testo.size() > kTestoMassimo) {
     Diagnostica d = su(v, v.dove_testo, "text-too-long",
-                       "a text of " + std::to_string(v.testo.size()) + " bytes does not fit its 16-bit length");
+                       componi(traduci("a text of %1 bytes does not fit its 16-bit length"),
+                               {std::to_string(v.testo.size())}));
     d.larghezza = 1;
     d.codice = kCodiceLettura;
-    d.suggerimento = "a name or a signpost text holds at most " + std::to_string(kTestoMassimo) + " bytes";
+    d.suggerimento = componi(traduci("a name or a signpost text holds at most %1 bytes"), {std::to_string(kTestoMassimo)});
     out->push_back(std::move(d));
   }
   const auto controllo = std::find_if(v.testo.begin(), v.testo.end(), [](char c) {
@@ -73,20 +76,20 @@ void testo(const VoceLetta& v, std::vector<Diagnostica>* out) {
     dove.colonna += static_cast<size_t>(controllo - v.testo.begin());
     dove.larghezza = 1;
     out->push_back(su(v, dove, "control-character",
-                      "the text holds a control character, which the simulator shows as it can"));
+                      traduci("the text holds a control character, which the simulator shows as it can")));
   }
 }
 
 // The objects that stand at a position, with their names; the first value
 // of each is its position.
 constexpr std::array<std::pair<ParoleVoce, const char*>, 7> kOggetti{{
-    {kVoceSegnale, "signal"},
-    {kVoceRallentamento, "slowdown"},
-    {kVoceAbbattimento, "abbattimento"},
-    {kVoceStazione, "station"},
-    {kVoceCartello, "signpost"},
-    {kVoceIndicatori, "speed indicators"},
-    {kVoceMontagna, "mountain section"},
+    {kVoceSegnale, N_("signal")},
+    {kVoceRallentamento, N_("slowdown")},
+    {kVoceAbbattimento, N_("abbattimento")},
+    {kVoceStazione, N_("station")},
+    {kVoceCartello, N_("signpost")},
+    {kVoceIndicatori, N_("speed indicators")},
+    {kVoceMontagna, N_("mountain section")},
 }};
 
 const char* nome_oggetto(const VoceLetta& v) {
@@ -100,9 +103,9 @@ void nel_margine(const VoceLetta& v, int32_t lunghezza, std::vector<Diagnostica>
   const char* nome = nome_oggetto(v);
   if (nome == nullptr || v.valori.empty() || v.valori[0] <= lunghezza) return;
   Diagnostica d = su(v, v.dove_valori[0], "in-margin",
-                     std::string(nome) + " at " + m(v.valori[0]) + " lies after the end of the line (" +
-                         m(lunghezza) + ")");
-  d.suggerimento = "the cells after the end are spare room the train never reaches";
+                     componi(traduci("%1 at %2 m lies after the end of the line (%3 m)"),
+                             {traduci(nome), std::to_string(v.valori[0]), std::to_string(lunghezza)}));
+  d.suggerimento = traduci("the cells after the end are spare room the train never reaches");
   out->push_back(std::move(d));
 }
 
@@ -119,9 +122,10 @@ void oltre_ultima_stazione(const Traccia& t, std::vector<Diagnostica>* out) {
     const int64_t fine = static_cast<int64_t>(v.valori[0]) + v.valori[2];
     if (fine <= ultima->valori[0]) continue;
     Diagnostica d = su(v, v.dove_valori[2], "slowdown-past-end",
-                       "slowdown from " + m(v.valori[0]) + " to " + m(fine) + " runs past the last station, " +
-                           ultima->testo + " at " + m(ultima->valori[0]));
-    d.suggerimento = "the train stops at the last station and never reaches the slowdown's end";
+                       componi(traduci("slowdown from %1 m to %2 m runs past the last station, %3 at %4 m"),
+                               {std::to_string(v.valori[0]), std::to_string(fine), testo_visibile(ultima->testo),
+                                std::to_string(ultima->valori[0])}));
+    d.suggerimento = traduci("the train stops at the last station and never reaches the slowdown's end");
     out->push_back(std::move(d));
   }
 }
@@ -154,12 +158,12 @@ void progressive(const Compilatore& stato, const Traccia& t, std::vector<Diagnos
     }
     if (tenuto) continue;
     Diagnostica d = su(*ultima, ultima->chiave, "km-post-dropped",
-                       std::string("kilometre-post system \"") + nome + "\" (start " + m(inizio) + ", value " +
-                           m(valore) + ") is dropped");
-    d.suggerimento = somma_inizi != 0 ? "two systems share the furthest start, so the ordering clears all three: "
-                                        "give each system a start of its own"
-                                      : "every system starts at 0 and none has a value above 0, so the ordering "
-                                        "clears all three";
+                       componi(traduci("kilometre-post system \"%1\" (start %2 m, value %3 m) is dropped"),
+                               {nome, std::to_string(inizio), std::to_string(valore)}));
+    d.suggerimento = somma_inizi != 0 ? traduci("two systems share the furthest start, so the ordering clears all "
+                                                "three: give each system a start of its own")
+                                      : traduci("every system starts at 0 and none has a value above 0, so the "
+                                                "ordering clears all three");
     out->push_back(std::move(d));
   }
 }
@@ -172,8 +176,8 @@ std::vector<Diagnostica> controlla_voci(const Compilatore& stato, const Traccia&
   if (traccia.treno_letto && !traccia.generale_treno) {
     Diagnostica d = nuova_diagnostica("no-general");
     d.file = file_treno;
-    d.messaggio = "no \"[generale]\" in the train description: none of it is read";
-    d.suggerimento = "begin the train's entries with a line \"[generale]\"";
+    d.messaggio = traduci("no \"[generale]\" in the train description: none of it is read");
+    d.suggerimento = traduci("begin the train's entries with a line \"[generale]\"");
     out.push_back(std::move(d));
   }
   const int32_t lunghezza = stato.elementi[kRigaValoriCorsa].dato2;

@@ -1,9 +1,11 @@
 #include "tool/diagnostiche.h"
 
+#include <cstdio>
 #include <sstream>
 
 #include "tool/citazione.h"
 #include "tool/testo.h"
+#include "tool/traduzione.h"
 
 namespace scenario::tool {
 namespace {
@@ -18,16 +20,48 @@ std::string luogo(const Diagnostica& d) {
   return testo + ": ";
 }
 
+// A JSON string of UTF-8 text.
+std::string json_utf8(std::string_view testo) {
+  std::string out = "\"";
+  for (char c : testo) {
+    const auto b = static_cast<unsigned char>(c);
+    if (c == '"' || c == '\\') {
+      out.push_back('\\');
+      out.push_back(c);
+    } else if (b < 0x20 || b == 0x7F) {
+      char esc[8];
+      std::snprintf(esc, sizeof esc, "\\u%04x", b);
+      out += esc;
+    } else {
+      out.push_back(c);
+    }
+  }
+  return out + "\"";
+}
+
 std::string json_numero(bool presente, long long valore) { return presente ? std::to_string(valore) : "null"; }
 
 void json_diagnostica(const Diagnostica& d, std::ostream& j) {
   j << "{\"severity\": \"" << nome_gravita(d.gravita) << "\", \"kind\": " << json_stringa(d.tipo)
     << ", \"code\": " << json_numero(d.codice.has_value(), d.codice.value_or(0))
     << ", \"position\": " << json_numero(d.posizione.has_value(), d.posizione.value_or(0))
-    << ", \"message\": " << json_stringa(d.messaggio) << ", \"file\": " << json_stringa(d.file)
+    << ", \"message\": " << json_utf8(d.messaggio) << ", \"file\": " << json_stringa(d.file)
     << ", \"line\": " << json_numero(d.riga > 0, d.riga)
     << ", \"column\": " << json_numero(d.colonna > 0, static_cast<long long>(d.colonna))
-    << ", \"hint\": " << (d.suggerimento.empty() ? "null" : json_stringa(d.suggerimento)) << "}";
+    << ", \"hint\": " << (d.suggerimento.empty() ? "null" : json_utf8(d.suggerimento)) << "}";
+}
+
+// The severity as the terminal shows it, in the user's language.
+std::string parola_gravita(Gravita g) {
+  switch (g) {
+    case Gravita::kErrore:
+      return traduci("error");
+    case Gravita::kAvviso:
+      return traduci("warning");
+    case Gravita::kNota:
+      return traduci("note");
+  }
+  return traduci("error");
 }
 
 }  // namespace
@@ -72,15 +106,16 @@ std::vector<Diagnostiche::Tipo> Diagnostiche::tipi() const { return tipi_; }
 
 void stampa_diagnostiche(const Diagnostiche& d, std::ostream& out) {
   for (const Diagnostica& x : d.tenute()) {
-    out << luogo(x) << nome_gravita(x.gravita) << ": " << testo_visibile(x.messaggio) << "\n";
+    out << luogo(x) << parola_gravita(x.gravita) << ": " << x.messaggio << "\n";
     if (!x.citazione.empty()) out << cita_riga(x.citazione, x.colonna, x.larghezza);
-    if (!x.suggerimento.empty()) out << " hint: " << testo_visibile(x.suggerimento) << "\n";
+    if (!x.suggerimento.empty()) out << componi(traduci(" hint: %1"), {x.suggerimento}) << "\n";
   }
   for (const Diagnostiche::Tipo& t : d.tipi()) {
     if (t.quante <= Diagnostiche::kMassimoPerTipo) continue;
     if (!t.file.empty()) out << percorso_visibile(t.file) << ": ";
-    out << "\xE2\x80\xA6 and " << (t.quante - Diagnostiche::kMassimoPerTipo) << " more "
-        << nome_gravita(t.gravita) << "s of kind " << t.tipo << "\n";
+    out << componi(traduci("\xE2\x80\xA6 and %1 more of kind %2"),
+                   {std::to_string(t.quante - Diagnostiche::kMassimoPerTipo), t.tipo})
+        << "\n";
   }
 }
 

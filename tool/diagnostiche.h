@@ -27,8 +27,8 @@ struct Diagnostica {
   int riga = 0;                     // from 1; 0 when no line applies
   size_t colonna = 0;               // byte of the line, from 1; 0 when none
   size_t larghezza = 1;             // bytes of the field the caret marks
-  std::string messaggio{};            // 8-bit text, as the description's bytes
-  std::string suggerimento{};         // the hint; empty when none helps
+  std::string messaggio{};            // UTF-8 as shown, any text of the input already made visible
+  std::string suggerimento{};         // the hint, the same way; empty when none helps
   std::string citazione{};            // the line quoted, 8-bit; empty when none
   std::optional<int32_t> codice{};    // the fault code, for faults the compiler records
   std::optional<int32_t> posizione{}; // metres, for codes that give one

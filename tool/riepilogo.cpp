@@ -1,14 +1,10 @@
 #include "tool/riepilogo.h"
 
+#include "model/da_tradurre.h"
+#include "tool/traduzione.h"
 #include "tool/voci_lette.h"
 
 namespace scenario::tool {
-namespace {
-
-std::string conta(size_t n, const char* uno, const char* piu) { return std::to_string(n) + " " + (n == 1 ? uno : piu); }
-
-}  // namespace
-
 std::string riepilogo(const Compilatore& stato, const Traccia& traccia, size_t avvisi) {
   size_t stazioni = 0, segnali = 0, rallentamenti = 0;
   for (const VoceLetta& v : traccia.voci) {
@@ -16,9 +12,9 @@ std::string riepilogo(const Compilatore& stato, const Traccia& traccia, size_t a
     segnali += e_voce(v, kVoceSegnale);
     rallentamenti += e_voce(v, kVoceRallentamento);
   }
-  return "line " + std::to_string(stato.elementi[kRigaValoriCorsa].dato2) + " m, " +
-         conta(stazioni, "station", "stations") + ", " + conta(segnali, "signal", "signals") + ", " +
-         conta(rallentamenti, "slowdown", "slowdowns") + ", " + conta(avvisi, "warning", "warnings");
+  return componi(traduci("line of %1 m; stations %2, signals %3, slowdowns %4, warnings %5"),
+                 {std::to_string(stato.elementi[kRigaValoriCorsa].dato2), std::to_string(stazioni),
+                  std::to_string(segnali), std::to_string(rallentamenti), std::to_string(avvisi)});
 }
 
 }  // namespace scenario::tool

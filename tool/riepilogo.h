@@ -10,7 +10,7 @@
 
 namespace scenario::tool {
 
-// "line 88000 m, 19 stations, 46 signals, 5 slowdowns, 1 warning"
+// "line of 88000 m; stations 16, signals 32, slowdowns 0, warnings 2"
 std::string riepilogo(const Compilatore& stato, const Traccia& traccia, size_t avvisi);
 
 }  // namespace scenario::tool

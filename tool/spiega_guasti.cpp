@@ -5,8 +5,11 @@
 #include <vector>
 
 #include "model/codici_errore.h"
+#include "model/da_tradurre.h"
 #include "model/modello.h"
+#include "tool/citazione.h"
 #include "tool/tipi_diagnostica.h"
+#include "tool/traduzione.h"
 #include "tool/voci_lette.h"
 
 namespace scenario::tool {
@@ -17,50 +20,49 @@ constexpr int32_t kDistanzaZone = 350;   // least gap between two stop zones
 constexpr int kFinestreAvviso = 20;      // cells a warning board looks back for signals
 constexpr int kCelleDopoFine = 12;       // cells after a slowdown's end searched for a signal
 
-std::string m(int64_t metri) { return std::to_string(metri) + " m"; }
+std::string n(int64_t numero) { return std::to_string(numero); }
 
-std::string luogo(const VoceLetta& v) { return v.file + ":" + std::to_string(v.chiave.riga); }
+std::string luogo(const VoceLetta& v) { return percorso_visibile(v.file) + ":" + n(v.chiave.riga); }
 
 const char* nome_tipo_cella(uint8_t tipo) {
   switch (tipo) {
     case kSegnale:
-      return "the signal";
+      return N_("the signal");
     case kFineRallentamento:
-      return "the end of the slowdown";
+      return N_("the end of the slowdown");
     case kInizioRallentamento:
-      return "the start of the slowdown";
+      return N_("the start of the slowdown");
     case kAvvisoRallentamento:
-      return "the warning board of the slowdown";
+      return N_("the warning board of the slowdown");
     case kPreavvisoRallentamento:
-      return "a pre-warning cell of the slowdown";
+      return N_("a pre-warning cell of the slowdown");
     case kIndicatoriVMax:
-      return "the speed indicators";
+      return N_("the speed indicators");
     case kStazione:
-      return "the stopping cell of the station";
+      return N_("the stopping cell of the station");
     case kAbbattimento:
     case kAbbattimentoNullo:
-      return "the abbattimento";
+      return N_("the abbattimento");
     case kCartello:
-      return "the signpost";
+      return N_("the signpost");
     default:
-      return "an object";
+      return N_("an object");
   }
 }
 
 std::string celle(int64_t da, int64_t a) {
-  return "cell " + std::to_string(da) + (a != da ? " to " + std::to_string(a) : "") + " (" + m(da * kMetriCella) +
-         " to " + m((a + 1) * kMetriCella) + ")";
+  if (da == a) return componi(traduci("cell %1 (%2 m to %3 m)"), {n(da), n(da * kMetriCella), n((a + 1) * kMetriCella)});
+  return componi(traduci("cells %1 to %2 (%3 m to %4 m)"), {n(da), n(a), n(da * kMetriCella), n((a + 1) * kMetriCella)});
 }
 
 // "the signal of t.txt:12", or what the cell holds when no entry put it there.
 std::string occupante(const Compilatore& stato, const Traccia& t, int64_t cella) {
-  if (cella < 0 || static_cast<size_t>(cella) >= stato.celle.size()) return "a cell outside the line";
+  if (cella < 0 || static_cast<size_t>(cella) >= stato.celle.size()) return traduci("a cell outside the line");
   const uint8_t tipo = stato.celle[static_cast<size_t>(cella)].tipo;
   const VoceLetta* v = t.di_cella(cella);
-  if (v == nullptr) return tipo == kAbbattimento ? "a marker of the layout pass" : nome_tipo_cella(tipo);
-  std::string testo = std::string(nome_tipo_cella(tipo)) + " at " + luogo(*v);
-  if (!v->testo.empty()) testo += " (" + v->testo + ")";
-  return testo;
+  if (v == nullptr) return tipo == kAbbattimento ? traduci("a marker of the layout pass") : traduci(nome_tipo_cella(tipo));
+  if (v->testo.empty()) return componi(traduci("%1 at %2"), {traduci(nome_tipo_cella(tipo)), luogo(*v)});
+  return componi(traduci("%1 at %2 (%3)"), {traduci(nome_tipo_cella(tipo)), luogo(*v), testo_visibile(v->testo)});
 }
 
 // What a run of cells holds, each entry named once.
@@ -70,8 +72,10 @@ std::string occupanti(const Compilatore& stato, const Traccia& t, int64_t da, in
     const std::string o = occupante(stato, t, c);
     if (std::find(nomi.begin(), nomi.end(), o) == nomi.end()) nomi.push_back(o);
   }
-  std::string testo;
-  for (size_t i = 0; i < nomi.size(); ++i) testo += (i == 0 ? "" : i + 1 == nomi.size() ? " and " : ", ") + nomi[i];
+  std::string testo = nomi.empty() ? "" : nomi[0];
+  for (size_t i = 1; i < nomi.size(); ++i) {
+    testo = componi(i + 1 == nomi.size() ? traduci("%1 and %2") : traduci("%1, %2"), {testo, nomi[i]});
+  }
   return testo;
 }
 
@@ -103,19 +107,20 @@ void spaziatura(const Compilatore& stato, const Traccia& t, Diagnostica* d) {
   const VoceLetta& voce_prima = *stazioni[k - 2];
   const int32_t posizione = stazioni[k - 1]->valori[0];
   if (posizione < voce_prima.valori[0]) {
-    d->messaggio = "stations out of order: this one at " + m(posizione) + " comes after " + voce_prima.testo +
-                   " at " + m(voce_prima.valori[0]) + " (" + luogo(voce_prima) + ")";
-    d->suggerimento = "list the stations in order of position";
+    d->messaggio = componi(traduci("stations out of order: this one at %1 m comes after %2 at %3 m (%4)"),
+                           {n(posizione), testo_visibile(voce_prima.testo), n(voce_prima.valori[0]), luogo(voce_prima)});
+    d->suggerimento = traduci("list the stations in order of position");
     return;
   }
-  d->messaggio = "stop zone " + m(questa.dato1) + " to " + m(questa.dato2) + " starts less than " + m(kDistanzaZone) +
-                 " after the zone of " + voce_prima.testo + ", " + m(prima.dato1) + " to " + m(prima.dato2);
+  d->messaggio = componi(traduci("stop zone %1 m to %2 m starts less than %3 m after the zone of %4, %5 m to %6 m"),
+                         {n(questa.dato1), n(questa.dato2), n(kDistanzaZone), testo_visibile(voce_prima.testo),
+                          n(prima.dato1), n(prima.dato2)});
   // The zone moves with the position: the first position allowed puts its
   // start 350 m after the previous zone's end, rounded up to whole cells.
   const int64_t spostamento = static_cast<int64_t>(prima.dato2) + kDistanzaZone - questa.dato1;
   int64_t consentita = posizione + spostamento;
   consentita = (consentita + kMetriCella - 1) / kMetriCella * kMetriCella;
-  d->suggerimento = "the first position allowed is " + m(consentita);
+  d->suggerimento = componi(traduci("the first position allowed is %1 m"), {n(consentita)});
 }
 
 // A fault of the layout pass belongs to a slowdown: the diagnostic stands at
@@ -128,8 +133,8 @@ void posa(const Guasto& g, const Compilatore& stato, const Traccia& t, Diagnosti
     for (int64_t i = c + 1; i <= c + kFinestreAvviso && rallentamento == nullptr; ++i) {
       if (tipo_di(stato, i) == kAvvisoRallentamento) rallentamento = t.di_cella(i);
     }
-    intralcio = "no free cell before " + occupante(stato, t, c) + ": " + celle(c - 2, c - 1) + " hold " +
-                occupanti(stato, t, c - 2, c - 1);
+    intralcio = componi(traduci("no free cell before %1: %2 hold %3"),
+                        {occupante(stato, t, c), celle(c - 2, c - 1), occupanti(stato, t, c - 2, c - 1)});
   } else if (g.codice == 12) {
     rallentamento = t.di_cella(c);
     for (const auto [primo, ultimo, soglia] : {std::array<int64_t, 3>{7, 5, 7}, {13, 11, 13}, {20, 18, 20}}) {
@@ -137,22 +142,23 @@ void posa(const Guasto& g, const Compilatore& stato, const Traccia& t, Diagnosti
       bool presa = true;
       for (int64_t i = c - ultimo; i >= c - primo; --i) presa = presa && !libera(stato, i) && t.di_cella(i) != nullptr;
       if (!presa) continue;
-      intralcio = celle(c - primo, c - ultimo) + " before its start hold " + occupanti(stato, t, c - primo, c - ultimo);
+      intralcio = componi(traduci("%1 before its start hold %2"),
+                          {celle(c - primo, c - ultimo), occupanti(stato, t, c - primo, c - ultimo)});
       break;
     }
   } else if (tipo_di(stato, c) == kFineRallentamento) {
     rallentamento = t.di_cella(c);
     for (int64_t i = c; i <= c + kCelleDopoFine; ++i) {
       if (tipo_di(stato, i) != kSegnale) continue;
-      intralcio = "no free cell before " + occupante(stato, t, i) + " after its end: " + celle(i - 2, i - 1) +
-                  " hold " + occupanti(stato, t, i - 2, i - 1);
+      intralcio = componi(traduci("no free cell before %1 after its end: %2 hold %3"),
+                          {occupante(stato, t, i), celle(i - 2, i - 1), occupanti(stato, t, i - 2, i - 1)});
       break;
     }
   } else {
     for (int64_t i = c; i >= 0 && rallentamento == nullptr; --i) {
       if (tipo_di(stato, i) == kInizioRallentamento) rallentamento = t.di_cella(i);
     }
-    intralcio = celle(c - 1, c + 1) + " inside it hold " + occupanti(stato, t, c - 1, c + 1);
+    intralcio = componi(traduci("%1 inside it hold %2"), {celle(c - 1, c + 1), occupanti(stato, t, c - 1, c + 1)});
   }
   if (rallentamento != nullptr) alla_voce(*rallentamento, d);
   d->suggerimento = intralcio;
@@ -166,7 +172,7 @@ Diagnostica spiega_guasto(const Guasto& g, const Compilatore& stato, const Tracc
   d.posizione = g.posizione;
   d.file = g.file;
   d.riga = g.riga;
-  d.messaggio = std::string(descrizione_errore(g.codice));
+  const std::string significato = traduci(descrizione_errore(g.codice));
   const VoceLetta* voce = t.voci.empty() ? nullptr : &t.voci.back();
   if (voce != nullptr && (voce->file != g.file || voce->chiave.riga > g.riga)) voce = nullptr;
   if (voce != nullptr && voce->chiave.riga == g.riga) {
@@ -177,8 +183,8 @@ Diagnostica spiega_guasto(const Guasto& g, const Compilatore& stato, const Tracc
   switch (g.codice) {
     case 6: case 7: case 16: case 17: case 18: case 19: case 20: case 21:
       if (t.cella_occupata >= 0) {
-        d.suggerimento = celle(t.cella_occupata, t.cella_occupata) + " already holds " +
-                         occupante(stato, t, t.cella_occupata);
+        d.suggerimento = componi(traduci("%1 already holds %2"),
+                                 {celle(t.cella_occupata, t.cella_occupata), occupante(stato, t, t.cella_occupata)});
       }
       break;
     case 22:
@@ -189,14 +195,17 @@ Diagnostica spiega_guasto(const Guasto& g, const Compilatore& stato, const Tracc
       break;
     case 15:
       if (stato.ultima_cella >= 0) {
-        d.suggerimento = "the cells end at " + m((static_cast<int64_t>(stato.ultima_cella) + 1) * kMetriCella) +
-                         "; an entry needs 100 m after its position, a station 800 m";
+        d.suggerimento = componi(traduci("the cells end at %1 m; an entry needs 100 m after its position, a station 800 m"),
+                                 {n((static_cast<int64_t>(stato.ultima_cella) + 1) * kMetriCella)});
       }
       break;
     default:
       break;
   }
-  if (g.posizione) d.messaggio += " (at " + m(*g.posizione) + ")";
+  // The program's own words for the fault ("Errore n. 16") stay in the message.
+  if (d.messaggio.empty()) d.messaggio = significato;
+  d.messaggio = g.posizione ? componi(traduci("%1 (Errore n. %2 at %3 m)"), {d.messaggio, n(g.codice), n(*g.posizione)})
+                            : componi(traduci("%1 (Errore n. %2)"), {d.messaggio, n(g.codice)});
   return d;
 }
 

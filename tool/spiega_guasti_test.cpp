@@ -53,7 +53,7 @@ TEST(SpiegaGuasti, ACellThatIsNotFreeNamesTheEntryHoldingIt) {
   EXPECT_EQ(d.file, "t.txt");
   EXPECT_EQ(d.riga, 30);
   EXPECT_EQ(d.colonna, 1u);
-  EXPECT_EQ(d.messaggio, "signal cell is not free (at 1200 m)");
+  EXPECT_EQ(d.messaggio, "signal cell is not free (Errore n. 16 at 1200 m)");
   EXPECT_EQ(d.suggerimento, "cell 25 (1250 m to 1300 m) already holds the stopping cell of the station at t.txt:14 (MILANO)");
 }
 
@@ -64,7 +64,7 @@ TEST(SpiegaGuasti, StationSpacingGivesBothZonesAndTheFirstPositionAllowed) {
   f.stato.elementi[1].dato1 = -400, f.stato.elementi[1].dato2 = 400;
   f.stato.elementi[2].dato1 = 500, f.stato.elementi[2].dato2 = 1300;
   const Diagnostica d = spiega_guasto(guasto(22, 900, "t.txt", 4), f.stato, f.traccia);
-  EXPECT_EQ(d.messaggio, "stop zone 500 m to 1300 m starts less than 350 m after the zone of MILANO, -400 m to 400 m (at 900 m)");
+  EXPECT_EQ(d.messaggio, "stop zone 500 m to 1300 m starts less than 350 m after the zone of MILANO, -400 m to 400 m (Errore n. 22 at 900 m)");
   // At 1150 m the zone starts at 750 m, 350 m after 400 m.
   EXPECT_EQ(d.suggerimento, "the first position allowed is 1150 m");
 
@@ -72,7 +72,7 @@ TEST(SpiegaGuasti, StationSpacingGivesBothZonesAndTheFirstPositionAllowed) {
   indietro.voce(kVoceStazione, "t.txt", 3, {5000}, "MILANO");
   indietro.voce(kVoceStazione, "t.txt", 4, {4000}, "CORSICO");
   const Diagnostica o = spiega_guasto(guasto(22, 4000, "t.txt", 4), indietro.stato, indietro.traccia);
-  EXPECT_EQ(o.messaggio, "stations out of order: this one at 4000 m comes after MILANO at 5000 m (t.txt:3) (at 4000 m)");
+  EXPECT_EQ(o.messaggio, "stations out of order: this one at 4000 m comes after MILANO at 5000 m (t.txt:3) (Errore n. 22 at 4000 m)");
   EXPECT_EQ(o.suggerimento, "list the stations in order of position");
 }
 
@@ -90,7 +90,7 @@ TEST(SpiegaGuasti, LayoutFaultsStandAtTheSlowdownAndNameWhatIsInTheWay) {
   Diagnostica d = spiega_guasto(guasto(12, 1500, "", 0), f.stato, f.traccia);
   EXPECT_EQ(d.file, "t.txt");
   EXPECT_EQ(d.riga, 20);
-  EXPECT_EQ(d.suggerimento, "cell 23 to 25 (1150 m to 1300 m) before its start hold the signal at t.txt:9");
+  EXPECT_EQ(d.suggerimento, "cells 23 to 25 (1150 m to 1300 m) before its start hold the signal at t.txt:9");
 
   // No room before a signal at cell 40 that a warning board at cell 50 looks back on.
   f.posa(40, kSegnale, segnale);
@@ -100,7 +100,7 @@ TEST(SpiegaGuasti, LayoutFaultsStandAtTheSlowdownAndNameWhatIsInTheWay) {
   d = spiega_guasto(guasto(11, 2000, "", 0), f.stato, f.traccia);
   EXPECT_EQ(d.riga, 20);
   EXPECT_EQ(d.suggerimento,
-            "no free cell before the signal at t.txt:9: cell 38 to 39 (1900 m to 2000 m) hold the signpost at "
+            "no free cell before the signal at t.txt:9: cells 38 to 39 (1900 m to 2000 m) hold the signpost at "
             "l.txt:7 (ALT) and the stopping cell of the station at t.txt:5 (X)");
 
   // No room before a signal after the slowdown's end at cell 60.
@@ -111,7 +111,7 @@ TEST(SpiegaGuasti, LayoutFaultsStandAtTheSlowdownAndNameWhatIsInTheWay) {
   d = spiega_guasto(guasto(13, 3000, "", 0), f.stato, f.traccia);
   EXPECT_EQ(d.riga, 20);
   EXPECT_EQ(d.suggerimento,
-            "no free cell before the signal at t.txt:9 after its end: cell 63 to 64 (3150 m to 3250 m) hold the "
+            "no free cell before the signal at t.txt:9 after its end: cells 63 to 64 (3150 m to 3250 m) hold the "
             "abbattimento at t.txt:11");
 }
 
