@@ -9,10 +9,11 @@
 
 #include "content/documenti.h"
 #include "driver/memorizza_percorso.h"
-#include "driver/scenario.h"
-#include "layout/passata.h"
-#include "layout/slot_riservati.h"
+#include "model/scenario.h"
+#include "driver/scrittura_file_compilati.h"
+#include "layout/completa_percorso.h"
 #include "model/file_compilati.h"
+#include "model/nomi_file.h"
 #include "model/stato.h"
 #include "readers/memorizza_dati.h"
 #include "tests/cartella_temporanea.h"
@@ -25,12 +26,16 @@ const test::CartellaTemporanea& cartella() {
   return c;
 }
 
+const NomiFile& nomi() {
+  static const NomiFile n(cartella().percorso(), std::string(kNomeLinea), std::string(kNumeroTreno));
+  return n;
+}
+
 Compilatore stato_scenario() {
   Compilatore s;
-  s.cartella = cartella().percorso();
   s.nome_linea = std::string(kNomeLinea);
   s.numero_treno = std::string(kNumeroTreno);
-  s.genera_tracciato = 1;
+  s.azzera(1);
   return s;
 }
 
@@ -38,7 +43,7 @@ Compilatore stato_scenario() {
 // them.
 Compilatore con_descrizioni() {
   Compilatore s = stato_scenario();
-  if (!dati_linea(s).ok() || !dati_treno(s).ok()) std::abort();
+  if (!dati_linea(nomi()).ok() || !dati_treno(nomi()).ok()) std::abort();
   return s;
 }
 
@@ -53,10 +58,8 @@ Compilatore prepara(benchmark::State& misura) {
 // Compile steps 4 to 6: the layout pass, the reserved slots and the codes.
 // Without a cell array the compile step stops before them, and so does this.
 void impagina(Compilatore& s) {
-  if (!s.ha_celle() || s.ultima_cella < 1) return;
-  passata_layout(s);
-  if (controlla_e_timbra(s) != 0) std::abort();
-  memorizza_codici_gara(s);
+  if (!s.ha_cella_uno()) return;
+  if (completa_percorso(s) != 0) std::abort();
 }
 
 // The bytes of the three compiled files, as compile step 7 encodes them.
@@ -73,7 +76,7 @@ size_t codifica(const Compilatore& s) {
 const Compilatore& letto() {
   static const Compilatore s = [] {
     Compilatore c = con_descrizioni();
-    memorizza_dati(c);
+    memorizza_dati(c, nomi());
     return c;
   }();
   return s;
@@ -91,7 +94,7 @@ const Compilatore& compilato() {
 void BM_Lettura(benchmark::State& misura) {
   for (auto _ : misura) {
     Compilatore s = prepara(misura);
-    memorizza_dati(s);
+    memorizza_dati(s, nomi());
     benchmark::DoNotOptimize(s.celle.data());
   }
 }
@@ -119,7 +122,7 @@ BENCHMARK(BM_Codifica)->Unit(benchmark::kMillisecond);
 void BM_CompilazioneInMemoria(benchmark::State& misura) {
   for (auto _ : misura) {
     Compilatore s = prepara(misura);
-    memorizza_dati(s);
+    memorizza_dati(s, nomi());
     impagina(s);
     benchmark::DoNotOptimize(codifica(s));
   }
@@ -130,7 +133,7 @@ BENCHMARK(BM_CompilazioneInMemoria)->Unit(benchmark::kMillisecond);
 void BM_ScritturaFile(benchmark::State& misura) {
   const size_t byte = codifica(compilato());
   for (auto _ : misura) {
-    if (!scrivi_file_compilati(compilato()).ok()) std::abort();
+    if (!scrivi_file_compilati(nomi(), compilato()).ok()) std::abort();
   }
   misura.SetBytesProcessed(misura.iterations() * static_cast<int64_t>(byte));
 }
@@ -139,7 +142,7 @@ BENCHMARK(BM_ScritturaFile)->Unit(benchmark::kMillisecond);
 void BM_CompilazioneCompleta(benchmark::State& misura) {
   for (auto _ : misura) {
     Compilatore s = prepara(misura);
-    const EsitoCompilazione esito = memorizza_percorso(s, 1);
+    const EsitoCompilazione esito = memorizza_percorso(s, nomi(), 1);
     if (!esito.file_system.ok() || esito.fatale != 0) std::abort();
   }
 }

@@ -4,8 +4,7 @@
 
 #include "content/documenti.h"
 #include "content/lista_righe.h"
-#include "driver/nomi_file.h"
-#include "model/stato.h"
+#include "model/nomi_file.h"
 
 namespace scenario {
 namespace {
@@ -174,8 +173,7 @@ constexpr std::array<std::string_view, 149> kRighe{{
 
 std::span<const std::string_view> righe_linea() { return kRighe; }
 
-Status dati_linea(const Compilatore& stato) {
-  const NomiFile nomi(stato.cartella, stato.nome_linea, stato.numero_treno);
+Status dati_linea(const NomiFile& nomi) {
   return scrivi_lista(nomi.descrizione_linea(), ListaRighe(righe_linea()));
 }
 

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "content/documenti.h"
-#include "driver/scenario.h"
+#include "model/scenario.h"
 #include "model/stato.h"
-#include "readers/lettore_linea.h"
+#include "readers/memorizza_dati.h"
 #include "tests/cartella_temporanea.h"
 #include "tests/documento_scritto.h"
 
@@ -17,18 +17,18 @@ namespace {
 
 constexpr const char* kNomeFile = "MilanoPGen-Alessandria_linea.txt";
 
-// The state the run driver sets up before the writers and the compile step.
-Compilatore stato_in(const test::CartellaTemporanea& cartella) {
-  Compilatore stato = test::stato_documenti(cartella.percorso());
-  stato.genera_tracciato = 1;
+// The state the run driver sets up before the compile step reads.
+Compilatore stato_iniziale() {
+  Compilatore stato = test::stato_scenario();
+  stato.azzera(1);
   return stato;
 }
 
 TEST(DatiLinea, TheFile) {
   test::CartellaTemporanea cartella;
-  const Compilatore stato = stato_in(cartella);
-  ASSERT_TRUE(dati_linea(stato).ok());
-  ASSERT_TRUE(dati_linea(stato).ok());  // a second run replaces the file
+  const NomiFile nomi = test::nomi_documenti(cartella.percorso());
+  ASSERT_TRUE(dati_linea(nomi).ok());
+  ASSERT_TRUE(dati_linea(nomi).ok());  // a second run replaces the file
   std::vector<std::string> righe;
   ASSERT_TRUE(test::dividi_righe(cartella.leggi(kNomeFile), &righe));
   ASSERT_EQ(righe.size(), 149u);
@@ -63,9 +63,10 @@ TEST(DatiLinea, TheFile) {
 // The scenario's description compiled by the line reader.
 TEST(DatiLinea, Compiled) {
   test::CartellaTemporanea cartella;
-  Compilatore stato = stato_in(cartella);
-  ASSERT_TRUE(dati_linea(stato).ok());
-  EXPECT_TRUE(leggi_descrizione_linea(stato));
+  Compilatore stato = stato_iniziale();
+  const NomiFile nomi = test::nomi_documenti(cartella.percorso());
+  ASSERT_TRUE(dati_linea(nomi).ok());
+  EXPECT_TRUE(memorizza_linea(stato, nomi));
   EXPECT_EQ(stato.codice_errore, 0);
   EXPECT_TRUE(stato.guasti.empty());
   EXPECT_FALSE(cartella.esiste(kNomeFile));

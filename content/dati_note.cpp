@@ -2,8 +2,7 @@
 
 #include "content/documenti.h"
 #include "content/lista_righe.h"
-#include "driver/nomi_file.h"
-#include "model/stato.h"
+#include "model/nomi_file.h"
 
 namespace scenario {
 namespace {
@@ -177,8 +176,7 @@ static_assert(kRighe.size() == 156);
 
 std::span<const std::string_view> righe_note() { return kRighe; }
 
-Status dati_note(const Compilatore& stato) {
-  const NomiFile nomi(stato.cartella, stato.nome_linea, stato.numero_treno);
+Status dati_note(const NomiFile& nomi) {
   return scrivi_lista(nomi.note(), ListaRighe(righe_note()));
 }
 

@@ -64,7 +64,7 @@ bool rientro(const std::string& riga, size_t spazi, std::string_view dopo) {
 
 TEST(DatiNote, WrittenFileFollowsTheLayoutOfTheNotes) {
   test::CartellaTemporanea cartella;
-  ASSERT_TRUE(dati_note(test::stato_documenti(cartella.percorso())).ok());
+  ASSERT_TRUE(dati_note(test::nomi_documenti(cartella.percorso())).ok());
   std::vector<std::string> righe;
   ASSERT_TRUE(test::dividi_righe(cartella.leggi("MilanoPGen-Alessandria_2635_note.txt"), &righe));
   ASSERT_EQ(righe.size(), 156u);

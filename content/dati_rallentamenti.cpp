@@ -2,8 +2,7 @@
 
 #include "content/documenti.h"
 #include "content/lista_righe.h"
-#include "driver/nomi_file.h"
-#include "model/stato.h"
+#include "model/nomi_file.h"
 
 namespace scenario {
 namespace {
@@ -67,8 +66,7 @@ static_assert(kRighe.size() == 46);
 
 std::span<const std::string_view> righe_rallentamenti() { return kRighe; }
 
-Status dati_rallentamenti(const Compilatore& stato) {
-  const NomiFile nomi(stato.cartella, stato.nome_linea, stato.numero_treno);
+Status dati_rallentamenti(const NomiFile& nomi) {
   return scrivi_lista(nomi.rallentamenti(), ListaRighe(righe_rallentamenti()));
 }
 

@@ -12,7 +12,7 @@ namespace {
 
 TEST(DatiRallentamenti, BlankFormLayout) {
   test::CartellaTemporanea cartella;
-  ASSERT_TRUE(dati_rallentamenti(test::stato_documenti(cartella.percorso())).ok());
+  ASSERT_TRUE(dati_rallentamenti(test::nomi_documenti(cartella.percorso())).ok());
   std::vector<std::string> righe;
   ASSERT_TRUE(
       test::dividi_righe(cartella.leggi("MilanoPGen-Alessandria_2635_rallentamenti.txt"), &righe));

@@ -6,8 +6,7 @@
 
 #include "content/documenti.h"
 #include "content/lista_righe.h"
-#include "driver/nomi_file.h"
-#include "model/stato.h"
+#include "model/nomi_file.h"
 
 namespace scenario {
 namespace {
@@ -182,8 +181,7 @@ std::span<const std::string_view> righe_scheda() {
   return scheda.righe();
 }
 
-Status dati_scheda(const Compilatore& stato) {
-  const NomiFile nomi(stato.cartella, stato.nome_linea, stato.numero_treno);
+Status dati_scheda(const NomiFile& nomi) {
   return scrivi_lista(nomi.scheda(), ListaRighe(righe_scheda()));
 }
 

@@ -18,7 +18,7 @@ constexpr std::string_view kRigaVuota =
 
 std::vector<std::string> scheda_scritta(const test::CartellaTemporanea& cartella) {
   std::vector<std::string> righe;
-  EXPECT_TRUE(dati_scheda(test::stato_documenti(cartella.percorso())).ok());
+  EXPECT_TRUE(dati_scheda(test::nomi_documenti(cartella.percorso())).ok());
   EXPECT_TRUE(
       test::dividi_righe(cartella.leggi("MilanoPGen-Alessandria_2635_scheda_treno.txt"), &righe));
   return righe;

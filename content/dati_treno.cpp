@@ -2,8 +2,7 @@
 
 #include "content/documenti.h"
 #include "content/lista_righe.h"
-#include "driver/nomi_file.h"
-#include "model/stato.h"
+#include "model/nomi_file.h"
 
 namespace scenario {
 namespace {
@@ -87,8 +86,7 @@ constexpr std::array<std::string_view, 70> kRighe{{
 
 std::span<const std::string_view> righe_treno() { return kRighe; }
 
-Status dati_treno(const Compilatore& stato) {
-  const NomiFile nomi(stato.cartella, stato.nome_linea, stato.numero_treno);
+Status dati_treno(const NomiFile& nomi) {
   return scrivi_lista(nomi.descrizione_treno(), ListaRighe(righe_treno()));
 }
 

@@ -5,7 +5,7 @@
 
 #include "content/documenti.h"
 #include "model/stato.h"
-#include "readers/lettore_treno.h"
+#include "readers/memorizza_dati.h"
 #include "tests/treno_prova.h"
 #include "tests/documento_scritto.h"
 
@@ -16,9 +16,9 @@ using test::CartellaTemporanea;
 
 TEST(DatiTreno, WritesTheSeventyLines) {
   CartellaTemporanea cartella;
-  Compilatore stato = test::dopo_la_linea(cartella);
+  Compilatore stato = test::dopo_la_linea();
   cartella.scrivi(test::nome_treno(stato), std::string(5000, 'x'));  // an older, longer file
-  ASSERT_TRUE(dati_treno(stato).ok());
+  ASSERT_TRUE(dati_treno(test::nomi_documenti(cartella.percorso())).ok());
   std::vector<std::string> righe;
   ASSERT_TRUE(test::dividi_righe(cartella.leggi("MilanoPGen-Alessandria_2635-.txt"), &righe));
   ASSERT_EQ(righe.size(), 70u);
@@ -87,13 +87,14 @@ constexpr Tratto kVelocita[] = {
 class DatiTrenoLetti : public ::testing::Test {
  protected:
   void SetUp() override {
-    stato_ = test::dopo_la_linea(cartella_);
+    stato_ = test::dopo_la_linea();
     // What the line half leaves: 61 signposts, the 49th at 66550 m in cell 1332.
     stato_.prossimo_cartello = 19;
     stato_.celle[1332].tipo = kCartello;
     stato_.celle[1332].valore_a = 32;
-    ASSERT_TRUE(dati_treno(stato_).ok());
-    leggi_descrizione_treno(stato_);
+    const NomiFile nomi = test::nomi_documenti(cartella_.percorso());
+    ASSERT_TRUE(dati_treno(nomi).ok());
+    memorizza_treno(stato_, nomi);
   }
 
   CartellaTemporanea cartella_;

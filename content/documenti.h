@@ -1,5 +1,5 @@
 // The five content writers of the scenario. Each builds its document in a
-// line list and replaces its file in the program folder with it.
+// line list and replaces its file, named by `nomi`, with it.
 #pragma once
 
 #include <span>
@@ -9,7 +9,7 @@
 
 namespace scenario {
 
-struct Compilatore;
+class NomiFile;
 
 // The lines of each document, in order, without line ends.
 std::span<const std::string_view> righe_linea();
@@ -18,10 +18,10 @@ std::span<const std::string_view> righe_note();
 std::span<const std::string_view> righe_rallentamenti();
 std::span<const std::string_view> righe_scheda();
 
-Status dati_linea(const Compilatore& stato);
-Status dati_treno(const Compilatore& stato);
-Status dati_note(const Compilatore& stato);
-Status dati_rallentamenti(const Compilatore& stato);
-Status dati_scheda(const Compilatore& stato);
+Status dati_linea(const NomiFile& nomi);
+Status dati_treno(const NomiFile& nomi);
+Status dati_note(const NomiFile& nomi);
+Status dati_rallentamenti(const NomiFile& nomi);
+Status dati_scheda(const NomiFile& nomi);
 
 }  // namespace scenario

@@ -11,7 +11,7 @@ namespace scenario {
 namespace {
 
 struct Documento {
-  Status (*scrivi)(const Compilatore&);
+  Status (*scrivi)(const NomiFile&);
   const char* nome;  // the name after "<line>_<train>_"
 };
 
@@ -26,8 +26,8 @@ constexpr Documento kDocumenti[] = {
 TEST(Documenti, AnotherIdentityWritesOtherNamesWithTheSameContent) {
   for (const Documento& d : kDocumenti) {
     test::CartellaTemporanea cartella;
-    ASSERT_TRUE(d.scrivi(test::stato_documenti(cartella.percorso())).ok());
-    ASSERT_TRUE(d.scrivi(test::stato_documenti(cartella.percorso(), "Altra-Linea", "9911")).ok());
+    ASSERT_TRUE(d.scrivi(test::nomi_documenti(cartella.percorso())).ok());
+    ASSERT_TRUE(d.scrivi(test::nomi_documenti(cartella.percorso(), "Altra-Linea", "9911")).ok());
     const std::string scenario = cartella.leggi(std::string("MilanoPGen-Alessandria_2635_") + d.nome);
     ASSERT_TRUE(cartella.esiste(std::string("Altra-Linea_9911_") + d.nome)) << d.nome;
     EXPECT_FALSE(scenario.empty()) << d.nome;
@@ -38,13 +38,13 @@ TEST(Documenti, AnotherIdentityWritesOtherNamesWithTheSameContent) {
 TEST(Documenti, StaleLongerDocumentIsReplacedWhole) {
   for (const Documento& d : kDocumenti) {
     test::CartellaTemporanea nuova;
-    ASSERT_TRUE(d.scrivi(test::stato_documenti(nuova.percorso())).ok());
+    ASSERT_TRUE(d.scrivi(test::nomi_documenti(nuova.percorso())).ok());
     const std::string nome = std::string("MilanoPGen-Alessandria_2635_") + d.nome;
     const std::string atteso = nuova.leggi(nome);
 
     test::CartellaTemporanea vecchia;
     vecchia.scrivi(nome, atteso + std::string(50000, 'x') + "\r\n");
-    ASSERT_TRUE(d.scrivi(test::stato_documenti(vecchia.percorso())).ok());
+    ASSERT_TRUE(d.scrivi(test::nomi_documenti(vecchia.percorso())).ok());
     EXPECT_EQ(vecchia.leggi(nome), atteso) << d.nome;
   }
 }

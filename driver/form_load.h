@@ -3,13 +3,9 @@
 
 #include <string>
 
-namespace scenario {
+#include "driver/esito_compilazione.h"
 
-// Exit statuses of a run.
-constexpr int kUscitaPulita = 0;       // compiled, no fault recorded
-constexpr int kUscitaConGuasti = 1;    // a fault was recorded (reported on standard error)
-constexpr int kUscitaSlotRiservato = 2;  // 1250 or 1251: no compiled file written
-constexpr int kUscitaFileSystem = 3;   // a file could not be written, replaced or deleted
+namespace scenario {
 
 // Writes the five texts into `cartella`, compiles the two descriptions into the
 // three compiled files and returns the exit status. A used reserved slot ends

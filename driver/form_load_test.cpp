@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/nomi_file.h"
+#include "model/nomi_file.h"
 #include "tests/cartella_temporanea.h"
 #include "tests/programma.h"
 

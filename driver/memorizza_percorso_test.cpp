@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "content/documenti.h"
-#include "driver/nomi_file.h"
+#include "model/nomi_file.h"
 #include "driver/rapporto.h"
 #include "model/codifica.h"
 #include "model/file_compilati.h"
@@ -22,10 +22,11 @@ TEST(MemorizzaPercorso, ThePlanFileIsTheEncodedPlan) {
   // The plan file is written piece by piece; it must be the same bytes as the
   // plan encoded whole.
   CartellaTemporanea cartella;
-  Compilatore stato = test::stato_documenti(cartella.percorso());
-  ASSERT_TRUE(dati_linea(stato).ok());
-  ASSERT_TRUE(dati_treno(stato).ok());
-  ASSERT_TRUE(memorizza_percorso(stato, 1).file_scritti);
+  Compilatore stato = test::stato_scenario();
+  const NomiFile nomi = test::nomi_documenti(cartella.percorso());
+  ASSERT_TRUE(dati_linea(nomi).ok());
+  ASSERT_TRUE(dati_treno(nomi).ok());
+  ASSERT_TRUE(memorizza_percorso(stato, nomi, 1).file_scritti);
   const std::string scritto = cartella.leggi(kNomi.nome_tracciato());
   EXPECT_EQ(scritto.size(), 2u * (4 + 4 + 10 * (95000 - 3) + 2 + 2));
   EXPECT_TRUE(scritto == codifica_tracciato(stato.tracciato));
@@ -33,11 +34,12 @@ TEST(MemorizzaPercorso, ThePlanFileIsTheEncodedPlan) {
 
 TEST(MemorizzaPercorso, WithoutAPlanTheOlderPlanFileStaysAsItWas) {
   CartellaTemporanea cartella;
-  Compilatore stato = test::stato_documenti(cartella.percorso());
-  ASSERT_TRUE(dati_linea(stato).ok());
-  ASSERT_TRUE(dati_treno(stato).ok());
+  Compilatore stato = test::stato_scenario();
+  const NomiFile nomi = test::nomi_documenti(cartella.percorso());
+  ASSERT_TRUE(dati_linea(nomi).ok());
+  ASSERT_TRUE(dati_treno(nomi).ok());
   cartella.scrivi(kNomi.nome_tracciato(), "vecchio");
-  const EsitoCompilazione esito = memorizza_percorso(stato, 0);
+  const EsitoCompilazione esito = memorizza_percorso(stato, nomi, 0);
   EXPECT_TRUE(esito.file_scritti);
   EXPECT_EQ(stato.codice_errore, 0);
   EXPECT_EQ(cartella.leggi(kNomi.nome_tracciato()), "vecchio");
@@ -52,13 +54,13 @@ TEST(MemorizzaPercorso, WithoutAPlanTheOlderPlanFileStaysAsItWas) {
 
 TEST(MemorizzaPercorso, WithoutACellArrayEarlierCompiledFilesStay) {
   CartellaTemporanea cartella;
-  Compilatore stato = test::stato_documenti(cartella.percorso());
+  Compilatore stato = test::stato_scenario();
   cartella.scrivi(kNomi.nome_descrizione_linea(), test::righe({"[generale]", "lunghezza percorso,  2000000", "[fine]"}));
   cartella.scrivi(kNomi.nome_descrizione_treno(), test::righe({"[generale]", "[fine]"}));
   for (const std::string& nome : {kNomi.nome_tracciato(), kNomi.nome_tabella(), kNomi.nome_celle()}) {
     cartella.scrivi(nome, "vecchio");
   }
-  const EsitoCompilazione esito = memorizza_percorso(stato, 1);
+  const EsitoCompilazione esito = memorizza_percorso(stato, test::nomi_documenti(cartella.percorso()), 1);
   EXPECT_TRUE(esito.senza_celle);
   EXPECT_FALSE(esito.file_scritti);
   EXPECT_EQ(stato.codice_errore, 1);
@@ -72,10 +74,23 @@ TEST(MemorizzaPercorso, WithoutACellArrayEarlierCompiledFilesStay) {
             " Errore n. 1: line length above 1000000 m (MilanoPGen-Alessandria_linea.txt, line 2)");
 }
 
+// A text that cannot be read keeps the system's reason.
+TEST(MemorizzaPercorso, AnUnreadableTrainTextKeepsTheSystemsReason) {
+  CartellaTemporanea cartella;
+  Compilatore stato = test::stato_scenario();
+  cartella.scrivi(kNomi.nome_descrizione_linea(), test::descrizione({}, 10000));
+  memorizza_percorso(stato, test::nomi_documenti(cartella.percorso()), 1);
+  ASSERT_EQ(stato.guasti.size(), 1u);
+  const std::string percorso = cartella.file(kNomi.nome_descrizione_treno());
+  EXPECT_EQ(testo_guasto(stato.guasti[0]),
+            " Errore n. 25: reading failure (file unreadable, malformed number, value too wide, or file ends inside an "
+            "entry) (MilanoPGen-Alessandria_2635-.txt): cannot open " + percorso + ": No such file or directory");
+}
+
 TEST(Rapporto, OneLinePerFault) {
-  EXPECT_EQ(testo_guasto(Guasto{15, 95000, "a.txt", 40}),
+  EXPECT_EQ(testo_guasto(Guasto{15, 95000, "a.txt", 40, 3, {}}),
             " Errore n. 15 at 95000 m: position beyond the end of the cell array (a.txt, line 40)");
-  EXPECT_EQ(testo_guasto(Guasto{12, 5050, "", 0}),
+  EXPECT_EQ(testo_guasto(Guasto{12, 5050, "", 0, 0, {}}),
             " Errore n. 12 at 5050 m: a whole window before a slowdown start is taken");
 }
 

@@ -16,6 +16,7 @@ std::string testo_guasto(const Guasto& guasto) {
     if (guasto.riga > 0) testo += ", line " + std::to_string(guasto.riga);
     testo += ")";
   }
+  if (!guasto.motivo.empty()) testo += ": " + guasto.motivo;
   return testo;
 }
 

@@ -10,8 +10,8 @@
 #include <filesystem>
 #include <vector>
 
-#include "driver/nomi_file.h"
-#include "driver/scenario.h"
+#include "model/nomi_file.h"
+#include "model/scenario.h"
 
 namespace scenario::fuzz {
 namespace {
@@ -74,11 +74,15 @@ const std::string& cartella_privata() {
 
 Compilatore stato_nuovo() {
   Compilatore stato;
-  stato.cartella = cartella_privata();
   stato.nome_linea = std::string(kNomeLinea);
   stato.numero_treno = std::string(kNumeroTreno);
-  stato.genera_tracciato = 1;
+  stato.azzera(1);
   return stato;
+}
+
+const NomiFile& nomi_privati() {
+  static const NomiFile nomi(cartella_privata(), std::string(kNomeLinea), std::string(kNumeroTreno));
+  return nomi;
 }
 
 void scrivi_testo(const std::string& percorso, std::string_view testo) {

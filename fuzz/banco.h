@@ -9,6 +9,7 @@
 #include <string_view>
 #include <utility>
 
+#include "model/nomi_file.h"
 #include "model/stato.h"
 
 namespace scenario::fuzz {
@@ -18,8 +19,11 @@ namespace scenario::fuzz {
 const std::string& cartella_privata();
 
 // A compiler state as the compile step sets it up before reading: the
-// scenario's identity, files in the private folder, the plan requested.
+// scenario's identity, the plan requested.
 Compilatore stato_nuovo();
+
+// The scenario's file names in the private folder.
+const NomiFile& nomi_privati();
 
 // Writes `testo` whole to `percorso`. The harness cannot go on without its
 // input on disk, so a failure aborts.

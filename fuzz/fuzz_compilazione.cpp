@@ -6,7 +6,7 @@
 #include <string>
 
 #include "driver/memorizza_percorso.h"
-#include "driver/nomi_file.h"
+#include "model/nomi_file.h"
 #include "fuzz/banco.h"
 #include "model/decodifica_file.h"
 #include "model/file_compilati.h"
@@ -29,17 +29,17 @@ void rileggi(const std::string& percorso, bool (*decodifica)(std::string_view, M
   if (codifica(modello) != dati) fuzz::fallisci(percorso + " does not encode back to its own bytes");
 }
 
-void controlla_file(const Compilatore& stato, const EsitoCompilazione& esito) {
-  const NomiFile nomi(stato.cartella, stato.nome_linea, stato.numero_treno);
+void controlla_file(const NomiFile& nomi, const EsitoCompilazione& esito) {
+  // Every path of the reading stage deletes both texts.
+  if (file_esiste(nomi.descrizione_linea()) || file_esiste(nomi.descrizione_treno())) {
+    fuzz::fallisci("a description outlived the compile step");
+  }
   if (!esito.file_scritti) {
     // A refused compile writes nothing: the folder held no compiled file before.
     if (file_esiste(nomi.tracciato()) || file_esiste(nomi.tabella()) || file_esiste(nomi.celle())) {
       fuzz::fallisci("a compile that wrote nothing left a compiled file");
     }
     return;
-  }
-  if (file_esiste(nomi.descrizione_linea()) || file_esiste(nomi.descrizione_treno())) {
-    fuzz::fallisci("a description outlived the compile step");
   }
   // The track-plan file is not read back: its shape is one fixed record per
   // metre whatever the input, and reading 2 MB back would take most of each
@@ -54,15 +54,15 @@ void controlla_file(const Compilatore& stato, const EsitoCompilazione& esito) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t dimensione) {
   const auto [linea, treno] = fuzz::dividi_coppia(dati, dimensione);
   Compilatore stato = fuzz::stato_nuovo();
-  const NomiFile nomi(stato.cartella, stato.nome_linea, stato.numero_treno);
+  const NomiFile& nomi = fuzz::nomi_privati();
   fuzz::scrivi_testo(nomi.descrizione_linea(), linea);
   fuzz::scrivi_testo(nomi.descrizione_treno(), treno);
 
-  const EsitoCompilazione esito = memorizza_percorso(stato, 1);
+  const EsitoCompilazione esito = memorizza_percorso(stato, nomi, 1);
 
   if (!esito.file_system.ok()) fuzz::fallisci("file-system failure: " + esito.file_system.messaggio());
   fuzz::controlla_modello(stato);
-  controlla_file(stato, esito);
+  controlla_file(nomi, esito);
   fuzz::svuota_cartella();
   return 0;
 }

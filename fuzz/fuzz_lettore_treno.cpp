@@ -1,15 +1,16 @@
 // Fuzz target: the train reader, any bytes as the train description, read
-// after the scenario's own line description as the reading stage does.
+// after the scenario's own line description as the reading stage does; both
+// from memory.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 #include "content/documenti.h"
 #include "content/lista_righe.h"
-#include "driver/nomi_file.h"
 #include "fuzz/banco.h"
-#include "readers/lettore_linea.h"
-#include "readers/lettore_treno.h"
+#include "readers/linea_lettore.h"
+#include "readers/treno_lettore.h"
 
 namespace {
 
@@ -24,10 +25,7 @@ struct LineaLetta {
 const LineaLetta& linea_scenario() {
   static const LineaLetta letta = [] {
     LineaLetta l{fuzz::stato_nuovo(), false};
-    const NomiFile nomi(l.stato.cartella, l.stato.nome_linea, l.stato.numero_treno);
-    fuzz::scrivi_testo(nomi.descrizione_linea(), ListaRighe(righe_linea()).testo());
-    l.treno_segue = leggi_descrizione_linea(l.stato);
-    fuzz::svuota_cartella();
+    l.treno_segue = leggi_testo_linea(l.stato, "linea.txt", ListaRighe(righe_linea()).testo());
     if (!l.treno_segue) {
       std::fprintf(stderr, "fuzz: the scenario's line description ends the reading stage (code %d); "
                    "the train reader is not run\n", static_cast<int>(l.stato.codice_errore));
@@ -47,12 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t dimensione) {
   // reading of the line.
   static Compilatore stato;
   stato = linea.stato;
-  const NomiFile nomi(stato.cartella, stato.nome_linea, stato.numero_treno);
-  fuzz::scrivi_testo(nomi.descrizione_treno(), fuzz::come_testo(dati, dimensione));
-
-  leggi_descrizione_treno(stato);
-
+  leggi_testo_treno(stato, "treno.txt", std::string(fuzz::come_testo(dati, dimensione)));
   fuzz::controlla_modello(stato);
-  fuzz::svuota_cartella();
   return 0;
 }

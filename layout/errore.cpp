@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "platform/messaggi.h"
+#include "platform/uscita.h"
 
 namespace scenario {
 
@@ -10,7 +11,7 @@ std::string testo_errore(std::string_view codice) { return " Errore n. " + std::
 
 void errore(std::string_view codice) {
   mostra_errore(testo_errore(codice));
-  std::exit(2);
+  std::exit(kUscitaSlotRiservato);
 }
 
 }  // namespace scenario

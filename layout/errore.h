@@ -6,10 +6,11 @@
 
 namespace scenario {
 
-// The text shown for code `codice` (its decimal digits): " Errore n. 1250".
+// The text shown for a code given by its decimal digits: " Errore n. " and
+// the digits.
 std::string testo_errore(std::string_view codice);
 
-// Shows the text on standard error and ends the program with status 2, at
+// Shows the text on standard error and ends the program with kUscitaSlotRiservato, at
 // once: nothing after it runs and no further file is written.
 [[noreturn]] void errore(std::string_view codice);
 

@@ -4,6 +4,7 @@
 
 #include "layout/minimo.h"
 #include "layout/passi_passata.h"
+#include "model/codici_errore.h"
 #include "model/stato.h"
 
 namespace scenario {

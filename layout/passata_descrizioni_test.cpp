@@ -8,11 +8,14 @@
 #include <vector>
 
 #include "content/documenti.h"
-#include "driver/memorizza_percorso.h"
+#include "content/lista_righe.h"
+#include "layout/completa_percorso.h"
 #include "layout/passata.h"
 #include "model/file_compilati.h"
 #include "model/stato.h"
-#include "readers/memorizza_dati.h"
+#include "readers/linea_lettore.h"
+#include "readers/treno_lettore.h"
+#include "tests/documento_scritto.h"
 #include "tests/linea_di_prova.h"
 #include "tests/treno_prova.h"
 
@@ -109,18 +112,15 @@ const std::vector<Caso>& casi() {
   return tabella;
 }
 
-// Writes both descriptions under the scenario's file names and runs the
-// whole compile step on them.
+// Reads both texts and runs compile steps 4 to 6 on them.
 TEST(PassataDescrizioni, MarkersWhereTheRulesPutThem) {
   for (const Caso& caso : casi()) {
     SCOPED_TRACE(caso.nome);
-    test::LineaDiProva prova;
-    Compilatore& stato = prova.stato;
-    prova.scrivi(test::descrizione({}, kLunghezzaLinea));
-    prova.cartella.scrivi(test::nome_treno(stato), caso.treno);
-
-    const EsitoCompilazione esito = memorizza_percorso(stato, 1);
-    ASSERT_TRUE(esito.file_scritti);
+    Compilatore stato = test::stato_scenario();
+    stato.azzera(1);
+    ASSERT_TRUE(leggi_testo_linea(stato, "linea.txt", test::descrizione({}, kLunghezzaLinea)));
+    ASSERT_TRUE(leggi_testo_treno(stato, "treno.txt", caso.treno));
+    ASSERT_EQ(completa_percorso(stato), 0);
     EXPECT_EQ(stato.codice_errore, 0);
     EXPECT_TRUE(stato.guasti.empty());
     ASSERT_EQ(stato.ultima_cella, 340);
@@ -139,11 +139,10 @@ TEST(PassataDescrizioni, MarkersWhereTheRulesPutThem) {
 // The scenario has no slowdown: no warning board and no start for the pass to
 // act on, so it leaves every cell exactly as the readers placed it.
 TEST(PassataDescrizioni, TheScenarioIsLeftAsRead) {
-  test::LineaDiProva prova;
-  Compilatore& stato = prova.stato;
-  ASSERT_TRUE(dati_linea(stato).ok());
-  ASSERT_TRUE(dati_treno(stato).ok());
-  memorizza_dati(stato);
+  Compilatore stato = test::stato_scenario();
+  stato.azzera(1);
+  ASSERT_TRUE(leggi_testo_linea(stato, "linea.txt", ListaRighe(righe_linea()).testo()));
+  ASSERT_TRUE(leggi_testo_treno(stato, "treno.txt", ListaRighe(righe_treno()).testo()));
   ASSERT_EQ(stato.codice_errore, 0);
   ASSERT_EQ(stato.ultima_cella, 1900);
   ASSERT_EQ(stato.celle[25].tipo, kSegnale);  // the first signal, at 1200 m: the texts were read

@@ -7,12 +7,6 @@ namespace scenario {
 
 struct Compilatore;
 
-// Fault codes of the layout pass (their meanings live in the table of codes).
-constexpr int32_t kErroreMarcaSegnale = 11;       // no room before a signal near a warning board
-constexpr int32_t kErroreFinestraOccupata = 12;   // a whole window before a slowdown start is taken
-constexpr int32_t kErroreMarcaRallentamento = 13; // no room for a marker in or after a slowdown
-constexpr int32_t kErroreSenzaFine = 33;          // a slowdown with no end cell before the last cell
-
 // The value a marker carries, and the most an abbattimento cell keeps near a
 // signal that a warning board looks back to.
 constexpr int16_t kValoreMarca = 180;

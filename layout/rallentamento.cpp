@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "layout/passi_passata.h"
+#include "model/codici_errore.h"
 #include "model/stato.h"
 
 namespace scenario {

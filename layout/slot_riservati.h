@@ -9,8 +9,8 @@ namespace scenario {
 
 struct Compilatore;
 
-// Checks the stamp slots (1250), stamps 610 and 5121, checks the code slots
-// (1251). Returns 0 when both checks pass, else the failed check's code; on a
+// Checks the stamp slots (kErroreSlotIntero), stamps 610 and 5121, checks the code slots
+// (kErroreSlotCodice). Returns 0 when both checks pass, else the failed check's code; on a
 // failure of the second check the stamps stay written.
 int32_t controlla_e_timbra(Compilatore& stato);
 

@@ -14,25 +14,18 @@ Elementi con_identita(const std::string& treno, const std::string& linea) {
   return e;
 }
 
-// The codes of a 25-character key, computed from its characters.
-std::pair<int32_t, int32_t> attesi(const std::string& chiave) {
-  int32_t st = 0, og = 0;
-  for (size_t i = 0; i < chiave.size(); ++i) {
-    const int32_t c = static_cast<unsigned char>(chiave[i]);
-    st += c * static_cast<int32_t>(i + 1);
-    og += c;
-  }
-  return {st, og};
-}
-
 TEST(CodiciGara, WorkedExampleTrainOneLineAbc) {
   // "1abc" followed by the first 21 filler characters.
   const std::string chiave = std::string("1abc") + "mmnnppqqrrssttuuvvzzb";
   ASSERT_EQ(chiave.size(), 25u);
   EXPECT_EQ(chiave_identita("1", "abc"), chiave);
   const Elementi e = con_identita("1", "abc");
-  EXPECT_EQ(codice_gara_st(e), attesi(chiave).first);
-  EXPECT_EQ(codice_gara_og(e), attesi(chiave).second);
+  // Plain sum: "1abc" is 49 + 97 + 98 + 99 = 343; the filler is twice
+  // m n p q r s t u v z (109 + 110 + 112 + 113 + 114 + 115 + 116 + 117 + 118 +
+  // 122 = 1146) and one b (98): 2390. 343 + 2390 = 2733.
+  // Weighted sum, each character times its place from 1: 37033.
+  EXPECT_EQ(codice_gara_st(e), 37033);
+  EXPECT_EQ(codice_gara_og(e), 2733);
 }
 
 TEST(CodiciGara, ScenarioIdentity) {
@@ -49,9 +42,9 @@ TEST(CodiciGara, EdgeCases) {
   EXPECT_EQ(codice_gara_og(con_identita("1", "abc")), codice_gara_og(con_identita("abc", "1")));
   EXPECT_NE(codice_gara_st(con_identita("1", "abc")), codice_gara_st(con_identita("abc", "1")));
   // Empty identity: the first 25 filler characters alone.
-  const auto filler = attesi("mmnnppqqrrssttuuvvzzbbccd");
-  EXPECT_EQ(codice_gara_st(con_identita("", "")), filler.first);
-  EXPECT_EQ(codice_gara_og(con_identita("", "")), filler.second);
+  // Plain sum 2 x 1146 + 2 x (98 + 99) + 100 = 2786; weighted 35849.
+  EXPECT_EQ(codice_gara_st(con_identita("", "")), 35849);
+  EXPECT_EQ(codice_gara_og(con_identita("", "")), 2786);
   // From the 26th character on nothing counts.
   EXPECT_EQ(codice_gara_st(con_identita("2635", "MilanoPGen-AlessandriX")), 33135);
   EXPECT_EQ(codice_gara_st(con_identita("2635", "MilanoPGen-Alessandria and more")), 33135);

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <cassert>
+#include <functional>
+#include <string_view>
 #include <vector>
 
-#include "driver/nomi_file.h"
 #include "model/codifica.h"
 #include "model/stato.h"
-#include "platform/file_system.h"
 
 namespace scenario {
 namespace {
@@ -101,39 +101,31 @@ std::string codifica_tracciato(const Tracciato& tracciato) {
   return out;
 }
 
-namespace {
+FileCodificati codifica_file_compilati(const Compilatore& stato) {
+  FileCodificati file;
+  if (stato.genera_tracciato != 0 && stato.tracciato.presente()) file.tracciato = codifica_tracciato(stato.tracciato);
+  file.tabella = codifica_elementi(stato.elementi);
+  file.celle = codifica_celle(stato.celle);
+  return file;
+}
 
-// The plan is the one large file: it is encoded through a small buffer and
-// written piece by piece, never held whole in memory a second time.
-Status scrivi_tracciato(const std::string& percorso, const Tracciato& tracciato) {
+void codifica_tracciato_a_pezzi(const Tracciato& tracciato, const std::function<bool(std::string_view)>& consegna) {
   constexpr size_t kPezzo = 1 << 16;
   constexpr size_t kPuntoMassimo = 10;
-  FileInSostituzione file;
-  Status s = file.apri(percorso, dimensione_colonna(tracciato.x) + dimensione_colonna(tracciato.y));
   std::vector<char> buffer(kPezzo);
   for (const Colonna* colonna : {&tracciato.x, &tracciato.y}) {
-    for (size_t inizio = 0; s.ok() && inizio < colonna->size();) {
+    for (size_t inizio = 0; inizio < colonna->size();) {
       // Whole points only, as many as surely fit the buffer.
       const size_t fine = std::min(colonna->size(), inizio + kPezzo / kPuntoMassimo);
       const char* scritto = codifica_colonna(*colonna, inizio, fine, buffer.data());
-      s = file.scrivi(std::string_view(buffer.data(), static_cast<size_t>(scritto - buffer.data())));
+      if (!consegna(std::string_view(buffer.data(), static_cast<size_t>(scritto - buffer.data())))) return;
       inizio = fine;
     }
   }
-  return s.ok() ? file.chiudi() : s;
 }
 
-}  // namespace
-
-Status scrivi_file_compilati(const Compilatore& stato) {
-  const NomiFile nomi(stato.cartella, stato.nome_linea, stato.numero_treno);
-  if (stato.genera_tracciato != 0 && stato.tracciato.presente()) {
-    Status s = scrivi_tracciato(nomi.tracciato(), stato.tracciato);
-    if (!s.ok()) return s;
-  }
-  Status s = sostituisci_file(nomi.tabella(), codifica_elementi(stato.elementi));
-  if (!s.ok()) return s;
-  return sostituisci_file(nomi.celle(), codifica_celle(stato.celle));
+size_t dimensione_tracciato(const Tracciato& tracciato) {
+  return dimensione_colonna(tracciato.x) + dimensione_colonna(tracciato.y);
 }
 
 }  // namespace scenario

@@ -8,19 +8,40 @@ namespace scenario {
 
 void Compilatore::registra(int32_t codice) {
   codice_errore = codice;
-  guasti.push_back(Guasto{codice, std::nullopt, file_corrente, riga_corrente});
+  guasti.push_back(Guasto{codice, std::nullopt, file_corrente, riga_corrente, colonna_corrente, {}});
 }
 
 void Compilatore::registra(int32_t codice, int32_t posizione) {
   codice_errore = codice;
   posizione_errore = posizione;
-  guasti.push_back(Guasto{codice, posizione, file_corrente, riga_corrente});
+  guasti.push_back(Guasto{codice, posizione, file_corrente, riga_corrente, colonna_corrente, {}});
+}
+
+void Compilatore::registra_su_file(int32_t codice, const std::string& file, std::string motivo) {
+  codice_errore = codice;
+  guasti.push_back(Guasto{codice, std::nullopt, file, 0, 0, std::move(motivo)});
+}
+
+void Compilatore::azzera(int32_t genera) {
+  genera_tracciato = genera;
+  codice_errore = 0;
+  posizione_errore = 0;
+  celle.clear();
+  tracciato = Tracciato{};
+  lunghezza_tracciato = 0;
+  ultima_cella = -1;
+  guasti.clear();
+  avvertimenti.clear();
+  errore_file_system.clear();
+  for (Elemento& riga : elementi) riga = Elemento{};
+  elementi[kRigaLinea].testo = nome_linea;
+  elementi[kRigaTreno].testo = numero_treno;
 }
 
 void Compilatore::registra_cella(int32_t codice, int32_t posizione) {
   codice_errore = codice;
   posizione_errore = posizione;
-  guasti.push_back(Guasto{codice, posizione, "", 0});
+  guasti.push_back(Guasto{codice, posizione, "", 0, 0, {}});
 }
 
 void Compilatore::posiziona(int32_t posizione) {
@@ -34,7 +55,8 @@ void Compilatore::avverti(std::string_view modello, std::vector<std::string> val
                                       .riga = riga_corrente,
                                       .anche_nel_programma = anche_nel_programma,
                                       .modello = modello,
-                                      .valori = std::move(valori)});
+                                      .valori = std::move(valori),
+                                      .colonna = colonna_corrente});
 }
 
 }  // namespace scenario

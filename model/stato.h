@@ -4,8 +4,8 @@
 
 #include <cstdint>
 #include <optional>
-#include <string_view>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/modello.h"
@@ -19,6 +19,8 @@ struct Guasto {
   std::optional<int32_t> posizione;  // metres, for the codes that have one
   std::string file;                  // description text being read, or "" (layout pass)
   int riga = 0;                      // line of that text, 0 when none
+  int colonna = 0;                   // column (from 1, in bytes) of the field on that line, 0 when none
+  std::string motivo;                // the system's reason, when the text itself could not be read
 };
 
 // A fact that changes nothing in the output but that an author wants to know.
@@ -31,11 +33,11 @@ struct Avvertimento {
   bool anche_nel_programma = false;  // the program prints it too, not only the tool
   std::string_view modello;          // a text marked with N_, with %1, %2, ... for the values
   std::vector<std::string> valori;
+  int colonna = 0;
 };
 
 struct Compilatore {
-  // Scenario identity and where the files live.
-  std::string cartella;
+  // Scenario identity.
   std::string nome_linea;
   std::string numero_treno;
   int32_t genera_tracciato = 0;
@@ -60,14 +62,29 @@ struct Compilatore {
   std::vector<Avvertimento> avvertimenti;
   std::string file_corrente;
   int riga_corrente = 0;
+  int colonna_corrente = 0;
   std::string errore_file_system;  // set when a file operation failed
+  // The name the line description was read under: a fault found later in
+  // its data (the check of the kilometre-post systems) names that text.
+  std::string file_linea;
 
   bool ha_celle() const { return !celle.empty(); }
+  // Whether the reading stage left a cell 1: the reserved slots live there, so
+  // without it there is nothing to stamp and nothing to write.
+  bool ha_cella_uno() const { return ha_celle() && ultima_cella >= 1; }
+
+  // Compile steps 1 and 2: the option set, a clean status and log, the route
+  // model emptied (what an earlier compile left is dropped) and the element
+  // table reset, with the scenario identity in its rows.
+  void azzera(int32_t genera);
 
   // Records a fault without a position: posizione_errore keeps its value.
   void registra(int32_t codice);
   // Records a fault with its position in metres.
   void registra(int32_t codice, int32_t posizione);
+  // Records a fault against a description text as a whole (no line): it is
+  // missing, or cannot be read for the system's reason `motivo`.
+  void registra_su_file(int32_t codice, const std::string& file, std::string motivo = {});
   // Records a layout-pass fault: no description line, the cell's position.
   void registra_cella(int32_t codice, int32_t posizione);
   // Sets posizione_errore for the code already recorded (a placement routine

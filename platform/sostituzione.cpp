@@ -94,10 +94,11 @@ Status FileInSostituzione::apri(const std::string& percorso, uint64_t dimensione
 
   if (guasto_scrittura() && guasto_scrittura()(percorso)) return fallisci("cannot write", EIO);
   // mkstemp creates the file readable by its owner only; give it the usual
-  // permissions of a new file.
+  // permissions of a new file. A file left owner-only would replace a file
+  // that others could read, so a refusal is a failure like any other.
   const mode_t maschera = ::umask(0);
   ::umask(maschera);
-  ::fchmod(fd_, 0666 & ~maschera);
+  if (::fchmod(fd_, 0666 & ~maschera) != 0) return fallisci("cannot set the permissions of", errno);
   // Reserving the blocks before writing means the rename has no delayed
   // allocation left to resolve: replacing an existing file then costs no more
   // than creating a new one. A file system without the call just skips it.

@@ -20,15 +20,18 @@ void LettoreCampi::consuma_separatore() {
     ++pos_;
     if (pos_ < testo_.size() && testo_[pos_] == '\n') ++pos_;
     ++riga_;
+    inizio_riga_ = pos_;
   } else if (c == '\n') {
     ++pos_;
     ++riga_;
+    inizio_riga_ = pos_;
   }
 }
 
 void LettoreCampi::inizia_campo() {
   salta_blank();
   riga_campo_ = riga_;
+  colonna_campo_ = static_cast<int>(pos_ - inizio_riga_) + 1;
 }
 
 Lettura LettoreCampi::leggi_testo(std::string* campo) {

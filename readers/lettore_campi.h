@@ -33,8 +33,10 @@ class LettoreCampi {
   // True once the last read took the last field of the file.
   bool finito() const { return pos_ >= testo_.size(); }
 
-  // The line (from 1) on which the last field read began.
+  // The line (from 1) on which the last field read began, and its column
+  // (from 1, in bytes, after the blanks before it).
   int riga() const { return riga_campo_; }
+  int colonna() const { return colonna_campo_; }
 
  private:
   bool blank(char c) const { return c == ' ' || c == '\t'; }
@@ -48,6 +50,8 @@ class LettoreCampi {
   size_t pos_ = 0;
   int riga_ = 1;
   int riga_campo_ = 1;
+  size_t inizio_riga_ = 0;  // offset of the current line's first byte
+  int colonna_campo_ = 1;
 };
 
 // Key matching: whether `campo` contains `parola` anywhere, exactly or with

@@ -70,6 +70,34 @@ TEST(LettoreCampi, LineEndsAndCounting) {
   EXPECT_TRUE(l.finito());
 }
 
+// The column is the field's first byte after the blanks before it, counted
+// from 1 on its own line, whatever line end ended the line before.
+TEST(LettoreCampi, ColumnOfEachField) {
+  struct Campo {
+    const char* testo;
+    int riga;
+    int colonna;
+  };
+  LettoreCampi l("  ab, c\r\nd,\t e\rfff,  7   8\n");
+  std::string campo;
+  for (const Campo& atteso : {Campo{.testo = "ab", .riga = 1, .colonna = 3}, Campo{.testo = "c", .riga = 1, .colonna = 7},
+                              Campo{.testo = "d", .riga = 2, .colonna = 1}, Campo{.testo = "e", .riga = 2, .colonna = 5},
+                              Campo{.testo = "fff", .riga = 3, .colonna = 1}}) {
+    ASSERT_EQ(l.leggi_testo(&campo), Lettura::kOk);
+    EXPECT_EQ(campo, atteso.testo);
+    EXPECT_EQ(l.riga(), atteso.riga) << atteso.testo;
+    EXPECT_EQ(l.colonna(), atteso.colonna) << atteso.testo;
+  }
+  // "7" starts at byte 7 of line 3; the blanks after it end the field, and
+  // "8" starts at byte 11.
+  int32_t numero = 0;
+  ASSERT_EQ(l.leggi_numero(&numero), Lettura::kOk);
+  EXPECT_EQ(l.colonna(), 7);
+  ASSERT_EQ(l.leggi_numero(&numero), Lettura::kOk);
+  EXPECT_EQ(numero, 8);
+  EXPECT_EQ(l.colonna(), 11);
+}
+
 TEST(LettoreCampi, LastFieldOfTheFile) {
   // A trailing line end belongs to the last field: the read of "[fine]" is the
   // one that reaches the end.

@@ -1,12 +1,14 @@
 // Signpost entries of the line description: a text in the element table,
 // rows 80 downward, and a signpost cell pointing at it.
+#include "readers/linea_lettura.h"
+
 #include <cstdint>
 #include <string>
 
 #include "model/arrotonda.h"
+#include "model/codici_errore.h"
 #include "model/da_tradurre.h"
 #include "model/stato.h"
-#include "readers/lettura_linea.h"
 #include "readers/posizioni.h"
 
 namespace scenario {
@@ -17,23 +19,23 @@ Esito voce_cartello(LetturaLinea& l) {
   if (!l.leggi_valore(&posizione) || !l.leggi_testo(&testo)) return Esito::kFermo;
   Compilatore& stato = l.stato;
   if (oltre_le_celle(stato, posizione)) {
-    l.guasto(15, posizione);
+    l.guasto(kErroreOltreLeCelle, posizione);
     return Esito::kOltre;
   }
   const int64_t j = cella_di(posizione, 1.0);
   if (j < 0) {
-    l.guasto(31, posizione);
+    l.guasto(kErroreOggettoLineaFuori, posizione);
     return Esito::kFermo;
   }
   Cella& cella = stato.celle[static_cast<size_t>(j)];
   if (!cella_libera(cella)) {
-    l.guasto(6, posizione);
+    l.guasto(kErroreCartelloOccupato, posizione);
     return Esito::kFermo;
   }
   // Signpost rows grow down from row 80 towards the station rows; row 0 is
   // never filled, so the 81st signpost has nowhere to go.
   if (stato.prossimo_cartello < 1) {
-    l.guasto(26, posizione);
+    l.guasto(kErroreTroppiCartelli, posizione);
     return Esito::kFermo;
   }
   controlla_ordine(l.stato, l.ultimo_cartello, posizione,

@@ -1,14 +1,18 @@
 // Curve entries of the line description: the track plan, drawn metre by metre.
+#include "readers/linea_lettura.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
-#include "model/stato.h"
+#include "model/codici_errore.h"
 #include "model/da_tradurre.h"
-#include "readers/lettura_linea.h"
-#include "readers/passo_tracciato.h"
+#include "model/stato.h"
+#include "readers/linea_passo_tracciato.h"
 #include "readers/posizioni.h"
 
 namespace scenario {
@@ -39,20 +43,20 @@ std::optional<double> curvatura(std::string_view chiave) {
   return std::nullopt;
 }
 
-// Draws rows from the cursor up to `fino`, straight when k is absent. Code 103
-// once the cursor passes the last metre.
+// Draws rows from the cursor up to `fino`, straight when k is absent.
+// Records kErroreCurva once the cursor passes the last metre.
 bool traccia_fino(LetturaLinea& l, int64_t fino, std::optional<double> k) {
   Tracciato& tracciato = l.stato.tracciato;
-  while (l.c <= fino) {
-    const size_t riga = static_cast<size_t>(l.c);
+  while (l.riga_tracciato <= fino) {
+    const size_t riga = static_cast<size_t>(l.riga_tracciato);
     if (k) {
       passo_curvo(tracciato, riga, *k);
     } else {
       passo_dritto(tracciato, riga);
     }
-    ++l.c;
-    if (l.c > kUltimoMetro) {
-      l.guasto(103);
+    ++l.riga_tracciato;
+    if (l.riga_tracciato > kUltimoMetro) {
+      l.guasto(kErroreCurva);
       return false;
     }
   }
@@ -62,9 +66,10 @@ bool traccia_fino(LetturaLinea& l, int64_t fino, std::optional<double> k) {
 // The cursor only moves forward: a curve that starts behind it is drawn only
 // from the cursor on, and one that ends behind it is lost.
 void avverti_sovrapposizione(LetturaLinea& l, int32_t inizio, int32_t lunghezza, int64_t fine) {
-  if (l.c <= static_cast<int64_t>(inizio) + 1) return;
-  std::vector<std::string> valori = {std::to_string(inizio), std::to_string(lunghezza), std::to_string(l.c - 1)};
-  if (l.c > fine) {
+  if (l.riga_tracciato <= static_cast<int64_t>(inizio) + 1) return;
+  std::vector<std::string> valori = {std::to_string(inizio), std::to_string(lunghezza),
+                                     std::to_string(l.riga_tracciato - 1)};
+  if (l.riga_tracciato > fine) {
     l.avverti(N_("curve at %1 m, %2 m long, has no effect: the plan is already drawn up to metre %3"),
               std::move(valori));
   } else {
@@ -75,23 +80,24 @@ void avverti_sovrapposizione(LetturaLinea& l, int32_t inizio, int32_t lunghezza,
 
 }  // namespace
 
-Esito voce_curva(LetturaLinea& l, std::string_view chiave) {
+Esito voce_curva(LetturaLinea& l) {
+  const std::string_view chiave = l.chiave();
   int32_t inizio = 0;
   int32_t lunghezza = 0;
   if (!l.leggi_valore(&inizio) || !l.leggi_valore(&lunghezza)) return Esito::kFermo;
   if (oltre_le_celle(l.stato, inizio)) {
-    l.guasto(15, inizio);
+    l.guasto(kErroreOltreLeCelle, inizio);
     return Esito::kOltre;
   }
   std::optional<double> k = curvatura(chiave);
   if (!k) {
-    l.guasto(103);
+    l.guasto(kErroreCurva);
     return Esito::kFermo;
   }
   if (contiene_senza_maiuscole(chiave, "s")) k = -*k;  // "curvas4" turns left, "curvad6" right
   const int64_t fine = static_cast<int64_t>(inizio) + lunghezza;
   if (fine > l.stato.lunghezza_tracciato) {  // its last rows would lie outside the plan
-    l.guasto(104, inizio);
+    l.guasto(kErroreCurvaOltre, inizio);
     return Esito::kFermo;
   }
   avverti_sovrapposizione(l, inizio, lunghezza, fine);
@@ -103,9 +109,9 @@ void coda_tracciato(LetturaLinea& l) {
   Compilatore& stato = l.stato;
   if (!stato.tracciato.presente()) return;
   // No metre limit here; the last two rows stay empty.
-  while (l.c <= static_cast<int64_t>(stato.lunghezza_tracciato) - 2) {
-    passo_dritto(stato.tracciato, static_cast<size_t>(l.c));
-    ++l.c;
+  while (l.riga_tracciato <= static_cast<int64_t>(stato.lunghezza_tracciato) - 2) {
+    passo_dritto(stato.tracciato, static_cast<size_t>(l.riga_tracciato));
+    ++l.riga_tracciato;
   }
 }
 

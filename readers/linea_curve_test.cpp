@@ -1,12 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <string>
 
 #include "tests/linea_di_prova.h"
 
 namespace scenario {
 namespace {
+
+// The bits of a double: a plan that promises the same bytes compares bits.
+uint64_t bit(double valore) { return std::bit_cast<uint64_t>(valore); }
 
 using test::LineaDiProva;
 
@@ -32,19 +37,17 @@ TEST(Curve, RightCurveAfterAStraightRun) {
     ASSERT_EQ(t.x[c].reale, 0.0) << c;
     ASSERT_EQ(t.y[c].reale, static_cast<double>(c)) << c;
   }
-  // Rows 101 and 102 by hand, with k = 0.003:
-  // row 101: dx = 0, dy = 1; row 102: dx = x101 - 0, dy = 101 - 100.
-  const double k = 0.003;
-  const double x101 = (0.0 + 0.0) + k * 1.0;
-  const double y101 = (100.0 + 1.0) - k * 0.0;
-  const double x102 = (x101 + x101) + k * 1.0;
-  const double y102 = (y101 + 1.0) - k * x101;
-  EXPECT_EQ(t.x[101].reale, x101);
-  EXPECT_EQ(t.y[101].reale, y101);
-  EXPECT_EQ(t.x[102].reale, x102);
-  EXPECT_EQ(t.y[102].reale, y102);
-  EXPECT_EQ(x101, 0.003);
-  EXPECT_DOUBLE_EQ(y102, 101.999991);
+  // Rows 101 and 102 worked by hand with k = 0.003, each operation rounded to
+  // binary64: row 101 turns the step (0, 1) by k, so x = (0 + 0) + k * 1 is the
+  // double of 0.003 and y = (100 + 1) - k * 0 is 101 exactly. Row 102 has
+  // x = (x101 + x101) + k * 1 = 0.006 + 0.003, which rounds to one unit above
+  // the double nearest 0.009, and y = (101 + 1) - k * x101, with k * k rounded
+  // to 0x1.2dfd694ccab3fp-17 (9e-6), giving 101.999991.
+  EXPECT_EQ(bit(t.x[101].reale), bit(0x1.89374bc6a7efap-9));
+  EXPECT_EQ(bit(t.y[101].reale), bit(101.0));
+  EXPECT_EQ(bit(t.x[102].reale), bit(0x1.26e978d4fdf3cp-7));
+  EXPECT_EQ(bit(0x1.26e978d4fdf3cp-7), bit(0.009) + 1);
+  EXPECT_EQ(bit(t.y[102].reale), bit(0x1.97fffda4052d6p+6));
   // Rows 101 to 500 are curved, and the plan goes straight on from 501.
   for (size_t c = 101; c <= 500; ++c) ASSERT_FALSE(dritta(t, c)) << c;
   EXPECT_TRUE(dritta(t, 501));

@@ -1,31 +1,30 @@
 // The general section of the line description: length, kilometre-post
 // systems, scenery and signal repetition.
-#include <array>
+#include "readers/linea_lettura.h"
+
 #include <string>
 #include <string_view>
-#include <vector>
 
+#include "model/codici_errore.h"
 #include "model/dimensioni.h"
 #include "model/stato.h"
-#include "readers/lettura_linea.h"
-#include "readers/oggetti_linea.h"
+#include "readers/linea_progressive.h"
 #include "readers/parole_chiave.h"
 
 namespace scenario {
 namespace {
 
-
 bool voce_lunghezza(LetturaLinea& l) {
   int32_t lunghezza = 0;
   if (!l.leggi_valore(&lunghezza)) return false;
   if (lunghezza < 0) {  // no array can be sized from it
-    l.guasto(29);
+    l.guasto(kErroreLunghezzaNegativa);
     return false;
   }
   Compilatore& stato = l.stato;
   stato.elementi[kRigaValoriCorsa].dato2 = lunghezza;
   if (lunghezza > kLunghezzaMassima) {
-    l.guasto(1);
+    l.guasto(kErroreLunghezzaOltre);
     return false;
   }
   const Dimensioni dimensioni = dimensioni_linea(lunghezza);
@@ -47,15 +46,16 @@ bool voce_progressiva(LetturaLinea& l, int riga) {
   return l.leggi_valore(&sistema.dato1) && l.leggi_valore(&sistema.dato2) && l.leggi_valore(&sistema.dato3);
 }
 
-bool voce_ripetizione(LetturaLinea& l, std::string_view chiave) {
+bool voce_ripetizione(LetturaLinea& l) {
+  const std::string_view chiave = l.chiave();
   Elemento& treno = l.stato.elementi[kRigaTreno];
   if (!l.leggi_valore(&treno.dato1) || !l.leggi_valore(&treno.dato2)) return false;
   if (treno.dato1 % 50 != 0) {
-    l.guasto(3);
+    l.guasto(kErroreRipetizionePrima);
     return false;
   }
   if (treno.dato2 % 50 != 0) {
-    l.guasto(4);
+    l.guasto(kErroreRipetizioneSeconda);
     return false;
   }
   // The code count is named in the key itself ("ripetizione segnali 4 codici").
@@ -64,7 +64,7 @@ bool voce_ripetizione(LetturaLinea& l, std::string_view chiave) {
   } else if (contiene_senza_maiuscole(chiave, "9")) {
     treno.dato3 = 9;
   } else {
-    l.guasto(5);
+    l.guasto(kErroreRipetizioneCodici);
     return false;
   }
   if (treno.dato2 == 0) treno.dato3 = 0;  // no second repetition, no codes
@@ -73,38 +73,44 @@ bool voce_ripetizione(LetturaLinea& l, std::string_view chiave) {
 
 int32_t& riga_linea(LetturaLinea& l, int32_t Elemento::*campo) { return l.stato.elementi[kRigaLinea].*campo; }
 
+// A general entry that cannot be read or is refused ends the reading.
+Esito avanti_se(bool accettata) { return accettata ? Esito::kAvanti : Esito::kFermo; }
+
 // A key is recognised by holding two words anywhere in it. The kilometre-post
 // and scenery keys compare letter case exactly: "Progressiva ..." is no key.
-struct TestGenerale {
-  std::string_view prima;
-  std::string_view seconda;
-  bool senza_maiuscole;
-  bool (*voce)(LetturaLinea& l, std::string_view chiave);
-
-  bool vale_per(std::string_view chiave) const {
-    if (senza_maiuscole) return contiene_senza_maiuscole(chiave, prima) && contiene_senza_maiuscole(chiave, seconda);
-    return contiene(chiave, prima) && contiene(chiave, seconda);
-  }
+// Every entry that matches applies, in this order, each reading its own
+// values. Note the scenery rows: "due" lands in dato3 and "tre" in dato2.
+constexpr Chiave<LetturaLinea> kChiaviGenerali[] = {
+    {.parola = "percorso", .seconda = "lunghezza", .voce = [](LetturaLinea& l) { return avanti_se(voce_lunghezza(l)); }},
+    {.parola = "tre",
+     .seconda = "progressiva",
+     .voce = [](LetturaLinea& l) { return avanti_se(voce_progressiva(l, kRigaProgressivaTre)); },
+     .maiuscole_esatte = true},
+    {.parola = "due",
+     .seconda = "progressiva",
+     .voce = [](LetturaLinea& l) { return avanti_se(voce_progressiva(l, kRigaProgressivaDue)); },
+     .maiuscole_esatte = true},
+    {.parola = "uno",
+     .seconda = "progressiva",
+     .voce = [](LetturaLinea& l) { return avanti_se(voce_progressiva(l, kRigaProgressivaUno)); },
+     .maiuscole_esatte = true},
+    {.parola = "sfondo",
+     .seconda = "uno",
+     .voce = [](LetturaLinea& l) { return avanti_se(l.leggi_valore(&riga_linea(l, &Elemento::dato1))); },
+     .maiuscole_esatte = true},
+    {.parola = "sfondo",
+     .seconda = "due",
+     .voce = [](LetturaLinea& l) { return avanti_se(l.leggi_valore(&riga_linea(l, &Elemento::dato3))); },
+     .maiuscole_esatte = true},
+    {.parola = "sfondo",
+     .seconda = "tre",
+     .voce = [](LetturaLinea& l) { return avanti_se(l.leggi_valore(&riga_linea(l, &Elemento::dato2))); },
+     .maiuscole_esatte = true},
+    {.parola = "segnali",
+     .seconda = "ripetizione",
+     .voce = [](LetturaLinea& l) { return avanti_se(voce_ripetizione(l)); },
+     .maiuscole_esatte = true},
 };
-
-// Every test that matches applies, in this order, each reading its own values.
-// Note the scenery rows: "due" lands in dato3 and "tre" in dato2.
-constexpr std::array<TestGenerale, 8> kTestGenerali{{
-    {"percorso", "lunghezza", true, [](LetturaLinea& l, std::string_view) { return voce_lunghezza(l); }},
-    {"tre", "progressiva", false,
-     [](LetturaLinea& l, std::string_view) { return voce_progressiva(l, kRigaProgressivaTre); }},
-    {"due", "progressiva", false,
-     [](LetturaLinea& l, std::string_view) { return voce_progressiva(l, kRigaProgressivaDue); }},
-    {"uno", "progressiva", false,
-     [](LetturaLinea& l, std::string_view) { return voce_progressiva(l, kRigaProgressivaUno); }},
-    {"sfondo", "uno", false,
-     [](LetturaLinea& l, std::string_view) { return l.leggi_valore(&riga_linea(l, &Elemento::dato1)); }},
-    {"sfondo", "due", false,
-     [](LetturaLinea& l, std::string_view) { return l.leggi_valore(&riga_linea(l, &Elemento::dato3)); }},
-    {"sfondo", "tre", false,
-     [](LetturaLinea& l, std::string_view) { return l.leggi_valore(&riga_linea(l, &Elemento::dato2)); }},
-    {"segnali", "ripetizione", false, voce_ripetizione},
-}};
 
 // The section ends at a field holding both brackets, unless it begins with a
 // "-": a longer run of comments than the rule passes over must not close it.
@@ -119,29 +125,27 @@ constexpr int kCommentiGenerali = 10;
 }  // namespace
 
 Esito leggi_sezione_generale(LetturaLinea& l) {
-  std::string campo;
-  while (l.leggi_chiave(kCommentiGenerali, &campo)) {
-    if (chiude_sezione(campo)) return Esito::kAvanti;
-    for (const TestGenerale& test : kTestGenerali) {
-      if (test.vale_per(campo) && !test.voce(l, campo)) return Esito::kFermo;
-    }
+  while (l.leggi_chiave(kCommentiGenerali)) {
+    if (chiude_sezione(l.chiave())) return Esito::kAvanti;
+    bool riconosciuta = false;
+    if (applica_chiavi<LetturaLinea>(l, kChiaviGenerali, true, &riconosciuta) != Esito::kAvanti) return Esito::kFermo;
   }
-  return Esito::kFineFile;
+  return Esito::kFineTesto;
 }
 
 Esito chiudi_sezione_generale(LetturaLinea& l) {
   Compilatore& stato = l.stato;
   if (!stato.ha_celle()) {  // no length entry: every object entry would miss its cells
-    l.guasto(28);
+    l.guasto(kErroreSenzaLunghezza);
     return Esito::kFermo;
   }
   progressive_ordina(stato);
   if (stato.codice_errore != 0) return Esito::kFermo;
   stato.n_montagne = 0;
   stato.prossimo_cartello = kPrimoCartello;
-  l.g = 0;
-  l.p = 0;
-  l.c = 2;
+  l.cella_pendenza = 0;
+  l.pendenza_corrente = 0;
+  l.riga_tracciato = 2;
   if (stato.tracciato.presente()) {
     // The line starts at the origin heading along y.
     stato.tracciato.x.imposta(0, Punto{TagPunto::kIntero, 0, 0.0});
@@ -152,10 +156,6 @@ Esito chiudi_sezione_generale(LetturaLinea& l) {
   return Esito::kAvanti;
 }
 
-std::vector<ParoleChiave> parole_chiave_generali() {
-  std::vector<ParoleChiave> parole;
-  for (const auto& voce : kTestGenerali) parole.push_back({voce.prima, voce.seconda});
-  return parole;
-}
+std::vector<ParoleChiave> parole_chiave_generali() { return parole_chiave<LetturaLinea>(kChiaviGenerali); }
 
 }  // namespace scenario

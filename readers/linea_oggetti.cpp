@@ -1,15 +1,16 @@
 // The object part of the line description: every field after the general
 // section is tried as a key against the object tests.
+#include "readers/linea_lettura.h"
+
 #include <algorithm>
-#include <array>
 #include <string>
 #include <string_view>
-#include <vector>
 
-#include "model/stato.h"
+#include "model/codici_errore.h"
 #include "model/da_tradurre.h"
-#include "readers/lettura_linea.h"
-#include "readers/oggetti_linea.h"
+#include "model/stato.h"
+#include "readers/linea_indicatori.h"
+#include "readers/linea_montagna.h"
 #include "readers/parole_chiave.h"
 #include "readers/posizioni.h"
 
@@ -19,31 +20,15 @@ namespace {
 constexpr int kCommentiOggetti = 2;
 
 // An object key holds its words anywhere, in any letter case. A curve key
-// is a key only while the plan is being built.
-struct TestOggetto {
-  std::string_view prima;
-  std::string_view seconda;  // empty: one word is enough
-  bool solo_con_tracciato;
-  Esito (*voce)(LetturaLinea& l, std::string_view chiave);
-
-  bool vale_per(std::string_view chiave, const Compilatore& stato) const {
-    if (solo_con_tracciato && stato.genera_tracciato == 0) return false;
-    return contiene_senza_maiuscole(chiave, prima) && contiene_senza_maiuscole(chiave, seconda);
-  }
+// is a key only while the plan is being drawn. In this order; every entry that
+// matches applies, each reading its own values.
+constexpr Chiave<LetturaLinea> kChiaviOggetti[] = {
+    {.parola = "pendenza", .voce = voce_pendenza},
+    {.parola = "curva", .voce = voce_curva, .solo_con_tracciato = true},
+    {.parola = "montagna", .voce = voce_montagna},
+    {.parola = "indicatori_v", .voce = voce_indicatori},
+    {.parola = "indicat", .seconda = "cartello", .voce = voce_cartello},
 };
-
-// In this order; every test that matches applies, each reading its own values.
-constexpr std::array<TestOggetto, 5> kTestOggetti{{
-    {"pendenza", "", false, [](LetturaLinea& l, std::string_view) { return voce_pendenza(l); }},
-    {"curva", "", true, voce_curva},
-    {"montagna", "", false, [](LetturaLinea& l, std::string_view) { return voce_montagna(l); }},
-    {"indicatori_v", "", false, [](LetturaLinea& l, std::string_view) { return voce_indicatori(l); }},
-    {"indicat", "cartello", false, [](LetturaLinea& l, std::string_view) { return voce_cartello(l); }},
-}};
-
-bool intestazione(std::string_view campo) {
-  return campo.size() >= 2 && campo.front() == '[' && campo.back() == ']';
-}
 
 bool numero(std::string_view campo) {
   if (!campo.empty() && campo.front() == '-') campo.remove_prefix(1);
@@ -53,10 +38,10 @@ bool numero(std::string_view campo) {
 // Headings are separators; a number or an empty field is a stray value, and
 // a curve key is ignored on purpose when no plan is built. Anything else is a
 // key the author probably misspelt.
-void avverti_chiave_ignota(LetturaLinea& l, const std::string& campo) {
+void avverti_se_ignota(LetturaLinea& l, std::string_view campo) {
   if (campo.empty() || intestazione(campo) || numero(campo)) return;
   if (l.stato.genera_tracciato == 0 && contiene_senza_maiuscole(campo, "curva")) return;
-  l.avverti(N_("field \"%1\" holds no key word: ignored"), {campo});
+  l.avverti_chiave_ignota(campo);
 }
 
 }  // namespace
@@ -67,7 +52,7 @@ Esito voce_montagna(LetturaLinea& l) {
   int32_t tipo = 0;
   if (!l.leggi_valore(&inizio) || !l.leggi_valore(&fine) || !l.leggi_valore(&tipo)) return Esito::kFermo;
   if (oltre_le_celle(l.stato, inizio)) {
-    l.guasto(15, inizio);
+    l.guasto(kErroreOltreLeCelle, inizio);
     return Esito::kOltre;
   }
   memo_montagna(l.stato, inizio, fine, tipo);
@@ -80,7 +65,7 @@ Esito voce_indicatori(LetturaLinea& l) {
     if (!l.leggi_valore(campo)) return Esito::kFermo;
   }
   if (oltre_le_celle(l.stato, v.posizione)) {
-    l.guasto(15, v.posizione);
+    l.guasto(kErroreOltreLeCelle, v.posizione);
     return Esito::kOltre;
   }
   memo_indicatori_v_max(l.stato, v);
@@ -91,24 +76,15 @@ Esito voce_indicatori(LetturaLinea& l) {
 }
 
 Esito leggi_parte_oggetti(LetturaLinea& l) {
-  std::string campo;
-  while (l.leggi_chiave(kCommentiOggetti, &campo)) {
-    bool riconosciuto = false;
-    for (const TestOggetto& test : kTestOggetti) {
-      if (!test.vale_per(campo, l.stato)) continue;
-      riconosciuto = true;
-      const Esito esito = test.voce(l, campo);
-      if (esito != Esito::kAvanti) return esito;
-    }
-    if (!riconosciuto) avverti_chiave_ignota(l, campo);
+  while (l.leggi_chiave(kCommentiOggetti)) {
+    bool riconosciuta = false;
+    const Esito esito = applica_chiavi<LetturaLinea>(l, kChiaviOggetti, l.stato.genera_tracciato != 0, &riconosciuta);
+    if (esito != Esito::kAvanti) return esito;
+    if (!riconosciuta) avverti_se_ignota(l, l.chiave());
   }
-  return Esito::kFineFile;
+  return Esito::kFineTesto;
 }
 
-std::vector<ParoleChiave> parole_chiave_oggetti() {
-  std::vector<ParoleChiave> parole;
-  for (const auto& voce : kTestOggetti) parole.push_back({voce.prima, voce.seconda});
-  return parole;
-}
+std::vector<ParoleChiave> parole_chiave_oggetti() { return parole_chiave<LetturaLinea>(kChiaviOggetti); }
 
 }  // namespace scenario

@@ -1,10 +1,12 @@
 // Gradient entries of the line description: the gradient profile of the cells.
+#include "readers/linea_lettura.h"
+
 #include <cstdint>
 
 #include "model/arrotonda.h"
+#include "model/codici_errore.h"
 #include "model/da_tradurre.h"
 #include "model/stato.h"
-#include "readers/lettura_linea.h"
 #include "readers/posizioni.h"
 
 namespace scenario {
@@ -17,11 +19,11 @@ constexpr int64_t kPiano = 100;  // pendenza holds the gradient plus 100: 100 is
 // even when the cursor already stands at or beyond `fino`: this is what
 // shifts the second of two entries in one cell by one cell.
 void scrivi_pendenze(LetturaLinea& l, int64_t fino) {
-  const uint8_t pendenza = static_cast<uint8_t>((l.p + kPiano) & 0xFF);
+  const uint8_t pendenza = static_cast<uint8_t>((l.pendenza_corrente + kPiano) & 0xFF);
   do {
-    l.stato.celle[static_cast<size_t>(l.g)].pendenza = pendenza;
-    ++l.g;
-  } while (l.g < fino);
+    l.stato.celle[static_cast<size_t>(l.cella_pendenza)].pendenza = pendenza;
+    ++l.cella_pendenza;
+  } while (l.cella_pendenza < fino);
 }
 
 }  // namespace
@@ -32,28 +34,28 @@ Esito voce_pendenza(LetturaLinea& l) {
   if (!l.leggi_valore(&posizione) || !l.leggi_valore(&gradiente)) return Esito::kFermo;
   Compilatore& stato = l.stato;
   if (oltre_le_celle(stato, posizione)) {
-    l.guasto(15, posizione);
+    l.guasto(kErroreOltreLeCelle, posizione);
     return Esito::kOltre;
   }
   const int64_t n = cella_di(posizione);
   if (n > 0) {
     // Entries crowded into few cells push the cursor on by one cell each.
-    if (l.g > stato.ultima_cella) {
-      l.guasto(30, posizione);
+    if (l.cella_pendenza > stato.ultima_cella) {
+      l.guasto(kErrorePendenzaOltre, posizione);
       return Esito::kFermo;
     }
     scrivi_pendenze(l, n);
   }
   controlla_ordine(l.stato, l.ultima_pendenza, posizione,
                    N_("gradient at %1 m comes after one at %2 m: entries out of order of position"));
-  l.p = gradiente;  // whether or not a cell was written
+  l.pendenza_corrente = gradiente;  // whether or not a cell was written
   return Esito::kAvanti;
 }
 
 void coda_pendenze(LetturaLinea& l) {
   const int32_t ultima = l.stato.ultima_cella;
   // The cursor can stand one past the last cell; then there is nothing left.
-  if (!l.stato.ha_celle() || l.g > ultima) return;
+  if (!l.stato.ha_celle() || l.cella_pendenza > ultima) return;
   scrivi_pendenze(l, static_cast<int64_t>(ultima) - 2);
 }
 

@@ -1,15 +1,19 @@
 #include "tests/documento_scritto.h"
 
 #include "content/lista_righe.h"
+#include "model/scenario.h"
 
 namespace scenario::test {
 
-Compilatore stato_documenti(const std::string& cartella, const std::string& nome_linea,
-                            const std::string& numero_treno) {
+NomiFile nomi_documenti(const std::string& cartella, const std::string& nome_linea,
+                        const std::string& numero_treno) {
+  return NomiFile(cartella, nome_linea, numero_treno);
+}
+
+Compilatore stato_scenario() {
   Compilatore stato;
-  stato.cartella = cartella;
-  stato.nome_linea = nome_linea;
-  stato.numero_treno = numero_treno;
+  stato.nome_linea = std::string(kNomeLinea);
+  stato.numero_treno = std::string(kNumeroTreno);
   return stato;
 }
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "driver/form_load.h"
-#include "driver/nomi_file.h"
-#include "driver/scenario.h"
+#include "model/nomi_file.h"
+#include "model/scenario.h"
 #include "platform/file_system.h"
 #include "tests/cartella_temporanea.h"
 

@@ -18,8 +18,8 @@
 #include "content/documenti.h"
 #include "content/lista_righe.h"
 #include "driver/form_load.h"
-#include "driver/nomi_file.h"
-#include "driver/scenario.h"
+#include "model/nomi_file.h"
+#include "model/scenario.h"
 #include "tests/cartella_temporanea.h"
 #include "tests/programma.h"
 

@@ -1,25 +1,22 @@
 #include "tests/linea_di_prova.h"
 
-#include "driver/nomi_file.h"
-#include "driver/scenario.h"
-#include "readers/lettore_linea.h"
+#include "model/nomi_file.h"
+#include "model/scenario.h"
+#include "readers/memorizza_dati.h"
 
 namespace scenario::test {
 
-LineaDiProva::LineaDiProva() {
-  stato.cartella = cartella.percorso();
+LineaDiProva::LineaDiProva() : nomi(cartella.percorso(), std::string(kNomeLinea), std::string(kNumeroTreno)) {
   stato.nome_linea = std::string(kNomeLinea);
   stato.numero_treno = std::string(kNumeroTreno);
-  stato.genera_tracciato = 1;
+  stato.azzera(1);
 }
 
-std::string LineaDiProva::nome_file() const {
-  return NomiFile(stato.cartella, stato.nome_linea, stato.numero_treno).nome_descrizione_linea();
-}
+std::string LineaDiProva::nome_file() const { return nomi.nome_descrizione_linea(); }
 
 void LineaDiProva::scrivi(const std::string& testo) const { cartella.scrivi(nome_file(), testo); }
 
-bool LineaDiProva::leggi() { return leggi_descrizione_linea(stato); }
+bool LineaDiProva::leggi() { return memorizza_linea(stato, nomi); }
 
 bool LineaDiProva::leggi(const std::string& testo) {
   scrivi(testo);

@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "model/nomi_file.h"
 #include "model/stato.h"
 #include "tests/cartella_temporanea.h"
 
@@ -19,13 +20,15 @@ class LineaDiProva {
   std::string nome_file() const;
   // Writes `testo` as the line description, as is (no line ends added).
   void scrivi(const std::string& testo) const;
-  // Reads it with the line reader; its result: whether the train half runs.
+  // Reads it as the reading stage does (memorizza_linea); its result: whether
+  // the train half runs.
   bool leggi();
   // Writes `testo`, then reads it.
   bool leggi(const std::string& testo);
 
   Compilatore stato;
   CartellaTemporanea cartella;
+  NomiFile nomi;  // the scenario's names in `cartella`
 };
 
 // The lines joined with CR LF after each, as the content writers write them.

@@ -1,23 +1,17 @@
 #include "tests/treno_prova.h"
 
-#include "driver/nomi_file.h"
+#include "model/nomi_file.h"
 #include "model/arrotonda.h"
-#include "readers/lettore_treno.h"
+#include "model/scenario.h"
+#include "readers/memorizza_dati.h"
 
 namespace scenario::test {
 
-Compilatore con_celle() {
+Compilatore dopo_la_linea(int32_t lunghezza) {
   Compilatore stato;
-  stato.ultima_cella = 1900;
-  stato.celle.assign(1901, Cella{});
-  return stato;
-}
-
-Compilatore dopo_la_linea(const CartellaTemporanea& cartella, int32_t lunghezza) {
-  Compilatore stato;
-  stato.cartella = cartella.percorso();
-  stato.nome_linea = "MilanoPGen-Alessandria";
-  stato.numero_treno = "2635";
+  stato.nome_linea = std::string(kNomeLinea);
+  stato.numero_treno = std::string(kNumeroTreno);
+  stato.file_linea = nome_linea(stato);
   stato.elementi[kRigaValoriCorsa].dato2 = lunghezza;
   stato.lunghezza_tracciato = lunghezza + 7000;
   stato.ultima_cella = static_cast<int32_t>(arrotonda(stato.lunghezza_tracciato / 50.0));
@@ -33,16 +27,16 @@ std::string descrizione_treno(std::initializer_list<std::string> righe) {
 }
 
 std::string nome_treno(const Compilatore& stato) {
-  return NomiFile(stato.cartella, stato.nome_linea, stato.numero_treno).nome_descrizione_treno();
+  return NomiFile("", stato.nome_linea, stato.numero_treno).nome_descrizione_treno();
 }
 
 std::string nome_linea(const Compilatore& stato) {
-  return NomiFile(stato.cartella, stato.nome_linea, stato.numero_treno).nome_descrizione_linea();
+  return NomiFile("", stato.nome_linea, stato.numero_treno).nome_descrizione_linea();
 }
 
 void leggi_treno(Compilatore& stato, const CartellaTemporanea& cartella, const std::string& testo) {
   cartella.scrivi(nome_treno(stato), testo);
-  leggi_descrizione_treno(stato);
+  memorizza_treno(stato, NomiFile(cartella.percorso(), stato.nome_linea, stato.numero_treno));
 }
 
 }  // namespace scenario::test

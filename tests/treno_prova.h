@@ -8,17 +8,14 @@
 
 #include "model/stato.h"
 #include "tests/cartella_temporanea.h"
+#include "tests/celle_di_prova.h"
 
 namespace scenario::test {
 
-// A bare cell array of cells 0 to 1900, the size of an 88000 m line, and
-// nothing else: enough for the placement routines.
-Compilatore con_celle();
-
 // The state after the line half of a line `lunghezza` metres long: identity
-// and folder set, an empty cell array of the right size, no signposts.
+// set, the line text named, an empty cell array of the right size, no signposts.
 // 88000 m gives cells 0 to 1900.
-Compilatore dopo_la_linea(const CartellaTemporanea& cartella, int32_t lunghezza = 88000);
+Compilatore dopo_la_linea(int32_t lunghezza = 88000);
 
 // The lines joined with CR LF, between "[generale]" and "[fine]".
 std::string descrizione_treno(std::initializer_list<std::string> righe);

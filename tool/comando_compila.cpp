@@ -30,8 +30,8 @@ int esegui(const Args& args, std::ostream& out, std::ostream& err, bool conserva
   if (conserva) richiesta.destinazione = a.valore("-o", ".");
 
   const RisultatoCompilazione r = compila(richiesta);
-  stampa_guasti(richiesta, r, err);
-  if (a.ha("--json")) out << json_compilazione(richiesta, r) << "\n";
+  stampa_guasti(r, err);
+  if (a.ha("--json")) out << json_compilazione(r) << "\n";
   return stato_uscita(r);
 }
 

@@ -1,86 +1,13 @@
 // plot: the compiled files of a scenario drawn as one SVG picture.
-#include <filesystem>
-
 #include "driver/form_load.h"
-#include "driver/nomi_file.h"
-#include "driver/scenario.h"
-#include "model/decodifica_file.h"
-#include "model/dimensioni.h"
 #include "platform/file_system.h"
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
 #include "tool/disegno.h"
+#include "tool/scenario_letto.h"
 #include "tool/traduzione.h"
 
 namespace scenario::tool {
-namespace {
-
-// A failure, with the exit status it ends the command with.
-struct Esito {
-  int stato = 0;
-  std::string messaggio;
-};
-
-Esito leggi(const std::string& file, std::string* dati) {
-  Status s = leggi_file(file, dati);
-  if (!s.ok()) return {kUscitaFileSystem, s.messaggio()};
-  return {};
-}
-
-// `modello` names the file as %1 and the reason as %2 and on.
-Esito non_valido(const char* modello, const std::vector<std::string>& valori) {
-  return {kUscitaDatiNonValidi, componi(traduci(modello), valori)};
-}
-
-// The table and the cells, which every picture needs, checked to belong together.
-Esito leggi_tabella_e_celle(const NomiFile& nomi, Elementi* elementi, std::vector<Cella>* celle) {
-  std::string dati, errore;
-  if (Esito e = leggi(nomi.tabella(), &dati); e.stato != 0) return e;
-  if (!decodifica_elementi(dati, elementi, &errore)) {
-    return non_valido(N_("%1 is not a compiled table file: %2"), {nomi.tabella(), errore});
-  }
-  if (Esito e = leggi(nomi.celle(), &dati); e.stato != 0) return e;
-  if (!decodifica_celle(dati, celle, &errore)) {
-    return non_valido(N_("%1 is not a compiled cell file: %2"), {nomi.celle(), errore});
-  }
-  const int32_t lunghezza = (*elementi)[kRigaValoriCorsa].dato2;
-  if (lunghezza < 0 || lunghezza > kLunghezzaMassima) {
-    return non_valido(N_("%1 is not a compiled table file: line length %2 m"),
-                      {nomi.tabella(), std::to_string(lunghezza)});
-  }
-  const size_t attese = static_cast<size_t>(dimensioni_linea(lunghezza).ultima_cella) + 1;
-  if (celle->size() != attese) {
-    return non_valido(N_("%1 is not a compiled cell file of this table: it holds %2 cells, the line length of %3 m "
-                         "gives %4"),
-                      {nomi.celle(), std::to_string(celle->size()), std::to_string(lunghezza), std::to_string(attese)});
-  }
-  return {};
-}
-
-// The plan when DIR has one. A plan of another length (left from an earlier
-// compile of a longer or shorter line) is set aside with a warning: drawing it
-// would put the stations and signals in the wrong places.
-Esito leggi_tracciato(const NomiFile& nomi, int32_t lunghezza, Tracciato* tracciato, std::ostream& err) {
-  std::error_code ec;
-  if (!std::filesystem::exists(nomi.tracciato(), ec) && !ec) return {};
-  std::string dati, errore;
-  if (Esito e = leggi(nomi.tracciato(), &dati); e.stato != 0) return e;
-  if (!decodifica_tracciato(dati, tracciato, &errore)) {
-    return non_valido(N_("%1 is not a compiled track-plan file: %2"), {nomi.tracciato(), errore});
-  }
-  const size_t attese = static_cast<size_t>(dimensioni_linea(lunghezza).lunghezza_tracciato) + 1;
-  if (tracciato->x.size() != attese) {
-    err << "scenario-tool: "
-        << componi(traduci("warning: %1 holds %2 metres, the line length of %3 m gives %4; drawing the profile alone"),
-                   {nomi.tracciato(), std::to_string(tracciato->x.size()), std::to_string(lunghezza),
-                    std::to_string(attese)})
-        << "\n";
-    *tracciato = Tracciato{};
-  }
-  return {};
-}
-
-}  // namespace
 
 int comando_plot(const Args& args, std::ostream& out, std::ostream& err) {
   const Comando& uso = *trova_comando("plot");
@@ -91,19 +18,16 @@ int comando_plot(const Args& args, std::ostream& out, std::ostream& err) {
   const std::string destinazione = a.valore("-o", "");
   if (a.posizionali.size() != 1) return errore_uso(traduci("expected one DIR"), uso, err);
   if (destinazione.empty()) return errore_uso(traduci("-o FILE.svg is required"), uso, err);
-  const NomiFile nomi(a.posizionali[0], a.valore("--line-name", std::string(kNomeLinea)),
-                      a.valore("--train-number", std::string(kNumeroTreno)));
-  Elementi elementi{};
-  std::vector<Cella> celle;
-  Tracciato tracciato;
-  Esito e = leggi_tabella_e_celle(nomi, &elementi, &celle);
-  if (e.stato == 0) e = leggi_tracciato(nomi, elementi[kRigaValoriCorsa].dato2, &tracciato, err);
-  if (e.stato == 0) {
-    const Status s = sostituisci_file(destinazione, disegna_percorso(elementi, celle, &tracciato));
-    if (!s.ok()) e = {kUscitaFileSystem, s.messaggio()};
+  ScenarioLetto letto;
+  std::string errore;
+  int stato = leggi_scenario(a.posizionali[0], a.valore("--line-name", ""), a.valore("--train-number", ""), &letto,
+                             &errore, err);
+  if (stato == 0) {
+    const Status s = sostituisci_file(destinazione, disegna_percorso(letto.elementi, letto.celle, &letto.tracciato));
+    if (!s.ok()) stato = kUscitaFileSystem, errore = s.messaggio();
   }
-  if (e.stato != 0) err << "scenario-tool: " << e.messaggio << "\n";
-  return e.stato;
+  if (stato != 0) err << "scenario-tool: " << errore << "\n";
+  return stato;
 }
 
 }  // namespace scenario::tool

@@ -1,11 +1,13 @@
-// The compile step run on any pair of description texts, in a private work
-// folder, so that the author's own files are never changed or deleted.
+// The compile step run on an author's own description pair: the texts are
+// read into memory and compiled there, so that the author's files are never
+// changed or deleted.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "driver/memorizza_percorso.h"
+#include "driver/esito_compilazione.h"
+#include "model/scenario.h"
 #include "model/stato.h"
 
 namespace scenario::tool {
@@ -13,8 +15,8 @@ namespace scenario::tool {
 struct RichiestaCompilazione {
   std::string linea;            // path of the author's line description
   std::string treno;            // path of the author's train description
-  std::string nome_linea = "MilanoPGen-Alessandria";
-  std::string numero_treno = "2635";
+  std::string nome_linea = std::string(kNomeLinea);
+  std::string numero_treno = std::string(kNumeroTreno);
   bool tracciato = true;        // genera_tracciato 1, or 0 with --no-plan
   std::string destinazione;     // folder that receives the compiled files; empty: keep nothing
 };
@@ -26,13 +28,13 @@ struct RisultatoCompilazione {
   std::string errore;             // a file-system failure of the tool itself
 };
 
-// Copies both texts into a fresh work folder under the names the compile step
-// reads, runs memorizza_percorso there and moves the compiled files into the
-// destination (created when missing). The work folder is removed at the end.
+// Reads both texts, compiles them in memory (driver/compila_testi.h) and
+// writes the compiled files into the destination (created when missing).
+// Faults and warnings name the texts by the paths given.
 RisultatoCompilazione compila(const RichiestaCompilazione& richiesta);
 
-// Exit status of a compile: 0 clean, 1 a fault recorded, 2 a reserved slot in
-// use, 3 a file-system failure.
+// Exit status of a compile, as the program's: 0 clean, 1 a fault recorded,
+// 2 a reserved slot in use, 3 a file-system failure.
 int stato_uscita(const RisultatoCompilazione& r);
 
 }  // namespace scenario::tool

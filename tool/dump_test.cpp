@@ -3,7 +3,7 @@
 #include <sstream>
 #include <string>
 
-#include "driver/nomi_file.h"
+#include "model/nomi_file.h"
 #include "model/decodifica_file.h"
 #include "model/file_compilati.h"
 #include "tests/cartella_temporanea.h"

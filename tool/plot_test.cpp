@@ -12,8 +12,8 @@
 
 #include "content/documenti.h"
 #include "driver/form_load.h"
-#include "driver/nomi_file.h"
-#include "driver/scenario.h"
+#include "model/nomi_file.h"
+#include "model/scenario.h"
 #include "model/file_compilati.h"
 #include "model/stato.h"
 #include "tests/cartella_temporanea.h"
@@ -31,7 +31,7 @@ using test::CartellaTemporanea;
 // fact a line, in route units: each view's data- attributes turn pixels back
 // into plan metres, km, km/h and per mille.
 constexpr const char* kLettore = R"PY(
-import sys, xml.etree.ElementTree as ET
+import sys, itertools, xml.etree.ElementTree as ET
 S = '{http://www.w3.org/2000/svg}'
 root = ET.parse(sys.argv[1]).getroot()
 def g(s): return round(float(s), 3) + 0
@@ -39,16 +39,49 @@ def fmt(v): return '%g' % v
 def punti(el): return [tuple(map(float, p.split(','))) for p in el.get('points').split()]
 def trova(parent, tag, id): return next((e for e in parent.iter(S + tag) if e.get('id') == id), None)
 def gruppi(parent, classe): return [e for e in parent.iter(S + 'g') if e.get('class') == classe]
-def dedup(vals): return [v for i, v in enumerate(vals) if i == 0 or v != vals[i - 1]]
+def testi(parent, classi): return [t for t in parent.iter(S + 'text') if t.get('class') in classi]
 print('titolo\t' + trova(root, 'text', 'titolo').text)
 pianta = trova(root, 'g', 'vista-pianta')
 if pianta is not None:
     ox, oy, s = (float(pianta.get(a)) for a in ('data-origine-x', 'data-origine-y', 'data-scala'))
-    pp = [((x - ox) / s, (oy - y) / s) for x, y in punti(trova(pianta, 'polyline', 'pianta'))]
+    linea = punti(trova(pianta, 'polyline', 'pianta'))
+    pp = [((x - ox) / s, (oy - y) / s) for x, y in linea]
     passo = max(((a[0] - b[0]) ** 2 + (a[1] - b[1]) ** 2) ** 0.5 for a, b in zip(pp, pp[1:]))
     print('pianta\t' + ' '.join(fmt(round(v, 1) + 0) for v in pp[0] + pp[-1]) + '\t' + fmt(round(passo, 1)))
-    for st in gruppi(pianta, 'stazione'): print('stazione\t' + st.find(S + 'text').text)
-    print('segnali-pianta\t%d' % len(gruppi(pianta, 'segnale')))
+    for t in testi(pianta, ('nome-ferma', 'nome-transito')): print('stazione\t' + t.text)
+    print('segnali-pianta\t%d' % len(list(trova(pianta, 'g', 'segnali-pianta').iter(S + 'circle'))))
+    # The layout: every label's box against every other and against the
+    # track (the line and the margin after it, where it is inside the frame).
+    fx, fy, fw, fh = map(float, pianta.get('data-cornice').split())
+    scatole = [(e.find(S + 'text').text, tuple(map(float, e.get('data-riquadro').split()))) for e in gruppi(pianta, 'etichetta')]
+    print('etichette\t%d' % len(scatole))
+    for (na, a), (nb, b) in itertools.combinations(scatole, 2):
+        if a[0] < b[0] + b[2] and b[0] < a[0] + a[2] and a[1] < b[1] + b[3] and b[1] < a[1] + a[3]:
+            print('sovrapposte\t%s\t%s' % (na, nb))
+    def entra(r, p, q):
+        t0, t1 = 0.0, 1.0
+        dx, dy = q[0] - p[0], q[1] - p[1]
+        for pi, qi in ((-dx, p[0] - r[0]), (dx, r[0] + r[2] - p[0]), (-dy, p[1] - r[1]), (dy, r[1] + r[3] - p[1])):
+            if pi == 0:
+                if qi < 0: return False
+                continue
+            t = qi / pi
+            if pi < 0: t0 = max(t0, t)
+            else: t1 = min(t1, t)
+            if t0 > t1: return False
+        return True
+    margine = punti(trova(pianta, 'polyline', 'margine'))
+    for nome, r in scatole:
+        if not (fx <= r[0] and r[0] + r[2] <= fx + fw and fy <= r[1] and r[1] + r[3] <= fy + fh):
+            print('fuori\t' + nome)
+        for traccia in (linea, margine):
+            if any(entra(r, p, q) for p, q in zip(traccia, traccia[1:])):
+                print('copre\t' + nome)
+                break
+    xs, ys = [p[0] for p in linea], [p[1] for p in linea]
+    lungo = 'x' if fw >= fh else 'y'
+    quota = (max(xs) - min(xs)) / fw if lungo == 'x' else (max(ys) - min(ys)) / fh
+    print('copertura\t%s %s' % (lungo, 'ok' if quota >= 0.9 else 'only %.3f' % quota))
 elif trova(root, 'polyline', 'pianta') is not None:
     print('pianta\tfuori dalla vista')
 p = trova(root, 'g', 'vista-profilo')
@@ -56,15 +89,21 @@ ox, km, zv, kmh, zp, pm = (float(p.get(a)) for a in ('data-origine-x', 'data-px-
                                                     'data-px-per-kmh', 'data-zero-pendenza', 'data-px-per-permille'))
 def x_km(x): return fmt(g((x - ox) / km))
 print('velocita\t' + ' '.join(x_km(x) + ',' + fmt(round((zv - y) / kmh, 1) + 0) for x, y in punti(trova(p, 'polyline', 'velocita'))))
-print('pendenza\t' + ' '.join(fmt(v) for v in dedup([round((zp - y) / pm, 1) + 0 for x, y in punti(trova(p, 'polygon', 'pendenza'))])))
+for r in trova(p, 'g', 'pendenze').iter(S + 'rect'):
+    y, h = float(r.get('y')), float(r.get('height'))
+    valore = (zp - y) / pm if r.get('class') == 'pendenza-su' else (zp - y - h) / pm
+    print('pendenza\t' + x_km(float(r.get('x'))) + ' ' + x_km(float(r.get('x')) + float(r.get('width'))) + ' ' + fmt(round(valore, 1) + 0))
+for t in testi(p, ('pendenza-valore',)): print('pendenza-testo\t' + x_km(float(t.get('x'))) + ' ' + t.text)
 for r in p.iter(S + 'rect'):
     if r.get('class') == 'montagna': print('montagna\t' + x_km(float(r.get('x'))) + ' ' + x_km(float(r.get('x')) + float(r.get('width'))))
-for f in gruppi(p, 'fermata'):
-    t = f.find(S + 'text')
-    print('fermata\t' + x_km(float(f.find(S + 'line').get('x1'))) + '\t' + (t.text if t is not None else ''))
-print('segnali-profilo\t' + ' '.join(x_km(float(s.find(S + 'path').get('d')[1:].split()[0]) + 4) for s in gruppi(p, 'segnale')))
-for classe in ('progressiva', 'fine-linea'):
-    for f in gruppi(p, classe): print(classe + '\t' + x_km(float(f.find(S + 'line').get('x1'))) + '\t' + f.find(S + 'text').text)
+for f in gruppi(p, 'fermata') + gruppi(p, 'transito'):
+    print(f.get('class') + '\t' + x_km(float(f.find(S + 'line').get('x1'))) + '\t' + f.find(S + 'text').text)
+print('segnali-profilo\t' + ' '.join(fmt(float(s.get('data-metri')) / 1000) for s in gruppi(p, 'segnale-profilo')))
+for f in gruppi(p, 'cambio'): print('progressiva\t' + x_km(float(f.find(S + 'line').get('x1'))) + '\t' + f.find(S + 'text').text)
+for r in trova(p, 'g', 'rallentamenti').iter(S + 'title'): print('rallentamento\t' + r.text)
+for r in trova(p, 'g', 'curvature').iter(S + 'title'): print('curva\t' + r.text)
+print('cartelli\t%d' % len(list(trova(p, 'g', 'cartelli').iter(S + 'rect'))))
+print('legenda\t' + ','.join(e.text for e in trova(root, 'g', 'legenda').iter(S + 'text')))
 )PY";
 
 bool python_disponibile() { return std::system("python3 -c 'import xml.etree.ElementTree' >/dev/null 2>&1") == 0; }
@@ -160,6 +199,10 @@ Modello modello_di_prova() {
   riempi(c, 60, 69, &Cella::montagna, 1);
   riempi(c, 150, 159, &Cella::montagna, 3);
   for (size_t k : {size_t{24}, size_t{90}, size_t{200}}) c[k].tipo = kSegnale;
+  // A slowdown to 60 km/h placed at 2000 m for 500 m: warning board in the
+  // cell of 800 m, start in the cell of 2000 m, end in the cell of 2500 m.
+  for (size_t k : {size_t{17}, size_t{41}, size_t{51}}) c[k].valore_a = 60;
+  c[17].tipo = kAvvisoRallentamento, c[41].tipo = kInizioRallentamento, c[51].tipo = kFineRallentamento;
   const std::pair<size_t, int16_t> fermate[] = {{2, 1}, {52, 2}, {141, 3}};
   for (auto [k, riga] : fermate) c[k].tipo = kStazione, c[k].valore_a = riga;
   m.tracciato = tracciato_di_prova();
@@ -203,21 +246,39 @@ TEST_F(PlotTest, ThePictureShowsThePlanAndTheProfileOfTheModel) {
   ASSERT_EQ(fatti.count("errore"), 0u) << uno(fatti, "errore");
 
   EXPECT_EQ(uno(fatti, "titolo"), "Line Linea di prova, train 1234");
-  // From (0, 0) to the last computed metre, no sample more than 10 m from the next.
-  EXPECT_EQ(uno(fatti, "pianta"), "0 0 10427.2 3000\t10");
+  // From (0, 0) to the line's end at 6000 m, 3570.8 m after the quarter circle
+  // began: no sample more than 10 m from the next; the margin is drawn apart.
+  EXPECT_EQ(uno(fatti, "pianta"), "0 0 3429.2 3000\t10");
   EXPECT_EQ(tutti(fatti, "stazione"), (std::vector<std::string>{"Alpha", "Citt\u00E0 & <Bivio>", "Omega"}));
-  EXPECT_EQ(uno(fatti, "segnali-pianta"), "3");
+  // The signal at 9950 m lies in the margin.
+  EXPECT_EQ(uno(fatti, "segnali-pianta"), "2");
+  EXPECT_EQ(fatti.count("sovrapposte") + fatti.count("copre") + fatti.count("fuori"), 0u);
+  EXPECT_EQ(uno(fatti, "copertura"), "x ok");
 
-  EXPECT_EQ(uno(fatti, "velocita"), "0,30 1,30 1,90 5,90 5,130 7,130 7,60 12.9,60 12.9,0 13.05,0");
-  // Cells 0 to 9 have no gradient (level), 10 to 49 are level, then +8 and -6.
-  EXPECT_EQ(uno(fatti, "pendenza"), "0 8 -6 0");
-  EXPECT_EQ(tutti(fatti, "montagna"), (std::vector<std::string>{"3 3.5", "7.5 8"}));
+  // The profile ends with the line: the limit of 130 from 5 km runs to 6 km.
+  EXPECT_EQ(uno(fatti, "velocita"), "0,30 1,30 1,90 5,90 5,130 6,130");
+  EXPECT_EQ(tutti(fatti, "pendenza"), (std::vector<std::string>{"2.5 4 8", "4 6 -6"}));
+  EXPECT_EQ(tutti(fatti, "pendenza-testo"), (std::vector<std::string>{"3.25 +8", "5 -6"}));
+  EXPECT_EQ(tutti(fatti, "montagna"), (std::vector<std::string>{"3 3.5"}));
   EXPECT_EQ(tutti(fatti, "fermata"),
-            (std::vector<std::string>{"0.1\tAlpha", "2.6\tCitt\u00E0 & <Bivio>", "7.05\tOmega"}));
-  EXPECT_EQ(uno(fatti, "segnali-profilo"), "1.2 4.5 10");
-  EXPECT_EQ(tutti(fatti, "progressiva"),
-            (std::vector<std::string>{"0\tkm 5.200, increasing", "3\tkm 44.400, decreasing"}));
-  EXPECT_EQ(uno(fatti, "fine-linea"), "6\tend of line");
+            (std::vector<std::string>{"0\tAlpha", "2.5\tCitt\u00E0 & <Bivio>", "5.5\tOmega"}));
+  // A signal's cell is the one after its position: cells 24 and 90 hold the
+  // signals at 1150 and 4450 m; cell 200's (9950 m) is past the end.
+  EXPECT_EQ(uno(fatti, "segnali-profilo"), "1.15 4.45");
+  EXPECT_EQ(tutti(fatti, "progressiva"), (std::vector<std::string>{"3\tkm 44+400 \u2193"}));
+  // Posts count from km 5.2 at the start.
+  EXPECT_EQ(tutti(fatti, "rallentamento"),
+            (std::vector<std::string>{"slowdown to 60 km/h, 500 m from 2000 m, km 7+200",
+                                      "warning board of the slowdown, 800 m, km 6+000"}));
+  // The quarter circle turns right from 2000 m; it ends at 3570.8 m, within
+  // the cell from 3550 m: 90 degrees over 1600 m of cells, 3200 / pi m radius.
+  // The posts there count down from km 44.4 at 3000 m.
+  EXPECT_EQ(tutti(fatti, "curva"), (std::vector<std::string>{
+                                       "right curve, radius 1019 m, 90\u00B0, 2000 m, km 7+200 to 3600 m, km 43+800"}));
+  EXPECT_EQ(uno(fatti, "legenda"),
+            "track,beyond the end (not run),start,km post tick,right curve,left curve,speed limit,slowdown,"
+            "slowdown warning,signal (kind),speed indicator,signpost,stop,no stop,uphill,downhill,mountain,"
+            "km-post system begins");
 }
 
 TEST_F(PlotTest, WithoutAPlanOfThisLineThePictureHasTheProfileAlone) {
@@ -248,7 +309,7 @@ TEST_F(PlotTest, WithoutAPlanOfThisLineThePictureHasTheProfileAlone) {
     ASSERT_EQ(fatti.count("errore"), 0u) << uno(fatti, "errore");
     EXPECT_EQ(fatti.count("pianta"), 0u);
     EXPECT_EQ(fatti.count("stazione"), 0u);
-    EXPECT_EQ(uno(fatti, "velocita"), "0,30 1,30 1,90 5,90 5,130 7,130 7,60 12.9,60 12.9,0 13.05,0");
+    EXPECT_EQ(uno(fatti, "velocita"), "0,30 1,30 1,90 5,90 5,130 6,130");
     EXPECT_EQ(tutti(fatti, "fermata").size(), 3u);
   }
 }
@@ -261,29 +322,25 @@ TEST_F(PlotTest, ValuesOutsideTheirRangesAreLeftOutNotDrawnOutsideTheArrays) {
   m.celle[52].valore_a = 500;      // a stop naming no table row
   m.celle[141].valore_a = -1;
   m.elementi[kRigaProgressivaTre] = Elemento{0, 900000, 100, 0, 0, "", 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-  m.tracciato.x.imposta(7000, reale(std::nan("")));  // a sampled metre: the polyline steps over it
+  m.tracciato.x.imposta(5000, reale(std::nan("")));  // a sampled metre: the polyline steps over it
   scrivi(cartella, m, true);
   const Esito e = plot(cartella.percorso(), cartella.file("bordi.svg"));
   ASSERT_EQ(e.stato, 0) << e.err;
   const auto fatti = leggi_svg(cartella, cartella.file("bordi.svg"));
   ASSERT_EQ(fatti.count("errore"), 0u) << uno(fatti, "errore");
   EXPECT_EQ(tutti(fatti, "stazione"), (std::vector<std::string>{"Ctrl\uFFFD\uFFFD"}));
-  EXPECT_EQ(tutti(fatti, "fermata"), (std::vector<std::string>{"0.1\tAlpha", "2.6\t", "7.05\t"}));
-  EXPECT_EQ(tutti(fatti, "progressiva").size(), 2u);
-  EXPECT_EQ(uno(fatti, "pianta"), "0 0 10427.2 3000\t20");
+  EXPECT_EQ(tutti(fatti, "fermata"), (std::vector<std::string>{"2.5\tCtrl\uFFFD\uFFFD"}));
+  EXPECT_EQ(tutti(fatti, "progressiva").size(), 1u);
+  EXPECT_EQ(uno(fatti, "pianta"), "0 0 3429.2 3000\t20");
 }
 
 // The scenario itself, compiled from its own description texts by the tool's
 // compile path and drawn.
 TEST_F(PlotTest, TheScenarioPictureShowsItsStationsSignalsAndSpeeds) {
   if (righe_linea().empty()) GTEST_SKIP() << "the scenario's line description is not written yet";
-  Compilatore testi;
-  testi.cartella = cartella.percorso();
-  testi.nome_linea = kNomeLinea;
-  testi.numero_treno = kNumeroTreno;
-  ASSERT_TRUE(dati_linea(testi).ok());
-  ASSERT_TRUE(dati_treno(testi).ok());
-  const NomiFile nomi(cartella.percorso(), testi.nome_linea, testi.numero_treno);
+  const NomiFile nomi(cartella.percorso(), std::string(kNomeLinea), std::string(kNumeroTreno));
+  ASSERT_TRUE(dati_linea(nomi).ok());
+  ASSERT_TRUE(dati_treno(nomi).ok());
   RichiestaCompilazione richiesta;
   richiesta.linea = nomi.descrizione_linea();
   richiesta.treno = nomi.descrizione_treno();
@@ -298,21 +355,61 @@ TEST_F(PlotTest, TheScenarioPictureShowsItsStationsSignalsAndSpeeds) {
   const auto fatti = leggi_svg(cartella, cartella.file("scenario.svg"));
   ASSERT_EQ(fatti.count("errore"), 0u) << uno(fatti, "errore");
   EXPECT_EQ(uno(fatti, "pianta").substr(0, 4), "0 0 ");
-  EXPECT_EQ(tutti(fatti, "stazione"),
-            (std::vector<std::string>{"MILANO P.GENOVA", "MILANO S.CRISTOFORO", "CORSICO", "TREZZANO", "GAGGIANO",
-                                      "ABBIATEGRASSO", "VIGEVANO", "PARONA", "MORTARA", "OLEVANO", "VALLE LOMELLINA",
-                                      "SARTIRANA", "TORREBERETTI", "VALENZA", "VALMADONNA", "ALESSANDRIA"}));
+  const std::vector<std::string> etichette = {
+      "MILANO P.GENOVA 18:00", "MILANO S.CRISTOFORO", "CORSICO", "TREZZANO", "GAGGIANO", "ABBIATEGRASSO 18:15",
+      "VIGEVANO 18:23", "PARONA", "MORTARA 18:35", "OLEVANO", "VALLE LOMELLINA", "SARTIRANA", "TORREBERETTI",
+      "VALENZA 18:51", "VALMADONNA", "ALESSANDRIA 19:02"};
+  EXPECT_EQ(tutti(fatti, "stazione"), etichette);
   EXPECT_EQ(uno(fatti, "segnali-pianta"), "32");
+  EXPECT_EQ(fatti.count("sovrapposte") + fatti.count("copre") + fatti.count("fuori"), 0u)
+      << "overlapping: " << ::testing::PrintToString(tutti(fatti, "sovrapposte"))
+      << " covering the track: " << ::testing::PrintToString(tutti(fatti, "copre"));
+  EXPECT_EQ(uno(fatti, "copertura").substr(2), "ok");
+  // Types 26 to 28 pass without stopping.
+  EXPECT_EQ(tutti(fatti, "fermata").size(), 12u);
+  EXPECT_EQ(tutti(fatti, "transito"), (std::vector<std::string>{"8.75\tTREZZANO", "49.15\tOLEVANO",
+                                                                 "56.25\tVALLE LOMELLINA", "78.65\tVALMADONNA"}));
 
-  // The limits of the train description in their order, then the last three
-  // cells, which no limit reaches.
+  // The limits of the train description in their order, up to the line's end.
   std::vector<std::string> velocita;
   std::istringstream punti(uno(fatti, "velocita"));
   for (std::string punto; punti >> punto;) {
     const std::string kmh = punto.substr(punto.find(',') + 1);
     if (velocita.empty() || velocita.back() != kmh) velocita.push_back(kmh);
   }
-  EXPECT_EQ(velocita, (std::vector<std::string>{"30", "90", "130", "100", "130", "60", "125", "75", "0"}));
+  EXPECT_EQ(velocita, (std::vector<std::string>{"30", "90", "130", "100", "130", "60", "125", "75"}));
+  EXPECT_EQ(punti.str().substr(punti.str().rfind(' ') + 1), "88,75");
+  // "curvad6, 100, 400": 400 steps each turning by atan(0.003), 68.75 degrees
+  // in all, radius 400 m / 1.2 = 333 m.
+  EXPECT_EQ(tutti(fatti, "curva").at(0), "right curve, radius 333 m, 68.8\u00B0, 100 m, km 5+300 to 500 m, km 5+700");
+  // 61 signposts, less the one whose cell TORREBERETTI's stop took.
+  EXPECT_EQ(uno(fatti, "cartelli"), "60");
+}
+
+// Five stations 1 km apart on a straight east-west line of 40 km: 34 px
+// apart in the picture, so most labels must stand off their points.
+TEST_F(PlotTest, CrowdedStationsGetLabelsThatCoverNeitherEachOtherNorTheTrack) {
+  Modello m;
+  m.celle = std::vector<Cella>(941);  // 47000 / 50 + 1
+  m.elementi[kRigaValoriCorsa].dato2 = 40000;
+  const char* nomi[] = {"PRIMA STAZIONE", "SECONDA STAZIONE", "TERZA STAZIONE", "QUARTA STAZIONE", "QUINTA STAZIONE"};
+  for (int i = 0; i < 5; ++i) m.elementi[static_cast<size_t>(1 + i)].testo = nomi[i], m.elementi[static_cast<size_t>(1 + i)].dato3 = 1000 * (i + 1);
+  m.tracciato.x.azzera(47001);
+  m.tracciato.y.azzera(47001);
+  for (size_t metro = 0; metro <= 47000; ++metro) {
+    m.tracciato.x.imposta(metro, reale(static_cast<double>(metro)));
+    m.tracciato.y.imposta(metro, intero(0));
+  }
+  scrivi(cartella, m, true);
+  const Esito e = plot(cartella.percorso(), cartella.file("affollato.svg"));
+  ASSERT_EQ(e.stato, 0) << e.err;
+  const auto fatti = leggi_svg(cartella, cartella.file("affollato.svg"));
+  ASSERT_EQ(fatti.count("errore"), 0u) << uno(fatti, "errore");
+  EXPECT_EQ(tutti(fatti, "stazione"), std::vector<std::string>(std::begin(nomi), std::end(nomi)));
+  EXPECT_EQ(fatti.count("sovrapposte") + fatti.count("copre") + fatti.count("fuori"), 0u)
+      << "overlapping: " << ::testing::PrintToString(tutti(fatti, "sovrapposte"))
+      << " covering the track: " << ::testing::PrintToString(tutti(fatti, "copre"));
+  EXPECT_EQ(uno(fatti, "copertura"), "x ok");
 }
 
 TEST(PlotErrors, RefusedInputsAndCommandLinesEndWithTheirStatus) {
@@ -346,8 +443,11 @@ TEST(PlotErrors, RefusedInputsAndCommandLinesEndWithTheirStatus) {
                                "line length of 6000 m gives 261"},
       {"a broken plan", {{"Prova_1234.sim", tabella}, {"Prova_1234.dat", celle}, {"Prova_linea.dat", "\x07"}},
        normali, kUscitaDatiNonValidi, "scenario-tool: " + d + "Prova_linea.dat is not a compiled track-plan file: "},
-      {"the default names", {{"Prova_1234.sim", tabella}, {"Prova_1234.dat", celle}}, {c.percorso(), "-o", d + "o.svg"},
-       kUscitaFileSystem, "scenario-tool: cannot open " + d + "MilanoPGen-Alessandria_2635.sim"},
+      {"no names and two scenarios", {{"Prova_1234.sim", tabella}, {"Prova_1234.dat", celle}, {"Altra_1.sim", tabella}},
+       {c.percorso(), "-o", d + "out.svg"}, kUscitaFileSystem,
+       "scenario-tool: " + c.percorso() + " holds 2 scenarios; choose one with:"},
+      {"no names and no scenario", {{"Prova_1234.dat", celle}}, {c.percorso(), "-o", d + "out.svg"}, kUscitaFileSystem,
+       "scenario-tool: no compiled scenario (a NAME_NUM.sim table file) in " + c.percorso()},
       {"no DIR", {}, {"-o", d + "out.svg"}, kUscitaUso, "scenario-tool: expected one DIR\nusage: scenario-tool plot"},
       {"no -o", {}, {c.percorso()}, kUscitaUso, "scenario-tool: -o FILE.svg is required\nusage: scenario-tool plot"},
       {"-o without its value", {}, {c.percorso(), "-o"}, kUscitaUso, "scenario-tool: option -o needs a value\n"},

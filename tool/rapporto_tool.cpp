@@ -2,7 +2,6 @@
 
 #include <sstream>
 
-#include "driver/nomi_file.h"
 #include "layout/errore.h"
 #include "model/codici_errore.h"
 #include "tool/testo.h"
@@ -11,14 +10,6 @@
 namespace scenario::tool {
 namespace {
 
-// The author's path for a file name of the work folder ("" for the layout pass).
-std::string file_autore(const RichiestaCompilazione& richiesta, const std::string& nome) {
-  const NomiFile nomi("", richiesta.nome_linea, richiesta.numero_treno);
-  if (nome == nomi.nome_descrizione_linea()) return richiesta.linea;
-  if (nome == nomi.nome_descrizione_treno()) return richiesta.treno;
-  return nome;
-}
-
 std::string luogo(const std::string& file, int riga) {
   if (file.empty()) return "";
   return riga > 0 ? file + ":" + std::to_string(riga) + ": " : file + ": ";
@@ -26,12 +17,12 @@ std::string luogo(const std::string& file, int riga) {
 
 // "Errore n. CODE" is the program's own wording and stays as it is in every
 // language; the place and the meaning are translated.
-std::string testo_guasto(const RichiestaCompilazione& richiesta, const Guasto& g) {
+std::string testo_guasto(const Guasto& g) {
   std::string testo;
   if (g.file.empty() && g.posizione) {
     testo = componi(traduci("cell %1: "), {std::to_string(*g.posizione / 50)});
   } else {
-    testo = luogo(file_autore(richiesta, g.file), g.riga);
+    testo = luogo(g.file, g.riga);
   }
   const std::string codice = "Errore n. " + std::to_string(g.codice);
   const std::string significato = traduci(descrizione_errore(g.codice));
@@ -54,12 +45,12 @@ std::string json_opzionale(bool presente, long valore) { return presente ? std::
 
 }  // namespace
 
-void stampa_guasti(const RichiestaCompilazione& richiesta, const RisultatoCompilazione& r, std::ostream& err) {
+void stampa_guasti(const RisultatoCompilazione& r, std::ostream& err) {
   for (const Avvertimento& a : r.stato.avvertimenti) {
-    err << componi(traduci("%1warning: %2"), {luogo(file_autore(richiesta, a.file), a.riga), testo_avvertimento(a)})
+    err << componi(traduci("%1warning: %2"), {luogo(a.file, a.riga), testo_avvertimento(a)})
         << "\n";
   }
-  for (const Guasto& g : r.stato.guasti) err << testo_guasto(richiesta, g) << "\n";
+  for (const Guasto& g : r.stato.guasti) err << testo_guasto(g) << "\n";
   if (r.esito.fatale != 0) {
     err << componi(traduci("%1: %2 (no compiled file written)"),
                    {testo_errore(std::to_string(r.esito.fatale)), traduci(descrizione_errore(r.esito.fatale))})
@@ -69,7 +60,7 @@ void stampa_guasti(const RichiestaCompilazione& richiesta, const RisultatoCompil
   if (!r.errore.empty()) err << r.errore << "\n";
 }
 
-std::string json_compilazione(const RichiestaCompilazione& richiesta, const RisultatoCompilazione& r) {
+std::string json_compilazione(const RisultatoCompilazione& r) {
   std::ostringstream j;
   j << "{\"codice_errore\": " << r.stato.codice_errore << ", \"posizione_errore\": " << r.stato.posizione_errore
     << ", \"fatal\": " << json_opzionale(r.esito.fatale != 0, r.esito.fatale) << ", \"faults\": [";
@@ -77,14 +68,14 @@ std::string json_compilazione(const RichiestaCompilazione& richiesta, const Risu
     const Guasto& g = r.stato.guasti[i];
     j << (i ? ", " : "") << "{\"code\": " << g.codice
       << ", \"position\": " << json_opzionale(g.posizione.has_value(), g.posizione.value_or(0))
-      << ", \"file\": " << json_stringa(g.file.empty() ? "" : file_autore(richiesta, g.file))
+      << ", \"file\": " << json_stringa(g.file)
       << ", \"line\": " << json_opzionale(g.riga > 0, g.riga) << "}";
   }
   j << "], \"warnings\": [";
   for (size_t i = 0; i < r.stato.avvertimenti.size(); ++i) {
     const Avvertimento& a = r.stato.avvertimenti[i];
     j << (i ? ", " : "") << "{\"message\": " << json_stringa(a.testo)
-      << ", \"file\": " << json_stringa(a.file.empty() ? "" : file_autore(richiesta, a.file))
+      << ", \"file\": " << json_stringa(a.file)
       << ", \"line\": " << json_opzionale(a.riga > 0, a.riga) << "}";
   }
   j << "], \"files\": [";

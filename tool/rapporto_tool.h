@@ -10,11 +10,11 @@
 
 namespace scenario::tool {
 
-// Prints every fault and warning of the compile; file names of the work
-// folder are shown as the author's own paths.
-void stampa_guasti(const RichiestaCompilazione& richiesta, const RisultatoCompilazione& r, std::ostream& err);
+// Prints every fault and warning of the compile, each under the author's own
+// path of its text.
+void stampa_guasti(const RisultatoCompilazione& r, std::ostream& err);
 
 // The JSON object of the compile, on one line.
-std::string json_compilazione(const RichiestaCompilazione& richiesta, const RisultatoCompilazione& r);
+std::string json_compilazione(const RisultatoCompilazione& r);
 
 }  // namespace scenario::tool

@@ -23,7 +23,7 @@ _scenario_tool() {
   COMPREPLY=()
 
   if ((COMP_CWORD == 1)); then
-    COMPREPLY=($(compgen -W "compile check dump plot example --help --version" -- "$cur"))
+    COMPREPLY=($(compgen -W "compile check dump plot view example --help --version" -- "$cur"))
     return
   fi
 
@@ -32,7 +32,7 @@ _scenario_tool() {
     compile) opzioni="-o --line-name --train-number --no-plan --json" ;;
     check) opzioni="--line-name --train-number --no-plan --json" ;;
     dump) opzioni="--kind --all --json" ;;
-    plot) opzioni="--line-name --train-number -o" ;;
+    plot | view) opzioni="--line-name --train-number -o" ;;
     example) opzioni="-o --force" ;;
     *) return ;;
   esac
@@ -46,6 +46,8 @@ _scenario_tool() {
     -o)
       if [[ $comando == plot ]]; then
         _scenario_tool_file '*.svg'
+      elif [[ $comando == view ]]; then
+        _scenario_tool_file '*.html'
       else
         _scenario_tool_file
       fi
@@ -60,7 +62,7 @@ _scenario_tool() {
   case $comando in
     compile | check) _scenario_tool_file '*.txt' ;;
     dump) _scenario_tool_file '*.sim' '*.dat' ;;
-    plot) _scenario_tool_file ;;
+    plot | view) _scenario_tool_file ;;
   esac  # example takes no argument
 }
 

@@ -24,9 +24,16 @@ constexpr std::array kOpzioniDump{
     Opzione{"--all", "", N_("every cell or every point, not only the summary")},
     Opzione{"--json", "", N_("print the decoded file as JSON")},
 };
+// plot and view read a compiled scenario: without names, the only one in DIR.
+constexpr Opzione kLineNameLetta{"--line-name", "NAME", N_("line name of the scenario (default: the only one in DIR)")};
+constexpr Opzione kTrainNumberLetto{"--train-number", "NUM", N_("train number of the scenario (default: as for NAME)")};
 constexpr std::array kOpzioniPlot{
-    kLineName, kTrainNumber,
+    kLineNameLetta, kTrainNumberLetto,
     Opzione{"-o", "FILE.svg", N_("the picture to write"), true},
+};
+constexpr std::array kOpzioniView{
+    kLineNameLetta, kTrainNumberLetto,
+    Opzione{"-o", "FILE.html", N_("the page to write (default: ./NAME_NUM.html)")},
 };
 constexpr std::array kOpzioniExample{
     Opzione{"-o", "DIR", N_("folder for the two texts (default: the current folder)")},
@@ -59,14 +66,34 @@ constexpr std::array kComandi{
         kOpzioniDump, comando_dump},
     Comando{
         "plot", "DIR", N_("draw the plan and the profile of a compiled scenario"),
-        N_("  Draws the compiled scenario in DIR as one SVG picture: the track plan seen\n"
-           "  from above, north up, with the stations and signals; below it the profile\n"
-           "  along the line in km: speed limit, gradient, mountain sections, station\n"
-           "  stops, signals and where each kilometre-post system begins. Without a\n"
-           "  track-plan file the picture has the profile alone. NAME and NUM (default\n"
-           "  MilanoPGen-Alessandria and 2635) name the files to read. Exit status: 0,\n"
-           "  3 unreadable or unwritable, 64 usage, 65 not a compiled scenario.\n"),
+        N_("  Draws the compiled scenario in DIR as one SVG picture. The plan: the track\n"
+           "  seen from above, north up, equal scales, the frame fitted to the line;\n"
+           "  kilometre ticks by the kilometre posts, curves, start, end and direction\n"
+           "  of travel, signals, and stations labelled clear of each other and of the\n"
+           "  track; the margin after the end grey and dashed. The profile, from the\n"
+           "  start to the end of the line: station names and times (stops and\n"
+           "  non-stops apart), the speed limit with its values, slowdowns, signals\n"
+           "  with their kind, speed indicators, signposts, the gradient in per mille,\n"
+           "  curves, mountain sections and the kilometre posts; then a legend.\n"
+           "  Without a track-plan file the picture has the profile alone. NAME and NUM\n"
+           "  name the files to read; when either is left out, DIR must hold exactly\n"
+           "  one scenario that fits. Exit status: 0, 3 unreadable, unwritable or no\n"
+           "  single scenario in DIR, 64 usage, 65 not a compiled scenario.\n"),
         kOpzioniPlot, comando_plot},
+    Comando{
+        "view", "DIR", N_("write an interactive page of a compiled scenario, to open in a browser"),
+        N_("  Writes the compiled scenario in DIR as one HTML page that holds its script,\n"
+           "  styles and data and loads nothing else: open it from the file in any\n"
+           "  browser. The plan and the profile are linked: zoom with the wheel, the\n"
+           "  buttons or + and -, pan by dragging or with the arrow keys, type a km range\n"
+           "  to show, 0 fits all. Hovering a mark tells its kind, position in metres and\n"
+           "  by the kilometre posts, values, name and time; a cursor in one view shows\n"
+           "  the same place in the other. The timetable stands beside the drawing:\n"
+           "  click a station to centre both views on it. NAME and NUM name the files to\n"
+           "  read; when either is left out, DIR must hold exactly one scenario that\n"
+           "  fits. Exit status: 0, 3 unreadable, unwritable or no single scenario in\n"
+           "  DIR, 64 usage, 65 not a compiled scenario.\n"),
+        kOpzioniView, comando_view},
     Comando{
         "example", "", N_("write the scenario's own line and train descriptions to start from"),
         N_("  Writes the scenario's own line and train descriptions into DIR (created when\n"

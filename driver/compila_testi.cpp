@@ -1,0 +1,30 @@
+#include "driver/compila_testi.h"
+
+#include "layout/completa_percorso.h"
+#include "readers/linea_lettore.h"
+#include "readers/treno_lettore.h"
+
+namespace scenario {
+
+Compilazione compila_testi(const TestiDaCompilare& testi) {
+  Compilazione c;
+  Compilatore& stato = c.stato;
+  stato.nome_linea = testi.nome_linea;
+  stato.numero_treno = testi.numero_treno;
+  stato.azzera(testi.tracciato ? 1 : 0);
+
+  if (leggi_testo_linea(stato, testi.linea.nome, testi.linea.testo)) {
+    leggi_testo_treno(stato, testi.treno.nome, testi.treno.testo);
+  }
+  if (!stato.ha_cella_uno()) {
+    c.esito.senza_celle = true;
+    return c;
+  }
+  c.esito.fatale = completa_percorso(stato);
+  if (c.esito.fatale != 0) return c;
+  c.file = codifica_file_compilati(stato);
+  c.esito.file_scritti = true;
+  return c;
+}
+
+}  // namespace scenario

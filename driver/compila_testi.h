@@ -1,0 +1,55 @@
+// Compiling a description pair held in memory: the whole compile step without
+// the file system. Nothing is read, written or deleted; the caller gets the
+// route model, the fault log and the bytes of the compiled files.
+//
+//   TestiDaCompilare testi;
+//   testi.linea = {"a/line.txt", testo_linea};
+//   testi.treno = {"a/train.txt", testo_treno};
+//   Compilazione c = compila_testi(testi);
+//   if (c.file) { /* c.file->tabella, c.file->celle, c.file->tracciato */ }
+//   for (const Guasto& g : c.stato.guasti) { /* g.file, g.riga, g.colonna */ }
+//
+// The program's own run (driver/memorizza_percorso.h) reads the same texts
+// from files and applies the same readers and steps, so both give the same
+// model and the same bytes for the same texts.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "driver/esito_compilazione.h"
+#include "model/scenario.h"
+#include "model/file_compilati.h"
+#include "model/stato.h"
+
+namespace scenario {
+
+// A description text and the name that faults and warnings give it.
+struct TestoDescrizione {
+  std::string nome;
+  std::string testo;
+};
+
+struct TestiDaCompilare {
+  TestoDescrizione linea;
+  TestoDescrizione treno;
+  // The scenario identity: it feeds the element table and the competition
+  // codes.
+  std::string nome_linea = std::string(kNomeLinea);
+  std::string numero_treno = std::string(kNumeroTreno);
+  bool tracciato = true;  // genera_tracciato 1; false: no plan is drawn or encoded
+};
+
+struct Compilazione {
+  Compilatore stato;        // the route model, codice_errore, and the log: guasti, avvertimenti
+  EsitoCompilazione esito;  // fatale / senza_celle as the program's run would end; file_system stays ok
+  // The bytes of the compiled files, when the program would write them
+  // (esito.file_scritti): a cell array exists and no reserved slot was in use.
+  std::optional<FileCodificati> file;
+};
+
+// Runs compile steps 1 to 6 on the two texts and encodes step 7's files.
+// The train text is read only when the line half lets it, as in the program.
+Compilazione compila_testi(const TestiDaCompilare& testi);
+
+}  // namespace scenario

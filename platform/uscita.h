@@ -1,0 +1,11 @@
+// The exit statuses of the program and the tool.
+#pragma once
+
+namespace scenario {
+
+constexpr int kUscitaPulita = 0;         // compiled, no fault recorded
+constexpr int kUscitaConGuasti = 1;      // a fault was recorded (reported on standard error)
+constexpr int kUscitaSlotRiservato = 2;  // a reserved slot was in use: no compiled file written
+constexpr int kUscitaFileSystem = 3;     // a file could not be read, written, replaced or deleted
+
+}  // namespace scenario

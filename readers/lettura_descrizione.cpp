@@ -1,0 +1,96 @@
+#include "readers/lettura_descrizione.h"
+
+#include <limits>
+#include <utility>
+
+#include "model/codici_errore.h"
+#include "model/da_tradurre.h"
+#include "model/stato.h"
+
+namespace scenario {
+namespace {
+
+// A value narrower than 32 bits: read as 32 bits, then checked for its width.
+template <typename T>
+bool leggi_stretto(LetturaDescrizione& lettura, T* valore) {
+  int32_t letto = 0;
+  if (!lettura.leggi_valore(&letto)) return false;
+  if (letto < std::numeric_limits<T>::min() || letto > std::numeric_limits<T>::max()) {
+    lettura.guasto(kErroreLettura);
+    return false;
+  }
+  *valore = static_cast<T>(letto);
+  return true;
+}
+
+}  // namespace
+
+LetturaDescrizione::LetturaDescrizione(Compilatore& compilatore, std::string nome, std::string testo)
+    : stato(compilatore), lettore_(std::move(testo)), nome_(std::move(nome)) {
+  stato.file_corrente = nome_;
+  stato.riga_corrente = 0;
+  stato.colonna_corrente = 0;
+}
+
+void LetturaDescrizione::segna() {
+  stato.file_corrente = nome_;
+  stato.riga_corrente = lettore_.riga();
+  stato.colonna_corrente = lettore_.colonna();
+}
+
+bool LetturaDescrizione::leggi_campo(std::string* campo) {
+  const Lettura esito = lettore_.leggi_testo(campo);
+  segna();
+  return esito == Lettura::kOk && !lettore_.finito();
+}
+
+bool LetturaDescrizione::leggi_chiave(int commenti) {
+  if (!leggi_campo(&chiave_)) return false;
+  // A value field is read by its key's entry, so a negative value such as -4
+  // never reaches this rule.
+  for (int i = 0; i < commenti && contiene(chiave_, "-"); ++i) {
+    if (!leggi_campo(&chiave_)) return false;
+  }
+  return true;
+}
+
+bool LetturaDescrizione::leggi_valore(int32_t* valore) {
+  const Lettura esito = lettore_.leggi_numero(valore);
+  segna();
+  if (esito == Lettura::kOk) return true;
+  guasto(kErroreLettura);
+  return false;
+}
+
+bool LetturaDescrizione::leggi_valore(int16_t* valore) { return leggi_stretto(*this, valore); }
+
+bool LetturaDescrizione::leggi_valore(uint8_t* valore) { return leggi_stretto(*this, valore); }
+
+bool LetturaDescrizione::leggi_testo(std::string* testo) {
+  const Lettura esito = lettore_.leggi_testo(testo);
+  segna();
+  if (esito == Lettura::kOk) return true;
+  guasto(kErroreLettura);
+  return false;
+}
+
+void LetturaDescrizione::guasto(int32_t codice) { stato.registra(codice); }
+
+void LetturaDescrizione::guasto(int32_t codice, int32_t posizione) { stato.registra(codice, posizione); }
+
+void LetturaDescrizione::avverti(std::string_view modello, std::vector<std::string> valori) {
+  stato.avverti(modello, std::move(valori));
+}
+
+void LetturaDescrizione::avverti_chiave_ignota(std::string_view campo) {
+  avverti(N_("field \"%1\" holds no key word: ignored"), {std::string(campo)});
+}
+
+bool chiave_vale(std::string_view campo, std::string_view parola, std::string_view seconda, bool maiuscole_esatte) {
+  if (maiuscole_esatte) return contiene(campo, parola) && contiene(campo, seconda);
+  return contiene_senza_maiuscole(campo, parola) && contiene_senza_maiuscole(campo, seconda);
+}
+
+bool intestazione(std::string_view campo) { return campo.size() >= 2 && campo.front() == '[' && campo.back() == ']'; }
+
+}  // namespace scenario

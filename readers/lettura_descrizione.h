@@ -1,0 +1,116 @@
+// The scaffold both description readers share: the outcome of a reading
+// step, a field cursor that keeps the compiler's reading context (file, line,
+// column) current at every read, fault and warning records, width-checked
+// value reads, and the shape of a key table.
+//
+// A half derives its own reading state from LetturaDescrizione (the line's
+// LetturaLinea, the train's LetturaTreno), lists its keys in a table of
+// Chiave, and runs applica_chiavi on each key field it reads.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "readers/lettore_campi.h"
+#include "readers/parole_chiave.h"
+
+namespace scenario {
+
+struct Compilatore;
+
+// How a step of a reading ends.
+enum class Esito {
+  kAvanti,         // go on reading
+  kFineTesto,      // the text ended: the half's closing steps run
+  kOltre,          // a position beyond the cell array (kErroreOltreLeCelle): as kFineTesto
+  kFermo,          // a fault that ends the reading at once, without the closing steps
+  kErroreLettura,  // a value that could not be read (kErroreLettura): as kFermo; the train
+                   // half then deletes both texts
+};
+
+class LetturaDescrizione {
+ public:
+  // `nome` names the text in faults and warnings.
+  LetturaDescrizione(Compilatore& compilatore, std::string nome, std::string testo);
+
+  Compilatore& stato;
+
+  // The next field. False when the field read was the text's last (or there
+  // was none): that field is never acted on.
+  bool leggi_campo(std::string* campo);
+  // The next key: a field, passing over up to `commenti` comment fields (a
+  // field holding a "-") before it; false as leggi_campo. The key is kept
+  // for the entry that reads its values (chiave()).
+  bool leggi_chiave(int commenti);
+  const std::string& chiave() const { return chiave_; }
+
+  // Value fields of an entry. A field past the end of the text, one that is
+  // not a number, or a number too wide for the value records kErroreLettura
+  // and gives false.
+  bool leggi_valore(int32_t* valore);
+  bool leggi_valore(int16_t* valore);
+  bool leggi_valore(uint8_t* valore);
+  bool leggi_testo(std::string* testo);
+
+  // True once the last read took the text's last field.
+  bool finito() const { return lettore_.finito(); }
+
+  // Records a fault or a warning where the reading stands: this text, the
+  // line and column of the last field read.
+  void guasto(int32_t codice);
+  void guasto(int32_t codice, int32_t posizione);
+  void avverti(std::string_view modello, std::vector<std::string> valori);
+  // The warning for a field that holds no key word of the half.
+  void avverti_chiave_ignota(std::string_view campo);
+
+ private:
+  void segna();  // points the compiler's reading context at the last field read
+
+  LettoreCampi lettore_;
+  std::string nome_;
+  std::string chiave_;
+};
+
+// One entry of a key table. A key field matches when it holds both words
+// anywhere (in any letter case unless `maiuscole_esatte`); every entry that
+// matches applies, in the table's order, each reading its own values.
+template <typename L>
+struct Chiave {
+  std::string_view parola;
+  std::string_view seconda = {};  // empty: one word is enough
+  Esito (*voce)(L& lettura) = nullptr;
+  bool maiuscole_esatte = false;
+  bool solo_con_tracciato = false;  // a key only while the plan is drawn (genera_tracciato)
+};
+
+bool chiave_vale(std::string_view campo, std::string_view parola, std::string_view seconda, bool maiuscole_esatte);
+
+// Applies every entry of `chiavi` that matches the key just read, until one
+// ends other than kAvanti. `riconosciuta` tells whether any entry matched.
+template <typename L>
+Esito applica_chiavi(L& lettura, std::span<const Chiave<L>> chiavi, bool tracciato, bool* riconosciuta) {
+  *riconosciuta = false;
+  for (const Chiave<L>& c : chiavi) {
+    if (c.solo_con_tracciato && !tracciato) continue;
+    if (!chiave_vale(lettura.chiave(), c.parola, c.seconda, c.maiuscole_esatte)) continue;
+    *riconosciuta = true;
+    if (const Esito e = c.voce(lettura); e != Esito::kAvanti) return e;
+  }
+  return Esito::kAvanti;
+}
+
+// The words of every entry of a key table, in its order.
+template <typename L>
+std::vector<ParoleChiave> parole_chiave(std::span<const Chiave<L>> chiavi) {
+  std::vector<ParoleChiave> parole;
+  for (const Chiave<L>& c : chiavi) parole.push_back({c.parola, c.seconda});
+  return parole;
+}
+
+// A field of the form "[...]": a section heading.
+bool intestazione(std::string_view campo);
+
+}  // namespace scenario

@@ -1,0 +1,58 @@
+#include "readers/linea_lettore.h"
+
+#include <string>
+#include <utility>
+
+#include "model/codici_errore.h"
+#include "model/stato.h"
+#include "readers/linea_lettura.h"
+
+namespace scenario {
+namespace {
+
+// Everything before the general section is passed over. The read that
+// reaches the end of the file fails the search, even when it returned
+// "[generale]" itself.
+bool trova_sezione_generale(LetturaLinea& l) {
+  std::string campo;
+  while (l.leggi_campo(&campo)) {
+    if (contiene_senza_maiuscole(campo, "[generale]")) return true;
+  }
+  return false;
+}
+
+Esito leggi_descrizione(LetturaLinea& l) {
+  if (!trova_sezione_generale(l)) {
+    l.guasto(kErroreSenzaGenerale);
+    return Esito::kFermo;
+  }
+  const Esito generale = leggi_sezione_generale(l);
+  if (generale == Esito::kFermo) return generale;
+  // A file that never closes its general section still gets the end of the
+  // section and then the end of the file.
+  if (chiudi_sezione_generale(l) == Esito::kFermo) return Esito::kFermo;
+  if (generale == Esito::kFineTesto) return Esito::kFineTesto;
+  return leggi_parte_oggetti(l);
+}
+
+}  // namespace
+
+bool leggi_testo_linea(Compilatore& stato, const std::string& nome, std::string testo) {
+  stato.file_linea = nome;
+  LetturaLinea lettura(stato, nome, std::move(testo));
+  const Esito esito = leggi_descrizione(lettura);
+  // The end of the file and a position beyond the cells (kErroreOltreLeCelle) alike run
+  // the tails; a fault that ended the stage does not.
+  const bool treno = esito == Esito::kFineTesto || esito == Esito::kOltre;
+  if (treno) {
+    coda_pendenze(lettura);
+    coda_tracciato(lettura);
+  }
+  // What follows is no longer this text's.
+  stato.file_corrente.clear();
+  stato.riga_corrente = 0;
+  stato.colonna_corrente = 0;
+  return treno;
+}
+
+}  // namespace scenario

@@ -1,0 +1,17 @@
+// The line half of the reading stage: the line description into the element
+// table, the cell array and the track plan.
+#pragma once
+
+#include <string>
+
+namespace scenario {
+
+struct Compilatore;
+
+// Reads the line description `testo`; `nome` names it in faults and warnings.
+// Returns true when the train half must run: the text was read to its end, or
+// reading stopped at a position beyond the cell array (kErroreOltreLeCelle). The element
+// table's identity rows are expected set (Compilatore::azzera).
+bool leggi_testo_linea(Compilatore& stato, const std::string& nome, std::string testo);
+
+}  // namespace scenario

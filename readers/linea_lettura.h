@@ -1,0 +1,47 @@
+// The state of one reading of the line description, shared by the pieces of
+// the line reader: the scaffold's field cursor, the gradient and plan cursors,
+// and the positions of the last entries.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "readers/lettura_descrizione.h"
+
+namespace scenario {
+
+class LetturaLinea : public LetturaDescrizione {
+ public:
+  using LetturaDescrizione::LetturaDescrizione;
+
+  int32_t cella_pendenza = 0;     // gradient cursor: the next cell to receive a gradient
+  int32_t pendenza_corrente = 0;  // the gradient in force, per mille
+  int32_t riga_tracciato = 2;     // plan cursor: the next plan row to draw
+  // Positions of the last entries, kept only to warn about entries out of order.
+  std::optional<int32_t> ultima_pendenza;
+  std::optional<int32_t> ultimo_cartello;
+  std::optional<int32_t> ultimo_indicatore;
+};
+
+// The general section, from the field after "[generale]" to its closing field
+// or the end of the file (kAvanti, kFineTesto or kFermo).
+Esito leggi_sezione_generale(LetturaLinea& lettura);
+// What follows the general section before any object entry: the sorting of
+// the kilometre-post systems, the cursors and the plan's seed rows.
+Esito chiudi_sezione_generale(LetturaLinea& lettura);
+// The object part, to the end of the file (kFineTesto, kOltre or kFermo).
+Esito leggi_parte_oggetti(LetturaLinea& lettura);
+
+// Object entries, each with its key already read.
+Esito voce_pendenza(LetturaLinea& lettura);
+Esito voce_curva(LetturaLinea& lettura);  // the key names the curvature
+Esito voce_montagna(LetturaLinea& lettura);
+Esito voce_indicatori(LetturaLinea& lettura);
+Esito voce_cartello(LetturaLinea& lettura);
+
+// The tails at the end of the file: the last gradient up to ultima_cella - 3
+// and the plan straight on to lunghezza_tracciato - 2.
+void coda_pendenze(LetturaLinea& lettura);
+void coda_tracciato(LetturaLinea& lettura);
+
+}  // namespace scenario

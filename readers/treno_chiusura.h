@@ -1,0 +1,12 @@
+// The closing steps of the train description.
+#pragma once
+
+#include "readers/treno_lettura.h"
+
+namespace scenario {
+
+// Speed and adhesion up to the end of the line, then the check of the
+// kilometre-post systems.
+void chiusura_treno(LetturaTreno& lettura);
+
+}  // namespace scenario

@@ -1,0 +1,73 @@
+#include "readers/treno_lettore.h"
+
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "model/stato.h"
+#include "readers/parole_chiave.h"
+#include "readers/treno_chiusura.h"
+#include "readers/treno_generali.h"
+#include "readers/treno_oggetti.h"
+#include "readers/treno_stazione.h"
+#include "readers/treno_velocita.h"
+
+namespace scenario {
+namespace {
+
+// The key tests, in the order they are tried. A test matches when the key
+// field holds all of its words, in any letter case; every test that matches
+// is applied, so a field holding two key words is handled twice.
+constexpr Chiave<LetturaTreno> kChiavi[] = {
+    {.parola = "frenata", .seconda = "massa", .voce = regola_massa_frenata},
+    {.parola = "vetture", .voce = regola_vetture},
+    {.parola = "velocit", .voce = regola_velocita},
+    {.parola = "aderenza", .voce = regola_aderenza},
+    {.parola = "orologio", .voce = regola_orologio},
+    {.parola = "sabbia", .voce = regola_sabbia},
+    {.parola = "segnale", .voce = regola_segnale},
+    {.parola = "rallentamento", .voce = regola_rallentamento},
+    {.parola = "abbattimento", .voce = regola_abbattimento},
+    {.parola = "stazione", .voce = regola_stazione},
+};
+
+// A dash field is a comment; at most this many in a row are passed over.
+constexpr int kMaxCommenti = 2;
+
+Esito applica(LetturaTreno& lettura) {
+  bool riconosciuta = false;
+  if (const Esito e = applica_chiavi<LetturaTreno>(lettura, kChiavi, true, &riconosciuta); e != Esito::kAvanti) {
+    return e;
+  }
+  // Section headings only give the file its shape; any other field that
+  // matches nothing is most likely a misspelt key.
+  const std::string& campo = lettura.chiave();
+  if (!riconosciuta && !campo.empty() && !intestazione(campo)) lettura.avverti_chiave_ignota(campo);
+  return Esito::kAvanti;
+}
+
+// Everything before "[generale]" is passed over; a file without it yields
+// nothing but the closing steps, and no fault.
+Esito leggi_voci(LetturaTreno& lettura) {
+  std::string campo;
+  while (lettura.leggi_campo(&campo)) {
+    if (contiene_senza_maiuscole(campo, "[generale]")) break;
+  }
+  while (lettura.leggi_chiave(kMaxCommenti)) {
+    if (const Esito e = applica(lettura); e != Esito::kAvanti) return e;
+  }
+  return Esito::kFineTesto;
+}
+
+}  // namespace
+
+bool leggi_testo_treno(Compilatore& stato, const std::string& nome, std::string testo) {
+  LetturaTreno lettura(stato, nome, std::move(testo));
+  const Esito esito = leggi_voci(lettura);
+  if (esito == Esito::kFineTesto || esito == Esito::kOltre) chiusura_treno(lettura);
+  return esito != Esito::kErroreLettura;
+}
+
+std::vector<ParoleChiave> parole_chiave_treno() { return parole_chiave<LetturaTreno>(kChiavi); }
+
+}  // namespace scenario

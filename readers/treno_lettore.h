@@ -1,0 +1,16 @@
+// The train half of the reading stage: the train description into the element
+// table and the cells, continuing from the state the line half left.
+#pragma once
+
+#include <string>
+
+namespace scenario {
+
+struct Compilatore;
+
+// Reads the train description `testo`; `nome` names it in faults and
+// warnings. Returns false after a reading failure (kErroreLettura), which ends the
+// reading without the closing steps.
+bool leggi_testo_treno(Compilatore& stato, const std::string& nome, std::string testo);
+
+}  // namespace scenario

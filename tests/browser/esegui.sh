@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# The viewer's browser tests as one CTest test: compiles the scenario in a
+# temporary folder, writes its page with `scenario-tool view` (the folder's
+# only scenario, found without names) and drives it in headless Chromium.
+# Exit 77 (skipped) only when no browser, no node or no installed client is
+# there, with the reason; under CI (which installs them) that is a failure.
+#
+# usage: esegui.sh SCENARIO_TOOL COMPILA_SCENARIO
+set -euo pipefail
+qui="$(cd "$(dirname "$0")" && pwd)"
+strumento="$1"
+compilatore="$2"
+browser="${CHROMIUM:-/usr/bin/chromium}"
+
+# In CI everything is installed by .ci/run: a missing piece there is a failure.
+salta() {
+  echo "skipped: $1"
+  if [ -n "${CI:-}" ]; then echo "CI is set: failing instead"; exit 1; fi
+  exit 77
+}
+if [ ! -x "$browser" ]; then
+  salta "no Chromium at $browser (apt-get install chromium, or set CHROMIUM)"
+fi
+if ! command -v node >/dev/null; then
+  salta "node is not installed"
+fi
+if [ ! -d "$qui/node_modules/puppeteer-core" ]; then
+  salta "the automation client is not installed (run 'npm ci' in $qui)"
+fi
+
+cartella="$(mktemp -d)"
+trap 'rm -rf "$cartella"' EXIT
+cp "$compilatore" "$cartella/"
+(cd "$cartella" && "./$(basename "$compilatore")" >/dev/null)
+"$strumento" view "$cartella" -o "$cartella/vista.html"
+cd "$qui"
+node vista_test.mjs "$cartella/vista.html" ${VIEW_SCREENSHOT:+"$VIEW_SCREENSHOT"}

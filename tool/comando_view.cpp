@@ -1,0 +1,33 @@
+// view: the compiled files of a scenario as one interactive HTML page.
+#include "driver/form_load.h"
+#include "platform/file_system.h"
+#include "tool/argomenti.h"
+#include "tool/comandi.h"
+#include "tool/scenario_letto.h"
+#include "tool/traduzione.h"
+#include "tool/vista_html.h"
+
+namespace scenario::tool {
+
+int comando_view(const Args& args, std::ostream& out, std::ostream& err) {
+  const Comando& uso = *trova_comando("view");
+  Argomenti a;
+  if (int stato = prepara_comando(args, uso, &a, out, err); stato >= 0) return stato;
+  if (a.posizionali.size() != 1) return errore_uso(traduci("expected one DIR"), uso, err);
+  ScenarioLetto letto;
+  std::string errore;
+  int stato = leggi_scenario(a.posizionali[0], a.valore("--line-name", ""), a.valore("--train-number", ""), &letto,
+                             &errore, err);
+  if (stato == 0) {
+    std::string destinazione = a.valore("-o", "");
+    if (destinazione.empty()) {
+      destinazione = letto.identita.nome_linea + "_" + letto.identita.numero_treno + ".html";
+    }
+    const Status s = sostituisci_file(destinazione, pagina_vista(letto.elementi, letto.celle, &letto.tracciato));
+    if (!s.ok()) stato = kUscitaFileSystem, errore = s.messaggio();
+  }
+  if (stato != 0) err << "scenario-tool: " << errore << "\n";
+  return stato;
+}
+
+}  // namespace scenario::tool

@@ -1,0 +1,94 @@
+#include "tool/scenario_letto.h"
+
+#include <filesystem>
+
+#include "driver/form_load.h"
+#include "model/nomi_file.h"
+#include "model/decodifica_file.h"
+#include "model/dimensioni.h"
+#include "platform/file_system.h"
+#include "tool/argomenti.h"
+#include "tool/traduzione.h"
+#include "tool/trova_scenario.h"
+
+namespace scenario::tool {
+namespace {
+
+// A failure, with the exit status it ends the command with.
+struct Esito {
+  int stato = 0;
+  std::string messaggio;
+};
+
+Esito leggi(const std::string& file, std::string* dati) {
+  Status s = leggi_file(file, dati);
+  if (!s.ok()) return {kUscitaFileSystem, s.messaggio()};
+  return {};
+}
+
+// `modello` names the file as %1 and the reason as %2 and on.
+Esito non_valido(const char* modello, const std::vector<std::string>& valori) {
+  return {kUscitaDatiNonValidi, componi(traduci(modello), valori)};
+}
+
+// The table and the cells, which every picture needs, checked to belong together.
+Esito leggi_tabella_e_celle(const NomiFile& nomi, Elementi* elementi, std::vector<Cella>* celle) {
+  std::string dati, errore;
+  if (Esito e = leggi(nomi.tabella(), &dati); e.stato != 0) return e;
+  if (!decodifica_elementi(dati, elementi, &errore)) {
+    return non_valido(N_("%1 is not a compiled table file: %2"), {nomi.tabella(), errore});
+  }
+  if (Esito e = leggi(nomi.celle(), &dati); e.stato != 0) return e;
+  if (!decodifica_celle(dati, celle, &errore)) {
+    return non_valido(N_("%1 is not a compiled cell file: %2"), {nomi.celle(), errore});
+  }
+  const int32_t lunghezza = (*elementi)[kRigaValoriCorsa].dato2;
+  if (lunghezza < 0 || lunghezza > kLunghezzaMassima) {
+    return non_valido(N_("%1 is not a compiled table file: line length %2 m"),
+                      {nomi.tabella(), std::to_string(lunghezza)});
+  }
+  const size_t attese = static_cast<size_t>(dimensioni_linea(lunghezza).ultima_cella) + 1;
+  if (celle->size() != attese) {
+    return non_valido(N_("%1 is not a compiled cell file of this table: it holds %2 cells, the line length of %3 m "
+                         "gives %4"),
+                      {nomi.celle(), std::to_string(celle->size()), std::to_string(lunghezza), std::to_string(attese)});
+  }
+  return {};
+}
+
+// The plan when the folder has one. A plan of another length (left from an
+// earlier compile of a longer or shorter line) is set aside with a warning:
+// drawing it would put the stations and signals in the wrong places.
+Esito leggi_tracciato(const NomiFile& nomi, int32_t lunghezza, Tracciato* tracciato, std::ostream& err) {
+  std::error_code ec;
+  if (!std::filesystem::exists(nomi.tracciato(), ec) && !ec) return {};
+  std::string dati, errore;
+  if (Esito e = leggi(nomi.tracciato(), &dati); e.stato != 0) return e;
+  if (!decodifica_tracciato(dati, tracciato, &errore)) {
+    return non_valido(N_("%1 is not a compiled track-plan file: %2"), {nomi.tracciato(), errore});
+  }
+  const size_t attese = static_cast<size_t>(dimensioni_linea(lunghezza).lunghezza_tracciato) + 1;
+  if (tracciato->x.size() != attese) {
+    err << "scenario-tool: "
+        << componi(traduci("warning: %1 holds %2 metres, the line length of %3 m gives %4; drawing the profile alone"),
+                   {nomi.tracciato(), std::to_string(tracciato->x.size()), std::to_string(lunghezza),
+                    std::to_string(attese)})
+        << "\n";
+    *tracciato = Tracciato{};
+  }
+  return {};
+}
+
+}  // namespace
+
+int leggi_scenario(const std::string& cartella, const std::string& nome_linea, const std::string& numero_treno,
+                   ScenarioLetto* scenario, std::string* errore, std::ostream& err) {
+  if (!scegli_scenario(cartella, nome_linea, numero_treno, &scenario->identita, errore)) return kUscitaFileSystem;
+  const NomiFile nomi(cartella, scenario->identita.nome_linea, scenario->identita.numero_treno);
+  Esito e = leggi_tabella_e_celle(nomi, &scenario->elementi, &scenario->celle);
+  if (e.stato == 0) e = leggi_tracciato(nomi, scenario->elementi[kRigaValoriCorsa].dato2, &scenario->tracciato, err);
+  *errore = e.messaggio;
+  return e.stato;
+}
+
+}  // namespace scenario::tool

@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "driver/form_load.h"
+#include "model/file_compilati.h"
+#include "tests/cartella_temporanea.h"
+#include "tool/argomenti.h"
+#include "tool/comandi.h"
+#include "tool/prova_tool.h"
+#include "tool/vista_html.h"
+
+namespace scenario::tool {
+namespace {
+
+using test::CartellaTemporanea;
+
+// A line of 1000 m (cells 0 to 160) with one station whose name tries to
+// close the page's script, one signal and one signpost.
+struct Piccolo {
+  Elementi elementi{};
+  std::vector<Cella> celle = std::vector<Cella>(161);
+};
+
+Piccolo piccolo() {
+  Piccolo m;
+  m.elementi[1].testo = "</script><b>\"Citt\xE0\"";
+  m.elementi[1].dato3 = 500;
+  m.elementi[1].dato4 = (18 * 60 + 15) * 60;
+  m.elementi[80].testo = "( P.L. )";
+  m.elementi[kRigaValoriCorsa].dato2 = 1000;
+  m.elementi[kRigaLinea].testo = "Prova";
+  m.elementi[kRigaTreno].testo = "7";
+  m.celle[13].tipo = kSegnale;  // the signal placed at 600 m
+  m.celle[13].valore_d = 3;     // kind 1 on the left
+  m.celle[5].tipo = kCartello, m.celle[5].valore_a = 80;
+  return m;
+}
+
+TEST(View, ThePageCarriesItsDataInlineAndNoTextCanBreakOutOfIt) {
+  const Piccolo m = piccolo();
+  const std::string pagina = pagina_vista(m.elementi, m.celle, nullptr);
+  // One inline script for the data and one for the code; nothing fetched.
+  EXPECT_EQ(pagina.find("src="), std::string::npos);
+  EXPECT_EQ(pagina.find("href="), std::string::npos);
+  EXPECT_EQ(pagina.find("https:"), std::string::npos);
+  size_t script = 0;
+  for (size_t i = pagina.find("<script"); i != std::string::npos; i = pagina.find("<script", i + 1)) ++script;
+  EXPECT_EQ(script, 2u);
+  EXPECT_NE(pagina.find(
+                "\"stazioni\":[{\"nome\":\"\\u003c/script\\u003e\\u003cb\\u003e\\\"Citt\u00E0\\\"\",\"m\":500,\"da\":0,"
+                "\"a\":0,\"ferma\":true,\"orario\":\"18:15\",\"tipo\":0}]"),
+            std::string::npos);
+  EXPECT_NE(pagina.find("\"segnali\":[[600,1,0,0,0,0,0,0]]"), std::string::npos);
+  EXPECT_NE(pagina.find("\"cartelli\":[[200,\"( P.L. )\"]]"), std::string::npos);
+  EXPECT_NE(pagina.find("\"lunghezza\":1000,"), std::string::npos);
+  EXPECT_NE(pagina.find("<title>Line Prova, train 7</title>"), std::string::npos);
+}
+
+TEST(View, TheCommandFindsTheOnlyScenarioOrSaysWhy) {
+  CartellaTemporanea c;
+  const Piccolo m = piccolo();
+  c.scrivi("Prova_7.sim", codifica_elementi(m.elementi));
+  c.scrivi("Prova_7.dat", codifica_celle(m.celle));
+  struct Caso {
+    const char* nome;
+    std::vector<std::string> args;  // after "view"
+    int stato;
+    std::string err_inizia;
+  };
+  const std::vector<Caso> casi = {
+      {"the only scenario, no names", {c.percorso(), "-o", c.file("v.html")}, 0, ""},
+      {"named", {c.percorso(), "--line-name", "Prova", "--train-number", "7", "-o", c.file("v.html")}, 0, ""},
+      {"a train the folder lacks", {c.percorso(), "--train-number", "8", "-o", c.file("v.html")}, kUscitaFileSystem,
+       "scenario-tool: no compiled scenario (a NAME_NUM.sim table file) in " + c.percorso() + "; it holds:"},
+      {"no DIR", {"-o", c.file("v.html")}, kUscitaUso, "scenario-tool: expected one DIR\nusage: scenario-tool view"},
+      {"an unwritable page", {c.percorso(), "-o", c.file("manca/v.html")}, kUscitaFileSystem, "scenario-tool: "},
+  };
+  for (const Caso& caso : casi) {
+    SCOPED_TRACE(caso.nome);
+    std::remove(c.file("v.html").c_str());
+    Args args = {"view"};
+    args.insert(args.end(), caso.args.begin(), caso.args.end());
+    const Uscita u = esegui(args);
+    EXPECT_EQ(u.stato, caso.stato);
+    EXPECT_EQ(u.err.substr(0, caso.err_inizia.size()), caso.err_inizia) << u.err;
+    EXPECT_EQ(c.esiste("v.html"), caso.stato == 0);
+    if (caso.stato == 0) {
+      EXPECT_EQ(c.leggi("v.html").substr(0, 15), "<!DOCTYPE html>");
+    }
+  }
+}
+
+}  // namespace
+}  // namespace scenario::tool
