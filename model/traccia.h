@@ -41,6 +41,13 @@ struct Traccia {
   // The busy cell a placement met when it recorded a fault; -1 for none.
   int64_t cella_occupata = -1;
 
+  // The entry being read put the object of cell i there.
+  void posa(int64_t i) {
+    if (i < 0) return;
+    if (static_cast<size_t>(i) >= origine.size()) origine.resize(static_cast<size_t>(i) + 1, -1);
+    origine[static_cast<size_t>(i)] = static_cast<int32_t>(voci.size()) - 1;
+  }
+
   // Whether `v` was taken by the key test of these words (in either order).
   static bool di_chiave(const VoceLetta& v, std::string_view parola, std::string_view seconda = {}) {
     return (v.parola == parola && v.seconda == seconda) || (v.parola == seconda && v.seconda == parola);

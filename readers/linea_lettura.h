@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 #include "readers/lettura_descrizione.h"
 
@@ -26,6 +27,9 @@ class LetturaLinea : public LetturaDescrizione {
 // The general section, from the field after "[generale]" to its closing field
 // or the end of the file (kAvanti, kFineTesto or kFermo).
 Esito leggi_sezione_generale(LetturaLinea& lettura);
+// Warns about a key field that matched no key test, unless it is a heading,
+// an empty field or a stray number.
+void avverti_se_ignota(LetturaLinea& lettura, std::string_view campo);
 // What follows the general section before any object entry: the sorting of
 // the kilometre-post systems, the cursors and the plan's seed rows.
 Esito chiudi_sezione_generale(LetturaLinea& lettura);

@@ -4,6 +4,7 @@
 
 #include "model/da_tradurre.h"
 #include "model/stato.h"
+#include "model/tipi_avviso.h"
 
 namespace scenario {
 
@@ -14,7 +15,7 @@ bool cella_esiste(const Compilatore& stato, int64_t i) {
 void segna_avviso(Compilatore& stato, size_t cella, uint8_t avviso) {
   uint8_t& segno = stato.celle[cella].avviso;
   if (segno != 0 && segno != avviso) {
-    stato.avverti(N_("approach mark %1 replaces mark %2 in cell %3"),
+    stato.avverti(kAvvisoSostituito, N_("approach mark %1 replaces mark %2 in cell %3"),
                   {std::to_string(avviso), std::to_string(segno), std::to_string(cella)});
   }
   segno = avviso;

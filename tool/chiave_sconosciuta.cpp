@@ -16,15 +16,21 @@ namespace {
 
 // The general section compares its keys with their letter case; the object
 // part and the train description ignore it.
-std::vector<ChiaveCandidata> candidate(Sezione sezione) {
-  const std::vector<ParoleChiave> parole = sezione == Sezione::kGenerale ? parole_chiave_generali()
-                                           : sezione == Sezione::kOggetti ? parole_chiave_oggetti()
-                                                                          : parole_chiave_treno();
-  std::vector<ChiaveCandidata> out;
+void aggiungi(const std::vector<ParoleChiave>& parole, bool maiuscole, std::vector<ChiaveCandidata>* out) {
   for (const ParoleChiave& p : parole) {
-    ChiaveCandidata c{{p.prima}, sezione == Sezione::kGenerale};
+    ChiaveCandidata c{{p.prima}, maiuscole};
     if (!p.seconda.empty()) c.parole.push_back(p.seconda);
-    out.push_back(std::move(c));
+    out->push_back(std::move(c));
+  }
+}
+
+std::vector<ChiaveCandidata> candidate(Sezione sezione) {
+  std::vector<ChiaveCandidata> out;
+  if (sezione == Sezione::kTreno) {
+    aggiungi(parole_chiave_treno(), false, &out);
+  } else {
+    aggiungi(parole_chiave_generali(), true, &out);
+    aggiungi(parole_chiave_oggetti(), false, &out);
   }
   return out;
 }

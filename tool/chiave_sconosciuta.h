@@ -9,8 +9,9 @@
 
 namespace scenario::tool {
 
-// Which key table the field was tried against.
-enum class Sezione { kGenerale, kOggetti, kTreno };
+// Which description the field is in: the line's keys (its general section's
+// and its object part's) or the train's.
+enum class Sezione { kLinea, kTreno };
 
 // The diagnostic's kind, message and hint; where it stands is the caller's.
 Diagnostica chiave_sconosciuta(std::string_view campo, Sezione sezione);

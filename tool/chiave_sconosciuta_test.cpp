@@ -21,8 +21,8 @@ TEST(ChiaveSconosciuta, AMisspeltKeyIsAnErrorWithTheKeyMeant) {
       {"Velcita", Sezione::kTreno, "unknown-key", Gravita::kErrore, "did you mean `velocita`?"},
       {"percentuale masa frenata", Sezione::kTreno, "unknown-key", Gravita::kErrore,
        "did you mean `percentuale massa frenata`?"},
-      {"pendnza", Sezione::kOggetti, "unknown-key", Gravita::kErrore, "did you mean `pendenza`?"},
-      {"progresiva chilometrica uno", Sezione::kGenerale, "unknown-key", Gravita::kErrore,
+      {"pendnza", Sezione::kLinea, "unknown-key", Gravita::kErrore, "did you mean `pendenza`?"},
+      {"progresiva chilometrica uno", Sezione::kLinea, "unknown-key", Gravita::kErrore,
        "did you mean `progressiva chilometrica uno`?"},
       // Far from every key: a note left in the text, passed over.
       {"nota del revisore", Sezione::kTreno, "no-key", Gravita::kAvviso, ""},

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "driver/nomi_file.h"
+#include "model/nomi_file.h"
 
 namespace scenario::tool {
 namespace {

@@ -3,21 +3,25 @@
 #include <algorithm>
 #include <array>
 
+#include "model/codici_errore.h"
+
 namespace scenario::tool {
 namespace {
 
 // Faults that no single entry holds, or after which nothing can be read on.
-constexpr std::array<int32_t, 10> kSenzaVoce = {
-    1,    // line length above the limit: no cell array
-    2,    // kilometre-post systems, checked once at the end
-    11,   // layout pass
-    12,   // layout pass
-    13,   // layout pass
-    28,   // no line length: no cell array
-    29,   // negative line length
-    101,  // line description missing
-    102,  // no "[generale]" in the line description
-    1250,
+constexpr std::array<int32_t, 12> kSenzaVoce = {
+    kErroreLunghezzaOltre,      // no cell array
+    kErroreProgressive,         // the kilometre-post systems, checked once at the end
+    kErroreMarcaSegnale,        // layout pass
+    kErroreFinestraOccupata,    // layout pass
+    kErroreMarcaRallentamento,  // layout pass
+    kErroreSenzaFine,           // layout pass
+    kErroreSenzaLunghezza,      // no cell array
+    kErroreLunghezzaNegativa,   // no cell array
+    kErroreLineaMancante,
+    kErroreSenzaGenerale,       // nothing of the line description is read
+    kErroreSlotIntero,
+    kErroreSlotCodice,
 };
 
 // Blanks line `riga` (from 1) of `testo`, keeping its line end so that the
@@ -56,13 +60,16 @@ EsitoRecupero recupera(std::string linea, std::string treno, const std::string& 
     const auto primo = std::find_if(guasti.begin(), guasti.end(), guasto_di_una_voce);
     std::string* testo = nullptr;
     if (primo != guasti.end()) testo = primo->file == nome_linea ? &linea : primo->file == nome_treno ? &treno : nullptr;
-    if (testo == nullptr || r.prove >= massimo_prove || !svuota_riga(testo, primo->riga)) {
+    const size_t indice = static_cast<size_t>(primo - guasti.begin());
+    const int riga = indice < prova.righe_voce.size() && prova.righe_voce[indice] > 0 ? prova.righe_voce[indice]
+                                                                                     : (primo != guasti.end() ? primo->riga : 0);
+    if (testo == nullptr || r.prove >= massimo_prove || !svuota_riga(testo, riga)) {
       r.al_limite = testo != nullptr && r.prove >= massimo_prove;
       for (Diagnostica& d : prova.spiegazioni) r.diagnostiche.push_back(std::move(d));
       for (Diagnostica& d : prova.altre) r.diagnostiche.push_back(std::move(d));
       break;
     }
-    r.diagnostiche.push_back(std::move(prova.spiegazioni[static_cast<size_t>(primo - guasti.begin())]));
+    r.diagnostiche.push_back(std::move(prova.spiegazioni[indice]));
   }
   r.linea = std::move(linea);
   r.treno = std::move(treno);

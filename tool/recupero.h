@@ -23,6 +23,10 @@ namespace scenario::tool {
 // run's other diagnostics (warnings, notes, values lost without a fault).
 struct Prova {
   std::vector<Guasto> guasti;
+  // The line of the entry that holds each fault, in the same order: the
+  // fault's own line, or the line of its key when the entry's values ran on
+  // into later lines (0: the fault's own line).
+  std::vector<int> righe_voce;
   std::vector<Diagnostica> spiegazioni;  // one per fault, in the same order
   std::vector<Diagnostica> altre;
 };

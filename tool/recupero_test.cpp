@@ -10,6 +10,14 @@
 namespace scenario::tool {
 namespace {
 
+Guasto guasto(int32_t codice, std::string file = "", int riga = 0) {
+  Guasto g;
+  g.codice = codice;
+  g.file = std::move(file);
+  g.riga = riga;
+  return g;
+}
+
 // A stand-in for the compile step with the same way of stopping: a line "F<n>"
 // is an entry with fault n, which ends the reading; a line "L<n>" read before
 // that leaves fault n for the layout pass, which runs whatever happened.
@@ -20,9 +28,9 @@ std::vector<Guasto> guasti_finti(const std::string& linea, const std::string& tr
     std::istringstream righe(*testo);
     std::string riga;
     for (int n = 1; std::getline(righe, riga); ++n) {
-      if (riga.starts_with("L")) posa.push_back({.codice = std::stoi(riga.substr(1)), .posizione = std::nullopt, .file = "", .riga = 0});
+      if (riga.starts_with("L")) posa.push_back(guasto(std::stoi(riga.substr(1))));
       if (!riga.starts_with("F")) continue;
-      guasti.push_back({.codice = std::stoi(riga.substr(1)), .posizione = std::nullopt, .file = nome, .riga = n});
+      guasti.push_back(guasto(std::stoi(riga.substr(1)), nome, n));
       guasti.insert(guasti.end(), posa.begin(), posa.end());
       return guasti;
     }
@@ -75,6 +83,22 @@ TEST(Recupero, StopsAtTheLimitOfRunsAndSaysSo) {
   const EsitoRecupero r = recupera("F25\nF25\nF25\nF25\n", "", "l.txt", "t.txt", compila_finta, 3);
   EXPECT_EQ(trovati(r), (std::vector<Trovato>{{25, "l.txt", 1}, {25, "l.txt", 2}, {25, "l.txt", 3}}));
   EXPECT_TRUE(r.al_limite);
+}
+
+TEST(Recupero, AnEntryWhoseValuesRanOnIsDroppedAtItsKey) {
+  // The fault stands on line 3, where the entry of line 2 read a bad value.
+  const CompilaProva compila = [](const std::string& linea, const std::string&) {
+    Prova p;
+    if (linea.starts_with("K")) {
+      p.guasti.push_back(guasto(25, "l.txt", 3));
+      p.spiegazioni.push_back({.tipo = "fault", .file = "l.txt", .riga = 3, .messaggio = "25"});
+      p.righe_voce.push_back(1);
+    }
+    return p;
+  };
+  const EsitoRecupero r = recupera("K\nx\nV\n", "", "l.txt", "t.txt", compila, 50);
+  EXPECT_EQ(r.linea, "\nx\nV\n");
+  EXPECT_EQ(r.prove, 2u);
 }
 
 TEST(Recupero, LineEndsKeptWhenALineIsBlanked) {

@@ -129,13 +129,13 @@ void posa(const Guasto& g, const Compilatore& stato, const Traccia& t, Diagnosti
   const int64_t c = g.posizione.value_or(0) / kMetriCella;
   const VoceLetta* rallentamento = nullptr;
   std::string intralcio;
-  if (g.codice == 11) {
+  if (g.codice == kErroreMarcaSegnale) {
     for (int64_t i = c + 1; i <= c + kFinestreAvviso && rallentamento == nullptr; ++i) {
       if (tipo_di(stato, i) == kAvvisoRallentamento) rallentamento = t.di_cella(i);
     }
     intralcio = componi(traduci("no free cell before %1: %2 hold %3"),
                         {occupante(stato, t, c), celle(c - 2, c - 1), occupanti(stato, t, c - 2, c - 1)});
-  } else if (g.codice == 12) {
+  } else if (g.codice == kErroreFinestraOccupata) {
     rallentamento = t.di_cella(c);
     for (const auto [primo, ultimo, soglia] : {std::array<int64_t, 3>{7, 5, 7}, {13, 11, 13}, {20, 18, 20}}) {
       if (c <= soglia) continue;
@@ -175,25 +175,44 @@ Diagnostica spiega_guasto(const Guasto& g, const Compilatore& stato, const Tracc
   const std::string significato = traduci(descrizione_errore(g.codice));
   const VoceLetta* voce = t.voci.empty() ? nullptr : &t.voci.back();
   if (voce != nullptr && (voce->file != g.file || voce->chiave.riga > g.riga)) voce = nullptr;
-  if (voce != nullptr && voce->chiave.riga == g.riga) {
+  // The fault's own column: the field it was met at. A fault of the entry as
+  // a whole (a cell taken, a zone too close) marks the entry's key.
+  d.colonna = static_cast<size_t>(std::max(g.colonna, 0));
+  if (voce != nullptr && voce->chiave.riga == g.riga && g.codice != kErroreLettura) {
     d.colonna = voce->chiave.colonna;
     d.larghezza = std::max<size_t>(voce->chiave.larghezza, 1);
   }
 
   switch (g.codice) {
-    case 6: case 7: case 16: case 17: case 18: case 19: case 20: case 21:
+    case kErroreCartelloOccupato:
+    case kErroreAbbattimentoOccupato:
+    case kErroreSegnaleOccupato:
+    case kErroreAvvisoOccupato:
+    case kErroreInizioOccupato:
+    case kErroreFineOccupata:
+    case kErrorePreavvisoOccupato:
+    case kErroreIndicatoreOccupato:
       if (t.cella_occupata >= 0) {
         d.suggerimento = componi(traduci("%1 already holds %2"),
                                  {celle(t.cella_occupata, t.cella_occupata), occupante(stato, t, t.cella_occupata)});
       }
       break;
-    case 22:
+    case kErroreStazioniVicine:
       spaziatura(stato, t, &d);
       break;
-    case 11: case 12: case 13:
+    case kErroreMarcaSegnale:
+    case kErroreFinestraOccupata:
+    case kErroreMarcaRallentamento:
       posa(g, stato, t, &d);
       break;
-    case 15:
+    case kErroreLettura:
+      if (voce != nullptr && voce->chiave.riga < g.riga) {
+        d.suggerimento = componi(traduci("the entry at %1 reads its values from here: its own line holds too few, "
+                                         "or they are not separated by commas"),
+                                 {luogo(*voce)});
+      }
+      break;
+    case kErroreOltreLeCelle:
       if (stato.ultima_cella >= 0) {
         d.suggerimento = componi(traduci("the cells end at %1 m; an entry needs 100 m after its position, a station 800 m"),
                                  {n((static_cast<int64_t>(stato.ultima_cella) + 1) * kMetriCella)});

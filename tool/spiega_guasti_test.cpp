@@ -39,7 +39,13 @@ struct Fixture {
 };
 
 Guasto guasto(int32_t codice, std::optional<int32_t> posizione, std::string file, int riga) {
-  return Guasto{.codice = codice, .posizione = posizione, .file = std::move(file), .riga = riga};
+  Guasto g;
+  g.codice = codice;
+  g.posizione = posizione;
+  g.file = std::move(file);
+  g.riga = riga;
+  g.colonna = riga > 0 ? 1 : 0;
+  return g;
 }
 
 TEST(SpiegaGuasti, ACellThatIsNotFreeNamesTheEntryHoldingIt) {
