@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,7 +24,7 @@ struct VoceLetta {
   // The words of the key test that took the entry, as its key table has them.
   std::string_view parola;
   std::string_view seconda;
-  std::string file;               // the description's name
+  std::string_view file;          // the description's name, held by the record (Traccia::nome)
   Dove chiave;                    // the key field
   std::vector<int32_t> valori;    // the numbers read, in order
   std::vector<Dove> dove_valori;  // where each of them stands
@@ -33,6 +34,13 @@ struct VoceLetta {
 
 struct Traccia {
   std::vector<VoceLetta> voci;
+  // The names the entries' `file` points into: one string per description,
+  // not one per entry.
+  std::deque<std::string> nomi;
+  std::string_view nome(const std::string& nome) {
+    if (nomi.empty() || nomi.back() != nome) nomi.push_back(nome);
+    return nomi.back();
+  }
   // Per cell: the entry (index into voci) whose placement wrote the cell's
   // type last; -1 for none.
   std::vector<int32_t> origine;

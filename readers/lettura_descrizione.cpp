@@ -65,7 +65,7 @@ void LetturaDescrizione::apri_voce(std::string_view parola, std::string_view sec
   VoceLetta voce;
   voce.parola = parola;
   voce.seconda = seconda;
-  voce.file = nome_;
+  voce.file = stato.traccia->nome(nome_);
   voce.chiave = dove_chiave_;
   stato.traccia->voci.push_back(std::move(voce));
 }

@@ -57,8 +57,9 @@ struct Percorsi {
   std::string linea, treno;
   std::string sostituisci(std::string testo) const {
     for (auto [segnaposto, percorso] : {std::pair{"LINE", linea}, std::pair{"TRAIN", treno}}) {
-      const size_t at = testo.find(segnaposto);
-      if (at != std::string::npos) testo.replace(at, std::string(segnaposto).size(), percorso);
+      for (size_t at = testo.find(segnaposto); at != std::string::npos; at = testo.find(segnaposto, at + percorso.size())) {
+        testo.replace(at, std::string(segnaposto).size(), percorso);
+      }
     }
     return testo;
   }

@@ -24,7 +24,7 @@ constexpr int32_t kCodiceLettura = 25;   // the reading failure the program reco
 
 Diagnostica su(const VoceLetta& v, const Dove& dove, std::string_view tipo, std::string messaggio) {
   Diagnostica d = nuova_diagnostica(tipo);
-  d.file = v.file;
+  d.file = std::string(v.file);
   d.riga = dove.riga;
   d.colonna = dove.colonna;
   d.larghezza = std::max<size_t>(dove.larghezza, 1);

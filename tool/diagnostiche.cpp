@@ -85,21 +85,23 @@ bool Diagnostiche::da_tenere(const std::string& file, const std::string& tipo) c
 
 void Diagnostiche::aggiungi(Diagnostica d) {
   if (severo_ && d.gravita == Gravita::kAvviso) d.gravita = Gravita::kErrore;
-  switch (d.gravita) {
-    case Gravita::kErrore:
-      ++errori_;
-      break;
-    case Gravita::kAvviso:
-      ++avvisi_;
-      break;
-    case Gravita::kNota:
-      ++note_;
-      break;
-  }
-  auto [it, nuovo] = indice_.try_emplace({d.file, d.tipo}, tipi_.size());
-  if (nuovo) tipi_.push_back(Tipo{d.file, d.tipo, d.gravita, 0});
-  Tipo& tipo = tipi_[it->second];
-  if (tipo.quante++ < kMassimoPerTipo) tenute_.push_back(std::move(d));
+  Tipo& tipo = conta_uno(d.file, d.tipo, d.gravita, 1);
+  if (tipo.quante <= kMassimoPerTipo) tenute_.push_back(std::move(d));
+}
+
+void Diagnostiche::conta(const std::string& file, const std::string& tipo, Gravita gravita, size_t quante) {
+  if (severo_ && gravita == Gravita::kAvviso) gravita = Gravita::kErrore;
+  conta_uno(file, tipo, gravita, quante);
+}
+
+Diagnostiche::Tipo& Diagnostiche::conta_uno(const std::string& file, const std::string& tipo, Gravita gravita,
+                                            size_t quante) {
+  (gravita == Gravita::kErrore ? errori_ : gravita == Gravita::kAvviso ? avvisi_ : note_) += quante;
+  auto [it, nuovo] = indice_.try_emplace({file, tipo}, tipi_.size());
+  if (nuovo) tipi_.push_back(Tipo{file, tipo, gravita, 0});
+  Tipo& t = tipi_[it->second];
+  t.quante += quante;
+  return t;
 }
 
 std::vector<Diagnostiche::Tipo> Diagnostiche::tipi() const { return tipi_; }

@@ -46,6 +46,9 @@ class Diagnostiche {
   bool da_tenere(const std::string& file, const std::string& tipo) const;
   // Adds one diagnostic; it is kept in full or only counted.
   void aggiungi(Diagnostica d);
+  // Counts `quante` more diagnostics of a kind, after those added, without
+  // their text: a caller that built only the first of a kind.
+  void conta(const std::string& file, const std::string& tipo, Gravita gravita, size_t quante);
 
   struct Tipo {
     std::string file;
@@ -62,6 +65,8 @@ class Diagnostiche {
   size_t note() const { return note_; }
 
  private:
+  Tipo& conta_uno(const std::string& file, const std::string& tipo, Gravita gravita, size_t quante);
+
   bool severo_;
   std::vector<Diagnostica> tenute_;
   std::vector<Tipo> tipi_;

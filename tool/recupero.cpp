@@ -67,6 +67,7 @@ EsitoRecupero recupera(std::string linea, std::string treno, const std::string& 
       r.al_limite = testo != nullptr && r.prove >= massimo_prove;
       for (Diagnostica& d : prova.spiegazioni) r.diagnostiche.push_back(std::move(d));
       for (Diagnostica& d : prova.altre) r.diagnostiche.push_back(std::move(d));
+      r.oltre = std::move(prova.oltre);
       break;
     }
     r.diagnostiche.push_back(std::move(prova.spiegazioni[indice]));

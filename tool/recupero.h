@@ -29,6 +29,15 @@ struct Prova {
   std::vector<int> righe_voce;
   std::vector<Diagnostica> spiegazioni;  // one per fault, in the same order
   std::vector<Diagnostica> altre;
+  // Of a kind with many in one file only the first are built; the rest are
+  // counted here, by file and kind.
+  struct Oltre {
+    std::string file;
+    std::string tipo;
+    Gravita gravita;
+    size_t quante;
+  };
+  std::vector<Oltre> oltre;
 };
 using CompilaProva = std::function<Prova(const std::string& linea, const std::string& treno)>;
 
@@ -36,6 +45,7 @@ struct EsitoRecupero {
   // The fault of each run that recorded one in an entry, then every
   // diagnostic of the last run, which read the most.
   std::vector<Diagnostica> diagnostiche;
+  std::vector<Prova::Oltre> oltre;  // the last run's diagnostics only counted
   std::string linea, treno;    // the texts of the last run, the dropped entries blanked
   size_t prove = 0;            // runs of the compile step
   bool al_limite = false;      // stopped by the limit of runs with faults still to find

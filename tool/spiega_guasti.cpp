@@ -88,7 +88,7 @@ uint8_t tipo_di(const Compilatore& stato, int64_t c) {
 }
 
 void alla_voce(const VoceLetta& v, Diagnostica* d) {
-  d->file = v.file;
+  d->file = std::string(v.file);
   d->riga = v.chiave.riga;
   d->colonna = v.chiave.colonna;
   d->larghezza = std::max<size_t>(v.chiave.larghezza, 1);

@@ -25,7 +25,7 @@ struct Fixture {
     VoceLetta v;
     v.parola = tipo.parola;
     v.seconda = tipo.seconda;
-    v.file = file;
+    v.file = traccia.nome(file);
     v.chiave = {riga, 1, 8};
     v.valori = std::move(valori);
     v.testo = std::move(testo);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <limits>
+#include <map>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -75,12 +76,16 @@ Testo prepara(const TestoDescrizione& t) {
 }
 
 // The reader's warnings as diagnostics. A field that matches no key is told
-// once per line: the values of its entry, read as further keys, say nothing new.
+// once per line: the values of its entry, read as further keys, say nothing
+// new. A warning about an entry as a whole points at the entry's key. Of one
+// kind in one file only the first are built; the rest are counted.
 class DaAvvertimenti {
  public:
-  DaAvvertimenti(const std::string& file_linea) : file_linea_(file_linea) {}
+  DaAvvertimenti(const std::string& file_linea, const Traccia& traccia) : file_linea_(file_linea), traccia_(traccia) {
+    while (fine_linea_ < traccia.voci.size() && traccia.voci[fine_linea_].file == file_linea) ++fine_linea_;
+  }
 
-  void aggiungi(const Avvertimento& a, std::vector<Diagnostica>* out) {
+  void aggiungi(const Avvertimento& a, Prova* out) {
     if (a.tipo == kAvvisoProgressive) return;  // told as the systems it drops (controlli_voci)
     Diagnostica d;
     if (a.tipo == kAvvisoChiaveIgnota && !a.valori.empty()) {
@@ -89,20 +94,50 @@ class DaAvvertimenti {
       ultima_riga_ = a.riga;
       d = chiave_sconosciuta(a.valori[0], a.file == file_linea_ ? Sezione::kLinea : Sezione::kTreno);
       d.larghezza = a.valori[0].size();
+      d.colonna = static_cast<size_t>(std::max(a.colonna, 0));
     } else {
       d = nuova_diagnostica(a.tipo.empty() ? std::string_view("warning") : a.tipo);
+      if (!da_costruire(a.file, d, out)) return;
       std::vector<std::string> valori;
       for (const std::string& v : a.valori) valori.push_back(testo_visibile(v));
       d.messaggio = componi(traduci(a.modello), valori);
+      const Dove chiave = chiave_di(a.file, a.riga);
+      d.colonna = chiave.colonna > 0 ? chiave.colonna : static_cast<size_t>(std::max(a.colonna, 0));
+      d.larghezza = std::max<size_t>(chiave.larghezza, 1);
     }
     d.file = a.file;
     d.riga = a.riga;
-    d.colonna = static_cast<size_t>(std::max(a.colonna, 0));
-    out->push_back(std::move(d));
+    if (d.messaggio.empty() || !da_costruire(a.file, d, out)) return;
+    out->altre.push_back(std::move(d));
   }
 
  private:
+  // Whether the diagnostic is among the first of its kind in its file;
+  // otherwise it is counted.
+  bool da_costruire(const std::string& file, const Diagnostica& d, Prova* out) {
+    size_t& quante = contate_[{file, d.tipo}];
+    if (quante < Diagnostiche::kMassimoPerTipo) return true;
+    if (out->oltre.empty() || out->oltre.back().file != file || out->oltre.back().tipo != d.tipo) {
+      out->oltre.push_back({file, d.tipo, d.gravita, 0});
+    }
+    ++out->oltre.back().quante;
+    return false;
+  }
+
+  // The key of the entry on that line, found in the record (entries of a file
+  // come in order of line).
+  Dove chiave_di(const std::string& file, int riga) const {
+    const bool di_linea = file == file_linea_;
+    const auto da = traccia_.voci.begin() + static_cast<ptrdiff_t>(di_linea ? 0 : fine_linea_);
+    const auto a = di_linea ? traccia_.voci.begin() + static_cast<ptrdiff_t>(fine_linea_) : traccia_.voci.end();
+    const auto it = std::lower_bound(da, a, riga, [](const VoceLetta& v, int r) { return v.chiave.riga < r; });
+    return it != a && it->chiave.riga == riga && it->file == file ? it->chiave : Dove{};
+  }
+
   const std::string& file_linea_;
+  const Traccia& traccia_;
+  size_t fine_linea_ = 0;
+  std::map<std::pair<std::string, std::string>, size_t> contate_;
   std::string ultima_file_;
   int ultima_riga_ = 0;
 };
@@ -134,9 +169,12 @@ EsitoVerifica verifica(const RichiestaVerifica& r) {
   // fault is told while its run's model is at hand.
   std::string riepilogo;
   const CompilaProva prova = [&](const std::string& l, const std::string& t) {
-    TestiDaCompilare p = testi;
-    p.linea.testo = l;
-    p.treno.testo = t;
+    TestiDaCompilare p;
+    p.linea = {r.linea.nome, l};
+    p.treno = {r.treno.nome, t};
+    p.nome_linea = r.nome_linea;
+    p.numero_treno = r.numero_treno;
+    p.tracciato = r.tracciato;
     Traccia traccia;
     p.traccia = &traccia;
     const Compilazione c = compila_testi(p);
@@ -149,12 +187,13 @@ EsitoVerifica verifica(const RichiestaVerifica& r) {
       const bool da_chiave = ultima != nullptr && ultima->file == g.file && ultima->chiave.riga < g.riga;
       out.righe_voce.push_back(da_chiave ? ultima->chiave.riga : g.riga);
     }
-    DaAvvertimenti avvertimenti(r.linea.nome);
-    for (const Avvertimento& a : c.stato.avvertimenti) avvertimenti.aggiungi(a, &out.altre);
+    DaAvvertimenti avvertimenti(r.linea.nome, traccia);
+    for (const Avvertimento& a : c.stato.avvertimenti) avvertimenti.aggiungi(a, &out);
     for (Diagnostica& d : controlla_voci(c.stato, traccia, r.treno.nome)) out.altre.push_back(std::move(d));
     if (c.esito.fatale != 0) out.altre.push_back(fatale(c.esito.fatale));
     size_t avvisi = 0;
     for (const Diagnostica& d : out.altre) avvisi += d.gravita == Gravita::kAvviso;
+    for (const Prova::Oltre& o : out.oltre) avvisi += o.gravita == Gravita::kAvviso ? o.quante : 0;
     riepilogo = tool::riepilogo(c.stato, traccia, avvisi);
     return out;
   };
@@ -185,6 +224,7 @@ EsitoVerifica verifica(const RichiestaVerifica& r) {
     }
     esito.diagnostiche.aggiungi(std::move(d));
   }
+  for (const Prova::Oltre& o : recupero.oltre) esito.diagnostiche.conta(o.file, o.tipo, o.gravita, o.quante);
   return esito;
 }
 
