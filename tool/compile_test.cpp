@@ -167,7 +167,7 @@ TEST(ToolCompile, StandardErrorNamesFileAndLine) {
   const std::string l = cartella.file("l.txt");
   EXPECT_EQ(u.err, l + ":5:1: error: signpost cell is not free (Errore n. 6 at 1300 m)\n"
                        " cartello_indicatore,  1300,  B\n"
-                       " ^~~~~~~~~~~~~~~~~~\n"
+                       " ^~~~~~~~~~~~~~~~~~~\n"
                        " hint: cell 27 (1350 m to 1400 m) already holds the signpost at " +
                        l + ":4 (A)\n");
   EXPECT_EQ(u.out, "");
