@@ -93,6 +93,7 @@ class DaAvvertimenti {
       ultima_file_ = a.file;
       ultima_riga_ = a.riga;
       d = chiave_sconosciuta(a.valori[0], a.file == file_linea_ ? Sezione::kLinea : Sezione::kTreno);
+      if (!da_costruire(a.file, d, out)) return;
       d.larghezza = a.valori[0].size();
       d.colonna = static_cast<size_t>(std::max(a.colonna, 0));
     } else {
@@ -107,7 +108,6 @@ class DaAvvertimenti {
     }
     d.file = a.file;
     d.riga = a.riga;
-    if (d.messaggio.empty() || !da_costruire(a.file, d, out)) return;
     out->altre.push_back(std::move(d));
   }
 
@@ -116,7 +116,10 @@ class DaAvvertimenti {
   // otherwise it is counted.
   bool da_costruire(const std::string& file, const Diagnostica& d, Prova* out) {
     size_t& quante = contate_[{file, d.tipo}];
-    if (quante < Diagnostiche::kMassimoPerTipo) return true;
+    if (quante < Diagnostiche::kMassimoPerTipo) {
+      ++quante;
+      return true;
+    }
     if (out->oltre.empty() || out->oltre.back().file != file || out->oltre.back().tipo != d.tipo) {
       out->oltre.push_back({file, d.tipo, d.gravita, 0});
     }
@@ -163,7 +166,9 @@ EsitoVerifica verifica(const RichiestaVerifica& r) {
   testi.nome_linea = r.nome_linea;
   testi.numero_treno = r.numero_treno;
   testi.tracciato = r.tracciato;
-  esito.esatta = compila_testi(testi);
+  // The first run of the diagnostics reads the texts the program would, and a
+  // record changes nothing in a compile: that run is the program's own.
+  bool esatta_fatta = false;
 
   // The runs that find the diagnostics keep a record of the entries; each
   // fault is told while its run's model is at hand.
@@ -177,7 +182,7 @@ EsitoVerifica verifica(const RichiestaVerifica& r) {
     p.tracciato = r.tracciato;
     Traccia traccia;
     p.traccia = &traccia;
-    const Compilazione c = compila_testi(p);
+    Compilazione c = compila_testi(p);
     Prova out;
     out.guasti = c.stato.guasti;
     const VoceLetta* ultima = traccia.voci.empty() ? nullptr : &traccia.voci.back();
@@ -195,10 +200,15 @@ EsitoVerifica verifica(const RichiestaVerifica& r) {
     for (const Diagnostica& d : out.altre) avvisi += d.gravita == Gravita::kAvviso;
     for (const Prova::Oltre& o : out.oltre) avvisi += o.gravita == Gravita::kAvviso ? o.quante : 0;
     riepilogo = tool::riepilogo(c.stato, traccia, avvisi);
+    if (!esatta_fatta && l == testi.linea.testo && t == testi.treno.testo) {
+      esito.esatta = std::move(c);
+      esatta_fatta = true;
+    }
     return out;
   };
   const EsitoRecupero recupero =
       recupera(linea.letto, treno.letto, r.linea.nome, r.treno.nome, prova, r.recupera ? kMassimoProve : 1);
+  if (!esatta_fatta) esito.esatta = compila_testi(testi);
   esito.recupero_al_limite = r.recupera && recupero.al_limite;
   esito.riepilogo = std::move(riepilogo);
 
