@@ -244,6 +244,39 @@ TEST(ToolCheck, ACompileNeedsNamesItCanTrust) {
   EXPECT_TRUE(c.esiste("out/Valle_linea.dat"));
 }
 
+// A UTF-8 name is stored as Windows-1252, the text of the compiled files; one
+// with a character that has no place there is refused, and --force stores the
+// bytes as the program would.
+TEST(ToolCheck, UTF8TextsReachTheFilesAsWindows1252) {
+  CartellaTemporanea c;
+  c.scrivi("Valle_linea.txt", linea({}));
+  c.scrivi("Valle_1-.txt", treno({stazione(2000, "CITT\xC3\x80")}));
+  EXPECT_EQ(esegui({"compile", c.file("Valle_linea.txt"), c.file("Valle_1-.txt"), "-o", c.file("a")}).stato, 0);
+  EXPECT_NE(c.leggi("a/Valle_1.sim").find("CITT\xC0"), std::string::npos);
+  EXPECT_EQ(c.leggi("a/Valle_1.sim").find("CITT\xC3\x80"), std::string::npos);
+
+  c.scrivi("Valle_1-.txt", treno({stazione(2000, "A\xE2\x86\x92" "B")}));
+  const Uscita rifiutato = esegui({"compile", c.file("Valle_linea.txt"), c.file("Valle_1-.txt"), "-o", c.file("b"), "--json"});
+  EXPECT_EQ(rifiutato.stato, 1);
+  EXPECT_FALSE(c.esiste("b/Valle_1.sim"));
+  EXPECT_NE(rifiutato.out.find(R"("kind": "no-windows-1252")"), std::string::npos) << rifiutato.out;
+  EXPECT_EQ(esegui({"compile", c.file("Valle_linea.txt"), c.file("Valle_1-.txt"), "-o", c.file("b"), "--force"}).stato, 1);
+  EXPECT_NE(c.leggi("b/Valle_1.sim").find("A\xE2\x86\x92" "B"), std::string::npos);
+}
+
+// A text too long for its 16-bit length is the tool's error with the reading
+// failure's code; the program's own status is untouched.
+TEST(ToolCheck, ATextTooLongCarriesTheReadingFailuresCode) {
+  CartellaTemporanea c;
+  c.scrivi("l.txt", linea({}));
+  c.scrivi("t.txt", treno({stazione(2000, std::string(70000, 'X'))}));
+  const Uscita u = esegui({"check", c.file("l.txt"), c.file("t.txt"), "--json"});
+  EXPECT_EQ(u.stato, 1);
+  EXPECT_NE(u.out.find(R"({"codice_errore": 0, "posizione_errore": 0, "fatal": null)"), std::string::npos);
+  EXPECT_NE(u.out.find(R"("kind": "text-too-long", "code": 25, "position": null)"), std::string::npos) << u.out;
+  EXPECT_LT(u.err.size(), 1000u);  // the 70000-byte line is quoted around the field only
+}
+
 TEST(ToolCheck, ACleanPairGetsOneSummaryLine) {
   CartellaTemporanea c;
   c.scrivi("l.txt", linea({}));

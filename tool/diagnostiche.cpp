@@ -20,25 +20,6 @@ std::string luogo(const Diagnostica& d) {
   return testo + ": ";
 }
 
-// A JSON string of UTF-8 text.
-std::string json_utf8(std::string_view testo) {
-  std::string out = "\"";
-  for (char c : testo) {
-    const auto b = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') {
-      out.push_back('\\');
-      out.push_back(c);
-    } else if (b < 0x20 || b == 0x7F) {
-      char esc[8];
-      std::snprintf(esc, sizeof esc, "\\u%04x", b);
-      out += esc;
-    } else {
-      out.push_back(c);
-    }
-  }
-  return out + "\"";
-}
-
 std::string json_numero(bool presente, long long valore) { return presente ? std::to_string(valore) : "null"; }
 
 void json_diagnostica(const Diagnostica& d, std::ostream& j) {

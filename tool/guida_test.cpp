@@ -13,6 +13,7 @@
 #include "readers/parole_chiave.h"
 #include "tests/cartella_temporanea.h"
 #include "tool/prova_tool.h"
+#include "tool/tipi_diagnostica.h"
 
 namespace scenario::tool {
 namespace {
@@ -185,6 +186,16 @@ TEST(Guida, EveryKeyWordHasAHeading) {
       EXPECT_TRUE(ha_titolo(titoli, chiave)) << "no heading for the key \"" << chiave.prima << "\" + \""
                                               << chiave.seconda << "\"";
     }
+  }
+}
+
+// Each kind of diagnostic the check gives has its row, with its severity, in
+// the guide's table of kinds.
+TEST(Guida, EveryKindOfDiagnosticHasARow) {
+  const std::string guida = leggi_guida();
+  for (const TipoDiagnostica& t : tipi_diagnostica()) {
+    const std::string riga = "| `" + std::string(t.nome) + "` | " + nome_gravita(t.gravita) + " |";
+    EXPECT_NE(guida.find(riga), std::string::npos) << riga;
   }
 }
 

@@ -25,6 +25,8 @@ constexpr std::array<TipoDiagnostica, 14> kTipi{{
 
 }  // namespace
 
+std::span<const TipoDiagnostica> tipi_diagnostica() { return kTipi; }
+
 const TipoDiagnostica* cerca_tipo(std::string_view nome) {
   for (const TipoDiagnostica& t : kTipi) {
     if (t.nome == nome) return &t;

@@ -6,6 +6,7 @@
 // Every fault code of the compiler is an error.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,9 @@ struct TipoDiagnostica {
   Gravita gravita;
   std::string_view senso;  // what it means, for the guide and --help
 };
+
+// Every kind, in the order the guide lists them.
+std::span<const TipoDiagnostica> tipi_diagnostica();
 
 // The kind's entry; nullptr for a name not in the table.
 const TipoDiagnostica* cerca_tipo(std::string_view nome);
