@@ -21,22 +21,8 @@ namespace {
 
 constexpr int64_t kUltimoMetro = 1000000;  // the plan cursor may not pass this metre
 
-struct Curvatura {
-  char cifra;
-  double k;  // radians per metre
-};
-
-// The first digit found, in this order, gives the curvature: a key holding
-// both "2" and "5" is a curve of type 2.
-constexpr std::array<Curvatura, 6> kCurvature{{
-    {'1', 0.0001},
-    {'2', 0.0002},
-    {'3', 0.0004},
-    {'4', 0.001},
-    {'5', 0.002},
-    {'6', 0.003},
-}};
-
+// The first digit found, in the order of kCurvature, gives the curvature: a
+// key holding both "2" and "5" is a curve of type 2.
 std::optional<double> curvatura(std::string_view chiave) {
   for (const Curvatura& voce : kCurvature) {
     if (chiave.find(voce.cifra) != std::string_view::npos) return voce.k;

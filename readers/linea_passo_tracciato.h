@@ -3,11 +3,27 @@
 // the plan's bytes depend on it.
 #pragma once
 
+#include <array>
 #include <cstddef>
 
 #include "model/modello.h"
 
 namespace scenario {
+
+// The curvature of a curve entry, from the digit of its key.
+struct Curvatura {
+  char cifra;
+  double k;  // radians per metre
+};
+
+inline constexpr std::array<Curvatura, 6> kCurvature{{
+    {'1', 0.0001},
+    {'2', 0.0002},
+    {'3', 0.0004},
+    {'4', 0.001},
+    {'5', 0.002},
+    {'6', 0.003},
+}};
 
 // Row c continues the direction of rows c-2 to c-1 (c >= 2, c inside the plan).
 void passo_dritto(Tracciato& tracciato, size_t c);

@@ -15,6 +15,7 @@ int comando_compile(const Args& args, std::ostream& out, std::ostream& err);
 int comando_check(const Args& args, std::ostream& out, std::ostream& err);
 int comando_dump(const Args& args, std::ostream& out, std::ostream& err);
 int comando_plot(const Args& args, std::ostream& out, std::ostream& err);
+int comando_decompile(const Args& args, std::ostream& out, std::ostream& err);
 int comando_view(const Args& args, std::ostream& out, std::ostream& err);
 int comando_example(const Args& args, std::ostream& out, std::ostream& err);
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "readers/parole_chiave.h"
+#include "tests/blocchi_guida.h"
 #include "tests/cartella_temporanea.h"
 #include "tool/prova_tool.h"
 #include "tool/tipi_diagnostica.h"
@@ -18,52 +19,11 @@
 namespace scenario::tool {
 namespace {
 
+using test::Blocco;
+using test::blocchi_descrizione;
 using test::CartellaTemporanea;
 
 std::string leggi_guida() { return leggi_sorgente("docs/descrizioni.md"); }
-
-// A fenced block whose info string starts with "linea" or "treno", with its
-// mark ("", "errore=N" or "avviso") and where its closing fence ends.
-struct Blocco {
-  std::string tipo;
-  std::string segno;
-  std::string testo;
-  size_t fine = 0;
-  int riga = 0;  // line of the opening fence, for messages
-};
-
-std::vector<Blocco> blocchi_descrizione(const std::string& guida) {
-  std::vector<Blocco> blocchi;
-  std::istringstream in(guida);
-  std::string riga;
-  size_t posizione = 0;
-  int numero = 0;
-  Blocco* aperto = nullptr;
-  Blocco scartato;
-  while (std::getline(in, riga)) {
-    posizione += riga.size() + 1;
-    ++numero;
-    if (riga.rfind("```", 0) != 0) {
-      if (aperto != nullptr) aperto->testo += riga + "\n";
-      continue;
-    }
-    if (aperto != nullptr) {
-      aperto->fine = posizione;
-      aperto = nullptr;
-      continue;
-    }
-    const std::string info = riga.substr(3);
-    const std::string tipo = info.substr(0, info.find(' '));
-    if (tipo == "linea" || tipo == "treno") {
-      const size_t spazio = info.find(' ');
-      blocchi.push_back({tipo, spazio == std::string::npos ? "" : info.substr(spazio + 1), "", 0, numero});
-      aperto = &blocchi.back();
-    } else {
-      aperto = &scartato;  // another kind of block: its fences still pair up
-    }
-  }
-  return blocchi;
-}
 
 struct Esito {
   int stato;
@@ -114,15 +74,8 @@ TEST(Guida, EveryDescriptionBlockCompilesAsTheGuideSays) {
   ASSERT_FALSE(linea_esempio.empty());
   for (const Blocco& b : blocchi) {
     SCOPED_TRACE("docs/descrizioni.md:" + std::to_string(b.riga) + " " + b.tipo + " " + b.segno);
-    const bool intero = b.testo.find("[generale]") != std::string::npos;
-    Esito e;
-    if (b.tipo == "linea") {
-      const std::string testo =
-          intero ? b.testo : "[generale]\nlunghezza percorso,  10000\n[curve]\n" + b.testo + "[fine]\n";
-      e = controlla(testo, "[generale]\n[fine]\n");
-    } else {
-      e = controlla(linea_esempio, intero ? b.testo : "[generale]\n" + b.testo + "[fine]\n");
-    }
+    const Esito e = b.tipo == "linea" ? controlla(test::linea_di(b), "[generale]\n[fine]\n")
+                                      : controlla(linea_esempio, test::treno_di(b));
     if (b.segno.empty()) {
       EXPECT_EQ(e.stato, 0) << e.err;
       EXPECT_EQ(e.err, "");

@@ -23,7 +23,7 @@ _scenario_tool() {
   COMPREPLY=()
 
   if ((COMP_CWORD == 1)); then
-    COMPREPLY=($(compgen -W "compile check dump plot view example --help --version" -- "$cur"))
+    COMPREPLY=($(compgen -W "compile check dump plot view decompile example --help --version" -- "$cur"))
     return
   fi
 
@@ -32,7 +32,7 @@ _scenario_tool() {
     compile) opzioni="-o --line-name --train-number --no-plan --strict --force --json" ;;
     check) opzioni="--line-name --train-number --no-plan --strict --json" ;;
     dump) opzioni="--kind --all --json" ;;
-    plot | view) opzioni="--line-name --train-number -o" ;;
+    plot | view | decompile) opzioni="--line-name --train-number -o" ;;
     example) opzioni="-o --force" ;;
     *) return ;;
   esac
@@ -62,7 +62,7 @@ _scenario_tool() {
   case $comando in
     compile | check) _scenario_tool_file '*.txt' ;;
     dump) _scenario_tool_file '*.sim' '*.dat' ;;
-    plot | view) _scenario_tool_file ;;
+    plot | view | decompile) _scenario_tool_file ;;
   esac  # example takes no argument
 }
 

@@ -38,6 +38,10 @@ constexpr std::array kOpzioniView{
     kLineNameLetta, kTrainNumberLetto,
     Opzione{"-o", "FILE.html", N_("the page to write (default: ./NAME_NUM.html)")},
 };
+constexpr std::array kOpzioniDecompile{
+    kLineNameLetta, kTrainNumberLetto,
+    Opzione{"-o", "OUT", N_("folder for the two texts (default: DIR)")},
+};
 constexpr std::array kOpzioniExample{
     Opzione{"-o", "DIR", N_("folder for the two texts (default: the current folder)")},
     Opzione{"--force", "", N_("replace texts already in DIR")},
@@ -104,6 +108,20 @@ constexpr std::array kComandi{
            "  fits. Exit status: 0, 3 unreadable, unwritable or no single scenario in\n"
            "  DIR, 64 usage, 65 not a compiled scenario.\n"),
         kOpzioniView, comando_view},
+    Comando{
+        "decompile", "DIR", N_("write descriptions that compile back to a compiled scenario's files"),
+        N_("  Reads the compiled scenario in DIR (the table file, the cell file and, when\n"
+           "  present, the track-plan file) and writes NAME_linea.txt and NAME_NUM-.txt\n"
+           "  into OUT: a line and a train description that compile to the same files.\n"
+           "  The texts are compiled once more in memory and compared with DIR's files\n"
+           "  byte for byte; the records that differ are listed (file, record, field,\n"
+           "  expected, got) and the texts are written all the same. Without a track-plan\n"
+           "  file the curves cannot be recovered and the line description has none.\n"
+           "  NAME and NUM name the files to read; when either is left out, DIR must hold\n"
+           "  exactly one scenario that fits. Exit status: 0 the texts compile to DIR's\n"
+           "  files, 1 they differ, 3 unreadable, unwritable or no single scenario in DIR,\n"
+           "  64 usage, 65 not a compiled scenario.\n"),
+        kOpzioniDecompile, comando_decompile},
     Comando{
         "example", "", N_("write the scenario's own line and train descriptions to start from"),
         N_("  Writes the scenario's own line and train descriptions into DIR (created when\n"

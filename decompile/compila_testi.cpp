@@ -1,0 +1,33 @@
+// A thin shape over the core's in-memory compile: the decompiler needs only
+// the bytes and whether the compile wrote them.
+#include "decompile/compila_testi.h"
+
+#include "driver/compila_testi.h"
+
+namespace scenario::decompila {
+
+Compilati compila_testi(const std::string& linea, const std::string& treno, const std::string& nome_linea,
+                        const std::string& numero_treno, bool con_tracciato) {
+  TestiDaCompilare testi;
+  testi.linea = {"line description", linea};
+  testi.treno = {"train description", treno};
+  testi.nome_linea = nome_linea;
+  testi.numero_treno = numero_treno;
+  testi.tracciato = con_tracciato;
+  const Compilazione c = scenario::compila_testi(testi);
+  Compilati out;
+  out.codice_errore = c.stato.codice_errore;
+  if (c.file) {
+    out.prodotti = true;
+    out.tabella = c.file->tabella;
+    out.celle = c.file->celle;
+    if (c.file->tracciato) out.tracciato = *c.file->tracciato;
+  } else if (c.esito.fatale != 0) {
+    out.perche = "a reserved slot is in use (" + std::to_string(c.esito.fatale) + ")";
+  } else {
+    out.perche = "the line description gives no cell array (code " + std::to_string(c.stato.codice_errore) + ")";
+  }
+  return out;
+}
+
+}  // namespace scenario::decompila

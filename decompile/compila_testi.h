@@ -1,0 +1,23 @@
+// The compile step on two description texts held in memory, giving the bytes
+// of the compiled files. Everything the decompiler compiles goes through this
+// one function, a thin shape over the core's in-memory compile.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace scenario::decompila {
+
+struct Compilati {
+  bool prodotti = false;  // false: the compile wrote nothing (see `perche`)
+  std::string perche;
+  std::string tabella;
+  std::string celle;
+  std::string tracciato;  // empty when the plan is not drawn
+  int32_t codice_errore = 0;
+};
+
+Compilati compila_testi(const std::string& linea, const std::string& treno, const std::string& nome_linea,
+                        const std::string& numero_treno, bool con_tracciato);
+
+}  // namespace scenario::decompila

@@ -1,0 +1,124 @@
+#include "decompile/decompila.h"
+
+#include <algorithm>
+#include <set>
+
+#include "decompile/compila_testi.h"
+#include "decompile/recupera.h"
+#include "decompile/scrivi_descrizioni.h"
+#include "model/nomi_file.h"
+#include "model/decodifica_file.h"
+#include "model/dimensioni.h"
+#include "model/modello.h"
+
+namespace scenario::decompila {
+namespace {
+
+constexpr int kGiriAbbattimenti = 8;
+
+struct Testi {
+  std::string linea;
+  std::string treno;
+};
+
+Testi scrivi(const DescrizioneLinea& linea, DescrizioneTreno treno, const std::set<int32_t>& abbattimenti) {
+  for (int32_t cella : abbattimenti) treno.abbattimenti.push_back({50 * cella, kValoreSegnalino});
+  std::stable_sort(treno.abbattimenti.begin(), treno.abbattimenti.end(),
+                   [](const Valore& a, const Valore& b) { return a.posizione < b.posizione; });
+  return {testo_linea(linea), testo_treno(treno, linea)};
+}
+
+// A cell holding abbattimento 180 is either a marker of the layout pass or an
+// entry of that value. Start from markers alone, compile, and make an entry of
+// each such cell that the pass did not fill; an entry changes where the pass
+// puts its markers, so repeat until nothing changes.
+std::set<int32_t> scegli_abbattimenti(const DescrizioneLinea& linea, const DescrizioneTreno& treno,
+                                      const std::vector<Cella>& celle, const std::string& nome_linea,
+                                      const std::string& numero_treno) {
+  const std::vector<int32_t> incerte = celle_come_segnalini(celle);
+  std::set<int32_t> scelte;
+  if (incerte.empty()) return scelte;
+  // Each round only adds entries; a handful settles every layout the pass
+  // can make, and a file made by something else is not worth more compiles.
+  for (int giro = 0; giro < kGiriAbbattimenti; ++giro) {
+    const Testi t = scrivi(linea, treno, scelte);
+    const Compilati c = compila_testi(t.linea, t.treno, nome_linea, numero_treno, false);
+    std::vector<Cella> ottenute;
+    std::string errore;
+    if (!c.prodotti || !decodifica_celle(c.celle, &ottenute, &errore)) break;
+    bool cambiate = false;
+    for (int32_t q : incerte) {
+      const size_t i = static_cast<size_t>(q);
+      const bool segnalino = i < ottenute.size() && ottenute[i].tipo == kAbbattimento &&
+                             ottenute[i].valore_a == kValoreSegnalino;
+      if (!segnalino && scelte.insert(q).second) cambiate = true;
+    }
+    if (!cambiate) break;
+  }
+  return scelte;
+}
+
+void controlla(const FileCompilati& file, const Testi& testi, const std::string& nome_linea,
+               const std::string& numero_treno, Decompilazione* d) {
+  const bool con_tracciato = file.tracciato.has_value();
+  const Compilati c = compila_testi(testi.linea, testi.treno, nome_linea, numero_treno, con_tracciato);
+  const NomiFile nomi("", nome_linea, numero_treno);
+  if (!c.prodotti) {
+    d->differenze.push_back({nomi.nome_tabella(), "whole file", "compile", "the input files", "nothing written: " + c.perche});
+    return;
+  }
+  confronta_tabella(nomi.nome_tabella(), file.tabella, c.tabella, &d->differenze);
+  confronta_celle(nomi.nome_celle(), file.celle, c.celle, &d->differenze);
+  if (con_tracciato) confronta_tracciato(nomi.nome_tracciato(), *file.tracciato, c.tracciato, &d->differenze);
+}
+
+}  // namespace
+
+Decompilazione decompila(const FileCompilati& file, const std::string& nome_linea, const std::string& numero_treno) {
+  Decompilazione d;
+  Elementi elementi{};
+  std::vector<Cella> celle;
+  Tracciato tracciato;
+  std::string errore;
+  const NomiFile nomi("", nome_linea, numero_treno);
+  const auto rifiuta = [&](Rifiuto r, const std::string& file_rifiutato, const std::string& tipo,
+                           const std::string& perche) {
+    d.rifiuto = r;
+    d.errore = file_rifiutato + " is not a compiled " + tipo + ": " + perche;
+    d.perche = perche;
+    return d;
+  };
+  if (!decodifica_elementi(file.tabella, &elementi, &errore)) {
+    return rifiuta(Rifiuto::kTabella, nomi.nome_tabella(), "table file", errore);
+  }
+  if (!decodifica_celle(file.celle, &celle, &errore)) return rifiuta(Rifiuto::kCelle, nomi.nome_celle(), "cell file", errore);
+  // Between the cells of a line of 0 m and of the longest line taken.
+  const size_t minime = static_cast<size_t>(dimensioni_linea(0).ultima_cella) + 1;
+  const size_t massime = static_cast<size_t>(dimensioni_linea(kLunghezzaMassima).ultima_cella) + 1;
+  if (celle.size() < minime || celle.size() > massime) {
+    rifiuta(Rifiuto::kNumeroCelle, nomi.nome_celle(), "cell file",
+            "it holds " + std::to_string(celle.size()) + " cells, a compiled line " + std::to_string(minime) +
+                " to " + std::to_string(massime));
+    d.perche = std::to_string(celle.size());
+    return d;
+  }
+  if (file.tracciato && !decodifica_tracciato(*file.tracciato, &tracciato, &errore)) {
+    return rifiuta(Rifiuto::kTracciato, nomi.nome_tracciato(), "track-plan file", errore);
+  }
+  d.letta = true;
+
+  DescrizioneLinea linea = recupera_linea(elementi, celle);
+  if (file.tracciato) {
+    linea.curve_recuperate = true;
+    if (!recupera_curve(tracciato, &linea.curve, &errore)) d.tracciato_estraneo = errore;
+  }
+  d.curve_recuperate = linea.curve_recuperate;
+  const DescrizioneTreno treno = recupera_treno(elementi, celle);
+  const Testi testi = scrivi(linea, treno, scegli_abbattimenti(linea, treno, celle, nome_linea, numero_treno));
+  d.linea = testi.linea;
+  d.treno = testi.treno;
+  controlla(file, testi, nome_linea, numero_treno, &d);
+  return d;
+}
+
+}  // namespace scenario::decompila

@@ -1,0 +1,40 @@
+// From the compiled files of a scenario back to a line and a train
+// description, in memory: bytes in, the two texts and the check out. The texts
+// are compiled again and compared with the input byte for byte; where they
+// differ, the differences say which records and fields.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "decompile/confronta.h"
+
+namespace scenario::decompila {
+
+struct FileCompilati {
+  std::string tabella;
+  std::string celle;
+  std::optional<std::string> tracciato;  // absent when compiled without a plan
+};
+
+// Which input file is not a compiled file of its kind.
+enum class Rifiuto { kNessuno, kTabella, kCelle, kNumeroCelle, kTracciato };
+
+struct Decompilazione {
+  bool letta = false;  // false: the files are not a compiled scenario
+  Rifiuto rifiuto = Rifiuto::kNessuno;
+  std::string perche;  // the decoder's reason, or the number of cells
+  std::string errore;  // the whole refusal as one English sentence
+  std::string linea;   // the line description text
+  std::string treno;   // the train description text
+  bool curve_recuperate = false;  // false when there was no plan
+  std::string tracciato_estraneo;  // where the plan stops being one the compiler draws; empty when it is
+  std::vector<Differenza> differenze;  // empty: the texts compile to the input bytes
+
+  bool identica() const { return letta && differenze.empty(); }
+};
+
+Decompilazione decompila(const FileCompilati& file, const std::string& nome_linea, const std::string& numero_treno);
+
+}  // namespace scenario::decompila

@@ -1,0 +1,129 @@
+// decompile: the compiled files of a scenario back to a line and a train
+// description that compile to the same bytes.
+#include <filesystem>
+#include <map>
+
+#include "decompile/decompila.h"
+#include "model/da_tradurre.h"
+#include "model/dimensioni.h"
+#include "model/nomi_file.h"
+#include "platform/file_system.h"
+#include "platform/uscita.h"
+#include "tool/argomenti.h"
+#include "tool/comandi.h"
+#include "tool/traduzione.h"
+#include "tool/trova_scenario.h"
+#include "tool/uso.h"
+
+namespace scenario::tool {
+namespace {
+
+// Differences listed for each file before the rest are only counted: past a
+// wrong plan metre every later metre differs too.
+constexpr size_t kDifferenzeMostrate = 20;
+
+void elenca(const std::vector<decompila::Differenza>& differenze, std::ostream& out) {
+  std::map<std::string, size_t> per_file;
+  for (const decompila::Differenza& d : differenze) {
+    if (per_file[d.file]++ >= kDifferenzeMostrate) continue;
+    out << "  " << componi(traduci("%1, %2, %3: expected %4, got %5"), {d.file, d.record, d.campo, d.atteso, d.ottenuto})
+        << "\n";
+  }
+  for (const auto& [file, quante] : per_file) {
+    if (quante > kDifferenzeMostrate) {
+      out << "  " << componi(traduci("%1: %2 more"), {file, std::to_string(quante - kDifferenzeMostrate)}) << "\n";
+    }
+  }
+}
+
+// Why the files are not a compiled scenario, in the user's language.
+std::string rifiuto(const decompila::Decompilazione& d, const NomiFile& nomi) {
+  using decompila::Rifiuto;
+  switch (d.rifiuto) {
+    case Rifiuto::kTabella:
+      return componi(traduci("%1 is not a compiled table file: %2"), {nomi.tabella(), d.perche});
+    case Rifiuto::kCelle:
+      return componi(traduci("%1 is not a compiled cell file: %2"), {nomi.celle(), d.perche});
+    case Rifiuto::kNumeroCelle:
+      return componi(traduci("%1 is not a compiled cell file: it holds %2 cells, a compiled line %3 to %4"),
+                     {nomi.celle(), d.perche, std::to_string(dimensioni_linea(0).ultima_cella + 1),
+                      std::to_string(dimensioni_linea(kLunghezzaMassima).ultima_cella + 1)});
+    case Rifiuto::kTracciato:
+      return componi(traduci("%1 is not a compiled track-plan file: %2"), {nomi.tracciato(), d.perche});
+    case Rifiuto::kNessuno:
+      break;
+  }
+  return d.errore;
+}
+
+// The input files; false with the exit status when one cannot be read.
+int leggi_compilati(const NomiFile& nomi, decompila::FileCompilati* file, std::ostream& err) {
+  Status s = leggi_file(nomi.tabella(), &file->tabella);
+  if (s.ok()) s = leggi_file(nomi.celle(), &file->celle);
+  if (s.ok() && file_esiste(nomi.tracciato())) {
+    file->tracciato.emplace();
+    s = leggi_file(nomi.tracciato(), &*file->tracciato);
+  }
+  if (s.ok()) return 0;
+  err << "scenario-tool: " << s.messaggio() << "\n";
+  return kUscitaFileSystem;
+}
+
+}  // namespace
+
+int comando_decompile(const Args& args, std::ostream& out, std::ostream& err) {
+  const Comando& uso = *trova_comando("decompile");
+  Argomenti a;
+  if (int stato = prepara_comando(args, uso, &a, out, err); stato >= 0) return stato;
+  if (a.posizionali.size() != 1) return errore_uso(traduci("expected one DIR"), uso, err);
+  const std::string cartella = a.posizionali[0];
+  IdentitaScenario id;
+  std::string errore;
+  if (!scegli_scenario(cartella, a.valore("--line-name", ""), a.valore("--train-number", ""), &id, &errore)) {
+    err << "scenario-tool: " << errore << "\n";
+    return kUscitaFileSystem;
+  }
+  const NomiFile nomi(cartella, id.nome_linea, id.numero_treno);
+  decompila::FileCompilati file;
+  if (int stato = leggi_compilati(nomi, &file, err); stato != 0) return stato;
+
+  const decompila::Decompilazione d = decompila::decompila(file, id.nome_linea, id.numero_treno);
+  if (!d.letta) {
+    err << "scenario-tool: " << rifiuto(d, nomi) << "\n";
+    return kUscitaDatiNonValidi;
+  }
+  if (!d.curve_recuperate) {
+    err << "scenario-tool: "
+        << componi(traduci("warning: curves not recovered: there is no track-plan file (%1); the line description "
+                           "has none"),
+                   {nomi.tracciato()})
+        << "\n";
+  }
+  if (!d.tracciato_estraneo.empty()) {
+    err << "scenario-tool: "
+        << componi(traduci("warning: the plan is not one the compiler draws (%1): curves recovered only up to there"),
+                   {d.tracciato_estraneo})
+        << "\n";
+  }
+
+  const std::string destinazione = a.valore("-o", cartella);
+  std::error_code ec;
+  std::filesystem::create_directories(destinazione, ec);
+  const NomiFile scritti(destinazione, id.nome_linea, id.numero_treno);
+  Status s = sostituisci_file(scritti.descrizione_linea(), d.linea);
+  if (s.ok()) s = sostituisci_file(scritti.descrizione_treno(), d.treno);
+  if (!s.ok()) {
+    err << "scenario-tool: " << s.messaggio() << "\n";
+    return kUscitaFileSystem;
+  }
+  out << componi(traduci("wrote %1 and %2"), {scritti.descrizione_linea(), scritti.descrizione_treno()}) << "\n";
+  if (d.identica()) {
+    out << componi(traduci("they compile to the same bytes as the files in %1"), {cartella}) << "\n";
+    return kUscitaPulita;
+  }
+  out << componi(traduci("they do not compile to the files in %1; the records that differ:"), {cartella}) << "\n";
+  elenca(d.differenze, out);
+  return kUscitaConGuasti;
+}
+
+}  // namespace scenario::tool
