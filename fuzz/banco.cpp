@@ -7,11 +7,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <vector>
 
 #include "model/nomi_file.h"
 #include "model/scenario.h"
+#include "platform/cartella_temporanea.h"
 
 namespace scenario::fuzz {
 namespace {
@@ -49,10 +49,10 @@ void rimuovi_cartella() {
 }
 
 std::string crea_cartella() {
-  const std::string modello = (std::filesystem::temp_directory_path() / "scenario-fuzz-XXXXXX").string();
+  const std::string modello = cartella_temporanea_di_sistema() + "/scenario-fuzz-XXXXXX";
   std::vector<char> nome(modello.begin(), modello.end());
   nome.push_back('\0');
-  if (::mkdtemp(nome.data()) == nullptr) fallisci("cannot create a folder from " + modello);
+  if (::mkdtemp(nome.data()) == nullptr) fallisci("cannot create " + modello + ": " + std::strerror(errno));
   return nome.data();
 }
 
@@ -118,6 +118,45 @@ std::pair<std::string_view, std::string_view> dividi_coppia(const uint8_t* dati,
   const size_t separatore = tutto.find(kSeparatoreCoppia);
   if (separatore == std::string_view::npos) return {tutto, std::string_view()};
   return {tutto.substr(0, separatore), tutto.substr(separatore + 1)};
+}
+
+namespace {
+
+constexpr size_t kByteLunghezza = 4;
+
+uint32_t leggi_lunghezza(std::string_view d) {
+  uint32_t n = 0;
+  for (size_t i = 0; i < kByteLunghezza; ++i) n |= uint32_t{static_cast<uint8_t>(d[i])} << (8 * i);
+  return n;
+}
+
+void aggiungi_lunghezza(std::string* out, size_t n) {
+  for (size_t i = 0; i < kByteLunghezza; ++i) out->push_back(static_cast<char>((n >> (8 * i)) & 0xFF));
+}
+
+}  // namespace
+
+FileCompilati dividi_compilati(const uint8_t* dati, size_t dimensione) {
+  std::string_view resto = come_testo(dati, dimensione);
+  if (resto.size() < 2 * kByteLunghezza) return {resto, {}, {}};
+  const uint32_t lunghezza_tabella = leggi_lunghezza(resto);
+  const uint32_t lunghezza_celle = leggi_lunghezza(resto.substr(kByteLunghezza));
+  resto.remove_prefix(2 * kByteLunghezza);
+  FileCompilati f;
+  f.tabella = resto.substr(0, lunghezza_tabella);
+  resto.remove_prefix(f.tabella.size());
+  f.celle = resto.substr(0, lunghezza_celle);
+  resto.remove_prefix(f.celle.size());
+  f.tracciato = resto;
+  return f;
+}
+
+std::string unisci_compilati(std::string_view tabella, std::string_view celle, std::string_view tracciato) {
+  std::string out;
+  aggiungi_lunghezza(&out, tabella.size());
+  aggiungi_lunghezza(&out, celle.size());
+  out.append(tabella).append(celle).append(tracciato);
+  return out;
 }
 
 }  // namespace scenario::fuzz

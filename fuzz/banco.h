@@ -49,6 +49,19 @@ inline std::string_view come_testo(const uint8_t* dati, size_t dimensione) {
 constexpr char kSeparatoreCoppia = '\0';
 std::pair<std::string_view, std::string_view> dividi_coppia(const uint8_t* dati, size_t dimensione);
 
+// The compiled-files target's input: a table, a cell file and a plan. Two
+// 32-bit little-endian lengths come first, the table's and the cells'; each is
+// cut to what the input still holds, and the plan is the rest. An input too
+// short for the two lengths is all table.
+struct FileCompilati {
+  std::string_view tabella;
+  std::string_view celle;
+  std::string_view tracciato;
+};
+FileCompilati dividi_compilati(const uint8_t* dati, size_t dimensione);
+// The input that dividi_compilati splits into the three files given.
+std::string unisci_compilati(std::string_view tabella, std::string_view celle, std::string_view tracciato);
+
 // Prints the message on standard error and aborts, so that the fuzzer keeps
 // the input that led here.
 [[noreturn]] void fallisci(const std::string& messaggio);

@@ -4,7 +4,7 @@
 #
 #   fuzz/esegui_fuzz.sh TARGET [SECONDS] [BUILD_DIR]
 #
-# TARGET is lettore_linea, lettore_treno or compilazione; SECONDS defaults to
+# TARGET is lettore_linea, lettore_treno, compilazione or compilati; SECONDS defaults to
 # 60, BUILD_DIR to build-fuzz (cmake --workflow --preset fuzz). New inputs go
 # to BUILD_DIR/fuzz/corpus-lavoro/TARGET, which later runs start from; a
 # finding is saved in BUILD_DIR/fuzz/trovati/TARGET/ and belongs, once fixed,
@@ -27,8 +27,17 @@ mkdir -p "$lavoro" "$trovati"
 # first folder receives what the run adds; the others are only read.
 # -len_control=0 lets mutations keep the whole length of the scenario's
 # descriptions from the start instead of growing it slowly.
+# The compiled-files target reads files whose sizes the tool must bound before
+# reading: its memory limit is low, so that a missing bound shows as a finding.
+# Its inputs are longer, to hold a short line's whole plan.
+memoria=2048
+lunghezza=65536
+if [ "$bersaglio" = compilati ]; then
+  memoria=512
+  lunghezza=262144
+fi
 stato=0
-"$eseguibile" -max_total_time="$secondi" -timeout=20 -rss_limit_mb=2048 -max_len=65536 -len_control=0 \
+"$eseguibile" -max_total_time="$secondi" -timeout=20 -rss_limit_mb="$memoria" -max_len="$lunghezza" -len_control=0 \
   -print_final_stats=1 -dict="$sorgenti/fuzz/dizionari/$bersaglio.dict" -artifact_prefix="$trovati/" \
   "$lavoro" "$sorgenti/fuzz/corpus/$bersaglio" "$build/fuzz/semi/$bersaglio" >"$registro" 2>&1 || stato=$?
 

@@ -1,6 +1,9 @@
 #include "model/decodifica_file.h"
 
+#include <cmath>
+
 #include "model/codifica.h"
+#include "model/dimensioni.h"
 #include "model/file_compilati.h"
 
 namespace scenario {
@@ -40,9 +43,55 @@ bool decodifica_elemento(std::string_view d, size_t* at, Elemento* e) {
   return true;
 }
 
+const char* nome_tipo(TipoCompilato tipo) {
+  switch (tipo) {
+    case TipoCompilato::kTabella: return "table";
+    case TipoCompilato::kCelle: return "cell";
+    case TipoCompilato::kTracciato: return "plan";
+  }
+  return "";
+}
+
+bool dimensione_accettabile(TipoCompilato tipo, std::string_view dati, std::string* errore) {
+  *errore = dimensione_non_valida(tipo, dati.size());
+  return errore->empty();
+}
+
+// The rows of the longest line's plan, in each column.
+size_t righe_massime_tracciato() {
+  return static_cast<size_t>(dimensioni_linea(kLunghezzaMassima).lunghezza_tracciato) + 1;
+}
+
+// The size of a plan point with tag `tag`; 0 for a tag a plan never holds.
+size_t dimensione_punto(uint16_t tag) {
+  if (tag == static_cast<uint16_t>(TagPunto::kVuoto)) return 2;
+  if (tag == static_cast<uint16_t>(TagPunto::kIntero)) return 4;
+  if (tag == static_cast<uint16_t>(TagPunto::kReale)) return 10;
+  return 0;
+}
+
 }  // namespace
 
+uint64_t dimensione_massima(TipoCompilato tipo) {
+  switch (tipo) {
+    case TipoCompilato::kTabella: return uint64_t{kRigheElementi} * (kRecordElementoFisso + 0xFFFF);
+    case TipoCompilato::kCelle:
+      return (static_cast<uint64_t>(dimensioni_linea(kLunghezzaMassima).ultima_cella) + 1) * kRecordCella;
+    case TipoCompilato::kTracciato: return 2 * uint64_t{righe_massime_tracciato()} * dimensione_punto(5);
+  }
+  return 0;
+}
+
+std::string dimensione_non_valida(TipoCompilato tipo, uint64_t byte) {
+  if (byte == 0) return "it is empty";
+  const uint64_t massima = dimensione_massima(tipo);
+  if (byte <= massima) return {};
+  return std::to_string(byte) + " bytes, more than the largest " + nome_tipo(tipo) + " file the compiler writes (" +
+         std::to_string(massima) + " bytes)";
+}
+
 bool decodifica_elementi(std::string_view dati, Elementi* elementi, std::string* errore) {
+  if (!dimensione_accettabile(TipoCompilato::kTabella, dati, errore)) return false;
   size_t at = 0;
   for (int riga = 0; riga < kRigheElementi; ++riga) {
     const size_t inizio = at;
@@ -58,6 +107,7 @@ bool decodifica_elementi(std::string_view dati, Elementi* elementi, std::string*
 }
 
 bool decodifica_celle(std::string_view dati, std::vector<Cella>* celle, std::string* errore) {
+  if (!dimensione_accettabile(TipoCompilato::kCelle, dati, errore)) return false;
   if (dati.size() % kRecordCella != 0) {
     return fallisci(errore, dati.size() - dati.size() % kRecordCella,
                     "size " + std::to_string(dati.size()) + " is not a multiple of 15 (one cell is 15 bytes)");
@@ -82,34 +132,54 @@ bool decodifica_celle(std::string_view dati, std::vector<Cella>* celle, std::str
 }
 
 bool decodifica_tracciato(std::string_view dati, Tracciato* tracciato, std::string* errore) {
-  std::vector<Punto> punti;
-  size_t at = 0;
-  while (at < dati.size()) {
+  if (!dimensione_accettabile(TipoCompilato::kTracciato, dati, errore)) return false;
+  // First the shape: every tag known, no point cut short, two columns of
+  // equal length within the longest line's plan. Only then is anything held.
+  size_t punti = 0;
+  for (size_t at = 0; at < dati.size(); ++punti) {
     if (dati.size() - at < 2) return fallisci(errore, at, "the file ends inside a point's tag");
     const uint16_t tag = GetU16(dati, at);
-    Punto p;
-    if (tag == static_cast<uint16_t>(TagPunto::kVuoto)) {
-      at += 2;
-    } else if (tag == static_cast<uint16_t>(TagPunto::kIntero)) {
-      if (dati.size() - at < 4) return fallisci(errore, at, "the file ends inside a 16-bit point");
-      p = {TagPunto::kIntero, GetI16(dati, at + 2), 0.0};
-      at += 4;
-    } else if (tag == static_cast<uint16_t>(TagPunto::kReale)) {
-      if (dati.size() - at < 10) return fallisci(errore, at, "the file ends inside a 64-bit point");
-      p = {TagPunto::kReale, 0, GetF64(dati, at + 2)};
-      at += 10;
-    } else {
+    const size_t dimensione = dimensione_punto(tag);
+    if (dimensione == 0) {
       return fallisci(errore, at, "point tag " + std::to_string(tag) + " (a plan holds only tags 0, 2 and 5)");
     }
-    punti.push_back(p);
+    if (dati.size() - at < dimensione) {
+      return fallisci(errore, at,
+                      dimensione == 4 ? "the file ends inside a 16-bit point" : "the file ends inside a 64-bit point");
+    }
+    at += dimensione;
   }
-  if (punti.size() % 2 != 0) {
-    return fallisci(errore, dati.size(),
-                    std::to_string(punti.size()) + " points: a plan holds two columns of equal length");
+  if (punti % 2 != 0) {
+    return fallisci(errore, dati.size(), std::to_string(punti) + " points: a plan holds two columns of equal length");
   }
-  const size_t meta = punti.size() / 2;
-  *tracciato = Tracciato{};
-  for (size_t i = 0; i < punti.size(); ++i) (i < meta ? tracciato->x : tracciato->y).aggiungi(punti[i]);
+  const size_t righe = punti / 2;
+  if (righe > righe_massime_tracciato()) {
+    return fallisci(errore, 0,
+                    std::to_string(righe) + " metres: the longest line's plan has " +
+                        std::to_string(righe_massime_tracciato()));
+  }
+  Tracciato letto;
+  letto.x.azzera(righe);
+  letto.y.azzera(righe);
+  size_t at = 0;
+  for (size_t i = 0; i < punti; ++i) {
+    Colonna& colonna = i < righe ? letto.x : letto.y;
+    const size_t metro = i < righe ? i : i - righe;
+    const uint16_t tag = GetU16(dati, at);
+    if (tag == static_cast<uint16_t>(TagPunto::kIntero)) {
+      colonna.imposta(metro, Punto{TagPunto::kIntero, GetI16(dati, at + 2), 0.0});
+    } else if (tag == static_cast<uint16_t>(TagPunto::kReale)) {
+      const double valore = GetF64(dati, at + 2);
+      if (!std::isfinite(valore)) {
+        return fallisci(errore, at,
+                        "metre " + std::to_string(metro) + " of column " + (i < righe ? "x" : "y") + " holds " +
+                            (std::isnan(valore) ? "NaN" : "an infinity") + ", not a number of metres");
+      }
+      colonna.imposta_reale(metro, valore);
+    }
+    at += dimensione_punto(tag);
+  }
+  *tracciato = std::move(letto);
   return true;
 }
 

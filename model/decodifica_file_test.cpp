@@ -44,7 +44,21 @@ TEST(DecodificaFile, ForeignAndTruncatedFilesAreRefusedWithTheirOffset) {
        "offset " + std::to_string(tabella.size() - 34) + ": the file ends inside row 86 (a table has 87 rows)"},
       {"table with a byte after row 86", tabella + "x", 0,
        "offset " + std::to_string(tabella.size()) + ": 1 bytes after row 86 (a table has 87 rows)"},
-      {"empty table", "", 0, "offset 0: the file ends inside row 0 (a table has 87 rows)"},
+      {"empty table", "", 0, "it is empty"},
+      {"empty cells", "", 1, "it is empty"},
+      {"empty plan", "", 2, "it is empty"},
+      // 87 rows of 34 bytes and a text of 65535 bytes each: 5704503 bytes.
+      {"table past the largest", std::string(5704504, '\0'), 0,
+       "5704504 bytes, more than the largest table file the compiler writes (5704503 bytes)"},
+      // Cells 0 to 20140 of a line of 1000000 m, 15 bytes each: 302115 bytes.
+      {"cells past the largest", std::string(302130, '\0'), 1,
+       "302130 bytes, more than the largest cell file the compiler writes (302115 bytes)"},
+      // Metres 0 to 1007000 in two columns, 10 bytes a point: 20140020 bytes.
+      {"plan past the largest", std::string(20140022, '\0'), 2,
+       "20140022 bytes, more than the largest plan file the compiler writes (20140020 bytes)"},
+      // Within the size, but 1007002 empty metres a column: one too many.
+      {"plan longer than the longest line", std::string(4 * 1007002, '\0'), 2,
+       "offset 0: 1007002 metres: the longest line's plan has 1007001"},
       {"cells not a multiple of 15", file_celle + "abc", 1,
        "offset 60: size 63 is not a multiple of 15 (one cell is 15 bytes)"},
       {"plan tag 3", std::string("\x02\x00\x00\x00\x03\x00", 6), 2,

@@ -1,7 +1,9 @@
 #include "platform/file_system.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <limits>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,22 +14,56 @@ Status errore_sistema(const std::string& azione, const std::string& percorso, in
 }
 
 Status leggi_file(const std::string& percorso, std::string* contenuto) {
+  bool troppo_grande = false;
+  uint64_t dimensione = 0;
+  return leggi_file_limitato(percorso, std::numeric_limits<uint64_t>::max() - 1, contenuto, &troppo_grande,
+                             &dimensione);
+}
+
+Status leggi_file_limitato(const std::string& percorso, uint64_t massimo, std::string* contenuto,
+                           bool* troppo_grande, uint64_t* dimensione) {
   contenuto->clear();
+  *troppo_grande = false;
+  *dimensione = 0;
   const int fd = ::open(percorso.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return errore_sistema("cannot open", percorso, errno);
+  auto fallisci = [&](const char* azione, int numero_errore) {
+    ::close(fd);
+    contenuto->clear();
+    return errore_sistema(azione, percorso, numero_errore);
+  };
+  struct stat info {};
+  if (::fstat(fd, &info) != 0) return fallisci("cannot read", errno);
+  if (S_ISDIR(info.st_mode)) return fallisci("cannot read", EISDIR);
+  if (S_ISREG(info.st_mode)) {
+    *dimensione = static_cast<uint64_t>(info.st_size);
+    if (*dimensione > massimo) {
+      ::close(fd);
+      *troppo_grande = true;
+      return Status::Ok();
+    }
+    contenuto->reserve(static_cast<size_t>(*dimensione));
+  }
+  // A file that is not regular (a pipe, a device) tells no size: it is read
+  // in pieces, and at most one byte past the limit.
   char buffer[1 << 16];
   for (;;) {
-    const ssize_t letti = ::read(fd, buffer, sizeof buffer);
+    const uint64_t resta = massimo + 1 - contenuto->size();
+    const ssize_t letti = ::read(fd, buffer, static_cast<size_t>(std::min<uint64_t>(sizeof buffer, resta)));
     if (letti < 0) {
       if (errno == EINTR) continue;
-      const int e = errno;
-      ::close(fd);
-      return errore_sistema("cannot read", percorso, e);
+      return fallisci("cannot read", errno);
     }
     if (letti == 0) break;
     contenuto->append(buffer, static_cast<size_t>(letti));
+    if (contenuto->size() > massimo) {
+      *troppo_grande = true;
+      break;
+    }
   }
   ::close(fd);
+  *dimensione = contenuto->size();
+  if (*troppo_grande) contenuto->clear();
   return Status::Ok();
 }
 

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/status.h"
 
@@ -26,6 +27,11 @@ class FileInSostituzione {
   Status apri(const std::string& percorso, uint64_t dimensione);
   Status scrivi(std::string_view pezzo);
   Status chiudi();
+  // chiudi() in its two halves, for files replaced as a set: completa()
+  // closes the temporary file, rinomina() puts it over the target.
+  Status completa();
+  Status rinomina();
+  const std::string& percorso() const { return percorso_; }
 
  private:
   void abbandona();
@@ -45,6 +51,14 @@ Status sostituisci_file(const std::string& percorso, std::string_view contenuto)
 // Reads the whole file into `contenuto`.
 Status leggi_file(const std::string& percorso, std::string* contenuto);
 
+// Reads the file into `contenuto` unless it holds more than `massimo` bytes:
+// then `*troppo_grande` is set, `contenuto` is left empty, and no more than
+// `massimo` + 1 bytes were read (a regular file larger than `massimo` is not
+// read at all). `*dimensione` receives the size the file turned out to have, or
+// at least `massimo` + 1 when it is larger.
+Status leggi_file_limitato(const std::string& percorso, uint64_t massimo, std::string* contenuto,
+                           bool* troppo_grande, uint64_t* dimensione);
+
 bool file_esiste(const std::string& percorso);
 
 // Deletes the file; a file that does not exist is no failure.
@@ -54,8 +68,25 @@ Status elimina_file(const std::string& percorso);
 // PATH: No space left on device".
 Status errore_sistema(const std::string& azione, const std::string& percorso, int numero_errore);
 
+class BloccoCartella;
+
+// A run killed during a replacement leaves its temporary file behind. The
+// holder of the folder's lock removes the leftovers of the files it is about
+// to write, named in `nomi` (names alone, without the folder): only those, so
+// that a file of someone else's that merely looks like one of ours stays, and
+// only under the lock, so that another run's replacement in progress keeps
+// its file.
+void rimuovi_temporanei(const BloccoCartella& blocco, const std::vector<std::string>& nomi);
+
 // Test seam: when set, every replacement asks it first and fails, as a failed
 // write would, when it answers true. Pass nullptr to clear it.
 void imposta_guasto_scrittura(std::function<bool(const std::string& percorso)> guasto);
+
+// Test seam: when set, every rename of a finished replacement over its target
+// asks it first and fails, as a failed rename would, when it answers true.
+void imposta_guasto_rinomina(std::function<bool(const std::string& percorso)> guasto);
+
+// Whether the seam fails the write of `percorso`.
+bool guasto_simulato(const std::string& percorso);
 
 }  // namespace scenario

@@ -7,17 +7,21 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <mutex>
-#include <set>
 #include <utility>
 #include <vector>
 
+#include "platform/blocco_cartella.h"
 #include "platform/file_system.h"
 
 namespace scenario {
 namespace {
 
 std::function<bool(const std::string&)>& guasto_scrittura() {
+  static std::function<bool(const std::string&)> guasto;
+  return guasto;
+}
+
+std::function<bool(const std::string&)>& guasto_rinomina() {
   static std::function<bool(const std::string&)> guasto;
   return guasto;
 }
@@ -29,42 +33,51 @@ std::pair<std::string, std::string> dividi(const std::string& percorso) {
   return {percorso.substr(0, barra + 1), percorso.substr(barra + 1)};
 }
 
-// Temporary files are hidden, named after their target and marked as ours, so
-// that the clean-up below never takes another program's file:
-// ".<name>.scenario-tmp-XXXXXX".
+// Temporary files are hidden, named after their target and marked as ours:
+// ".<name>.scenario-tmp-XXXXXX", the X being mkstemp's letters and digits.
 constexpr std::string_view kSuffisso = ".scenario-tmp-";
 constexpr size_t kCaratteriCasuali = 6;
 
-bool temporaneo(std::string_view nome) {
-  if (nome.size() < 1 + kSuffisso.size() + kCaratteriCasuali || nome.front() != '.') return false;
-  return nome.substr(nome.size() - kCaratteriCasuali - kSuffisso.size(), kSuffisso.size()) == kSuffisso;
-}
+bool alfanumerico(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); }
 
-// A run killed during a replacement leaves its temporary file behind. The
-// first replacement of a run in a folder removes such leftovers; later ones in
-// the same folder need not look again, since only a killed run leaves any.
-void rimuovi_temporanei_orfani(const std::string& cartella) {
-  static std::mutex guardia;
-  static std::set<std::string> pulite;
-  {
-    std::lock_guard<std::mutex> blocco(guardia);
-    if (!pulite.insert(cartella).second) return;
+// Whether `voce` is the name of a temporary file made for the target `nome`.
+bool temporaneo_di(std::string_view voce, std::string_view nome) {
+  if (voce.size() != 1 + nome.size() + kSuffisso.size() + kCaratteriCasuali || voce.front() != '.') return false;
+  voce.remove_prefix(1);
+  if (voce.substr(0, nome.size()) != nome) return false;
+  voce.remove_prefix(nome.size());
+  if (voce.substr(0, kSuffisso.size()) != kSuffisso) return false;
+  voce.remove_prefix(kSuffisso.size());
+  for (char c : voce) {
+    if (!alfanumerico(c)) return false;
   }
-  DIR* dir = ::opendir(cartella.c_str());
-  if (dir == nullptr) return;
-  std::vector<std::string> orfani;
-  while (dirent* voce = ::readdir(dir)) {
-    if (temporaneo(voce->d_name)) orfani.emplace_back(voce->d_name);
-  }
-  ::closedir(dir);
-  const std::string base = cartella.back() == '/' ? cartella : cartella + "/";
-  for (const std::string& n : orfani) ::unlink((base + n).c_str());
+  return true;
 }
 
 }  // namespace
 
 void imposta_guasto_scrittura(std::function<bool(const std::string&)> guasto) {
   guasto_scrittura() = std::move(guasto);
+}
+
+void imposta_guasto_rinomina(std::function<bool(const std::string&)> guasto) {
+  guasto_rinomina() = std::move(guasto);
+}
+
+bool guasto_simulato(const std::string& percorso) { return guasto_scrittura() && guasto_scrittura()(percorso); }
+
+void rimuovi_temporanei(const BloccoCartella& blocco, const std::vector<std::string>& nomi) {
+  const std::string& cartella = blocco.cartella();
+  DIR* dir = ::opendir(cartella.c_str());
+  if (dir == nullptr) return;
+  std::vector<std::string> orfani;
+  while (dirent* voce = ::readdir(dir)) {
+    for (const std::string& nome : nomi) {
+      if (temporaneo_di(voce->d_name, nome)) orfani.emplace_back(voce->d_name);
+    }
+  }
+  ::closedir(dir);
+  for (const std::string& n : orfani) ::unlink((cartella + "/" + n).c_str());
 }
 
 FileInSostituzione::~FileInSostituzione() { abbandona(); }
@@ -85,14 +98,13 @@ Status FileInSostituzione::apri(const std::string& percorso, uint64_t dimensione
   abbandona();
   percorso_ = percorso;
   const auto [cartella, nome] = dividi(percorso);
-  rimuovi_temporanei_orfani(cartella);
   std::string modello = (cartella == "." ? std::string() : cartella) + "." + nome + std::string(kSuffisso) +
                         std::string(kCaratteriCasuali, 'X');
   fd_ = ::mkstemp(modello.data());
   if (fd_ < 0) return errore_sistema("cannot create", percorso, errno);
   temporaneo_ = modello;
 
-  if (guasto_scrittura() && guasto_scrittura()(percorso)) return fallisci("cannot write", EIO);
+  if (guasto_simulato(percorso)) return fallisci("cannot write", EIO);
   // mkstemp creates the file readable by its owner only; give it the usual
   // permissions of a new file. A file left owner-only would replace a file
   // that others could read, so a refusal is a failure like any other.
@@ -121,13 +133,24 @@ Status FileInSostituzione::scrivi(std::string_view pezzo) {
   return Status::Ok();
 }
 
-Status FileInSostituzione::chiudi() {
+Status FileInSostituzione::completa() {
+  if (fd_ < 0) return Status::Ok();
   const int fd = fd_;
   fd_ = -1;
   if (::close(fd) != 0) return fallisci("cannot close", errno);
+  return Status::Ok();
+}
+
+Status FileInSostituzione::rinomina() {
+  if (guasto_rinomina() && guasto_rinomina()(percorso_)) return fallisci("cannot replace", EIO);
   if (::rename(temporaneo_.c_str(), percorso_.c_str()) != 0) return fallisci("cannot replace", errno);
   temporaneo_.clear();
   return Status::Ok();
+}
+
+Status FileInSostituzione::chiudi() {
+  Status s = completa();
+  return s.ok() ? rinomina() : s;
 }
 
 Status sostituisci_file(const std::string& percorso, std::string_view contenuto) {

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/blocco_cartella.h"
 #include "platform/file_system.h"
 #include "tests/cartella_temporanea.h"
 
@@ -56,17 +57,35 @@ TEST(Sostituzione, AFailureOrAnAbandonedWriteKeepsTheEarlierFile) {
   EXPECT_FALSE(sostituisci_file(cartella.file("manca/f.dat"), "x").ok());
 }
 
-TEST(Sostituzione, LeftoversOfAKilledRunAreRemovedAndNothingElse) {
+TEST(Sostituzione, ReplacingCleansNothing) {
   CartellaTemporanea cartella;
-  cartella.scrivi(".f.dat.scenario-tmp-AbC123", "mezzo");         // ours, left by a kill
-  cartella.scrivi(".g.txt.scenario-tmp-x1y2z3", "mezzo");         // ours, another target
-  cartella.scrivi(".f.dat.tmp-AbC123", "d'altri");                 // another program's
-  cartella.scrivi("f.dat.scenario-tmp-AbC123", "non nascosto");   // not hidden: not ours
+  cartella.scrivi(".f.dat.scenario-tmp-AbC123", "another run's, in progress");
   ASSERT_TRUE(sostituisci_file(cartella.file("f.dat"), "nuovo").ok());
-  EXPECT_FALSE(cartella.esiste(".f.dat.scenario-tmp-AbC123"));
-  EXPECT_FALSE(cartella.esiste(".g.txt.scenario-tmp-x1y2z3"));
-  EXPECT_TRUE(cartella.esiste(".f.dat.tmp-AbC123"));
-  EXPECT_TRUE(cartella.esiste("f.dat.scenario-tmp-AbC123"));
+  EXPECT_TRUE(cartella.esiste(".f.dat.scenario-tmp-AbC123"));
+}
+
+TEST(Sostituzione, TheLockHolderRemovesTheLeftoversOfItsOwnFilesAndNothingElse) {
+  CartellaTemporanea cartella;
+  struct Voce {
+    const char* nome;
+    bool rimossa;
+  };
+  const Voce voci_piantate[] = {
+      {.nome = ".f.dat.scenario-tmp-AbC123", .rimossa = true},     // left by a killed replacement of f.dat
+      {.nome = ".g.txt.scenario-tmp-x1y2z3", .rimossa = true},     // of g.txt, also written
+      {.nome = ".h.txt.scenario-tmp-x1y2z3", .rimossa = false},    // of a file this run does not write
+      {.nome = ".mydiary.scenario-tmp-backup", .rimossa = false},  // someone else's, shaped like ours
+      {.nome = ".f.dat.scenario-tmp-AbC12", .rimossa = false},     // one character short
+      {.nome = ".f.dat.scenario-tmp-AbC-12", .rimossa = false},    // not mkstemp's letters
+      {.nome = ".f.dat.tmp-AbC123", .rimossa = false},             // another program's
+      {.nome = "f.dat.scenario-tmp-AbC123", .rimossa = false},     // not hidden
+      {.nome = ".xf.dat.scenario-tmp-AbC123", .rimossa = false},   // another target's name
+  };
+  for (const Voce& v : voci_piantate) cartella.scrivi(v.nome, "x");
+  BloccoCartella blocco;
+  ASSERT_TRUE(blocco.prendi(cartella.percorso(), nullptr).ok());
+  rimuovi_temporanei(blocco, {"f.dat", "g.txt"});
+  for (const Voce& v : voci_piantate) EXPECT_EQ(cartella.esiste(v.nome), !v.rimossa) << v.nome;
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "tests/cartella_temporanea.h"
 
+#include "platform/cartella_temporanea.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -9,7 +11,7 @@
 namespace scenario::test {
 
 CartellaTemporanea::CartellaTemporanea() {
-  std::string modello = (std::filesystem::temp_directory_path() / "scenario-test-XXXXXX").string();
+  std::string modello = cartella_temporanea_di_sistema() + "/scenario-test-XXXXXX";
   std::vector<char> nome(modello.begin(), modello.end());
   nome.push_back('\0');
   if (::mkdtemp(nome.data()) == nullptr) std::abort();

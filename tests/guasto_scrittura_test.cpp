@@ -1,5 +1,6 @@
 // A file that cannot be written ends the run with status 3, names the file,
-// and leaves its earlier content in place and no temporary file behind.
+// and leaves its earlier content in place, no description and no temporary
+// file behind.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -80,6 +81,13 @@ TEST(GuastoScrittura, EachFailedReplacementKeepsTheEarlierFileAndEndsWithStatus3
     EXPECT_EQ(stato, kUscitaFileSystem);
     EXPECT_NE(err.find(bersaglio), std::string::npos) << err;
     EXPECT_EQ(c.leggi(bersaglio), precedente);
+    // A disk full while writing a document or a compiled file: the run's own
+    // descriptions go with it.
+    for (const std::string& descrizione : {n.nome_descrizione_linea(), n.nome_descrizione_treno()}) {
+      if (descrizione != bersaglio) {
+        EXPECT_FALSE(c.esiste(descrizione)) << descrizione << " is left behind";
+      }
+    }
     for (const auto& voce : std::filesystem::directory_iterator(c.percorso())) {
       const std::string nome = voce.path().filename().string();
       EXPECT_TRUE(visti.count(nome)) << nome << " is left in the folder";

@@ -11,7 +11,7 @@
 #include "content/documenti.h"
 #include "content/lista_righe.h"
 #include "tests/cartella_temporanea.h"
-#include "tests/impronte.h"
+#include "tests/impronta.h"
 #include "tests/programma.h"
 #include "tests/sha256.h"
 
@@ -30,13 +30,7 @@ TEST(Impronta, ProgramWritesThePinnedFiles) {
   CartellaTemporanea cartella;
   const EsitoProgramma esito = esegui_programma(cartella.percorso());
   ASSERT_EQ(esito.stato, 0) << esito.err;
-  for (const Impronta& atteso : kFileDellaCorsa) {
-    const std::string nome(atteso.nome);
-    ASSERT_TRUE(cartella.esiste(nome)) << nome;
-    const std::string contenuto = cartella.leggi(nome);
-    EXPECT_EQ(contenuto.size(), atteso.byte) << nome;
-    EXPECT_EQ(sha256_hex(contenuto), atteso.sha256) << nome;
-  }
+  EXPECT_TRUE(file_fissati(cartella));
   EXPECT_FALSE(cartella.esiste("MilanoPGen-Alessandria_linea.txt"));
   EXPECT_FALSE(cartella.esiste("MilanoPGen-Alessandria_2635-.txt"));
 }

@@ -1,9 +1,11 @@
 #include "tests/programma.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -70,6 +72,28 @@ EsitoProgramma esegui_programma(const std::string& cartella, bool senza_privileg
   esito.out = leggi_tutto(out);
   esito.err = leggi_tutto(err);
   return esito;
+}
+
+CostoComando esegui_misurando(const std::vector<std::string>& argomenti) {
+  std::vector<char*> argv;
+  for (const std::string& a : argomenti) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  const auto inizio = std::chrono::steady_clock::now();
+  const pid_t figlio = ::fork();
+  if (figlio == 0) {
+    const int nulla = ::open("/dev/null", O_WRONLY);
+    ::dup2(nulla, 1);
+    ::dup2(nulla, 2);
+    ::execv(argv[0], argv.data());
+    ::_exit(127);
+  }
+  CostoComando costo;
+  int stato = 0;
+  struct rusage uso {};
+  if (figlio > 0 && ::wait4(figlio, &stato, 0, &uso) == figlio && WIFEXITED(stato)) costo.stato = WEXITSTATUS(stato);
+  costo.secondi = std::chrono::duration<double>(std::chrono::steady_clock::now() - inizio).count();
+  costo.picco_kib = uso.ru_maxrss;
+  return costo;
 }
 
 pid_t avvia_programma(const std::string& cartella) {

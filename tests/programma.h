@@ -5,6 +5,7 @@
 #include <sys/types.h>
 
 #include <string>
+#include <vector>
 
 namespace scenario::test {
 
@@ -23,6 +24,17 @@ EsitoProgramma esegui_programma(const std::string& cartella, bool senza_privileg
 // esegui_programma does, without waiting and with its output discarded.
 // Returns the child's process id, or -1 when it could not be started.
 pid_t avvia_programma(const std::string& cartella);
+
+// A command run to completion with its cost: wall time and peak resident
+// memory, as the system accounts them to the child.
+struct CostoComando {
+  int stato = -1;         // exit status, or -1 when it did not exit normally
+  double secondi = 0;     // wall time
+  long picco_kib = 0;     // peak resident set size, in KiB
+};
+
+// Runs `argomenti` (the executable's path first) with its output discarded.
+CostoComando esegui_misurando(const std::vector<std::string>& argomenti);
 
 // The path of the program inside `cartella`.
 std::string programma_in(const std::string& cartella);

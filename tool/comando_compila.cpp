@@ -2,18 +2,19 @@
 // Both report the pair's diagnostics; check reads on past each fault to report
 // them all, compile reports the first, as the program has it, and writes the
 // compiled files only when the pair has no error (or with --force).
-#include <filesystem>
 #include <optional>
 #include <sstream>
 
 #include "driver/esito_compilazione.h"
-#include "driver/scrittura_file_compilati.h"
 #include "model/da_tradurre.h"
 #include "model/nomi_file.h"
 #include "platform/file_system.h"
+#include "platform/sostituzione_insieme.h"
 #include "platform/uscita.h"
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
+#include "tool/destinazione.h"
+#include "tool/lettura_descrizione.h"
 #include "tool/nomi_da_file.h"
 #include "tool/testo.h"
 #include "tool/traduzione.h"
@@ -57,6 +58,32 @@ std::optional<std::string> identita(const Argomenti& a, bool conserva, Richiesta
   return std::nullopt;
 }
 
+// The compiled files a compile writes, names alone.
+std::vector<std::string> nomi_compilati(const RichiestaVerifica& r) {
+  const NomiFile nomi("", r.nome_linea, r.numero_treno);
+  std::vector<std::string> elenco;
+  if (r.tracciato) elenco.push_back(nomi.nome_tracciato());
+  elenco.push_back(nomi.nome_tabella());
+  elenco.push_back(nomi.nome_celle());
+  return elenco;
+}
+
+// Puts the compiled files into the destination as one set: every earlier
+// file, or every new one. The paths written, or the failure.
+Status scrivi(const RichiestaVerifica& r, const std::string& cartella, const FileCodificati& file,
+              std::vector<std::string>* scritti) {
+  const NomiFile nomi(cartella, r.nome_linea, r.numero_treno);
+  std::vector<FileNuovo> insieme;
+  if (file.tracciato) insieme.push_back({nomi.tracciato(), *file.tracciato});
+  insieme.push_back({nomi.tabella(), file.tabella});
+  insieme.push_back({nomi.celle(), file.celle});
+  const Status s = sostituisci_insieme(insieme);
+  if (s.ok()) {
+    for (const FileNuovo& f : insieme) scritti->push_back(f.percorso);
+  }
+  return s;
+}
+
 int esegui(const Args& args, std::ostream& out, std::ostream& err, bool conserva) {
   const Comando& uso = *trova_comando(conserva ? "compile" : "check");
   Argomenti a;
@@ -69,8 +96,23 @@ int esegui(const Args& args, std::ostream& out, std::ostream& err, bool conserva
   richiesta.tracciato = !a.ha("--no-plan");
   richiesta.severo = a.ha("--strict");
   richiesta.recupera = !conserva;
+  // The texts first: a refused one leaves no folder behind.
   for (TestoDescrizione* t : {&richiesta.linea, &richiesta.treno}) {
-    if (Status s = leggi_file(t->nome, &t->testo); !s.ok()) {
+    std::string errore;
+    if (int stato = leggi_descrizione(t->nome, &t->testo, &errore); stato != 0) {
+      err << "scenario-tool: " << errore << "\n";
+      return stato;
+    }
+  }
+  // The destination is locked for the whole compile; made for it, it goes
+  // again when nothing is written into it.
+  Destinazione destinazione;
+  const std::string cartella = a.valore("-o", ".");
+  if (conserva) {
+    const Status s = destinazione.prepara(cartella, nomi_compilati(richiesta), [&err, &cartella] {
+      err << "scenario-tool: " << componi(traduci("waiting for another run in %1 to finish"), {cartella}) << std::endl;
+    });
+    if (!s.ok()) {
       err << "scenario-tool: " << s.messaggio() << "\n";
       return kUscitaFileSystem;
     }
@@ -88,19 +130,11 @@ int esegui(const Args& args, std::ostream& out, std::ostream& err, bool conserva
       err << componi(traduci("scenario-tool: nothing written: %1 errors (--force writes what the program would)"),
                      {std::to_string(v.diagnostiche.errori())})
           << "\n";
+    } else if (const Status s = scrivi(richiesta, cartella, *v.esatta.file, &scritti); !s.ok()) {
+      err << "scenario-tool: " << s.messaggio() << "\n";
+      stato = kUscitaFileSystem;
     } else {
-      const std::string cartella = a.valore("-o", ".");
-      std::error_code ec;
-      std::filesystem::create_directories(cartella, ec);
-      const NomiFile nomi(cartella, richiesta.nome_linea, richiesta.numero_treno);
-      if (Status s = scrivi_file_codificati(nomi, *v.esatta.file); !s.ok()) {
-        err << "scenario-tool: " << s.messaggio() << "\n";
-        stato = kUscitaFileSystem;
-      } else {
-        if (v.esatta.file->tracciato) scritti.push_back(nomi.tracciato());
-        scritti.push_back(nomi.tabella());
-        scritti.push_back(nomi.celle());
-      }
+      destinazione.conferma();
     }
   }
   if (!conserva && v.diagnostiche.errori() == 0) out << v.riepilogo << "\n";

@@ -2,12 +2,15 @@
 // description that compile to the same bytes.
 #include <filesystem>
 #include <map>
+#include <vector>
 
 #include "decompile/decompila.h"
 #include "model/da_tradurre.h"
 #include "model/dimensioni.h"
+#include "model/lettura_compilati.h"
 #include "model/nomi_file.h"
 #include "platform/file_system.h"
+#include "platform/sostituzione_insieme.h"
 #include "platform/uscita.h"
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
@@ -56,17 +59,35 @@ std::string rifiuto(const decompila::Decompilazione& d, const NomiFile& nomi) {
   return d.errore;
 }
 
-// The input files; false with the exit status when one cannot be read.
+// The input files, each refused unread when no compile could have written a
+// file of its size; 0, or the exit status with its message on `err`.
 int leggi_compilati(const NomiFile& nomi, decompila::FileCompilati* file, std::ostream& err) {
-  Status s = leggi_file(nomi.tabella(), &file->tabella);
-  if (s.ok()) s = leggi_file(nomi.celle(), &file->celle);
-  if (s.ok() && file_esiste(nomi.tracciato())) {
+  struct Da {
+    std::string percorso;
+    TipoCompilato tipo;
+    const char* modello;
+    std::string* dati;
+  };
+  std::vector<Da> da_leggere = {
+      {nomi.tabella(), TipoCompilato::kTabella, N_("%1 is not a compiled table file: %2"), &file->tabella},
+      {nomi.celle(), TipoCompilato::kCelle, N_("%1 is not a compiled cell file: %2"), &file->celle}};
+  if (file_esiste(nomi.tracciato())) {
     file->tracciato.emplace();
-    s = leggi_file(nomi.tracciato(), &*file->tracciato);
+    da_leggere.push_back(
+        {nomi.tracciato(), TipoCompilato::kTracciato, N_("%1 is not a compiled track-plan file: %2"), &*file->tracciato});
   }
-  if (s.ok()) return 0;
-  err << "scenario-tool: " << s.messaggio() << "\n";
-  return kUscitaFileSystem;
+  for (const Da& d : da_leggere) {
+    const LetturaCompilato lettura = leggi_compilato(d.percorso, d.tipo, d.dati);
+    if (lettura.esito == LetturaCompilato::Esito::kIlleggibile) {
+      err << "scenario-tool: " << lettura.messaggio << "\n";
+      return kUscitaFileSystem;
+    }
+    if (lettura.esito == LetturaCompilato::Esito::kNonValido) {
+      err << "scenario-tool: " << componi(traduci(d.modello), {d.percorso, lettura.messaggio}) << "\n";
+      return kUscitaDatiNonValidi;
+    }
+  }
+  return 0;
 }
 
 }  // namespace
@@ -110,8 +131,8 @@ int comando_decompile(const Args& args, std::ostream& out, std::ostream& err) {
   std::error_code ec;
   std::filesystem::create_directories(destinazione, ec);
   const NomiFile scritti(destinazione, id.nome_linea, id.numero_treno);
-  Status s = sostituisci_file(scritti.descrizione_linea(), d.linea);
-  if (s.ok()) s = sostituisci_file(scritti.descrizione_treno(), d.treno);
+  // The two texts are one pair: both new ones, or both earlier ones.
+  const Status s = sostituisci_insieme({{scritti.descrizione_linea(), d.linea}, {scritti.descrizione_treno(), d.treno}});
   if (!s.ok()) {
     err << "scenario-tool: " << s.messaggio() << "\n";
     return kUscitaFileSystem;

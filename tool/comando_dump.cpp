@@ -9,7 +9,7 @@
 
 #include "driver/form_load.h"
 #include "model/decodifica_file.h"
-#include "platform/file_system.h"
+#include "model/lettura_compilati.h"
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
 #include "tool/testo.h"
@@ -217,10 +217,17 @@ int comando_dump(const Args& args, std::ostream& out, std::ostream& err) {
   }
   std::string errore;
   std::string dati;
-  Status s = leggi_file(file, &dati);
-  if (!s.ok()) {
-    err << "scenario-tool: " << s.messaggio() << "\n";
+  const TipoCompilato genere = tipo == "table"   ? TipoCompilato::kTabella
+                               : tipo == "cells" ? TipoCompilato::kCelle
+                                                 : TipoCompilato::kTracciato;
+  const LetturaCompilato lettura = leggi_compilato(file, genere, &dati);
+  if (lettura.esito == LetturaCompilato::Esito::kIlleggibile) {
+    err << "scenario-tool: " << lettura.messaggio << "\n";
     return kUscitaFileSystem;
+  }
+  if (lettura.esito == LetturaCompilato::Esito::kNonValido) {
+    err << "scenario-tool: " << componi(traduci("%1 is not a %2 file: %3"), {file, tipo, lettura.messaggio}) << "\n";
+    return kUscitaDatiNonValidi;
   }
   // Decode fully before printing anything, so a refused file prints no half dump.
   std::ostringstream testo;

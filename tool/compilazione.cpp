@@ -1,28 +1,35 @@
 #include "tool/compilazione.h"
 
-#include <filesystem>
+#include <optional>
 #include <utility>
 
 #include "driver/compila_testi.h"
-#include "driver/scrittura_file_compilati.h"
 #include "model/nomi_file.h"
 #include "platform/file_system.h"
+#include "platform/sostituzione_insieme.h"
+#include "tool/argomenti.h"
+#include "tool/destinazione.h"
+#include "tool/lettura_descrizione.h"
 #include "tool/traduzione.h"
 
 namespace scenario::tool {
-namespace fs = std::filesystem;
+namespace {
+
+// The compiled files a compile of `richiesta` writes, names alone.
+std::vector<std::string> nomi_compilati(const RichiestaCompilazione& richiesta) {
+  const NomiFile nomi("", richiesta.nome_linea, richiesta.numero_treno);
+  std::vector<std::string> elenco;
+  if (richiesta.tracciato) elenco.push_back(nomi.nome_tracciato());
+  elenco.push_back(nomi.nome_tabella());
+  elenco.push_back(nomi.nome_celle());
+  return elenco;
+}
+
+}  // namespace
 
 RisultatoCompilazione compila(const RichiestaCompilazione& richiesta) {
   RisultatoCompilazione r;
-  if (!richiesta.destinazione.empty()) {
-    std::error_code ec;
-    fs::create_directories(richiesta.destinazione, ec);
-    if (ec) {
-      r.errore = componi(traduci("cannot create %1: %2"), {richiesta.destinazione, ec.message()});
-      return r;
-    }
-  }
-
+  // The texts first: a refused one leaves no folder behind.
   TestiDaCompilare testi;
   testi.linea.nome = richiesta.linea;
   testi.treno.nome = richiesta.treno;
@@ -30,7 +37,17 @@ RisultatoCompilazione compila(const RichiestaCompilazione& richiesta) {
   testi.numero_treno = richiesta.numero_treno;
   testi.tracciato = richiesta.tracciato;
   for (TestoDescrizione* t : {&testi.linea, &testi.treno}) {
-    if (Status s = leggi_file(t->nome, &t->testo); !s.ok()) {
+    if (int stato = leggi_descrizione(t->nome, &t->testo, &r.errore); stato != 0) {
+      r.non_valido = stato == kUscitaDatiNonValidi;
+      return r;
+    }
+  }
+  Destinazione destinazione;
+  if (!richiesta.destinazione.empty()) {
+    const Status s = destinazione.prepara(richiesta.destinazione, nomi_compilati(richiesta), [&richiesta] {
+      if (richiesta.in_attesa) richiesta.in_attesa(richiesta.destinazione);
+    });
+    if (!s.ok()) {
       r.errore = s.messaggio();
       return r;
     }
@@ -41,18 +58,23 @@ RisultatoCompilazione compila(const RichiestaCompilazione& richiesta) {
   r.esito = c.esito;
   if (!c.file || richiesta.destinazione.empty()) return r;
 
+  // The set goes into DIR whole: every earlier file, or every new one.
   const NomiFile nomi(richiesta.destinazione, richiesta.nome_linea, richiesta.numero_treno);
-  r.esito.file_system = scrivi_file_codificati(nomi, *c.file);
+  std::vector<FileNuovo> insieme;
+  if (c.file->tracciato) insieme.push_back({nomi.tracciato(), *c.file->tracciato});
+  insieme.push_back({nomi.tabella(), c.file->tabella});
+  insieme.push_back({nomi.celle(), c.file->celle});
+  r.esito.file_system = sostituisci_insieme(insieme);
   r.esito.file_scritti = r.esito.file_system.ok();
   if (r.esito.file_scritti) {
-    if (c.file->tracciato) r.file.push_back(nomi.tracciato());
-    r.file.push_back(nomi.tabella());
-    r.file.push_back(nomi.celle());
+    destinazione.conferma();
+    for (const FileNuovo& f : insieme) r.file.push_back(f.percorso);
   }
   return r;
 }
 
 int stato_uscita(const RisultatoCompilazione& r) {
+  if (r.non_valido) return kUscitaDatiNonValidi;
   if (!r.errore.empty()) return kUscitaFileSystem;
   return scenario::stato_uscita(r.esito, r.stato.codice_errore);
 }

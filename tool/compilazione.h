@@ -3,6 +3,7 @@
 // changed or deleted.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,22 +20,30 @@ struct RichiestaCompilazione {
   std::string numero_treno = std::string(kNumeroTreno);
   bool tracciato = true;        // genera_tracciato 1, or 0 with --no-plan
   std::string destinazione;     // folder that receives the compiled files; empty: keep nothing
+  // Called once when another compile or run holds the destination folder,
+  // before waiting for it.
+  std::function<void(const std::string& cartella)> in_attesa;
 };
 
 struct RisultatoCompilazione {
   Compilatore stato;
   EsitoCompilazione esito;
   std::vector<std::string> file;  // compiled files now in the destination folder
-  std::string errore;             // a file-system failure of the tool itself
+  std::string errore;             // a failure of the tool itself, before or after the compile step
+  bool non_valido = false;        // `errore` is a description refused by its size
 };
 
-// Reads both texts, compiles them in memory (driver/compila_testi.h) and
-// writes the compiled files into the destination (created when missing).
-// Faults and warnings name the texts by the paths given.
+// Reads both texts (refusing one beyond the description size limit),
+// compiles them in memory (driver/compila_testi.h) and puts the compiled files
+// into the destination as one set, all or nothing, holding the destination's
+// lock throughout. A destination made for the compile is removed again when
+// nothing is written into it. Faults and warnings name the texts by the paths
+// given.
 RisultatoCompilazione compila(const RichiestaCompilazione& richiesta);
 
 // Exit status of a compile, as the program's: 0 clean, 1 a fault recorded,
-// 2 a reserved slot in use, 3 a file-system failure.
+// 2 a reserved slot in use, 3 a file-system failure; 65 a description refused
+// by its size.
 int stato_uscita(const RisultatoCompilazione& r);
 
 }  // namespace scenario::tool

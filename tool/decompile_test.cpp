@@ -119,6 +119,10 @@ TEST(ToolDecompile, WhatIsNotACompiledScenarioIsRefused) {
        .tabella = "",
        .celle = 3,
        .messaggio = "is not a compiled cell file: it holds 3 cells, a compiled line 141 to 20141"},
+      {.nome = "an empty cell file",
+       .tabella = "",
+       .celle = 0,
+       .messaggio = "MilanoPGen-Alessandria_2635.dat is not a compiled cell file: it is empty"},
   };
   for (const Caso& caso : casi) {
     SCOPED_TRACE(caso.nome);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <filesystem>
 #include <sstream>
 #include <string>
 
@@ -88,6 +90,14 @@ TEST(ToolDump, TheScenarioFilesDecodeToTheirOwnBytes) {
   EXPECT_NE(piano.out.find("computed metres: 2 to 94998"), std::string::npos) << piano.out;
 }
 
+// A plan of two metres, all 16-bit zeros but metre 1 of column y: a 64-bit
+// float of the given bits.
+std::string piano_con_y1(uint64_t bit) {
+  std::string piano("\x02\x00\x00\x00\x02\x00\x00\x00\x02\x00\x00\x00\x05\x00", 14);
+  for (int i = 0; i < 8; ++i) piano.push_back(static_cast<char>(bit >> (8 * i)));
+  return piano;
+}
+
 TEST(ToolDump, RefusesTruncatedAndForeignFiles) {
   CartellaTemporanea cartella;
   const std::string tabella = codifica_elementi(Elementi{});
@@ -103,6 +113,12 @@ TEST(ToolDump, RefusesTruncatedAndForeignFiles) {
       {"a_1.dat", std::string(16, '\0'), {}, "is not a cells file: offset 15: size 16 is not a multiple of 15"},
       {"a_linea.dat", std::string("\x07\x00", 2), {}, "offset 0: point tag 7"},
       {"immagine.png", "\x89PNG\r\n", {"--kind", "plan"}, "offset 0: point tag 20617"},
+      {"vuota.sim", "", {}, "is not a table file: it is empty"},
+      {"vuote_1.dat", "", {}, "is not a cells file: it is empty"},
+      {"vuoto_linea.dat", "", {}, "is not a plan file: it is empty"},
+      // Two metres; metre 1 of column y is a NaN, then an infinity.
+      {"nan_linea.dat", piano_con_y1(0x7FF8000000000000), {}, "offset 12: metre 1 of column y holds NaN"},
+      {"inf_linea.dat", piano_con_y1(0xFFF0000000000000), {}, "offset 12: metre 1 of column y holds an infinity"},
   };
   for (const Caso& caso : casi) {
     cartella.scrivi(caso.nome, caso.dati);
@@ -112,6 +128,24 @@ TEST(ToolDump, RefusesTruncatedAndForeignFiles) {
     EXPECT_EQ(u.stato, kUscitaDatiNonValidi) << caso.nome;
     EXPECT_NE(u.err.find(caso.messaggio), std::string::npos) << caso.nome << ": " << u.err;
     EXPECT_EQ(u.out, "") << caso.nome;
+  }
+}
+
+// A file far larger than any the compiler writes is refused before it is
+// read: no time, no memory. The file is sparse, so it costs no disk either.
+TEST(ToolDump, AHugeFileIsRefusedUnread) {
+  CartellaTemporanea cartella;
+  for (const char* nome : {"enorme.sim", "enorme_1.dat", "enorme_linea.dat"}) {
+    SCOPED_TRACE(nome);
+    cartella.scrivi(nome, "");
+    const std::string file = cartella.file(nome);
+    std::filesystem::resize_file(file, 200u << 20);
+    const test::CostoComando costo = test::esegui_misurando({SCENARIO_TOOL, "dump", file});
+    EXPECT_EQ(costo.stato, kUscitaDatiNonValidi);
+    EXPECT_LT(costo.secondi, 1.0);
+    EXPECT_LT(costo.picco_kib, 64 * 1024);
+    const Uscita u = dump({file});
+    EXPECT_NE(u.err.find("209715200 bytes, more than the largest"), std::string::npos) << u.err;
   }
 }
 

@@ -322,7 +322,6 @@ TEST_F(PlotTest, ValuesOutsideTheirRangesAreLeftOutNotDrawnOutsideTheArrays) {
   m.celle[52].valore_a = 500;      // a stop naming no table row
   m.celle[141].valore_a = -1;
   m.elementi[kRigaProgressivaTre] = Elemento{0, 900000, 100, 0, 0, "", 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-  m.tracciato.x.imposta(5000, reale(std::nan("")));  // a sampled metre: the polyline steps over it
   scrivi(cartella, m, true);
   const Esito e = plot(cartella.percorso(), cartella.file("bordi.svg"));
   ASSERT_EQ(e.stato, 0) << e.err;
@@ -331,7 +330,7 @@ TEST_F(PlotTest, ValuesOutsideTheirRangesAreLeftOutNotDrawnOutsideTheArrays) {
   EXPECT_EQ(tutti(fatti, "stazione"), (std::vector<std::string>{"Ctrl\uFFFD\uFFFD"}));
   EXPECT_EQ(tutti(fatti, "fermata"), (std::vector<std::string>{"2.5\tCtrl\uFFFD\uFFFD"}));
   EXPECT_EQ(tutti(fatti, "progressiva").size(), 1u);
-  EXPECT_EQ(uno(fatti, "pianta"), "0 0 3429.2 3000\t20");
+  EXPECT_EQ(uno(fatti, "pianta"), "0 0 3429.2 3000\t10");
 }
 
 // The scenario itself, compiled from its own description texts by the tool's
@@ -425,6 +424,9 @@ TEST(PlotErrors, RefusedInputsAndCommandLinesEndWithTheirStatus) {
     std::string err_inizia;
   };
   const std::string tabella = codifica_elementi(m.elementi), celle = codifica_celle(m.celle);
+  Tracciato con_nan = m.tracciato;
+  con_nan.x.imposta(7000, reale(std::nan("")));
+  const std::string piano_nan = codifica_tracciato(con_nan);
   const std::string d = c.percorso() + "/";
   const std::vector<std::string> normali = {c.percorso(), "--line-name", "Prova", "--train-number", "1234", "-o",
                                             d + "out.svg"};
@@ -443,6 +445,14 @@ TEST(PlotErrors, RefusedInputsAndCommandLinesEndWithTheirStatus) {
                                "line length of 6000 m gives 261"},
       {"a broken plan", {{"Prova_1234.sim", tabella}, {"Prova_1234.dat", celle}, {"Prova_linea.dat", "\x07"}},
        normali, kUscitaDatiNonValidi, "scenario-tool: " + d + "Prova_linea.dat is not a compiled track-plan file: "},
+      {"an empty cell file", {{"Prova_1234.sim", tabella}, {"Prova_1234.dat", ""}}, normali, kUscitaDatiNonValidi,
+       "scenario-tool: " + d + "Prova_1234.dat is not a compiled cell file: it is empty\n"},
+      // Metres 0 and 1 are 16-bit integers, 2 to 6999 floats: metre 7000 begins at
+      // byte 2 * 4 + 6998 * 10.
+      {"a plan holding NaN", {{"Prova_1234.sim", tabella}, {"Prova_1234.dat", celle}, {"Prova_linea.dat", piano_nan}},
+       normali, kUscitaDatiNonValidi,
+       "scenario-tool: " + d + "Prova_linea.dat is not a compiled track-plan file: offset " +
+           std::to_string(2 * 4 + (7000 - 2) * 10) + ": metre 7000 of column x holds NaN"},
       {"no names and two scenarios", {{"Prova_1234.sim", tabella}, {"Prova_1234.dat", celle}, {"Altra_1.sim", tabella}},
        {c.percorso(), "-o", d + "out.svg"}, kUscitaFileSystem,
        "scenario-tool: " + c.percorso() + " holds 2 scenarios; choose one with:"},

@@ -6,7 +6,7 @@
 #include "model/nomi_file.h"
 #include "model/decodifica_file.h"
 #include "model/dimensioni.h"
-#include "platform/file_system.h"
+#include "model/lettura_compilati.h"
 #include "tool/argomenti.h"
 #include "tool/traduzione.h"
 #include "tool/trova_scenario.h"
@@ -20,25 +20,34 @@ struct Esito {
   std::string messaggio;
 };
 
-Esito leggi(const std::string& file, std::string* dati) {
-  Status s = leggi_file(file, dati);
-  if (!s.ok()) return {kUscitaFileSystem, s.messaggio()};
-  return {};
-}
-
 // `modello` names the file as %1 and the reason as %2 and on.
 Esito non_valido(const char* modello, const std::vector<std::string>& valori) {
   return {kUscitaDatiNonValidi, componi(traduci(modello), valori)};
 }
 
+// The bytes of a compiled file, refused unread when no compile could have
+// written a file of its size; `modello` as for non_valido.
+Esito leggi(const std::string& file, TipoCompilato tipo, const char* modello, std::string* dati) {
+  const LetturaCompilato lettura = leggi_compilato(file, tipo, dati);
+  if (lettura.esito == LetturaCompilato::Esito::kIlleggibile) return {kUscitaFileSystem, lettura.messaggio};
+  if (lettura.esito == LetturaCompilato::Esito::kNonValido) return non_valido(modello, {file, lettura.messaggio});
+  return {};
+}
+
 // The table and the cells, which every picture needs, checked to belong together.
 Esito leggi_tabella_e_celle(const NomiFile& nomi, Elementi* elementi, std::vector<Cella>* celle) {
   std::string dati, errore;
-  if (Esito e = leggi(nomi.tabella(), &dati); e.stato != 0) return e;
+  if (Esito e = leggi(nomi.tabella(), TipoCompilato::kTabella, N_("%1 is not a compiled table file: %2"), &dati);
+      e.stato != 0) {
+    return e;
+  }
   if (!decodifica_elementi(dati, elementi, &errore)) {
     return non_valido(N_("%1 is not a compiled table file: %2"), {nomi.tabella(), errore});
   }
-  if (Esito e = leggi(nomi.celle(), &dati); e.stato != 0) return e;
+  if (Esito e = leggi(nomi.celle(), TipoCompilato::kCelle, N_("%1 is not a compiled cell file: %2"), &dati);
+      e.stato != 0) {
+    return e;
+  }
   if (!decodifica_celle(dati, celle, &errore)) {
     return non_valido(N_("%1 is not a compiled cell file: %2"), {nomi.celle(), errore});
   }
@@ -63,7 +72,11 @@ Esito leggi_tracciato(const NomiFile& nomi, int32_t lunghezza, Tracciato* tracci
   std::error_code ec;
   if (!std::filesystem::exists(nomi.tracciato(), ec) && !ec) return {};
   std::string dati, errore;
-  if (Esito e = leggi(nomi.tracciato(), &dati); e.stato != 0) return e;
+  if (Esito e = leggi(nomi.tracciato(), TipoCompilato::kTracciato, N_("%1 is not a compiled track-plan file: %2"),
+                      &dati);
+      e.stato != 0) {
+    return e;
+  }
   if (!decodifica_tracciato(dati, tracciato, &errore)) {
     return non_valido(N_("%1 is not a compiled track-plan file: %2"), {nomi.tracciato(), errore});
   }

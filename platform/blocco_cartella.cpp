@@ -1,0 +1,38 @@
+#include "platform/blocco_cartella.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "platform/file_system.h"
+
+namespace scenario {
+
+BloccoCartella::~BloccoCartella() {
+  if (fd_ >= 0) ::close(fd_);  // closing the descriptor releases the lock
+}
+
+Status BloccoCartella::prendi(const std::string& cartella, const std::function<void()>& in_attesa) {
+  const int fd = ::open(cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return errore_sistema("cannot open the folder", cartella, errno);
+  int esito = ::flock(fd, LOCK_EX | LOCK_NB);
+  if (esito != 0 && errno == EWOULDBLOCK) {
+    if (in_attesa) in_attesa();
+    do {
+      esito = ::flock(fd, LOCK_EX);
+    } while (esito != 0 && errno == EINTR);
+  }
+  if (esito != 0) {
+    const int e = errno;
+    ::close(fd);
+    return errore_sistema("cannot lock the folder", cartella, e);
+  }
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = fd;
+  cartella_ = cartella;
+  return Status::Ok();
+}
+
+}  // namespace scenario

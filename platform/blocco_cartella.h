@@ -1,0 +1,32 @@
+// Runs that write into one folder take turns. Each holds an advisory lock on
+// the folder itself for its whole run: no lock file is made, so none is ever
+// left behind, and the system drops the lock when the holder ends, however it
+// ends.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "platform/status.h"
+
+namespace scenario {
+
+class BloccoCartella {
+ public:
+  BloccoCartella() = default;
+  ~BloccoCartella();
+  BloccoCartella(const BloccoCartella&) = delete;
+  BloccoCartella& operator=(const BloccoCartella&) = delete;
+
+  // Takes the lock on `cartella`. When another run holds it, calls
+  // `in_attesa` once and waits for it.
+  Status prendi(const std::string& cartella, const std::function<void()>& in_attesa);
+
+  const std::string& cartella() const { return cartella_; }
+
+ private:
+  int fd_ = -1;
+  std::string cartella_;
+};
+
+}  // namespace scenario

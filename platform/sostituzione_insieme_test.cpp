@@ -1,0 +1,81 @@
+#include "platform/sostituzione_insieme.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "platform/file_system.h"
+#include "tests/cartella_temporanea.h"
+
+namespace scenario {
+namespace {
+
+using test::CartellaTemporanea;
+using Contenuti = std::map<std::string, std::string>;
+
+// What the folder holds: regular files by name, "<folder>" for a folder.
+Contenuti contenuti(const CartellaTemporanea& c) {
+  Contenuti tutti;
+  for (const auto& voce : std::filesystem::directory_iterator(c.percorso())) {
+    const std::string nome = voce.path().filename().string();
+    tutti[nome] = voce.is_directory() ? "<folder>" : c.leggi(nome);
+  }
+  return tutti;
+}
+
+TEST(SostituzioneInsieme, AFailureLeavesEveryEarlierFileAndNothingElse) {
+  struct Caso {
+    const char* nome;
+    bool cartella_al_posto_di_b;            // a folder where b should go
+    std::function<bool(const std::string&)> rinomina_fallisce;  // which rename fails
+    std::function<bool(const std::string&)> scrittura_fallisce;  // which write fails
+    bool riesce;
+  };
+  auto file = [](const char* nome) { return [nome](const std::string& p) { return p.ends_with(nome); }; };
+  const Caso casi[] = {
+      {.nome = "all replaced", .cartella_al_posto_di_b = false, .rinomina_fallisce = nullptr,
+       .scrittura_fallisce = nullptr, .riesce = true},
+      {.nome = "a folder where b goes", .cartella_al_posto_di_b = true, .rinomina_fallisce = nullptr,
+       .scrittura_fallisce = nullptr, .riesce = false},
+      {.nome = "the write of c fails", .cartella_al_posto_di_b = false, .rinomina_fallisce = nullptr,
+       .scrittura_fallisce = file("/c"), .riesce = false},
+      {.nome = "the rename of c fails after a and b", .cartella_al_posto_di_b = false,
+       .rinomina_fallisce = file("/c"), .scrittura_fallisce = nullptr, .riesce = false},
+      {.nome = "the rename of b fails after a", .cartella_al_posto_di_b = false, .rinomina_fallisce = file("/b"),
+       .scrittura_fallisce = nullptr, .riesce = false},
+  };
+  for (const Caso& caso : casi) {
+    SCOPED_TRACE(caso.nome);
+    CartellaTemporanea c;
+    // a and c have earlier files, b has none (or a folder in its place).
+    c.scrivi("a", "old a");
+    c.scrivi("c", "old c");
+    if (caso.cartella_al_posto_di_b) std::filesystem::create_directory(c.file("b"));
+    const Contenuti prima = contenuti(c);
+    imposta_guasto_rinomina(caso.rinomina_fallisce);
+    imposta_guasto_scrittura(caso.scrittura_fallisce);
+    const Status s = sostituisci_insieme({{c.file("a"), "new a"}, {c.file("b"), "new b"}, {c.file("c"), "new c"}});
+    imposta_guasto_rinomina(nullptr);
+    imposta_guasto_scrittura(nullptr);
+    ASSERT_EQ(s.ok(), caso.riesce) << s.messaggio();
+    if (caso.riesce) {
+      EXPECT_EQ(contenuti(c), (Contenuti{{"a", "new a"}, {"b", "new b"}, {"c", "new c"}}));
+    } else {
+      EXPECT_EQ(contenuti(c), prima);
+    }
+  }
+}
+
+TEST(SostituzioneInsieme, TheMessageNamesTheTargetAndTheReason) {
+  CartellaTemporanea c;
+  std::filesystem::create_directory(c.file("b"));
+  const Status s = sostituisci_insieme({{c.file("a"), "x"}, {c.file("b"), "y"}});
+  EXPECT_EQ(s.messaggio(), "cannot replace " + c.file("b") + ": Is a directory");
+  EXPECT_FALSE(c.esiste("a"));
+}
+
+}  // namespace
+}  // namespace scenario

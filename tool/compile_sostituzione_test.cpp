@@ -1,0 +1,152 @@
+// compile -o DIR replaces its set of files all or nothing, waits for another
+// writer of DIR, removes a DIR it made when it writes nothing, and refuses a
+// description far larger than any real one before reading it.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+#include <thread>
+
+#include "platform/blocco_cartella.h"
+#include "platform/file_system.h"
+#include "platform/uscita.h"
+#include "tests/cartella_temporanea.h"
+#include "tests/linea_di_prova.h"
+#include "tests/programma.h"
+#include "tool/argomenti.h"
+#include "tool/prova_tool.h"
+
+namespace scenario::tool {
+namespace {
+
+using test::CartellaTemporanea;
+using Contenuti = std::map<std::string, std::string>;
+
+constexpr const char* kPiano = "P_linea.dat";
+constexpr const char* kTabella = "P_1.sim";
+constexpr const char* kCelle = "P_1.dat";
+
+// What DIR holds: files by name, "<folder>" for a folder.
+Contenuti contenuti(const std::string& cartella) {
+  Contenuti tutti;
+  for (const auto& voce : std::filesystem::directory_iterator(cartella)) {
+    const std::string nome = voce.path().filename().string();
+    std::string testo = "<folder>";
+    if (!voce.is_directory()) leggi_file(voce.path().string(), &testo);
+    tutti[nome] = testo;
+  }
+  return tutti;
+}
+
+// A line of 1000 m and a train with nothing in it: a clean compile.
+struct Testi {
+  Testi() {
+    cartella.scrivi("linea.txt", test::descrizione({}, 1000));
+    cartella.scrivi("treno.txt", test::righe({"[generale]", "[fine]"}));
+  }
+  Args compile(const std::string& destinazione) const {
+    return {"compile", cartella.file("linea.txt"), cartella.file("treno.txt"), "-o", destinazione,
+            "--line-name", "P", "--train-number", "1"};
+  }
+  CartellaTemporanea cartella;
+};
+
+TEST(CompileSostituzione, AFailedSetLeavesTheFolderAllOld) {
+  struct Caso {
+    const char* nome;
+    bool cartella_al_posto_della_tabella;
+    const char* rinomina_fallisce;  // the target whose rename fails; nullptr: none
+  };
+  const Caso casi[] = {
+      {.nome = "a folder where the table goes", .cartella_al_posto_della_tabella = true,
+       .rinomina_fallisce = nullptr},
+      {.nome = "the cell file's rename fails after the others", .cartella_al_posto_della_tabella = false,
+       .rinomina_fallisce = kCelle},
+  };
+  const Testi testi;
+  for (const Caso& caso : casi) {
+    SCOPED_TRACE(caso.nome);
+    CartellaTemporanea d;
+    d.scrivi(kPiano, "old plan");
+    d.scrivi(kCelle, "old cells");
+    if (caso.cartella_al_posto_della_tabella) {
+      std::filesystem::create_directory(d.file(kTabella));
+    } else {
+      d.scrivi(kTabella, "old table");
+    }
+    const Contenuti prima = contenuti(d.percorso());
+    if (caso.rinomina_fallisce != nullptr) {
+      const std::string bersaglio = d.file(caso.rinomina_fallisce);
+      imposta_guasto_rinomina([bersaglio](const std::string& p) { return p == bersaglio; });
+    }
+    const Uscita u = esegui(testi.compile(d.percorso()));
+    imposta_guasto_rinomina(nullptr);
+    EXPECT_EQ(u.stato, kUscitaFileSystem);
+    const std::string colpevole = caso.cartella_al_posto_della_tabella ? kTabella : kCelle;
+    EXPECT_NE(u.err.find("cannot replace " + d.file(colpevole) + ": "), std::string::npos) << u.err;
+    EXPECT_EQ(contenuti(d.percorso()), prima);
+  }
+}
+
+TEST(CompileSostituzione, AFolderItMadeGoesWhenItWritesNothing) {
+  const Testi testi;
+  CartellaTemporanea base;
+  const Uscita mancante = esegui({"compile", testi.cartella.file("manca.txt"), testi.cartella.file("treno.txt"),
+                                  "-o", base.file("nuova/cartella")});
+  EXPECT_EQ(mancante.stato, kUscitaFileSystem);
+  EXPECT_NE(mancante.err.find("cannot open " + testi.cartella.file("manca.txt") + ": No such file or directory"),
+            std::string::npos)
+      << mancante.err;
+  EXPECT_FALSE(std::filesystem::exists(base.file("nuova")));
+
+  // A folder that was there stays, and so does what it holds.
+  base.scrivi("mio.txt", "mine");
+  EXPECT_EQ(esegui({"compile", testi.cartella.file("manca.txt"), testi.cartella.file("treno.txt"), "-o",
+                    base.percorso()})
+                .stato,
+            kUscitaFileSystem);
+  EXPECT_EQ(contenuti(base.percorso()), (Contenuti{{"mio.txt", "mine"}}));
+}
+
+TEST(CompileSostituzione, ACompileWaitsForAnotherWriterOfTheFolder) {
+  const Testi testi;
+  CartellaTemporanea d;
+  std::optional<BloccoCartella> altro(std::in_place);
+  ASSERT_TRUE(altro->prendi(d.percorso(), nullptr).ok());
+  Uscita u;
+  std::thread compile([&] { u = esegui(testi.compile(d.percorso())); });
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  EXPECT_FALSE(d.esiste(kTabella)) << "the compile did not wait";
+  altro.reset();
+  compile.join();
+  EXPECT_EQ(u.stato, 0) << u.err;
+  EXPECT_EQ(u.err, "scenario-tool: waiting for another run in " + d.percorso() + " to finish\n");
+  EXPECT_TRUE(d.esiste(kTabella));
+}
+
+// 200 MB of description, sparse: refused by its size before it is read, fast
+// and in little memory, and no folder is made for it.
+TEST(CompileSostituzione, AHugeDescriptionIsRefusedUnread) {
+  const Testi testi;
+  CartellaTemporanea base;
+  testi.cartella.scrivi("enorme.txt", "");
+  std::filesystem::resize_file(testi.cartella.file("enorme.txt"), 200u << 20);
+  const Args args = {"compile", testi.cartella.file("enorme.txt"), testi.cartella.file("treno.txt"), "-o",
+                     base.file("uscita")};
+  Args comando = {SCENARIO_TOOL};
+  comando.insert(comando.end(), args.begin(), args.end());
+  const test::CostoComando costo = test::esegui_misurando(comando);
+  EXPECT_EQ(costo.stato, kUscitaDatiNonValidi);
+  EXPECT_LT(costo.secondi, 1.0);
+  EXPECT_LT(costo.picco_kib, 256 * 1024);
+  const Uscita u = esegui(args);
+  EXPECT_EQ(u.stato, kUscitaDatiNonValidi);
+  EXPECT_EQ(u.err, testi.cartella.file("enorme.txt") + " holds more than 67108864 bytes (64 MiB), the most a description may hold\n");
+  EXPECT_FALSE(std::filesystem::exists(base.file("uscita")));
+}
+
+}  // namespace
+}  // namespace scenario::tool
