@@ -3,7 +3,7 @@
 // hint, nothing lost in silence, and a compile that writes nothing faulty.
 #include <gtest/gtest.h>
 
-#include <chrono>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -17,6 +17,12 @@ namespace scenario::tool {
 namespace {
 
 using test::CartellaTemporanea;
+
+double secondi_di_processore() {
+  timespec t{};
+  ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
+}
 
 // A line of 10000 m: cells 0 to 340. Lines 1 to 3 are the general section,
 // the objects start on line 4.
@@ -288,7 +294,8 @@ TEST(ToolCheck, ACleanPairGetsOneSummaryLine) {
 }
 
 // 200000 lines of speed limits, every other one going back: 100000 warnings of
-// one kind, of which 20 are printed.
+// one kind, of which 20 are printed. The time is the processor time the check
+// takes, which other work on a shared machine does not stretch.
 TEST(ToolCheck, OutputStaysBoundedOnAHugeDescription) {
   std::string t = "[generale]\r\n";
   for (int i = 0; i < 100000; ++i) t += "velocita,  1000,  60\r\nvelocita,  500,  60\r\n";
@@ -296,16 +303,16 @@ TEST(ToolCheck, OutputStaysBoundedOnAHugeDescription) {
   CartellaTemporanea c;
   c.scrivi("l.txt", linea({}));
   c.scrivi("t.txt", t);
-  const auto inizio = std::chrono::steady_clock::now();
+  const double inizio = secondi_di_processore();
   const Uscita u = esegui({"check", c.file("l.txt"), c.file("t.txt")});
-  const auto durata = std::chrono::steady_clock::now() - inizio;
+  const double durata = secondi_di_processore() - inizio;
   EXPECT_EQ(u.stato, 0);
   EXPECT_LT(u.err.size(), 10000u);
   size_t volte = 0;
   for (size_t at = u.err.find("\xE2\x80\xA6 and "); at != std::string::npos; at = u.err.find("\xE2\x80\xA6 and ", at + 1)) ++volte;
   EXPECT_EQ(volte, 1u) << u.err;
   EXPECT_NE(u.err.find("\xE2\x80\xA6 and 99980 more of kind out-of-order"), std::string::npos) << u.err;
-  EXPECT_LT(std::chrono::duration<double>(durata).count(), 1.0);
+  EXPECT_LT(durata, 1.0);
 }
 
 }  // namespace

@@ -100,7 +100,7 @@ int esegui(const Args& args, std::ostream& out, std::ostream& err, bool conserva
   for (TestoDescrizione* t : {&richiesta.linea, &richiesta.treno}) {
     std::string errore;
     if (int stato = leggi_descrizione(t->nome, &t->testo, &errore); stato != 0) {
-      err << "scenario-tool: " << errore << "\n";
+      err << errore << "\n";
       return stato;
     }
   }

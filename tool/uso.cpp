@@ -52,24 +52,15 @@ constexpr std::array kComandi{
         "compile", "LINE TRAIN", N_("compile a line and a train description into the compiled files"),
         N_("  Compiles the line description LINE and the train description TRAIN into the\n"
            "  track-plan, table and cell files in DIR (default: the current folder).\n"
-           "  LINE and TRAIN are never changed. NAME and NUM name the files and feed the
-"
-           "  competition codes; they come from LINE and TRAIN when these are named
-"
-           "  NAME_linea.txt and NAME_NUM-.txt, and must be given otherwise. It prints the
-"
-           "  first fault, as the program meets it, and every warning; with an error it
-"
-           "  writes nothing, unless --force, which writes what the program would. The
-"
-           "  files in DIR are replaced as a set: after a failure DIR holds every earlier
-"
-           "  file. --no-plan writes no track-plan file. Exit status: 0 clean, 1 an error
-"
-           "  (with --strict a warning too), 2 reserved slot in use (nothing written),
-"
-           "  3 file-system failure, 64 usage, 65 a description larger than 64 MiB.
-"),
+           "  LINE and TRAIN are never changed. NAME and NUM name the files and feed the\n"
+           "  competition codes; they come from LINE and TRAIN when these are named\n"
+           "  NAME_linea.txt and NAME_NUM-.txt, and must be given otherwise. It prints the\n"
+           "  first fault, as the program meets it, and every warning; with an error it\n"
+           "  writes nothing, unless --force, which writes what the program would. The\n"
+           "  files in DIR are replaced as a set: after a failure DIR holds every earlier\n"
+           "  file. --no-plan writes no track-plan file. Exit status: 0 clean, 1 an error\n"
+           "  (with --strict a warning too), 2 reserved slot in use (nothing written),\n"
+           "  3 file-system failure, 64 usage, 65 a description larger than 64 MiB.\n"),
         kOpzioniCompile, comando_compile},
     Comando{
         "check", "LINE TRAIN", N_("compile in memory, keep nothing, print every fault and warning"),
