@@ -9,10 +9,10 @@
 #include "model/da_tradurre.h"
 #include "model/nomi_file.h"
 #include "platform/file_system.h"
-#include "platform/sostituzione_insieme.h"
 #include "platform/uscita.h"
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
+#include "tool/compilazione.h"
 #include "tool/destinazione.h"
 #include "tool/lettura_descrizione.h"
 #include "tool/nomi_da_file.h"
@@ -58,32 +58,6 @@ std::optional<std::string> identita(const Argomenti& a, bool conserva, Richiesta
   return std::nullopt;
 }
 
-// The compiled files a compile writes, names alone.
-std::vector<std::string> nomi_compilati(const RichiestaVerifica& r) {
-  const NomiFile nomi("", r.nome_linea, r.numero_treno);
-  std::vector<std::string> elenco;
-  if (r.tracciato) elenco.push_back(nomi.nome_tracciato());
-  elenco.push_back(nomi.nome_tabella());
-  elenco.push_back(nomi.nome_celle());
-  return elenco;
-}
-
-// Puts the compiled files into the destination as one set: every earlier
-// file, or every new one. The paths written, or the failure.
-Status scrivi(const RichiestaVerifica& r, const std::string& cartella, const FileCodificati& file,
-              std::vector<std::string>* scritti) {
-  const NomiFile nomi(cartella, r.nome_linea, r.numero_treno);
-  std::vector<FileNuovo> insieme;
-  if (file.tracciato) insieme.push_back({nomi.tracciato(), *file.tracciato});
-  insieme.push_back({nomi.tabella(), file.tabella});
-  insieme.push_back({nomi.celle(), file.celle});
-  const Status s = sostituisci_insieme(insieme);
-  if (s.ok()) {
-    for (const FileNuovo& f : insieme) scritti->push_back(f.percorso);
-  }
-  return s;
-}
-
 int esegui(const Args& args, std::ostream& out, std::ostream& err, bool conserva) {
   const Comando& uso = *trova_comando(conserva ? "compile" : "check");
   Argomenti a;
@@ -109,7 +83,8 @@ int esegui(const Args& args, std::ostream& out, std::ostream& err, bool conserva
   Destinazione destinazione;
   const std::string cartella = a.valore("-o", ".");
   if (conserva) {
-    const Status s = destinazione.prepara(cartella, nomi_compilati(richiesta), [&err, &cartella] {
+    const Status s = destinazione.prepara(
+        cartella, nomi_compilati(richiesta.nome_linea, richiesta.numero_treno, richiesta.tracciato), [&err, &cartella] {
       err << "scenario-tool: " << componi(traduci("waiting for another run in %1 to finish"), {cartella}) << std::endl;
     });
     if (!s.ok()) {
@@ -130,7 +105,9 @@ int esegui(const Args& args, std::ostream& out, std::ostream& err, bool conserva
       err << componi(traduci("scenario-tool: nothing written: %1 errors (--force writes what the program would)"),
                      {std::to_string(v.diagnostiche.errori())})
           << "\n";
-    } else if (const Status s = scrivi(richiesta, cartella, *v.esatta.file, &scritti); !s.ok()) {
+    } else if (const Status s = metti_compilati(cartella, richiesta.nome_linea, richiesta.numero_treno, *v.esatta.file,
+                                                 &scritti);
+               !s.ok()) {
       err << "scenario-tool: " << s.messaggio() << "\n";
       stato = kUscitaFileSystem;
     } else {

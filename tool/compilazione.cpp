@@ -13,19 +13,29 @@
 #include "tool/traduzione.h"
 
 namespace scenario::tool {
-namespace {
-
-// The compiled files a compile of `richiesta` writes, names alone.
-std::vector<std::string> nomi_compilati(const RichiestaCompilazione& richiesta) {
-  const NomiFile nomi("", richiesta.nome_linea, richiesta.numero_treno);
+std::vector<std::string> nomi_compilati(const std::string& nome_linea, const std::string& numero_treno,
+                                        bool tracciato) {
+  const NomiFile nomi("", nome_linea, numero_treno);
   std::vector<std::string> elenco;
-  if (richiesta.tracciato) elenco.push_back(nomi.nome_tracciato());
+  if (tracciato) elenco.push_back(nomi.nome_tracciato());
   elenco.push_back(nomi.nome_tabella());
   elenco.push_back(nomi.nome_celle());
   return elenco;
 }
 
-}  // namespace
+Status metti_compilati(const std::string& cartella, const std::string& nome_linea, const std::string& numero_treno,
+                       const FileCodificati& file, std::vector<std::string>* scritti) {
+  const NomiFile nomi(cartella, nome_linea, numero_treno);
+  std::vector<FileNuovo> insieme;
+  if (file.tracciato) insieme.push_back({nomi.tracciato(), *file.tracciato});
+  insieme.push_back({nomi.tabella(), file.tabella});
+  insieme.push_back({nomi.celle(), file.celle});
+  const Status s = sostituisci_insieme(insieme);
+  if (s.ok()) {
+    for (const FileNuovo& f : insieme) scritti->push_back(f.percorso);
+  }
+  return s;
+}
 
 RisultatoCompilazione compila(const RichiestaCompilazione& richiesta) {
   RisultatoCompilazione r;
@@ -44,7 +54,9 @@ RisultatoCompilazione compila(const RichiestaCompilazione& richiesta) {
   }
   Destinazione destinazione;
   if (!richiesta.destinazione.empty()) {
-    const Status s = destinazione.prepara(richiesta.destinazione, nomi_compilati(richiesta), [&richiesta] {
+    const Status s = destinazione.prepara(
+        richiesta.destinazione, nomi_compilati(richiesta.nome_linea, richiesta.numero_treno, richiesta.tracciato),
+        [&richiesta] {
       if (richiesta.in_attesa) richiesta.in_attesa(richiesta.destinazione);
     });
     if (!s.ok()) {
@@ -58,18 +70,10 @@ RisultatoCompilazione compila(const RichiestaCompilazione& richiesta) {
   r.esito = c.esito;
   if (!c.file || richiesta.destinazione.empty()) return r;
 
-  // The set goes into DIR whole: every earlier file, or every new one.
-  const NomiFile nomi(richiesta.destinazione, richiesta.nome_linea, richiesta.numero_treno);
-  std::vector<FileNuovo> insieme;
-  if (c.file->tracciato) insieme.push_back({nomi.tracciato(), *c.file->tracciato});
-  insieme.push_back({nomi.tabella(), c.file->tabella});
-  insieme.push_back({nomi.celle(), c.file->celle});
-  r.esito.file_system = sostituisci_insieme(insieme);
+  r.esito.file_system =
+      metti_compilati(richiesta.destinazione, richiesta.nome_linea, richiesta.numero_treno, *c.file, &r.file);
   r.esito.file_scritti = r.esito.file_system.ok();
-  if (r.esito.file_scritti) {
-    destinazione.conferma();
-    for (const FileNuovo& f : insieme) r.file.push_back(f.percorso);
-  }
+  if (r.esito.file_scritti) destinazione.conferma();
   return r;
 }
 

@@ -9,7 +9,9 @@
 
 #include "driver/esito_compilazione.h"
 #include "model/scenario.h"
+#include "model/file_compilati.h"
 #include "model/stato.h"
+#include "platform/status.h"
 
 namespace scenario::tool {
 
@@ -40,6 +42,15 @@ struct RisultatoCompilazione {
 // nothing is written into it. Faults and warnings name the texts by the paths
 // given.
 RisultatoCompilazione compila(const RichiestaCompilazione& richiesta);
+
+// The compiled files a compile writes, names alone.
+std::vector<std::string> nomi_compilati(const std::string& nome_linea, const std::string& numero_treno,
+                                        bool tracciato);
+
+// Puts the compiled files into `cartella` as one set: every earlier file, or
+// every new one. On success `scritti` gets their paths.
+Status metti_compilati(const std::string& cartella, const std::string& nome_linea, const std::string& numero_treno,
+                       const FileCodificati& file, std::vector<std::string>* scritti);
 
 // Exit status of a compile, as the program's: 0 clean, 1 a fault recorded,
 // 2 a reserved slot in use, 3 a file-system failure; 65 a description refused
