@@ -33,7 +33,14 @@ struct VoceLetta {
 };
 
 struct Traccia {
+  // Entries recorded at most: a record costs some hundred bytes an entry, and
+  // a description may hold millions of lines. Past it nothing more is
+  // recorded, and the record says so.
+  static constexpr size_t kMassimoVoci = 500000;
+
   std::vector<VoceLetta> voci;
+  bool troncata = false;     // entries past kMassimoVoci were read and not recorded
+  bool voce_aperta = false;  // the entry being read is the last one recorded
   // The names the entries' `file` points into: one string per description,
   // not one per entry.
   std::deque<std::string> nomi;
@@ -49,11 +56,18 @@ struct Traccia {
   // The busy cell a placement met when it recorded a fault; -1 for none.
   int64_t cella_occupata = -1;
 
+  // Opens the record of an entry; false, and nothing recorded, past the limit.
+  bool apri() {
+    voce_aperta = voci.size() < kMassimoVoci;
+    troncata = troncata || !voce_aperta;
+    return voce_aperta;
+  }
+
   // The entry being read put the object of cell i there.
   void posa(int64_t i) {
     if (i < 0) return;
     if (static_cast<size_t>(i) >= origine.size()) origine.resize(static_cast<size_t>(i) + 1, -1);
-    origine[static_cast<size_t>(i)] = static_cast<int32_t>(voci.size()) - 1;
+    origine[static_cast<size_t>(i)] = voce_aperta ? static_cast<int32_t>(voci.size()) - 1 : -1;
   }
 
   // Whether `v` was taken by the key test of these words (in either order).

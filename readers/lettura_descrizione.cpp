@@ -61,7 +61,7 @@ Dove LetturaDescrizione::dove(size_t larghezza) const {
 }
 
 void LetturaDescrizione::apri_voce(std::string_view parola, std::string_view seconda) {
-  if (stato.traccia == nullptr) return;
+  if (stato.traccia == nullptr || !stato.traccia->apri()) return;
   VoceLetta voce;
   voce.parola = parola;
   voce.seconda = seconda;
@@ -74,7 +74,7 @@ bool LetturaDescrizione::leggi_valore(int32_t* valore) {
   const Lettura esito = lettore_.leggi_numero(valore);
   segna();
   if (esito == Lettura::kOk) {
-    if (stato.traccia != nullptr && !stato.traccia->voci.empty()) {
+    if (stato.traccia != nullptr && stato.traccia->voce_aperta) {
       VoceLetta& voce = stato.traccia->voci.back();
       voce.valori.push_back(*valore);
       voce.dove_valori.push_back(dove(std::to_string(*valore).size()));
@@ -93,7 +93,7 @@ bool LetturaDescrizione::leggi_testo(std::string* testo) {
   const Lettura esito = lettore_.leggi_testo(testo);
   segna();
   if (esito == Lettura::kOk) {
-    if (stato.traccia != nullptr && !stato.traccia->voci.empty()) {
+    if (stato.traccia != nullptr && stato.traccia->voce_aperta) {
       VoceLetta& voce = stato.traccia->voci.back();
       voce.testo = *testo;
       voce.dove_testo = dove(testo->size());

@@ -186,6 +186,13 @@ std::vector<Diagnostica> controlla_voci(const Compilatore& stato, const Traccia&
     testo(v, &out);
     nel_margine(v, lunghezza, &out);
   }
+  if (traccia.troncata) {
+    Diagnostica d = nuova_diagnostica("record-full");
+    d.file = file_treno;
+    d.messaggio = componi(traduci("more than %1 entries: the values of the later ones are not checked"),
+                          {std::to_string(Traccia::kMassimoVoci)});
+    out.push_back(std::move(d));
+  }
   oltre_ultima_stazione(traccia, &out);
   progressive(stato, traccia, &out);
   return out;

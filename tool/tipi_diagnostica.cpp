@@ -6,7 +6,7 @@
 namespace scenario::tool {
 namespace {
 
-constexpr std::array<TipoDiagnostica, 14> kTipi{{
+constexpr std::array<TipoDiagnostica, 15> kTipi{{
     {"unknown-key", Gravita::kErrore, "a key one or two letters away from a real one: its entry is dropped"},
     {"no-key", Gravita::kAvviso, "a field where a key belongs that is near no key: passed over"},
     {"no-general", Gravita::kErrore, "the train description has no [generale]: nothing of it is read"},
@@ -21,6 +21,7 @@ constexpr std::array<TipoDiagnostica, 14> kTipi{{
     {"without-effect", Gravita::kAvviso, "an entry that earlier entries make useless in whole or in part"},
     {"replaced", Gravita::kAvviso, "a mark or a stopping cell that a later entry replaces"},
     {"converted-from-utf-8", Gravita::kNota, "a UTF-8 description converted to Windows-1252"},
+    {"record-full", Gravita::kNota, "a pair of more than 500000 entries: the later ones' values are not checked"},
 }};
 
 }  // namespace

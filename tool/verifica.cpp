@@ -185,7 +185,7 @@ EsitoVerifica verifica(const RichiestaVerifica& r) {
     Compilazione c = compila_testi(p);
     Prova out;
     out.guasti = c.stato.guasti;
-    const VoceLetta* ultima = traccia.voci.empty() ? nullptr : &traccia.voci.back();
+    const VoceLetta* ultima = traccia.voci.empty() || !traccia.voce_aperta ? nullptr : &traccia.voci.back();
     for (const Guasto& g : c.stato.guasti) {
       out.spiegazioni.push_back(spiega_guasto(g, c.stato, traccia));
       // An entry whose values ran on into later lines is dropped at its key.
