@@ -6,11 +6,13 @@
 #include <vector>
 
 #include "content/documenti.h"
+#include "content/lista_righe.h"
 #include "model/scenario.h"
 #include "model/stato.h"
-#include "readers/memorizza_dati.h"
+#include "readers/linea_lettore.h"
 #include "tests/cartella_temporanea.h"
 #include "tests/documento_scritto.h"
+#include "tests/linea_di_prova.h"
 
 namespace scenario {
 namespace {
@@ -60,16 +62,13 @@ TEST(DatiLinea, TheFile) {
   for (const auto& [indice, testo] : campioni) EXPECT_EQ(righe[indice], testo) << indice;
 }
 
-// The scenario's description compiled by the line reader.
+// The scenario's description, as the writer lays it out, compiled by the line
+// reader.
 TEST(DatiLinea, Compiled) {
-  test::CartellaTemporanea cartella;
   Compilatore stato = stato_iniziale();
-  const NomiFile nomi = test::nomi_documenti(cartella.percorso());
-  ASSERT_TRUE(dati_linea(nomi).ok());
-  EXPECT_TRUE(memorizza_linea(stato, nomi));
+  EXPECT_TRUE(leggi_testo_linea(stato, kNomeFile, ListaRighe(righe_linea()).testo()));
   EXPECT_EQ(stato.codice_errore, 0);
   EXPECT_TRUE(stato.guasti.empty());
-  EXPECT_FALSE(cartella.esiste(kNomeFile));
 
   // Sizes: a 95000 m plan and cells 0 to 1900.
   EXPECT_EQ(stato.elementi[84].dato2, 88000);
@@ -128,7 +127,7 @@ TEST(DatiLinea, Compiled) {
   // The plan: seeds, the first curve, and the last two rows empty.
   const Tracciato& t = stato.tracciato;
   EXPECT_EQ(t.y[1].tag, TagPunto::kIntero);
-  EXPECT_EQ(t.x[101].reale, (0.0 + 0.0) + 0.003 * 1.0);
+  EXPECT_EQ(test::bit(t.x[101].reale), test::bit(0.003));  // (0 + 0) + k * 1: k itself
   EXPECT_EQ(t.x[94998].tag, TagPunto::kReale);
   for (size_t c : {94999u, 95000u}) {
     EXPECT_EQ(t.x[c].tag, TagPunto::kVuoto);

@@ -41,10 +41,22 @@ TEST(SlotRiservati, SlotAlreadyInUse) {
     bool timbrato;  // the stamps come before the second check
   };
   const std::vector<Caso> casi = {
-      {"row 85 intero1", [](Compilatore& s) { s.elementi[kRigaLinea].intero1 = 1; }, 1250, false},
-      {"cell 1 valore_a", [](Compilatore& s) { cella(s, 1).valore_a = -3; }, 1250, false},
-      {"row 85 dato4", [](Compilatore& s) { s.elementi[kRigaLinea].dato4 = 7; }, 1251, true},
-      {"cell 1 valore_b", [](Compilatore& s) { cella(s, 1).valore_b = 1; }, 1251, true},
+      {.nome = "row 85 intero1",
+       .usa = [](Compilatore& s) { s.elementi[kRigaLinea].intero1 = 1; },
+       .codice = 1250,
+       .timbrato = false},
+      {.nome = "cell 1 valore_a",
+       .usa = [](Compilatore& s) { cella(s, 1).valore_a = -3; },
+       .codice = 1250,
+       .timbrato = false},
+      {.nome = "row 85 dato4",
+       .usa = [](Compilatore& s) { s.elementi[kRigaLinea].dato4 = 7; },
+       .codice = 1251,
+       .timbrato = true},
+      {.nome = "cell 1 valore_b",
+       .usa = [](Compilatore& s) { cella(s, 1).valore_b = 1; },
+       .codice = 1251,
+       .timbrato = true},
   };
   for (const Caso& caso : casi) {
     SCOPED_TRACE(caso.nome);
@@ -64,19 +76,21 @@ TEST(SlotRiservati, MarkerOnCellOneEndsWith1250) {
     std::function<void(Compilatore&)> prepara;
   };
   const std::vector<Caso> casi = {
-      {"window of a slowdown starting at cell 8, cells 3 and 2 taken",
-       [](Compilatore& s) {
-         cella(s, 8) = Cella{.tipo = kInizioRallentamento, .valore_a = 120};
-         cella(s, 12).tipo = kFineRallentamento;
-         cella(s, 3).tipo = kCartello;
-         cella(s, 2).tipo = kCartello;
-       }},
-      {"two cells before a signal in cell 3",
-       [](Compilatore& s) {
-         cella(s, 10) = Cella{.tipo = kAvvisoRallentamento, .valore_a = 60};
-         cella(s, 3).tipo = kSegnale;
-         cella(s, 2).tipo = kCartello;
-       }},
+      {.nome = "window of a slowdown starting at cell 8, cells 3 and 2 taken",
+       .prepara =
+           [](Compilatore& s) {
+             cella(s, 8) = Cella{.tipo = kInizioRallentamento, .valore_a = 120};
+             cella(s, 12).tipo = kFineRallentamento;
+             cella(s, 3).tipo = kCartello;
+             cella(s, 2).tipo = kCartello;
+           }},
+      {.nome = "two cells before a signal in cell 3",
+       .prepara =
+           [](Compilatore& s) {
+             cella(s, 10) = Cella{.tipo = kAvvisoRallentamento, .valore_a = 60};
+             cella(s, 3).tipo = kSegnale;
+             cella(s, 2).tipo = kCartello;
+           }},
   };
   for (const Caso& caso : casi) {
     SCOPED_TRACE(caso.nome);

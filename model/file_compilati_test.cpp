@@ -59,16 +59,25 @@ TEST(FileTabella, FieldOffsetsOfOneRecord) {
 }
 
 TEST(FileCelle, SizesFollowTheLineLength) {
+  // 95025 / 50 = 1900.5 and 95075 / 50 = 1901.5: halves go to the even cell.
+  // Each cell is a record of 15 bytes: 1901 cells make the scenario's 28515.
   struct Caso {
     int32_t lunghezza;
+    int32_t lunghezza_tracciato;
     int32_t ultima_cella;
+    size_t byte;
   };
-  for (const Caso& caso : {Caso{88000, 1900}, Caso{88025, 1900}, Caso{88075, 1902}, Caso{0, 140}}) {
+  for (const Caso& caso : {
+           Caso{.lunghezza = 88000, .lunghezza_tracciato = 95000, .ultima_cella = 1900, .byte = 28515},
+           Caso{.lunghezza = 88025, .lunghezza_tracciato = 95025, .ultima_cella = 1900, .byte = 28515},
+           Caso{.lunghezza = 88075, .lunghezza_tracciato = 95075, .ultima_cella = 1902, .byte = 28545},
+           Caso{.lunghezza = 0, .lunghezza_tracciato = 7000, .ultima_cella = 140, .byte = 2115},
+       }) {
     const Dimensioni d = dimensioni_linea(caso.lunghezza);
-    EXPECT_EQ(d.lunghezza_tracciato, caso.lunghezza + 7000);
+    EXPECT_EQ(d.lunghezza_tracciato, caso.lunghezza_tracciato) << caso.lunghezza;
     EXPECT_EQ(d.ultima_cella, caso.ultima_cella) << caso.lunghezza;
     const std::vector<Cella> celle(static_cast<size_t>(d.ultima_cella) + 1);
-    EXPECT_EQ(codifica_celle(celle).size(), 15u * static_cast<size_t>(d.ultima_cella + 1));
+    EXPECT_EQ(codifica_celle(celle).size(), caso.byte) << caso.lunghezza;
   }
 }
 

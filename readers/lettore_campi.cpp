@@ -67,7 +67,6 @@ Lettura LettoreCampi::leggi_testo(std::string* campo) {
 }
 
 Lettura LettoreCampi::leggi_numero(int32_t* valore) {
-  *valore = 0;
   if (finito()) {
     segna_fine();
     return Lettura::kFineFile;
@@ -79,7 +78,10 @@ Lettura LettoreCampi::leggi_numero(int32_t* valore) {
   if (pos_ < testo_.size() && blank(testo_[pos_])) salta_blank();
   consuma_separatore();
 
-  if (cifre.empty()) return Lettura::kOk;
+  if (cifre.empty()) {
+    *valore = 0;
+    return Lettura::kOk;
+  }
   // from_chars takes a leading minus but no plus sign, and must use up the
   // whole field: "12a", "1.5" and "-" are not numbers.
   int32_t numero = 0;

@@ -28,6 +28,9 @@ class LettoreCampi {
   // A number field: an optional minus sign and decimal digits. An empty field
   // reads as 0. A field ended by a blank also consumes the blanks after it and
   // the comma or line end that follows them, so "17   59" is two fields.
+  // A read that fails leaves *valore as it was: entries read straight into
+  // the model's rows, and a failed entry must not clear what an earlier one
+  // stored there.
   Lettura leggi_numero(int32_t* valore);
 
   // True once the last read took the last field of the file.

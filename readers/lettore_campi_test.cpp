@@ -33,12 +33,12 @@ TEST(LettoreCampi, NumberFields) {
     std::vector<int32_t> numeri;
   };
   const std::vector<Caso> casi = {
-      {"0,  30\r\n", {0, 30}},
-      {"     17               59            40\r\n", {17, 59, 40}},  // blanks separate numbers
-      {"0,    ,    ,    ,  0", {0, 0, 0, 0, 0}},                    // empty fields read 0
-      {"-4,  16050", {-4, 16050}},
-      {"5   ,6", {5, 6}},  // blanks after a number, then its comma
-      {"2147483647,-2147483648", {2147483647, -2147483647 - 1}},
+      {.testo = "0,  30\r\n", .numeri = {0, 30}},
+      {.testo = "     17               59            40\r\n", .numeri = {17, 59, 40}},  // blanks separate numbers
+      {.testo = "0,    ,    ,    ,  0", .numeri = {0, 0, 0, 0, 0}},                     // empty fields read 0
+      {.testo = "-4,  16050", .numeri = {-4, 16050}},
+      {.testo = "5   ,6", .numeri = {5, 6}},  // blanks after a number, then its comma
+      {.testo = "2147483647,-2147483648", .numeri = {2147483647, -2147483647 - 1}},
   };
   for (const Caso& caso : casi) {
     LettoreCampi l(caso.testo);
@@ -54,9 +54,15 @@ TEST(LettoreCampi, NumberFields) {
 TEST(LettoreCampi, MalformedNumbersAreRefused) {
   for (const char* testo : {"12a", "1.5", "-", "+5", "abc", "2147483648", "-2147483649", "0x10"}) {
     LettoreCampi l(testo);
-    int32_t valore = 0;
+    int32_t valore = 77;
     EXPECT_EQ(l.leggi_numero(&valore), Lettura::kNonValido) << testo;
+    EXPECT_EQ(valore, 77) << testo;  // a failed read stores nothing
   }
+  LettoreCampi finito("5");
+  int32_t valore = 0;
+  ASSERT_EQ(finito.leggi_numero(&valore), Lettura::kOk);
+  EXPECT_EQ(finito.leggi_numero(&valore), Lettura::kFineFile);
+  EXPECT_EQ(valore, 5);
 }
 
 TEST(LettoreCampi, LineEndsAndCounting) {

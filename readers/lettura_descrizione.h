@@ -53,7 +53,7 @@ class LetturaDescrizione {
 
   // Value fields of an entry. A field past the end of the text, one that is
   // not a number, or a number too wide for the value records kErroreLettura
-  // and gives false.
+  // and gives false; the value is then left as it was.
   bool leggi_valore(int32_t* valore);
   bool leggi_valore(int16_t* valore);
   bool leggi_valore(uint8_t* valore);

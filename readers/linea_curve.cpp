@@ -1,6 +1,7 @@
 // Curve entries of the line description: the track plan, drawn metre by metre.
 #include "readers/linea_lettura.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -83,7 +84,9 @@ Esito voce_curva(LetturaLinea& l) {
   }
   if (contiene_senza_maiuscole(chiave, "s")) k = -*k;  // "curvas4" turns left, "curvad6" right
   const int64_t fine = static_cast<int64_t>(inizio) + lunghezza;
-  if (fine > l.stato.lunghezza_tracciato) {  // its last rows would lie outside the plan
+  // The drawing stops past metre 1000000 (kErroreCurva) whatever the curve's
+  // length, so only the rows up to there must lie inside the plan.
+  if (std::min(fine, kUltimoMetro) > l.stato.lunghezza_tracciato) {  // its last rows would lie outside the plan
     l.guasto(kErroreCurvaOltre, inizio);
     return Esito::kFermo;
   }

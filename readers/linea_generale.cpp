@@ -17,12 +17,13 @@ namespace {
 bool voce_lunghezza(LetturaLinea& l) {
   int32_t lunghezza = 0;
   if (!l.leggi_valore(&lunghezza)) return false;
+  // The length is stored before any test of it, a refused one included.
+  Compilatore& stato = l.stato;
+  stato.elementi[kRigaValoriCorsa].dato2 = lunghezza;
   if (lunghezza < 0) {  // no array can be sized from it
     l.guasto(kErroreLunghezzaNegativa);
     return false;
   }
-  Compilatore& stato = l.stato;
-  stato.elementi[kRigaValoriCorsa].dato2 = lunghezza;
   if (lunghezza > kLunghezzaMassima) {
     l.guasto(kErroreLunghezzaOltre);
     return false;

@@ -19,8 +19,11 @@ TEST(SezioneGenerale, LengthSizesCellsAndPlan) {
     int32_t ultima_cella;
   };
   // 95025 / 50 = 1900.5 and 95075 / 50 = 1901.5: halves go to the even cell.
-  for (const Caso caso : {Caso{88000, 95000, 1900}, Caso{88025, 95025, 1900}, Caso{88075, 95075, 1902},
-                          Caso{0, 7000, 140}, Caso{1000000, 1007000, 20140}}) {
+  for (const Caso caso : {Caso{.lunghezza = 88000, .lunghezza_tracciato = 95000, .ultima_cella = 1900},
+                          Caso{.lunghezza = 88025, .lunghezza_tracciato = 95025, .ultima_cella = 1900},
+                          Caso{.lunghezza = 88075, .lunghezza_tracciato = 95075, .ultima_cella = 1902},
+                          Caso{.lunghezza = 0, .lunghezza_tracciato = 7000, .ultima_cella = 140},
+                          Caso{.lunghezza = 1000000, .lunghezza_tracciato = 1007000, .ultima_cella = 20140}}) {
     LineaDiProva prova;
     EXPECT_TRUE(prova.leggi(test::descrizione({}, caso.lunghezza))) << caso.lunghezza;
     const Compilatore& stato = prova.stato;
@@ -65,17 +68,20 @@ TEST(SezioneGenerale, KeysAndTheirRows) {
   struct Caso {
     std::string nome;
     std::vector<const char*> voci;
-    Terna r81, r82, r83, r85;
+    Terna r81 = {}, r82 = {}, r83 = {}, r85 = {};
   };
   const std::vector<Caso> casi = {
-      {"kilometre posts", {"progressiva chilometrica uno,  0,  5200,  0"}, {0, 5200, 0}, {}, {}, {}},
+      {.nome = "kilometre posts", .voci = {"progressiva chilometrica uno,  0,  5200,  0"}, .r81 = {0, 5200, 0}},
       // "progressiva" is compared exactly; the values then match nothing.
-      {"capital Progressiva", {"Progressiva chilometrica uno,  0,  5200,  0"}, {}, {}, {}, {}},
+      {.nome = "capital Progressiva", .voci = {"Progressiva chilometrica uno,  0,  5200,  0"}},
       // A key holding "uno", "due" and "progressiva" is read by both tests,
       // "due" first.
-      {"two tests match", {"progressiva uno due,  10,  20,  30,  40,  50,  60"}, {40, 50, 60}, {10, 20, 30}, {}, {}},
-      {"scenery", {"sfondo uno,  1", "sfondo due,  2", "sfondo tre,  3"}, {}, {}, {}, {1, 3, 2}},
-      {"capital Sfondo", {"Sfondo uno,  1"}, {}, {}, {}, {}},
+      {.nome = "two tests match",
+       .voci = {"progressiva uno due,  10,  20,  30,  40,  50,  60"},
+       .r81 = {40, 50, 60},
+       .r82 = {10, 20, 30}},
+      {.nome = "scenery", .voci = {"sfondo uno,  1", "sfondo due,  2", "sfondo tre,  3"}, .r85 = {1, 3, 2}},
+      {.nome = "capital Sfondo", .voci = {"Sfondo uno,  1"}},
   };
   for (const Caso& caso : casi) {
     std::string testo = "[generale]\r\nLUNGHEZZA PERCORSO,  88000\r\n";  // length keys ignore case
@@ -91,17 +97,61 @@ TEST(SezioneGenerale, KeysAndTheirRows) {
   }
 }
 
+// An entry that fails part way keeps what was stored before the failed read:
+// the values its earlier fields read, and whatever an earlier entry left in the
+// fields it did not reach. No sorting of the kilometre-post systems follows.
+TEST(SezioneGenerale, AFaultKeepsWhatWasStoredBeforeIt) {
+  struct Caso {
+    const char* nome;
+    std::string testo;
+    int32_t codice;
+    Terna r83 = {}, r84 = {}, r85 = {};
+  };
+  const std::vector<Caso> casi = {
+      {.nome = "a scenery value that is no number leaves the earlier one",
+       .testo =
+           righe({"[generale]", "lunghezza percorso,  3000", "sfondo uno,  4", "sfondo uno,  x4", "[curve]", "[fine]"}),
+       .codice = 25,
+       .r84 = {0, 3000, 0},
+       .r85 = {4, 0, 0}},
+      {.nome = "the text ends inside a kilometre-post entry: its direction stays the earlier one",
+       .testo = righe({"[generale]", "lunghezza percorso,  3000", "progressiva chilometrica uno,  100,  5200,  1"}) +
+                "progressiva chilometrica uno,  300,  600",
+       .codice = 25,
+       .r83 = {300, 600, 1},
+       .r84 = {0, 3000, 0}},
+      // A refused length is stored all the same, the negative one as the one
+      // above 1000000.
+      {.nome = "a negative length replaces the earlier one",
+       .testo = righe({"[generale]", "lunghezza percorso,  3000", "lunghezza percorso,  -100", "[curve]", "[fine]"}),
+       .codice = 29,
+       .r84 = {0, -100, 0}},
+      {.nome = "a length above 1000000 replaces the earlier one",
+       .testo = righe({"[generale]", "lunghezza percorso,  3000", "lunghezza percorso,  1000001", "[curve]", "[fine]"}),
+       .codice = 1,
+       .r84 = {0, 1000001, 0}},
+  };
+  for (const Caso& caso : casi) {
+    LineaDiProva prova;
+    EXPECT_FALSE(prova.leggi(caso.testo)) << caso.nome;
+    EXPECT_EQ(prova.stato.codice_errore, caso.codice) << caso.nome;
+    EXPECT_EQ(riga(prova.stato, 83), caso.r83) << caso.nome;
+    EXPECT_EQ(riga(prova.stato, 84), caso.r84) << caso.nome;
+    EXPECT_EQ(riga(prova.stato, 85), caso.r85) << caso.nome;
+  }
+}
+
 TEST(SezioneGenerale, SignalRepetition) {
   struct Caso {
     const char* voce;
     Terna riga86;
   };
   for (const Caso& caso : {
-           Caso{"ripetizione segnali 4 codici,  0,  0", {0, 0, 0}},  // no second distance, no codes
-           Caso{"ripetizione segnali 4 codici,  1000,  1500", {1000, 1500, 4}},
-           Caso{"ripetizione segnali 9 codici,  1000,  1500", {1000, 1500, 9}},
-           Caso{"ripetizione segnali 9 o 4 codici,  1000,  1500", {1000, 1500, 4}},
-           Caso{"ripetizione segnali 9 codici,  1000,  0", {1000, 0, 0}},
+           Caso{.voce = "ripetizione segnali 4 codici,  0,  0", .riga86 = {0, 0, 0}},  // no second distance, no codes
+           Caso{.voce = "ripetizione segnali 4 codici,  1000,  1500", .riga86 = {1000, 1500, 4}},
+           Caso{.voce = "ripetizione segnali 9 codici,  1000,  1500", .riga86 = {1000, 1500, 9}},
+           Caso{.voce = "ripetizione segnali 9 o 4 codici,  1000,  1500", .riga86 = {1000, 1500, 4}},
+           Caso{.voce = "ripetizione segnali 9 codici,  1000,  0", .riga86 = {1000, 0, 0}},
        }) {
     LineaDiProva prova;
     EXPECT_TRUE(prova.leggi(righe({"[generale]", "lunghezza percorso,  88000", caso.voce, "[curve]", "[fine]"})));
@@ -126,12 +176,22 @@ TEST(SezioneGenerale, CommentRuns) {
     int32_t lunghezza;
   };
   const std::vector<Caso> casi = {
-      {"10 comments", inizio + note(9) + "- lunghezza percorso,  5000\r\n[curve]\r\n", 0, 88000},
-      {"11th comment is a key", inizio + note(10) + "- lunghezza percorso,  5000\r\n[curve]\r\n", 0, 5000},
-      {"11th comment with brackets does not close",
-       "[generale]\r\n" + note(10) + "- [nota]\r\nlunghezza percorso,  88000\r\n[curve]\r\n", 0, 88000},
-      {"11th field with brackets closes",
-       "[generale]\r\n" + note(10) + "[nota] - x\r\nlunghezza percorso,  88000\r\n[curve]\r\n", 28, 0},
+      {.nome = "10 comments",
+       .testo = inizio + note(9) + "- lunghezza percorso,  5000\r\n[curve]\r\n",
+       .codice = 0,
+       .lunghezza = 88000},
+      {.nome = "11th comment is a key",
+       .testo = inizio + note(10) + "- lunghezza percorso,  5000\r\n[curve]\r\n",
+       .codice = 0,
+       .lunghezza = 5000},
+      {.nome = "11th comment with brackets does not close",
+       .testo = "[generale]\r\n" + note(10) + "- [nota]\r\nlunghezza percorso,  88000\r\n[curve]\r\n",
+       .codice = 0,
+       .lunghezza = 88000},
+      {.nome = "11th field with brackets closes",
+       .testo = "[generale]\r\n" + note(10) + "[nota] - x\r\nlunghezza percorso,  88000\r\n[curve]\r\n",
+       .codice = 28,
+       .lunghezza = 0},
   };
   for (const Caso& caso : casi) {
     LineaDiProva prova;

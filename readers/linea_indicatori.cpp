@@ -25,9 +25,8 @@ std::optional<int16_t> velocita_impacchettata(int32_t sinistra, int32_t destra) 
   return a_16_bit(arrotonda(valore));
 }
 
-// Stripe counts: left times 10 plus right, all in 16 bits.
-std::optional<int16_t> strisce_impacchettate(int32_t sinistra, int32_t destra) {
-  if (!a_16_bit(sinistra) || !a_16_bit(destra)) return std::nullopt;
+// Stripe counts: left times 10 plus right, in 16 bits.
+std::optional<int16_t> strisce_impacchettate(int16_t sinistra, int16_t destra) {
   return a_16_bit(10 * static_cast<int64_t>(sinistra) + destra);
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "model/stato.h"
 #include "readers/linea_montagna.h"
 #include "tests/celle_di_prova.h"
@@ -21,20 +23,15 @@ TEST(MemoMontagna, ScenarioSectionMarksEveryFourthCell) {
   // 75650 / 50 = 1513; 78000 / 50 - 1 = 1559.
   EXPECT_EQ(stato.celle[1512].montagna, 0);
   EXPECT_EQ(stato.celle[1560].montagna, 0);
+  // Counting 1513 as the first, the 4th, 8th, ... 44th cells get the mark:
+  // 1516 to 1556 in steps of 4, except 1524 (the 12th), which the signpost keeps.
+  const std::set<int> marche = {1516, 1520, 1528, 1532, 1536, 1540, 1544, 1548, 1552, 1556};
   for (int i = 1513; i <= 1559; ++i) {
     const Cella& cella = stato.celle[static_cast<size_t>(i)];
     EXPECT_EQ(cella.montagna, 1) << i;
-    const int conta = i - 1513 + 1;
-    uint8_t tipo_atteso = kLibera;
-    if (i == 1524) {
-      tipo_atteso = kCartello;
-    } else if (conta % 4 == 0) {
-      tipo_atteso = kMarcaMontagna;
-    }
+    const uint8_t tipo_atteso = i == 1524 ? kCartello : marche.contains(i) ? kMarcaMontagna : kLibera;
     EXPECT_EQ(cella.tipo, tipo_atteso) << i;
   }
-  EXPECT_EQ(stato.celle[1516].tipo, kMarcaMontagna);
-  EXPECT_EQ(stato.celle[1556].tipo, kMarcaMontagna);
   EXPECT_EQ(stato.codice_errore, 0);
 }
 
@@ -44,7 +41,9 @@ TEST(MemoMontagna, ScenerySettings) {
     int32_t tipo_dopo;
     bool marcata;
   };
-  for (const Caso caso : {Caso{13, 3, true}, Caso{10, 10, false}, Caso{2, 2, false}}) {
+  for (const Caso caso :
+       {Caso{.tipo = 13, .tipo_dopo = 3, .marcata = true}, Caso{.tipo = 10, .tipo_dopo = 10, .marcata = false},
+        Caso{.tipo = 2, .tipo_dopo = 2, .marcata = false}}) {
     Compilatore stato = con_celle();
     int32_t tipo = caso.tipo;
     memo_montagna(stato, 1000, 1400, tipo);  // cells 20 to 27
@@ -97,7 +96,7 @@ TEST(MemoMontagna, RefusalsWriteNothing) {
     int32_t inizio;
     int32_t fine;
   };
-  for (const Caso caso : {Caso{-500, 1000}, Caso{6800, 9000}}) {
+  for (const Caso caso : {Caso{.inizio = -500, .fine = 1000}, Caso{.inizio = 6800, .fine = 9000}}) {
     Compilatore stato = con_celle(140);
     int32_t t = 11;
     memo_montagna(stato, caso.inizio, caso.fine, t);

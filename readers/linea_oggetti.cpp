@@ -61,8 +61,12 @@ Esito voce_montagna(LetturaLinea& l) {
 
 Esito voce_indicatori(LetturaLinea& l) {
   IndicatoriVMax v;
-  for (int32_t* campo : {&v.posizione, &v.vas, &v.vbs, &v.vcs, &v.strisces, &v.vad, &v.vbd, &v.vcd, &v.strisced}) {
-    if (!l.leggi_valore(campo)) return Esito::kFermo;
+  // Each value is read at its own width, in the entry's order: a stripe count
+  // too wide for 16 bits fails as it is read, before the position and the
+  // cell are looked at.
+  const auto leggi = [&l](auto*... campi) { return (l.leggi_valore(campi) && ...); };
+  if (!leggi(&v.posizione, &v.vas, &v.vbs, &v.vcs, &v.strisces, &v.vad, &v.vbd, &v.vcd, &v.strisced)) {
+    return Esito::kFermo;
   }
   if (oltre_le_celle(l.stato, v.posizione)) {
     l.guasto(kErroreOltreLeCelle, v.posizione);

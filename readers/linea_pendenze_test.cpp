@@ -26,21 +26,28 @@ TEST(Pendenze, Profile) {
     std::vector<Tratto> profilo;
   };
   const std::vector<Caso> casi = {
-      {"none", {}, {{0, 1897, 100}, {1898, 1900, 0}}},
-      {"one", {"pendenza,  500,  -4"}, {{0, 9, 100}, {10, 1897, 96}, {1898, 1900, 0}}},
-      {"two", {"pendenza,  500,  -4", "Pendenza,  1000,  6"}, {{0, 9, 100}, {10, 19, 96}, {20, 1897, 106}, {1898, 1900, 0}}},
+      {.nome = "none", .voci = {}, .profilo = {{0, 1897, 100}, {1898, 1900, 0}}},
+      {.nome = "one", .voci = {"pendenza,  500,  -4"}, .profilo = {{0, 9, 100}, {10, 1897, 96}, {1898, 1900, 0}}},
+      {.nome = "two",
+       .voci = {"pendenza,  500,  -4", "Pendenza,  1000,  6"},
+       .profilo = {{0, 9, 100}, {10, 19, 96}, {20, 1897, 106}, {1898, 1900, 0}}},
       // The second entry still writes one cell at the cursor with the first
       // entry's gradient; its own starts one cell later.
-      {"two in one cell", {"pendenza,  1000,  5", "pendenza,  1010,  7"},
-       {{0, 19, 100}, {20, 20, 105}, {21, 1897, 107}, {1898, 1900, 0}}},
+      {.nome = "two in one cell",
+       .voci = {"pendenza,  1000,  5", "pendenza,  1010,  7"},
+       .profilo = {{0, 19, 100}, {20, 20, 105}, {21, 1897, 107}, {1898, 1900, 0}}},
       // 75 / 50 = 1.5 -> 2 and 125 / 50 = 2.5 -> 2.
-      {"half up to even", {"pendenza,  75,  3"}, {{0, 1, 100}, {2, 1897, 103}, {1898, 1900, 0}}},
-      {"half down to even", {"pendenza,  125,  3"}, {{0, 1, 100}, {2, 1897, 103}, {1898, 1900, 0}}},
+      {.nome = "half up to even",
+       .voci = {"pendenza,  75,  3"},
+       .profilo = {{0, 1, 100}, {2, 1897, 103}, {1898, 1900, 0}}},
+      {.nome = "half down to even",
+       .voci = {"pendenza,  125,  3"},
+       .profilo = {{0, 1, 100}, {2, 1897, 103}, {1898, 1900, 0}}},
       // Cell 0 or before: no cell is written, only the gradient changes.
-      {"at cell 0", {"pendenza,  25,  3"}, {{0, 1897, 103}, {1898, 1900, 0}}},
-      {"before the line", {"pendenza,  -500,  3"}, {{0, 1897, 103}, {1898, 1900, 0}}},
+      {.nome = "at cell 0", .voci = {"pendenza,  25,  3"}, .profilo = {{0, 1897, 103}, {1898, 1900, 0}}},
+      {.nome = "before the line", .voci = {"pendenza,  -500,  3"}, .profilo = {{0, 1897, 103}, {1898, 1900, 0}}},
       // Low 8 bits of the gradient plus 100.
-      {"steep", {"pendenza,  50,  200"}, {{0, 0, 100}, {1, 1897, 44}, {1898, 1900, 0}}},
+      {.nome = "steep", .voci = {"pendenza,  50,  200"}, .profilo = {{0, 0, 100}, {1, 1897, 44}, {1898, 1900, 0}}},
   };
   for (const Caso& caso : casi) {
     LineaDiProva prova;

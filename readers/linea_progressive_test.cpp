@@ -14,8 +14,8 @@ using Terna = std::array<int32_t, 3>;  // start, value, direction
 
 struct Caso {
   std::string nome;
-  Terna tre, due, uno;          // as read: rows 81, 82, 83
-  Terna riga81, riga82, riga83;  // after sorting
+  Terna tre = {}, due = {}, uno = {};           // as read: rows 81, 82, 83
+  Terna riga81 = {}, riga82 = {}, riga83 = {};  // after sorting
 };
 
 void scrivi(Elemento& riga, const Terna& t) {
@@ -29,18 +29,71 @@ Terna leggi(const Elemento& riga) { return {riga.dato1, riga.dato2, riga.dato3};
 TEST(ProgressiveOrdina, Cases) {
   const std::vector<Caso> casi = {
       // The scenario's systems: decreasing ones gain 100.
-      {"scenario", {44400, 86700, 1}, {31700, 44400, 1}, {0, 5200, 0},
-       {44400, 86800, 1}, {31700, 44500, 1}, {0, 5200, 0}},
-      {"due furthest", {100, 1, 0}, {900, 2, 0}, {500, 3, 0}, {900, 2, 0}, {500, 3, 0}, {100, 1, 0}},
-      {"uno furthest, tre before due", {300, 1, 0}, {200, 2, 0}, {700, 3, 0}, {700, 3, 0}, {300, 1, 0}, {200, 2, 0}},
-      {"uno furthest, tre and due equal", {200, 1, 0}, {200, 2, 0}, {700, 3, 0}, {700, 3, 0}, {200, 2, 0}, {200, 1, 0}},
+      {.nome = "scenario",
+       .tre = {44400, 86700, 1},
+       .due = {31700, 44400, 1},
+       .uno = {0, 5200, 0},
+       .riga81 = {44400, 86800, 1},
+       .riga82 = {31700, 44500, 1},
+       .riga83 = {0, 5200, 0}},
+      {.nome = "due furthest",
+       .tre = {100, 1, 0},
+       .due = {900, 2, 0},
+       .uno = {500, 3, 0},
+       .riga81 = {900, 2, 0},
+       .riga82 = {500, 3, 0},
+       .riga83 = {100, 1, 0}},
+      {.nome = "uno furthest, tre before due",
+       .tre = {300, 1, 0},
+       .due = {200, 2, 0},
+       .uno = {700, 3, 0},
+       .riga81 = {700, 3, 0},
+       .riga82 = {300, 1, 0},
+       .riga83 = {200, 2, 0}},
+      {.nome = "uno furthest, tre and due equal",
+       .tre = {200, 1, 0},
+       .due = {200, 2, 0},
+       .uno = {700, 3, 0},
+       .riga81 = {700, 3, 0},
+       .riga82 = {200, 2, 0},
+       .riga83 = {200, 1, 0}},
       // Starts adding up to 0: by value, a later test overriding an earlier one.
-      {"only uno", {0, 0, 0}, {0, 0, 0}, {0, 5200, 0}, {0, 5200, 0}, {0, 0, 0}, {0, 0, 0}},
-      {"tre and due valued", {0, 7, 0}, {0, 8, 1}, {0, 0, 0}, {0, 108, 1}, {0, 7, 0}, {0, 0, 0}},
-      {"all valued", {0, 7, 0}, {0, 8, 0}, {0, 9, 0}, {0, 9, 0}, {0, 8, 0}, {0, 7, 0}},
-      {"nothing valued", {0, -5, 1}, {0, 0, 1}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}},
+      {.nome = "only uno",
+       .tre = {0, 0, 0},
+       .due = {0, 0, 0},
+       .uno = {0, 5200, 0},
+       .riga81 = {0, 5200, 0},
+       .riga82 = {0, 0, 0},
+       .riga83 = {0, 0, 0}},
+      {.nome = "tre and due valued",
+       .tre = {0, 7, 0},
+       .due = {0, 8, 1},
+       .uno = {0, 0, 0},
+       .riga81 = {0, 108, 1},
+       .riga82 = {0, 7, 0},
+       .riga83 = {0, 0, 0}},
+      {.nome = "all valued",
+       .tre = {0, 7, 0},
+       .due = {0, 8, 0},
+       .uno = {0, 9, 0},
+       .riga81 = {0, 9, 0},
+       .riga82 = {0, 8, 0},
+       .riga83 = {0, 7, 0}},
+      {.nome = "nothing valued",
+       .tre = {0, -5, 1},
+       .due = {0, 0, 1},
+       .uno = {0, 0, 0},
+       .riga81 = {0, 0, 0},
+       .riga82 = {0, 0, 0},
+       .riga83 = {0, 0, 0}},
       // A tie for the furthest start clears all three.
-      {"tie", {44400, 86700, 1}, {44400, 44400, 1}, {0, 5200, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}},
+      {.nome = "tie",
+       .tre = {44400, 86700, 1},
+       .due = {44400, 44400, 1},
+       .uno = {0, 5200, 0},
+       .riga81 = {0, 0, 0},
+       .riga82 = {0, 0, 0},
+       .riga83 = {0, 0, 0}},
   };
   for (const Caso& caso : casi) {
     Compilatore stato;

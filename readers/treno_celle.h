@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 namespace scenario {
 
@@ -17,6 +18,10 @@ inline uint8_t basso8(int64_t valore) { return static_cast<uint8_t>(static_cast<
 inline int16_t basso16(int64_t valore) {
   return static_cast<int16_t>(static_cast<uint16_t>(static_cast<uint64_t>(valore) & 0xFFFFu));
 }
+
+// The byte a cell keeps for a speed in km/h: the speed in steps of 5 km/h,
+// rounded; none when that falls outside 0 to 255.
+std::optional<uint8_t> byte_velocita(int32_t velocita);
 
 // Writes an approach mark into an existing cell. A later mark replaces an
 // earlier one; the author is warned when a different mark was already there,

@@ -1,5 +1,7 @@
 #include "readers/treno_chiusura.h"
 
+#include <optional>
+
 #include "model/codici_errore.h"
 #include "model/stato.h"
 #include "readers/treno_celle.h"
@@ -10,13 +12,16 @@ namespace {
 // Carries the value in force from the counter to the end of the line. The last
 // three cells are left alone, unless the counter already stands on one of
 // them: that one cell is then written. A counter past the last cell writes
-// nothing.
-void riempi(Compilatore& stato, int64_t contatore, uint8_t Cella::*campo, uint8_t valore) {
-  if (!cella_esiste(stato, contatore)) return;
+// nothing. False when a cell is to receive a value that has no byte (a speed
+// out of range).
+bool riempi(Compilatore& stato, int64_t contatore, uint8_t Cella::*campo, std::optional<uint8_t> valore) {
+  if (!cella_esiste(stato, contatore)) return true;
+  if (!valore) return false;
   do {
-    stato.celle[static_cast<size_t>(contatore)].*campo = valore;
+    stato.celle[static_cast<size_t>(contatore)].*campo = *valore;
     ++contatore;
   } while (contatore < static_cast<int64_t>(stato.ultima_cella) - 2 && cella_esiste(stato, contatore));
+  return true;
 }
 
 // The kilometre-post systems were stored by the line half; their start and
@@ -31,9 +36,14 @@ bool progressive_valide(const Elementi& elementi) {
 
 }  // namespace
 
-void chiusura_treno(LetturaTreno& lettura) {
+bool chiusura_treno(LetturaTreno& lettura) {
   Compilatore& stato = lettura.stato;
-  riempi(stato, lettura.contatore_velocita, &Cella::velocita, lettura.velocita_corrente);
+  // A speed that no byte can hold fails here, as a reading failure: the
+  // adhesion fill and the check below do not follow.
+  if (!riempi(stato, lettura.contatore_velocita, &Cella::velocita, byte_velocita(lettura.velocita_corrente))) {
+    lettura.guasto(kErroreLettura);
+    return false;
+  }
   riempi(stato, lettura.contatore_aderenza, &Cella::aderenza, lettura.aderenza_corrente);
   if (!progressive_valide(stato.elementi)) {
     // The systems come from the line description: the fault is reported
@@ -43,6 +53,7 @@ void chiusura_treno(LetturaTreno& lettura) {
     stato.colonna_corrente = 0;
     stato.registra(kErroreProgressive);
   }
+  return true;
 }
 
 }  // namespace scenario

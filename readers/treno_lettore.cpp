@@ -68,8 +68,10 @@ Esito leggi_voci(LetturaTreno& lettura) {
 
 bool leggi_testo_treno(Compilatore& stato, const std::string& nome, std::string testo) {
   LetturaTreno lettura(stato, nome, std::move(testo));
-  const Esito esito = leggi_voci(lettura);
-  if (esito == Esito::kFineTesto || esito == Esito::kOltre) chiusura_treno(lettura);
+  Esito esito = leggi_voci(lettura);
+  if ((esito == Esito::kFineTesto || esito == Esito::kOltre) && !chiusura_treno(lettura)) {
+    esito = Esito::kErroreLettura;
+  }
   return esito != Esito::kErroreLettura;
 }
 

@@ -9,8 +9,9 @@ namespace scenario {
 struct Compilatore;
 
 // Reads the train description `testo`; `nome` names it in faults and
-// warnings. Returns false after a reading failure (kErroreLettura), which ends the
-// reading without the closing steps.
+// warnings. Returns false after a reading failure (kErroreLettura): one met
+// while reading ends it without the closing steps; the speed fill of the
+// closing steps may meet one too.
 bool leggi_testo_treno(Compilatore& stato, const std::string& nome, std::string testo);
 
 }  // namespace scenario

@@ -14,11 +14,12 @@ class LetturaTreno : public LetturaDescrizione {
  public:
   using LetturaDescrizione::LetturaDescrizione;
 
-  // Next cell to receive a speed limit or an adhesion, and the value in force
-  // as the cell stores it (speed in steps of 5 km/h). Before the first entry of
-  // each kind the value is 0.
+  // Next cell to receive a speed limit or an adhesion, and the value in force.
+  // The speed is kept in km/h as read: its byte (steps of 5 km/h) is worked out
+  // when a cell receives it, so a speed no byte can hold fails only if some
+  // cell is to receive it. Before the first entry of each kind the value is 0.
   int64_t contatore_velocita = 0;
-  uint8_t velocita_corrente = 0;
+  int32_t velocita_corrente = 0;
   int64_t contatore_aderenza = 0;
   uint8_t aderenza_corrente = 0;
   int32_t stazione = 1;  // element row of the next station

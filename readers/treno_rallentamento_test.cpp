@@ -81,7 +81,11 @@ TEST(MemoRallentamento, BusyCells) {
     int32_t codice;
   };
   // Warning 377, start 401, end 421, pre-warnings 376 to 373.
-  const std::vector<Caso> casi = {{377, 17}, {401, 18}, {421, 19}, {376, 20}, {373, 20}};
+  const std::vector<Caso> casi = {{.cella = 377, .codice = 17},
+                                  {.cella = 401, .codice = 18},
+                                  {.cella = 421, .codice = 19},
+                                  {.cella = 376, .codice = 20},
+                                  {.cella = 373, .codice = 20}};
   for (const Caso& caso : casi) {
     Compilatore stato = con_celle();
     stato.celle[caso.cella].tipo = kCartello;
@@ -108,7 +112,7 @@ TEST(MemoRallentamento, PreWarningsRightBeforeTheWarningOffTheGrid) {
     size_t avviso;
   };
   // 1575: the warning's cell of 375 m, 8.5, goes to 8; 1625: 9.5 goes to 10.
-  for (const Caso caso : {Caso{1575, 8}, Caso{1625, 10}}) {
+  for (const Caso caso : {Caso{.x = 1575, .avviso = 8}, Caso{.x = 1625, .avviso = 10}}) {
     Compilatore stato = con_celle();
     memo_rallentamento(stato, caso.x, 30, 500, 0, 1, 0);
     EXPECT_EQ(stato.codice_errore, 0) << caso.x;
@@ -125,7 +129,7 @@ TEST(MemoRallentamento, OutsideTheCellArrayIsRefused) {
     int32_t x, l;
   };
   // Negative length; end past cell 1900; start before cell 0.
-  for (const Caso caso : {Caso{20000, -100}, Caso{90000, 5000}, Caso{-200, 100}}) {
+  for (const Caso caso : {Caso{.x = 20000, .l = -100}, Caso{.x = 90000, .l = 5000}, Caso{.x = -200, .l = 100}}) {
     Compilatore stato = con_celle();
     memo_rallentamento(stato, caso.x, 60, caso.l, 1, 1, 0);
     EXPECT_EQ(stato.codice_errore, 32) << caso.x << " " << caso.l;

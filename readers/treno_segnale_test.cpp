@@ -46,11 +46,26 @@ TEST(MemoSegnale, PackedSettingsAndMarks) {
   // The last two are the scenario's signals at 43150 and 85150 m; the third
   // keeps only the low 16 and 8 bits of codes too wide for their fields.
   const std::vector<Caso> casi = {
-      {{.sx = 2, .s1 = 4, .s2 = 1}, 40, 10, 0, 6, 61},
-      {{.sx = 1, .s1 = 5, .s2 = 6, .dx = 1, .d1 = 3, .d2 = 1}, 53, 61, 0, 4, 41},
-      {{.sx = 10, .s1 = 4000, .dx = 0}, -25536, 0, 0, 30, 45},  // 40000 - 65536; 301 - 256
-      {{.sx = 2, .s1 = 2, .s2 = 3, .rapp = 1}, 20, 30, 0, 16, 61},
-      {{.sx = 2, .s1 = 2, .s2 = 3, .s3 = 1, .dx = 2, .d1 = 2, .d2 = 1, .d3 = 1}, 22, 31, 11, 8, 81},
+      {.s = {.sx = 2, .s1 = 4, .s2 = 1}, .a = 40, .b = 10, .c = 0, .d = 6, .primo_avviso = 61},
+      {.s = {.sx = 1, .s1 = 5, .s2 = 6, .dx = 1, .d1 = 3, .d2 = 1},
+       .a = 53,
+       .b = 61,
+       .c = 0,
+       .d = 4,
+       .primo_avviso = 41},
+      {.s = {.sx = 10, .s1 = 4000, .dx = 0},
+       .a = -25536,
+       .b = 0,
+       .c = 0,
+       .d = 30,
+       .primo_avviso = 45},  // 40000 - 65536; 301 - 256
+      {.s = {.sx = 2, .s1 = 2, .s2 = 3, .rapp = 1}, .a = 20, .b = 30, .c = 0, .d = 16, .primo_avviso = 61},
+      {.s = {.sx = 2, .s1 = 2, .s2 = 3, .s3 = 1, .dx = 2, .d1 = 2, .d2 = 1, .d3 = 1},
+       .a = 22,
+       .b = 31,
+       .c = 11,
+       .d = 8,
+       .primo_avviso = 81},
   };
   for (Caso caso : casi) {
     Compilatore stato = con_celle();
@@ -74,8 +89,10 @@ TEST(MemoSegnale, TimeByte) {
     int32_t tempo_dopo;
   };
   const std::vector<Caso> casi = {
-      {2, 50, 101, 101}, {2, 1, 101, 101},   {2, 100, 101, 101}, {2, 0, 0, 0},
-      {1, 50, 0, 101},   {2, 300, 44, 300},  {2, 101, 101, 101}, {2, -1, 255, -1},
+      {.sx = 2, .tempo = 50, .byte = 101, .tempo_dopo = 101},  {.sx = 2, .tempo = 1, .byte = 101, .tempo_dopo = 101},
+      {.sx = 2, .tempo = 100, .byte = 101, .tempo_dopo = 101}, {.sx = 2, .tempo = 0, .byte = 0, .tempo_dopo = 0},
+      {.sx = 1, .tempo = 50, .byte = 0, .tempo_dopo = 101},    {.sx = 2, .tempo = 300, .byte = 44, .tempo_dopo = 300},
+      {.sx = 2, .tempo = 101, .byte = 101, .tempo_dopo = 101}, {.sx = 2, .tempo = -1, .byte = 255, .tempo_dopo = -1},
   };
   for (const Caso& caso : casi) {
     Compilatore stato = con_celle();

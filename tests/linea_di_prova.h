@@ -1,14 +1,15 @@
-// Reading a line description written for one test: the text goes under the
-// scenario's own file name into a private folder, and the line reader runs on
-// a compiler state set up as the run driver sets it.
+// Reading a line description written for one test: the text is read in
+// memory under the scenario's own file name, on a compiler state set up as the
+// run driver sets it.
 #pragma once
 
+#include <bit>
+#include <cstddef>
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 
-#include "model/nomi_file.h"
 #include "model/stato.h"
-#include "tests/cartella_temporanea.h"
 
 namespace scenario::test {
 
@@ -16,20 +17,21 @@ class LineaDiProva {
  public:
   LineaDiProva();
 
-  // The scenario's line description file name.
+  // The scenario's line description file name, which faults and warnings name.
   std::string nome_file() const;
-  // Writes `testo` as the line description, as is (no line ends added).
-  void scrivi(const std::string& testo) const;
-  // Reads it as the reading stage does (memorizza_linea); its result: whether
-  // the train half runs.
-  bool leggi();
-  // Writes `testo`, then reads it.
+  // Reads `testo` as the line half does (leggi_testo_linea); its result:
+  // whether the train half runs.
   bool leggi(const std::string& testo);
 
   Compilatore stato;
-  CartellaTemporanea cartella;
-  NomiFile nomi;  // the scenario's names in `cartella`
 };
+
+// The bits of a double: a plan that promises the same bytes compares bits.
+inline uint64_t bit(double valore) { return std::bit_cast<uint64_t>(valore); }
+
+// Asserts that plan rows `da` to `a` run straight along y from the origin, as
+// the rows before the first curve do: x is 0 and y the row's metre, as reals.
+void dritta_lungo_y(const Tracciato& tracciato, size_t da, size_t a);
 
 // The lines joined with CR LF after each, as the content writers write them.
 std::string righe(std::initializer_list<const char*> righe);

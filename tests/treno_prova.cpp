@@ -1,9 +1,9 @@
 #include "tests/treno_prova.h"
 
+#include "model/dimensioni.h"
 #include "model/nomi_file.h"
-#include "model/arrotonda.h"
 #include "model/scenario.h"
-#include "readers/memorizza_dati.h"
+#include "readers/treno_lettore.h"
 
 namespace scenario::test {
 
@@ -13,8 +13,9 @@ Compilatore dopo_la_linea(int32_t lunghezza) {
   stato.numero_treno = std::string(kNumeroTreno);
   stato.file_linea = nome_linea(stato);
   stato.elementi[kRigaValoriCorsa].dato2 = lunghezza;
-  stato.lunghezza_tracciato = lunghezza + 7000;
-  stato.ultima_cella = static_cast<int32_t>(arrotonda(stato.lunghezza_tracciato / 50.0));
+  const Dimensioni dimensioni = dimensioni_linea(lunghezza);
+  stato.lunghezza_tracciato = dimensioni.lunghezza_tracciato;
+  stato.ultima_cella = dimensioni.ultima_cella;
   stato.celle.assign(static_cast<size_t>(stato.ultima_cella) + 1, Cella{});
   stato.prossimo_cartello = kPrimoCartello;
   return stato;
@@ -34,9 +35,8 @@ std::string nome_linea(const Compilatore& stato) {
   return NomiFile("", stato.nome_linea, stato.numero_treno).nome_descrizione_linea();
 }
 
-void leggi_treno(Compilatore& stato, const CartellaTemporanea& cartella, const std::string& testo) {
-  cartella.scrivi(nome_treno(stato), testo);
-  memorizza_treno(stato, NomiFile(cartella.percorso(), stato.nome_linea, stato.numero_treno));
+bool leggi_treno(Compilatore& stato, const std::string& testo) {
+  return leggi_testo_treno(stato, nome_treno(stato), testo);
 }
 
 }  // namespace scenario::test

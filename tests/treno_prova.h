@@ -1,5 +1,5 @@
 // Test support for the train half: a compiler state as the line half leaves
-// it, and a train description written into a test folder and read.
+// it, and a train description read in memory under the scenario's file name.
 #pragma once
 
 #include <cstdint>
@@ -7,7 +7,6 @@
 #include <string>
 
 #include "model/stato.h"
-#include "tests/cartella_temporanea.h"
 #include "tests/celle_di_prova.h"
 
 namespace scenario::test {
@@ -20,8 +19,9 @@ Compilatore dopo_la_linea(int32_t lunghezza = 88000);
 // The lines joined with CR LF, between "[generale]" and "[fine]".
 std::string descrizione_treno(std::initializer_list<std::string> righe);
 
-// Writes `testo` as the scenario's train description and reads it.
-void leggi_treno(Compilatore& stato, const CartellaTemporanea& cartella, const std::string& testo);
+// Reads `testo` as the scenario's train description (leggi_testo_treno); false
+// after a reading failure, on which the reading stage deletes the line text too.
+bool leggi_treno(Compilatore& stato, const std::string& testo);
 
 // The file names of the two descriptions.
 std::string nome_treno(const Compilatore& stato);
