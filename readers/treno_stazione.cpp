@@ -22,8 +22,6 @@ constexpr uint8_t kTipoZonaDoppiaB = 8;
 constexpr uint8_t kTipoSenzaCelle = 25;
 // byte4 needs a station at least this long.
 constexpr int32_t kLunghezzaByte4 = 600;
-// Least distance between one stop zone's end and the next one's start.
-constexpr int64_t kDistanzaZone = 350;
 // The stopping cell must lie after cell 1.
 constexpr int64_t kPrimaCellaFermata = 2;
 // The approach marks before a stopping cell are 81 (next to it) to 84.

@@ -4,9 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "layout/distanze_passata.h"
 #include "model/codici_errore.h"
 #include "model/da_tradurre.h"
 #include "model/modello.h"
+#include "readers/treno_stazione.h"
 #include "tool/citazione.h"
 #include "tool/tipi_diagnostica.h"
 #include "tool/traduzione.h"
@@ -16,9 +18,6 @@ namespace scenario::tool {
 namespace {
 
 constexpr int32_t kMetriCella = 50;
-constexpr int32_t kDistanzaZone = 350;   // least gap between two stop zones
-constexpr int kFinestreAvviso = 20;      // cells a warning board looks back for signals
-constexpr int kCelleDopoFine = 12;       // cells after a slowdown's end searched for a signal
 
 std::string n(int64_t numero) { return std::to_string(numero); }
 
@@ -130,15 +129,17 @@ void posa(const Guasto& g, const Compilatore& stato, const Traccia& t, Diagnosti
   const VoceLetta* rallentamento = nullptr;
   std::string intralcio;
   if (g.codice == kErroreMarcaSegnale) {
-    for (int64_t i = c + 1; i <= c + kFinestreAvviso && rallentamento == nullptr; ++i) {
+    for (int64_t i = c + 1; i <= c + kCelleIndietro && rallentamento == nullptr; ++i) {
       if (tipo_di(stato, i) == kAvvisoRallentamento) rallentamento = t.di_cella(i);
     }
     intralcio = componi(traduci("no free cell before %1: %2 hold %3"),
                         {occupante(stato, t, c), celle(c - 2, c - 1), occupanti(stato, t, c - 2, c - 1)});
   } else if (g.codice == kErroreFinestraOccupata) {
     rallentamento = t.di_cella(c);
-    for (const auto [primo, ultimo, soglia] : {std::array<int64_t, 3>{7, 5, 7}, {13, 11, 13}, {20, 18, 20}}) {
-      if (c <= soglia) continue;
+    for (const Finestra& f : kFinestre) {
+      const int64_t ultimo = f.distanze.front();
+      const int64_t primo = f.distanze.back();
+      if (c <= f.oltre) continue;
       bool presa = true;
       for (int64_t i = c - ultimo; i >= c - primo; --i) presa = presa && !libera(stato, i) && t.di_cella(i) != nullptr;
       if (!presa) continue;
@@ -148,7 +149,7 @@ void posa(const Guasto& g, const Compilatore& stato, const Traccia& t, Diagnosti
     }
   } else if (tipo_di(stato, c) == kFineRallentamento) {
     rallentamento = t.di_cella(c);
-    for (int64_t i = c; i <= c + kCelleDopoFine; ++i) {
+    for (int64_t i = c; i <= c + kCelleAvanti; ++i) {
       if (tipo_di(stato, i) != kSegnale) continue;
       intralcio = componi(traduci("no free cell before %1 after its end: %2 hold %3"),
                           {occupante(stato, t, i), celle(i - 2, i - 1), occupanti(stato, t, i - 2, i - 1)});
