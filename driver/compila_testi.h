@@ -40,6 +40,9 @@ struct TestiDaCompilare {
   std::string nome_linea = std::string(kNomeLinea);
   std::string numero_treno = std::string(kNumeroTreno);
   bool tracciato = true;  // genera_tracciato 1; false: no plan is drawn or encoded
+  // When set, receives the record of the entries read and of the entry behind
+  // each cell (model/traccia.h); the compile itself is the same either way.
+  Traccia* traccia = nullptr;
 };
 
 struct Compilazione {

@@ -2,6 +2,7 @@
 // slowdown warning board gets a marker in one of the two cells before it.
 #include <cstdint>
 
+#include "layout/distanze_passata.h"
 #include "layout/minimo.h"
 #include "layout/passi_passata.h"
 #include "model/codici_errore.h"
@@ -10,7 +11,6 @@
 namespace scenario {
 namespace {
 
-constexpr int32_t kCelleIndietro = 20;
 // The look-back goes no nearer the line's start than this cell, so that the
 // two cells before a signal it treats are cells 1 and 2 at the lowest.
 constexpr int32_t kPrimaCellaIndietro = 3;

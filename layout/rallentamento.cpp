@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 
+#include "layout/distanze_passata.h"
 #include "layout/passi_passata.h"
 #include "model/codici_errore.h"
 #include "model/stato.h"
@@ -11,23 +12,9 @@
 namespace scenario {
 namespace {
 
-// A window is tried when the start cell lies beyond `oltre`; its cells are
-// the given distances before the start, in order of preference.
-struct Finestra {
-  int32_t oltre;
-  std::array<int32_t, 3> distanze;
-};
-
-constexpr std::array<Finestra, 3> kFinestre{{
-    {7, {5, 6, 7}},     // 250 to 350 m before the start
-    {13, {11, 12, 13}}, // 550 to 650 m
-    {20, {18, 19, 20}}, // 900 to 1000 m
-}};
-
 // Slowdowns at this speed or above are not slowed further along their length.
 constexpr int16_t kVelocitaSenzaPercorso = 110;
 constexpr int32_t kPassoMarche = 8;  // 400 m between markers in a slowdown
-constexpr int32_t kCelleAvanti = 12; // a signal up to 600 m after the end
 
 bool metti_in_finestra(Compilatore& stato, int32_t n, const Finestra& finestra) {
   for (const int32_t distanza : finestra.distanze) {

@@ -49,14 +49,16 @@ void Compilatore::posiziona(int32_t posizione) {
   if (!guasti.empty() && guasti.back().codice == codice_errore) guasti.back().posizione = posizione;
 }
 
-void Compilatore::avverti(std::string_view modello, std::vector<std::string> valori, bool anche_nel_programma) {
+void Compilatore::avverti(std::string_view tipo, std::string_view modello, std::vector<std::string> valori,
+                          bool anche_nel_programma) {
   avvertimenti.push_back(Avvertimento{.testo = componi(modello, valori),
                                       .file = file_corrente,
                                       .riga = riga_corrente,
                                       .anche_nel_programma = anche_nel_programma,
                                       .modello = modello,
                                       .valori = std::move(valori),
-                                      .colonna = colonna_corrente});
+                                      .colonna = colonna_corrente,
+                                      .tipo = tipo});
 }
 
 }  // namespace scenario

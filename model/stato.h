@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/modello.h"
+#include "model/traccia.h"
 
 namespace scenario {
 
@@ -34,6 +35,7 @@ struct Avvertimento {
   std::string_view modello;          // a text marked with N_, with %1, %2, ... for the values
   std::vector<std::string> valori;
   int colonna = 0;
+  std::string_view tipo;             // the kind (model/tipi_avviso.h), the same for every warning of it
 };
 
 struct Compilatore {
@@ -67,6 +69,9 @@ struct Compilatore {
   // The name the line description was read under: a fault found later in
   // its data (the check of the kilometre-post systems) names that text.
   std::string file_linea;
+  // A record of the entries read and of the entry behind each cell, kept only
+  // when a check asks for one (it changes nothing else).
+  Traccia* traccia = nullptr;
 
   bool ha_celle() const { return !celle.empty(); }
   // Whether the reading stage left a cell 1: the reserved slots live there, so
@@ -91,7 +96,16 @@ struct Compilatore {
   // records the code, its caller the entry's position).
   void posiziona(int32_t posizione);
   // Records a warning: `modello` (marked with N_) with its values filled in.
-  void avverti(std::string_view modello, std::vector<std::string> valori, bool anche_nel_programma = false);
+  void avverti(std::string_view tipo, std::string_view modello, std::vector<std::string> valori,
+               bool anche_nel_programma = false);
+  // With a record kept: the entry being read put the object of cell i there,
+  // or found cell i busy.
+  void posa(int64_t i) {
+    if (traccia != nullptr) traccia->posa(i);
+  }
+  void trova_occupata(int64_t i) {
+    if (traccia != nullptr) traccia->cella_occupata = i;
+  }
 };
 
 }  // namespace scenario

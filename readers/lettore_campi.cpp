@@ -1,5 +1,6 @@
 #include "readers/lettore_campi.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 
@@ -28,6 +29,21 @@ void LettoreCampi::consuma_separatore() {
   }
 }
 
+void LettoreCampi::segna_fine() {
+  // Line ends at the very end of the text close lines; they open none.
+  size_t fine = testo_.size();
+  int righe_chiuse = 0;
+  while (fine > 0 && fine_riga(testo_[fine - 1])) {
+    const bool crlf = fine >= 2 && testo_[fine - 2] == '\r' && testo_[fine - 1] == '\n';
+    fine -= crlf ? 2 : 1;
+    ++righe_chiuse;
+  }
+  size_t inizio = fine;
+  while (inizio > 0 && !fine_riga(testo_[inizio - 1])) --inizio;
+  riga_campo_ = std::max(riga_ - righe_chiuse, 1);
+  colonna_campo_ = static_cast<int>(fine - inizio) + 1;
+}
+
 void LettoreCampi::inizia_campo() {
   salta_blank();
   riga_campo_ = riga_;
@@ -36,7 +52,10 @@ void LettoreCampi::inizia_campo() {
 
 Lettura LettoreCampi::leggi_testo(std::string* campo) {
   campo->clear();
-  if (finito()) return Lettura::kFineFile;
+  if (finito()) {
+    segna_fine();
+    return Lettura::kFineFile;
+  }
   inizia_campo();
   const size_t inizio = pos_;
   while (pos_ < testo_.size() && testo_[pos_] != ',' && !fine_riga(testo_[pos_])) ++pos_;
@@ -48,7 +67,10 @@ Lettura LettoreCampi::leggi_testo(std::string* campo) {
 }
 
 Lettura LettoreCampi::leggi_numero(int32_t* valore) {
-  if (finito()) return Lettura::kFineFile;
+  if (finito()) {
+    segna_fine();
+    return Lettura::kFineFile;
+  }
   inizia_campo();
   const size_t inizio = pos_;
   while (pos_ < testo_.size() && testo_[pos_] != ',' && !fine_riga(testo_[pos_]) && !blank(testo_[pos_])) ++pos_;

@@ -41,6 +41,7 @@ class LettoreCampi {
   int riga() const { return riga_campo_; }
   int colonna() const { return colonna_campo_; }
 
+
  private:
   bool blank(char c) const { return c == ' ' || c == '\t'; }
   bool fine_riga(char c) const { return c == '\r' || c == '\n'; }
@@ -48,6 +49,9 @@ class LettoreCampi {
   // Consumes a comma or a line end at the cursor, if there is one.
   void consuma_separatore();
   void inizia_campo();
+  // A read past the end points at the end of the text's last line, just after
+  // its last byte: where the missing field would have stood.
+  void segna_fine();
 
   std::string testo_;
   size_t pos_ = 0;

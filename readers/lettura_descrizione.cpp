@@ -6,6 +6,7 @@
 #include "model/codici_errore.h"
 #include "model/da_tradurre.h"
 #include "model/stato.h"
+#include "model/tipi_avviso.h"
 
 namespace scenario {
 namespace {
@@ -51,13 +52,35 @@ bool LetturaDescrizione::leggi_chiave(int commenti) {
   for (int i = 0; i < commenti && contiene(chiave_, "-"); ++i) {
     if (!leggi_campo(&chiave_)) return false;
   }
+  dove_chiave_ = dove(chiave_.size());
   return true;
+}
+
+Dove LetturaDescrizione::dove(size_t larghezza) const {
+  return Dove{lettore_.riga(), static_cast<size_t>(lettore_.colonna()), larghezza};
+}
+
+void LetturaDescrizione::apri_voce(std::string_view parola, std::string_view seconda) {
+  if (stato.traccia == nullptr || !stato.traccia->apri()) return;
+  VoceLetta voce;
+  voce.parola = parola;
+  voce.seconda = seconda;
+  voce.file = stato.traccia->nome(nome_);
+  voce.chiave = dove_chiave_;
+  stato.traccia->voci.push_back(std::move(voce));
 }
 
 bool LetturaDescrizione::leggi_valore(int32_t* valore) {
   const Lettura esito = lettore_.leggi_numero(valore);
   segna();
-  if (esito == Lettura::kOk) return true;
+  if (esito == Lettura::kOk) {
+    if (stato.traccia != nullptr && stato.traccia->voce_aperta) {
+      VoceLetta& voce = stato.traccia->voci.back();
+      voce.valori.push_back(*valore);
+      voce.dove_valori.push_back(dove(std::to_string(*valore).size()));
+    }
+    return true;
+  }
   guasto(kErroreLettura);
   return false;
 }
@@ -69,7 +92,14 @@ bool LetturaDescrizione::leggi_valore(uint8_t* valore) { return leggi_stretto(*t
 bool LetturaDescrizione::leggi_testo(std::string* testo) {
   const Lettura esito = lettore_.leggi_testo(testo);
   segna();
-  if (esito == Lettura::kOk) return true;
+  if (esito == Lettura::kOk) {
+    if (stato.traccia != nullptr && stato.traccia->voce_aperta) {
+      VoceLetta& voce = stato.traccia->voci.back();
+      voce.testo = *testo;
+      voce.dove_testo = dove(testo->size());
+    }
+    return true;
+  }
   guasto(kErroreLettura);
   return false;
 }
@@ -78,12 +108,12 @@ void LetturaDescrizione::guasto(int32_t codice) { stato.registra(codice); }
 
 void LetturaDescrizione::guasto(int32_t codice, int32_t posizione) { stato.registra(codice, posizione); }
 
-void LetturaDescrizione::avverti(std::string_view modello, std::vector<std::string> valori) {
-  stato.avverti(modello, std::move(valori));
+void LetturaDescrizione::avverti(std::string_view tipo, std::string_view modello, std::vector<std::string> valori) {
+  stato.avverti(tipo, modello, std::move(valori));
 }
 
 void LetturaDescrizione::avverti_chiave_ignota(std::string_view campo) {
-  avverti(N_("field \"%1\" holds no key word: ignored"), {std::string(campo)});
+  avverti(kAvvisoChiaveIgnota, N_("field \"%1\" holds no key word: ignored"), {std::string(campo)});
 }
 
 bool chiave_vale(std::string_view campo, std::string_view parola, std::string_view seconda, bool maiuscole_esatte) {

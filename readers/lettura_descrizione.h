@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/traccia.h"
 #include "readers/lettore_campi.h"
 #include "readers/parole_chiave.h"
 
@@ -46,6 +47,9 @@ class LetturaDescrizione {
   // for the entry that reads its values (chiave()).
   bool leggi_chiave(int commenti);
   const std::string& chiave() const { return chiave_; }
+  // With a record kept (Compilatore::traccia): the key just read opens an
+  // entry of the test of these words, whose values then go into it.
+  void apri_voce(std::string_view parola, std::string_view seconda);
 
   // Value fields of an entry. A field past the end of the text, one that is
   // not a number, or a number too wide for the value records kErroreLettura
@@ -62,16 +66,19 @@ class LetturaDescrizione {
   // line and column of the last field read.
   void guasto(int32_t codice);
   void guasto(int32_t codice, int32_t posizione);
-  void avverti(std::string_view modello, std::vector<std::string> valori);
+  void avverti(std::string_view tipo, std::string_view modello, std::vector<std::string> valori);
   // The warning for a field that holds no key word of the half.
   void avverti_chiave_ignota(std::string_view campo);
 
  private:
   void segna();  // points the compiler's reading context at the last field read
+  // Where the last field read stands, `larghezza` bytes long.
+  Dove dove(size_t larghezza) const;
 
   LettoreCampi lettore_;
   std::string nome_;
   std::string chiave_;
+  Dove dove_chiave_;
 };
 
 // One entry of a key table. A key field matches when it holds both words
@@ -97,6 +104,7 @@ Esito applica_chiavi(L& lettura, std::span<const Chiave<L>> chiavi, bool traccia
     if (c.solo_con_tracciato && !tracciato) continue;
     if (!chiave_vale(lettura.chiave(), c.parola, c.seconda, c.maiuscole_esatte)) continue;
     *riconosciuta = true;
+    lettura.apri_voce(c.parola, c.seconda);
     if (const Esito e = c.voce(lettura); e != Esito::kAvanti) return e;
   }
   return Esito::kAvanti;

@@ -29,6 +29,7 @@ Esito voce_cartello(LetturaLinea& l) {
   }
   Cella& cella = stato.celle[static_cast<size_t>(j)];
   if (!cella_libera(cella)) {
+    stato.trova_occupata(j);
     l.guasto(kErroreCartelloOccupato, posizione);
     return Esito::kFermo;
   }
@@ -41,6 +42,7 @@ Esito voce_cartello(LetturaLinea& l) {
   controlla_ordine(l.stato, l.ultimo_cartello, posizione,
                    N_("signpost at %1 m comes after one at %2 m: entries out of order of position"));
   cella.tipo = kCartello;
+  stato.posa(j);
   cella.valore_a = static_cast<int16_t>(stato.prossimo_cartello);
   stato.elementi[static_cast<size_t>(stato.prossimo_cartello)].testo = testo;
   --stato.prossimo_cartello;

@@ -14,6 +14,7 @@
 #include "model/da_tradurre.h"
 #include "model/passo_tracciato.h"
 #include "model/stato.h"
+#include "model/tipi_avviso.h"
 #include "readers/posizioni.h"
 
 namespace scenario {
@@ -53,10 +54,10 @@ void avverti_sovrapposizione(LetturaLinea& l, int32_t inizio, int32_t lunghezza,
   std::vector<std::string> valori = {std::to_string(inizio), std::to_string(lunghezza),
                                      std::to_string(l.riga_tracciato - 1)};
   if (l.riga_tracciato > fine) {
-    l.avverti(N_("curve at %1 m, %2 m long, has no effect: the plan is already drawn up to metre %3"),
+    l.avverti(kAvvisoSenzaEffetto, N_("curve at %1 m, %2 m long, has no effect: the plan is already drawn up to metre %3"),
               std::move(valori));
   } else {
-    l.avverti(N_("curve at %1 m, %2 m long, applies only in part: the plan is already drawn up to metre %3"),
+    l.avverti(kAvvisoSenzaEffetto, N_("curve at %1 m, %2 m long, applies only in part: the plan is already drawn up to metre %3"),
               std::move(valori));
   }
 }

@@ -124,6 +124,8 @@ Esito leggi_sezione_generale(LetturaLinea& l) {
     if (chiude_sezione(l.chiave())) return Esito::kAvanti;
     bool riconosciuta = false;
     if (applica_chiavi<LetturaLinea>(l, kChiaviGenerali, true, &riconosciuta) != Esito::kAvanti) return Esito::kFermo;
+    // A misspelt general key would otherwise drop its entry without a word.
+    if (!riconosciuta) avverti_se_ignota(l, l.chiave());
   }
   return Esito::kFineTesto;
 }

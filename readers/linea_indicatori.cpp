@@ -40,6 +40,7 @@ void memo_indicatori_v_max(Compilatore& stato, const IndicatoriVMax& voce) {
   }
   Cella& cella = stato.celle[static_cast<size_t>(j)];
   if (!cella_libera(cella)) {
+    stato.trova_occupata(j);
     stato.registra(kErroreIndicatoreOccupato, voce.posizione);
     return;
   }
@@ -52,6 +53,7 @@ void memo_indicatori_v_max(Compilatore& stato, const IndicatoriVMax& voce) {
     return;
   }
   cella.tipo = kIndicatoriVMax;
+  stato.posa(j);
   cella.valore_a = *a;
   cella.valore_b = *b;
   cella.valore_c = *c;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 #include "readers/lettura_descrizione.h"
 
@@ -29,6 +30,9 @@ Esito leggi_sezione_generale(LetturaLinea& lettura);
 // The cell array and the plan, sized by the last length entry taken: made
 // once, when the general section ends, however it ends.
 void crea_celle_e_tracciato(LetturaLinea& lettura);
+// Warns about a key field that matched no key test, unless it is a heading,
+// an empty field or a stray number.
+void avverti_se_ignota(LetturaLinea& lettura, std::string_view campo);
 // What follows the general section before any object entry: the sorting of
 // the kilometre-post systems, the cursors and the plan's seed rows.
 Esito chiudi_sezione_generale(LetturaLinea& lettura);

@@ -35,6 +35,8 @@ bool numero(std::string_view campo) {
   return !campo.empty() && std::all_of(campo.begin(), campo.end(), [](char ch) { return ch >= '0' && ch <= '9'; });
 }
 
+}  // namespace
+
 // Headings are separators; a number or an empty field is a stray value, and
 // a curve key is ignored on purpose when no plan is built. Anything else is a
 // key the author probably misspelt.
@@ -43,8 +45,6 @@ void avverti_se_ignota(LetturaLinea& l, std::string_view campo) {
   if (l.stato.genera_tracciato == 0 && contiene_senza_maiuscole(campo, "curva")) return;
   l.avverti_chiave_ignota(campo);
 }
-
-}  // namespace
 
 Esito voce_montagna(LetturaLinea& l) {
   int32_t inizio = 0;

@@ -9,6 +9,7 @@
 #include "model/codici_errore.h"
 #include "model/da_tradurre.h"
 #include "model/stato.h"
+#include "model/tipi_avviso.h"
 
 namespace scenario {
 namespace {
@@ -53,7 +54,7 @@ Righe per_valore(const Sistema& t, const Sistema& d, const Sistema& u) {
 
 void avverti_parita(Compilatore& stato, const Sistema& t, const Sistema& d, const Sistema& u) {
   const int32_t massimo = std::max({t.inizio, d.inizio, u.inizio});
-  stato.avverti(N_("kilometre-post systems: more than one begins at %1 m, the furthest start; all three systems "
+  stato.avverti(kAvvisoProgressive, N_("kilometre-post systems: more than one begins at %1 m, the furthest start; all three systems "
                    "are cleared"),
                 {std::to_string(massimo)}, true);
 }

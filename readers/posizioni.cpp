@@ -4,6 +4,7 @@
 
 #include "model/da_tradurre.h"
 #include "model/stato.h"
+#include "model/tipi_avviso.h"
 
 namespace scenario {
 
@@ -15,7 +16,7 @@ bool oltre_le_celle(const Compilatore& stato, int32_t posizione, int32_t margine
 void controlla_ordine(Compilatore& stato, std::optional<int32_t>& precedente, int32_t posizione,
                       std::string_view modello) {
   if (precedente && posizione < *precedente) {
-    stato.avverti(modello, {std::to_string(posizione), std::to_string(*precedente)});
+    stato.avverti(kAvvisoFuoriOrdine, modello, {std::to_string(posizione), std::to_string(*precedente)});
   }
   precedente = posizione;
 }

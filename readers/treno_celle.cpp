@@ -5,6 +5,7 @@
 #include "model/arrotonda.h"
 #include "model/da_tradurre.h"
 #include "model/stato.h"
+#include "model/tipi_avviso.h"
 
 namespace scenario {
 
@@ -21,7 +22,7 @@ std::optional<uint8_t> byte_velocita(int32_t velocita) {
 void segna_avviso(Compilatore& stato, size_t cella, uint8_t avviso) {
   uint8_t& segno = stato.celle[cella].avviso;
   if (segno != 0 && segno != avviso) {
-    stato.avverti(N_("approach mark %1 replaces mark %2 in cell %3"),
+    stato.avverti(kAvvisoSostituito, N_("approach mark %1 replaces mark %2 in cell %3"),
                   {std::to_string(avviso), std::to_string(segno), std::to_string(cella)});
   }
   segno = avviso;

@@ -50,8 +50,13 @@ Esito applica(LetturaTreno& lettura) {
 // nothing but the closing steps, and no fault.
 Esito leggi_voci(LetturaTreno& lettura) {
   std::string campo;
+  Traccia* traccia = lettura.stato.traccia;
+  if (traccia != nullptr) traccia->treno_letto = true;
   while (lettura.leggi_campo(&campo)) {
-    if (contiene_senza_maiuscole(campo, "[generale]")) break;
+    if (contiene_senza_maiuscole(campo, "[generale]")) {
+      if (traccia != nullptr) traccia->generale_treno = true;
+      break;
+    }
   }
   while (lettura.leggi_chiave(kMaxCommenti)) {
     if (const Esito e = applica(lettura); e != Esito::kAvanti) return e;

@@ -77,9 +77,11 @@ Esito regola_abbattimento(LetturaTreno& lettura) {
   }
   Cella& cella = stato.celle[static_cast<size_t>(n)];
   if (!cella_libera(cella)) {
+    stato.trova_occupata(n);
     lettura.guasto(kErroreAbbattimentoOccupato, p);
     return Esito::kFermo;
   }
+  stato.posa(n);
   if (w > 0) {
     cella.tipo = kAbbattimento;
     cella.valore_a = basso16(w);

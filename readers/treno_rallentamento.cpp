@@ -67,6 +67,7 @@ void memo_rallentamento(Compilatore& stato, int32_t x, int32_t v, int32_t l, int
     return;
   }
   if (const int32_t codice = codice_cella_occupata(stato, c); codice != 0) {
+    stato.trova_occupata(codice == kErroreAvvisoOccupato ? c.w : codice == kErroreInizioOccupato ? c.s : c.e);
     stato.registra(codice);
     return;
   }
@@ -76,9 +77,12 @@ void memo_rallentamento(Compilatore& stato, int32_t x, int32_t v, int32_t l, int
   Cella& inizio = stato.celle[static_cast<size_t>(c.s)];
   scrivi(fine, kFineRallentamento, d_v);
   scrivi(inizio, kInizioRallentamento, d_v);
+  stato.posa(c.e);
+  stato.posa(c.s);
   if (c.con_avviso) {
     Cella& avviso = stato.celle[static_cast<size_t>(c.w)];
     scrivi(avviso, kAvvisoRallentamento, d_v);
+    stato.posa(c.w);
     avviso.valore_a = basso16(v);
   }
   for (Cella* cella : {&inizio, &fine}) {
@@ -89,6 +93,7 @@ void memo_rallentamento(Compilatore& stato, int32_t x, int32_t v, int32_t l, int
 
   for (int i = 0; i < kPreavvisi; ++i) {
     if (!libera(stato, c.h - i)) {
+      stato.trova_occupata(c.h - i);
       stato.registra(kErrorePreavvisoOccupato);
       return;
     }
@@ -96,6 +101,7 @@ void memo_rallentamento(Compilatore& stato, int32_t x, int32_t v, int32_t l, int
   for (int i = 0; i < kPreavvisi; ++i) {
     Cella& preavviso = stato.celle[static_cast<size_t>(c.h - i)];
     preavviso.tipo = kPreavvisoRallentamento;
+    stato.posa(c.h - i);
     preavviso.valore_a = static_cast<int16_t>(i + 1);
     if (d_v != 0) preavviso.valore_b = static_cast<int16_t>(i + 1);
   }

@@ -39,12 +39,14 @@ void memo_segnale(Compilatore& stato, int32_t posizione, Segnale& segnale) {
   }
   Cella& cella = stato.celle[static_cast<size_t>(n)];
   if (!cella_libera(cella)) {
+    stato.trova_occupata(n);
     stato.registra(kErroreSegnaleOccupato);
     return;
   }
   // A short time (1 to 100) is raised to 101; 0, meaning no time, stays.
   if (segnale.tempo >= 1 && segnale.tempo <= 100) segnale.tempo = 101;
   scrivi_segnale(cella, segnale);
+  stato.posa(n);
 
   const uint32_t codice = static_cast<uint32_t>(segnale.sx) * 3u + static_cast<uint32_t>(segnale.dx);
   for (uint32_t j = 1; j <= 4; ++j) {

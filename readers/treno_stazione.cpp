@@ -7,6 +7,7 @@
 #include "model/codici_errore.h"
 #include "model/da_tradurre.h"
 #include "model/stato.h"
+#include "model/tipi_avviso.h"
 #include "readers/treno_celle.h"
 
 namespace scenario {
@@ -21,8 +22,6 @@ constexpr uint8_t kTipoZonaDoppiaB = 8;
 constexpr uint8_t kTipoSenzaCelle = 25;
 // byte4 needs a station at least this long.
 constexpr int32_t kLunghezzaByte4 = 600;
-// Least distance between one stop zone's end and the next one's start.
-constexpr int64_t kDistanzaZone = 350;
 // The stopping cell must lie after cell 1.
 constexpr int64_t kPrimaCellaFermata = 2;
 // The approach marks before a stopping cell are 81 (next to it) to 84.
@@ -112,10 +111,11 @@ Esito segna_celle(LetturaTreno& lettura, const Elemento& riga, int32_t k) {
   }
   Cella& fermata = stato.celle[static_cast<size_t>(s)];
   if (fermata.tipo == kCartello) {
-    lettura.avverti(N_("the stopping cell of %1 (cell %2) replaces the signpost of row %3"),
+    lettura.avverti(kAvvisoSostituito, N_("the stopping cell of %1 (cell %2) replaces the signpost of row %3"),
                     {riga.testo, std::to_string(s), std::to_string(fermata.valore_a)});
   }
   fermata.tipo = kStazione;
+  stato.posa(s);
   fermata.valore_a = static_cast<int16_t>(k);
   return Esito::kAvanti;
 }

@@ -43,7 +43,7 @@ mkdir uscita
 touch linea.txt treno.txt Prova_7.sim Prova_7.dat Prova_linea.dat disegno.svg note.md
 
 atteso "commands by prefix" "check compile" c
-atteso "compile options" "--help --json --line-name --no-plan --train-number --version" compile --
+atteso "compile options" "--force --help --json --line-name --no-plan --strict --train-number --version" compile --
 atteso "descriptions for compile" "linea.txt treno.txt uscita" compile ""
 atteso "second description" "treno.txt" check linea.txt t
 atteso "folders for -o of compile" "uscita" compile linea.txt treno.txt -o ""

@@ -45,7 +45,9 @@ TEST(FileAltrui, SurviveARunACompileAPlotAndAView) {
   testi.scrivi("linea.txt", ListaRighe(righe_linea()).testo());
   testi.scrivi("treno.txt", ListaRighe(righe_treno()).testo());
   pianta(compilati);
-  ASSERT_EQ(tool({"compile", testi.file("linea.txt"), testi.file("treno.txt"), "-o", compilati.percorso()}), 0);
+  ASSERT_EQ(tool({"compile", testi.file("linea.txt"), testi.file("treno.txt"), "-o", compilati.percorso(),
+                  "--line-name", "MilanoPGen-Alessandria", "--train-number", "2635"}),
+            0);
   controlla(compilati);
 
   ASSERT_EQ(tool({"plot", compilati.percorso(), "-o", compilati.file("picture.svg")}), 0);

@@ -33,8 +33,13 @@ printf '%s\r\n' '[generale]' 'segnale,  4650,  1,  4,  1,  0,  0,  0,  0,  0,  0
   'segnale,  4700,  1,  4,  1,  0,  0,  0,  0,  0,  0,  0' 'segnale,  4750,  1,  4,  1,  0,  0,  0,  0,  0,  0,  0' \
   'rallentamento,  5000,  60,  500,  0,  0,  0' '[fine]' >treno_rallentamento.txt
 
-inglese='linea.txt:5: Errore n. 6 at 1300 m: signpost cell is not free'
-italiano='linea.txt:5: Errore n. 6 a 1300 m: la cella del cartello indicatore non è libera'
+riga_citata=$' cartello_indicatore,  1300,  B\n ^~~~~~~~~~~~~~~~~~~'
+inglese="linea.txt:5:1: error: signpost cell is not free (Errore n. 6 at 1300 m)
+$riga_citata
+ hint: cell 27 (1350 m to 1400 m) already holds the signpost at linea.txt:4 (A)"
+italiano="linea.txt:5:1: errore: la cella del cartello indicatore non è libera (Errore n. 6 a 1300 m)
+$riga_citata
+ suggerimento: la cella 27 (da 1350 m a 1400 m) contiene già il cartello di linea.txt:4 (A)"
 while IFS='|' read -r nome atteso impostazioni; do
   [[ -n $nome ]] || continue
   [[ $atteso == it ]] && atteso=$italiano || atteso=$inglese
@@ -58,11 +63,11 @@ the first language of the list that has one|it|LANGUAGE=fr:it:en
 CASI
 
 avuto=$(tool_in LANGUAGE=it "$tool" check linea_vuota.txt treno_rallentamento.txt 2>&1 | grep 'Errore n\.')
-[[ $avuto == "cella 101: Errore n. 12 a 5050 m: un'intera finestra prima dell'inizio di un rallentamento è occupata" ]] ||
+[[ $avuto == "treno_rallentamento.txt:5:1: errore: un'intera finestra prima dell'inizio di un rallentamento è occupata (Errore n. 12 a 5050 m)" ]] ||
   fallito "layout-pass fault in Italian: [$avuto]"
-printf '%s\r\n' '[generale]' 'vetturre' '[fine]' >treno_chiave.txt
-avuto=$(tool_in LANGUAGE=it "$tool" check linea_vuota.txt treno_chiave.txt 2>&1)
-[[ $avuto == 'treno_chiave.txt:2: avviso: il campo "vetturre" non contiene alcuna parola chiave: ignorato' ]] ||
+printf '%s\r\n' '[generale]' 'nota del revisore' '[fine]' >treno_chiave.txt
+avuto=$(tool_in LANGUAGE=it "$tool" check linea_vuota.txt treno_chiave.txt 2>&1 >/dev/null)
+[[ $avuto == $'treno_chiave.txt:2:1: avviso: il campo "nota del revisore" non contiene alcuna parola chiave: ignorato\n nota del revisore\n ^~~~~~~~~~~~~~~~~' ]] ||
   fallito "warning in Italian: [$avuto]"
 avuto=$(tool_in LANGUAGE=it "$tool" frobnicate 2>&1 | head -n 2)
 [[ $avuto == $'scenario-tool: comando sconosciuto frobnicate\nuso: scenario-tool COMANDO [ARGOMENTI]' ]] ||
@@ -72,8 +77,8 @@ avuto=$(tool_in LANGUAGE=it "$tool" --version)
 
 # The compiled files do not depend on the language.
 mkdir en it
-tool_in LANGUAGE=en "$tool" compile linea.txt treno.txt -o en 2>/dev/null
-tool_in LANGUAGE=it "$tool" compile linea.txt treno.txt -o it 2>/dev/null
+tool_in LANGUAGE=en "$tool" compile linea.txt treno.txt -o en --force --line-name Prova --train-number 7 2>/dev/null
+tool_in LANGUAGE=it "$tool" compile linea.txt treno.txt -o it --force --line-name Prova --train-number 7 2>/dev/null
 [[ $(ls en) == "$(ls it)" && -n $(ls en) ]] || fallito "compile wrote other files in Italian"
 for f in en/*; do cmp -s "$f" "it/${f#en/}" || fallito "${f#en/} differs in Italian"; done
 

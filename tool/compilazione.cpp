@@ -13,19 +13,15 @@
 #include "tool/traduzione.h"
 
 namespace scenario::tool {
-namespace {
-
-// The compiled files a compile of `richiesta` writes, names alone.
-std::vector<std::string> nomi_compilati(const RichiestaCompilazione& richiesta) {
-  const NomiFile nomi("", richiesta.nome_linea, richiesta.numero_treno);
+std::vector<std::string> nomi_compilati(const std::string& nome_linea, const std::string& numero_treno,
+                                        bool tracciato) {
+  const NomiFile nomi("", nome_linea, numero_treno);
   std::vector<std::string> elenco;
-  if (richiesta.tracciato) elenco.push_back(nomi.nome_tracciato());
+  if (tracciato) elenco.push_back(nomi.nome_tracciato());
   elenco.push_back(nomi.nome_tabella());
   elenco.push_back(nomi.nome_celle());
   return elenco;
 }
-
-}  // namespace
 
 RisultatoCompilazione compila(const RichiestaCompilazione& richiesta) {
   RisultatoCompilazione r;
@@ -44,7 +40,9 @@ RisultatoCompilazione compila(const RichiestaCompilazione& richiesta) {
   }
   Destinazione destinazione;
   if (!richiesta.destinazione.empty()) {
-    const Status s = destinazione.prepara(richiesta.destinazione, nomi_compilati(richiesta), [&richiesta] {
+    const Status s = destinazione.prepara(
+        richiesta.destinazione, nomi_compilati(richiesta.nome_linea, richiesta.numero_treno, richiesta.tracciato),
+        [&richiesta] {
       if (richiesta.in_attesa) richiesta.in_attesa(richiesta.destinazione);
     });
     if (!s.ok()) {

@@ -9,7 +9,9 @@
 
 #include "driver/esito_compilazione.h"
 #include "model/scenario.h"
+#include "model/file_compilati.h"
 #include "model/stato.h"
+#include "platform/status.h"
 
 namespace scenario::tool {
 
@@ -40,6 +42,10 @@ struct RisultatoCompilazione {
 // nothing is written into it. Faults and warnings name the texts by the paths
 // given.
 RisultatoCompilazione compila(const RichiestaCompilazione& richiesta);
+
+// The compiled files a compile writes, names alone.
+std::vector<std::string> nomi_compilati(const std::string& nome_linea, const std::string& numero_treno,
+                                        bool tracciato);
 
 // Exit status of a compile, as the program's: 0 clean, 1 a fault recorded,
 // 2 a reserved slot in use, 3 a file-system failure; 65 a description refused

@@ -95,7 +95,7 @@ TEST(CompileSostituzione, AFolderItMadeGoesWhenItWritesNothing) {
   const Testi testi;
   CartellaTemporanea base;
   const Uscita mancante = esegui({"compile", testi.cartella.file("manca.txt"), testi.cartella.file("treno.txt"),
-                                  "-o", base.file("nuova/cartella")});
+                                  "-o", base.file("nuova/cartella"), "--line-name", "P", "--train-number", "1"});
   EXPECT_EQ(mancante.stato, kUscitaFileSystem);
   EXPECT_NE(mancante.err.find("cannot open " + testi.cartella.file("manca.txt") + ": No such file or directory"),
             std::string::npos)
@@ -105,7 +105,7 @@ TEST(CompileSostituzione, AFolderItMadeGoesWhenItWritesNothing) {
   // A folder that was there stays, and so does what it holds.
   base.scrivi("mio.txt", "mine");
   EXPECT_EQ(esegui({"compile", testi.cartella.file("manca.txt"), testi.cartella.file("treno.txt"), "-o",
-                    base.percorso()})
+                    base.percorso(), "--line-name", "P", "--train-number", "1"})
                 .stato,
             kUscitaFileSystem);
   EXPECT_EQ(contenuti(base.percorso()), (Contenuti{{"mio.txt", "mine"}}));
@@ -135,7 +135,7 @@ TEST(CompileSostituzione, AHugeDescriptionIsRefusedUnread) {
   testi.cartella.scrivi("enorme.txt", "");
   std::filesystem::resize_file(testi.cartella.file("enorme.txt"), 200u << 20);
   const Args args = {"compile", testi.cartella.file("enorme.txt"), testi.cartella.file("treno.txt"), "-o",
-                     base.file("uscita")};
+                     base.file("uscita"), "--line-name", "P", "--train-number", "1"};
   Args comando = {SCENARIO_TOOL};
   comando.insert(comando.end(), args.begin(), args.end());
   const test::CostoComando costo = test::esegui_misurando(comando);

@@ -69,7 +69,7 @@ TEST(ToolCompile, TheScenarioGivesTheProgramsOwnFiles) {
                            testi.file(kNomi.nome_descrizione_treno())});
   EXPECT_EQ(c.stato, 0);
   EXPECT_NE(c.err.find(testi.file(kNomi.nome_descrizione_linea()) +
-                       ":47: warning: curve at 84250 m, 950 m long, has no effect"),
+                       ":47:1: warning: curve at 84250 m, 950 m long, has no effect"),
             std::string::npos)
       << c.err;
 }
@@ -82,8 +82,10 @@ struct CasoGuasto {
   std::string linea;
   std::string treno;
   int stato;
-  // The one fault expected in the JSON, with "LINE", "TRAIN" standing for the paths.
+  // The one fault expected in the JSON: its code and position, then its file
+  // and line, with "LINE", "TRAIN" standing for the paths.
   std::string guasto;
+  std::string dove;
   std::string fatale = "null";
   bool file_scritti = true;
 };
@@ -94,35 +96,36 @@ TEST(ToolCompile, EachFaultPathReportsCodePositionFileAndLine) {
   const std::vector<CasoGuasto> casi = {
       // Without a cell array nothing is compiled.
       {"line length above 1000000", righe({"[generale]", "lunghezza percorso,  2000000", "[fine]"}), treno_vuoto,
-       1, R"({"code": 1, "position": null, "file": "LINE", "line": 2})", "null", false},
+       1, R"("code": 1, "position": null)", R"("file": "LINE", "line": 2)", "null", false},
       {"signpost cell taken", linea({"cartello_indicatore,  1300,  A", "cartello_indicatore,  1300,  B"}),
-       treno_vuoto, 1, R"({"code": 6, "position": 1300, "file": "LINE", "line": 5})"},
+       treno_vuoto, 1, R"("code": 6, "position": 1300)", R"("file": "LINE", "line": 5)"},
       {"curve key without a digit", linea({"curvad,  100,  200"}), treno_vuoto, 1,
-       R"({"code": 103, "position": null, "file": "LINE", "line": 4})"},
+       R"("code": 103, "position": null)", R"("file": "LINE", "line": 4)"},
       // (20000 + 100) / 50 = 402 is beyond cell 340; the train half still runs.
       {"gradient beyond the cells", linea({"pendenza,  20000,  2"}), treno_vuoto, 1,
-       R"({"code": 15, "position": 20000, "file": "LINE", "line": 4})"},
+       R"("code": 15, "position": 20000)", R"("file": "LINE", "line": 4)"},
       {"station off the 50 m grid", linea_vuota,
        righe({"[generale]", "stazione,  1025,  12,  800,  0,  0,  0,  1,  1,  0,  4,  1,  1,  1,  18,  0,  0,   X",
               "[fine]"}),
-       1, R"({"code": 8, "position": 1025, "file": "TRAIN", "line": 2})"},
+       1, R"("code": 8, "position": 1025)", R"("file": "TRAIN", "line": 2)"},
       {"two signals on one cell", linea_vuota,
        righe({"[generale]", "segnale,  1200,  1,  4,  1,  0,  0,  0,  0,  0,  0,  0",
               "segnale,  1200,  1,  4,  1,  0,  0,  0,  0,  0,  0,  0", "[fine]"}),
-       1, R"({"code": 16, "position": 1200, "file": "TRAIN", "line": 3})"},
+       1, R"("code": 16, "position": 1200)", R"("file": "TRAIN", "line": 3)"},
       {"a number that is not one", linea_vuota, righe({"[generale]", "vetture,  nove", "[fine]"}), 1,
-       R"({"code": 25, "position": null, "file": "TRAIN", "line": 2})"},
+       R"("code": 25, "position": null)", R"("file": "TRAIN", "line": 2)"},
       // Start cell 5000/50 + 1 = 101; its first window, cells 96, 95 and 94,
-      // holds the three signals (4750/50 + 1 = 96 ...), so code 12 at 101 x 50.
+      // holds the three signals (4750/50 + 1 = 96 ...), so code 12 at 101 x 50,
+      // told at the slowdown's line.
       {"a whole window before a slowdown taken", linea_vuota,
        righe({"[generale]", "segnale,  4650,  1,  4,  1,  0,  0,  0,  0,  0,  0,  0",
               "segnale,  4700,  1,  4,  1,  0,  0,  0,  0,  0,  0,  0",
               "segnale,  4750,  1,  4,  1,  0,  0,  0,  0,  0,  0,  0", "rallentamento,  5000,  60,  500,  0,  0,  0",
               "[fine]"}),
-       1, R"({"code": 12, "position": 5050, "file": "", "line": null})"},
+       1, R"("code": 12, "position": 5050)", R"("file": "TRAIN", "line": 5)"},
       // An indicator at 0 m lands on cell 0/50 + 1 = 1, the stamp's cell.
       {"reserved slot of the stamp in use", linea({"indicatori_vmax,  0,  90,  90,  90,  0,  ,  ,  ,  0"}),
-       treno_vuoto, 2, "", "1250", false},
+       treno_vuoto, 2, R"("code": 1250, "position": null)", R"("file": "", "line": null)", "1250", false},
   };
   for (const CasoGuasto& caso : casi) {
     CartellaTemporanea cartella;
@@ -130,16 +133,22 @@ TEST(ToolCompile, EachFaultPathReportsCodePositionFileAndLine) {
     cartella.scrivi("treno.txt", caso.treno);
     const std::string l = cartella.file("linea.txt");
     const std::string t = cartella.file("treno.txt");
-    const Uscita u = esegui({"compile", l, t, "-o", cartella.file("out"), "--json"});
+    // --force writes what the program writes, faults and all.
+    const Uscita u = esegui({"compile", l, t, "-o", cartella.file("out"), "--json", "--force", "--line-name",
+                             "MilanoPGen-Alessandria", "--train-number", "2635"});
     EXPECT_EQ(u.stato, caso.stato) << caso.nome << "\n" << u.err;
     const std::string json = ultima_riga(u.out);
-    std::string atteso = caso.guasto;
+    std::string dove = caso.dove;
     for (auto [segnaposto, percorso] : {std::pair{"\"LINE\"", l}, std::pair{"\"TRAIN\"", t}}) {
-      const size_t at = atteso.find(segnaposto);
-      if (at != std::string::npos) atteso.replace(at, std::string(segnaposto).size(), "\"" + percorso + "\"");
+      const size_t at = dove.find(segnaposto);
+      if (at != std::string::npos) dove.replace(at, std::string(segnaposto).size(), "\"" + percorso + "\"");
     }
-    const std::string guasti = caso.guasto.empty() ? "\"faults\": []" : "\"faults\": [" + atteso + "]";
+    // The only fault, with what it is and where it stands.
+    const std::string guasti = "\"faults\": [{\"severity\": \"error\", \"kind\": \"fault-";
     EXPECT_NE(json.find(guasti), std::string::npos) << caso.nome << "\n" << json;
+    EXPECT_EQ(json.find(guasti, json.find(guasti) + 1), std::string::npos) << caso.nome << "\n" << json;
+    EXPECT_NE(json.find(caso.guasto + ", \"message\": "), std::string::npos) << caso.nome << "\n" << json;
+    EXPECT_NE(json.find(dove + ", \"column\": "), std::string::npos) << caso.nome << "\n" << json;
     EXPECT_NE(json.find("\"fatal\": " + caso.fatale), std::string::npos) << caso.nome << "\n" << json;
     EXPECT_EQ(cartella.esiste("out/" + kNomi.nome_tabella()), caso.file_scritti) << caso.nome;
     EXPECT_EQ(json.find("\"files\": []") == std::string::npos, caso.file_scritti) << caso.nome;
@@ -154,7 +163,13 @@ TEST(ToolCompile, StandardErrorNamesFileAndLine) {
   cartella.scrivi("t.txt", righe({"[generale]", "[fine]"}));
   const Uscita u = esegui({"check", cartella.file("l.txt"), cartella.file("t.txt")});
   EXPECT_EQ(u.stato, 1);
-  EXPECT_EQ(u.err, cartella.file("l.txt") + ":5: Errore n. 6 at 1300 m: signpost cell is not free\n");
+  // Both signposts go to cell 1300 / 50 + 1 = 27; the caret marks the key.
+  const std::string l = cartella.file("l.txt");
+  EXPECT_EQ(u.err, l + ":5:1: error: signpost cell is not free (Errore n. 6 at 1300 m)\n"
+                       " cartello_indicatore,  1300,  B\n"
+                       " ^~~~~~~~~~~~~~~~~~~\n"
+                       " hint: cell 27 (1350 m to 1400 m) already holds the signpost at " +
+                       l + ":4 (A)\n");
   EXPECT_EQ(u.out, "");
 }
 
@@ -166,7 +181,7 @@ TEST(ToolCompile, CleanCompileWithoutPlan) {
                            "--no-plan", "--line-name", "Prova", "--train-number", "7", "--json"});
   EXPECT_EQ(u.stato, 0) << u.err;
   EXPECT_EQ(ultima_riga(u.out), R"({"codice_errore": 0, "posizione_errore": 0, "fatal": null, "faults": [], )"
-                                R"("warnings": [], "files": [")" +
+                                R"("warnings": [], "kinds": [], "files": [")" +
                                     cartella.file("Prova_7.sim") + R"(", ")" + cartella.file("Prova_7.dat") + "\"]}");
   EXPECT_FALSE(cartella.esiste("Prova_linea.dat"));
 }
@@ -204,7 +219,8 @@ TEST(ToolCompile, CreatesNothingInTheFolderButTheCompiledFiles) {
   CartellaTemporanea uscita;
   Uscita u{};
   const std::vector<std::string> creati = creati_durante(uscita.percorso(), [&] {
-    u = esegui({"compile", testi.file("l.txt"), testi.file("t.txt"), "-o", uscita.percorso()});
+    u = esegui({"compile", testi.file("l.txt"), testi.file("t.txt"), "-o", uscita.percorso(), "--line-name",
+                "MilanoPGen-Alessandria", "--train-number", "2635"});
   });
   EXPECT_EQ(u.stato, 0) << u.err;
   const std::set<std::string> attesi = {kNomi.nome_tracciato(), kNomi.nome_tabella(), kNomi.nome_celle()};
@@ -238,7 +254,7 @@ TEST(ToolCompile, UsageErrors) {
     EXPECT_EQ(u.stato, kUscitaUso) << (args.empty() ? "" : args[0]);
     EXPECT_NE(u.err.find("usage:"), std::string::npos);
   }
-  EXPECT_EQ(esegui({"compile", "/nonexistent/a", "/nonexistent/b", "-o", "/tmp"}).stato, 3);
+  EXPECT_EQ(esegui({"compile", "/nonexistent/X_linea.txt", "/nonexistent/X_7-.txt", "-o", "/tmp"}).stato, 3);
   for (const char* comando : {"compile", "check", "dump", "plot"}) {
     EXPECT_EQ(esegui({comando, "--help"}).stato, 0) << comando;
     EXPECT_EQ(esegui({comando, "--version"}).out, std::string("scenario-tool ") + SCENARIO_VERSION + "\n") << comando;

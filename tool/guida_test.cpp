@@ -14,6 +14,7 @@
 #include "tests/blocchi_guida.h"
 #include "tests/cartella_temporanea.h"
 #include "tool/prova_tool.h"
+#include "tool/tipi_diagnostica.h"
 
 namespace scenario::tool {
 namespace {
@@ -28,6 +29,7 @@ struct Esito {
   int stato;
   std::vector<std::string> guasti;    // "Errore n. N" of each fault line
   std::vector<std::string> avvisi;    // the text after "warning: "
+  std::vector<std::string> errori;    // the text after "error: "
   std::string err;
 };
 
@@ -36,12 +38,15 @@ Esito controlla(const std::string& linea, const std::string& treno) {
   c.scrivi("linea.txt", linea);
   c.scrivi("treno.txt", treno);
   const Uscita u = esegui({"check", c.file("linea.txt"), c.file("treno.txt")});
-  Esito e{u.stato, {}, {}, u.err};
+  Esito e{u.stato, {}, {}, {}, u.err};
   std::istringstream righe(e.err);
   std::string riga;
   while (std::getline(righe, riga)) {
     if (const size_t w = riga.find("warning: "); w != std::string::npos) {
       e.avvisi.push_back(riga.substr(w + 9));
+    } else if (const size_t x = riga.find(": error: "); x != std::string::npos &&
+                                                           riga.find("Errore n. ") == std::string::npos) {
+      e.errori.push_back(riga.substr(x + 9));
     } else if (const size_t g = riga.find("Errore n. "); g != std::string::npos) {
       const size_t fine = riga.find_first_not_of("0123456789", g + 10);
       e.guasti.push_back(riga.substr(g + 10, fine - g - 10));
@@ -78,6 +83,12 @@ TEST(Guida, EveryDescriptionBlockCompilesAsTheGuideSays) {
       EXPECT_EQ(e.stato, 1) << e.err;
       EXPECT_EQ(e.guasti, std::vector<std::string>{b.segno.substr(7)}) << e.err;
       EXPECT_TRUE(e.avvisi.empty()) << e.err;
+    } else if (b.segno == "errore") {
+      // Errors of the check that are no fault of the program: the first is quoted.
+      EXPECT_EQ(e.stato, 1) << e.err;
+      EXPECT_TRUE(e.guasti.empty()) << e.err;
+      ASSERT_FALSE(e.errori.empty()) << e.err;
+      EXPECT_NE(guida.substr(b.fine, 400).find("`" + e.errori[0] + "`"), std::string::npos) << e.errori[0];
     } else {
       ASSERT_EQ(b.segno, "avviso");
       EXPECT_EQ(e.stato, 0) << e.err;
@@ -128,6 +139,16 @@ TEST(Guida, EveryKeyWordHasAHeading) {
       EXPECT_TRUE(ha_titolo(titoli, chiave)) << "no heading for the key \"" << chiave.prima << "\" + \""
                                               << chiave.seconda << "\"";
     }
+  }
+}
+
+// Each kind of diagnostic the check gives has its row, with its severity, in
+// the guide's table of kinds.
+TEST(Guida, EveryKindOfDiagnosticHasARow) {
+  const std::string guida = leggi_guida();
+  for (const TipoDiagnostica& t : tipi_diagnostica()) {
+    const std::string riga = "| `" + std::string(t.nome) + "` | " + nome_gravita(t.gravita) + " |";
+    EXPECT_NE(guida.find(riga), std::string::npos) << riga;
   }
 }
 

@@ -29,8 +29,8 @@ _scenario_tool() {
 
   local comando=${COMP_WORDS[1]} opzioni
   case $comando in
-    compile) opzioni="-o --line-name --train-number --no-plan --json" ;;
-    check) opzioni="--line-name --train-number --no-plan --json" ;;
+    compile) opzioni="-o --line-name --train-number --no-plan --strict --force --json" ;;
+    check) opzioni="--line-name --train-number --no-plan --strict --json" ;;
     dump) opzioni="--kind --all --json" ;;
     plot | view | decompile) opzioni="--line-name --train-number -o" ;;
     example) opzioni="-o --force" ;;

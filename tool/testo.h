@@ -12,5 +12,7 @@ std::string utf8(std::string_view testo);
 
 // A JSON string literal of an 8-bit text, quotes included.
 std::string json_stringa(std::string_view testo);
+// The same for a text already in UTF-8.
+std::string json_utf8(std::string_view testo);
 
 }  // namespace scenario::tool

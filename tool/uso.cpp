@@ -9,16 +9,19 @@
 namespace scenario::tool {
 namespace {
 
-constexpr Opzione kLineName{"--line-name", "NAME", N_("line name of the files (default MilanoPGen-Alessandria)")};
-constexpr Opzione kTrainNumber{"--train-number", "NUM", N_("train number of the files (default 2635)")};
+constexpr Opzione kLineName{"--line-name", "NAME", N_("line name of the files (default: from LINE's name)")};
+constexpr Opzione kTrainNumber{"--train-number", "NUM", N_("train number of the files (default: from TRAIN's name)")};
+constexpr Opzione kStrict{"--strict", "", N_("count warnings as errors")};
 constexpr Opzione kNoPlan{"--no-plan", "", N_("compile without the track plan")};
 constexpr Opzione kJson{"--json", "", N_("a JSON summary as the last line of standard output")};
 
 constexpr std::array kOpzioniCompile{
     Opzione{"-o", "DIR", N_("folder for the compiled files (default: the current folder)")},
-    kLineName, kTrainNumber, kNoPlan, kJson,
+    kLineName, kTrainNumber, kNoPlan, kStrict,
+    Opzione{"--force", "", N_("write the compiled files even when the pair has errors")},
+    kJson,
 };
-constexpr std::array kOpzioniCheck{kLineName, kTrainNumber, kNoPlan, kJson};
+constexpr std::array kOpzioniCheck{kLineName, kTrainNumber, kNoPlan, kStrict, kJson};
 constexpr std::array kOpzioniDump{
     Opzione{"--kind", "table|cells|plan", N_("the kind of file (default: from its name)")},
     Opzione{"--all", "", N_("every cell or every point, not only the summary")},
@@ -49,17 +52,23 @@ constexpr std::array kComandi{
         "compile", "LINE TRAIN", N_("compile a line and a train description into the compiled files"),
         N_("  Compiles the line description LINE and the train description TRAIN into the\n"
            "  track-plan, table and cell files in DIR (default: the current folder).\n"
-           "  LINE and TRAIN are never changed. NAME and NUM (default MilanoPGen-Alessandria\n"
-           "  and 2635) name the files and feed the competition codes; --no-plan writes no\n"
-           "  track-plan file. The files in DIR are replaced as a set: after a failure DIR\n"
-           "  holds every earlier file. Exit status: 0 clean, 1 compiled with faults,\n"
-           "  2 reserved slot in use (nothing written), 3 file-system failure, 64 usage,\n"
-           "  65 a description larger than 64 MiB.\n"),
+           "  LINE and TRAIN are never changed. NAME and NUM name the files and feed the\n"
+           "  competition codes; they come from LINE and TRAIN when these are named\n"
+           "  NAME_linea.txt and NAME_NUM-.txt, and must be given otherwise. It prints the\n"
+           "  first fault, as the program meets it, and every warning; with an error it\n"
+           "  writes nothing, unless --force, which writes what the program would. The\n"
+           "  files in DIR are replaced as a set: after a failure DIR holds every earlier\n"
+           "  file. --no-plan writes no track-plan file. Exit status: 0 clean, 1 an error\n"
+           "  (with --strict a warning too), 2 reserved slot in use (nothing written),\n"
+           "  3 file-system failure, 64 usage, 65 a description larger than 64 MiB.\n"),
         kOpzioniCompile, comando_compile},
     Comando{
-        "check", "LINE TRAIN", N_("compile in memory, write nothing, print faults and warnings"),
-        N_("  Compiles LINE and TRAIN in memory, writes nothing, and prints the faults\n"
-           "  and warnings. Exit status as for compile.\n"),
+        "check", "LINE TRAIN", N_("compile in memory, keep nothing, print every fault and warning"),
+        N_("  Compiles LINE and TRAIN in memory, keeps nothing, and prints every fault of\n"
+           "  the pair (after a fault it drops that entry and reads on), every warning,\n"
+           "  each at FILE:LINE:COLUMN with the line quoted and a hint; a pair without\n"
+           "  errors gets one summary line. At most 20 of one kind per file are printed.\n"
+           "  Exit status as for compile.\n"),
         kOpzioniCheck, comando_check},
     Comando{
         "dump", "FILE", N_("decode a compiled file into readable text"),

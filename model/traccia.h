@@ -1,0 +1,85 @@
+// What the readers read, entry by entry, and which entry put the object of
+// each cell there. The program keeps no such record; a check asks for one, so
+// that a diagnostic can name the entry behind a cell, a value as it was
+// written before a narrow field kept it, or a text before it was stored.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace scenario {
+
+// Where a field stands: line and column (bytes, from 1) and its length.
+struct Dove {
+  int riga = 0;
+  size_t colonna = 0;
+  size_t larghezza = 0;
+};
+
+struct VoceLetta {
+  // The words of the key test that took the entry, as its key table has them.
+  std::string_view parola;
+  std::string_view seconda;
+  std::string_view file;          // the description's name, held by the record (Traccia::nome)
+  Dove chiave;                    // the key field
+  std::vector<int32_t> valori;    // the numbers read, in order
+  std::vector<Dove> dove_valori;  // where each of them stands
+  std::string testo;              // the text value (station name, signpost text), as read
+  Dove dove_testo;
+};
+
+struct Traccia {
+  // Entries recorded at most: a record costs some hundred bytes an entry, and
+  // a description may hold millions of lines. Past it nothing more is
+  // recorded, and the record says so.
+  static constexpr size_t kMassimoVoci = 500000;
+
+  std::vector<VoceLetta> voci;
+  bool troncata = false;     // entries past kMassimoVoci were read and not recorded
+  bool voce_aperta = false;  // the entry being read is the last one recorded
+  // The names the entries' `file` points into: one string per description,
+  // not one per entry.
+  std::deque<std::string> nomi;
+  std::string_view nome(const std::string& nome) {
+    if (nomi.empty() || nomi.back() != nome) nomi.push_back(nome);
+    return nomi.back();
+  }
+  // Per cell: the entry (index into voci) whose placement wrote the cell's
+  // type last; -1 for none.
+  std::vector<int32_t> origine;
+  bool treno_letto = false;     // the train half ran
+  bool generale_treno = false;  // the train description had its "[generale]"
+  // The busy cell a placement met when it recorded a fault; -1 for none.
+  int64_t cella_occupata = -1;
+
+  // Opens the record of an entry; false, and nothing recorded, past the limit.
+  bool apri() {
+    voce_aperta = voci.size() < kMassimoVoci;
+    troncata = troncata || !voce_aperta;
+    return voce_aperta;
+  }
+
+  // The entry being read put the object of cell i there.
+  void posa(int64_t i) {
+    if (i < 0) return;
+    if (static_cast<size_t>(i) >= origine.size()) origine.resize(static_cast<size_t>(i) + 1, -1);
+    origine[static_cast<size_t>(i)] = voce_aperta ? static_cast<int32_t>(voci.size()) - 1 : -1;
+  }
+
+  // Whether `v` was taken by the key test of these words (in either order).
+  static bool di_chiave(const VoceLetta& v, std::string_view parola, std::string_view seconda = {}) {
+    return (v.parola == parola && v.seconda == seconda) || (v.parola == seconda && v.seconda == parola);
+  }
+
+  // The entry that put the object of cell i there, or nullptr.
+  const VoceLetta* di_cella(int64_t i) const {
+    if (i < 0 || static_cast<size_t>(i) >= origine.size() || origine[static_cast<size_t>(i)] < 0) return nullptr;
+    return &voci[static_cast<size_t>(origine[static_cast<size_t>(i)])];
+  }
+};
+
+}  // namespace scenario

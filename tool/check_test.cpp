@@ -1,0 +1,321 @@
+// scenario-tool check and compile on pairs with the mistakes authors make:
+// every fault of a pair in one run, each at its line with its severity and a
+// hint, nothing lost in silence, and a compile that writes nothing faulty.
+#include <gtest/gtest.h>
+
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "driver/compila_testi.h"
+#include "model/file_compilati.h"
+#include "tests/cartella_temporanea.h"
+#include "tests/linea_di_prova.h"
+#include "tool/argomenti.h"
+#include "tool/prova_tool.h"
+
+namespace scenario::tool {
+namespace {
+
+using test::CartellaTemporanea;
+
+double secondi_di_processore() {
+  timespec t{};
+  ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
+}
+
+// A line of 10000 m: cells 0 to 340. Lines 1 to 3 are the general section,
+// the objects start on line 4.
+std::string linea(std::initializer_list<const char*> oggetti) { return test::descrizione(oggetti, 10000); }
+
+// A train description: "[generale]" on line 1, the entries from line 2.
+std::string treno(const std::vector<std::string>& voci) {
+  std::string testo = "[generale]\r\n";
+  for (const std::string& v : voci) testo += v + "\r\n";
+  return testo + "[fine]\r\n";
+}
+
+// A station of type 12, 600 m long: stop zone P - 300 to P + 300, stopping
+// cell (P + 300) / 50 - 1. Its name starts at column 89.
+std::string stazione(int posizione, const std::string& nome) {
+  std::string riga = "stazione,  " + std::to_string(posizione) + ",  12,  600,  0,  0,  0,  1,  1,  0,  4,  1,  1,  0,  0,  0,  0,";
+  riga.resize(89 - 1, ' ');
+  return riga + nome;
+}
+
+std::string segnale(int posizione) {
+  return "segnale,  " + std::to_string(posizione) + ",  1,  4,  1,  0,  0,  0,  0,  0,  0,  0";
+}
+
+struct Sbaglio {
+  const char* nome;
+  std::string linea;
+  std::string treno;
+  // The diagnostic expected: "LINE" and "TRAIN" stand for the paths.
+  std::string dove;          // "TRAIN:2:1"
+  std::string gravita;       // "error", "warning", "note"
+  std::string suggerimento;  // a piece of its hint; empty: none expected
+  int stato;
+  std::vector<std::string> args = {};  // after the two files
+};
+
+struct Percorsi {
+  std::string linea, treno;
+  std::string sostituisci(std::string testo) const {
+    for (auto [segnaposto, percorso] : {std::pair{"LINE", linea}, std::pair{"TRAIN", treno}}) {
+      for (size_t at = testo.find(segnaposto); at != std::string::npos; at = testo.find(segnaposto, at + percorso.size())) {
+        testo.replace(at, std::string(segnaposto).size(), percorso);
+      }
+    }
+    return testo;
+  }
+};
+
+TEST(ToolCheck, EachMistakeAtItsLineWithItsSeverityAndHint) {
+  const std::string una_linea = linea({});
+  const std::string settanta_mila(70000, 'X');
+  const std::vector<Sbaglio> casi = {
+      {.nome = "a typo in stazione drops the station: one error for the entry",
+       .linea = una_linea, .treno = treno({"stazone,  2000,  12,  600,  0,  0,  0,  1,  1,  0,  4,  1,  1,  0,  0,  0,  0,   A"}),
+       .dove = "TRAIN:2:1", .gravita = "error", .suggerimento = "did you mean `stazione`?", .stato = 1},
+      {.nome = "a typo in velocita loses a speed limit",
+       .linea = una_linea, .treno = treno({"velcita,  1000,  60"}),
+       .dove = "TRAIN:2:1", .gravita = "error", .suggerimento = "did you mean `velocita`?", .stato = 1},
+      {.nome = "a misspelt key of the general section",
+       .linea = "[generale]\r\nlunghezza percorso,  10000\r\nprogresiva chilometrica uno,  0,  5200,  0\r\n[curve]\r\n[fine]\r\n",
+       .treno = treno({}),
+       .dove = "LINE:3:1", .gravita = "error", .suggerimento = "did you mean `progressiva chilometrica uno`?", .stato = 1},
+      {.nome = "a train description without [generale] is not read at all",
+       .linea = una_linea, .treno = "velocita,  0,  60\r\n[fine]\r\n",
+       .dove = "TRAIN", .gravita = "error", .suggerimento = "[generale]", .stato = 1},
+      // "pendenza,  1000,  180": the value starts at column 19; 180 + 100 = 280 keeps 24, read back as -76.
+      {.nome = "a gradient the cell's byte would wrap",
+       .linea = linea({"pendenza,  1000,  180"}), .treno = treno({}),
+       .dove = "LINE:4:19", .gravita = "error", .suggerimento = "from -100 to 155 per mille", .stato = 1},
+      {.nome = "an adhesion above 255",
+       .linea = una_linea, .treno = treno({"aderenza,  0,  300"}),
+       .dove = "TRAIN:2:16", .gravita = "error", .suggerimento = "from 0 to 255", .stato = 1},
+      {.nome = "a name longer than its 16-bit length",
+       .linea = una_linea, .treno = treno({stazione(2000, settanta_mila)}),
+       .dove = "TRAIN:2:89", .gravita = "error", .suggerimento = "at most 65535 bytes", .stato = 1},
+      {.nome = "a UTF-8 name is converted, with a note",
+       .linea = una_linea, .treno = treno({stazione(2000, "CITT\xC3\x80")}),
+       .dove = "TRAIN:2:93", .gravita = "note", .suggerimento = "", .stato = 0},
+      {.nome = "a UTF-8 character with no place in Windows-1252",
+       .linea = una_linea, .treno = treno({stazione(2000, "A\xE2\x86\x92" "B")}),
+       .dove = "TRAIN:2:90", .gravita = "error", .suggerimento = "another way", .stato = 1},
+      {.nome = "a control character in a name",
+       .linea = una_linea, .treno = treno({stazione(2000, "A\x07" "B")}),
+       .dove = "TRAIN:2:90", .gravita = "warning", .suggerimento = "", .stato = 0},
+      // "segnale,  12000": the position starts at column 11.
+      {.nome = "a signal after the end of the line, in the spare cells",
+       .linea = una_linea, .treno = treno({segnale(12000)}),
+       .dove = "TRAIN:2:11", .gravita = "warning", .suggerimento = "never reaches", .stato = 0},
+      // The slowdown's length, 500, starts at column 29; it ends at 5500 m, the station stands at 2000 m.
+      {.nome = "a slowdown past the last station",
+       .linea = una_linea, .treno = treno({stazione(2000, "A"), "rallentamento,  5000,  60,  500,  0,  0,  0"}),
+       .dove = "TRAIN:3:29", .gravita = "warning", .suggerimento = "last station", .stato = 0},
+      {.nome = "the same, with --strict",
+       .linea = una_linea, .treno = treno({stazione(2000, "A"), "rallentamento,  5000,  60,  500,  0,  0,  0"}),
+       .dove = "TRAIN:3:29", .gravita = "error", .suggerimento = "last station", .stato = 1, .args = {"--strict"}},
+      {.nome = "a kilometre-post system starting at kilometre 0 with value 0 is dropped",
+       .linea = "[generale]\r\nlunghezza percorso,  10000\r\nprogressiva chilometrica uno,  0,  0,  1\r\n[curve]\r\n[fine]\r\n",
+       .treno = treno({}),
+       .dove = "LINE:3:1", .gravita = "error", .suggerimento = "clears all three", .stato = 1},
+      // Semicolons: the key field is the whole line, its values come from line 3.
+      {.nome = "semicolons instead of commas",
+       .linea = una_linea, .treno = treno({"velocita;  1000;  60", "velocita,  2000,  90"}),
+       .dove = "TRAIN:3:1", .gravita = "error", .suggerimento = "TRAIN:2", .stato = 1},
+      {.nome = "a number field holding letters",
+       .linea = una_linea, .treno = treno({"vetture,  nove"}),
+       .dove = "TRAIN:2:11", .gravita = "error", .suggerimento = "", .stato = 1},
+      // The text ends after the position: the speed is read past the end, just after the line's 15 bytes.
+      {.nome = "a file that ends inside an entry",
+       .linea = una_linea, .treno = "[generale]\r\nvelocita,  1000",
+       .dove = "TRAIN:2:16", .gravita = "error", .suggerimento = "", .stato = 1},
+      // Stop zone 1700 to 2300 m: stopping cell 45; the signal's cell is 2200 / 50 + 1 = 45.
+      {.nome = "a signal on a station's stopping cell names the station and its line",
+       .linea = una_linea, .treno = treno({stazione(2000, "A"), segnale(2200)}),
+       .dove = "TRAIN:3:1", .gravita = "error",
+       .suggerimento = "cell 45 (2250 m to 2300 m) already holds the stopping cell of the station at TRAIN:2 (A)",
+       .stato = 1},
+      // Start cell 101; its first window, cells 94 to 96, holds the three signals.
+      {.nome = "a slowdown whose markers meet signals is told at the slowdown",
+       .linea = una_linea,
+       .treno = treno({segnale(4650), segnale(4700), segnale(4750), "rallentamento,  5000,  60,  500,  0,  0,  0"}),
+       .dove = "TRAIN:5:1", .gravita = "error",
+       .suggerimento = "cells 94 to 96 (4700 m to 4850 m) before its start hold the signal at TRAIN:2, the signal at "
+                       "TRAIN:3 and the signal at TRAIN:4",
+       .stato = 1},
+      {.nome = "two stations out of order say so",
+       .linea = una_linea, .treno = treno({stazione(5000, "B"), stazione(2000, "A")}),
+       .dove = "TRAIN:3:1", .gravita = "error", .suggerimento = "in order of position", .stato = 1},
+      // Zones 1700 to 2300 and 2200 to 2800 m; at 2950 m the second starts at 2650 m, 350 m after 2300 m.
+      {.nome = "two stations too close: the zones and the first position allowed",
+       .linea = una_linea, .treno = treno({stazione(2000, "A"), stazione(2500, "B")}),
+       .dove = "TRAIN:3:1", .gravita = "error", .suggerimento = "the first position allowed is 2950 m", .stato = 1},
+  };
+  for (const Sbaglio& caso : casi) {
+    SCOPED_TRACE(caso.nome);
+    CartellaTemporanea cartella;
+    cartella.scrivi("l.txt", caso.linea);
+    cartella.scrivi("t.txt", caso.treno);
+    const Percorsi p{cartella.file("l.txt"), cartella.file("t.txt")};
+    Args args = {"check", p.linea, p.treno};
+    args.insert(args.end(), caso.args.begin(), caso.args.end());
+    const Uscita u = esegui(args);
+    EXPECT_EQ(u.stato, caso.stato) << u.err;
+    const std::string atteso = p.sostituisci(caso.dove) + ": " + caso.gravita + ": ";
+    EXPECT_TRUE(u.err.starts_with(atteso) || u.err.find("\n" + atteso) != std::string::npos) << atteso << "\n" << u.err;
+    const std::string suggerimento = p.sostituisci(caso.suggerimento);
+    if (!suggerimento.empty()) {
+      EXPECT_NE(u.err.find(suggerimento), std::string::npos) << u.err;
+    }
+    // A control byte of the input never reaches the terminal.
+    EXPECT_EQ(u.err.find('\x07'), std::string::npos);
+  }
+}
+
+TEST(ToolCheck, OneDiagnosticForAnEntryWithAMisspeltKey) {
+  CartellaTemporanea c;
+  c.scrivi("l.txt", linea({}));
+  c.scrivi("t.txt", treno({"stazone,  2000,  12,  600,  0,  0,  0,  1,  1,  0,  4,  1,  1,  0,  0,  0,  0,   A"}));
+  const Uscita u = esegui({"check", c.file("l.txt"), c.file("t.txt")});
+  EXPECT_EQ(u.err, c.file("t.txt") +
+                       ":2:1: error: field \"stazone\" holds no key word: ignored, with the values of its entry\n"
+                       " stazone,  2000,  12,  600,  0,  0,  0,  1,  1,  0,  4,  1,  1,  0,  0,  0,  0,   A\n"
+                       " ^~~~~~~\n"
+                       " hint: did you mean `stazione`?\n");
+}
+
+// Three faults in different sections: a signpost on a taken cell in the line's
+// objects, a station off the 50 m grid, two signals on one cell.
+TEST(ToolCheck, ThreeIndependentFaultsCheckedAllCompiledFirst) {
+  CartellaTemporanea c;
+  const std::string l = linea({"cartello_indicatore,  1300,  A", "cartello_indicatore,  1300,  B"});
+  const std::string t = treno({"[stazioni]",
+                               "stazione,  1025,  12,  800,  0,  0,  0,  1,  1,  0,  4,  1,  1,  1,  18,  0,  0,   X",
+                               "[segnali]", segnale(3000), segnale(3000)});
+  c.scrivi("Prova_linea.txt", l);
+  c.scrivi("Prova_7-.txt", t);
+  const std::string pl = c.file("Prova_linea.txt");
+  const std::string pt = c.file("Prova_7-.txt");
+
+  const Uscita check = esegui({"check", pl, pt, "--json"});
+  EXPECT_EQ(check.stato, 1);
+  for (const std::string& dove : {pl + ":5:1: error: signpost cell is not free", pt + ":3:1: error: station position",
+                                  pt + ":6:1: error: signal cell is not free"}) {
+    EXPECT_NE(check.err.find(dove), std::string::npos) << dove << "\n" << check.err;
+  }
+  // The program's status is the first fault's: the line half stops at code 6.
+  EXPECT_NE(check.out.find(R"({"codice_errore": 6, "posizione_errore": 1300, "fatal": null)"), std::string::npos);
+
+  const Uscita compile = esegui({"compile", pl, pt, "-o", c.file("out")});
+  EXPECT_EQ(compile.stato, 1);
+  EXPECT_NE(compile.err.find(pl + ":5:1: error: signpost cell is not free"), std::string::npos) << compile.err;
+  EXPECT_EQ(compile.err.find(pt + ":"), std::string::npos) << compile.err;
+  EXPECT_FALSE(c.esiste("out/Prova_7.sim"));
+  EXPECT_FALSE(c.esiste("out/Prova_7.dat"));
+  EXPECT_FALSE(c.esiste("out/Prova_linea.dat"));
+
+  const Uscita forzato = esegui({"compile", pl, pt, "-o", c.file("out"), "--force"});
+  EXPECT_EQ(forzato.stato, 1);
+  TestiDaCompilare testi;
+  testi.linea = {pl, l};
+  testi.treno = {pt, t};
+  testi.nome_linea = "Prova";
+  testi.numero_treno = "7";
+  const Compilazione programma = compila_testi(testi);
+  ASSERT_TRUE(programma.esito.file_scritti);
+  const FileCodificati file = codifica_file_compilati(programma.stato);
+  ASSERT_TRUE(file.tracciato.has_value());
+  EXPECT_TRUE(c.leggi("out/Prova_7.sim") == file.tabella);
+  EXPECT_TRUE(c.leggi("out/Prova_7.dat") == file.celle);
+  EXPECT_TRUE(c.leggi("out/Prova_linea.dat") == *file.tracciato);
+}
+
+TEST(ToolCheck, ACompileNeedsNamesItCanTrust) {
+  CartellaTemporanea c;
+  c.scrivi("linea.txt", linea({}));
+  c.scrivi("treno.txt", treno({}));
+  const Uscita senza = esegui({"compile", c.file("linea.txt"), c.file("treno.txt"), "-o", c.file("out")});
+  EXPECT_EQ(senza.stato, kUscitaUso);
+  EXPECT_NE(senza.err.find("give --line-name and --train-number"), std::string::npos) << senza.err;
+  EXPECT_FALSE(c.esiste("out"));
+
+  c.scrivi("Valle_linea.txt", linea({}));
+  c.scrivi("Valle_R12-.txt", treno({}));
+  const Uscita nominati = esegui({"compile", c.file("Valle_linea.txt"), c.file("Valle_R12-.txt"), "-o", c.file("out")});
+  EXPECT_EQ(nominati.stato, 0) << nominati.err;
+  EXPECT_TRUE(c.esiste("out/Valle_R12.sim"));
+  EXPECT_TRUE(c.esiste("out/Valle_linea.dat"));
+}
+
+// A UTF-8 name is stored as Windows-1252, the text of the compiled files; one
+// with a character that has no place there is refused, and --force stores the
+// bytes as the program would.
+TEST(ToolCheck, UTF8TextsReachTheFilesAsWindows1252) {
+  CartellaTemporanea c;
+  c.scrivi("Valle_linea.txt", linea({}));
+  c.scrivi("Valle_1-.txt", treno({stazione(2000, "CITT\xC3\x80")}));
+  EXPECT_EQ(esegui({"compile", c.file("Valle_linea.txt"), c.file("Valle_1-.txt"), "-o", c.file("a")}).stato, 0);
+  EXPECT_NE(c.leggi("a/Valle_1.sim").find("CITT\xC0"), std::string::npos);
+  EXPECT_EQ(c.leggi("a/Valle_1.sim").find("CITT\xC3\x80"), std::string::npos);
+
+  c.scrivi("Valle_1-.txt", treno({stazione(2000, "A\xE2\x86\x92" "B")}));
+  const Uscita rifiutato = esegui({"compile", c.file("Valle_linea.txt"), c.file("Valle_1-.txt"), "-o", c.file("b"), "--json"});
+  EXPECT_EQ(rifiutato.stato, 1);
+  EXPECT_FALSE(c.esiste("b/Valle_1.sim"));
+  EXPECT_NE(rifiutato.out.find(R"("kind": "no-windows-1252")"), std::string::npos) << rifiutato.out;
+  EXPECT_EQ(esegui({"compile", c.file("Valle_linea.txt"), c.file("Valle_1-.txt"), "-o", c.file("b"), "--force"}).stato, 1);
+  EXPECT_NE(c.leggi("b/Valle_1.sim").find("A\xE2\x86\x92" "B"), std::string::npos);
+}
+
+// A text too long for its 16-bit length is the tool's error with the reading
+// failure's code; the program's own status is untouched.
+TEST(ToolCheck, ATextTooLongCarriesTheReadingFailuresCode) {
+  CartellaTemporanea c;
+  c.scrivi("l.txt", linea({}));
+  c.scrivi("t.txt", treno({stazione(2000, std::string(70000, 'X'))}));
+  const Uscita u = esegui({"check", c.file("l.txt"), c.file("t.txt"), "--json"});
+  EXPECT_EQ(u.stato, 1);
+  EXPECT_NE(u.out.find(R"({"codice_errore": 0, "posizione_errore": 0, "fatal": null)"), std::string::npos);
+  EXPECT_NE(u.out.find(R"("kind": "text-too-long", "code": 25, "position": null)"), std::string::npos) << u.out;
+  EXPECT_LT(u.err.size(), 1000u);  // the 70000-byte line is quoted around the field only
+}
+
+TEST(ToolCheck, ACleanPairGetsOneSummaryLine) {
+  CartellaTemporanea c;
+  c.scrivi("l.txt", linea({}));
+  c.scrivi("t.txt", treno({stazione(2000, "A"), stazione(5000, "B"), segnale(3000)}));
+  const Uscita u = esegui({"check", c.file("l.txt"), c.file("t.txt")});
+  EXPECT_EQ(u.stato, 0) << u.err;
+  EXPECT_EQ(u.err, "");
+  EXPECT_EQ(u.out, "line of 10000 m; stations 2, signals 1, slowdowns 0, warnings 0\n");
+}
+
+// 200000 lines of speed limits, every other one going back: 100000 warnings of
+// one kind, of which 20 are printed. The time is the processor time the check
+// takes, which other work on a shared machine does not stretch.
+TEST(ToolCheck, OutputStaysBoundedOnAHugeDescription) {
+  std::string t = "[generale]\r\n";
+  for (int i = 0; i < 100000; ++i) t += "velocita,  1000,  60\r\nvelocita,  500,  60\r\n";
+  t += "[fine]\r\n";
+  CartellaTemporanea c;
+  c.scrivi("l.txt", linea({}));
+  c.scrivi("t.txt", t);
+  const double inizio = secondi_di_processore();
+  const Uscita u = esegui({"check", c.file("l.txt"), c.file("t.txt")});
+  const double durata = secondi_di_processore() - inizio;
+  EXPECT_EQ(u.stato, 0);
+  EXPECT_LT(u.err.size(), 10000u);
+  size_t volte = 0;
+  for (size_t at = u.err.find("\xE2\x80\xA6 and "); at != std::string::npos; at = u.err.find("\xE2\x80\xA6 and ", at + 1)) ++volte;
+  EXPECT_EQ(volte, 1u) << u.err;
+  EXPECT_NE(u.err.find("\xE2\x80\xA6 and 99980 more of kind out-of-order"), std::string::npos) << u.err;
+  EXPECT_LT(durata, 1.0);
+}
+
+}  // namespace
+}  // namespace scenario::tool
