@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "model/da_tradurre.h"
+#include "model/tipi_avviso.h"
 
 namespace scenario {
 
@@ -32,6 +33,8 @@ void Compilatore::azzera(int32_t genera) {
   ultima_cella = -1;
   guasti.clear();
   avvertimenti.clear();
+  avvertimenti_taciuti.clear();
+  avvertimenti_per_tipo.clear();
   errore_file_system.clear();
   for (Elemento& riga : elementi) riga = Elemento{};
   elementi[kRigaLinea].testo = nome_linea;
@@ -51,6 +54,20 @@ void Compilatore::posiziona(int32_t posizione) {
 
 void Compilatore::avverti(std::string_view tipo, std::string_view modello, std::vector<std::string> valori,
                           bool anche_nel_programma) {
+  // The program prints its own warnings, every one; an unknown key is told
+  // by its value, which a count would lose.
+  if (!anche_nel_programma && tipo != kAvvisoChiaveIgnota) {
+    size_t& registrati = avvertimenti_per_tipo[{file_corrente, tipo}];
+    if (registrati >= kAvvertimentiPerTipo) {
+      if (avvertimenti_taciuti.empty() || avvertimenti_taciuti.back().file != file_corrente ||
+          avvertimenti_taciuti.back().tipo != tipo) {
+        avvertimenti_taciuti.push_back({.file = file_corrente, .tipo = tipo});
+      }
+      ++avvertimenti_taciuti.back().quante;
+      return;
+    }
+    ++registrati;
+  }
   avvertimenti.push_back(Avvertimento{.testo = componi(modello, valori),
                                       .file = file_corrente,
                                       .riga = riga_corrente,

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,6 +39,16 @@ struct Avvertimento {
   std::string_view tipo;             // the kind (model/tipi_avviso.h), the same for every warning of it
 };
 
+// Warnings of one kind in one file past the first kAvvertimentiPerTipo, only
+// counted: a long text of one repeated mistake would otherwise keep a record
+// per line, many times the size of the text.
+struct AvvertimentiTaciuti {
+  std::string file;
+  std::string_view tipo;
+  size_t quante = 0;
+};
+inline constexpr size_t kAvvertimentiPerTipo = 100;
+
 struct Compilatore {
   // Scenario identity.
   std::string nome_linea;
@@ -62,6 +73,8 @@ struct Compilatore {
   // Run log and the reading context that faults are attributed to.
   std::vector<Guasto> guasti;
   std::vector<Avvertimento> avvertimenti;
+  std::vector<AvvertimentiTaciuti> avvertimenti_taciuti;
+  std::map<std::pair<std::string, std::string_view>, size_t> avvertimenti_per_tipo;
   std::string file_corrente;
   int riga_corrente = 0;
   int colonna_corrente = 0;

@@ -36,7 +36,7 @@ struct Traccia {
   // Entries recorded at most: a record costs some hundred bytes an entry, and
   // a description may hold millions of lines. Past it nothing more is
   // recorded, and the record says so.
-  static constexpr size_t kMassimoVoci = 500000;
+  static constexpr size_t kMassimoVoci = 100000;
 
   std::vector<VoceLetta> voci;
   bool troncata = false;     // entries past kMassimoVoci were read and not recorded

@@ -21,7 +21,7 @@ constexpr std::array<TipoDiagnostica, 15> kTipi{{
     {"without-effect", Gravita::kAvviso, "an entry that earlier entries make useless in whole or in part"},
     {"replaced", Gravita::kAvviso, "a mark or a stopping cell that a later entry replaces"},
     {"converted-from-utf-8", Gravita::kNota, "a UTF-8 description converted to Windows-1252"},
-    {"record-full", Gravita::kNota, "a pair of more than 500000 entries: the later ones' values are not checked"},
+    {"record-full", Gravita::kNota, "a pair of more than 100000 entries: the later ones' values are not checked"},
 }};
 
 }  // namespace

@@ -111,6 +111,18 @@ class DaAvvertimenti {
     out->altre.push_back(std::move(d));
   }
 
+  // Warnings the model only counted: each is one more of its kind.
+  void conta(const AvvertimentiTaciuti& t, Prova* out) {
+    const Diagnostica d = nuova_diagnostica(t.tipo);
+    for (Prova::Oltre& o : out->oltre) {
+      if (o.file == t.file && o.tipo == d.tipo) {
+        o.quante += t.quante;
+        return;
+      }
+    }
+    out->oltre.push_back({t.file, d.tipo, d.gravita, t.quante});
+  }
+
  private:
   // Whether the diagnostic is among the first of its kind in its file;
   // otherwise it is counted.
@@ -194,6 +206,7 @@ EsitoVerifica verifica(const RichiestaVerifica& r) {
     }
     DaAvvertimenti avvertimenti(r.linea.nome, traccia);
     for (const Avvertimento& a : c.stato.avvertimenti) avvertimenti.aggiungi(a, &out);
+    for (const AvvertimentiTaciuti& taciuti : c.stato.avvertimenti_taciuti) avvertimenti.conta(taciuti, &out);
     for (Diagnostica& d : controlla_voci(c.stato, traccia, r.treno.nome)) out.altre.push_back(std::move(d));
     if (c.esito.fatale != 0) out.altre.push_back(fatale(c.esito.fatale));
     size_t avvisi = 0;

@@ -1,0 +1,49 @@
+#include "model/stato.h"
+
+#include <gtest/gtest.h>
+
+#include "model/tipi_avviso.h"
+
+namespace scenario {
+namespace {
+
+constexpr std::string_view kModello = "entry at %1 m";
+
+void avverti_molte(Compilatore& stato, std::string_view tipo, size_t quante, bool anche_nel_programma = false) {
+  for (size_t i = 0; i < quante; ++i) stato.avverti(tipo, kModello, {std::to_string(i)}, anche_nel_programma);
+}
+
+// Past the first hundred of a kind in a file, warnings are only counted; the
+// program's own warnings and unknown keys (told by their value) are all kept.
+TEST(Avvertimenti, RepeatedKindIsCountedPastTheFirstHundred) {
+  Compilatore stato;
+  stato.file_corrente = "t.txt";
+  avverti_molte(stato, kAvvisoFuoriOrdine, 150);
+  ASSERT_EQ(stato.avvertimenti.size(), 100u);
+  EXPECT_EQ(stato.avvertimenti.back().testo, "entry at 99 m");
+  ASSERT_EQ(stato.avvertimenti_taciuti.size(), 1u);
+  EXPECT_EQ(stato.avvertimenti_taciuti[0].file, "t.txt");
+  EXPECT_EQ(stato.avvertimenti_taciuti[0].tipo, kAvvisoFuoriOrdine);
+  EXPECT_EQ(stato.avvertimenti_taciuti[0].quante, 50u);
+
+  // Another file starts its own hundred.
+  stato.file_corrente = "l.txt";
+  avverti_molte(stato, kAvvisoFuoriOrdine, 3);
+  EXPECT_EQ(stato.avvertimenti.size(), 103u);
+
+  avverti_molte(stato, kAvvisoChiaveIgnota, 150);
+  avverti_molte(stato, kAvvisoProgressive, 150, /*anche_nel_programma=*/true);
+  EXPECT_EQ(stato.avvertimenti.size(), 403u);
+  EXPECT_EQ(stato.avvertimenti_taciuti.size(), 1u);
+
+  stato.azzera(0);
+  EXPECT_TRUE(stato.avvertimenti.empty());
+  EXPECT_TRUE(stato.avvertimenti_taciuti.empty());
+  stato.file_corrente = "t.txt";
+  avverti_molte(stato, kAvvisoFuoriOrdine, 100);
+  EXPECT_EQ(stato.avvertimenti.size(), 100u);
+  EXPECT_TRUE(stato.avvertimenti_taciuti.empty());
+}
+
+}  // namespace
+}  // namespace scenario
