@@ -64,19 +64,24 @@ TEST(DistanzaChiavi, SuggestsTheKeyATypoWasMeantToBe) {
 TEST(DistanzaChiavi, TheFieldCorrectedWhereTheKeyWordsWereMeant) {
   struct Caso {
     std::string campo;
-    ChiaveCandidata chiave;
+    std::vector<std::string_view> parole;  // the key test's words
+    bool maiuscole = false;                // compared with their letter case
     std::string atteso;
   };
   const std::vector<Caso> casi = {
-      {.campo = "stazone", .chiave = {{"stazione"}}, .atteso = "stazione"},
-      {.campo = "velcita", .chiave = {{"velocit"}}, .atteso = "velocita"},
-      {.campo = "VELOCTA", .chiave = {{"velocit"}}, .atteso = "velocita"},
-      {.campo = "percentuale masa frenata", .chiave = {{"frenata", "massa"}}, .atteso = "percentuale massa frenata"},
-      {.campo = "sfondo un", .chiave = {{"sfondo", "uno"}, true}, .atteso = "sfondo uno"},
-      {.campo = "Progressiva chilometrica uno", .chiave = {{"uno", "progressiva"}, true},
+      {.campo = "stazone", .parole = {"stazione"}, .atteso = "stazione"},
+      {.campo = "velcita", .parole = {"velocit"}, .atteso = "velocita"},
+      {.campo = "VELOCTA", .parole = {"velocit"}, .atteso = "velocita"},
+      {.campo = "percentuale masa frenata", .parole = {"frenata", "massa"}, .atteso = "percentuale massa frenata"},
+      {.campo = "sfondo un", .parole = {"sfondo", "uno"}, .maiuscole = true, .atteso = "sfondo uno"},
+      {.campo = "Progressiva chilometrica uno",
+       .parole = {"uno", "progressiva"},
+       .maiuscole = true,
        .atteso = "progressiva chilometrica uno"},
   };
-  for (const Caso& c : casi) EXPECT_EQ(corretto(c.campo, c.chiave), c.atteso) << c.campo;
+  for (const Caso& c : casi) {
+    EXPECT_EQ(corretto(c.campo, ChiaveCandidata{.parole = c.parole, .maiuscole = c.maiuscole}), c.atteso) << c.campo;
+  }
 }
 
 }  // namespace
