@@ -15,17 +15,10 @@
 #include "tests/cartella_temporanea.h"
 #include "tests/linea_generata.h"
 #include "tests/picco_memoria.h"
+#include "tests/strumentato.h"
 
 namespace scenario::test {
 namespace {
-
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kSanitizzato = true;
-#elif defined(__has_feature)
-constexpr bool kSanitizzato = __has_feature(address_sanitizer);
-#else
-constexpr bool kSanitizzato = false;
-#endif
 
 constexpr int64_t kLimiteKib = 4 * 1024;
 
