@@ -33,11 +33,11 @@ void confronta_record(const std::string& file, const std::string& record, const 
 // A whole file that does not decode on one side, or two decodings that agree
 // while the bytes do not.
 bool interi(const std::string& file, std::string_view atteso, std::string_view ottenuto, bool ok_a,
-            const std::string& errore_a, bool ok_b, const std::string& errore_b, std::vector<Differenza>* out) {
+            const Testo& errore_a, bool ok_b, const Testo& errore_b, std::vector<Differenza>* out) {
   if (ok_a && ok_b) return false;
   out->push_back({file, "whole file", "bytes",
-                  ok_a ? n(static_cast<int64_t>(atteso.size())) + " bytes" : "not decodable: " + errore_a,
-                  ok_b ? n(static_cast<int64_t>(ottenuto.size())) + " bytes" : "not decodable: " + errore_b});
+                  ok_a ? n(static_cast<int64_t>(atteso.size())) + " bytes" : "not decodable: " + errore_a.inglese(),
+                  ok_b ? n(static_cast<int64_t>(ottenuto.size())) + " bytes" : "not decodable: " + errore_b.inglese()});
   return true;
 }
 
@@ -111,7 +111,7 @@ void confronta_tabella(const std::string& file, std::string_view atteso, std::st
                        std::vector<Differenza>* out) {
   if (atteso == ottenuto) return;
   Elementi a{}, b{};
-  std::string ea, eb;
+  Testo ea, eb;
   const bool ok_a = decodifica_elementi(atteso, &a, &ea);
   const bool ok_b = decodifica_elementi(ottenuto, &b, &eb);
   if (interi(file, atteso, ottenuto, ok_a, ea, ok_b, eb, out)) return;
@@ -124,7 +124,7 @@ void confronta_celle(const std::string& file, std::string_view atteso, std::stri
                      std::vector<Differenza>* out) {
   if (atteso == ottenuto) return;
   std::vector<Cella> a, b;
-  std::string ea, eb;
+  Testo ea, eb;
   const bool ok_a = decodifica_celle(atteso, &a, &ea);
   const bool ok_b = decodifica_celle(ottenuto, &b, &eb);
   if (interi(file, atteso, ottenuto, ok_a, ea, ok_b, eb, out)) return;
@@ -138,7 +138,7 @@ void confronta_tracciato(const std::string& file, std::string_view atteso, std::
                          std::vector<Differenza>* out) {
   if (atteso == ottenuto) return;
   PuntiTracciato a, b;
-  std::string ea, eb;
+  Testo ea, eb;
   const bool ok_a = decodifica_tracciato(atteso, &a, &ea);
   const bool ok_b = decodifica_tracciato(ottenuto, &b, &eb);
   if (interi(file, atteso, ottenuto, ok_a, ea, ok_b, eb, out)) return;

@@ -44,7 +44,7 @@ std::set<int32_t> scegli_abbattimenti(const DescrizioneLinea& linea, const Descr
     const Testi t = scrivi(linea, treno, scelte);
     const Compilati c = compila_testi(t.linea, t.treno, nome_linea, numero_treno, false);
     std::vector<Cella> ottenute;
-    std::string errore;
+    Testo errore;
     if (!c.prodotti || !decodifica_celle(c.celle, &ottenute, &errore)) break;
     bool cambiate = false;
     for (int32_t q : incerte) {
@@ -79,12 +79,12 @@ Decompilazione decompila(const FileCompilati& file, const std::string& nome_line
   Elementi elementi{};
   std::vector<Cella> celle;
   PuntiTracciato tracciato;
-  std::string errore;
+  Testo errore;
   const NomiFile nomi("", nome_linea, numero_treno);
   const auto rifiuta = [&](Rifiuto r, const std::string& file_rifiutato, const std::string& tipo,
-                           const std::string& perche) {
+                           const Testo& perche) {
     d.rifiuto = r;
-    d.errore = file_rifiutato + " is not a compiled " + tipo + ": " + perche;
+    d.errore = file_rifiutato + " is not a compiled " + tipo + ": " + perche.inglese();
     d.perche = perche;
     return d;
   };
@@ -97,9 +97,9 @@ Decompilazione decompila(const FileCompilati& file, const std::string& nome_line
   const size_t massime = static_cast<size_t>(dimensioni_linea(kLunghezzaMassima).ultima_cella) + 1;
   if (celle.size() < minime || celle.size() > massime) {
     rifiuta(Rifiuto::kNumeroCelle, nomi.nome_celle(), "cell file",
-            "it holds " + std::to_string(celle.size()) + " cells, a compiled line " + std::to_string(minime) +
-                " to " + std::to_string(massime));
-    d.perche = std::to_string(celle.size());
+            Testo{"%1", {"it holds " + std::to_string(celle.size()) + " cells, a compiled line " +
+                         std::to_string(minime) + " to " + std::to_string(massime)}});
+    d.perche = Testo{"%1", {std::to_string(celle.size())}};
     return d;
   }
   if (file.tracciato && !decodifica_tracciato(*file.tracciato, &tracciato, &errore)) {
@@ -110,7 +110,7 @@ Decompilazione decompila(const FileCompilati& file, const std::string& nome_line
   DescrizioneLinea linea = recupera_linea(elementi, celle);
   if (file.tracciato) {
     linea.curve_recuperate = true;
-    if (!recupera_curve(tracciato, &linea.curve, &errore)) d.tracciato_estraneo = errore;
+    if (std::string perche; !recupera_curve(tracciato, &linea.curve, &perche)) d.tracciato_estraneo = perche;
   }
   d.curve_recuperate = linea.curve_recuperate;
   const DescrizioneTreno treno = recupera_treno(elementi, celle);

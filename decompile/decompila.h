@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "decompile/confronta.h"
+#include "model/da_tradurre.h"
 
 namespace scenario::decompila {
 
@@ -24,7 +25,7 @@ enum class Rifiuto { kNessuno, kTabella, kCelle, kNumeroCelle, kTracciato };
 struct Decompilazione {
   bool letta = false;  // false: the files are not a compiled scenario
   Rifiuto rifiuto = Rifiuto::kNessuno;
-  std::string perche;  // the decoder's reason, or the number of cells
+  Testo perche;  // the decoder's reason, or the number of cells
   std::string errore;  // the whole refusal as one English sentence
   std::string linea;   // the line description text
   std::string treno;   // the train description text

@@ -177,10 +177,10 @@ TEST(Decompila, ChangedFilesAreAnsweredNotFailed) {
   Elementi elementi{};
   std::vector<Cella> celle;
   PuntiTracciato tracciato;
-  std::string errore;
-  ASSERT_TRUE(decodifica_elementi(pulito.tabella, &elementi, &errore)) << errore;
-  ASSERT_TRUE(decodifica_celle(pulito.celle, &celle, &errore)) << errore;
-  ASSERT_TRUE(decodifica_tracciato(pulito.tracciato, &tracciato, &errore)) << errore;
+  Testo errore;
+  ASSERT_TRUE(decodifica_elementi(pulito.tabella, &elementi, &errore)) << errore.inglese();
+  ASSERT_TRUE(decodifica_celle(pulito.celle, &celle, &errore)) << errore.inglese();
+  ASSERT_TRUE(decodifica_tracciato(pulito.tracciato, &tracciato, &errore)) << errore.inglese();
   std::mt19937_64 rng(18);
   const auto a_caso = [&](auto* campo) { *campo = static_cast<std::remove_pointer_t<decltype(campo)>>(rng()); };
   for (int prova = 0; prova < 40; ++prova) {

@@ -15,8 +15,8 @@ EsitoCompilazione memorizza_percorso(Compilatore& stato, const NomiFile& nomi, i
 
   // 3. Both descriptions.
   memorizza_dati(stato, nomi);
-  if (!stato.errore_file_system.empty()) {
-    esito.file_system = Status::Error(stato.errore_file_system);
+  if (!stato.errore_file_system.ok()) {
+    esito.file_system = stato.errore_file_system;
     return esito;
   }
   // Earlier compiled files stay as they are.

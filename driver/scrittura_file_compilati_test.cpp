@@ -26,8 +26,8 @@ TEST(ScritturaFileCompilati, CellsOfALongLineAcrossPieces) {
   const std::string scritto = cartella.leggi(nomi.nome_celle());
   ASSERT_EQ(scritto.size(), 15u * 20141u);
   std::vector<Cella> lette;
-  std::string errore;
-  ASSERT_TRUE(decodifica_celle(scritto, &lette, &errore)) << errore;
+  Testo errore;
+  ASSERT_TRUE(decodifica_celle(scritto, &lette, &errore)) << errore.inglese();
   for (size_t i = 0; i < lette.size(); ++i) ASSERT_EQ(lette[i].valore_a, static_cast<int16_t>(i)) << i;
 }
 

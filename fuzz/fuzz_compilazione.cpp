@@ -19,13 +19,13 @@ using namespace scenario;
 // A compiled file must decode and encode again to its own bytes: the simulator
 // trusts every byte of it.
 template <typename Modello>
-void rileggi(const std::string& percorso, bool (*decodifica)(std::string_view, Modello*, std::string*),
+void rileggi(const std::string& percorso, bool (*decodifica)(std::string_view, Modello*, Testo*),
              std::string (*codifica)(const Modello&)) {
   std::string dati;
   if (!leggi_file(percorso, &dati).ok()) fuzz::fallisci("cannot read back " + percorso);
   Modello modello{};
-  std::string errore;
-  if (!decodifica(dati, &modello, &errore)) fuzz::fallisci(percorso + " does not decode: " + errore);
+  Testo errore;
+  if (!decodifica(dati, &modello, &errore)) fuzz::fallisci(percorso + " does not decode: " + errore.inglese());
   if (codifica(modello) != dati) fuzz::fallisci(percorso + " does not encode back to its own bytes");
 }
 

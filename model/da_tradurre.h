@@ -17,4 +17,14 @@ namespace scenario {
 // value stays as it stands.
 std::string componi(std::string_view modello, const std::vector<std::string>& valori);
 
+// A text the core gives in English, kept as what it is made of so that the
+// tool can show it in another language: `modello` (marked with N_) and its
+// values. A text without a translation is {"%1", {text}}.
+struct Testo {
+  std::string_view modello;
+  std::vector<std::string> valori;
+
+  std::string inglese() const { return componi(modello, valori); }
+};
+
 }  // namespace scenario

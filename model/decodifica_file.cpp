@@ -1,6 +1,7 @@
 #include "model/decodifica_file.h"
 
 #include <cmath>
+#include <utility>
 
 #include "model/codifica.h"
 #include "model/dimensioni.h"
@@ -9,8 +10,10 @@
 namespace scenario {
 namespace {
 
-bool fallisci(std::string* errore, size_t offset, const std::string& messaggio) {
-  *errore = "offset " + std::to_string(offset) + ": " + messaggio;
+// `modello` names the offset as %1 and the values as %2 and on.
+bool fallisci(Testo* errore, size_t offset, std::string_view modello, std::vector<std::string> valori = {}) {
+  valori.insert(valori.begin(), std::to_string(offset));
+  *errore = Testo{modello, std::move(valori)};
   return false;
 }
 
@@ -43,18 +46,22 @@ bool decodifica_elemento(std::string_view d, size_t* at, Elemento* e) {
   return true;
 }
 
-const char* nome_tipo(TipoCompilato tipo) {
+// The reason a file of the kind is too large: its size as %1, the largest as %2.
+std::string_view troppo_grande(TipoCompilato tipo) {
   switch (tipo) {
-    case TipoCompilato::kTabella: return "table";
-    case TipoCompilato::kCelle: return "cell";
-    case TipoCompilato::kTracciato: return "plan";
+    case TipoCompilato::kTabella: return N_("%1 bytes, more than the largest table file the compiler writes (%2 bytes)");
+    case TipoCompilato::kCelle: return N_("%1 bytes, more than the largest cell file the compiler writes (%2 bytes)");
+    case TipoCompilato::kTracciato:
+      return N_("%1 bytes, more than the largest plan file the compiler writes (%2 bytes)");
   }
   return "";
 }
 
-bool dimensione_accettabile(TipoCompilato tipo, std::string_view dati, std::string* errore) {
-  *errore = dimensione_non_valida(tipo, dati.size());
-  return errore->empty();
+bool dimensione_accettabile(TipoCompilato tipo, std::string_view dati, Testo* errore) {
+  std::optional<Testo> perche = dimensione_non_valida(tipo, dati.size());
+  if (!perche) return true;
+  *errore = std::move(*perche);
+  return false;
 }
 
 // The rows of the longest line's plan, in each column.
@@ -82,35 +89,36 @@ uint64_t dimensione_massima(TipoCompilato tipo) {
   return 0;
 }
 
-std::string dimensione_non_valida(TipoCompilato tipo, uint64_t byte) {
-  if (byte == 0) return "it is empty";
+std::optional<Testo> dimensione_non_valida(TipoCompilato tipo, uint64_t byte) {
+  if (byte == 0) return Testo{N_("it is empty"), {}};
   const uint64_t massima = dimensione_massima(tipo);
-  if (byte <= massima) return {};
-  return std::to_string(byte) + " bytes, more than the largest " + nome_tipo(tipo) + " file the compiler writes (" +
-         std::to_string(massima) + " bytes)";
+  if (byte <= massima) return std::nullopt;
+  return Testo{troppo_grande(tipo), {std::to_string(byte), std::to_string(massima)}};
 }
 
-bool decodifica_elementi(std::string_view dati, Elementi* elementi, std::string* errore) {
+bool decodifica_elementi(std::string_view dati, Elementi* elementi, Testo* errore) {
   if (!dimensione_accettabile(TipoCompilato::kTabella, dati, errore)) return false;
   size_t at = 0;
   for (int riga = 0; riga < kRigheElementi; ++riga) {
     const size_t inizio = at;
     if (!decodifica_elemento(dati, &at, &(*elementi)[static_cast<size_t>(riga)])) {
-      return fallisci(errore, inizio,
-                      "the file ends inside row " + std::to_string(riga) + " (a table has 87 rows)");
+      return fallisci(errore, inizio, N_("offset %1: the file ends inside row %2 (a table has 87 rows)"),
+                      {std::to_string(riga)});
     }
   }
   if (at != dati.size()) {
-    return fallisci(errore, at, std::to_string(dati.size() - at) + " bytes after row 86 (a table has 87 rows)");
+    return fallisci(errore, at, N_("offset %1: %2 bytes after row 86 (a table has 87 rows)"),
+                    {std::to_string(dati.size() - at)});
   }
   return true;
 }
 
-bool decodifica_celle(std::string_view dati, std::vector<Cella>* celle, std::string* errore) {
+bool decodifica_celle(std::string_view dati, std::vector<Cella>* celle, Testo* errore) {
   if (!dimensione_accettabile(TipoCompilato::kCelle, dati, errore)) return false;
   if (dati.size() % kRecordCella != 0) {
     return fallisci(errore, dati.size() - dati.size() % kRecordCella,
-                    "size " + std::to_string(dati.size()) + " is not a multiple of 15 (one cell is 15 bytes)");
+                    N_("offset %1: size %2 is not a multiple of 15 (one cell is 15 bytes)"),
+                    {std::to_string(dati.size())});
   }
   celle->assign(dati.size() / kRecordCella, Cella{});
   for (size_t k = 0; k < celle->size(); ++k) {
@@ -131,32 +139,34 @@ bool decodifica_celle(std::string_view dati, std::vector<Cella>* celle, std::str
   return true;
 }
 
-bool decodifica_tracciato(std::string_view dati, PuntiTracciato* tracciato, std::string* errore) {
+bool decodifica_tracciato(std::string_view dati, PuntiTracciato* tracciato, Testo* errore) {
   if (!dimensione_accettabile(TipoCompilato::kTracciato, dati, errore)) return false;
   // First the shape: every tag known, no point cut short, two columns of
   // equal length within the longest line's plan. Only then is anything held.
   size_t punti = 0;
   for (size_t at = 0; at < dati.size(); ++punti) {
-    if (dati.size() - at < 2) return fallisci(errore, at, "the file ends inside a point's tag");
+    if (dati.size() - at < 2) return fallisci(errore, at, N_("offset %1: the file ends inside a point's tag"));
     const uint16_t tag = GetU16(dati, at);
     const size_t dimensione = dimensione_punto(tag);
     if (dimensione == 0) {
-      return fallisci(errore, at, "point tag " + std::to_string(tag) + " (a plan holds only tags 0, 2 and 5)");
+      return fallisci(errore, at, N_("offset %1: point tag %2 (a plan holds only tags 0, 2 and 5)"),
+                      {std::to_string(tag)});
     }
     if (dati.size() - at < dimensione) {
       return fallisci(errore, at,
-                      dimensione == 4 ? "the file ends inside a 16-bit point" : "the file ends inside a 64-bit point");
+                      dimensione == 4 ? N_("offset %1: the file ends inside a 16-bit point")
+                                      : N_("offset %1: the file ends inside a 64-bit point"));
     }
     at += dimensione;
   }
   if (punti % 2 != 0) {
-    return fallisci(errore, dati.size(), std::to_string(punti) + " points: a plan holds two columns of equal length");
+    return fallisci(errore, dati.size(), N_("offset %1: %2 points: a plan holds two columns of equal length"),
+                    {std::to_string(punti)});
   }
   const size_t righe = punti / 2;
   if (righe > righe_massime_tracciato()) {
-    return fallisci(errore, 0,
-                    std::to_string(righe) + " metres: the longest line's plan has " +
-                        std::to_string(righe_massime_tracciato()));
+    return fallisci(errore, 0, N_("offset %1: %2 metres: the longest line's plan has %3"),
+                    {std::to_string(righe), std::to_string(righe_massime_tracciato())});
   }
   PuntiTracciato letto;
   letto.x.azzera(righe);
@@ -172,8 +182,10 @@ bool decodifica_tracciato(std::string_view dati, PuntiTracciato* tracciato, std:
       const double valore = GetF64(dati, at + 2);
       if (!std::isfinite(valore)) {
         return fallisci(errore, at,
-                        "metre " + std::to_string(metro) + " of column " + (i < righe ? "x" : "y") + " holds " +
-                            (std::isnan(valore) ? "NaN" : "an infinity") + ", not a number of metres");
+                        std::isnan(valore) ? N_("offset %1: metre %2 of column %3 holds NaN, not a number of metres")
+                                           : N_("offset %1: metre %2 of column %3 holds an infinity, not a number of "
+                                                "metres"),
+                        {std::to_string(metro), i < righe ? "x" : "y"});
       }
       colonna.imposta_reale(metro, valore);
     }

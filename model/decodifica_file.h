@@ -5,10 +5,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "model/da_tradurre.h"
 #include "model/modello.h"
 
 namespace scenario {
@@ -20,16 +22,16 @@ enum class TipoCompilato { kTabella, kCelle, kTracciato };
 // longest line with a 64-bit float at every point.
 uint64_t dimensione_massima(TipoCompilato tipo);
 
-// Empty when `byte` can be the size of a file of the kind; otherwise why not
+// None when `byte` can be the size of a file of the kind; otherwise why not
 // ("it is empty", "209715200 bytes, more than ..."). Every reader of compiled
 // files asks this before reading one, so that a huge file costs nothing.
-std::string dimensione_non_valida(TipoCompilato tipo, uint64_t byte);
+std::optional<Testo> dimensione_non_valida(TipoCompilato tipo, uint64_t byte);
 
 // Each checks the size as above, then decodes; false, with `errore` filled
 // ("offset 2961: ..."), when the bytes cannot be a file of that kind. A plan
 // point that is not a finite number is refused with its column and metre.
-bool decodifica_elementi(std::string_view dati, Elementi* elementi, std::string* errore);
-bool decodifica_celle(std::string_view dati, std::vector<Cella>* celle, std::string* errore);
-bool decodifica_tracciato(std::string_view dati, PuntiTracciato* tracciato, std::string* errore);
+bool decodifica_elementi(std::string_view dati, Elementi* elementi, Testo* errore);
+bool decodifica_celle(std::string_view dati, std::vector<Cella>* celle, Testo* errore);
+bool decodifica_tracciato(std::string_view dati, PuntiTracciato* tracciato, Testo* errore);
 
 }  // namespace scenario

@@ -22,8 +22,8 @@ TEST(DecodificaFile, TableRoundTrip) {
   e[80].testo = "(Localit\xE0)";
   e[85].intero1 = 610;
   Elementi letti{};
-  std::string errore;
-  ASSERT_TRUE(decodifica_elementi(codifica_elementi(e), &letti, &errore)) << errore;
+  Testo errore;
+  ASSERT_TRUE(decodifica_elementi(codifica_elementi(e), &letti, &errore)) << errore.inglese();
   for (size_t i = 0; i < e.size(); ++i) EXPECT_TRUE(uguali(e[i], letti[i])) << "row " << i;
 }
 
@@ -69,7 +69,7 @@ TEST(DecodificaFile, ForeignAndTruncatedFilesAreRefusedWithTheirOffset) {
        "offset 2: 1 points: a plan holds two columns of equal length"},
   };
   for (const Caso& caso : casi) {
-    std::string errore;
+    Testo errore;
     Elementi el{};
     std::vector<Cella> ce;
     PuntiTracciato tr;
@@ -77,7 +77,7 @@ TEST(DecodificaFile, ForeignAndTruncatedFilesAreRefusedWithTheirOffset) {
                     : caso.tipo == 1 ? decodifica_celle(caso.dati, &ce, &errore)
                                      : decodifica_tracciato(caso.dati, &tr, &errore);
     EXPECT_FALSE(ok) << caso.nome;
-    EXPECT_EQ(errore, caso.errore) << caso.nome;
+    EXPECT_EQ(errore.inglese(), caso.errore) << caso.nome;
   }
 }
 
@@ -85,7 +85,7 @@ TEST(DecodificaFile, CellsAndPlanRoundTrip) {
   std::vector<Cella> celle(3);
   celle[2] = Cella{1, 50, 60, 0, 3, 101, 31, 1, 26, 98, 100};
   std::vector<Cella> lette;
-  std::string errore;
+  Testo errore;
   ASSERT_TRUE(decodifica_celle(codifica_celle(celle), &lette, &errore));
   ASSERT_EQ(lette.size(), 3u);
   EXPECT_EQ(codifica_celle(lette), codifica_celle(celle));
@@ -94,7 +94,7 @@ TEST(DecodificaFile, CellsAndPlanRoundTrip) {
   t.x = {{TagPunto::kIntero, 0, 0}, {TagPunto::kReale, 0, -0.25}, {}};
   t.y = {{TagPunto::kIntero, 1, 0}, {TagPunto::kReale, 0, 1e300}, {}};
   PuntiTracciato letto;
-  ASSERT_TRUE(decodifica_tracciato(codifica_tracciato(t), &letto, &errore)) << errore;
+  ASSERT_TRUE(decodifica_tracciato(codifica_tracciato(t), &letto, &errore)) << errore.inglese();
   EXPECT_EQ(codifica_tracciato(letto), codifica_tracciato(t));
 }
 

@@ -130,8 +130,8 @@ TEST(FileTracciato, TaggedPointsColumnByColumn) {
 TEST(FileTracciato, ColumnsAcrossPieces) {
   const int32_t L = 30000;  // 300 KB a column, several pieces
   PuntiTracciato letto;
-  std::string errore;
-  ASSERT_TRUE(decodifica_tracciato(codifica_tracciato(tracciato_dritto(L)), &letto, &errore)) << errore;
+  Testo errore;
+  ASSERT_TRUE(decodifica_tracciato(codifica_tracciato(tracciato_dritto(L)), &letto, &errore)) << errore.inglese();
   ASSERT_EQ(letto.x.size(), static_cast<size_t>(L) + 1);
   ASSERT_EQ(letto.y.size(), static_cast<size_t>(L) + 1);
   for (size_t r = 2; r + 2 <= static_cast<size_t>(L); ++r) {

@@ -15,7 +15,7 @@ struct LetturaCompilato {
   Esito esito = Esito::kLetto;
   // kIlleggibile: the file's name and the system's reason. kNonValido: why the
   // file cannot be of its kind (the caller names the file).
-  std::string messaggio;
+  Testo messaggio;
 
   bool ok() const { return esito == Esito::kLetto; }
 };

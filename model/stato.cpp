@@ -35,7 +35,7 @@ void Compilatore::azzera(int32_t genera) {
   avvertimenti.clear();
   avvertimenti_taciuti.clear();
   avvertimenti_per_tipo.clear();
-  errore_file_system.clear();
+  errore_file_system = Status::Ok();
   for (Elemento& riga : elementi) riga = Elemento{};
   elementi[kRigaLinea].testo = nome_linea;
   elementi[kRigaTreno].testo = numero_treno;

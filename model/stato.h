@@ -11,6 +11,7 @@
 
 #include "model/modello.h"
 #include "model/traccia.h"
+#include "platform/status.h"
 
 namespace scenario {
 
@@ -78,7 +79,7 @@ struct Compilatore {
   std::string file_corrente;
   int riga_corrente = 0;
   int colonna_corrente = 0;
-  std::string errore_file_system;  // set when a file operation failed
+  Status errore_file_system;  // set when a file operation failed
   // The name the line description was read under: a fault found later in
   // its data (the check of the kilometre-post systems) names that text.
   std::string file_linea;

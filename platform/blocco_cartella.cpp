@@ -16,7 +16,7 @@ BloccoCartella::~BloccoCartella() {
 
 Status BloccoCartella::prendi(const std::string& cartella, const std::function<void()>& in_attesa) {
   const int fd = ::open(cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return errore_sistema("cannot open the folder", cartella, errno);
+  if (fd < 0) return errore_sistema(N_("cannot open the folder %1: %2"), cartella, errno);
   int esito = ::flock(fd, LOCK_EX | LOCK_NB);
   if (esito != 0 && errno == EWOULDBLOCK) {
     if (in_attesa) in_attesa();
@@ -27,7 +27,7 @@ Status BloccoCartella::prendi(const std::string& cartella, const std::function<v
   if (esito != 0) {
     const int e = errno;
     ::close(fd);
-    return errore_sistema("cannot lock the folder", cartella, e);
+    return errore_sistema(N_("cannot lock the folder %1: %2"), cartella, e);
   }
   if (fd_ >= 0) ::close(fd_);
   fd_ = fd;

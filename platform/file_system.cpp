@@ -9,8 +9,8 @@
 #include <unistd.h>
 
 namespace scenario {
-Status errore_sistema(const std::string& azione, const std::string& percorso, int numero_errore) {
-  return Status::Error(azione + " " + percorso + ": " + std::strerror(numero_errore));
+Status errore_sistema(std::string_view modello, const std::string& percorso, int numero_errore) {
+  return Status::Error(Testo{modello, {percorso, std::strerror(numero_errore)}});
 }
 
 Status leggi_file(const std::string& percorso, std::string* contenuto) {
@@ -26,15 +26,15 @@ Status leggi_file_limitato(const std::string& percorso, uint64_t massimo, std::s
   *troppo_grande = false;
   *dimensione = 0;
   const int fd = ::open(percorso.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return errore_sistema("cannot open", percorso, errno);
-  auto fallisci = [&](const char* azione, int numero_errore) {
+  if (fd < 0) return errore_sistema(N_("cannot open %1: %2"), percorso, errno);
+  auto fallisci = [&](std::string_view modello, int numero_errore) {
     ::close(fd);
     contenuto->clear();
-    return errore_sistema(azione, percorso, numero_errore);
+    return errore_sistema(modello, percorso, numero_errore);
   };
   struct stat info {};
-  if (::fstat(fd, &info) != 0) return fallisci("cannot read", errno);
-  if (S_ISDIR(info.st_mode)) return fallisci("cannot read", EISDIR);
+  if (::fstat(fd, &info) != 0) return fallisci(N_("cannot read %1: %2"), errno);
+  if (S_ISDIR(info.st_mode)) return fallisci(N_("cannot read %1: %2"), EISDIR);
   if (S_ISREG(info.st_mode)) {
     *dimensione = static_cast<uint64_t>(info.st_size);
     if (*dimensione > massimo) {
@@ -52,7 +52,7 @@ Status leggi_file_limitato(const std::string& percorso, uint64_t massimo, std::s
     const ssize_t letti = ::read(fd, buffer, static_cast<size_t>(std::min<uint64_t>(sizeof buffer, resta)));
     if (letti < 0) {
       if (errno == EINTR) continue;
-      return fallisci("cannot read", errno);
+      return fallisci(N_("cannot read %1: %2"), errno);
     }
     if (letti == 0) break;
     contenuto->append(buffer, static_cast<size_t>(letti));
@@ -73,7 +73,7 @@ bool file_esiste(const std::string& percorso) {
 }
 
 Status elimina_file(const std::string& percorso) {
-  if (::unlink(percorso.c_str()) != 0 && errno != ENOENT) return errore_sistema("cannot delete", percorso, errno);
+  if (::unlink(percorso.c_str()) != 0 && errno != ENOENT) return errore_sistema(N_("cannot delete %1: %2"), percorso, errno);
   return Status::Ok();
 }
 

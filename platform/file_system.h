@@ -38,7 +38,7 @@ class FileInSostituzione {
 
  private:
   void abbandona();
-  Status fallisci(const char* azione, int numero_errore);
+  Status fallisci(const char* modello, int numero_errore);
 
   std::string percorso_;
   std::string temporaneo_;
@@ -67,9 +67,10 @@ bool file_esiste(const std::string& percorso);
 // Deletes the file; a file that does not exist is no failure.
 Status elimina_file(const std::string& percorso);
 
-// A failure of the system call behind `azione` on `percorso`: "cannot write
-// PATH: No space left on device".
-Status errore_sistema(const std::string& azione, const std::string& percorso, int numero_errore);
+// A failure of a system call on `percorso`: `modello` (marked with N_) with the
+// path as %1 and the system's reason as %2, "cannot write %1: %2" giving
+// "cannot write PATH: No space left on device".
+Status errore_sistema(std::string_view modello, const std::string& percorso, int numero_errore);
 
 class BloccoCartella;
 

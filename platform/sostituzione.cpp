@@ -89,9 +89,9 @@ void FileInSostituzione::abbandona() {
   temporaneo_.clear();
 }
 
-Status FileInSostituzione::fallisci(const char* azione, int numero_errore) {
+Status FileInSostituzione::fallisci(const char* modello, int numero_errore) {
   abbandona();
-  return errore_sistema(azione, percorso_, numero_errore);
+  return errore_sistema(modello, percorso_, numero_errore);
 }
 
 Status FileInSostituzione::apri(const std::string& percorso) {
@@ -101,16 +101,16 @@ Status FileInSostituzione::apri(const std::string& percorso) {
   std::string modello = (cartella == "." ? std::string() : cartella) + "." + nome + std::string(kSuffisso) +
                         std::string(kCaratteriCasuali, 'X');
   fd_ = ::mkstemp(modello.data());
-  if (fd_ < 0) return errore_sistema("cannot create", percorso, errno);
+  if (fd_ < 0) return errore_sistema(N_("cannot create %1: %2"), percorso, errno);
   temporaneo_ = modello;
 
-  if (guasto_simulato(percorso)) return fallisci("cannot write", EIO);
+  if (guasto_simulato(percorso)) return fallisci(N_("cannot write %1: %2"), EIO);
   // mkstemp creates the file readable by its owner only; give it the usual
   // permissions of a new file. A file left owner-only would replace a file
   // that others could read, so a refusal is a failure like any other.
   const mode_t maschera = ::umask(0);
   ::umask(maschera);
-  if (::fchmod(fd_, 0666 & ~maschera) != 0) return fallisci("cannot set the permissions of", errno);
+  if (::fchmod(fd_, 0666 & ~maschera) != 0) return fallisci(N_("cannot set the permissions of %1: %2"), errno);
   // No blocks are reserved ahead (fallocate): measured side by side, a run
   // cost the same CPU time with and without, and took longer on the clock
   // with it.
@@ -122,7 +122,7 @@ Status FileInSostituzione::scrivi(std::string_view pezzo) {
     const ssize_t scritti = ::write(fd_, pezzo.data(), pezzo.size());
     if (scritti < 0) {
       if (errno == EINTR) continue;
-      return fallisci("cannot write", errno);
+      return fallisci(N_("cannot write %1: %2"), errno);
     }
     pezzo.remove_prefix(static_cast<size_t>(scritti));
   }
@@ -134,7 +134,7 @@ Status FileInSostituzione::scrivi_in(uint64_t posizione, std::string_view pezzo)
     const ssize_t scritti = ::pwrite(fd_, pezzo.data(), pezzo.size(), static_cast<off_t>(posizione));
     if (scritti < 0) {
       if (errno == EINTR) continue;
-      return fallisci("cannot write", errno);
+      return fallisci(N_("cannot write %1: %2"), errno);
     }
     pezzo.remove_prefix(static_cast<size_t>(scritti));
     posizione += static_cast<uint64_t>(scritti);
@@ -146,13 +146,13 @@ Status FileInSostituzione::completa() {
   if (fd_ < 0) return Status::Ok();
   const int fd = fd_;
   fd_ = -1;
-  if (::close(fd) != 0) return fallisci("cannot close", errno);
+  if (::close(fd) != 0) return fallisci(N_("cannot close %1: %2"), errno);
   return Status::Ok();
 }
 
 Status FileInSostituzione::rinomina() {
-  if (guasto_rinomina() && guasto_rinomina()(percorso_)) return fallisci("cannot replace", EIO);
-  if (::rename(temporaneo_.c_str(), percorso_.c_str()) != 0) return fallisci("cannot replace", errno);
+  if (guasto_rinomina() && guasto_rinomina()(percorso_)) return fallisci(N_("cannot replace %1: %2"), EIO);
+  if (::rename(temporaneo_.c_str(), percorso_.c_str()) != 0) return fallisci(N_("cannot replace %1: %2"), errno);
   temporaneo_.clear();
   return Status::Ok();
 }

@@ -28,10 +28,10 @@ Status conserva(const std::string& bersaglio, Precedente* p) {
   std::string modello = cartella + "." + nome + ".scenario-tmp-XXXXXX";
   // mkstemp picks a free name; the link then takes the name over.
   const int fd = ::mkstemp(modello.data());
-  if (fd < 0) return errore_sistema("cannot keep the earlier", bersaglio, errno);
+  if (fd < 0) return errore_sistema(N_("cannot keep the earlier %1: %2"), bersaglio, errno);
   ::close(fd);
   ::unlink(modello.c_str());
-  if (::link(bersaglio.c_str(), modello.c_str()) != 0) return errore_sistema("cannot keep the earlier", bersaglio, errno);
+  if (::link(bersaglio.c_str(), modello.c_str()) != 0) return errore_sistema(N_("cannot keep the earlier %1: %2"), bersaglio, errno);
   p->percorso = bersaglio;
   p->copia = modello;
   return Status::Ok();
@@ -44,7 +44,7 @@ Status sostituisci_insieme(const std::vector<FileNuovo>& file) {
   for (const FileNuovo& f : file) {
     struct stat info {};
     if (::lstat(f.percorso.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
-      return errore_sistema("cannot replace", f.percorso, S_ISDIR(info.st_mode) ? EISDIR : EEXIST);
+      return errore_sistema(N_("cannot replace %1: %2"), f.percorso, S_ISDIR(info.st_mode) ? EISDIR : EEXIST);
     }
   }
   // 2. Every new file written whole beside its target.
@@ -89,7 +89,8 @@ Status sostituisci_insieme(const std::vector<FileNuovo>& file) {
       }
     }
     rimuovi_copie();
-    return Status::Error(messaggio);
+    // Nothing added: the failure keeps what it is made of, for translation.
+    return messaggio == s.messaggio() ? s : Status::Error(messaggio);
   }
   rimuovi_copie();
   return Status::Ok();

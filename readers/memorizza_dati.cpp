@@ -17,7 +17,7 @@ namespace {
 // file-system failure.
 void elimina(Compilatore& stato, const std::string& percorso) {
   Status s = elimina_file(percorso);
-  if (!s.ok() && stato.errore_file_system.empty()) stato.errore_file_system = s.messaggio();
+  if (!s.ok() && stato.errore_file_system.ok()) stato.errore_file_system = s;
 }
 
 }  // namespace

@@ -82,6 +82,27 @@ tool_in LANGUAGE=it "$tool" compile linea.txt treno.txt -o it --force --line-nam
 [[ $(ls en) == "$(ls it)" && -n $(ls en) ]] || fallito "compile wrote other files in Italian"
 for f in en/*; do cmp -s "$f" "it/${f#en/}" || fallito "${f#en/} differs in Italian"; done
 
+# A compiled file refused, and a failure of the file system, are told in the
+# language too. The system's own reason (strerror) follows the locale, so the
+# last row leaves it open.
+: >vuota.sim
+head -c 16 /dev/zero >corte.dat
+mkdir immagine
+while IFS='|' read -r nome lingua stato_atteso atteso argomenti; do
+  # shellcheck disable=SC2086
+  avuto=$(tool_in LANGUAGE="$lingua" "$tool" $argomenti 2>&1 >/dev/null)
+  stato=$?
+  # shellcheck disable=SC2053
+  [[ $avuto == $atteso && $stato == "$stato_atteso" ]] || fallito "$nome: status $stato, printed [$avuto]"
+done <<'CASI'
+empty table in Italian|it|65|scenario-tool: vuota.sim non è un file table: è vuoto|dump vuota.sim --kind table
+empty table in English|en|65|scenario-tool: vuota.sim is not a table file: it is empty|dump vuota.sim --kind table
+cells cut short in Italian|it|65|scenario-tool: corte.dat non è un file cells: posizione 15: la dimensione 16 non è un multiplo di 15 (una cella è di 15 byte)|dump corte.dat --kind cells
+cells cut short in English|en|65|scenario-tool: corte.dat is not a cells file: offset 15: size 16 is not a multiple of 15 (one cell is 15 bytes)|dump corte.dat --kind cells
+plot onto a folder in Italian|it|3|scenario-tool: impossibile sostituire immagine: *|plot en -o immagine
+plot onto a folder in English|en|3|scenario-tool: cannot replace immagine: *|plot en -o immagine
+CASI
+
 # Nor does anything the program writes or prints.
 for lingua in en it; do
   mkdir "programma_$lingua"

@@ -89,7 +89,7 @@ int esegui(const Args& args, std::ostream& out, std::ostream& err, bool conserva
       err << "scenario-tool: " << componi(traduci("waiting for another run in %1 to finish"), {cartella}) << std::endl;
     });
     if (!s.ok()) {
-      err << "scenario-tool: " << s.messaggio() << "\n";
+      err << "scenario-tool: " << nella_lingua(s.testo()) << "\n";
       return kUscitaFileSystem;
     }
   }
@@ -109,7 +109,7 @@ int esegui(const Args& args, std::ostream& out, std::ostream& err, bool conserva
     } else if (const Status s = sostituisci_file_compilati(
                    NomiFile(cartella, richiesta.nome_linea, richiesta.numero_treno), v.esatta.stato, &scritti);
                !s.ok()) {
-      err << "scenario-tool: " << s.messaggio() << "\n";
+      err << "scenario-tool: " << nella_lingua(s.testo()) << "\n";
       stato = kUscitaFileSystem;
     } else {
       destinazione.conferma();

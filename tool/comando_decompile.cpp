@@ -44,15 +44,15 @@ std::string rifiuto(const decompila::Decompilazione& d, const NomiFile& nomi) {
   using decompila::Rifiuto;
   switch (d.rifiuto) {
     case Rifiuto::kTabella:
-      return componi(traduci("%1 is not a compiled table file: %2"), {nomi.tabella(), d.perche});
+      return componi(traduci("%1 is not a compiled table file: %2"), {nomi.tabella(), nella_lingua(d.perche)});
     case Rifiuto::kCelle:
-      return componi(traduci("%1 is not a compiled cell file: %2"), {nomi.celle(), d.perche});
+      return componi(traduci("%1 is not a compiled cell file: %2"), {nomi.celle(), nella_lingua(d.perche)});
     case Rifiuto::kNumeroCelle:
       return componi(traduci("%1 is not a compiled cell file: it holds %2 cells, a compiled line %3 to %4"),
-                     {nomi.celle(), d.perche, std::to_string(dimensioni_linea(0).ultima_cella + 1),
+                     {nomi.celle(), nella_lingua(d.perche), std::to_string(dimensioni_linea(0).ultima_cella + 1),
                       std::to_string(dimensioni_linea(kLunghezzaMassima).ultima_cella + 1)});
     case Rifiuto::kTracciato:
-      return componi(traduci("%1 is not a compiled track-plan file: %2"), {nomi.tracciato(), d.perche});
+      return componi(traduci("%1 is not a compiled track-plan file: %2"), {nomi.tracciato(), nella_lingua(d.perche)});
     case Rifiuto::kNessuno:
       break;
   }
@@ -79,11 +79,11 @@ int leggi_compilati(const NomiFile& nomi, decompila::FileCompilati* file, std::o
   for (const Da& d : da_leggere) {
     const LetturaCompilato lettura = leggi_compilato(d.percorso, d.tipo, d.dati);
     if (lettura.esito == LetturaCompilato::Esito::kIlleggibile) {
-      err << "scenario-tool: " << lettura.messaggio << "\n";
+      err << "scenario-tool: " << nella_lingua(lettura.messaggio) << "\n";
       return kUscitaFileSystem;
     }
     if (lettura.esito == LetturaCompilato::Esito::kNonValido) {
-      err << "scenario-tool: " << componi(traduci(d.modello), {d.percorso, lettura.messaggio}) << "\n";
+      err << "scenario-tool: " << componi(traduci(d.modello), {d.percorso, nella_lingua(lettura.messaggio)}) << "\n";
       return kUscitaDatiNonValidi;
     }
   }
@@ -134,7 +134,7 @@ int comando_decompile(const Args& args, std::ostream& out, std::ostream& err) {
   // The two texts are one pair: both new ones, or both earlier ones.
   const Status s = sostituisci_insieme({{scritti.descrizione_linea(), d.linea}, {scritti.descrizione_treno(), d.treno}});
   if (!s.ok()) {
-    err << "scenario-tool: " << s.messaggio() << "\n";
+    err << "scenario-tool: " << nella_lingua(s.testo()) << "\n";
     return kUscitaFileSystem;
   }
   out << componi(traduci("wrote %1 and %2"), {scritti.descrizione_linea(), scritti.descrizione_treno()}) << "\n";

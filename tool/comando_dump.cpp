@@ -215,18 +215,18 @@ int comando_dump(const Args& args, std::ostream& out, std::ostream& err) {
   if (tipo != "table" && tipo != "cells" && tipo != "plan") {
     return errore_uso(componi(traduci("cannot tell the kind of %1; use --kind table, cells or plan"), {file}), uso, err);
   }
-  std::string errore;
+  Testo errore;
   std::string dati;
   const TipoCompilato genere = tipo == "table"   ? TipoCompilato::kTabella
                                : tipo == "cells" ? TipoCompilato::kCelle
                                                  : TipoCompilato::kTracciato;
   const LetturaCompilato lettura = leggi_compilato(file, genere, &dati);
   if (lettura.esito == LetturaCompilato::Esito::kIlleggibile) {
-    err << "scenario-tool: " << lettura.messaggio << "\n";
+    err << "scenario-tool: " << nella_lingua(lettura.messaggio) << "\n";
     return kUscitaFileSystem;
   }
   if (lettura.esito == LetturaCompilato::Esito::kNonValido) {
-    err << "scenario-tool: " << componi(traduci("%1 is not a %2 file: %3"), {file, tipo, lettura.messaggio}) << "\n";
+    err << "scenario-tool: " << componi(traduci("%1 is not a %2 file: %3"), {file, tipo, nella_lingua(lettura.messaggio)}) << "\n";
     return kUscitaDatiNonValidi;
   }
   // Decode fully before printing anything, so a refused file prints no half dump.
@@ -246,7 +246,7 @@ int comando_dump(const Args& args, std::ostream& out, std::ostream& err) {
     if (ok) dump_tracciato(t, a.ha("--json"), a.ha("--all"), testo);
   }
   if (!ok) {
-    err << "scenario-tool: " << componi(traduci("%1 is not a %2 file: %3"), {file, tipo, errore}) << "\n";
+    err << "scenario-tool: " << componi(traduci("%1 is not a %2 file: %3"), {file, tipo, nella_lingua(errore)}) << "\n";
     return kUscitaDatiNonValidi;
   }
   out << testo.str();

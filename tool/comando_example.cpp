@@ -46,7 +46,7 @@ int comando_example(const Args& args, std::ostream& out, std::ostream& err) {
   }
   for (const auto& [percorso, testo] : testi) {
     if (const Status s = sostituisci_file(percorso, testo); !s.ok()) {
-      err << "scenario-tool: " << s.messaggio() << "\n";
+      err << "scenario-tool: " << nella_lingua(s.testo()) << "\n";
       return kUscitaFileSystem;
     }
     out << percorso << "\n";

@@ -24,7 +24,7 @@ int comando_plot(const Args& args, std::ostream& out, std::ostream& err) {
                              &errore, err);
   if (stato == 0) {
     const Status s = sostituisci_file(destinazione, disegna_percorso(letto.elementi, letto.celle, &letto.tracciato));
-    if (!s.ok()) stato = kUscitaFileSystem, errore = s.messaggio();
+    if (!s.ok()) stato = kUscitaFileSystem, errore = nella_lingua(s.testo());
   }
   if (stato != 0) err << "scenario-tool: " << errore << "\n";
   return stato;

@@ -24,7 +24,7 @@ int comando_view(const Args& args, std::ostream& out, std::ostream& err) {
       destinazione = letto.identita.nome_linea + "_" + letto.identita.numero_treno + ".html";
     }
     const Status s = sostituisci_file(destinazione, pagina_vista(letto.elementi, letto.celle, &letto.tracciato));
-    if (!s.ok()) stato = kUscitaFileSystem, errore = s.messaggio();
+    if (!s.ok()) stato = kUscitaFileSystem, errore = nella_lingua(s.testo());
   }
   if (stato != 0) err << "scenario-tool: " << errore << "\n";
   return stato;

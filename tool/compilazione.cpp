@@ -46,7 +46,7 @@ RisultatoCompilazione compila(const RichiestaCompilazione& richiesta) {
       if (richiesta.in_attesa) richiesta.in_attesa(richiesta.destinazione);
     });
     if (!s.ok()) {
-      r.errore = s.messaggio();
+      r.errore = nella_lingua(s.testo());
       return r;
     }
   }

@@ -22,7 +22,7 @@ Status Destinazione::prepara(const std::string& cartella, const std::vector<std:
     if (!parte.empty() && ::mkdir(parte.c_str(), 0777) == 0) {
       fatte_.push_back(parte);
     } else if (!parte.empty() && errno != EEXIST) {
-      return errore_sistema("cannot create", parte, errno);
+      return errore_sistema(N_("cannot create %1: %2"), parte, errno);
     }
     if (fine == std::string::npos) break;
   }

@@ -68,17 +68,17 @@ TEST(ToolDump, TheScenarioFilesDecodeToTheirOwnBytes) {
   CartellaTemporanea cartella;
   ASSERT_EQ(test::esegui_programma(cartella.percorso()).stato, 0);
   const NomiFile nomi(cartella.percorso(), "MilanoPGen-Alessandria", "2635");
-  std::string errore;
+  Testo errore;
   Elementi e{};
-  ASSERT_TRUE(decodifica_elementi(cartella.leggi("MilanoPGen-Alessandria_2635.sim"), &e, &errore)) << errore;
+  ASSERT_TRUE(decodifica_elementi(cartella.leggi("MilanoPGen-Alessandria_2635.sim"), &e, &errore)) << errore.inglese();
   EXPECT_TRUE(codifica_elementi(e) == cartella.leggi("MilanoPGen-Alessandria_2635.sim"));
   EXPECT_EQ(e[kRigaLinea].dato4, 33135);
   std::vector<Cella> celle;
-  ASSERT_TRUE(decodifica_celle(cartella.leggi("MilanoPGen-Alessandria_2635.dat"), &celle, &errore)) << errore;
+  ASSERT_TRUE(decodifica_celle(cartella.leggi("MilanoPGen-Alessandria_2635.dat"), &celle, &errore)) << errore.inglese();
   EXPECT_EQ(celle.size(), 1901u);
   EXPECT_TRUE(codifica_celle(celle) == cartella.leggi("MilanoPGen-Alessandria_2635.dat"));
   PuntiTracciato t;
-  ASSERT_TRUE(decodifica_tracciato(cartella.leggi("MilanoPGen-Alessandria_linea.dat"), &t, &errore)) << errore;
+  ASSERT_TRUE(decodifica_tracciato(cartella.leggi("MilanoPGen-Alessandria_linea.dat"), &t, &errore)) << errore.inglese();
   EXPECT_EQ(t.x.size(), 95001u);
   EXPECT_TRUE(codifica_tracciato(t) == cartella.leggi("MilanoPGen-Alessandria_linea.dat"));
   for (const std::string& file : {nomi.tabella(), nomi.celle(), nomi.tracciato()}) {

@@ -12,7 +12,7 @@ int leggi_descrizione(const std::string& percorso, std::string* testo, std::stri
   uint64_t dimensione = 0;
   const Status s = leggi_file_limitato(percorso, kDescrizioneMassima, testo, &troppo_grande, &dimensione);
   if (!s.ok()) {
-    *errore = s.messaggio();
+    *errore = nella_lingua(s.testo());
     return kUscitaFileSystem;
   }
   if (troppo_grande) {

@@ -29,27 +29,28 @@ Esito non_valido(const char* modello, const std::vector<std::string>& valori) {
 // written a file of its size; `modello` as for non_valido.
 Esito leggi(const std::string& file, TipoCompilato tipo, const char* modello, std::string* dati) {
   const LetturaCompilato lettura = leggi_compilato(file, tipo, dati);
-  if (lettura.esito == LetturaCompilato::Esito::kIlleggibile) return {kUscitaFileSystem, lettura.messaggio};
-  if (lettura.esito == LetturaCompilato::Esito::kNonValido) return non_valido(modello, {file, lettura.messaggio});
+  if (lettura.esito == LetturaCompilato::Esito::kIlleggibile) return {kUscitaFileSystem, nella_lingua(lettura.messaggio)};
+  if (lettura.esito == LetturaCompilato::Esito::kNonValido) return non_valido(modello, {file, nella_lingua(lettura.messaggio)});
   return {};
 }
 
 // The table and the cells, which every picture needs, checked to belong together.
 Esito leggi_tabella_e_celle(const NomiFile& nomi, Elementi* elementi, std::vector<Cella>* celle) {
-  std::string dati, errore;
+  std::string dati;
+  Testo errore;
   if (Esito e = leggi(nomi.tabella(), TipoCompilato::kTabella, N_("%1 is not a compiled table file: %2"), &dati);
       e.stato != 0) {
     return e;
   }
   if (!decodifica_elementi(dati, elementi, &errore)) {
-    return non_valido(N_("%1 is not a compiled table file: %2"), {nomi.tabella(), errore});
+    return non_valido(N_("%1 is not a compiled table file: %2"), {nomi.tabella(), nella_lingua(errore)});
   }
   if (Esito e = leggi(nomi.celle(), TipoCompilato::kCelle, N_("%1 is not a compiled cell file: %2"), &dati);
       e.stato != 0) {
     return e;
   }
   if (!decodifica_celle(dati, celle, &errore)) {
-    return non_valido(N_("%1 is not a compiled cell file: %2"), {nomi.celle(), errore});
+    return non_valido(N_("%1 is not a compiled cell file: %2"), {nomi.celle(), nella_lingua(errore)});
   }
   const int32_t lunghezza = (*elementi)[kRigaValoriCorsa].dato2;
   if (lunghezza < 0 || lunghezza > kLunghezzaMassima) {
@@ -71,14 +72,15 @@ Esito leggi_tabella_e_celle(const NomiFile& nomi, Elementi* elementi, std::vecto
 Esito leggi_tracciato(const NomiFile& nomi, int32_t lunghezza, PuntiTracciato* tracciato, std::ostream& err) {
   std::error_code ec;
   if (!std::filesystem::exists(nomi.tracciato(), ec) && !ec) return {};
-  std::string dati, errore;
+  std::string dati;
+  Testo errore;
   if (Esito e = leggi(nomi.tracciato(), TipoCompilato::kTracciato, N_("%1 is not a compiled track-plan file: %2"),
                       &dati);
       e.stato != 0) {
     return e;
   }
   if (!decodifica_tracciato(dati, tracciato, &errore)) {
-    return non_valido(N_("%1 is not a compiled track-plan file: %2"), {nomi.tracciato(), errore});
+    return non_valido(N_("%1 is not a compiled track-plan file: %2"), {nomi.tracciato(), nella_lingua(errore)});
   }
   const size_t attese = static_cast<size_t>(dimensioni_linea(lunghezza).lunghezza_tracciato) + 1;
   if (tracciato->x.size() != attese) {

@@ -57,4 +57,6 @@ std::string traduci(std::string_view testo) {
   return dgettext(kDominio, inglese.c_str());
 }
 
+std::string nella_lingua(const Testo& testo) { return componi(traduci(testo.modello), testo.valori); }
+
 }  // namespace scenario::tool

@@ -20,4 +20,8 @@ void inizializza_traduzioni();
 // it is defined; componi (model/da_tradurre.h) fills in its values.
 std::string traduci(std::string_view testo);
 
+// A text of the core (a refused file's reason, a file-system failure) in the
+// chosen language: its template translated, then its values filled in.
+std::string nella_lingua(const Testo& testo);
+
 }  // namespace scenario::tool
