@@ -47,6 +47,10 @@ void inizializza_traduzioni() {
   if (cartella.empty()) return;
   if (bindtextdomain(kDominio, (cartella + "/../share/locale").c_str()) == nullptr) return;
   bind_textdomain_codeset(kDominio, "UTF-8");
+  // The system's reasons (strerror) come from the C library's own catalogue,
+  // in the character set of LC_CTYPE, which stays C: ASCII, where an accented
+  // letter becomes "?". They are asked for in UTF-8, as the tool's own texts.
+  bind_textdomain_codeset("libc", "UTF-8");
   catalogo_attivo = true;
 }
 
