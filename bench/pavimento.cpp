@@ -57,49 +57,52 @@ class Lettore {
   std::string_view resto_;
 };
 
+// One step of the script: a file to write with its content, or one to read
+// back and delete.
+struct Passo {
+  Operazione operazione = Operazione::kLeggiEdElimina;
+  std::string_view nome;
+  std::string_view contenuto;
+};
+
+// The next step; false when the script is cut short.
+bool leggi_passo(Lettore& copione, Passo* passo) {
+  uint8_t tipo = 0;
+  uint16_t lunghezza_nome = 0;
+  if (!copione.leggi_intero(&tipo) || !copione.leggi_intero(&lunghezza_nome) ||
+      !copione.leggi(lunghezza_nome, &passo->nome)) {
+    return false;
+  }
+  passo->operazione = static_cast<Operazione>(tipo);
+  passo->contenuto = {};
+  if (passo->operazione == Operazione::kLeggiEdElimina) return true;
+  uint32_t dimensione = 0;
+  return copione.leggi_intero(&dimensione) && copione.leggi(dimensione, &passo->contenuto);
+}
+
 // The names of the files the script writes.
 std::vector<std::string> nomi_scritti(Lettore copione) {
   std::vector<std::string> nomi;
-  while (!copione.finito()) {
-    uint8_t tipo = 0;
-    uint16_t lunghezza_nome = 0;
-    std::string_view nome;
-    if (!copione.leggi_intero(&tipo) || !copione.leggi_intero(&lunghezza_nome) ||
-        !copione.leggi(lunghezza_nome, &nome)) {
-      break;
-    }
-    if (static_cast<Operazione>(tipo) == Operazione::kLeggiEdElimina) continue;
-    nomi.emplace_back(nome);
-    uint32_t dimensione = 0;
-    std::string_view contenuto;
-    if (!copione.leggi_intero(&dimensione) || !copione.leggi(dimensione, &contenuto)) break;
+  Passo passo;
+  while (!copione.finito() && leggi_passo(copione, &passo)) {
+    if (passo.operazione != Operazione::kLeggiEdElimina) nomi.emplace_back(passo.nome);
   }
   return nomi;
 }
 
 Status esegui(const std::string& cartella, Lettore& copione) {
   while (!copione.finito()) {
-    uint8_t tipo = 0;
-    uint16_t lunghezza_nome = 0;
-    std::string_view nome;
-    if (!copione.leggi_intero(&tipo) || !copione.leggi_intero(&lunghezza_nome) ||
-        !copione.leggi(lunghezza_nome, &nome)) {
-      return Status::Error("the built-in script is cut short");
-    }
-    const std::string percorso = unisci_percorso(cartella, std::string(nome));
-    if (static_cast<Operazione>(tipo) == Operazione::kLeggiEdElimina) {
+    Passo passo;
+    if (!leggi_passo(copione, &passo)) return Status::Error("the built-in script is cut short");
+    const std::string percorso = unisci_percorso(cartella, std::string(passo.nome));
+    if (passo.operazione == Operazione::kLeggiEdElimina) {
       std::string contenuto;
       Status s = leggi_file(percorso, &contenuto);
       if (s.ok()) s = elimina_file(percorso);
       if (!s.ok()) return s;
       continue;
     }
-    uint32_t dimensione = 0;
-    std::string_view contenuto;
-    if (!copione.leggi_intero(&dimensione) || !copione.leggi(dimensione, &contenuto)) {
-      return Status::Error("the built-in script is cut short");
-    }
-    const Status s = sostituisci_file(percorso, contenuto);
+    const Status s = sostituisci_file(percorso, passo.contenuto);
     if (!s.ok()) return s;
   }
   return Status::Ok();
