@@ -40,7 +40,7 @@ std::vector<ChiaveCandidata> candidate(Sezione sezione) {
 Diagnostica chiave_sconosciuta(std::string_view campo, Sezione sezione) {
   const std::vector<ChiaveCandidata> chiavi = candidate(sezione);
   const std::optional<size_t> vicina = chiave_vicina(campo, chiavi);
-  Diagnostica d = nuova_diagnostica(vicina ? "unknown-key" : "no-key");
+  Diagnostica d = nuova_diagnostica(vicina ? tipo::kChiaveSconosciuta : tipo::kSenzaChiave);
   const std::string visibile = testo_visibile(campo);
   if (!vicina) {
     d.messaggio = componi(traduci("field \"%1\" holds no key word: ignored"), {visibile});

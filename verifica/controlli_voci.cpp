@@ -22,7 +22,7 @@ constexpr int32_t kAderenzaMassima = 255;
 constexpr size_t kTestoMassimo = 65535;  // a text's 16-bit length
 constexpr int32_t kCodiceLettura = 25;   // the reading failure the program records for a value too wide
 
-Diagnostica su(const VoceLetta& v, const Dove& dove, std::string_view tipo, std::string messaggio) {
+Diagnostica su(const VoceLetta& v, const Dove& dove, const TipoDiagnostica& tipo, std::string messaggio) {
   Diagnostica d = nuova_diagnostica(tipo);
   d.file = std::string(v.file);
   d.riga = dove.riga;
@@ -40,7 +40,7 @@ void valori_stretti(const VoceLetta& v, std::vector<Diagnostica>* out) {
   if (v.valori.size() < 2) return;
   const int32_t valore = v.valori[1];
   if (e_voce(v, kVocePendenza) && (valore < kPendenzaMinima || valore > kPendenzaMassima)) {
-    Diagnostica d = su(v, v.dove_valori[1], "value-wrapped",
+    Diagnostica d = su(v, v.dove_valori[1], tipo::kValoreAvvolto,
                        componi(traduci("gradient %1 per mille would be stored as %2"),
                                {std::to_string(valore), std::to_string(come_pendenza(valore))}));
     d.suggerimento = componi(traduci("a cell holds gradients from %1 to %2 per mille"),
@@ -48,7 +48,7 @@ void valori_stretti(const VoceLetta& v, std::vector<Diagnostica>* out) {
     out->push_back(std::move(d));
   }
   if (e_voce(v, kVoceAderenza) && (valore < 0 || valore > kAderenzaMassima)) {
-    Diagnostica d = su(v, v.dove_valori[1], "value-wrapped",
+    Diagnostica d = su(v, v.dove_valori[1], tipo::kValoreAvvolto,
                        componi(traduci("adhesion %1 would be stored as %2"),
                                {std::to_string(valore), std::to_string(come_byte(valore))}));
     d.suggerimento = componi(traduci("a cell holds adhesion values from 0 to %1"), {std::to_string(kAderenzaMassima)});
@@ -59,7 +59,7 @@ void valori_stretti(const VoceLetta& v, std::vector<Diagnostica>* out) {
 void testo(const VoceLetta& v, std::vector<Diagnostica>* out) {
   if (!e_voce(v, kVoceStazione) && !e_voce(v, kVoceCartello)) return;
   if (v.testo.size() > kTestoMassimo) {
-    Diagnostica d = su(v, v.dove_testo, "text-too-long",
+    Diagnostica d = su(v, v.dove_testo, tipo::kTestoLungo,
                        componi(traduci("a text of %1 bytes does not fit its 16-bit length"),
                                {std::to_string(v.testo.size())}));
     d.larghezza = 1;
@@ -75,7 +75,7 @@ void testo(const VoceLetta& v, std::vector<Diagnostica>* out) {
     Dove dove = v.dove_testo;
     dove.colonna += static_cast<size_t>(controllo - v.testo.begin());
     dove.larghezza = 1;
-    out->push_back(su(v, dove, "control-character",
+    out->push_back(su(v, dove, tipo::kCarattereControllo,
                       traduci("the text holds a control character, which the simulator shows as it can")));
   }
 }
@@ -102,7 +102,7 @@ const char* nome_oggetto(const VoceLetta& v) {
 void nel_margine(const VoceLetta& v, int32_t lunghezza, std::vector<Diagnostica>* out) {
   const char* nome = nome_oggetto(v);
   if (nome == nullptr || v.valori.empty() || v.valori[0] <= lunghezza) return;
-  Diagnostica d = su(v, v.dove_valori[0], "in-margin",
+  Diagnostica d = su(v, v.dove_valori[0], tipo::kNelMargine,
                      componi(traduci("%1 at %2 m lies after the end of the line (%3 m)"),
                              {traduci(nome), std::to_string(v.valori[0]), std::to_string(lunghezza)}));
   d.suggerimento = traduci("the cells after the end are spare room the train never reaches");
@@ -121,7 +121,7 @@ void oltre_ultima_stazione(const Traccia& t, std::vector<Diagnostica>* out) {
     if (!e_voce(v, kVoceRallentamento) || v.valori.size() < 3) continue;
     const int64_t fine = static_cast<int64_t>(v.valori[0]) + v.valori[2];
     if (fine <= ultima->valori[0]) continue;
-    Diagnostica d = su(v, v.dove_valori[2], "slowdown-past-end",
+    Diagnostica d = su(v, v.dove_valori[2], tipo::kRallentamentoOltre,
                        componi(traduci("slowdown from %1 m to %2 m runs past the last station, %3 at %4 m"),
                                {std::to_string(v.valori[0]), std::to_string(fine), testo_visibile(ultima->testo),
                                 std::to_string(ultima->valori[0])}));
@@ -157,7 +157,7 @@ void progressive(const Compilatore& stato, const Traccia& t, std::vector<Diagnos
       tenuto = tenuto || (e.dato1 == inizio && e.dato2 == atteso && e.dato3 == direzione);
     }
     if (tenuto) continue;
-    Diagnostica d = su(*ultima, ultima->chiave, "km-post-dropped",
+    Diagnostica d = su(*ultima, ultima->chiave, tipo::kProgressivaPersa,
                        componi(traduci("kilometre-post system \"%1\" (start %2 m, value %3 m) is dropped"),
                                {nome, std::to_string(inizio), std::to_string(valore)}));
     d.suggerimento = somma_inizi != 0 ? traduci("two systems share the furthest start, so the ordering clears all "
@@ -174,7 +174,7 @@ std::vector<Diagnostica> controlla_voci(const Compilatore& stato, const Traccia&
                                         const std::string& file_treno) {
   std::vector<Diagnostica> out;
   if (traccia.treno_letto && !traccia.generale_treno) {
-    Diagnostica d = nuova_diagnostica("no-general");
+    Diagnostica d = nuova_diagnostica(tipo::kSenzaGenerale);
     d.file = file_treno;
     d.messaggio = traduci("no \"[generale]\" in the train description: none of it is read");
     d.suggerimento = traduci("begin the train's entries with a line \"[generale]\"");
@@ -187,7 +187,7 @@ std::vector<Diagnostica> controlla_voci(const Compilatore& stato, const Traccia&
     nel_margine(v, lunghezza, &out);
   }
   if (traccia.troncata) {
-    Diagnostica d = nuova_diagnostica("record-full");
+    Diagnostica d = nuova_diagnostica(tipo::kRegistroPieno);
     d.file = file_treno;
     d.messaggio = componi(traduci("more than %1 entries: the values of the later ones are not checked"),
                           {std::to_string(Traccia::kMassimoVoci)});

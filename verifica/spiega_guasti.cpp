@@ -168,7 +168,7 @@ void posa(const Guasto& g, const Compilatore& stato, const Traccia& t, Diagnosti
 }  // namespace
 
 Diagnostica spiega_guasto(const Guasto& g, const Compilatore& stato, const Traccia& t) {
-  Diagnostica d = nuova_diagnostica(nome_tipo_guasto(g.codice));
+  Diagnostica d = nuova_diagnostica_guasto(g.codice);
   d.codice = g.codice;
   d.posizione = g.posizione;
   d.file = g.file;

@@ -53,7 +53,7 @@ Testo prepara(const TestoDescrizione& t) {
   }
   const IndiceRighe indice(c.testo);
   for (const SenzaPosto& s : c.senza_posto) {
-    Diagnostica d = nuova_diagnostica("no-windows-1252");
+    Diagnostica d = nuova_diagnostica(tipo::kFuori1252);
     d.file = t.nome;
     std::tie(d.riga, d.colonna) = indice.posizione(s.offset);
     d.messaggio = componi(traduci("the character %1 has no place in Windows-1252, the text of the compiled files"),
@@ -62,7 +62,7 @@ Testo prepara(const TestoDescrizione& t) {
     out.codifica.push_back(std::move(d));
   }
   if (c.senza_posto.empty()) {
-    Diagnostica d = nuova_diagnostica("converted-from-utf-8");
+    Diagnostica d = nuova_diagnostica(tipo::kConvertito);
     d.file = t.nome;
     std::tie(d.riga, d.colonna) = indice.posizione(c.primo_convertito);
     d.messaggio = traduci("the description is UTF-8: its text is converted to Windows-1252");
@@ -97,7 +97,7 @@ class DaAvvertimenti {
       d.larghezza = a.valori[0].size();
       d.colonna = static_cast<size_t>(std::max(a.colonna, 0));
     } else {
-      d = nuova_diagnostica(a.tipo.empty() ? std::string_view("warning") : a.tipo);
+      d = nuova_diagnostica_avviso(a.tipo.empty() ? std::string_view("warning") : a.tipo);
       if (!da_costruire(a.file, d, out)) return;
       std::vector<std::string> valori;
       for (const std::string& v : a.valori) valori.push_back(testo_visibile(v));
@@ -113,7 +113,7 @@ class DaAvvertimenti {
 
   // Warnings the model only counted: each is one more of its kind.
   void conta(const AvvertimentiTaciuti& t, Prova* out) {
-    const Diagnostica d = nuova_diagnostica(t.tipo);
+    const Diagnostica d = nuova_diagnostica_avviso(t.tipo);
     for (Prova::Oltre& o : out->oltre) {
       if (o.file == t.file && o.tipo == d.tipo) {
         o.quante += t.quante;
@@ -159,7 +159,7 @@ class DaAvvertimenti {
 
 // A reserved slot in use ends the program before any file is written.
 Diagnostica fatale(int32_t codice) {
-  Diagnostica d = nuova_diagnostica(nome_tipo_guasto(codice));
+  Diagnostica d = nuova_diagnostica_guasto(codice);
   d.codice = codice;
   d.messaggio = componi(traduci("%1 (Errore n. %2)"), {traduci(descrizione_errore(codice)), std::to_string(codice)});
   return d;
