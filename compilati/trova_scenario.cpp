@@ -9,19 +9,6 @@
 namespace scenario::tool {
 namespace {
 
-constexpr std::string_view kEstensioneTabella = ".sim";
-
-// NAME_NUM.sim split at its last underscore: a line name may hold
-// underscores, a train number does not.
-bool identita_da_nome(const std::string& file, IdentitaScenario* identita) {
-  if (file.size() <= kEstensioneTabella.size() || !file.ends_with(kEstensioneTabella)) return false;
-  const std::string base = file.substr(0, file.size() - kEstensioneTabella.size());
-  const size_t trattino = base.rfind('_');
-  if (trattino == std::string::npos || trattino == 0 || trattino + 1 == base.size()) return false;
-  *identita = {.nome_linea = base.substr(0, trattino), .numero_treno = base.substr(trattino + 1)};
-  return true;
-}
-
 std::string elenco(const std::vector<IdentitaScenario>& scenari) {
   std::string testo;
   for (const IdentitaScenario& s : scenari) {
@@ -37,10 +24,9 @@ bool scenari_in(const std::string& cartella, std::vector<IdentitaScenario>* scen
   std::error_code ec;
   std::filesystem::directory_iterator it(cartella, ec);
   for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
-    IdentitaScenario identita;
     std::error_code ec_tipo;
     if (!it->is_regular_file(ec_tipo)) continue;
-    if (identita_da_nome(it->path().filename().string(), &identita)) scenari->push_back(identita);
+    if (const auto identita = identita_da_tabella(it->path().filename().string())) scenari->push_back(*identita);
   }
   if (ec) {
     *errore = componi(traduci("cannot list %1: %2"), {cartella, ec.message()});

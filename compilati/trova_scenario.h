@@ -8,12 +8,9 @@
 #include <string>
 #include <vector>
 
-namespace scenario::tool {
+#include "model/nomi_file.h"
 
-struct IdentitaScenario {
-  std::string nome_linea;
-  std::string numero_treno;
-};
+namespace scenario::tool {
 
 // The scenarios whose table file stands in `cartella`, sorted by name. False,
 // with the system's reason in `errore`, when the folder cannot be listed.

@@ -15,10 +15,8 @@
 #include "testi/testo.h"
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
-#include "tool/compilazione.h"
 #include "tool/destinazione.h"
 #include "tool/lettura_descrizione.h"
-#include "tool/nomi_da_file.h"
 #include "verifica/verifica.h"
 
 namespace scenario::tool {
@@ -44,7 +42,7 @@ std::string json(const EsitoVerifica& v, const std::vector<std::string>& file) {
 // never falls back to the program's own scenario, whose files a faulty pair
 // would otherwise replace by accident; a check writes nothing and may.
 std::optional<std::string> identita(const Argomenti& a, bool conserva, RichiestaVerifica* r) {
-  const std::optional<Identita> dai_file = identita_dai_file(a.posizionali[0], a.posizionali[1]);
+  const std::optional<IdentitaScenario> dai_file = identita_da_descrizioni(a.posizionali[0], a.posizionali[1]);
   r->nome_linea = a.valore("--line-name", dai_file ? dai_file->nome_linea : "");
   r->numero_treno = a.valore("--train-number", dai_file ? dai_file->numero_treno : "");
   if (r->nome_linea.empty() || r->numero_treno.empty()) {
@@ -85,7 +83,7 @@ int esegui(const Args& args, std::ostream& out, std::ostream& err, bool conserva
   const std::string cartella = a.valore("-o", ".");
   if (conserva) {
     const Status s = destinazione.prepara(
-        cartella, nomi_compilati(richiesta.nome_linea, richiesta.numero_treno, richiesta.tracciato), [&err, &cartella] {
+        cartella, NomiFile("", richiesta.nome_linea, richiesta.numero_treno).nomi_compilati(richiesta.tracciato), [&err, &cartella] {
       err << "scenario-tool: " << componi(traduci("waiting for another run in %1 to finish"), {cartella}) << std::endl;
     });
     if (!s.ok()) {

@@ -20,7 +20,6 @@
 #include "tests/cartella_temporanea.h"
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
-#include "tool/compilazione.h"
 
 namespace scenario::tool {
 namespace {
@@ -340,13 +339,11 @@ TEST_F(PlotTest, TheScenarioPictureShowsItsStationsSignalsAndSpeeds) {
   const NomiFile nomi(cartella.percorso(), std::string(kNomeLinea), std::string(kNumeroTreno));
   ASSERT_TRUE(dati_linea(nomi).ok());
   ASSERT_TRUE(dati_treno(nomi).ok());
-  RichiestaCompilazione richiesta;
-  richiesta.linea = nomi.descrizione_linea();
-  richiesta.treno = nomi.descrizione_treno();
-  richiesta.destinazione = cartella.file("compilato");
-  const RisultatoCompilazione compilato = compila(richiesta);
-  ASSERT_EQ(compilato.errore, "");
-  ASSERT_EQ(compilato.file.size(), 3u);
+  std::ostringstream compile_out, compile_err;
+  ASSERT_EQ(esegui_tool({"compile", nomi.descrizione_linea(), nomi.descrizione_treno(), "-o", cartella.file("compilato")},
+                        compile_out, compile_err),
+            0)
+      << compile_err.str();
 
   std::ostringstream out, err;
   ASSERT_EQ(esegui_tool({"plot", cartella.file("compilato"), "-o", cartella.file("scenario.svg")}, out, err), 0)
