@@ -194,7 +194,7 @@ def misura_lunghezze_ripetute(build, lavoro, megabyte):
 
 def main():
     argomenti = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
-    argomenti.add_argument("--giri", type=int, default=30, help="rounds (at least 30 for the README)")
+    argomenti.add_argument("--giri", type=int, default=30, help="rounds (at least 30 for docs/performance.md)")
     argomenti.add_argument("--lotto", type=int, default=5, help="runs of each command per round")
     argomenti.add_argument("--build", default=os.path.join(RADICE, "build-bench"))
     argomenti.add_argument("--km", default="10,88,300,1000", help="line lengths for scenario-tool, km")
