@@ -165,6 +165,43 @@ Diagnostica fatale(int32_t codice) {
   return d;
 }
 
+// One run of the diagnostics over texts `l` and `t`: the compile with a
+// record of the entries, each fault told while the run's model is at hand,
+// the readers' warnings and the entries' own checks. The run's compile and
+// its summary are handed back beside its diagnostics.
+Prova compila_prova(const RichiestaVerifica& r, const std::string& l, const std::string& t, Compilazione* compilata,
+                    std::string* riepilogo) {
+  TestiDaCompilare p;
+  p.linea = {r.linea.nome, l};
+  p.treno = {r.treno.nome, t};
+  p.nome_linea = r.nome_linea;
+  p.numero_treno = r.numero_treno;
+  p.tracciato = r.tracciato;
+  Traccia traccia;
+  p.traccia = &traccia;
+  Compilazione c = compila_testi(p);
+  Prova out;
+  out.guasti = c.stato.guasti;
+  const VoceLetta* ultima = traccia.voci.empty() || !traccia.voce_aperta ? nullptr : &traccia.voci.back();
+  for (const Guasto& g : c.stato.guasti) {
+    out.spiegazioni.push_back(spiega_guasto(g, c.stato, traccia));
+    // An entry whose values ran on into later lines is dropped at its key.
+    const bool da_chiave = ultima != nullptr && ultima->file == g.file && ultima->chiave.riga < g.riga;
+    out.righe_voce.push_back(da_chiave ? ultima->chiave.riga : g.riga);
+  }
+  DaAvvertimenti avvertimenti(r.linea.nome, traccia);
+  for (const Avvertimento& a : c.stato.avvertimenti) avvertimenti.aggiungi(a, &out);
+  for (const AvvertimentiTaciuti& taciuti : c.stato.avvertimenti_taciuti) avvertimenti.conta(taciuti, &out);
+  for (Diagnostica& d : controlla_voci(c.stato, traccia, r.treno.nome)) out.altre.push_back(std::move(d));
+  if (c.esito.fatale != 0) out.altre.push_back(fatale(c.esito.fatale));
+  size_t avvisi = 0;
+  for (const Diagnostica& d : out.altre) avvisi += d.gravita == Gravita::kAvviso;
+  for (const Prova::Oltre& o : out.oltre) avvisi += o.gravita == Gravita::kAvviso ? o.quante : 0;
+  *riepilogo = tool::riepilogo(c.stato, traccia, avvisi);
+  *compilata = std::move(c);
+  return out;
+}
+
 }  // namespace
 
 EsitoVerifica verifica(const RichiestaVerifica& r) {
@@ -182,37 +219,10 @@ EsitoVerifica verifica(const RichiestaVerifica& r) {
   // record changes nothing in a compile: that run is the program's own.
   bool esatta_fatta = false;
 
-  // The runs that find the diagnostics keep a record of the entries; each
-  // fault is told while its run's model is at hand.
   std::string riepilogo;
   const CompilaProva prova = [&](const std::string& l, const std::string& t) {
-    TestiDaCompilare p;
-    p.linea = {r.linea.nome, l};
-    p.treno = {r.treno.nome, t};
-    p.nome_linea = r.nome_linea;
-    p.numero_treno = r.numero_treno;
-    p.tracciato = r.tracciato;
-    Traccia traccia;
-    p.traccia = &traccia;
-    Compilazione c = compila_testi(p);
-    Prova out;
-    out.guasti = c.stato.guasti;
-    const VoceLetta* ultima = traccia.voci.empty() || !traccia.voce_aperta ? nullptr : &traccia.voci.back();
-    for (const Guasto& g : c.stato.guasti) {
-      out.spiegazioni.push_back(spiega_guasto(g, c.stato, traccia));
-      // An entry whose values ran on into later lines is dropped at its key.
-      const bool da_chiave = ultima != nullptr && ultima->file == g.file && ultima->chiave.riga < g.riga;
-      out.righe_voce.push_back(da_chiave ? ultima->chiave.riga : g.riga);
-    }
-    DaAvvertimenti avvertimenti(r.linea.nome, traccia);
-    for (const Avvertimento& a : c.stato.avvertimenti) avvertimenti.aggiungi(a, &out);
-    for (const AvvertimentiTaciuti& taciuti : c.stato.avvertimenti_taciuti) avvertimenti.conta(taciuti, &out);
-    for (Diagnostica& d : controlla_voci(c.stato, traccia, r.treno.nome)) out.altre.push_back(std::move(d));
-    if (c.esito.fatale != 0) out.altre.push_back(fatale(c.esito.fatale));
-    size_t avvisi = 0;
-    for (const Diagnostica& d : out.altre) avvisi += d.gravita == Gravita::kAvviso;
-    for (const Prova::Oltre& o : out.oltre) avvisi += o.gravita == Gravita::kAvviso ? o.quante : 0;
-    riepilogo = tool::riepilogo(c.stato, traccia, avvisi);
+    Compilazione c;
+    Prova out = compila_prova(r, l, t, &c, &riepilogo);
     if (!esatta_fatta && l == testi.linea.testo && t == testi.treno.testo) {
       esito.esatta = std::move(c);
       esatta_fatta = true;
