@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "disegno/incorporati.h"
 #include "tool/svg.h"
 
 namespace scenario::tool {
@@ -90,7 +91,7 @@ std::string pagina_vista(const Elementi& elementi, const std::vector<Cella>& cel
 std::string pagina_vista(const Percorso& p) {
   return std::string("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n") +
          "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-         "<title>" + xml_escape("Line " + p.linea + ", train " + p.treno) + "</title>\n<style>\n" + kStileVista +
+         "<title>" + xml_escape("Line " + p.linea + ", train " + p.treno) + "</title>\n<style>\n" + std::string(kStileTavolozza) + std::string(kStileVista) +
          "</style>\n</head>\n<body>\n"
          "<header><h1 id=\"titolo\"></h1>\n"
          "<div id=\"comandi\">"
@@ -111,7 +112,7 @@ std::string pagina_vista(const Percorso& p) {
          "</section>\n<aside><h2>Timetable</h2><table id=\"orario\"><thead><tr><th>Station</th><th>km</th>"
          "<th>Post</th><th>Time</th><th>Stop</th></tr></thead><tbody></tbody></table></aside></main>\n"
          "<div id=\"suggerimento\" role=\"tooltip\"></div>\n"
-         "<script type=\"application/json\" id=\"dati\">" + json_percorso(p) + "</script>\n<script>\n" + kScriptVista +
+         "<script type=\"application/json\" id=\"dati\">" + json_percorso(p) + "</script>\n<script>\n" + std::string(kScriptCalcoli) + std::string(kScriptVista) +
          "</script>\n</body>\n</html>\n";
 }
 
