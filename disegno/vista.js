@@ -2,48 +2,112 @@
 // data inline in the page, again on every change of the range shown, and
 // answers the wheel, drags, keys, hovers and the timetable. Its arithmetic is
 // in vista_calcoli.js, placed before this file in the page.
+//
+// A drawing holds only what its range shows, at the detail the screen can
+// show: the track thinned to a point per pixel and cut to the drawing, the
+// marks found by position through binary search, bars narrower than a pixel
+// column merged, labels placed against a grid of what is drawn. A hover moves
+// the cursor marks in place; drags and the wheel redraw once per frame.
 'use strict';
 (function () {
-const { fmt, passo, postiKm: tuttiPostiKm, nelTratto, sovrapposti, posaEtichetta, nomeCorto } = calcoli;
+const { fmt, passo, nelTratto, trattiIn, sovrapposti, posaEtichetta, nomeCorto } = calcoli;
 const D = JSON.parse(document.getElementById('dati').textContent);
 const NS = 'http://www.w3.org/2000/svg';
 const L = Math.max(D.lunghezza, 1);
 const $ = (id) => document.getElementById(id);
 const pianta = $('pianta'), profilo = $('profilo'), tip = $('suggerimento');
+const T = calcoli.decodificaTraccia(D.traccia), Mg = calcoli.decodificaTraccia(D.margine);
 let da = 0, a = L;           // profile range, m
 let finestra = null;          // plan window in plan metres {x0, y0, x1, y1}
 let cursore = null;           // line position under the cursor, m
-let info = [];                // hover texts by data-info index
+let info = [];                // hover texts by data-info index, each made when first asked for
+let vistaPianta = null;       // the plan as last drawn: its scale and the track points it shows
+let vistaProfilo = null;      // the profile as last drawn: its x mapping and rows
+let stratiProfilo = {};       // the profile's rows drawn as one path: the hover text at a line position
+let stratiPianta = {};        // the same for the plan's crowded marks
+// Beyond this many marks of a kind in view, they are drawn as one path.
+const kAffollati = 150;
 
 const posto = (m) => calcoli.posto(D.progressive, m);
 const dove = (m) => calcoli.dove(D.progressive, m);
 const testoStazione = (s) => calcoli.testoStazione(D.progressive, s);
 const testoSegnale = (s) => calcoli.testoSegnale(D.progressive, s);
-const puntoA = (m) => calcoli.puntoA(D.traccia, D.margine, D.lunghezza, m);
-const kmPosti = tuttiPostiKm(D.progressive, D.lunghezza);
-const postiKm = () => kmPosti;
-function el(parent, tag, attrs, text) {
+const puntoA = (m) => calcoli.puntoA(T, Mg, D.lunghezza, m);
+const postiKm = calcoli.postiKm(D.progressive, D.lunghezza);
+// A drawing is built as a tree of plain objects and written into its <svg> as
+// markup in one go: thousands of elements made one attribute at a time take
+// far longer than the browser's parser takes over the same markup.
+function el(parent, tag, attrs, testo) {
+  const e = { tag, attrs, testo, figli: [] };
+  parent.figli.push(e);
+  return e;
+}
+const sostituti = { '&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;' };
+const esc = (v) => typeof v === 'number' ? String(v) : String(v).replace(/[&<>"]/g, (c) => sostituti[c]);
+function markup(e, out) {
+  out.push('<', e.tag);
+  for (const k in e.attrs) out.push(' ', k, '="', esc(e.attrs[k]), '"');
+  out.push('>');
+  if (e.testo !== undefined) out.push(esc(e.testo));
+  for (const f of e.figli) markup(f, out);
+  out.push('</', e.tag, '>');
+  return out;
+}
+function scrivi(svg, radice) {
+  const out = [];
+  for (const f of radice.figli) markup(f, out);
+  svg.innerHTML = out.join('');
+}
+// An element made at once in the live drawing (the cursors).
+function elVivo(parent, tag, attrs) {
   const e = document.createElementNS(NS, tag);
   for (const k in attrs) e.setAttribute(k, attrs[k]);
-  if (text !== undefined) e.textContent = text;
   parent.appendChild(e);
   return e;
 }
-function infoDi(e, testo) { e.setAttribute('data-info', info.length); info.push(testo); return e; }
-function size(svg) { const r = svg.getBoundingClientRect(); return [Math.max(r.width, 100), Math.max(r.height, 100)]; }
+// `testo` is a text, or a function that makes it when the mark is hovered.
+function infoDi(e, testo) { e.attrs['data-info'] = info.length; info.push(testo); return e; }
+function testoInfo(i) { const t = info[i]; return typeof t === 'function' ? (info[i] = t()) : t || ''; }
+// The drawings' sizes are set by the page's layout, not by what they hold: measured
+// once, and again when the window changes, never in the middle of a redraw.
+let dimensioni = null;
+function misura() {
+  const m = (svg) => { const r = svg.getBoundingClientRect(); return [Math.max(r.width, 100), Math.max(r.height, 100)]; };
+  dimensioni = { pianta: m(pianta), profilo: m(profilo) };
+}
+function size(svg) { if (!dimensioni) misura(); return dimensioni[svg.id]; }
+const xy = (x, y) => x.toFixed(1) + ',' + y.toFixed(1);
+function percorsoDi(runs) {
+  let d = '';
+  for (const r of runs) {
+    d += 'M' + xy(r[0], r[1]);
+    for (let j = 2; j < r.length; j += 2) d += 'L' + xy(r[j], r[j + 1]);
+  }
+  return d;
+}
 
 // The plan window that shows the track between da and a.
-function adattaPianta() { finestra = calcoli.finestraPer(D.traccia, D.margine, D.lunghezza, da, a); }
+function adattaPianta() { finestra = calcoli.finestraPer(T, Mg, D.lunghezza, da, a); }
 function scalaPianta() { const [W, H] = size(pianta); return calcoli.scalaPianta(W, H, finestra); }
 
+function testoPendenza(t) {
+  return 'Gradient ' + (t[2] > 0 ? '+' : '') + t[2] + ' \u2030\nfrom ' + dove(t[0]) + '\nto ' + dove(t[1]) + '\nlength ' + fmt(t[1] - t[0]) + ' m';
+}
+function testoCurva(c) {
+  return 'Curve ' + (c[2] > 0 ? 'right' : 'left') + '\nfrom ' + dove(c[0]) + '\nto ' + dove(c[1]) +
+    '\nradius ' + fmt(c[3]) + ' m, ' + fmt(Math.abs(c[2]), 1) + '\u00b0';
+}
+
 function disegnaPianta() {
-  pianta.textContent = '';
-  if (!finestra) { el(pianta, 'text', { x: 20, y: 30 }, 'No track plan in this scenario'); return; }
+  const radice = { figli: [] };
+  vistaPianta = null;
+  if (!finestra) { el(radice, 'text', { x: 20, y: 30 }, 'No track plan in this scenario'); scrivi(pianta, radice); return; }
   const k = scalaPianta(), [W, H] = [k.W, k.H];
+  const dentro = (x, y) => x >= 0 && x <= W && y >= 0 && y <= H;
   pianta.setAttribute('viewBox', '0 0 ' + W + ' ' + H);
   const vis = { x0: k.mx(0), x1: k.mx(W), y0: k.my(H), y1: k.my(0) };
   pianta.setAttribute('data-finestra', [vis.x0, vis.y0, vis.x1, vis.y1].map((v) => v.toFixed(1)).join(' '));
-  const g = el(pianta, 'g', {});
+  const g = el(radice, 'g', { id: 'gruppo-pianta' });
   const st = passo(Math.max(vis.x1 - vis.x0, vis.y1 - vis.y0), 8);
   for (let x = Math.ceil(vis.x0 / st) * st; x <= vis.x1; x += st) {
     el(g, 'line', { class: 'griglia', x1: k.px(x), x2: k.px(x), y1: 0, y2: H });
@@ -54,64 +118,111 @@ function disegnaPianta() {
     el(g, 'text', { x: 2, y: k.py(y) - 2 }, fmt(y / 1000, 3) + ' km N');
   }
   el(g, 'text', { x: W - 6, y: 14, 'text-anchor': 'end' }, 'north \u2191');
-  const punti = (lista, m0, m1) => nelTratto(lista, m0, m1)
-    .map((p) => k.px(p[1]).toFixed(1) + ',' + k.py(p[2]).toFixed(1)).join(' ');
-  infoDi(el(g, 'polyline', { class: 'margine', points: punti(D.margine, -Infinity, Infinity) }),
-         'Beyond the end of the line\nnot run; from ' + dove(D.lunghezza));
-  el(g, 'polyline', { class: 'traccia', id: 'traccia-pianta', points: punti(D.traccia, -Infinity, Infinity) });
-  for (const c of D.curve) {
-    infoDi(el(g, 'polyline', { class: c[2] > 0 ? 'curva-destra' : 'curva-sinistra', points: punti(D.traccia, c[0], c[1] + 10) }),
-           'Curve ' + (c[2] > 0 ? 'right' : 'left') + '\nfrom ' + dove(c[0]) + '\nto ' + dove(c[1]) +
-           '\nradius ' + fmt(c[3]) + ' m, ' + fmt(Math.abs(c[2]), 1) + '\u00b0');
+
+  // At most about two samples a pixel are looked at.
+  const salto = calcoli.saltoPer(T, 1 / k.s);
+  const margine = calcoli.tracciaVisibile(Mg, 0, Mg.n, k, W, H, salto);
+  if (margine.runs.length) {
+    infoDi(el(g, 'path', { class: 'margine', d: percorsoDi(margine.runs) }),
+           () => 'Beyond the end of the line\nnot run; from ' + dove(D.lunghezza));
   }
-  for (const [m] of postiKm()) {
+  const linea = calcoli.tracciaVisibile(T, 0, T.n, k, W, H, salto);
+  el(g, 'path', { class: 'traccia', id: 'traccia-pianta', d: percorsoDi(linea.runs) });
+  // The stretch of the line the drawing shows, and its points for the labels and the cursor.
+  let m0 = Infinity, m1 = -Infinity;
+  const punti = calcoli.griglia(24), mostrati = [];
+  for (const r of linea.runs) for (let j = 0; j < r.length; j += 2) punti.aggiungi(r[j], r[j + 1]);
+  for (const i of linea.indici) {
+    m0 = Math.min(m0, T.m[i]); m1 = Math.max(m1, T.m[i]);
+    mostrati.push(i);
+  }
+  for (const r of margine.runs) for (let j = 0; j < r.length; j += 2) punti.aggiungi(r[j], r[j + 1]);
+  for (const i of margine.indici) { m0 = Math.min(m0, Mg.m[i]); m1 = Math.max(m1, Mg.m[i]); }
+  const inVista = (m) => m >= m0 - 10 && m <= m1 + 10;
+
+  // Curves, and below signals: each a mark of its own while there are few in
+  // view; crowded, one path a kind, the one under the pointer told by position.
+  const [c0, c1] = trattiIn(D.curve, m0 - 10, m1 + 10), curveAffollate = c1 - c0 > kAffollati, insieme = {};
+  for (let j = c0; j < c1; j++) {
+    const c = D.curve[j], classe = c[2] > 0 ? 'curva-destra' : 'curva-sinistra';
+    const parte = calcoli.tracciaVisibile(T, calcoli.campioneDa(T, c[0]), calcoli.campioneOltre(T, c[1] + 10), k, W, H, salto);
+    if (!parte.runs.length) continue;
+    if (!curveAffollate) infoDi(el(g, 'path', { class: classe, d: percorsoDi(parte.runs) }), () => testoCurva(c));
+    else insieme[classe] = (insieme[classe] || '') + percorsoDi(parte.runs);
+  }
+  // Kilometre ticks at least 5 px apart.
+  let ultimaTacca = null, tacche = '';
+  for (const [m] of postiKm) {
+    if (!inVista(m)) continue;
     const q = puntoA(m), r = puntoA(m + 20);
     if (!q || !r) continue;
     const x = k.px(q[0]), y = k.py(q[1]), dx = k.px(r[0]) - x, dy = k.py(r[1]) - y, n = Math.hypot(dx, dy) || 1;
-    el(g, 'line', { class: 'tacca-km', x1: x - dy / n * 5, y1: y + dx / n * 5, x2: x + dy / n * 5, y2: y - dx / n * 5 });
+    if (!dentro(x, y) || (ultimaTacca && Math.hypot(x - ultimaTacca[0], y - ultimaTacca[1]) < 5)) continue;
+    ultimaTacca = [x, y];
+    tacche += 'M' + xy(x - dy / n * 5, y + dx / n * 5) + 'L' + xy(x + dy / n * 5, y - dx / n * 5);
   }
+  if (tacche) el(g, 'path', { class: 'tacca-km', d: tacche });
   const s0 = puntoA(0), s1 = puntoA(D.lunghezza);
-  if (s0) infoDi(el(g, 'circle', { class: 'inizio', cx: k.px(s0[0]), cy: k.py(s0[1]), r: 6 }), 'Start of the line\n' + dove(0));
+  if (s0) infoDi(el(g, 'circle', { class: 'inizio', cx: k.px(s0[0]), cy: k.py(s0[1]), r: 6 }), () => 'Start of the line\n' + dove(0));
   if (s1) infoDi(el(g, 'rect', { class: 'fine', x: k.px(s1[0]) - 5, y: k.py(s1[1]) - 5, width: 10, height: 10 }),
-                 'End of the line\n' + dove(D.lunghezza));
-  D.segnali.forEach((s) => {
-    const q = puntoA(s[0]); if (!q) return;
-    infoDi(el(g, 'circle', { class: 'segnale segnale-pianta', cx: k.px(q[0]), cy: k.py(q[1]), r: 3.2 }), testoSegnale(s));
-  });
-  // Station labels: around the point, nearest first, on a free spot.
+                 () => 'End of the line\n' + dove(D.lunghezza));
+  const segnali = D.segnali.filter((s) => inVista(s[0])), segnaliAffollati = segnali.length > kAffollati;
+  for (const s of segnali) {
+    const q = puntoA(s[0]); if (!q) continue;
+    const x = k.px(q[0]), y = k.py(q[1]);
+    if (segnaliAffollati) insieme.segnale = (insieme.segnale || '') + 'M' + xy(x - 3.2, y) + 'a3.2 3.2 0 1 0 6.4 0a3.2 3.2 0 1 0 -6.4 0';
+    else infoDi(el(g, 'circle', { class: 'segnale segnale-pianta', cx: x, cy: y, r: 3.2 }), () => testoSegnale(s));
+  }
+  for (const classe in insieme) el(g, 'path', { class: classe, d: insieme[classe], 'data-strato': classe });
+  const metriPixel = 1 / k.s;
+  stratiPianta = {
+    'curva-destra': (m) => { const c = calcoli.trattoA(D.curve, m); return c && testoCurva(c); },
+    'curva-sinistra': (m) => { const c = calcoli.trattoA(D.curve, m); return c && testoCurva(c); },
+    segnale: (m) => { const s = calcoli.vicino(D.segnali, m, 6 * metriPixel); return s && testoSegnale(s); },
+  };
+  // Station labels: around the point, nearest first, on a free spot: clear of
+  // the drawing's edges, of the other labels and marks, and of the track drawn.
   const scatole = [], libero = (b) => b.x >= 0 && b.y >= 0 && b.x + b.w <= W && b.y + b.h <= H &&
-    !scatole.some((c) => sovrapposti(b, c)) &&
-    !D.traccia.some((p) => { const x = k.px(p[1]), y = k.py(p[2]); return x > b.x - 2 && x < b.x + b.w + 2 && y > b.y - 2 && y < b.y + b.h + 2; });
+    !scatole.some((c) => sovrapposti(b, c)) && !punti.tocca(b.x - 2, b.y - 2, b.x + b.w + 2, b.y + b.h + 2);
+  const stazioni = [];
   D.stazioni.forEach((s, i) => {
     const q = puntoA(s.m); if (!q) return;
     const x = k.px(q[0]), y = k.py(q[1]);
     infoDi(el(g, 'circle', { class: (s.ferma ? 'stazione-ferma' : 'stazione-transito') + ' stazione-pianta', cx: x, cy: y, r: 5,
-                             'data-stazione': i }), testoStazione(s));
+                             'data-stazione': i }), () => testoStazione(s));
+    if (!dentro(x, y)) return;
     scatole.push({ x: x - 5, y: y - 5, w: 10, h: 10 });
+    stazioni.push([s, i, x, y]);
   });
-  D.stazioni.forEach((s, i) => {
-    const q = puntoA(s.m); if (!q) return;
-    const x = k.px(q[0]), y = k.py(q[1]);
-    if (x < 0 || x > W || y < 0 || y > H) return;
+  for (const [s, i, x, y] of stazioni) {
     const testo = s.nome + (s.orario ? ' ' + s.orario : ''), w = testo.length * 7.4 + 4, h = 15;
     const posa = posaEtichetta(x, y, w, h, libero);
-    if (!posa) return;
+    if (!posa) continue;
     const b = posa.box;
     scatole.push(b);
     if (posa.lontano) el(g, 'line', { class: 'guida', x1: x, y1: y, x2: Math.min(Math.max(x, b.x), b.x + b.w), y2: Math.min(Math.max(y, b.y), b.y + b.h) });
     el(g, 'rect', { class: 'fondo-etichetta', x: b.x, y: b.y, width: b.w, height: b.h });
     infoDi(el(g, 'text', { class: s.ferma ? 'nome-ferma' : 'nome-transito', x: b.x + 2, y: b.y + h - 4, 'data-stazione': i }, testo),
-           testoStazione(s));
-  });
-  if (cursore !== null) {
-    const q = puntoA(cursore);
-    if (q) el(g, 'circle', { class: 'punto-cursore', id: 'cursore-pianta', cx: k.px(q[0]), cy: k.py(q[1]), r: 9 });
+           () => testoStazione(s));
   }
+  scrivi(pianta, radice);
+  vistaPianta = { k, g: $('gruppo-pianta'), mostrati };
+  mettiCursorePianta();
+}
+
+// The plan's cursor: a ring on the track at the cursor's position, moved in place.
+function mettiCursorePianta() {
+  let c = $('cursore-pianta');
+  const q = cursore === null || !vistaPianta ? null : puntoA(cursore);
+  if (!q) { if (c) c.remove(); return; }
+  if (!c) c = elVivo(vistaPianta.g, 'circle', { class: 'punto-cursore', id: 'cursore-pianta', r: 9 });
+  c.setAttribute('cx', vistaPianta.k.px(q[0]));
+  c.setAttribute('cy', vistaPianta.k.py(q[1]));
 }
 
 // The profile: rows from the top, as in the printed picture.
 function disegnaProfilo() {
-  profilo.textContent = '';
+  const radice = { figli: [] };
   const [W, H] = size(profilo);
   profilo.setAttribute('viewBox', '0 0 ' + W + ' ' + H);
   profilo.setAttribute('data-da', da.toFixed(0));
@@ -129,21 +240,29 @@ function disegnaProfilo() {
   const V = (v) => v0 + vh - v / vtop * vh, G = (g) => p0 + ph / 2 - g / gmax * (ph / 2 - 10);
   const C = (c) => k0 + kh / 2 - (cmax ? c / cmax * (kh / 2 - 2) : 0);
   const vis = (m0, m1) => m1 >= da && m0 <= a;
-  const clip = el(el(profilo, 'defs', {}), 'clipPath', { id: 'dentro' });
+  // The stretches of a sorted list in range, at most one every two pixels.
+  const tratti = (lista, peso) => {
+    const [i0, i1] = trattiIn(lista, da, a);
+    return calcoli.perColonna(lista, i0, i1, (m) => X(m) / 2, peso).map((i) => lista[i]);
+  };
+  const punti = (lista) => nelTratto(lista, da, a);
+  const clip = el(el(radice, 'defs', {}), 'clipPath', { id: 'dentro' });
   el(clip, 'rect', { x: sx, y: 0, width: larg, height: H });
-  const g = el(profilo, 'g', {}), d = el(profilo, 'g', { 'clip-path': 'url(#dentro)' });
+  const g = el(radice, 'g', {}), d = el(radice, 'g', { id: 'dentro-profilo', 'clip-path': 'url(#dentro)' });
   for (const [y0, h] of [[v0, vh], [p0, ph], [k0, kh]]) el(g, 'rect', { class: 'cornice', x: sx, y: y0, width: larg, height: h });
   const st = passo(a - da, Math.max(2, Math.floor(larg / 90)));
   for (let m = Math.ceil(da / st) * st; m <= a + 1e-6; m += st) {
     el(g, 'line', { class: 'griglia', x1: X(m), x2: X(m), y1: v0, y2: asse });
     el(g, 'text', { class: 'tacca-asse', x: X(m), y: asse + 13, 'text-anchor': 'middle' }, fmt(m / 1000, 3));
   }
-  let ultimo = sx - 30;  // clear of the row's name
-  for (const [m, km] of postiKm()) {
-    if (m < da || m > a) continue;
-    el(g, 'line', { class: 'tacca-km', x1: X(m), x2: X(m), y1: asse, y2: asse + 3 });
+  let ultimo = sx - 30, ultimaTacca = -Infinity, tacche = '';  // clear of the row's name; ticks at least 4 px apart
+  for (const [m, km] of postiKm) {
+    if (m < da || m > a || Math.abs(X(m) - ultimaTacca) < 4) continue;
+    ultimaTacca = X(m);
+    tacche += 'M' + xy(X(m), asse) + 'v3';
     if (X(m) - ultimo > 60) { el(g, 'text', { class: 'progressiva', x: X(m), y: asse + 28, 'text-anchor': 'middle' }, 'km ' + km); ultimo = X(m); }
   }
+  if (tacche) el(g, 'path', { class: 'tacca-km', d: tacche });
   el(g, 'text', { x: sx - 4, y: asse + 13, 'text-anchor': 'end' }, 'km');
   el(g, 'text', { x: sx - 4, y: asse + 28, 'text-anchor': 'end', class: 'progressiva' }, 'posts');
   for (let v = 0; v <= vtop; v += passo(vtop, 5)) el(g, 'text', { x: sx - 4, y: V(v) + 4, 'text-anchor': 'end' }, v);
@@ -153,29 +272,31 @@ function disegnaProfilo() {
   el(g, 'text', { x: sx - 4, y: k0 + kh - 3, 'text-anchor': 'end' }, 'left');
   el(g, 'line', { class: 'zero', x1: sx, x2: sx + larg, y1: G(0), y2: G(0) });
   el(g, 'line', { class: 'zero', x1: sx, x2: sx + larg, y1: C(0), y2: C(0) });
-  D.montagna.forEach((t) => { if (vis(t[0], t[1])) infoDi(el(d, 'rect', { class: 'montagna', x: X(t[0]), y: v0, width: X(t[1]) - X(t[0]), height: asse - v0 }),
-    'Mountain section, scenery ' + t[2] + '\nfrom ' + dove(t[0]) + '\nto ' + dove(t[1])); });
-  D.pendenza.forEach((t) => {
-    if (!t[2] || !vis(t[0], t[1])) return;
-    const y = Math.min(G(0), G(t[2])), w = X(t[1]) - X(t[0]);
-    infoDi(el(d, 'rect', { class: t[2] > 0 ? 'pendenza-su' : 'pendenza-giu', x: X(t[0]), y, width: w, height: Math.abs(G(t[2]) - G(0)) }),
-      'Gradient ' + (t[2] > 0 ? '+' : '') + t[2] + ' \u2030\nfrom ' + dove(t[0]) + '\nto ' + dove(t[1]) + '\nlength ' + fmt(t[1] - t[0]) + ' m');
+  // The bar rows: each class one path, the bar under the pointer told by position.
+  const barre = {}, barra = (classe, x, y, w, h) => { barre[classe] = (barre[classe] || '') + 'M' + xy(x, y) + 'h' + w.toFixed(1) + 'v' + h.toFixed(1) + 'h' + (-w).toFixed(1) + 'z'; };
+  const strato = (nome, classi) => { for (const c of classi) if (barre[c]) el(d, 'path', { class: c, d: barre[c], 'data-strato': nome }); };
+  for (const t of tratti(D.montagna, () => 1)) barra('montagna', X(t[0]), v0, X(t[1]) - X(t[0]), asse - v0);
+  strato('montagna', ['montagna']);
+  for (const t of tratti(D.pendenza, (p) => p[2])) {
+    if (!t[2]) continue;
+    const w = Math.max(X(t[1]) - X(t[0]), 1);
+    barra(t[2] > 0 ? 'pendenza-su' : 'pendenza-giu', X(t[0]), G(0), w, G(t[2]) - G(0));
     if (w > 18) el(d, 'text', { x: X(t[0]) + w / 2, y: t[2] > 0 ? G(t[2]) - 3 : G(t[2]) + 11, 'text-anchor': 'middle' }, (t[2] > 0 ? '+' : '') + t[2]);
-  });
-  D.curve.forEach((c) => {
-    if (!vis(c[0], c[1])) return;
-    const k = 1000 / c[3], y = c[2] > 0 ? C(k) : C(0), w = Math.max(X(c[1]) - X(c[0]), 1);
-    infoDi(el(d, 'rect', { class: c[2] > 0 ? 'curvatura-destra' : 'curvatura-sinistra', x: X(c[0]), y, width: w, height: Math.abs(C(k) - C(0)) }),
-      'Curve ' + (c[2] > 0 ? 'right' : 'left') + '\nfrom ' + dove(c[0]) + '\nto ' + dove(c[1]) + '\nradius ' + fmt(c[3]) + ' m, ' + fmt(Math.abs(c[2]), 1) + '\u00b0');
+  }
+  strato('pendenza', ['pendenza-su', 'pendenza-giu']);
+  for (const c of tratti(D.curve, (q) => 1000 / q[3])) {
+    const k = 1000 / c[3], w = Math.max(X(c[1]) - X(c[0]), 1);
+    barra(c[2] > 0 ? 'curvatura-destra' : 'curvatura-sinistra', X(c[0]), C(0), w, c[2] > 0 ? C(k) - C(0) : C(0) - C(k));
     if (w > 34) el(d, 'text', { x: X(c[0]) + w / 2, y: c[2] > 0 ? C(0) + 11 : C(0) - 3, 'text-anchor': 'middle', class: 'curva-etichetta' }, 'R' + fmt(c[3]));
-  });
+  }
+  strato('curva', ['curvatura-destra', 'curvatura-sinistra']);
   D.stazioni.forEach((s, i) => {
     if (s.m < da || s.m > a) return;
     const x = X(s.m), gg = el(d, 'g', { class: 'stazione-profilo', 'data-stazione': i });
     el(gg, 'line', { class: s.ferma ? 'linea-ferma' : 'linea-transito', x1: x, x2: x, y1: v0 - 6, y2: asse });
-    infoDi(el(gg, 'circle', { class: s.ferma ? 'stazione-ferma' : 'stazione-transito', cx: x, cy: v0 - 6, r: 4 }), testoStazione(s));
+    infoDi(el(gg, 'circle', { class: s.ferma ? 'stazione-ferma' : 'stazione-transito', cx: x, cy: v0 - 6, r: 4 }), () => testoStazione(s));
     infoDi(el(gg, 'text', { class: s.ferma ? 'nome-ferma' : 'nome-transito', 'font-size': 10, x: x + 4, y: v0 - 13, transform: 'rotate(-90 ' + (x + 4) + ' ' + (v0 - 13) + ')' },
-      nomeCorto(s, nomi - 16)), testoStazione(s));
+      nomeCorto(s, nomi - 16)), () => testoStazione(s));
   });
   D.progressive.forEach((p) => {
     if (p[0] <= 0 || p[0] < da || p[0] > a) return;
@@ -185,37 +306,65 @@ function disegnaProfilo() {
   D.rallentamenti.forEach((r) => {
     if (!vis(r[0] - 1300, r[1])) return;
     infoDi(el(d, 'rect', { class: 'rallentamento', x: X(r[0]), y: V(r[3]), width: Math.max(X(r[1]) - X(r[0]), 2), height: V(0) - V(r[3]) }),
-      'Slowdown to ' + r[3] + ' km/h\nfrom ' + dove(r[0]) + '\nlength ' + fmt(r[1] - r[0]) + ' m' + (r[2] >= 0 ? '\nwarning board at ' + dove(r[2]) : ''));
+      () => 'Slowdown to ' + r[3] + ' km/h\nfrom ' + dove(r[0]) + '\nlength ' + fmt(r[1] - r[0]) + ' m' + (r[2] >= 0 ? '\nwarning board at ' + dove(r[2]) : ''));
     el(d, 'text', { class: 'rallentamento-valore', x: X(r[0]), y: V(r[3]) - 4 }, r[3] + ' (' + fmt(r[1] - r[0]) + ' m)');
     if (r[2] >= 0) infoDi(el(d, 'path', { class: 'avviso-rallentamento', d: 'M' + X(r[2]) + ' ' + (V(0) - 12) + 'l5 10h-10z' }),
-      'Slowdown warning board\n' + dove(r[2]) + '\nfor ' + r[3] + ' km/h at ' + dove(r[0]));
+      () => 'Slowdown warning board\n' + dove(r[2]) + '\nfor ' + r[3] + ' km/h at ' + dove(r[0]));
   });
-  const punti = [];
-  D.velocita.forEach((t) => {
-    if (!vis(t[0], t[1])) return;
-    punti.push(X(t[0]).toFixed(1) + ',' + V(t[2]).toFixed(1), X(t[1]).toFixed(1) + ',' + V(t[2]).toFixed(1));
+  const linea = [];
+  let tocco = '';  // an invisible wide stroke along the limits, for the hover
+  const [v0i, v1i] = trattiIn(D.velocita, da, a);
+  for (let j = v0i; j < v1i; j++) {
+    const t = D.velocita[j];
+    linea.push(xy(X(t[0]), V(t[2])), xy(X(t[1]), V(t[2])));
+    tocco += 'M' + xy(X(t[0]), V(t[2])) + 'H' + X(t[1]).toFixed(1);
     const x0 = Math.max(X(t[0]), sx), x1 = Math.min(X(t[1]), sx + larg);
-    infoDi(el(d, 'line', { x1: X(t[0]), x2: X(t[1]), y1: V(t[2]), y2: V(t[2]), stroke: 'transparent', 'stroke-width': 8 }),
-      'Speed limit ' + t[2] + ' km/h\nfrom ' + dove(t[0]) + '\nto ' + dove(t[1]));
     if (x1 - x0 > 24) el(d, 'text', { class: 'velocita-valore', x: (x0 + x1) / 2, y: V(t[2]) - 4, 'text-anchor': 'middle' }, t[2]);
-  });
-  el(d, 'polyline', { class: 'velocita', points: punti.join(' '), 'pointer-events': 'none' });
+  }
+  if (tocco) el(d, 'path', { d: tocco, stroke: 'transparent', 'stroke-width': 8, fill: 'none', 'data-strato': 'velocita' });
+  el(d, 'polyline', { class: 'velocita', points: linea.join(' '), 'pointer-events': 'none' });
   let ultimoSegnale = -1e9, ultimoIndicatore = -1e9;
-  D.cartelli.forEach((c) => { if (c[0] >= da && c[0] <= a) infoDi(el(d, 'rect', { class: 'cartello', x: X(c[0]) - 3, y: c0 + 3, width: 6, height: 9 }),
-    'Signpost\n"' + c[1] + '"\n' + dove(c[0])); });
-  D.indicatori.forEach((i) => { if (i[0] >= da && i[0] <= a) {
+  for (const c of punti(D.cartelli)) {
+    infoDi(el(d, 'rect', { class: 'cartello', x: X(c[0]) - 3, y: c0 + 3, width: 6, height: 9 }), () => 'Signpost\n"' + c[1] + '"\n' + dove(c[0]));
+  }
+  for (const i of punti(D.indicatori)) {
     infoDi(el(d, 'path', { class: 'indicatore', d: 'M' + X(i[0]) + ' ' + (V(0) - 30) + 'l5 6l-5 6l-5 -6z' }),
-      'Speed indicator\n' + dove(i[0]) + '\nleft A/B/C ' + i[1] + '/' + i[2] + '/' + i[3] + ' km/h\nright A/B/C ' + i[4] + '/' + i[5] + '/' + i[6] + ' km/h\nstripes ' + i[7]);
+      () => 'Speed indicator\n' + dove(i[0]) + '\nleft A/B/C ' + i[1] + '/' + i[2] + '/' + i[3] + ' km/h\nright A/B/C ' + i[4] + '/' + i[5] + '/' + i[6] + ' km/h\nstripes ' + i[7]);
     if (X(i[0]) - ultimoIndicatore >= 22) { el(d, 'text', { class: 'indicatore-valore', x: X(i[0]), y: V(0) - 6, 'text-anchor': 'middle' }, i[1]); ultimoIndicatore = X(i[0]); }
-  } });
-  D.segnali.forEach((s) => {
-    if (s[0] < da || s[0] > a) return;
-    const x = X(s[0]);
-    infoDi(el(d, 'path', { class: 'segnale segnale-profilo', d: 'M' + (x - 5) + ' ' + (v0 + 1) + 'h10l-5 10z' }), testoSegnale(s));
+  }
+  // Signals each a mark of its own while there are few in view;
+  // crowded, one path, the signal under the pointer told by position.
+  const segnali = punti(D.segnali), affollati = segnali.length > kAffollati;
+  let triangoli = '';
+  for (const s of segnali) {
+    const x = X(s[0]), forma = 'M' + xy(x - 5, v0 + 1) + 'h10l-5 10z';
+    if (affollati) triangoli += forma;
+    else infoDi(el(d, 'path', { class: 'segnale segnale-profilo', d: forma }), () => testoSegnale(s));
     if (x - ultimoSegnale >= 14) { el(d, 'text', { class: 'segnale-tipo', x, y: v0 + 20, 'text-anchor': 'middle' }, s[1] + (s[2] ? '/' + s[2] : '')); ultimoSegnale = x; }
-  });
-  if (cursore !== null && cursore >= da && cursore <= a) el(d, 'line', { class: 'cursore', id: 'cursore-profilo', x1: X(cursore), x2: X(cursore), y1: v0 - 10, y2: asse });
-  profilo._X = { sx, larg };
+  }
+  if (triangoli) el(d, 'path', { class: 'segnale segnali-profilo', d: triangoli, 'data-strato': 'segnale' });
+  // What each row of many marks tells of the position under the pointer.
+  const mezzoPixel = (a - da) / larg * 4;
+  stratiProfilo = {
+    montagna: (m) => { const t = calcoli.trattoA(D.montagna, m); return t && 'Mountain section, scenery ' + t[2] + '\nfrom ' + dove(t[0]) + '\nto ' + dove(t[1]); },
+    pendenza: (m) => { const t = calcoli.trattoA(D.pendenza, m); return t && testoPendenza(t); },
+    curva: (m) => { const c = calcoli.trattoA(D.curve, m); return c && testoCurva(c); },
+    velocita: (m) => { const t = calcoli.trattoA(D.velocita, m); return t && 'Speed limit ' + t[2] + ' km/h\nfrom ' + dove(t[0]) + '\nto ' + dove(t[1]); },
+    segnale: (m) => { const s = calcoli.vicino(D.segnali, m, mezzoPixel); return s && testoSegnale(s); },
+  };
+  scrivi(profilo, radice);
+  vistaProfilo = { sx, larg, d: $('dentro-profilo'), y1: v0 - 10, y2: asse };
+  mettiCursoreProfilo();
+}
+
+// The profile's cursor: a vertical line at the cursor's position, moved in place.
+function mettiCursoreProfilo() {
+  let c = $('cursore-profilo');
+  if (cursore === null || cursore < da || cursore > a || !vistaProfilo) { if (c) c.remove(); return; }
+  const p = vistaProfilo, x = p.sx + (cursore - da) / (a - da) * p.larg;
+  if (!c) c = elVivo(p.d, 'line', { class: 'cursore', id: 'cursore-profilo', y1: p.y1, y2: p.y2 });
+  c.setAttribute('x1', x);
+  c.setAttribute('x2', x);
 }
 
 function disegna() {
@@ -242,7 +391,10 @@ function sposta(fr) { const s = (a - da) * fr; mostra(da + s, a + s); }
 function seguiPianta() {
   const f = finestra;
   let m0 = Infinity, m1 = -Infinity;
-  for (const p of D.traccia) if (p[1] >= f.x0 && p[1] <= f.x1 && p[2] >= f.y0 && p[2] <= f.y1) { m0 = Math.min(m0, p[0]); m1 = Math.max(m1, p[0]); }
+  for (let i = 0; i < T.n; i++) {
+    const x = T.x[i], y = T.y[i];
+    if (x >= f.x0 && x <= f.x1 && y >= f.y0 && y <= f.y1) { m0 = Math.min(m0, T.m[i]); m1 = Math.max(m1, T.m[i]); }
+  }
   if (isFinite(m0) && m1 > m0) mostra(m0, m1, false); else disegna();
 }
 function zoomPianta(fatt, px, py) {
@@ -252,43 +404,65 @@ function zoomPianta(fatt, px, py) {
 }
 
 function metroProfilo(ev) {
-  const r = profilo.getBoundingClientRect(), X = profilo._X;
-  return da + (ev.clientX - r.left - X.sx) / X.larg * (a - da);
+  const r = profilo.getBoundingClientRect(), p = vistaProfilo;
+  return da + (ev.clientX - r.left - p.sx) / p.larg * (a - da);
 }
+// The line position of the track point drawn nearest the pointer, within 30 px.
 function metroPianta(ev) {
-  if (!finestra) return null;
-  const r = pianta.getBoundingClientRect(), k = scalaPianta(), x = ev.clientX - r.left, y = ev.clientY - r.top;
+  if (!vistaPianta) return null;
+  const r = pianta.getBoundingClientRect(), k = vistaPianta.k, x = ev.clientX - r.left, y = ev.clientY - r.top;
   let best = null, bd = 30 * 30;
-  for (const p of D.traccia) { const dx = k.px(p[1]) - x, dy = k.py(p[2]) - y, d2 = dx * dx + dy * dy; if (d2 < bd) { bd = d2; best = p[0]; } }
+  for (const i of vistaPianta.mostrati) {
+    const dx = k.px(T.x[i]) - x, dy = k.py(T.y[i]) - y, d2 = dx * dx + dy * dy;
+    if (d2 < bd) { bd = d2; best = T.m[i]; }
+  }
   return best;
 }
 function metticursore(m) {
   cursore = m;
   $('cursore-testo').textContent = m === null ? '' : 'cursor: ' + dove(m);
-  disegnaPianta(); disegnaProfilo();
+  mettiCursorePianta();
+  mettiCursoreProfilo();
+}
+
+// Work asked for by pointer and wheel events runs once per frame, on what
+// the events of that frame added up to.
+function perFotogramma() {
+  let attesa = null;
+  return (lavoro) => {
+    if (attesa === null) requestAnimationFrame(() => { const f = attesa; attesa = null; f(); });
+    attesa = lavoro;
+  };
 }
 
 // Wheel, drag, hover and cursor on both drawings.
 function trascina(svg, suMossa) {
-  let da0 = null;
-  svg.addEventListener('pointerdown', (e) => { da0 = [e.clientX, e.clientY]; svg.setPointerCapture(e.pointerId); });
+  let da0 = null, somma = [0, 0];
+  const pianifica = perFotogramma();
+  svg.addEventListener('pointerdown', (e) => { da0 = [e.clientX, e.clientY]; if (svg.setPointerCapture) try { svg.setPointerCapture(e.pointerId); } catch { /* a synthetic pointer has nothing to capture */ } });
   svg.addEventListener('pointerup', () => { da0 = null; });
   svg.addEventListener('pointermove', (e) => {
     if (!da0) return;
     const ddx = e.clientX - da0[0], ddy = e.clientY - da0[1];
     if (Math.abs(ddx) + Math.abs(ddy) < 2) return;
     da0 = [e.clientX, e.clientY];
-    suMossa(ddx, ddy);
+    somma = [somma[0] + ddx, somma[1] + ddy];
+    pianifica(() => { const [x, y] = somma; somma = [0, 0]; suMossa(x, y); });
   });
 }
-profilo.addEventListener('wheel', (e) => { e.preventDefault(); zoom(e.deltaY > 0 ? 1.25 : 0.8, metroProfilo(e)); }, { passive: false });
-pianta.addEventListener('wheel', (e) => {
-  e.preventDefault();
-  if (!finestra) return;
-  const r = pianta.getBoundingClientRect();
-  zoomPianta(e.deltaY > 0 ? 1.25 : 0.8, e.clientX - r.left, e.clientY - r.top);
-}, { passive: false });
-trascina(profilo, (ddx) => { const s = -ddx / profilo._X.larg * (a - da); mostra(da + s, a + s); });
+function ruota(svg, suRuota) {
+  let fattore = 1;
+  const pianifica = perFotogramma();
+  svg.addEventListener('wheel', (e) => {
+    e.preventDefault();
+    fattore *= e.deltaY > 0 ? 1.25 : 0.8;
+    const r = svg.getBoundingClientRect(), x = e.clientX - r.left, y = e.clientY - r.top, cx = e.clientX;
+    pianifica(() => { const f = fattore; fattore = 1; suRuota(f, x, y, cx); });
+  }, { passive: false });
+}
+ruota(profilo, (f, x, y, cx) => zoom(f, metroProfilo({ clientX: cx })));
+ruota(pianta, (f, x, y) => { if (finestra) zoomPianta(f, x, y); });
+trascina(profilo, (ddx) => { const s = -ddx / vistaProfilo.larg * (a - da); mostra(da + s, a + s); });
 trascina(pianta, (ddx, ddy) => {
   if (!finestra) return;
   const k = scalaPianta(), f = finestra;
@@ -297,13 +471,24 @@ trascina(pianta, (ddx, ddy) => {
 });
 profilo.addEventListener('mousemove', (e) => { const m = metroProfilo(e); if (m >= da && m <= a) metticursore(m); });
 pianta.addEventListener('mousemove', (e) => { const m = metroPianta(e); if (m !== null) metticursore(m); });
-document.addEventListener('mouseover', (e) => {
-  const t = e.target.closest ? e.target.closest('[data-info]') : null;
-  if (!t) { tip.style.display = 'none'; return; }
-  tip.textContent = info[+t.getAttribute('data-info')] || '';
+// The hover text: a mark's own, or for a row drawn as one path, that of
+// what lies under the pointer.
+function suggerisci(e) {
+  const t = e.target.closest ? e.target.closest('[data-info],[data-strato]') : null;
+  let testo = '';
+  if (t && t.hasAttribute('data-info')) testo = testoInfo(+t.getAttribute('data-info'));
+  else if (t) {
+    const nellaPianta = t.ownerSVGElement === pianta, trova = (nellaPianta ? stratiPianta : stratiProfilo)[t.getAttribute('data-strato')];
+    const m = !trova ? null : nellaPianta ? metroPianta(e) : vistaProfilo ? metroProfilo(e) : null;
+    if (m !== null) testo = trova(m) || '';
+  }
+  if (!testo) { tip.style.display = 'none'; return; }
+  tip.textContent = testo;
   tip.style.display = 'block';
-});
+}
+document.addEventListener('mouseover', suggerisci);
 document.addEventListener('mousemove', (e) => {
+  if (e.target.hasAttribute && e.target.hasAttribute('data-strato')) suggerisci(e);
   if (tip.style.display !== 'block') return;
   tip.style.left = Math.min(e.clientX + 14, innerWidth - tip.offsetWidth - 4) + 'px';
   tip.style.top = Math.min(e.clientY + 14, innerHeight - tip.offsetHeight - 4) + 'px';
@@ -348,10 +533,11 @@ D.stazioni.forEach((s, i) => {
   };
   corpo.appendChild(r);
 });
-window.addEventListener('resize', disegna);
+const ridisegna = () => { misura(); disegna(); };
+window.addEventListener('resize', ridisegna);
 // Printing lays the drawings out anew at the page's size.
-window.addEventListener('beforeprint', disegna);
-window.addEventListener('afterprint', disegna);
+window.addEventListener('beforeprint', ridisegna);
+window.addEventListener('afterprint', ridisegna);
 window.vistaStato = () => ({ da, a, finestra, cursore });
 mostra(0, L);
 })();

@@ -59,34 +59,80 @@ const calcoli = (function () {
     return out;
   }
 
-  // The first index of a list sorted by its items' first value whose first
-  // value is not below m (the list's length when there is none).
-  function primoDa(lista, m) { return cerca(lista, (v) => v < m); }
-  // The first index whose first value is above m.
-  function primoOltre(lista, m) { return cerca(lista, (v) => v <= m); }
-  function cerca(lista, prima) {
-    let lo = 0, hi = lista.length;
+  // The first index i in [0, n) for which prima(i) is false, prima being
+  // true up to some index and false from there (n when it never is).
+  function cerca(n, prima) {
+    let lo = 0, hi = n;
     while (lo < hi) {
       const mid = (lo + hi) >> 1;
-      if (prima(lista[mid][0])) lo = mid + 1; else hi = mid;
+      if (prima(mid)) lo = mid + 1; else hi = mid;
     }
     return lo;
   }
+  // In a list sorted by its items' first value: the first index whose value
+  // is not below m, the first whose value is above m.
+  function primoDa(lista, m) { return cerca(lista.length, (i) => lista[i][0] < m); }
+  function primoOltre(lista, m) { return cerca(lista.length, (i) => lista[i][0] <= m); }
   // The items of a sorted list whose first value lies in [m0, m1].
   function nelTratto(lista, m0, m1) { return lista.slice(primoDa(lista, m0), primoOltre(lista, m1)); }
+  // The index range [i0, i1) of a list of stretches [from, to, ...], sorted
+  // and not overlapping, that holds every stretch reaching into [m0, m1].
+  function trattiIn(lista, m0, m1) {
+    return [Math.max(cerca(lista.length, (i) => lista[i][1] < m0), 0), primoOltre(lista, m1)];
+  }
 
-  // The track's point at a line position, by interpolation between samples
-  // [m, x, y]; past the line's end the margin's samples. Null without any.
+  // The stretch of a sorted list of stretches [from, to, ...] that holds line
+  // position m; null when none does.
+  function trattoA(lista, m) {
+    const [i0, i1] = trattiIn(lista, m, m);
+    for (let i = i0; i < i1; i++) if (lista[i][0] <= m && m <= lista[i][1]) return lista[i];
+    return null;
+  }
+  // The item of a sorted list nearest position m, if within `raggio` of it.
+  function vicino(lista, m, raggio) {
+    const i = primoDa(lista, m);
+    let meglio = null;
+    for (const j of [i - 1, i]) {
+      if (j >= 0 && j < lista.length && Math.abs(lista[j][0] - m) <= raggio && (!meglio || Math.abs(lista[j][0] - m) < Math.abs(meglio[0] - m))) meglio = lista[j];
+    }
+    return meglio;
+  }
+
+  // The track as the page carries it (one flat list: the first sample's
+  // position in m and point in cm, then each sample's differences from the
+  // one before) made into columns: positions m, points x and y in m.
+  function decodificaTraccia(piatta) {
+    const n = Math.floor(piatta.length / 3);
+    const t = { n, m: new Float64Array(n), x: new Float64Array(n), y: new Float64Array(n) };
+    let m = 0, x = 0, y = 0;
+    for (let i = 0; i < n; i++) {
+      m += piatta[3 * i]; x += piatta[3 * i + 1]; y += piatta[3 * i + 2];
+      t.m[i] = m; t.x[i] = x / 100; t.y[i] = y / 100;
+    }
+    return t;
+  }
+  // How many samples of a track to step over at a time when one pixel holds
+  // `metri` m: so many that the samples looked at stay about half a pixel apart.
+  function saltoPer(t, metri) {
+    if (t.n < 2) return 1;
+    const campione = (t.m[t.n - 1] - t.m[0]) / (t.n - 1);
+    return Math.max(1, Math.floor(metri / 2 / campione));
+  }
+  // The first sample of a track at or after position m; the first after m.
+  function campioneDa(t, m) { return cerca(t.n, (i) => t.m[i] < m); }
+  function campioneOltre(t, m) { return cerca(t.n, (i) => t.m[i] <= m); }
+
+  // The track's point at a line position, by interpolation between samples;
+  // past the line's end the margin's samples. Null without any.
   function puntoA(traccia, margine, lunghezza, m) {
-    const t = m <= lunghezza || !margine.length ? traccia : margine;
-    if (!t.length) return null;
-    const hi = t.length - 1;
-    if (m <= t[0][0]) return [t[0][1], t[0][2]];
-    if (m >= t[hi][0]) return [t[hi][1], t[hi][2]];
-    const dopo = primoDa(t, m), prima = t[dopo][0] === m ? dopo : dopo - 1;
-    const p = t[prima], q = t[Math.max(dopo, prima)];
-    const f = (m - p[0]) / (q[0] - p[0] || 1);
-    return [p[1] + f * (q[1] - p[1]), p[2] + f * (q[2] - p[2])];
+    const t = m <= lunghezza || !margine.n ? traccia : margine;
+    if (!t.n) return null;
+    const hi = t.n - 1;
+    if (m <= t.m[0]) return [t.x[0], t.y[0]];
+    if (m >= t.m[hi]) return [t.x[hi], t.y[hi]];
+    const dopo = campioneDa(t, m), prima = t.m[dopo] === m ? dopo : dopo - 1;
+    const f = (m - t.m[prima]) / (t.m[dopo] - t.m[prima] || 1);
+    return [t.x[prima] + f * (t.x[dopo] - t.x[prima]), t.y[prima] + f * (t.y[dopo] - t.y[prima])];
   }
 
   // The plan window {x0, y0, x1, y1} that shows the track between line
@@ -95,7 +141,7 @@ const calcoli = (function () {
   function finestraPer(traccia, margine, lunghezza, da, a) {
     let x0 = Infinity, y0 = Infinity, x1 = -Infinity, y1 = -Infinity;
     const usa = (x, y) => { x0 = Math.min(x0, x); x1 = Math.max(x1, x); y0 = Math.min(y0, y); y1 = Math.max(y1, y); };
-    for (const p of nelTratto(traccia, da, a)) usa(p[1], p[2]);
+    for (let i = campioneDa(traccia, da), fine = campioneOltre(traccia, a); i < fine; i++) usa(traccia.x[i], traccia.y[i]);
     for (const m of [da, a]) { const q = puntoA(traccia, margine, lunghezza, m); if (q) usa(q[0], q[1]); }
     if (!isFinite(x0)) return null;
     const cx = (x0 + x1) / 2, cy = (y0 + y1) / 2;
@@ -110,6 +156,85 @@ const calcoli = (function () {
     const cx = (f.x0 + f.x1) / 2, cy = (f.y0 + f.y1) / 2;
     return { W, H, s, px: (x) => W / 2 + (x - cx) * s, py: (y) => H / 2 - (y - cy) * s,
              mx: (px) => cx + (px - W / 2) / s, my: (py) => cy - (py - H / 2) / s };
+  }
+
+  // The samples [i0, i1) of a track as the screen shows them: in pixels
+  // through the plan's scale k, cut to the W x H drawing (a segment stays when
+  // it may cross it, so a run leaving the drawing ends on its edge), and
+  // thinned to one point per pixel (a point closer than that to the last kept
+  // one is left out, unless a run ends on it). Only every `salto`-th sample is
+  // looked at (and the last), for a view where many samples share a pixel.
+  // Returns the runs, each a list x, y, x, y ... in px, and the indices of the
+  // kept samples.
+  function tracciaVisibile(t, i0, i1, k, W, H, salto) {
+    const ogni = Math.max(1, Math.floor(salto || 1));
+    const runs = [], indici = [];
+    const bordo = 4;
+    const codice = (x, y) => (x < -bordo ? 1 : 0) | (x > W + bordo ? 2 : 0) | (y < -bordo ? 4 : 0) | (y > H + bordo ? 8 : 0);
+    let run = null, lx = 0, ly = 0, px = 0, py = 0, pc = 15, pi = -1, saltato = false;
+    for (let i = i0; i < i1; i = i + ogni < i1 || i === i1 - 1 ? i + ogni : i1 - 1) {
+      const x = k.px(t.x[i]), y = k.py(t.y[i]), c = codice(x, y);
+      if (pi >= 0 && (pc & c) === 0) {
+        // The segment from the previous sample may show.
+        if (!run) { run = [px, py]; indici.push(pi); runs.push(run); lx = px; ly = py; saltato = false; }
+        if (Math.abs(x - lx) >= 1 || Math.abs(y - ly) >= 1 || c !== 0) {
+          run.push(x, y); indici.push(i); lx = x; ly = y; saltato = false;
+        } else {
+          saltato = true;
+        }
+      } else if (run) {
+        if (saltato) { run.push(px, py); indici.push(pi); }
+        run = null;
+      }
+      px = x; py = y; pc = c; pi = i;
+    }
+    if (run && saltato) { run.push(px, py); indici.push(pi); }
+    return { runs, indici };
+  }
+
+  // Points in buckets of `lato` px, to ask quickly whether a label's box
+  // would cover any of them.
+  function griglia(lato) {
+    const celle = new Map();
+    const chiave = (cx, cy) => cx * 100003 + cy;
+    return {
+      aggiungi(x, y) {
+        const c = chiave(Math.floor(x / lato), Math.floor(y / lato));
+        let l = celle.get(c);
+        if (!l) celle.set(c, l = []);
+        l.push(x, y);
+      },
+      // Whether a point lies strictly inside the box x0 < x < x1, y0 < y < y1.
+      tocca(x0, y0, x1, y1) {
+        for (let cx = Math.floor(x0 / lato); cx <= Math.floor(x1 / lato); cx++) {
+          for (let cy = Math.floor(y0 / lato); cy <= Math.floor(y1 / lato); cy++) {
+            const l = celle.get(chiave(cx, cy));
+            if (!l) continue;
+            for (let j = 0; j < l.length; j += 2) if (l[j] > x0 && l[j] < x1 && l[j + 1] > y0 && l[j + 1] < y1) return true;
+          }
+        }
+        return false;
+      },
+    };
+  }
+
+  // Of the stretches [i0, i1) of a list, those to draw at the screen's detail:
+  // where several fall within one pixel column (through X, m to px) only the
+  // one of the largest |peso| is kept. Returns the kept indices.
+  function perColonna(lista, i0, i1, X, peso) {
+    const out = [];
+    let colonna = -Infinity, stretto = false;  // the last kept one's column, and whether it is within it
+    for (let i = i0; i < i1; i++) {
+      const t = lista[i], c0 = Math.floor(X(t[0])), c1 = Math.floor(X(t[1]));
+      if (c0 === c1 && stretto && c0 === colonna) {
+        if (Math.abs(peso(t)) > Math.abs(peso(lista[out[out.length - 1]]))) out[out.length - 1] = i;
+        continue;
+      }
+      out.push(i);
+      colonna = c1;
+      stretto = c0 === c1;
+    }
+    return out;
   }
 
   function sovrapposti(b, c) { return b.x < c.x + c.w && c.x < b.x + b.w && b.y < c.y + c.h && c.y < b.y + b.h; }
@@ -147,7 +272,8 @@ const calcoli = (function () {
       '\nposition ' + dove(progressive, s[0]) + '\nsettings ' + s[4] + ' / ' + s[5] + ' / ' + s[6] + (s[7] ? ', time ' + s[7] : '');
   }
 
-  return { fmt, posto, dove, passo, postiKm, primoDa, primoOltre, nelTratto, puntoA, finestraPer, scalaPianta, sovrapposti,
+  return { fmt, posto, dove, passo, postiKm, cerca, primoDa, primoOltre, nelTratto, trattiIn, trattoA, vicino, decodificaTraccia,
+           saltoPer, campioneDa, campioneOltre, puntoA, finestraPer, scalaPianta, tracciaVisibile, griglia, perColonna, sovrapposti,
            posaEtichetta, nomeCorto, testoStazione, testoSegnale };
 })();
 if (typeof module === 'object' && module.exports) module.exports = calcoli;

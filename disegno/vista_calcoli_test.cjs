@@ -68,23 +68,81 @@ test('a sorted list is cut to a range by binary search', () => {
   assert.deepEqual(c.nelTratto([], 0, 1), []);
 });
 
+test('the compact track decodes to positions and points', () => {
+  // 0 m at (1, -2.5) m, then 10 m on at 0.5 m further east.
+  const t = c.decodificaTraccia([0, 100, -250, 10, 50, 0]);
+  assert.equal(t.n, 2);
+  assert.deepEqual([...t.m], [0, 10]);
+  assert.deepEqual([...t.x], [1, 1.5]);
+  assert.deepEqual([...t.y], [-2.5, -2.5]);
+  assert.equal(c.decodificaTraccia([]).n, 0);
+});
+
+// 0 m at (0, 0), 10 m at (10, 0), 20 m at (10, 10): the margin goes on north to (10, 20) at 30 m.
+const traccia = c.decodificaTraccia([0, 0, 0, 10, 1000, 0, 10, 0, 1000]);
+const margine = c.decodificaTraccia([20, 1000, 1000, 10, 0, 1000]);
+
 test("the track's point at a position is interpolated, the margin taken past the end", () => {
-  const traccia = [[0, 0, 0], [10, 10, 0], [20, 10, 10]];
-  const margine = [[20, 10, 10], [30, 10, 20]];
   const casi = [[5, [5, 0]], [15, [10, 5]], [10, [10, 0]], [-3, [0, 0]], [20, [10, 10]], [25, [10, 15]], [40, [10, 20]]];
   for (const [m, atteso] of casi) assert.deepEqual(c.puntoA(traccia, margine, 20, m), atteso, String(m));
-  assert.equal(c.puntoA([], [], 20, 5), null);
+  assert.equal(c.puntoA(c.decodificaTraccia([]), c.decodificaTraccia([]), 20, 5), null);
+  assert.deepEqual([c.campioneDa(traccia, 10), c.campioneOltre(traccia, 10), c.campioneDa(traccia, 11)], [1, 2, 2]);
 });
 
 test("the plan's window holds the range with a tenth more, at least 220 m a side", () => {
   // A diagonal 2000 m each way: 2200 m wide and high, centred on (1000, 1000).
-  assert.deepEqual(c.finestraPer([[0, 0, 0], [2828, 2000, 2000]], [], 2828, 0, 2828),
-                   { x0: -100, x1: 2100, y0: -100, y1: 2100 });
-  // A straight 1000 m east: 1100 m wide, 220.00000000000003 m high (200 times 1.1).
-  const f = c.finestraPer([[0, 0, 0], [1000, 1000, 0]], [], 1000, 0, 1000);
+  const diagonale = c.decodificaTraccia([0, 0, 0, 2828, 200000, 200000]);
+  assert.deepEqual(c.finestraPer(diagonale, c.decodificaTraccia([]), 2828, 0, 2828), { x0: -100, x1: 2100, y0: -100, y1: 2100 });
+  // A straight 1000 m east: 1100 m wide (its height is 200 m times 1.1, not exact in binary).
+  const f = c.finestraPer(c.decodificaTraccia([0, 0, 0, 1000, 100000, 0]), c.decodificaTraccia([]), 1000, 0, 1000);
   assert.equal(f.x0, -50);
   assert.equal(f.x1, 1050);
-  assert.equal(c.finestraPer([], [], 1000, 0, 1000), null);
+  const vuota = c.decodificaTraccia([]);
+  assert.equal(c.finestraPer(vuota, vuota, 1000, 0, 1000), null);
+});
+
+test('the track is cut to the drawing and thinned to a point per pixel', () => {
+  const k = { px: (x) => x, py: (y) => y };  // plan metres are pixels
+  // Samples at x -50, -20 (both left of the 100 x 100 drawing), 10, 10.5 (half a pixel on),
+  // 60, 150 and 200 (right of it), all at y 50: the run enters from -20 and leaves at 150.
+  const t = c.decodificaTraccia([0, -5000, 5000, 10, 3000, 0, 10, 3000, 0, 10, 50, 50, 10, 4950, -50,
+                                 10, 9000, 0, 10, 5000, 0]);
+  assert.deepEqual(c.tracciaVisibile(t, 0, t.n, k, 100, 100), { runs: [[-20, 50, 10, 50, 60, 50, 150, 50]], indici: [1, 2, 4, 5] });
+  // A run that ends on a point within a pixel of the last kept one still ends there.
+  const corta = c.decodificaTraccia([0, 1000, 1000, 10, 20, 20]);
+  assert.deepEqual(c.tracciaVisibile(corta, 0, corta.n, k, 100, 100), { runs: [[10, 10, 10.2, 10.2]], indici: [0, 1] });
+  // Every third sample of a straight line 10 px a sample, and the last: 0, 30, 60 px.
+  const dritta = c.decodificaTraccia([0, 0, 0, 10, 100, 0, 10, 100, 0, 10, 100, 0, 10, 100, 0, 10, 100, 0, 10, 100, 0]);
+  const per10 = { px: (x) => 10 * x, py: (y) => y };
+  assert.deepEqual(c.tracciaVisibile(dritta, 0, dritta.n, per10, 1000, 1000, 3), { runs: [[0, 0, 30, 0, 60, 0]], indici: [0, 3, 6] });
+  // At 60 m a pixel, samples 10 m apart: every third keeps them half a pixel apart.
+  assert.equal(c.saltoPer(dritta, 60), 3);
+  assert.equal(c.saltoPer(dritta, 5), 1);
+  // All outside on one side: nothing.
+  assert.deepEqual(c.tracciaVisibile(t, 5, 7, k, 100, 100), { runs: [], indici: [] });
+});
+
+test('stretches in a range are found by search, and thinned to one a pixel column', () => {
+  const lista = [[0, 10], [10, 20], [20, 30]];
+  assert.deepEqual(c.trattiIn(lista, 15, 25), [1, 3]);
+  assert.deepEqual(c.trattiIn(lista, 30, 40), [2, 3]);   // the last one touches 30
+  assert.deepEqual(c.trattiIn(lista, 31, 40), [3, 3]);
+  assert.deepEqual(c.trattiIn(lista, -9, -1), [0, 0]);
+  // At 1 px a metre: the first two share column 0 (the heavier, -3, stays); the third spans
+  // columns 0 to 5 and stays; the last two share column 5 (4 stays).
+  const tratti = [[0, 0.5, 1], [0.5, 0.9, -3], [0.9, 5, 2], [5, 5.2, 1], [5.2, 5.8, 4]];
+  assert.deepEqual(c.perColonna(tratti, 0, tratti.length, (m) => m, (t) => t[2]), [1, 2, 4]);
+});
+
+test('a grid of points tells whether a box covers any', () => {
+  const g = c.griglia(10);
+  g.aggiungi(5, 5);
+  g.aggiungi(25, 25);
+  assert.equal(g.tocca(0, 0, 10, 10), true);
+  assert.equal(g.tocca(5, 5, 10, 10), false);  // on the edge is outside
+  assert.equal(g.tocca(20, 20, 30, 30), true);
+  assert.equal(g.tocca(11, 11, 19, 19), false);
+  assert.equal(g.tocca(-30, -30, -20, -20), false);
 });
 
 test("the plan's scale is equal on both axes and fits the window", () => {

@@ -1,5 +1,7 @@
 #include "tool/vista_html.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "disegno/incorporati.h"
@@ -43,8 +45,24 @@ std::string tratti(const std::vector<Tratto>& v) {
   return lista(v, [](const Tratto& t) { return "[" + n(t.da) + "," + n(t.a) + "," + n(t.valore) + "]"; });
 }
 
+// The track's samples, compact: one flat list of whole numbers, the first
+// sample's position (m) and plan point (cm), then each sample as its
+// differences from the one before. A sample is 10 m from the next, so most
+// numbers are a few digits: a 1000 km line stays about 1 MB. The point is
+// rounded before the difference is taken, so no rounding adds up along the
+// line.
 std::string punti(const std::vector<std::pair<int64_t, std::pair<double, double>>>& v) {
-  return lista(v, [](const auto& p) { return "[" + n(p.first) + "," + n(p.second.first) + "," + n(p.second.second) + "]"; });
+  std::string out = "[";
+  int64_t m0 = 0, x0 = 0, y0 = 0;
+  for (const auto& [m, xy] : v) {
+    if (!std::isfinite(xy.first) || !std::isfinite(xy.second)) continue;
+    // A plan file may hold any float; beyond 10^13 m nothing is drawn usefully anyway.
+    const auto cm = [](double metri) { return static_cast<int64_t>(std::llround(std::clamp(metri * 100, -1e15, 1e15))); };
+    const int64_t x = cm(xy.first), y = cm(xy.second);
+    out += (out.size() > 1 ? "," : "") + n(m - m0) + "," + n(x - x0) + "," + n(y - y0);
+    m0 = m, x0 = x, y0 = y;
+  }
+  return out + "]";
 }
 
 }  // namespace
