@@ -23,8 +23,6 @@ let cursore = null;           // line position under the cursor, m
 let info = [];                // hover texts by data-info index, each made when first asked for
 let vistaPianta = null;       // the plan as last drawn: its scale and the track points it shows
 let vistaProfilo = null;      // the profile as last drawn: its x mapping and rows
-let stratiProfilo = {};       // the profile's rows drawn as one path: the hover text at a line position
-let stratiPianta = {};        // the same for the plan's crowded marks
 // Beyond this many marks of a kind in view, they are drawn as one path.
 const kAffollati = 150;
 
@@ -76,6 +74,68 @@ function misura() {
   dimensioni = { pianta: m(pianta), profilo: m(profilo) };
 }
 function size(svg) { if (!dimensioni) misura(); return dimensioni[svg.id]; }
+
+// The dense layers (the track, crowded marks, the bar rows) are painted on a
+// canvas under each drawing rather than made elements: a canvas paints ten
+// thousand points in the time the page takes to lay out a few hundred
+// elements. They look as the palette says: each class's stroke and fill are
+// read from the style sheet once.
+const tele = {};
+for (const svg of [pianta, profilo]) {
+  const c = document.createElement('canvas');
+  c.id = svg.id + '-tela';
+  c.style.position = 'absolute';
+  c.style.pointerEvents = 'none';
+  svg.parentNode.insertBefore(c, svg);
+  svg.style.background = 'transparent';
+  tele[svg.id] = c;
+}
+const stili = {};
+function stile(classe) {
+  if (stili[classe]) return stili[classe];
+  const prova = document.createElementNS(NS, 'svg');
+  prova.style.position = 'absolute';
+  prova.style.visibility = 'hidden';
+  const p = document.createElementNS(NS, 'path');
+  p.setAttribute('class', classe);
+  prova.appendChild(p);
+  document.body.appendChild(prova);
+  const c = getComputedStyle(p);
+  const s = { fill: c.fill, stroke: c.stroke, larghezza: parseFloat(c.strokeWidth) || 1, trattino: c.strokeDasharray,
+              opacitaFill: +c.fillOpacity, opacitaStroke: +c.strokeOpacity, giunto: c.strokeLinejoin };
+  prova.remove();
+  return (stili[classe] = s);
+}
+// Paints the layers [class, SVG path data] in order, clipped to `ritaglio` [x, y, w, h] when given.
+function dipingi(svg, strati, ritaglio) {
+  const c = tele[svg.id], [W, H] = size(svg), r = devicePixelRatio || 1;
+  c.style.left = svg.offsetLeft + svg.clientLeft + 'px';
+  c.style.top = svg.offsetTop + svg.clientTop + 'px';
+  c.style.width = W + 'px';
+  c.style.height = H + 'px';
+  if (c.width !== Math.round(W * r) || c.height !== Math.round(H * r)) { c.width = Math.round(W * r); c.height = Math.round(H * r); }
+  const g = c.getContext('2d');
+  g.setTransform(r, 0, 0, r, 0, 0);
+  g.fillStyle = '#fff';
+  g.fillRect(0, 0, W, H);
+  g.save();
+  if (ritaglio) { g.beginPath(); g.rect(...ritaglio); g.clip(); }
+  for (const [classe, d] of strati) {
+    if (!d) continue;
+    const s = stile(classe), percorso = new Path2D(d);
+    if (s.fill && s.fill !== 'none') { g.globalAlpha = s.opacitaFill; g.fillStyle = s.fill; g.fill(percorso); }
+    if (s.stroke && s.stroke !== 'none') {
+      g.globalAlpha = s.opacitaStroke;
+      g.strokeStyle = s.stroke;
+      g.lineWidth = s.larghezza;
+      g.lineJoin = s.giunto || 'miter';
+      g.setLineDash(s.trattino && s.trattino !== 'none' ? s.trattino.split(/[ ,]+/).map(parseFloat) : []);
+      g.stroke(percorso);
+    }
+  }
+  g.restore();
+  g.globalAlpha = 1;
+}
 const xy = (x, y) => x.toFixed(1) + ',' + y.toFixed(1);
 function percorsoDi(runs) {
   let d = '';
@@ -101,7 +161,7 @@ function testoCurva(c) {
 function disegnaPianta() {
   const radice = { figli: [] };
   vistaPianta = null;
-  if (!finestra) { el(radice, 'text', { x: 20, y: 30 }, 'No track plan in this scenario'); scrivi(pianta, radice); return; }
+  if (!finestra) { el(radice, 'text', { x: 20, y: 30 }, 'No track plan in this scenario'); scrivi(pianta, radice); dipingi(pianta, []); return; }
   const k = scalaPianta(), [W, H] = [k.W, k.H];
   const dentro = (x, y) => x >= 0 && x <= W && y >= 0 && y <= H;
   pianta.setAttribute('viewBox', '0 0 ' + W + ' ' + H);
@@ -122,12 +182,8 @@ function disegnaPianta() {
   // At most about two samples a pixel are looked at.
   const salto = calcoli.saltoPer(T, 1 / k.s);
   const margine = calcoli.tracciaVisibile(Mg, 0, Mg.n, k, W, H, salto);
-  if (margine.runs.length) {
-    infoDi(el(g, 'path', { class: 'margine', d: percorsoDi(margine.runs) }),
-           () => 'Beyond the end of the line\nnot run; from ' + dove(D.lunghezza));
-  }
   const linea = calcoli.tracciaVisibile(T, 0, T.n, k, W, H, salto);
-  el(g, 'path', { class: 'traccia', id: 'traccia-pianta', d: percorsoDi(linea.runs) });
+  const tela = [['margine', percorsoDi(margine.runs)], ['traccia', percorsoDi(linea.runs)]];
   // The stretch of the line the drawing shows, and its points for the labels and the cursor.
   let m0 = Infinity, m1 = -Infinity;
   const punti = calcoli.griglia(24), mostrati = [];
@@ -143,15 +199,16 @@ function disegnaPianta() {
   // Curves, and below signals: each a mark of its own while there are few in
   // view; crowded, one path a kind, the one under the pointer told by position.
   const [c0, c1] = trattiIn(D.curve, m0 - 10, m1 + 10), curveAffollate = c1 - c0 > kAffollati, insieme = {};
+  const tratto = (classe, d) => { insieme[classe] = (insieme[classe] || '') + d; };
   for (let j = c0; j < c1; j++) {
     const c = D.curve[j], classe = c[2] > 0 ? 'curva-destra' : 'curva-sinistra';
     const parte = calcoli.tracciaVisibile(T, calcoli.campioneDa(T, c[0]), calcoli.campioneOltre(T, c[1] + 10), k, W, H, salto);
     if (!parte.runs.length) continue;
     if (!curveAffollate) infoDi(el(g, 'path', { class: classe, d: percorsoDi(parte.runs) }), () => testoCurva(c));
-    else insieme[classe] = (insieme[classe] || '') + percorsoDi(parte.runs);
+    else tratto(classe, percorsoDi(parte.runs));
   }
   // Kilometre ticks at least 5 px apart.
-  let ultimaTacca = null, tacche = '';
+  let ultimaTacca = null;
   for (const [m] of postiKm) {
     if (!inVista(m)) continue;
     const q = puntoA(m), r = puntoA(m + 20);
@@ -159,9 +216,8 @@ function disegnaPianta() {
     const x = k.px(q[0]), y = k.py(q[1]), dx = k.px(r[0]) - x, dy = k.py(r[1]) - y, n = Math.hypot(dx, dy) || 1;
     if (!dentro(x, y) || (ultimaTacca && Math.hypot(x - ultimaTacca[0], y - ultimaTacca[1]) < 5)) continue;
     ultimaTacca = [x, y];
-    tacche += 'M' + xy(x - dy / n * 5, y + dx / n * 5) + 'L' + xy(x + dy / n * 5, y - dx / n * 5);
+    tratto('tacca-km', 'M' + xy(x - dy / n * 5, y + dx / n * 5) + 'L' + xy(x + dy / n * 5, y - dx / n * 5));
   }
-  if (tacche) el(g, 'path', { class: 'tacca-km', d: tacche });
   const s0 = puntoA(0), s1 = puntoA(D.lunghezza);
   if (s0) infoDi(el(g, 'circle', { class: 'inizio', cx: k.px(s0[0]), cy: k.py(s0[1]), r: 6 }), () => 'Start of the line\n' + dove(0));
   if (s1) infoDi(el(g, 'rect', { class: 'fine', x: k.px(s1[0]) - 5, y: k.py(s1[1]) - 5, width: 10, height: 10 }),
@@ -170,16 +226,11 @@ function disegnaPianta() {
   for (const s of segnali) {
     const q = puntoA(s[0]); if (!q) continue;
     const x = k.px(q[0]), y = k.py(q[1]);
-    if (segnaliAffollati) insieme.segnale = (insieme.segnale || '') + 'M' + xy(x - 3.2, y) + 'a3.2 3.2 0 1 0 6.4 0a3.2 3.2 0 1 0 -6.4 0';
+    if (segnaliAffollati) tratto('segnale', 'M' + xy(x - 3.2, y) + 'a3.2 3.2 0 1 0 6.4 0a3.2 3.2 0 1 0 -6.4 0');
     else infoDi(el(g, 'circle', { class: 'segnale segnale-pianta', cx: x, cy: y, r: 3.2 }), () => testoSegnale(s));
   }
-  for (const classe in insieme) el(g, 'path', { class: classe, d: insieme[classe], 'data-strato': classe });
-  const metriPixel = 1 / k.s;
-  stratiPianta = {
-    'curva-destra': (m) => { const c = calcoli.trattoA(D.curve, m); return c && testoCurva(c); },
-    'curva-sinistra': (m) => { const c = calcoli.trattoA(D.curve, m); return c && testoCurva(c); },
-    segnale: (m) => { const s = calcoli.vicino(D.segnali, m, 6 * metriPixel); return s && testoSegnale(s); },
-  };
+  for (const classe of ['curva-destra', 'curva-sinistra', 'tacca-km', 'segnale']) tela.push([classe, insieme[classe]]);
+  dipingi(pianta, tela);
   // Station labels: around the point, nearest first, on a free spot: clear of
   // the drawing's edges, of the other labels and marks, and of the track drawn.
   const scatole = [], libero = (b) => b.x >= 0 && b.y >= 0 && b.x + b.w <= W && b.y + b.h <= H &&
@@ -206,7 +257,7 @@ function disegnaPianta() {
            () => testoStazione(s));
   }
   scrivi(pianta, radice);
-  vistaPianta = { k, g: $('gruppo-pianta'), mostrati };
+  vistaPianta = { k, g: $('gruppo-pianta'), mostrati, margine: margine.indici };
   mettiCursorePianta();
 }
 
@@ -259,10 +310,9 @@ function disegnaProfilo() {
   for (const [m, km] of postiKm) {
     if (m < da || m > a || Math.abs(X(m) - ultimaTacca) < 4) continue;
     ultimaTacca = X(m);
-    tacche += 'M' + xy(X(m), asse) + 'v3';
+    tacche += 'M' + xy(X(m), asse) + 'v3';  // painted below
     if (X(m) - ultimo > 60) { el(g, 'text', { class: 'progressiva', x: X(m), y: asse + 28, 'text-anchor': 'middle' }, 'km ' + km); ultimo = X(m); }
   }
-  if (tacche) el(g, 'path', { class: 'tacca-km', d: tacche });
   el(g, 'text', { x: sx - 4, y: asse + 13, 'text-anchor': 'end' }, 'km');
   el(g, 'text', { x: sx - 4, y: asse + 28, 'text-anchor': 'end', class: 'progressiva' }, 'posts');
   for (let v = 0; v <= vtop; v += passo(vtop, 5)) el(g, 'text', { x: sx - 4, y: V(v) + 4, 'text-anchor': 'end' }, v);
@@ -272,24 +322,20 @@ function disegnaProfilo() {
   el(g, 'text', { x: sx - 4, y: k0 + kh - 3, 'text-anchor': 'end' }, 'left');
   el(g, 'line', { class: 'zero', x1: sx, x2: sx + larg, y1: G(0), y2: G(0) });
   el(g, 'line', { class: 'zero', x1: sx, x2: sx + larg, y1: C(0), y2: C(0) });
-  // The bar rows: each class one path, the bar under the pointer told by position.
+  // The bar rows, painted: each class one path; the bar under the pointer is told by position.
   const barre = {}, barra = (classe, x, y, w, h) => { barre[classe] = (barre[classe] || '') + 'M' + xy(x, y) + 'h' + w.toFixed(1) + 'v' + h.toFixed(1) + 'h' + (-w).toFixed(1) + 'z'; };
-  const strato = (nome, classi) => { for (const c of classi) if (barre[c]) el(d, 'path', { class: c, d: barre[c], 'data-strato': nome }); };
   for (const t of tratti(D.montagna, () => 1)) barra('montagna', X(t[0]), v0, X(t[1]) - X(t[0]), asse - v0);
-  strato('montagna', ['montagna']);
   for (const t of tratti(D.pendenza, (p) => p[2])) {
     if (!t[2]) continue;
     const w = Math.max(X(t[1]) - X(t[0]), 1);
     barra(t[2] > 0 ? 'pendenza-su' : 'pendenza-giu', X(t[0]), G(0), w, G(t[2]) - G(0));
     if (w > 18) el(d, 'text', { x: X(t[0]) + w / 2, y: t[2] > 0 ? G(t[2]) - 3 : G(t[2]) + 11, 'text-anchor': 'middle' }, (t[2] > 0 ? '+' : '') + t[2]);
   }
-  strato('pendenza', ['pendenza-su', 'pendenza-giu']);
   for (const c of tratti(D.curve, (q) => 1000 / q[3])) {
     const k = 1000 / c[3], w = Math.max(X(c[1]) - X(c[0]), 1);
     barra(c[2] > 0 ? 'curvatura-destra' : 'curvatura-sinistra', X(c[0]), C(0), w, c[2] > 0 ? C(k) - C(0) : C(0) - C(k));
     if (w > 34) el(d, 'text', { x: X(c[0]) + w / 2, y: c[2] > 0 ? C(0) + 11 : C(0) - 3, 'text-anchor': 'middle', class: 'curva-etichetta' }, 'R' + fmt(c[3]));
   }
-  strato('curva', ['curvatura-destra', 'curvatura-sinistra']);
   D.stazioni.forEach((s, i) => {
     if (s.m < da || s.m > a) return;
     const x = X(s.m), gg = el(d, 'g', { class: 'stazione-profilo', 'data-stazione': i });
@@ -312,16 +358,13 @@ function disegnaProfilo() {
       () => 'Slowdown warning board\n' + dove(r[2]) + '\nfor ' + r[3] + ' km/h at ' + dove(r[0]));
   });
   const linea = [];
-  let tocco = '';  // an invisible wide stroke along the limits, for the hover
   const [v0i, v1i] = trattiIn(D.velocita, da, a);
   for (let j = v0i; j < v1i; j++) {
     const t = D.velocita[j];
     linea.push(xy(X(t[0]), V(t[2])), xy(X(t[1]), V(t[2])));
-    tocco += 'M' + xy(X(t[0]), V(t[2])) + 'H' + X(t[1]).toFixed(1);
     const x0 = Math.max(X(t[0]), sx), x1 = Math.min(X(t[1]), sx + larg);
     if (x1 - x0 > 24) el(d, 'text', { class: 'velocita-valore', x: (x0 + x1) / 2, y: V(t[2]) - 4, 'text-anchor': 'middle' }, t[2]);
   }
-  if (tocco) el(d, 'path', { d: tocco, stroke: 'transparent', 'stroke-width': 8, fill: 'none', 'data-strato': 'velocita' });
   el(d, 'polyline', { class: 'velocita', points: linea.join(' '), 'pointer-events': 'none' });
   let ultimoSegnale = -1e9, ultimoIndicatore = -1e9;
   for (const c of punti(D.cartelli)) {
@@ -333,7 +376,7 @@ function disegnaProfilo() {
     if (X(i[0]) - ultimoIndicatore >= 22) { el(d, 'text', { class: 'indicatore-valore', x: X(i[0]), y: V(0) - 6, 'text-anchor': 'middle' }, i[1]); ultimoIndicatore = X(i[0]); }
   }
   // Signals each a mark of its own while there are few in view;
-  // crowded, one path, the signal under the pointer told by position.
+  // crowded, painted, the signal under the pointer told by position.
   const segnali = punti(D.segnali), affollati = segnali.length > kAffollati;
   let triangoli = '';
   for (const s of segnali) {
@@ -342,18 +385,11 @@ function disegnaProfilo() {
     else infoDi(el(d, 'path', { class: 'segnale segnale-profilo', d: forma }), () => testoSegnale(s));
     if (x - ultimoSegnale >= 14) { el(d, 'text', { class: 'segnale-tipo', x, y: v0 + 20, 'text-anchor': 'middle' }, s[1] + (s[2] ? '/' + s[2] : '')); ultimoSegnale = x; }
   }
-  if (triangoli) el(d, 'path', { class: 'segnale segnali-profilo', d: triangoli, 'data-strato': 'segnale' });
-  // What each row of many marks tells of the position under the pointer.
-  const mezzoPixel = (a - da) / larg * 4;
-  stratiProfilo = {
-    montagna: (m) => { const t = calcoli.trattoA(D.montagna, m); return t && 'Mountain section, scenery ' + t[2] + '\nfrom ' + dove(t[0]) + '\nto ' + dove(t[1]); },
-    pendenza: (m) => { const t = calcoli.trattoA(D.pendenza, m); return t && testoPendenza(t); },
-    curva: (m) => { const c = calcoli.trattoA(D.curve, m); return c && testoCurva(c); },
-    velocita: (m) => { const t = calcoli.trattoA(D.velocita, m); return t && 'Speed limit ' + t[2] + ' km/h\nfrom ' + dove(t[0]) + '\nto ' + dove(t[1]); },
-    segnale: (m) => { const s = calcoli.vicino(D.segnali, m, mezzoPixel); return s && testoSegnale(s); },
-  };
+  dipingi(profilo, [['montagna', barre.montagna], ['pendenza-su', barre['pendenza-su']], ['pendenza-giu', barre['pendenza-giu']],
+                    ['curvatura-destra', barre['curvatura-destra']], ['curvatura-sinistra', barre['curvatura-sinistra']],
+                    ['tacca-km', tacche], ['segnale', triangoli]], [sx, 0, larg, H]);
   scrivi(profilo, radice);
-  vistaProfilo = { sx, larg, d: $('dentro-profilo'), y1: v0 - 10, y2: asse };
+  vistaProfilo = { sx, larg, d: $('dentro-profilo'), y1: v0 - 10, y2: asse, v0, p0, ph, k0, kh, asse, V };
   mettiCursoreProfilo();
 }
 
@@ -407,14 +443,17 @@ function metroProfilo(ev) {
   const r = profilo.getBoundingClientRect(), p = vistaProfilo;
   return da + (ev.clientX - r.left - p.sx) / p.larg * (a - da);
 }
-// The line position of the track point drawn nearest the pointer, within 30 px.
-function metroPianta(ev) {
+// The line position of the track point drawn nearest the pointer, within
+// `raggio` px (30 unless given), the margin's after the line's.
+function metroPianta(ev, raggio) {
   if (!vistaPianta) return null;
   const r = pianta.getBoundingClientRect(), k = vistaPianta.k, x = ev.clientX - r.left, y = ev.clientY - r.top;
-  let best = null, bd = 30 * 30;
-  for (const i of vistaPianta.mostrati) {
-    const dx = k.px(T.x[i]) - x, dy = k.py(T.y[i]) - y, d2 = dx * dx + dy * dy;
-    if (d2 < bd) { bd = d2; best = T.m[i]; }
+  let best = null, bd = (raggio || 30) ** 2;
+  for (const [t, indici] of [[T, vistaPianta.mostrati], [Mg, vistaPianta.margine]]) {
+    for (const i of indici) {
+      const dx = k.px(t.x[i]) - x, dy = k.py(t.y[i]) - y, d2 = dx * dx + dy * dy;
+      if (d2 < bd) { bd = d2; best = t.m[i]; }
+    }
   }
   return best;
 }
@@ -470,25 +509,44 @@ trascina(pianta, (ddx, ddy) => {
   seguiPianta();
 });
 profilo.addEventListener('mousemove', (e) => { const m = metroProfilo(e); if (m >= da && m <= a) metticursore(m); });
-pianta.addEventListener('mousemove', (e) => { const m = metroPianta(e); if (m !== null) metticursore(m); });
-// The hover text: a mark's own, or for a row drawn as one path, that of
-// what lies under the pointer.
+pianta.addEventListener('mousemove', (e) => { const m = metroPianta(e); if (m !== null && m <= D.lunghezza) metticursore(m); });
+// What the painted layers hold under the pointer: in the plan, a signal or
+// a curve at the track point nearest it; in the profile, by row.
+function toccoPianta(e) {
+  const m = vistaPianta ? metroPianta(e, 8) : null;
+  if (m === null) return '';
+  const s = calcoli.vicino(D.segnali, m, 6 / vistaPianta.k.s);
+  if (s) return testoSegnale(s);
+  const c = calcoli.trattoA(D.curve, m);
+  if (c) return testoCurva(c);
+  return m > D.lunghezza ? 'Beyond the end of the line\nnot run; from ' + dove(D.lunghezza) : '';
+}
+function toccoProfilo(e) {
+  const r = vistaProfilo, m = r ? metroProfilo(e) : NaN, y = e.clientY - profilo.getBoundingClientRect().top;
+  if (!(m >= da && m <= a)) return '';
+  if (y >= r.v0 && y <= r.v0 + 12) { const s = calcoli.vicino(D.segnali, m, 6 * (a - da) / r.larg); if (s) return testoSegnale(s); }
+  if (y >= r.p0 && y <= r.p0 + r.ph) { const t = calcoli.trattoA(D.pendenza, m); if (t && t[2]) return testoPendenza(t); }
+  if (y >= r.k0 && y <= r.k0 + r.kh) { const c = calcoli.trattoA(D.curve, m); if (c) return testoCurva(c); }
+  const v = calcoli.trattoA(D.velocita, m);
+  if (v && Math.abs(y - r.V(v[2])) <= 4) return 'Speed limit ' + v[2] + ' km/h\nfrom ' + dove(v[0]) + '\nto ' + dove(v[1]);
+  const t = calcoli.trattoA(D.montagna, m);
+  if (t && y >= r.v0 && y <= r.asse) return 'Mountain section, scenery ' + t[2] + '\nfrom ' + dove(t[0]) + '\nto ' + dove(t[1]);
+  return '';
+}
+// The hover text: a mark's own, or what the painted layers hold there.
 function suggerisci(e) {
-  const t = e.target.closest ? e.target.closest('[data-info],[data-strato]') : null;
+  const t = e.target.closest ? e.target.closest('[data-info]') : null;
   let testo = '';
-  if (t && t.hasAttribute('data-info')) testo = testoInfo(+t.getAttribute('data-info'));
-  else if (t) {
-    const nellaPianta = t.ownerSVGElement === pianta, trova = (nellaPianta ? stratiPianta : stratiProfilo)[t.getAttribute('data-strato')];
-    const m = !trova ? null : nellaPianta ? metroPianta(e) : vistaProfilo ? metroProfilo(e) : null;
-    if (m !== null) testo = trova(m) || '';
-  }
+  if (t) testo = testoInfo(+t.getAttribute('data-info'));
+  else if (pianta.contains(e.target)) testo = toccoPianta(e);
+  else if (profilo.contains(e.target)) testo = toccoProfilo(e);
   if (!testo) { tip.style.display = 'none'; return; }
   tip.textContent = testo;
   tip.style.display = 'block';
 }
 document.addEventListener('mouseover', suggerisci);
 document.addEventListener('mousemove', (e) => {
-  if (e.target.hasAttribute && e.target.hasAttribute('data-strato')) suggerisci(e);
+  if (pianta.contains(e.target) || profilo.contains(e.target)) suggerisci(e);
   if (tip.style.display !== 'block') return;
   tip.style.left = Math.min(e.clientX + 14, innerWidth - tip.offsetWidth - 4) + 'px';
   tip.style.top = Math.min(e.clientY + 14, innerHeight - tip.offsetHeight - 4) + 'px';
