@@ -106,8 +106,42 @@ function stile(classe) {
   prova.remove();
   return (stili[classe] = s);
 }
-// Paints the layers [class, SVG path data] in order, clipped to `ritaglio` [x, y, w, h] when given.
-function dipingi(svg, strati, ritaglio) {
+// The painted layers of a drawing: for each class, its shapes as drawing
+// commands in one flat list of numbers (a code, then its arguments), painted
+// in one go in the class's looks.
+const MUOVI = 0, LINEA = 1, RETT = 2, CERCHIO = 3, CHIUDI = 4;
+function nuoviStrati() {
+  const strati = {};
+  const di = (classe) => strati[classe] || (strati[classe] = []);
+  return {
+    strati,
+    linee(classe, runs) {
+      const o = di(classe);
+      for (const r of runs) {
+        o.push(MUOVI, r[0], r[1]);
+        for (let j = 2; j < r.length; j += 2) o.push(LINEA, r[j], r[j + 1]);
+      }
+    },
+    segmento(classe, x0, y0, x1, y1) { di(classe).push(MUOVI, x0, y0, LINEA, x1, y1); },
+    rett(classe, x, y, w, h) { di(classe).push(RETT, x, y, w, h); },
+    cerchio(classe, x, y, r) { di(classe).push(CERCHIO, x, y, r); },
+    triangolo(classe, x0, y0, x1, y1, x2, y2) { di(classe).push(MUOVI, x0, y0, LINEA, x1, y1, LINEA, x2, y2, CHIUDI); },
+  };
+}
+function traccia(g, o) {
+  g.beginPath();
+  for (let i = 0; i < o.length;) {
+    switch (o[i]) {
+      case MUOVI: g.moveTo(o[i + 1], o[i + 2]); i += 3; break;
+      case LINEA: g.lineTo(o[i + 1], o[i + 2]); i += 3; break;
+      case RETT: g.rect(o[i + 1], o[i + 2], o[i + 3], o[i + 4]); i += 5; break;
+      case CERCHIO: g.moveTo(o[i + 1] + o[i + 3], o[i + 2]); g.arc(o[i + 1], o[i + 2], o[i + 3], 0, 2 * Math.PI); i += 4; break;
+      default: g.closePath(); i += 1;
+    }
+  }
+}
+// Paints the classes of `strati` in the order given, clipped to `ritaglio` [x, y, w, h] when given.
+function dipingi(svg, strati, ordine, ritaglio) {
   const c = tele[svg.id], [W, H] = size(svg), r = devicePixelRatio || 1;
   c.style.left = svg.offsetLeft + svg.clientLeft + 'px';
   c.style.top = svg.offsetTop + svg.clientTop + 'px';
@@ -120,17 +154,18 @@ function dipingi(svg, strati, ritaglio) {
   g.fillRect(0, 0, W, H);
   g.save();
   if (ritaglio) { g.beginPath(); g.rect(...ritaglio); g.clip(); }
-  for (const [classe, d] of strati) {
-    if (!d) continue;
-    const s = stile(classe), percorso = new Path2D(d);
-    if (s.fill && s.fill !== 'none') { g.globalAlpha = s.opacitaFill; g.fillStyle = s.fill; g.fill(percorso); }
+  for (const classe of ordine) {
+    if (!strati[classe]) continue;
+    const s = stile(classe);
+    traccia(g, strati[classe]);
+    if (s.fill && s.fill !== 'none') { g.globalAlpha = s.opacitaFill; g.fillStyle = s.fill; g.fill(); }
     if (s.stroke && s.stroke !== 'none') {
       g.globalAlpha = s.opacitaStroke;
       g.strokeStyle = s.stroke;
       g.lineWidth = s.larghezza;
       g.lineJoin = s.giunto || 'miter';
       g.setLineDash(s.trattino && s.trattino !== 'none' ? s.trattino.split(/[ ,]+/).map(parseFloat) : []);
-      g.stroke(percorso);
+      g.stroke();
     }
   }
   g.restore();
@@ -161,7 +196,7 @@ function testoCurva(c) {
 function disegnaPianta() {
   const radice = { figli: [] };
   vistaPianta = null;
-  if (!finestra) { el(radice, 'text', { x: 20, y: 30 }, 'No track plan in this scenario'); scrivi(pianta, radice); dipingi(pianta, []); return; }
+  if (!finestra) { el(radice, 'text', { x: 20, y: 30 }, 'No track plan in this scenario'); scrivi(pianta, radice); dipingi(pianta, {}, []); return; }
   const k = scalaPianta(), [W, H] = [k.W, k.H];
   const dentro = (x, y) => x >= 0 && x <= W && y >= 0 && y <= H;
   pianta.setAttribute('viewBox', '0 0 ' + W + ' ' + H);
@@ -183,7 +218,9 @@ function disegnaPianta() {
   const salto = calcoli.saltoPer(T, 1 / k.s);
   const margine = calcoli.tracciaVisibile(Mg, 0, Mg.n, k, W, H, salto);
   const linea = calcoli.tracciaVisibile(T, 0, T.n, k, W, H, salto);
-  const tela = [['margine', percorsoDi(margine.runs)], ['traccia', percorsoDi(linea.runs)]];
+  const tela = nuoviStrati();
+  tela.linee('margine', margine.runs);
+  tela.linee('traccia', linea.runs);
   // The stretch of the line the drawing shows, and its points for the labels and the cursor.
   let m0 = Infinity, m1 = -Infinity;
   const punti = calcoli.griglia(24), mostrati = [];
@@ -198,14 +235,13 @@ function disegnaPianta() {
 
   // Curves, and below signals: each a mark of its own while there are few in
   // view; crowded, one path a kind, the one under the pointer told by position.
-  const [c0, c1] = trattiIn(D.curve, m0 - 10, m1 + 10), curveAffollate = c1 - c0 > kAffollati, insieme = {};
-  const tratto = (classe, d) => { insieme[classe] = (insieme[classe] || '') + d; };
+  const [c0, c1] = trattiIn(D.curve, m0 - 10, m1 + 10), curveAffollate = c1 - c0 > kAffollati;
   for (let j = c0; j < c1; j++) {
     const c = D.curve[j], classe = c[2] > 0 ? 'curva-destra' : 'curva-sinistra';
     const parte = calcoli.tracciaVisibile(T, calcoli.campioneDa(T, c[0]), calcoli.campioneOltre(T, c[1] + 10), k, W, H, salto);
     if (!parte.runs.length) continue;
     if (!curveAffollate) infoDi(el(g, 'path', { class: classe, d: percorsoDi(parte.runs) }), () => testoCurva(c));
-    else tratto(classe, percorsoDi(parte.runs));
+    else tela.linee(classe, parte.runs);
   }
   // Kilometre ticks at least 5 px apart.
   let ultimaTacca = null;
@@ -216,7 +252,7 @@ function disegnaPianta() {
     const x = k.px(q[0]), y = k.py(q[1]), dx = k.px(r[0]) - x, dy = k.py(r[1]) - y, n = Math.hypot(dx, dy) || 1;
     if (!dentro(x, y) || (ultimaTacca && Math.hypot(x - ultimaTacca[0], y - ultimaTacca[1]) < 5)) continue;
     ultimaTacca = [x, y];
-    tratto('tacca-km', 'M' + xy(x - dy / n * 5, y + dx / n * 5) + 'L' + xy(x + dy / n * 5, y - dx / n * 5));
+    tela.segmento('tacca-km', x - dy / n * 5, y + dx / n * 5, x + dy / n * 5, y - dx / n * 5);
   }
   const s0 = puntoA(0), s1 = puntoA(D.lunghezza);
   if (s0) infoDi(el(g, 'circle', { class: 'inizio', cx: k.px(s0[0]), cy: k.py(s0[1]), r: 6 }), () => 'Start of the line\n' + dove(0));
@@ -226,11 +262,10 @@ function disegnaPianta() {
   for (const s of segnali) {
     const q = puntoA(s[0]); if (!q) continue;
     const x = k.px(q[0]), y = k.py(q[1]);
-    if (segnaliAffollati) tratto('segnale', 'M' + xy(x - 3.2, y) + 'a3.2 3.2 0 1 0 6.4 0a3.2 3.2 0 1 0 -6.4 0');
+    if (segnaliAffollati) tela.cerchio('segnale', x, y, 3.2);
     else infoDi(el(g, 'circle', { class: 'segnale segnale-pianta', cx: x, cy: y, r: 3.2 }), () => testoSegnale(s));
   }
-  for (const classe of ['curva-destra', 'curva-sinistra', 'tacca-km', 'segnale']) tela.push([classe, insieme[classe]]);
-  dipingi(pianta, tela);
+  dipingi(pianta, tela.strati, ['margine', 'traccia', 'curva-destra', 'curva-sinistra', 'tacca-km', 'segnale']);
   // Station labels: around the point, nearest first, on a free spot: clear of
   // the drawing's edges, of the other labels and marks, and of the track drawn.
   const scatole = [], libero = (b) => b.x >= 0 && b.y >= 0 && b.x + b.w <= W && b.y + b.h <= H &&
@@ -273,7 +308,7 @@ function mettiCursorePianta() {
 
 // The profile: rows from the top, as in the printed picture.
 function disegnaProfilo() {
-  const radice = { figli: [] };
+  const radice = { figli: [] }, tela = nuoviStrati();
   const [W, H] = size(profilo);
   profilo.setAttribute('viewBox', '0 0 ' + W + ' ' + H);
   profilo.setAttribute('data-da', da.toFixed(0));
@@ -306,11 +341,11 @@ function disegnaProfilo() {
     el(g, 'line', { class: 'griglia', x1: X(m), x2: X(m), y1: v0, y2: asse });
     el(g, 'text', { class: 'tacca-asse', x: X(m), y: asse + 13, 'text-anchor': 'middle' }, fmt(m / 1000, 3));
   }
-  let ultimo = sx - 30, ultimaTacca = -Infinity, tacche = '';  // clear of the row's name; ticks at least 4 px apart
+  let ultimo = sx - 30, ultimaTacca = -Infinity;  // clear of the row's name; ticks at least 4 px apart
   for (const [m, km] of postiKm) {
     if (m < da || m > a || Math.abs(X(m) - ultimaTacca) < 4) continue;
     ultimaTacca = X(m);
-    tacche += 'M' + xy(X(m), asse) + 'v3';  // painted below
+    tela.segmento('tacca-km', X(m), asse, X(m), asse + 3);
     if (X(m) - ultimo > 60) { el(g, 'text', { class: 'progressiva', x: X(m), y: asse + 28, 'text-anchor': 'middle' }, 'km ' + km); ultimo = X(m); }
   }
   el(g, 'text', { x: sx - 4, y: asse + 13, 'text-anchor': 'end' }, 'km');
@@ -323,7 +358,7 @@ function disegnaProfilo() {
   el(g, 'line', { class: 'zero', x1: sx, x2: sx + larg, y1: G(0), y2: G(0) });
   el(g, 'line', { class: 'zero', x1: sx, x2: sx + larg, y1: C(0), y2: C(0) });
   // The bar rows, painted: each class one path; the bar under the pointer is told by position.
-  const barre = {}, barra = (classe, x, y, w, h) => { barre[classe] = (barre[classe] || '') + 'M' + xy(x, y) + 'h' + w.toFixed(1) + 'v' + h.toFixed(1) + 'h' + (-w).toFixed(1) + 'z'; };
+  const barra = tela.rett;
   for (const t of tratti(D.montagna, () => 1)) barra('montagna', X(t[0]), v0, X(t[1]) - X(t[0]), asse - v0);
   for (const t of tratti(D.pendenza, (p) => p[2])) {
     if (!t[2]) continue;
@@ -378,16 +413,14 @@ function disegnaProfilo() {
   // Signals each a mark of its own while there are few in view;
   // crowded, painted, the signal under the pointer told by position.
   const segnali = punti(D.segnali), affollati = segnali.length > kAffollati;
-  let triangoli = '';
   for (const s of segnali) {
-    const x = X(s[0]), forma = 'M' + xy(x - 5, v0 + 1) + 'h10l-5 10z';
-    if (affollati) triangoli += forma;
-    else infoDi(el(d, 'path', { class: 'segnale segnale-profilo', d: forma }), () => testoSegnale(s));
+    const x = X(s[0]);
+    if (affollati) tela.triangolo('segnale', x - 5, v0 + 1, x + 5, v0 + 1, x, v0 + 11);
+    else infoDi(el(d, 'path', { class: 'segnale segnale-profilo', d: 'M' + xy(x - 5, v0 + 1) + 'h10l-5 10z' }), () => testoSegnale(s));
     if (x - ultimoSegnale >= 14) { el(d, 'text', { class: 'segnale-tipo', x, y: v0 + 20, 'text-anchor': 'middle' }, s[1] + (s[2] ? '/' + s[2] : '')); ultimoSegnale = x; }
   }
-  dipingi(profilo, [['montagna', barre.montagna], ['pendenza-su', barre['pendenza-su']], ['pendenza-giu', barre['pendenza-giu']],
-                    ['curvatura-destra', barre['curvatura-destra']], ['curvatura-sinistra', barre['curvatura-sinistra']],
-                    ['tacca-km', tacche], ['segnale', triangoli]], [sx, 0, larg, H]);
+  dipingi(profilo, tela.strati, ['montagna', 'pendenza-su', 'pendenza-giu', 'curvatura-destra', 'curvatura-sinistra', 'tacca-km', 'segnale'],
+          [sx, 0, larg, H]);
   scrivi(profilo, radice);
   vistaProfilo = { sx, larg, d: $('dentro-profilo'), y1: v0 - 10, y2: asse, v0, p0, ph, k0, kh, asse, V };
   mettiCursoreProfilo();

@@ -141,7 +141,13 @@ const calcoli = (function () {
   function finestraPer(traccia, margine, lunghezza, da, a) {
     let x0 = Infinity, y0 = Infinity, x1 = -Infinity, y1 = -Infinity;
     const usa = (x, y) => { x0 = Math.min(x0, x); x1 = Math.max(x1, x); y0 = Math.min(y0, y); y1 = Math.max(y1, y); };
-    for (let i = campioneDa(traccia, da), fine = campioneOltre(traccia, a); i < fine; i++) usa(traccia.x[i], traccia.y[i]);
+    const X = traccia.x, Y = traccia.y;
+    for (let i = campioneDa(traccia, da), fine = campioneOltre(traccia, a); i < fine; i++) {
+      if (X[i] < x0) x0 = X[i];
+      if (X[i] > x1) x1 = X[i];
+      if (Y[i] < y0) y0 = Y[i];
+      if (Y[i] > y1) y1 = Y[i];
+    }
     for (const m of [da, a]) { const q = puntoA(traccia, margine, lunghezza, m); if (q) usa(q[0], q[1]); }
     if (!isFinite(x0)) return null;
     const cx = (x0 + x1) / 2, cy = (y0 + y1) / 2;
