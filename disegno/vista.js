@@ -629,6 +629,9 @@ window.addEventListener('resize', ridisegna);
 // Printing lays the drawings out anew at the page's size.
 window.addEventListener('beforeprint', ridisegna);
 window.addEventListener('afterprint', ridisegna);
-window.vistaStato = () => ({ da, a, finestra, cursore });
+window.vistaStato = () => {
+  const p = vistaProfilo;
+  return { da, a, finestra, cursore, righe: p && { sx: p.sx, larg: p.larg, v0: p.v0, p0: p.p0, ph: p.ph, k0: p.k0, kh: p.kh } };
+};
 mostra(0, L);
 })();

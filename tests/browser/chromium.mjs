@@ -46,3 +46,21 @@ export async function apriPagina(browser, indirizzo, { locale = false } = {}) {
   await page.goto(destinazione, { waitUntil: 'load' });
   return { page, errori, richieste };
 }
+
+// Runs named cases in order, each an async function that throws on failure;
+// prints one line a case and a total, and sets the exit status.
+export async function esegui(casi) {
+  let passati = 0, falliti = 0;
+  for (const { nome, corpo } of casi) {
+    try {
+      await corpo();
+      passati++;
+      console.log('ok - ' + nome);
+    } catch (e) {
+      falliti++;
+      console.log('not ok - ' + nome + '\n  ' + String(e.message || e).split('\n').join('\n  '));
+    }
+  }
+  console.log(`${passati} passed, ${falliti} failed`);
+  process.exitCode = falliti ? 1 : 0;
+}

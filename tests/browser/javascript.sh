@@ -8,20 +8,16 @@ set -euo pipefail
 qui="$(cd "$(dirname "$0")" && pwd)"
 radice="$(cd "$qui/../.." && pwd)"
 
-salta() {
-  echo "skipped: $1"
-  if [ -n "${CI:-}" ]; then echo "CI is set: failing instead"; exit 1; fi
-  exit 77
-}
-command -v node >/dev/null || salta "node is not installed"
+. "$qui/requisiti.sh"
 
 cd "$radice"
 case "${1:-}" in
   lint)
-    [ -x "$qui/node_modules/.bin/eslint" ] || salta "eslint is not installed (run 'npm ci' in $qui)"
+    richiedi_node "$qui"
     "$qui/node_modules/.bin/eslint" --max-warnings 0 --config "$qui/eslint.config.mjs" disegno tests/browser
     ;;
   unita)
+    richiedi_node
     node --test disegno/
     ;;
   *)
