@@ -72,6 +72,16 @@ let dimensioni = null;
 function misura() {
   const m = (svg) => { const r = svg.getBoundingClientRect(); return [Math.max(r.width, 100), Math.max(r.height, 100)]; };
   dimensioni = { pianta: m(pianta), profilo: m(profilo) };
+  // Each canvas lies over its drawing's inside, within the border.
+  for (const svg of [pianta, profilo]) {
+    const c = tele[svg.id], [W, H] = dimensioni[svg.id], r = devicePixelRatio || 1;
+    c.style.left = svg.offsetLeft + svg.clientLeft + 'px';
+    c.style.top = svg.offsetTop + svg.clientTop + 'px';
+    c.style.width = W + 'px';
+    c.style.height = H + 'px';
+    c.width = Math.round(W * r);
+    c.height = Math.round(H * r);
+  }
 }
 function size(svg) { if (!dimensioni) misura(); return dimensioni[svg.id]; }
 
@@ -142,13 +152,7 @@ function traccia(g, o) {
 }
 // Paints the classes of `strati` in the order given, clipped to `ritaglio` [x, y, w, h] when given.
 function dipingi(svg, strati, ordine, ritaglio) {
-  const c = tele[svg.id], [W, H] = size(svg), r = devicePixelRatio || 1;
-  c.style.left = svg.offsetLeft + svg.clientLeft + 'px';
-  c.style.top = svg.offsetTop + svg.clientTop + 'px';
-  c.style.width = W + 'px';
-  c.style.height = H + 'px';
-  if (c.width !== Math.round(W * r) || c.height !== Math.round(H * r)) { c.width = Math.round(W * r); c.height = Math.round(H * r); }
-  const g = c.getContext('2d');
+  const [W, H] = size(svg), r = devicePixelRatio || 1, g = tele[svg.id].getContext('2d');
   g.setTransform(r, 0, 0, r, 0, 0);
   g.fillStyle = '#fff';
   g.fillRect(0, 0, W, H);
