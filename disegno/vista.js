@@ -32,6 +32,8 @@ const testoStazione = (s) => calcoli.testoStazione(D.progressive, s);
 const testoSegnale = (s) => calcoli.testoSegnale(D.progressive, s);
 const puntoA = (m) => calcoli.puntoA(T, Mg, D.lunghezza, m);
 const postiKm = calcoli.postiKm(D.progressive, D.lunghezza);
+const quote = calcoli.altimetria(D.pendenza);
+const quoteEstreme = quote.reduce(([lo, hi], q) => [Math.min(lo, q[1]), Math.max(hi, q[1])], [0, 0]);
 // A drawing is built as a tree of plain objects and written into its <svg> as
 // markup in one go: thousands of elements made one attribute at a time take
 // far longer than the browser's parser takes over the same markup.
@@ -258,6 +260,21 @@ function disegnaPianta() {
     ultimaTacca = [x, y];
     tela.segmento('tacca-km', x - dy / n * 5, y + dx / n * 5, x + dy / n * 5, y - dx / n * 5);
   }
+  // Mountain sections and slowdowns along the track, with their details on hover.
+  const lungo = (m0t, m1t) => calcoli.tracciaVisibile(T, calcoli.campioneDa(T, m0t), calcoli.campioneOltre(T, m1t), k, W, H, salto).runs;
+  for (const t of D.montagna) {
+    if (!(t[1] >= m0 && t[0] <= m1)) continue;
+    const runs = lungo(t[0], t[1]);
+    if (runs.length) infoDi(el(g, 'path', { class: 'montagna-pianta', d: percorsoDi(runs) }), () => 'Mountain section, scenery ' + t[2] + '\nfrom ' + dove(t[0]) + '\nto ' + dove(t[1]));
+  }
+  for (const r of D.rallentamenti) {
+    if (!(r[1] >= m0 && r[0] <= m1)) continue;
+    const runs = lungo(r[0], r[1]);
+    if (runs.length) {
+      infoDi(el(g, 'path', { class: 'rallentamento-pianta', d: percorsoDi(runs) }),
+             () => 'Slowdown to ' + r[3] + ' km/h\nfrom ' + dove(r[0]) + '\nlength ' + fmt(r[1] - r[0]) + ' m');
+    }
+  }
   const s0 = puntoA(0), s1 = puntoA(D.lunghezza);
   if (s0) infoDi(el(g, 'circle', { class: 'inizio', cx: k.px(s0[0]), cy: k.py(s0[1]), r: 6 }), () => 'Start of the line\n' + dove(0));
   if (s1) infoDi(el(g, 'rect', { class: 'fine', x: k.px(s1[0]) - 5, y: k.py(s1[1]) - 5, width: 10, height: 10 }),
@@ -320,7 +337,9 @@ function disegnaProfilo() {
   const sx = 70, dx = 14, larg = W - sx - dx;
   const X = (m) => sx + (m - da) / (a - da) * larg;
   // The rows share the drawing's height: names, speed, signposts, gradient, curves, axis.
-  const nomi = Math.min(180, Math.max(120, H * 0.34)), resto = Math.max(H - nomi - 10 - 22 - 6 - 40, 150);
+  // Room above for the stations' names, a thin band when none is in range.
+  const conNomi = D.stazioni.some((s) => s.m >= da && s.m <= a);
+  const nomi = conNomi ? Math.min(180, Math.max(120, H * 0.34)) : 24, resto = Math.max(H - nomi - 10 - 22 - 6 - 40, 150);
   const v0 = nomi + 10, vh = resto * 0.5, c0 = v0 + vh, p0 = c0 + 22, ph = resto * 0.32, k0 = p0 + ph + 6, kh = resto * 0.18, asse = k0 + kh;
   let vmax = 0, gmax = 5, cmax = 0;
   D.velocita.forEach((t) => vmax = Math.max(vmax, t[2]));
@@ -357,6 +376,16 @@ function disegnaProfilo() {
   for (let v = 0; v <= vtop; v += passo(vtop, 5)) el(g, 'text', { x: sx - 4, y: V(v) + 4, 'text-anchor': 'end' }, v);
   el(g, 'text', { x: 4, y: v0 + 12 }, 'km/h');
   for (const q of [-gmax, 0, gmax]) el(g, 'text', { x: sx - 4, y: G(q) + 4, 'text-anchor': 'end' }, q + '\u2030');
+  // The altitude: heights added up from the gradients, relative to the start,
+  // scaled to the gradient row (its lowest and highest on the whole line at the row's foot and top).
+  const [hmin, hmax] = quoteEstreme, A = (h) => p0 + ph - 4 - (h - hmin) / (hmax - hmin || 1) * (ph - 8);
+  const q0 = calcoli.primoDa(quote, da), q1 = calcoli.primoOltre(quote, a), punteQuota = [];
+  for (let j = Math.max(q0 - 1, 0); j < Math.min(q1 + 1, quote.length); j++) punteQuota.push(xy(X(quote[j][0]), A(quote[j][1])));
+  if (punteQuota.length > 1) {
+    infoDi(el(d, 'polyline', { class: 'altitudine', points: punteQuota.join(' ') }),
+           () => 'Altitude from the gradients, relative to the start\nlowest ' + fmt(hmin, 1) + ' m, highest ' + fmt(hmax, 1) + ' m');
+    el(g, 'text', { class: 'altitudine-testo', x: sx + larg - 4, y: p0 + 10, 'text-anchor': 'end' }, 'altitude ' + fmt(hmin, 1) + ' to ' + fmt(hmax, 1) + ' m');
+  }
   el(g, 'text', { x: sx - 4, y: k0 + 12, 'text-anchor': 'end' }, 'right');
   el(g, 'text', { x: sx - 4, y: k0 + kh - 3, 'text-anchor': 'end' }, 'left');
   el(g, 'line', { class: 'zero', x1: sx, x2: sx + larg, y1: G(0), y2: G(0) });
@@ -373,11 +402,18 @@ function disegnaProfilo() {
   for (const c of tratti(D.curve, (q) => 1000 / q[3])) {
     const k = 1000 / c[3], w = Math.max(X(c[1]) - X(c[0]), 1);
     barra(c[2] > 0 ? 'curvatura-destra' : 'curvatura-sinistra', X(c[0]), C(0), w, c[2] > 0 ? C(k) - C(0) : C(0) - C(k));
-    if (w > 34) el(d, 'text', { x: X(c[0]) + w / 2, y: c[2] > 0 ? C(0) + 11 : C(0) - 3, 'text-anchor': 'middle', class: 'curva-etichetta' }, 'R' + fmt(c[3]));
+    if (w > 34) el(d, 'text', { x: X(c[0]) + w / 2, y: c[2] > 0 ? C(0) + 11 : C(0) - 3, 'text-anchor': 'middle', class: 'curva-etichetta' }, 'R ' + Math.round(c[3]));
   }
+  // Stations outside the clipped group, so that a name at the left edge shows whole.
+  D.stazioni.forEach((s) => {
+    if (s.a > s.da && vis(s.da, s.a)) {
+      infoDi(el(d, 'rect', { class: 'zona-fermata', x: X(s.da), y: v0, width: Math.max(X(s.a) - X(s.da), 1), height: vh }),
+             () => 'Stop zone of ' + s.nome + '\n' + dove(s.da) + ' to ' + dove(s.a));
+    }
+  });
   D.stazioni.forEach((s, i) => {
     if (s.m < da || s.m > a) return;
-    const x = X(s.m), gg = el(d, 'g', { class: 'stazione-profilo', 'data-stazione': i });
+    const x = X(s.m), gg = el(g, 'g', { class: 'stazione-profilo', 'data-stazione': i });
     el(gg, 'line', { class: s.ferma ? 'linea-ferma' : 'linea-transito', x1: x, x2: x, y1: v0 - 6, y2: asse });
     infoDi(el(gg, 'circle', { class: s.ferma ? 'stazione-ferma' : 'stazione-transito', cx: x, cy: v0 - 6, r: 4 }), () => testoStazione(s));
     infoDi(el(gg, 'text', { class: s.ferma ? 'nome-ferma' : 'nome-transito', 'font-size': 10, x: x + 4, y: v0 - 13, transform: 'rotate(-90 ' + (x + 4) + ' ' + (v0 - 13) + ')' },
@@ -406,9 +442,15 @@ function disegnaProfilo() {
   }
   el(d, 'polyline', { class: 'velocita', points: linea.join(' '), 'pointer-events': 'none' });
   let ultimoSegnale = -1e9, ultimoIndicatore = -1e9;
-  for (const c of punti(D.cartelli)) {
+  // Signposts, with their text beside them where it clears the next one.
+  const cartelli = punti(D.cartelli);
+  cartelli.forEach((c, j) => {
     infoDi(el(d, 'rect', { class: 'cartello', x: X(c[0]) - 3, y: c0 + 3, width: 6, height: 9 }), () => 'Signpost\n"' + c[1] + '"\n' + dove(c[0]));
-  }
+    const testo = c[1].trim().replace(/\s+/g, ' '), fine = j + 1 < cartelli.length ? X(cartelli[j + 1][0]) - 4 : sx + larg;
+    if (testo && X(c[0]) + 5 + calcoli.larghezzaTesto(testo, 9) <= fine) {
+      el(d, 'text', { class: 'cartello-testo', x: X(c[0]) + 5, y: c0 + 11 }, testo);
+    }
+  });
   for (const i of punti(D.indicatori)) {
     infoDi(el(d, 'path', { class: 'indicatore', d: 'M' + X(i[0]) + ' ' + (V(0) - 30) + 'l5 6l-5 6l-5 -6z' }),
       () => 'Speed indicator\n' + dove(i[0]) + '\nleft A/B/C ' + i[1] + '/' + i[2] + '/' + i[3] + ' km/h\nright A/B/C ' + i[4] + '/' + i[5] + '/' + i[6] + ' km/h\nstripes ' + i[7]);
@@ -441,8 +483,11 @@ function mettiCursoreProfilo() {
 }
 
 function disegna() {
+  // The range in km from the start, to the metre, and by the kilometre posts.
   $('da-km').value = +(da / 1000).toFixed(3);
   $('a-km').value = +(a / 1000).toFixed(3);
+  $('da-posto').textContent = 'post ' + posto(da);
+  $('a-posto').textContent = 'post ' + posto(a);
   info = [];
   disegnaPianta();
   disegnaProfilo();
@@ -599,7 +644,8 @@ document.addEventListener('keydown', (e) => {
   e.preventDefault();
 });
 function vai() {
-  const m0 = parseFloat($('da-km').value) * 1000, m1 = parseFloat($('a-km').value) * 1000;
+  const campo = (id) => calcoli.metroDaCampo(D.progressive, D.lunghezza, $(id).value);
+  const m0 = campo('da-km'), m1 = campo('a-km');
   if (isFinite(m0) && isFinite(m1) && m1 > m0) mostra(m0, m1);
 }
 $('vai').onclick = vai;

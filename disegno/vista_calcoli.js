@@ -261,6 +261,47 @@ const calcoli = (function () {
     return null;
   }
 
+  // The line position where the kilometre post `valore` (m) stands: in the
+  // first post system that holds it; null when none does.
+  function metroDaPosto(progressive, lunghezza, valore) {
+    for (let i = 0; i < progressive.length; i++) {
+      const p = progressive[i], m0 = Math.max(p[0], 0);
+      const m1 = Math.min(i + 1 < progressive.length ? progressive[i + 1][0] : lunghezza, lunghezza);
+      const k0 = p[1] + (p[2] ? -(m0 - p[0]) : m0 - p[0]);
+      const m = m0 + (p[2] ? k0 - valore : valore - k0);
+      if (m >= m0 && m <= m1) return m;
+    }
+    return null;
+  }
+  // What a from/to field holds, as a line position in m: km from the start
+  // ("21.3"), or a kilometre post ("26+500", "km 26+500"); NaN when neither.
+  function metroDaCampo(progressive, lunghezza, testo) {
+    const post = /^\s*(?:km\s*)?(-?)(\d+)\+(\d{1,3})\s*$/.exec(testo);
+    if (post) {
+      const m = metroDaPosto(progressive, lunghezza, (post[1] ? -1 : 1) * (+post[2] * 1000 + +post[3]));
+      return m === null ? NaN : m;
+    }
+    return /^\s*-?\d+(\.\d*)?\s*$/.test(testo) ? parseFloat(testo) * 1000 : NaN;
+  }
+
+  // The altitude along the line, from the gradients (per mille) of the sorted
+  // stretches [from, to, gradient], relative to the first stretch's start:
+  // [position m, height m] at each stretch's start and the last one's end.
+  function altimetria(pendenza) {
+    const out = [];
+    let h = 0;
+    for (const t of pendenza) {
+      if (!out.length || out[out.length - 1][0] !== t[0]) out.push([t[0], h]);
+      h += t[2] * (t[1] - t[0]) / 1000;
+      out.push([t[1], h]);
+    }
+    return out;
+  }
+
+  // About how wide a text is at `corpo` px in the page's sans-serif face:
+  // 0.6 em a character, generous for capitals and digits.
+  function larghezzaTesto(testo, corpo) { return Math.ceil(testo.length * 0.6 * corpo) + 2; }
+
   // The station's name and time that fit in `spazio` px at 10 px (7.2 px a
   // capital): the time goes first, then the name is cut.
   function nomeCorto(s, spazio) {
@@ -280,6 +321,6 @@ const calcoli = (function () {
 
   return { fmt, posto, dove, passo, postiKm, cerca, primoDa, primoOltre, nelTratto, trattiIn, trattoA, vicino, decodificaTraccia,
            saltoPer, campioneDa, campioneOltre, puntoA, finestraPer, scalaPianta, tracciaVisibile, griglia, perColonna, sovrapposti,
-           posaEtichetta, nomeCorto, testoStazione, testoSegnale };
+           posaEtichetta, nomeCorto, testoStazione, testoSegnale, altimetria, larghezzaTesto, metroDaPosto, metroDaCampo };
 })();
 if (typeof module === 'object' && module.exports) module.exports = calcoli;

@@ -187,3 +187,21 @@ test('hover texts tell a station and a signal in full', () => {
   assert.equal(c.testoSegnale(progressive, [600, 2, 3, 1, 0, 0, 0, 30]),
                'Signal, kind 2 left, 3 right, repetition 1\nposition 600 m (km 5+800)\nsettings 0 / 0 / 0, time 30');
 });
+
+test('the altitude adds up the gradients from the start, level across a gap', () => {
+  // +5 per mille for 1 km: 5 m; -2 for 2 km: down 4 m to 1 m; no gradient known
+  // from 3 to 4 km; +10 for 1 km: 11 m.
+  assert.deepEqual(c.altimetria([[0, 1000, 5], [1000, 3000, -2], [4000, 5000, 10]]),
+                   [[0, 0], [1000, 5], [3000, 1], [4000, 1], [5000, 11]]);
+  assert.deepEqual(c.altimetria([]), []);
+});
+
+test('a from or to field takes km from the start or a kilometre post', () => {
+  const due = [[0, 5200, 0], [3000, 44500, 1]];   // from 3000 m the posts count down from km 44.5
+  assert.equal(c.metroDaPosto(due, 6000, 6000), 800);      // km 6 in the first system
+  assert.equal(c.metroDaPosto(due, 6000, 44000), 3500);    // 500 m down from 44.5
+  assert.equal(c.metroDaPosto(due, 6000, 50000), null);
+  const casi = [['20', 20000], [' 2.5 ', 2500], ['6+000', 800], ['km 44+000', 3500], ['km 50+000', NaN], ['x', NaN],
+                ['', NaN], ['1+2345', NaN]];
+  for (const [testo, atteso] of casi) assert.equal(c.metroDaCampo(due, 6000, testo), atteso, testo);
+});
