@@ -20,3 +20,4 @@ cp "$compilatore" "$cartella/"
 "$strumento" view "$cartella" -o "$cartella/vista.html"
 cd "$qui"
 node vista_test.mjs "$cartella/vista.html" ${VIEW_SCREENSHOT:+"$VIEW_SCREENSHOT"}
+node vista_leggibile_test.mjs "$cartella/vista.html"
