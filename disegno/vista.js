@@ -492,9 +492,13 @@ function disegna() {
   disegnaPianta();
   disegnaProfilo();
 }
+let disegnato = false;
 function mostra(m0, m1, piantaDaAdattare) {
   const span = Math.max(Math.min(m1 - m0, L), Math.min(200, L));
   m0 = Math.max(0, Math.min(m0, L - span));
+  // A pan or zoom against an end of the line may change nothing: then nothing is redrawn.
+  if (disegnato && piantaDaAdattare !== false && da === m0 && a === m0 + span) return;
+  disegnato = true;
   da = m0; a = m0 + span;
   if (piantaDaAdattare !== false) adattaPianta();
   disegna();

@@ -64,7 +64,9 @@ for (const [nome, file] of pagine) {
     for (const [vista, dy] of [['profilo', -100], ['profilo', 100], ['pianta', -100], ['pianta', 100]]) {
       misure.zoom.push(await tempo(page, azioni.zoom, { vista, dy }));
     }
+    // Panning needs room: half the line in view, as three steps of the + key leave it.
     await tempo(page, azioni.tutto);
+    for (let i = 0; i < 3; i++) await tempo(page, azioni.pan, { tasto: '+' });
     for (const tasto of ['ArrowRight', 'ArrowLeft']) misure.pan.push(await tempo(page, azioni.pan, { tasto }));
     for (const x of [0.3, 0.5, 0.7]) {
       misure.hover.push(await tempo(page, azioni.hover, { vista: 'profilo', x }));
