@@ -5,9 +5,11 @@
 //
 // A drawing holds only what its range shows, at the detail the screen can
 // show: the track thinned to a point per pixel and cut to the drawing, the
-// marks found by position through binary search, bars narrower than a pixel
-// column merged, labels placed against a grid of what is drawn. A hover moves
-// the cursor marks in place; drags and the wheel redraw once per frame.
+// marks found by position through binary search, bars narrower than two
+// pixels merged, labels placed against a grid of what is drawn. The dense
+// layers are painted on a canvas under each drawing; the marks a reader
+// points at one by one stay elements. A hover moves the cursor marks in
+// place; drags and the wheel redraw once per frame.
 'use strict';
 (function () {
 const { fmt, passo, nelTratto, trattiIn, sovrapposti, posaEtichetta, nomeCorto } = calcoli;
@@ -23,7 +25,7 @@ let cursore = null;           // line position under the cursor, m
 let info = [];                // hover texts by data-info index, each made when first asked for
 let vistaPianta = null;       // the plan as last drawn: its scale and the track points it shows
 let vistaProfilo = null;      // the profile as last drawn: its x mapping and rows
-// Beyond this many marks of a kind in view, they are drawn as one path.
+// Beyond this many marks of a kind in view, they are painted, and told on hover by position.
 const kAffollati = 150;
 
 const posto = (m) => calcoli.posto(D.progressive, m);

@@ -205,3 +205,16 @@ test('a from or to field takes km from the start or a kilometre post', () => {
                 ['', NaN], ['1+2345', NaN]];
   for (const [testo, atteso] of casi) assert.equal(c.metroDaCampo(due, 6000, testo), atteso, testo);
 });
+
+test('the stretch at a position, and the mark nearest it within a reach', () => {
+  const tratti = [[0, 10, 'a'], [10, 20, 'b'], [25, 30, 'c']];
+  assert.deepEqual(c.trattoA(tratti, 5), [0, 10, 'a']);
+  assert.deepEqual(c.trattoA(tratti, 10), [0, 10, 'a']);   // a shared end belongs to the first
+  assert.equal(c.trattoA(tratti, 22), null);                // in the gap
+  assert.equal(c.trattoA(tratti, 31), null);
+  const segni = [[100], [200], [230]];
+  assert.deepEqual(c.vicino(segni, 210, 15), [200]);
+  assert.deepEqual(c.vicino(segni, 220, 15), [230]);        // 10 away, the other 20
+  assert.equal(c.vicino(segni, 150, 15), null);
+  assert.equal(c.vicino([], 150, 15), null);
+});
