@@ -2,7 +2,7 @@
 # shows, one fact a line ("name<TAB>value"), in route units: each view's data-
 # attributes turn pixels back into plan metres, km, km/h and per mille.
 #
-# Started once by the plot tests (disegno/plot_test.cpp) and kept running:
+# Started once by the plot tests (tool/plot_test.cpp) and kept running:
 # it says "pronto" when ready, then for each picture's path read from its
 # standard input prints the picture's facts and a line "fine". A picture it
 # cannot read gives one fact "errore" with the reason.
