@@ -2,55 +2,15 @@
 
 #include <cmath>
 
+#include "disegno/incorporati.h"
+
 namespace scenario::tool {
 namespace {
 
-constexpr const char* kStile =
-    "<style>\n"
-    "  text { font-family: 'DejaVu Sans', Verdana, sans-serif; font-size: 11px; fill: #222; }\n"
-    "  #titolo { font-size: 20px; font-weight: bold; }\n"
-    "  .titolo-vista { font-size: 15px; font-weight: bold; }\n"
-    "  .etichetta-asse { font-size: 12px; }\n"
-    "  .cornice { fill: none; stroke: #444; stroke-width: 1; }\n"
-    "  .griglia { stroke: #e4e4e4; stroke-width: 0.6; }\n"
-    "  #pianta, .traccia { fill: none; stroke: #1f4e9c; stroke-width: 2.2; stroke-linejoin: round; }\n"
-    "  .margine { fill: none; stroke: #999; stroke-width: 1.5; stroke-dasharray: 6 4; }\n"
-    "  .curva-destra { fill: none; stroke: #e07b00; stroke-width: 4; stroke-opacity: 0.8; }\n"
-    "  .curva-sinistra { fill: none; stroke: #8e2fb8; stroke-width: 4; stroke-opacity: 0.8; }\n"
-    "  .tacca-km { stroke: #1f4e9c; stroke-width: 1; }\n"
-    "  .km-etichetta { font-size: 10px; fill: #1f4e9c; }\n"
-    "  .curva-etichetta { font-size: 9px; fill: #555; }\n"
-    "  .inizio { fill: #2a2; stroke: #060; stroke-width: 1; }\n"
-    "  .fine { fill: #222; stroke: #000; stroke-width: 1; }\n"
-    "  .verso { fill: #1f4e9c; }\n"
-    "  .guida { stroke: #888; stroke-width: 0.7; }\n"
-    "  .fondo-etichetta { fill: #fff; fill-opacity: 0.85; }\n"
-    "  .stazione-ferma { fill: #fff; stroke: #b00; stroke-width: 1.8; }\n"
-    "  .stazione-transito { fill: #fff; stroke: #777; stroke-width: 1.2; stroke-dasharray: 2 1.5; }\n"
-    "  .nome-ferma { font-weight: bold; fill: #111; }\n"
-    "  .nome-transito { font-style: italic; fill: #555; }\n"
-    "  .segnale { fill: #0a0; stroke: #050; stroke-width: 0.6; }\n"
-    "  .segnale-tipo { font-size: 8px; fill: #050; }\n"
-    "  .velocita { fill: none; stroke: #c00; stroke-width: 1.8; }\n"
-    "  .velocita-valore { font-size: 10px; fill: #c00; }\n"
-    "  .rallentamento { fill: #f90; fill-opacity: 0.35; stroke: #c60; stroke-width: 1; }\n"
-    "  .avviso-rallentamento { fill: #f90; stroke: #c60; stroke-width: 0.8; }\n"
-    "  .rallentamento-valore { font-size: 10px; fill: #a40; }\n"
-    "  .pendenza-su { fill: #c9a06a; stroke: #85602c; stroke-width: 0.6; }\n"
-    "  .pendenza-giu { fill: #7fb07a; stroke: #3d6e38; stroke-width: 0.6; }\n"
-    "  .pendenza-valore { font-size: 10px; }\n"
-    "  .curvatura-destra { fill: #e07b00; fill-opacity: 0.8; }\n"
-    "  .curvatura-sinistra { fill: #8e2fb8; fill-opacity: 0.8; }\n"
-    "  .zero { stroke: #666; stroke-width: 0.8; }\n"
-    "  .montagna { fill: #a87; fill-opacity: 0.2; }\n"
-    "  .linea-ferma { stroke: #b00; stroke-width: 0.9; }\n"
-    "  .linea-transito { stroke: #888; stroke-width: 0.8; stroke-dasharray: 2 2; }\n"
-    "  .cartello { fill: #fff; stroke: #335; stroke-width: 0.8; }\n"
-    "  .indicatore { fill: #fd0; stroke: #760; stroke-width: 0.8; }\n"
-    "  .indicatore-valore { font-size: 9px; fill: #760; }\n"
-    "  .progressiva { font-size: 10px; fill: #53c; }\n"
-    "  .cambio-progressiva { stroke: #53c; stroke-width: 1; stroke-dasharray: 6 3; }\n"
-    "</style>\n";
+// The palette the viewer page shares, then the picture's own rules.
+std::string stile() {
+  return "<style>\n" + std::string(kStileTavolozza) + std::string(kStileDisegno) + "</style>\n";
+}
 
 // Advance widths of DejaVu Sans in em, by kind of character, rounded up.
 double em(unsigned char c) {
@@ -116,7 +76,7 @@ std::string disegna_percorso(const Percorso& p) {
   const std::string altezza = numero_svg(std::ceil(y));
   return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
          "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + larghezza + "\" height=\"" + altezza +
-         "\" viewBox=\"0 0 " + larghezza + " " + altezza + "\">\n" + kStile +
+         "\" viewBox=\"0 0 " + larghezza + " " + altezza + "\">\n" + stile() +
          "<rect width=\"100%\" height=\"100%\" fill=\"#fff\"/>\n" + corpo.documento() + "</svg>\n";
 }
 

@@ -239,7 +239,7 @@ double disegna_pianta(const Percorso& p, double alto, Svg* svg) {
   svg->apri("polyline", {{"class", "margine"}, {"id", "margine"}, {"points", punti_svg(margine)}});
   svg->testo("title", {}, "beyond the end of the line (not run)");
   svg->chiudi();
-  svg->vuoto("polyline", {{"id", "pianta"}, {"points", punti_svg(linea)}});
+  svg->vuoto("polyline", {{"id", "pianta"}, {"class", "traccia"}, {"points", punti_svg(linea)}});
   curve(p, s, svg);
   svg->chiudi();
 

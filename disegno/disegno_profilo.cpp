@@ -210,7 +210,7 @@ void curvature(const Percorso& p, const Scala& s, Svg* svg) {
                svg);
     if (x2 - x1 >= 30) {
       testo("curva-etichetta", (x1 + x2) / 2, destra ? s.zero_curvatura + 11 : s.zero_curvatura - 4,
-            "R" + numero_svg(std::round(c.raggio)), svg);
+            "R " + numero_svg(std::round(c.raggio)), svg);
     }
   }
   svg->chiudi();

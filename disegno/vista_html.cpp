@@ -1,7 +1,10 @@
 #include "disegno/vista_html.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
+#include "disegno/incorporati.h"
 #include "disegno/svg.h"
 
 namespace scenario::tool {
@@ -42,8 +45,24 @@ std::string tratti(const std::vector<Tratto>& v) {
   return lista(v, [](const Tratto& t) { return "[" + n(t.da) + "," + n(t.a) + "," + n(t.valore) + "]"; });
 }
 
+// The track's samples, compact: one flat list of whole numbers, the first
+// sample's position (m) and plan point (cm), then each sample as its
+// differences from the one before. A sample is 10 m from the next, so most
+// numbers are a few digits: a 1000 km line stays about 1 MB. The point is
+// rounded before the difference is taken, so no rounding adds up along the
+// line.
 std::string punti(const std::vector<std::pair<int64_t, std::pair<double, double>>>& v) {
-  return lista(v, [](const auto& p) { return "[" + n(p.first) + "," + n(p.second.first) + "," + n(p.second.second) + "]"; });
+  std::string out = "[";
+  int64_t m0 = 0, x0 = 0, y0 = 0;
+  for (const auto& [m, xy] : v) {
+    if (!std::isfinite(xy.first) || !std::isfinite(xy.second)) continue;
+    // A plan file may hold any float; beyond 10^13 m nothing is drawn usefully anyway.
+    const auto cm = [](double metri) { return static_cast<int64_t>(std::llround(std::clamp(metri * 100, -1e15, 1e15))); };
+    const int64_t x = cm(xy.first), y = cm(xy.second);
+    out += (out.size() > 1 ? "," : "") + n(m - m0) + "," + n(x - x0) + "," + n(y - y0);
+    m0 = m, x0 = x, y0 = y;
+  }
+  return out + "]";
 }
 
 }  // namespace
@@ -90,7 +109,7 @@ std::string pagina_vista(const Elementi& elementi, const std::vector<Cella>& cel
 std::string pagina_vista(const Percorso& p) {
   return std::string("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n") +
          "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-         "<title>" + xml_escape("Line " + p.linea + ", train " + p.treno) + "</title>\n<style>\n" + kStileVista +
+         "<title>" + xml_escape("Line " + p.linea + ", train " + p.treno) + "</title>\n<style>\n" + std::string(kStileTavolozza) + std::string(kStileVista) +
          "</style>\n</head>\n<body>\n"
          "<header><h1 id=\"titolo\"></h1>\n"
          "<div id=\"comandi\">"
@@ -99,8 +118,10 @@ std::string pagina_vista(const Percorso& p) {
          "<button id=\"indietro\" title=\"towards the start (left arrow)\">\xE2\x97\x80</button>"
          "<button id=\"avanti\" title=\"towards the end (right arrow)\">\xE2\x96\xB6</button>"
          "<button id=\"tutto\" title=\"fit all (0)\">Fit all</button>"
-         "<label>from km <input id=\"da-km\" type=\"number\" step=\"any\"></label>"
-         "<label>to km <input id=\"a-km\" type=\"number\" step=\"any\"></label>"
+         "<label title=\"km from the start, or a kilometre post as 26+500\">from km <input id=\"da-km\" type=\"text\" "
+         "inputmode=\"decimal\" size=\"8\"></label><span class=\"posto-campo\" id=\"da-posto\"></span>"
+         "<label title=\"km from the start, or a kilometre post as 26+500\">to km <input id=\"a-km\" type=\"text\" "
+         "inputmode=\"decimal\" size=\"8\"></label><span class=\"posto-campo\" id=\"a-posto\"></span>"
          "<button id=\"vai\">Show</button>"
          "<span id=\"cursore-testo\"></span></div></header>\n"
          "<main><section id=\"disegni\">"
@@ -111,7 +132,7 @@ std::string pagina_vista(const Percorso& p) {
          "</section>\n<aside><h2>Timetable</h2><table id=\"orario\"><thead><tr><th>Station</th><th>km</th>"
          "<th>Post</th><th>Time</th><th>Stop</th></tr></thead><tbody></tbody></table></aside></main>\n"
          "<div id=\"suggerimento\" role=\"tooltip\"></div>\n"
-         "<script type=\"application/json\" id=\"dati\">" + json_percorso(p) + "</script>\n<script>\n" + kScriptVista +
+         "<script type=\"application/json\" id=\"dati\">" + json_percorso(p) + "</script>\n<script>\n" + std::string(kScriptCalcoli) + std::string(kScriptVista) +
          "</script>\n</body>\n</html>\n";
 }
 

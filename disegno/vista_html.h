@@ -19,8 +19,4 @@ std::string pagina_vista(const Percorso& percorso);
 // The route's data as the page's script reads it (a JSON object).
 std::string json_percorso(const Percorso& percorso);
 
-// The page's script and styles, kept apart from the C++ that fills the page.
-extern const char* const kScriptVista;
-extern const char* const kStileVista;
-
 }  // namespace scenario::tool

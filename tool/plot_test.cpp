@@ -10,6 +10,9 @@
 #include <string>
 #include <vector>
 
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include "content/documenti.h"
 #include "disegno/svg.h"
 #include "model/file_compilati.h"
@@ -26,104 +29,74 @@ namespace {
 
 using test::CartellaTemporanea;
 
-// Reads a picture back with a real XML parser and prints what it shows, one
-// fact a line, in route units: each view's data- attributes turn pixels back
-// into plan metres, km, km/h and per mille.
-constexpr const char* kLettore = R"PY(
-import sys, itertools, xml.etree.ElementTree as ET
-S = '{http://www.w3.org/2000/svg}'
-root = ET.parse(sys.argv[1]).getroot()
-def g(s): return round(float(s), 3) + 0
-def fmt(v): return '%g' % v
-def punti(el): return [tuple(map(float, p.split(','))) for p in el.get('points').split()]
-def trova(parent, tag, id): return next((e for e in parent.iter(S + tag) if e.get('id') == id), None)
-def gruppi(parent, classe): return [e for e in parent.iter(S + 'g') if e.get('class') == classe]
-def testi(parent, classi): return [t for t in parent.iter(S + 'text') if t.get('class') in classi]
-print('titolo\t' + trova(root, 'text', 'titolo').text)
-pianta = trova(root, 'g', 'vista-pianta')
-if pianta is not None:
-    ox, oy, s = (float(pianta.get(a)) for a in ('data-origine-x', 'data-origine-y', 'data-scala'))
-    linea = punti(trova(pianta, 'polyline', 'pianta'))
-    pp = [((x - ox) / s, (oy - y) / s) for x, y in linea]
-    passo = max(((a[0] - b[0]) ** 2 + (a[1] - b[1]) ** 2) ** 0.5 for a, b in zip(pp, pp[1:]))
-    print('pianta\t' + ' '.join(fmt(round(v, 1) + 0) for v in pp[0] + pp[-1]) + '\t' + fmt(round(passo, 1)))
-    for t in testi(pianta, ('nome-ferma', 'nome-transito')): print('stazione\t' + t.text)
-    print('segnali-pianta\t%d' % len(list(trova(pianta, 'g', 'segnali-pianta').iter(S + 'circle'))))
-    # The layout: every label's box against every other and against the
-    # track (the line and the margin after it, where it is inside the frame).
-    fx, fy, fw, fh = map(float, pianta.get('data-cornice').split())
-    scatole = [(e.find(S + 'text').text, tuple(map(float, e.get('data-riquadro').split()))) for e in gruppi(pianta, 'etichetta')]
-    print('etichette\t%d' % len(scatole))
-    for (na, a), (nb, b) in itertools.combinations(scatole, 2):
-        if a[0] < b[0] + b[2] and b[0] < a[0] + a[2] and a[1] < b[1] + b[3] and b[1] < a[1] + a[3]:
-            print('sovrapposte\t%s\t%s' % (na, nb))
-    def entra(r, p, q):
-        t0, t1 = 0.0, 1.0
-        dx, dy = q[0] - p[0], q[1] - p[1]
-        for pi, qi in ((-dx, p[0] - r[0]), (dx, r[0] + r[2] - p[0]), (-dy, p[1] - r[1]), (dy, r[1] + r[3] - p[1])):
-            if pi == 0:
-                if qi < 0: return False
-                continue
-            t = qi / pi
-            if pi < 0: t0 = max(t0, t)
-            else: t1 = min(t1, t)
-            if t0 > t1: return False
-        return True
-    margine = punti(trova(pianta, 'polyline', 'margine'))
-    for nome, r in scatole:
-        if not (fx <= r[0] and r[0] + r[2] <= fx + fw and fy <= r[1] and r[1] + r[3] <= fy + fh):
-            print('fuori\t' + nome)
-        for traccia in (linea, margine):
-            if any(entra(r, p, q) for p, q in zip(traccia, traccia[1:])):
-                print('copre\t' + nome)
-                break
-    xs, ys = [p[0] for p in linea], [p[1] for p in linea]
-    lungo = 'x' if fw >= fh else 'y'
-    quota = (max(xs) - min(xs)) / fw if lungo == 'x' else (max(ys) - min(ys)) / fh
-    print('copertura\t%s %s' % (lungo, 'ok' if quota >= 0.9 else 'only %.3f' % quota))
-elif trova(root, 'polyline', 'pianta') is not None:
-    print('pianta\tfuori dalla vista')
-p = trova(root, 'g', 'vista-profilo')
-ox, km, zv, kmh, zp, pm = (float(p.get(a)) for a in ('data-origine-x', 'data-px-per-km', 'data-zero-velocita',
-                                                    'data-px-per-kmh', 'data-zero-pendenza', 'data-px-per-permille'))
-def x_km(x): return fmt(g((x - ox) / km))
-print('velocita\t' + ' '.join(x_km(x) + ',' + fmt(round((zv - y) / kmh, 1) + 0) for x, y in punti(trova(p, 'polyline', 'velocita'))))
-for r in trova(p, 'g', 'pendenze').iter(S + 'rect'):
-    y, h = float(r.get('y')), float(r.get('height'))
-    valore = (zp - y) / pm if r.get('class') == 'pendenza-su' else (zp - y - h) / pm
-    print('pendenza\t' + x_km(float(r.get('x'))) + ' ' + x_km(float(r.get('x')) + float(r.get('width'))) + ' ' + fmt(round(valore, 1) + 0))
-for t in testi(p, ('pendenza-valore',)): print('pendenza-testo\t' + x_km(float(t.get('x'))) + ' ' + t.text)
-for r in p.iter(S + 'rect'):
-    if r.get('class') == 'montagna': print('montagna\t' + x_km(float(r.get('x'))) + ' ' + x_km(float(r.get('x')) + float(r.get('width'))))
-for f in gruppi(p, 'fermata') + gruppi(p, 'transito'):
-    print(f.get('class') + '\t' + x_km(float(f.find(S + 'line').get('x1'))) + '\t' + f.find(S + 'text').text)
-print('segnali-profilo\t' + ' '.join(fmt(float(s.get('data-metri')) / 1000) for s in gruppi(p, 'segnale-profilo')))
-for f in gruppi(p, 'cambio'): print('progressiva\t' + x_km(float(f.find(S + 'line').get('x1'))) + '\t' + f.find(S + 'text').text)
-for r in trova(p, 'g', 'rallentamenti').iter(S + 'title'): print('rallentamento\t' + r.text)
-for r in trova(p, 'g', 'curvature').iter(S + 'title'): print('curva\t' + r.text)
-print('cartelli\t%d' % len(list(trova(p, 'g', 'cartelli').iter(S + 'rect'))))
-print('legenda\t' + ','.join(e.text for e in trova(root, 'g', 'legenda').iter(S + 'text')))
-)PY";
-
-bool python_disponibile() { return std::system("python3 -c 'import xml.etree.ElementTree' >/dev/null 2>&1") == 0; }
-
-// Facts by name, in the order printed; "errore" holds the parser's complaint.
-std::multimap<std::string, std::string> leggi_svg(const CartellaTemporanea& cartella, const std::string& svg) {
-  cartella.scrivi("lettore.py", kLettore);
-  const std::string comando = "python3 '" + cartella.file("lettore.py") + "' '" + svg + "' 2>&1";
-  std::multimap<std::string, std::string> fatti;
-  FILE* p = ::popen(comando.c_str(), "r");
-  if (p == nullptr) return {{"errore", "cannot run python3"}};
-  std::string testo;
-  char buffer[4096];
-  for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, p)) > 0;) testo.append(buffer, n);
-  if (::pclose(p) != 0) return {{"errore", testo}};
-  std::istringstream righe(testo);
-  for (std::string riga; std::getline(righe, riga);) {
-    const size_t tab = riga.find('\t');
-    fatti.emplace(riga.substr(0, tab), tab == std::string::npos ? "" : riga.substr(tab + 1));
+// The picture's reader (disegno/lettore_svg.py): one python3 started for all
+// the pictures of a test run, not one per picture, and kept on a socket pair
+// that is its standard input and output. It prints each picture's facts, one
+// a line, "name<TAB>value", in route units, then "fine".
+class LettoreSvg {
+ public:
+  // The one reader of this run; null when python3 cannot run it.
+  static LettoreSvg* condiviso() {
+    static LettoreSvg lettore;
+    static const bool pronto = lettore.avvia();
+    return pronto ? &lettore : nullptr;
   }
-  return fatti;
+
+  // Facts by name, in the order printed; "errore" holds the reader's complaint.
+  std::multimap<std::string, std::string> leggi(const std::string& svg) {
+    std::multimap<std::string, std::string> fatti;
+    const std::string richiesta = svg + "\n";
+    if (::send(fd_, richiesta.data(), richiesta.size(), MSG_NOSIGNAL) != static_cast<ssize_t>(richiesta.size())) {
+      return {{"errore", "the reader is gone"}};
+    }
+    for (std::string riga; riga_letta(&riga);) {
+      if (riga == "fine") return fatti;
+      const size_t tab = riga.find('\t');
+      fatti.emplace(riga.substr(0, tab), tab == std::string::npos ? "" : riga.substr(tab + 1));
+    }
+    return {{"errore", "the reader stopped before its answer ended"}};
+  }
+
+ private:
+  bool avvia() {
+    int coppia[2];
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, coppia) != 0) return false;
+    const std::string script = std::string(SCENARIO_SOURCE_DIR) + "/disegno/lettore_svg.py";
+    const pid_t figlio = ::fork();
+    if (figlio == 0) {
+      ::dup2(coppia[1], 0);
+      ::dup2(coppia[1], 1);
+      ::execlp("python3", "python3", script.c_str(), static_cast<char*>(nullptr));
+      ::_exit(127);
+    }
+    ::close(coppia[1]);
+    fd_ = coppia[0];
+    std::string pronto;
+    // The process ends with the test run: its standard input closes, and its loop with it.
+    return figlio > 0 && riga_letta(&pronto) && pronto == "pronto";
+  }
+
+  bool riga_letta(std::string* riga) {
+    for (;;) {
+      if (const size_t fine = letto_.find('\n'); fine != std::string::npos) {
+        *riga = letto_.substr(0, fine);
+        letto_.erase(0, fine + 1);
+        return true;
+      }
+      char buffer[65536];
+      const ssize_t n = ::recv(fd_, buffer, sizeof buffer, 0);
+      if (n <= 0) return false;
+      letto_.append(buffer, static_cast<size_t>(n));
+    }
+  }
+
+  int fd_ = -1;
+  std::string letto_;
+};
+
+std::multimap<std::string, std::string> leggi_svg(const std::string& svg) {
+  LettoreSvg* lettore = LettoreSvg::condiviso();
+  return lettore == nullptr ? std::multimap<std::string, std::string>{{"errore", "no reader"}} : lettore->leggi(svg);
 }
 
 std::vector<std::string> tutti(const std::multimap<std::string, std::string>& fatti, const std::string& nome) {
@@ -232,7 +205,7 @@ Esito plot(const std::string& cartella, const std::string& svg, std::vector<std:
 class PlotTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!python_disponibile()) GTEST_SKIP() << "python3 with xml.etree is needed to read the picture back";
+    if (LettoreSvg::condiviso() == nullptr) GTEST_SKIP() << "python3 with xml.etree is needed to read the picture back";
   }
   CartellaTemporanea cartella;
 };
@@ -241,7 +214,7 @@ TEST_F(PlotTest, ThePictureShowsThePlanAndTheProfileOfTheModel) {
   scrivi(cartella, modello_di_prova(), true);
   const Esito e = plot(cartella.percorso(), cartella.file("prova.svg"));
   ASSERT_EQ(e.stato, 0) << e.err;
-  const auto fatti = leggi_svg(cartella, cartella.file("prova.svg"));
+  const auto fatti = leggi_svg(cartella.file("prova.svg"));
   ASSERT_EQ(fatti.count("errore"), 0u) << uno(fatti, "errore");
 
   EXPECT_EQ(uno(fatti, "titolo"), "Line Linea di prova, train 1234");
@@ -304,7 +277,7 @@ TEST_F(PlotTest, WithoutAPlanOfThisLineThePictureHasTheProfileAlone) {
                                        " holds 13000 metres, the line length of 6000 m gives 13001; drawing the "
                                        "profile alone\n"
                                  : "");
-    const auto fatti = leggi_svg(c, c.file("senza.svg"));
+    const auto fatti = leggi_svg(c.file("senza.svg"));
     ASSERT_EQ(fatti.count("errore"), 0u) << uno(fatti, "errore");
     EXPECT_EQ(fatti.count("pianta"), 0u);
     EXPECT_EQ(fatti.count("stazione"), 0u);
@@ -324,7 +297,7 @@ TEST_F(PlotTest, ValuesOutsideTheirRangesAreLeftOutNotDrawnOutsideTheArrays) {
   scrivi(cartella, m, true);
   const Esito e = plot(cartella.percorso(), cartella.file("bordi.svg"));
   ASSERT_EQ(e.stato, 0) << e.err;
-  const auto fatti = leggi_svg(cartella, cartella.file("bordi.svg"));
+  const auto fatti = leggi_svg(cartella.file("bordi.svg"));
   ASSERT_EQ(fatti.count("errore"), 0u) << uno(fatti, "errore");
   EXPECT_EQ(tutti(fatti, "stazione"), (std::vector<std::string>{"Ctrl\uFFFD\uFFFD"}));
   EXPECT_EQ(tutti(fatti, "fermata"), (std::vector<std::string>{"2.5\tCtrl\uFFFD\uFFFD"}));
@@ -348,7 +321,7 @@ TEST_F(PlotTest, TheScenarioPictureShowsItsStationsSignalsAndSpeeds) {
   std::ostringstream out, err;
   ASSERT_EQ(esegui_tool({"plot", cartella.file("compilato"), "-o", cartella.file("scenario.svg")}, out, err), 0)
       << err.str();
-  const auto fatti = leggi_svg(cartella, cartella.file("scenario.svg"));
+  const auto fatti = leggi_svg(cartella.file("scenario.svg"));
   ASSERT_EQ(fatti.count("errore"), 0u) << uno(fatti, "errore");
   EXPECT_EQ(uno(fatti, "pianta").substr(0, 4), "0 0 ");
   const std::vector<std::string> etichette = {
@@ -399,7 +372,7 @@ TEST_F(PlotTest, CrowdedStationsGetLabelsThatCoverNeitherEachOtherNorTheTrack) {
   scrivi(cartella, m, true);
   const Esito e = plot(cartella.percorso(), cartella.file("affollato.svg"));
   ASSERT_EQ(e.stato, 0) << e.err;
-  const auto fatti = leggi_svg(cartella, cartella.file("affollato.svg"));
+  const auto fatti = leggi_svg(cartella.file("affollato.svg"));
   ASSERT_EQ(fatti.count("errore"), 0u) << uno(fatti, "errore");
   EXPECT_EQ(tutti(fatti, "stazione"), std::vector<std::string>(std::begin(nomi), std::end(nomi)));
   EXPECT_EQ(fatti.count("sovrapposte") + fatti.count("copre") + fatti.count("fuori"), 0u)

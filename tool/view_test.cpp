@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -57,6 +58,20 @@ TEST(View, ThePageCarriesItsDataInlineAndNoTextCanBreakOutOfIt) {
   EXPECT_NE(pagina.find("\"cartelli\":[[200,\"( P.L. )\"]]"), std::string::npos);
   EXPECT_NE(pagina.find("\"lunghezza\":1000,"), std::string::npos);
   EXPECT_NE(pagina.find("<title>Line Prova, train 7</title>"), std::string::npos);
+}
+
+// The track goes to the page as whole centimetres, each sample as its
+// difference from the one before: (0, 0), (7.071, 7.071), (14.142, 14.142)
+// round to 707 and 1414 cm, so both steps are 707; the margin starts over
+// from its own first sample. A point that is not a number is left out.
+TEST(View, TheTrackIsSentAsWholeCentimetreDifferences) {
+  Percorso p;
+  p.lunghezza = 20;
+  p.traccia = {{0, {0.0, 0.0}}, {10, {7.071, 7.071}}, {15, {std::nan(""), 1.0}}, {20, {14.142, 14.142}}};
+  p.margine = {{20, {14.142, 14.142}}, {30, {14.142, 24.142}}};
+  const std::string json = json_percorso(p);
+  EXPECT_NE(json.find("\"traccia\":[0,0,0,10,707,707,10,707,707],\"margine\":[20,1414,1414,10,0,1000]"), std::string::npos)
+      << json;
 }
 
 TEST(View, TheCommandFindsTheOnlyScenarioOrSaysWhy) {

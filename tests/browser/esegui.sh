@@ -10,23 +10,8 @@ set -euo pipefail
 qui="$(cd "$(dirname "$0")" && pwd)"
 strumento="$1"
 compilatore="$2"
-browser="${CHROMIUM:-/usr/bin/chromium}"
-
-# In CI everything is installed by .ci/run: a missing piece there is a failure.
-salta() {
-  echo "skipped: $1"
-  if [ -n "${CI:-}" ]; then echo "CI is set: failing instead"; exit 1; fi
-  exit 77
-}
-if [ ! -x "$browser" ]; then
-  salta "no Chromium at $browser (apt-get install chromium, or set CHROMIUM)"
-fi
-if ! command -v node >/dev/null; then
-  salta "node is not installed"
-fi
-if [ ! -d "$qui/node_modules/puppeteer-core" ]; then
-  salta "the automation client is not installed (run 'npm ci' in $qui)"
-fi
+. "$qui/requisiti.sh"
+richiedi_browser "$qui"
 
 cartella="$(mktemp -d)"
 trap 'rm -rf "$cartella"' EXIT
@@ -35,3 +20,4 @@ cp "$compilatore" "$cartella/"
 "$strumento" view "$cartella" -o "$cartella/vista.html"
 cd "$qui"
 node vista_test.mjs "$cartella/vista.html" ${VIEW_SCREENSHOT:+"$VIEW_SCREENSHOT"}
+node vista_leggibile_test.mjs "$cartella/vista.html"

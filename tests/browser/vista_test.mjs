@@ -6,39 +6,16 @@
 // usage: node vista_test.mjs PAGE.html [SCREENSHOT.png]
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
-import os from 'node:os';
-import path from 'node:path';
-import url from 'node:url';
-import puppeteer from 'puppeteer-core';
+import { apriChromium, apriPagina, esegui } from './chromium.mjs';
 
 const pagina = process.argv[2];
 const fotoUscita = process.argv[3];
-const browser = process.env.CHROMIUM || '/usr/bin/chromium';
-const profilo = fs.mkdtempSync(path.join(os.tmpdir(), 'vista-chromium-'));
 
 const casi = [];
 const caso = (nome, corpo) => casi.push({ nome, corpo });
 
-const b = await puppeteer.launch({
-  executablePath: browser,
-  headless: true,
-  userDataDir: profilo,
-  args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-         '--disable-background-networking', '--disable-component-update', '--disable-sync',
-         '--user-data-dir=' + profilo],
-});
-const page = await b.newPage();
-await page.setViewport({ width: 1366, height: 900 });
-const errori = [], richieste = [];
-page.on('console', (m) => { if (m.type() === 'error') errori.push(m.text()); });
-page.on('pageerror', (e) => errori.push(String(e)));
-await page.setRequestInterception(true);
-page.on('request', (r) => {
-  if (r.url().startsWith('file:') || r.url().startsWith('data:')) return r.continue();
-  richieste.push(r.url());
-  return r.abort();
-});
-await page.goto(url.pathToFileURL(path.resolve(pagina)).href, { waitUntil: 'load' });
+const { browser, chiudi } = await apriChromium();
+const { page, errori, richieste } = await apriPagina(browser, pagina);
 
 const conta = (sel) => page.$$eval(sel, (e) => e.length);
 const profiloDa = () => page.$eval('#profilo', (s) => [+s.getAttribute('data-da'), +s.getAttribute('data-a')]);
@@ -139,18 +116,5 @@ caso('fit all shows the whole line again, and the screenshot is not blank', asyn
   assert.deepEqual(errori, []);
 });
 
-let passati = 0, falliti = 0;
-for (const { nome, corpo } of casi) {
-  try {
-    await corpo();
-    passati++;
-    console.log('ok - ' + nome);
-  } catch (e) {
-    falliti++;
-    console.log('not ok - ' + nome + '\n  ' + String(e.message || e).split('\n').join('\n  '));
-  }
-}
-await b.close();
-fs.rmSync(profilo, { recursive: true, force: true });
-console.log(`${passati} passed, ${falliti} failed`);
-process.exit(falliti ? 1 : 0);
+await esegui(casi);
+await chiudi();

@@ -1,0 +1,79 @@
+// What a new author could not read on the viewer page of the scenario, each
+// shown by the page's elements in headless Chromium.
+//
+// usage: node vista_leggibile_test.mjs PAGE.html
+import assert from 'node:assert/strict';
+import { apriChromium, apriPagina, esegui } from './chromium.mjs';
+
+const casi = [];
+const caso = (nome, corpo) => casi.push({ nome, corpo });
+
+const { browser, chiudi } = await apriChromium();
+const { page, errori } = await apriPagina(browser, process.argv[2]);
+const testi = (sel) => page.$$eval(sel, (t) => t.map((e) => e.textContent));
+const conta = (sel) => page.$$eval(sel, (e) => e.length);
+const profiloDa = () => page.$eval('#profilo', (s) => [+s.getAttribute('data-da'), +s.getAttribute('data-a')]);
+async function mostra(da, a) {
+  await page.$eval('#da-km', (i, v) => { i.value = v; }, da);
+  await page.$eval('#a-km', (i, v) => { i.value = v; }, a);
+  await page.click('#vai');
+}
+
+caso('from 70 to 80 km the fields tell the kilometre posts too, and take them', async () => {
+  await mostra('70', '80');
+  // VALENZA, at 72.8 km, is at km 58+300 and the posts count down there:
+  // 70 km is km 61+100, 80 km is km 51+100.
+  assert.deepEqual(await testi('#da-posto, #a-posto'), ['post km 61+100', 'post km 51+100']);
+  await page.click('#tutto');
+  await mostra('km 61+100', '51+100');
+  assert.deepEqual(await profiloDa(), [70000, 80000]);
+});
+
+caso('signposts show their text on the profile where there is room', async () => {
+  const scritte = await testi('#profilo .cartello-testo');
+  assert.ok(scritte.includes('(Galleria)(VALENZA)'), JSON.stringify(scritte));
+});
+
+caso('the mountain section from 75.6 km is drawn on the plan too', async () => {
+  assert.equal(await conta('#pianta .montagna-pianta'), 1);
+  await page.hover('#pianta .montagna-pianta');
+  assert.match(await page.$eval('#suggerimento', (t) => t.textContent), /^Mountain section/);
+});
+
+caso('stop zones are bands: VALENZA and VALMADONNA have theirs between 70 and 80 km', async () => {
+  assert.equal(await conta('#profilo .zona-fermata'), 2);
+});
+
+caso('an altitude line runs beside the gradient bars', async () => {
+  const punti = await page.$eval('#profilo .altitudine', (p) => p.getAttribute('points').split(' ').length);
+  assert.ok(punti > 2, punti + ' points');
+  assert.match((await testi('#profilo .altitudine-testo'))[0], /^altitude -?[\d.]+ to -?[\d.]+ m$/);
+});
+
+caso('curve radii read "R 1000", as in the picture', async () => {
+  const raggi = await testi('#profilo .curva-etichetta');
+  assert.ok(raggi.length > 0);
+  for (const r of raggi) assert.match(r, /^R \d+$/);
+});
+
+caso('a range without stations keeps no empty band for their names', async () => {
+  // ABBIATEGRASSO is at 21.3 km, VIGEVANO at 31.7: none between 22 and 30.
+  await mostra('22', '30');
+  assert.equal(await conta('#profilo .stazione-profilo'), 0);
+  const { righe } = await page.evaluate(() => window.vistaStato());
+  assert.ok(righe.v0 < 60, 'the speed row starts at ' + righe.v0 + ' px');
+});
+
+caso("the first station's rotated name shows whole at the left edge", async () => {
+  await page.click('#tutto');
+  const [nome, dentro] = await page.$eval('#profilo .stazione-profilo[data-stazione="0"] text', (t) => {
+    const s = t.ownerSVGElement.getBoundingClientRect(), r = t.getBoundingClientRect();
+    return [t.textContent, r.left >= s.left && !t.closest('[clip-path]')];
+  });
+  assert.match(nome, /^MILANO P\.GENOVA/);
+  assert.equal(dentro, true);
+  assert.deepEqual(errori, []);
+});
+
+await esegui(casi);
+await chiudi();

@@ -1,0 +1,71 @@
+// The viewer page of a generated line of 1000 km in headless Chromium: it
+// loads without error, shows all its stations, zooms to a stretch with the
+// stations and signals there and no others, and answers the wheel and the
+// pointer at once.
+//
+// The generated line has a station every 20 km from 0 (STAZIONE 1 to 50, the
+// last at 980 km) and a signal every 2.5 km from 1.2 km (tests/linea_generata.cpp).
+//
+// usage: node vista_lunga_test.mjs PAGE.html
+import assert from 'node:assert/strict';
+import { apriChromium, apriPagina, esegui } from './chromium.mjs';
+
+const casi = [];
+const caso = (nome, corpo) => casi.push({ nome, corpo });
+
+const { browser, chiudi } = await apriChromium();
+const { page, errori, richieste } = await apriPagina(browser, process.argv[2]);
+const conta = (sel) => page.$$eval(sel, (e) => e.length);
+const profiloDa = () => page.$eval('#profilo', (s) => [+s.getAttribute('data-da'), +s.getAttribute('data-a')]);
+const nomiProfilo = () => page.$$eval('#profilo .stazione-profilo text', (t) => t.map((e) => e.textContent));
+const dopoUnFotogramma = () => page.evaluate(() => new Promise((r) => requestAnimationFrame(() => setTimeout(r, 0))));
+
+caso('the page loads nothing from any network and logs no error', async () => {
+  assert.deepEqual(richieste, []);
+  assert.deepEqual(errori, []);
+});
+
+caso('the whole line shows all 50 stations in the timetable, the profile and the plan', async () => {
+  assert.deepEqual(await profiloDa(), [0, 1000000]);
+  assert.equal(await conta('#orario tbody tr'), 50);
+  assert.equal(await conta('#profilo .stazione-profilo'), 50);
+  assert.equal(await conta('#pianta .stazione-pianta'), 50);
+  const nomi = await nomiProfilo();
+  assert.match(nomi[0], /^STAZIONE 1\b/);
+  assert.match(nomi[49], /^STAZIONE 50\b/);
+});
+
+caso('500 to 540 km shows the stations at 500, 520 and 540 km and the 16 signals between', async () => {
+  await page.$eval('#da-km', (i) => { i.value = '500'; });
+  await page.$eval('#a-km', (i) => { i.value = '540'; });
+  await page.click('#vai');
+  assert.deepEqual(await profiloDa(), [500000, 540000]);
+  const nomi = await nomiProfilo();
+  assert.deepEqual(nomi.map((n) => n.split(' ').slice(0, 2).join(' ')), ['STAZIONE 26', 'STAZIONE 27', 'STAZIONE 28']);
+  // 2500 i + 1200 within [500000, 540000]: i from 200 to 215.
+  assert.equal(await conta('#profilo .segnale-profilo'), 16);
+});
+
+caso('a wheel turn on the profile zooms in within the frame', async () => {
+  const prima = await profiloDa();
+  const r = await page.$eval('#profilo', (s) => { const b = s.getBoundingClientRect(); return [b.left + b.width / 2, b.top + b.height / 2]; });
+  await page.mouse.move(r[0], r[1]);
+  await page.mouse.wheel({ deltaY: -100 });
+  await dopoUnFotogramma();
+  const dopo = await profiloDa();
+  assert.ok(dopo[1] - dopo[0] < prima[1] - prima[0], 'range ' + prima + ' then ' + dopo);
+});
+
+caso('the painted gradient row tells the gradient under the pointer', async () => {
+  await page.click('#tutto');
+  // The rows' place in the profile, as the page lays them out.
+  const riga = await page.evaluate(() => window.vistaStato().righe);
+  const r = await page.$eval('#profilo', (s) => { const b = s.getBoundingClientRect(); return [b.left, b.top]; });
+  await page.mouse.move(r[0] + riga.sx + riga.larg / 2, r[1] + riga.p0 + riga.ph / 4);
+  const testo = await page.$eval('#suggerimento', (t) => (getComputedStyle(t).display === 'none' ? '' : t.textContent));
+  assert.match(testo, /^Gradient [+-]?\d+ \u2030\nfrom /);
+  assert.deepEqual(errori, []);
+});
+
+await esegui(casi);
+await chiudi();
