@@ -11,6 +11,9 @@ set -euo pipefail
 wine=$1 programma=$2 ispettore=$3 uscita=$4
 
 export WINEDEBUG=-all
+# A new prefix must not offer to install Wine's .NET and HTML engines: on the
+# virtual display nobody would answer.
+export WINEDLLOVERRIDES="mscoree,mshtml="
 cartella=$(mktemp -d)
 xvfb_pid=
 trap '[ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null; rm -rf "$cartella"' EXIT
