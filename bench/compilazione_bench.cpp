@@ -8,14 +8,14 @@
 #include <string>
 
 #include "content/documenti.h"
+#include "driver/memorizza_dati.h"
 #include "driver/memorizza_percorso.h"
-#include "model/scenario.h"
 #include "driver/scrittura_file_compilati.h"
 #include "layout/completa_percorso.h"
 #include "model/file_compilati.h"
 #include "model/nomi_file.h"
+#include "model/scenario.h"
 #include "model/stato.h"
-#include "readers/memorizza_dati.h"
 #include "tests/cartella_temporanea.h"
 
 namespace scenario {

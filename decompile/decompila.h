@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "decompile/confronta.h"
-#include "model/da_tradurre.h"
+#include "platform/da_tradurre.h"
 
 namespace scenario::decompila {
 

@@ -1,10 +1,10 @@
 #include "driver/memorizza_percorso.h"
 
+#include "driver/memorizza_dati.h"
 #include "driver/scrittura_file_compilati.h"
 #include "layout/completa_percorso.h"
 #include "model/nomi_file.h"
 #include "model/stato.h"
-#include "readers/memorizza_dati.h"
 
 namespace scenario {
 

@@ -12,9 +12,9 @@
 
 #include <unistd.h>
 
+#include "fuzz/banco.h"
 #include "model/nomi_file.h"
 #include "model/scenario.h"
-#include "fuzz/banco.h"
 #include "platform/file_system.h"
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
@@ -29,7 +29,7 @@ int esegui(const tool::Args& args) {
 }
 
 void controlla_stato(const std::string& comando, int stato) {
-  if (stato != 0 && stato != tool::kUscitaDatiNonValidi) {
+  if (stato != 0 && stato != kUscitaDatiNonValidi) {
     fuzz::fallisci(comando + " ended with status " + std::to_string(stato));
   }
 }

@@ -7,7 +7,7 @@
 #include <span>
 #include <string_view>
 
-#include "model/da_tradurre.h"
+#include "platform/da_tradurre.h"
 
 namespace scenario {
 

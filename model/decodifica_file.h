@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "model/da_tradurre.h"
 #include "model/modello.h"
+#include "platform/da_tradurre.h"
 
 namespace scenario {
 

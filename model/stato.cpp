@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "model/da_tradurre.h"
 #include "model/tipi_avviso.h"
+#include "platform/da_tradurre.h"
 
 namespace scenario {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "model/da_tradurre.h"
+#include "platform/da_tradurre.h"
 
 namespace scenario {
 

@@ -8,4 +8,8 @@ constexpr int kUscitaConGuasti = 1;      // a fault was recorded (reported on st
 constexpr int kUscitaSlotRiservato = 2;  // a reserved slot was in use: no compiled file written
 constexpr int kUscitaFileSystem = 3;     // a file could not be read, written, replaced or deleted
 
+// The tool's own, beyond the program's 0 to 3.
+constexpr int kUscitaUso = 64;            // wrong command line
+constexpr int kUscitaDatiNonValidi = 65;  // a file that cannot be of the kind asked for
+
 }  // namespace scenario

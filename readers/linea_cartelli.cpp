@@ -7,8 +7,8 @@
 
 #include "model/arrotonda.h"
 #include "model/codici_errore.h"
-#include "model/da_tradurre.h"
 #include "model/stato.h"
+#include "platform/da_tradurre.h"
 #include "readers/posizioni.h"
 
 namespace scenario {

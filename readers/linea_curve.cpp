@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "model/codici_errore.h"
-#include "model/da_tradurre.h"
 #include "model/passo_tracciato.h"
 #include "model/stato.h"
 #include "model/tipi_avviso.h"
+#include "platform/da_tradurre.h"
 #include "readers/posizioni.h"
 
 namespace scenario {

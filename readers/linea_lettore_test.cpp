@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "driver/memorizza_dati.h"
 #include "model/nomi_file.h"
 #include "model/punti_tracciato.h"
-#include "readers/memorizza_dati.h"
 #include "tests/cartella_temporanea.h"
 #include "tests/linea_di_prova.h"
 

@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "model/codici_errore.h"
-#include "model/da_tradurre.h"
 #include "model/stato.h"
+#include "platform/da_tradurre.h"
 #include "readers/linea_indicatori.h"
 #include "readers/linea_montagna.h"
 #include "readers/parole_chiave.h"

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "model/codici_errore.h"
-#include "model/da_tradurre.h"
 #include "model/stato.h"
 #include "model/tipi_avviso.h"
+#include "platform/da_tradurre.h"
 
 namespace scenario {
 namespace {

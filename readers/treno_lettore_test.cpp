@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "driver/memorizza_dati.h"
 #include "model/nomi_file.h"
 #include "model/stato.h"
-#include "readers/memorizza_dati.h"
 #include "tests/cartella_temporanea.h"
 #include "tests/treno_prova.h"
 

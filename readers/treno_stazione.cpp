@@ -5,9 +5,9 @@
 
 #include "model/arrotonda.h"
 #include "model/codici_errore.h"
-#include "model/da_tradurre.h"
 #include "model/stato.h"
 #include "model/tipi_avviso.h"
+#include "platform/da_tradurre.h"
 #include "readers/treno_celle.h"
 
 namespace scenario {

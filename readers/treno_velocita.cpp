@@ -4,8 +4,8 @@
 
 #include "model/arrotonda.h"
 #include "model/codici_errore.h"
-#include "model/da_tradurre.h"
 #include "model/stato.h"
+#include "platform/da_tradurre.h"
 #include "readers/posizioni.h"
 #include "readers/treno_celle.h"
 

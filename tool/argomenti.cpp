@@ -1,6 +1,6 @@
 #include "tool/argomenti.h"
 
-#include "tool/traduzione.h"
+#include "platform/traduzione.h"
 
 namespace scenario::tool {
 

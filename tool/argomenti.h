@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/uscita.h"
 #include "tool/uso.h"
 
 namespace scenario::tool {
@@ -38,9 +39,5 @@ int prepara_comando(const std::vector<std::string>& args, const Comando& comando
 // Reports a wrong command line (`messaggio`, already translated) with the
 // command's usage; returns kUscitaUso.
 int errore_uso(const std::string& messaggio, const Comando& comando, std::ostream& err);
-
-// Exit statuses of the tool beyond the program's own 0 to 3.
-constexpr int kUscitaUso = 64;         // wrong command line
-constexpr int kUscitaDatiNonValidi = 65;  // a file that cannot be of the kind asked for
 
 }  // namespace scenario::tool

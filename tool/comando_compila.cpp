@@ -7,19 +7,19 @@
 
 #include "driver/esito_compilazione.h"
 #include "driver/scrittura_file_compilati.h"
-#include "model/da_tradurre.h"
 #include "model/nomi_file.h"
+#include "platform/da_tradurre.h"
 #include "platform/file_system.h"
+#include "platform/traduzione.h"
 #include "platform/uscita.h"
+#include "testi/testo.h"
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
 #include "tool/compilazione.h"
 #include "tool/destinazione.h"
 #include "tool/lettura_descrizione.h"
 #include "tool/nomi_da_file.h"
-#include "tool/testo.h"
-#include "tool/traduzione.h"
-#include "tool/verifica.h"
+#include "verifica/verifica.h"
 
 namespace scenario::tool {
 namespace {

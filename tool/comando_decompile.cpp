@@ -4,18 +4,18 @@
 #include <map>
 #include <vector>
 
+#include "compilati/lettura_compilati.h"
+#include "compilati/trova_scenario.h"
 #include "decompile/decompila.h"
-#include "model/da_tradurre.h"
 #include "model/dimensioni.h"
-#include "model/lettura_compilati.h"
 #include "model/nomi_file.h"
+#include "platform/da_tradurre.h"
 #include "platform/file_system.h"
 #include "platform/sostituzione_insieme.h"
+#include "platform/traduzione.h"
 #include "platform/uscita.h"
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
-#include "tool/traduzione.h"
-#include "tool/trova_scenario.h"
 #include "tool/uso.h"
 
 namespace scenario::tool {

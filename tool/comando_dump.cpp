@@ -7,13 +7,13 @@
 #include <limits>
 #include <sstream>
 
-#include "driver/form_load.h"
+#include "compilati/lettura_compilati.h"
 #include "model/decodifica_file.h"
-#include "model/lettura_compilati.h"
+#include "platform/traduzione.h"
+#include "platform/uscita.h"
+#include "testi/testo.h"
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
-#include "tool/testo.h"
-#include "tool/traduzione.h"
 
 namespace scenario::tool {
 namespace {

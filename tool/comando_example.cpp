@@ -5,13 +5,13 @@
 
 #include "content/documenti.h"
 #include "content/lista_righe.h"
-#include "driver/form_load.h"
 #include "model/nomi_file.h"
 #include "model/scenario.h"
 #include "platform/file_system.h"
+#include "platform/traduzione.h"
+#include "platform/uscita.h"
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
-#include "tool/traduzione.h"
 
 namespace scenario::tool {
 

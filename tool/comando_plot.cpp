@@ -1,11 +1,11 @@
 // plot: the compiled files of a scenario drawn as one SVG picture.
-#include "driver/form_load.h"
+#include "compilati/scenario_letto.h"
+#include "disegno/disegno.h"
 #include "platform/file_system.h"
+#include "platform/traduzione.h"
+#include "platform/uscita.h"
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
-#include "tool/disegno.h"
-#include "tool/scenario_letto.h"
-#include "tool/traduzione.h"
 
 namespace scenario::tool {
 

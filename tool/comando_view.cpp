@@ -1,11 +1,11 @@
 // view: the compiled files of a scenario as one interactive HTML page.
-#include "driver/form_load.h"
+#include "compilati/scenario_letto.h"
+#include "disegno/vista_html.h"
 #include "platform/file_system.h"
+#include "platform/traduzione.h"
+#include "platform/uscita.h"
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
-#include "tool/scenario_letto.h"
-#include "tool/traduzione.h"
-#include "tool/vista_html.h"
 
 namespace scenario::tool {
 

@@ -7,10 +7,10 @@
 #include "driver/scrittura_file_compilati.h"
 #include "model/nomi_file.h"
 #include "platform/file_system.h"
+#include "platform/traduzione.h"
 #include "tool/argomenti.h"
 #include "tool/destinazione.h"
 #include "tool/lettura_descrizione.h"
-#include "tool/traduzione.h"
 
 namespace scenario::tool {
 std::vector<std::string> nomi_compilati(const std::string& nome_linea, const std::string& numero_treno,

@@ -14,7 +14,7 @@
 #include "tests/blocchi_guida.h"
 #include "tests/cartella_temporanea.h"
 #include "tool/prova_tool.h"
-#include "tool/tipi_diagnostica.h"
+#include "verifica/tipi_diagnostica.h"
 
 namespace scenario::tool {
 namespace {

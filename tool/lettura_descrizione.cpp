@@ -1,9 +1,9 @@
 #include "tool/lettura_descrizione.h"
 
-#include "driver/form_load.h"
 #include "platform/file_system.h"
+#include "platform/traduzione.h"
+#include "platform/uscita.h"
 #include "tool/argomenti.h"
-#include "tool/traduzione.h"
 
 namespace scenario::tool {
 

@@ -1,8 +1,8 @@
 // scenario-tool: compile, check and read back scenario files for route authors.
 #include <iostream>
 
+#include "platform/traduzione.h"
 #include "tool/comandi.h"
-#include "tool/traduzione.h"
 
 int main(int argc, char** argv) {
   scenario::tool::inizializza_traduzioni();

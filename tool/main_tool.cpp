@@ -1,6 +1,6 @@
+#include "platform/traduzione.h"
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
-#include "tool/traduzione.h"
 #include "tool/uso.h"
 
 namespace scenario::tool {

@@ -11,16 +11,16 @@
 #include <vector>
 
 #include "content/documenti.h"
-#include "driver/form_load.h"
+#include "disegno/svg.h"
+#include "model/file_compilati.h"
 #include "model/nomi_file.h"
 #include "model/scenario.h"
-#include "model/file_compilati.h"
 #include "model/stato.h"
+#include "platform/uscita.h"
 #include "tests/cartella_temporanea.h"
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
 #include "tool/compilazione.h"
-#include "tool/svg.h"
 
 namespace scenario::tool {
 namespace {

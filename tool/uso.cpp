@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "platform/traduzione.h"
 #include "tool/comandi.h"
-#include "tool/traduzione.h"
 
 namespace scenario::tool {
 namespace {

@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "driver/form_load.h"
+#include "disegno/vista_html.h"
 #include "model/file_compilati.h"
+#include "platform/uscita.h"
 #include "tests/cartella_temporanea.h"
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
 #include "tool/prova_tool.h"
-#include "tool/vista_html.h"
 
 namespace scenario::tool {
 namespace {

@@ -1,0 +1,108 @@
+#include "compilati/scenario_letto.h"
+
+#include <filesystem>
+
+#include "compilati/lettura_compilati.h"
+#include "compilati/trova_scenario.h"
+#include "model/decodifica_file.h"
+#include "model/dimensioni.h"
+#include "model/nomi_file.h"
+#include "platform/traduzione.h"
+#include "platform/uscita.h"
+
+namespace scenario::tool {
+namespace {
+
+// A failure, with the exit status it ends the command with.
+struct Esito {
+  int stato = 0;
+  std::string messaggio;
+};
+
+// `modello` names the file as %1 and the reason as %2 and on.
+Esito non_valido(const char* modello, const std::vector<std::string>& valori) {
+  return {kUscitaDatiNonValidi, componi(traduci(modello), valori)};
+}
+
+// The bytes of a compiled file, refused unread when no compile could have
+// written a file of its size; `modello` as for non_valido.
+Esito leggi(const std::string& file, TipoCompilato tipo, const char* modello, std::string* dati) {
+  const LetturaCompilato lettura = leggi_compilato(file, tipo, dati);
+  if (lettura.esito == LetturaCompilato::Esito::kIlleggibile) return {kUscitaFileSystem, nella_lingua(lettura.messaggio)};
+  if (lettura.esito == LetturaCompilato::Esito::kNonValido) return non_valido(modello, {file, nella_lingua(lettura.messaggio)});
+  return {};
+}
+
+// The table and the cells, which every picture needs, checked to belong together.
+Esito leggi_tabella_e_celle(const NomiFile& nomi, Elementi* elementi, std::vector<Cella>* celle) {
+  std::string dati;
+  Testo errore;
+  if (Esito e = leggi(nomi.tabella(), TipoCompilato::kTabella, N_("%1 is not a compiled table file: %2"), &dati);
+      e.stato != 0) {
+    return e;
+  }
+  if (!decodifica_elementi(dati, elementi, &errore)) {
+    return non_valido(N_("%1 is not a compiled table file: %2"), {nomi.tabella(), nella_lingua(errore)});
+  }
+  if (Esito e = leggi(nomi.celle(), TipoCompilato::kCelle, N_("%1 is not a compiled cell file: %2"), &dati);
+      e.stato != 0) {
+    return e;
+  }
+  if (!decodifica_celle(dati, celle, &errore)) {
+    return non_valido(N_("%1 is not a compiled cell file: %2"), {nomi.celle(), nella_lingua(errore)});
+  }
+  const int32_t lunghezza = (*elementi)[kRigaValoriCorsa].dato2;
+  if (lunghezza < 0 || lunghezza > kLunghezzaMassima) {
+    return non_valido(N_("%1 is not a compiled table file: line length %2 m"),
+                      {nomi.tabella(), std::to_string(lunghezza)});
+  }
+  const size_t attese = static_cast<size_t>(dimensioni_linea(lunghezza).ultima_cella) + 1;
+  if (celle->size() != attese) {
+    return non_valido(N_("%1 is not a compiled cell file of this table: it holds %2 cells, the line length of %3 m "
+                         "gives %4"),
+                      {nomi.celle(), std::to_string(celle->size()), std::to_string(lunghezza), std::to_string(attese)});
+  }
+  return {};
+}
+
+// The plan when the folder has one. A plan of another length (left from an
+// earlier compile of a longer or shorter line) is set aside with a warning:
+// drawing it would put the stations and signals in the wrong places.
+Esito leggi_tracciato(const NomiFile& nomi, int32_t lunghezza, PuntiTracciato* tracciato, std::ostream& err) {
+  std::error_code ec;
+  if (!std::filesystem::exists(nomi.tracciato(), ec) && !ec) return {};
+  std::string dati;
+  Testo errore;
+  if (Esito e = leggi(nomi.tracciato(), TipoCompilato::kTracciato, N_("%1 is not a compiled track-plan file: %2"),
+                      &dati);
+      e.stato != 0) {
+    return e;
+  }
+  if (!decodifica_tracciato(dati, tracciato, &errore)) {
+    return non_valido(N_("%1 is not a compiled track-plan file: %2"), {nomi.tracciato(), nella_lingua(errore)});
+  }
+  const size_t attese = static_cast<size_t>(dimensioni_linea(lunghezza).lunghezza_tracciato) + 1;
+  if (tracciato->x.size() != attese) {
+    err << "scenario-tool: "
+        << componi(traduci("warning: %1 holds %2 metres, the line length of %3 m gives %4; drawing the profile alone"),
+                   {nomi.tracciato(), std::to_string(tracciato->x.size()), std::to_string(lunghezza),
+                    std::to_string(attese)})
+        << "\n";
+    *tracciato = PuntiTracciato{};
+  }
+  return {};
+}
+
+}  // namespace
+
+int leggi_scenario(const std::string& cartella, const std::string& nome_linea, const std::string& numero_treno,
+                   ScenarioLetto* scenario, std::string* errore, std::ostream& err) {
+  if (!scegli_scenario(cartella, nome_linea, numero_treno, &scenario->identita, errore)) return kUscitaFileSystem;
+  const NomiFile nomi(cartella, scenario->identita.nome_linea, scenario->identita.numero_treno);
+  Esito e = leggi_tabella_e_celle(nomi, &scenario->elementi, &scenario->celle);
+  if (e.stato == 0) e = leggi_tracciato(nomi, scenario->elementi[kRigaValoriCorsa].dato2, &scenario->tracciato, err);
+  *errore = e.messaggio;
+  return e.stato;
+}
+
+}  // namespace scenario::tool

@@ -1,0 +1,86 @@
+#include "disegno/svg.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace scenario::tool {
+
+std::string numero_svg(double valore, int decimali) {
+  if (!std::isfinite(valore)) return "0";
+  char testo[400];
+  std::snprintf(testo, sizeof testo, "%.*f", decimali, valore);
+  std::string s = testo;
+  if (s.find('.') != std::string::npos) {
+    while (s.back() == '0') s.pop_back();
+    if (s.back() == '.') s.pop_back();
+  }
+  return s == "-0" ? "0" : s;
+}
+
+std::string xml_escape(std::string_view testo) {
+  std::string out;
+  out.reserve(testo.size());
+  for (char c : testo) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      case '\'': out += "&apos;"; break;
+      default:
+        if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r') {
+          out += "\xEF\xBF\xBD";
+        } else {
+          out.push_back(c);
+        }
+    }
+  }
+  return out;
+}
+
+std::string punti_svg(const std::vector<std::pair<double, double>>& punti) {
+  std::string out;
+  for (const auto& [x, y] : punti) {
+    if (!out.empty()) out.push_back(' ');
+    out += numero_svg(x) + "," + numero_svg(y);
+  }
+  return out;
+}
+
+void Svg::inizio(std::string_view tag, const Attributi& attributi) {
+  out_ += std::string(aperti_.size() * 2, ' ') + "<" + std::string(tag);
+  for (const auto& [nome, valore] : attributi) out_ += " " + nome + "=\"" + xml_escape(valore) + "\"";
+}
+
+void Svg::apri(std::string_view tag, const Attributi& attributi) {
+  inizio(tag, attributi);
+  out_ += ">\n";
+  aperti_.emplace_back(tag);
+}
+
+void Svg::chiudi() {
+  if (aperti_.empty()) return;
+  const std::string tag = aperti_.back();
+  aperti_.pop_back();
+  out_ += std::string(aperti_.size() * 2, ' ') + "</" + tag + ">\n";
+}
+
+void Svg::vuoto(std::string_view tag, const Attributi& attributi) {
+  inizio(tag, attributi);
+  out_ += "/>\n";
+}
+
+void Svg::testo(std::string_view tag, const Attributi& attributi, std::string_view contenuto) {
+  inizio(tag, attributi);
+  out_ += ">" + xml_escape(contenuto) + "</" + std::string(tag) + ">\n";
+}
+
+void Svg::grezzo(std::string_view markup) { out_ += markup; }
+
+std::string Svg::documento() const {
+  std::string out = out_;
+  for (size_t i = aperti_.size(); i-- > 0;) out += std::string(i * 2, ' ') + "</" + aperti_[i] + ">\n";
+  return out;
+}
+
+}  // namespace scenario::tool

@@ -1,0 +1,118 @@
+#include "disegno/vista_html.h"
+
+#include <cstdio>
+
+#include "disegno/svg.h"
+
+namespace scenario::tool {
+namespace {
+
+// A JSON string of UTF-8 text that is also safe inside a <script> element:
+// '<', '>' and '&' are written as escapes, so no text can close the element.
+std::string stringa(const std::string& testo) {
+  std::string out = "\"";
+  for (char c : testo) {
+    const auto b = static_cast<unsigned char>(c);
+    if (c == '"' || c == '\\') {
+      out.push_back('\\');
+      out.push_back(c);
+    } else if (b < 0x20 || c == '<' || c == '>' || c == '&') {
+      char esc[8];
+      std::snprintf(esc, sizeof esc, "\\u%04x", b);
+      out += esc;
+    } else {
+      out.push_back(c);
+    }
+  }
+  return out + "\"";
+}
+
+std::string n(double v) { return numero_svg(v, 3); }
+std::string n(int64_t v) { return std::to_string(v); }
+std::string n(int v) { return std::to_string(v); }
+
+template <typename T, typename F>
+std::string lista(const std::vector<T>& v, F voce) {
+  std::string out = "[";
+  for (size_t i = 0; i < v.size(); ++i) out += (i ? "," : "") + voce(v[i]);
+  return out + "]";
+}
+
+std::string tratti(const std::vector<Tratto>& v) {
+  return lista(v, [](const Tratto& t) { return "[" + n(t.da) + "," + n(t.a) + "," + n(t.valore) + "]"; });
+}
+
+std::string punti(const std::vector<std::pair<int64_t, std::pair<double, double>>>& v) {
+  return lista(v, [](const auto& p) { return "[" + n(p.first) + "," + n(p.second.first) + "," + n(p.second.second) + "]"; });
+}
+
+}  // namespace
+
+std::string json_percorso(const Percorso& p) {
+  std::string j = "{";
+  j += "\"linea\":" + stringa(p.linea) + ",\"treno\":" + stringa(p.treno);
+  j += ",\"lunghezza\":" + n(p.lunghezza);
+  j += ",\"progressive\":" + lista(p.progressive, [](const SistemaProgressive& s) {
+         return "[" + n(s.inizio) + "," + n(s.valore) + "," + (s.decrescente ? "1" : "0") + "]";
+       });
+  j += ",\"stazioni\":" + lista(p.stazioni, [](const StazionePercorso& s) {
+         return "{\"nome\":" + stringa(s.nome) + ",\"m\":" + n(s.posizione) + ",\"da\":" + n(s.zona_da) +
+                ",\"a\":" + n(s.zona_a) + ",\"ferma\":" + (s.ferma ? "true" : "false") + ",\"orario\":" +
+                stringa(testo_orario(s.orario)) + ",\"tipo\":" + n(s.tipo) + "}";
+       });
+  j += ",\"segnali\":" + lista(p.segnali, [](const SegnalePercorso& s) {
+         return "[" + n(s.posizione) + "," + n(s.sinistra) + "," + n(s.destra) + "," + n(s.ripetizione) + "," +
+                n(s.valore_a) + "," + n(s.valore_b) + "," + n(s.valore_c) + "," + n(s.tempo) + "]";
+       });
+  j += ",\"rallentamenti\":" + lista(p.rallentamenti, [](const RallentamentoPercorso& r) {
+         return "[" + n(r.inizio) + "," + n(r.fine) + "," + n(r.avviso) + "," + n(r.velocita) + "]";
+       });
+  j += ",\"cartelli\":" + lista(p.cartelli, [](const CartelloPercorso& c) {
+         return "[" + n(c.posizione) + "," + stringa(c.testo) + "]";
+       });
+  j += ",\"indicatori\":" + lista(p.indicatori, [](const IndicatorePercorso& i) {
+         return "[" + n(i.posizione) + "," + n(i.sinistra[0]) + "," + n(i.sinistra[1]) + "," + n(i.sinistra[2]) + "," +
+                n(i.destra[0]) + "," + n(i.destra[1]) + "," + n(i.destra[2]) + "," + n(i.strisce) + "]";
+       });
+  j += ",\"velocita\":" + tratti(p.velocita) + ",\"pendenza\":" + tratti(p.pendenza) +
+       ",\"aderenza\":" + tratti(p.aderenza) + ",\"montagna\":" + tratti(p.montagna);
+  j += ",\"curve\":" + lista(p.curve, [](const CurvaPercorso& c) {
+         return "[" + n(c.da) + "," + n(c.a) + "," + n(c.angolo) + "," + n(c.raggio) + "]";
+       });
+  j += ",\"traccia\":" + punti(p.traccia) + ",\"margine\":" + punti(p.margine);
+  return j + "}";
+}
+
+std::string pagina_vista(const Elementi& elementi, const std::vector<Cella>& celle, const PuntiTracciato* tracciato) {
+  return pagina_vista(leggi_percorso(elementi, celle, tracciato));
+}
+
+std::string pagina_vista(const Percorso& p) {
+  return std::string("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n") +
+         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+         "<title>" + xml_escape("Line " + p.linea + ", train " + p.treno) + "</title>\n<style>\n" + kStileVista +
+         "</style>\n</head>\n<body>\n"
+         "<header><h1 id=\"titolo\"></h1>\n"
+         "<div id=\"comandi\">"
+         "<button id=\"riduci\" title=\"zoom out (-)\">\xE2\x88\x92</button>"
+         "<button id=\"ingrandisci\" title=\"zoom in (+)\">+</button>"
+         "<button id=\"indietro\" title=\"towards the start (left arrow)\">\xE2\x97\x80</button>"
+         "<button id=\"avanti\" title=\"towards the end (right arrow)\">\xE2\x96\xB6</button>"
+         "<button id=\"tutto\" title=\"fit all (0)\">Fit all</button>"
+         "<label>from km <input id=\"da-km\" type=\"number\" step=\"any\"></label>"
+         "<label>to km <input id=\"a-km\" type=\"number\" step=\"any\"></label>"
+         "<button id=\"vai\">Show</button>"
+         "<span id=\"cursore-testo\"></span></div></header>\n"
+         "<main><section id=\"disegni\">"
+         "<svg id=\"pianta\" xmlns=\"http://www.w3.org/2000/svg\"></svg>"
+         "<svg id=\"profilo\" xmlns=\"http://www.w3.org/2000/svg\"></svg>"
+         "<p id=\"aiuto\">Wheel: zoom. Drag: pan. Keys: + \xE2\x88\x92 \xE2\x86\x90 \xE2\x86\x92, 0 fits all. "
+         "Hover a mark for its details; click a station in the timetable to centre on it.</p>"
+         "</section>\n<aside><h2>Timetable</h2><table id=\"orario\"><thead><tr><th>Station</th><th>km</th>"
+         "<th>Post</th><th>Time</th><th>Stop</th></tr></thead><tbody></tbody></table></aside></main>\n"
+         "<div id=\"suggerimento\" role=\"tooltip\"></div>\n"
+         "<script type=\"application/json\" id=\"dati\">" + json_percorso(p) + "</script>\n<script>\n" + kScriptVista +
+         "</script>\n</body>\n</html>\n";
+}
+
+}  // namespace scenario::tool

@@ -1,0 +1,26 @@
+// The interactive viewer of a compiled scenario: one HTML page that holds its
+// script, its styles and the route's data, and loads nothing else, so that it
+// works from a file on any machine. The plan and the profile are linked:
+// zoom and pan in either moves both, a cursor in one shows the same place in
+// the other, and every object tells its details on hover.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "disegno/percorso.h"
+#include "model/modello.h"
+
+namespace scenario::tool {
+
+std::string pagina_vista(const Elementi& elementi, const std::vector<Cella>& celle, const PuntiTracciato* tracciato);
+std::string pagina_vista(const Percorso& percorso);
+
+// The route's data as the page's script reads it (a JSON object).
+std::string json_percorso(const Percorso& percorso);
+
+// The page's script and styles, kept apart from the C++ that fills the page.
+extern const char* const kScriptVista;
+extern const char* const kStileVista;
+
+}  // namespace scenario::tool

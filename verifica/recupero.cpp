@@ -1,0 +1,80 @@
+#include "verifica/recupero.h"
+
+#include <algorithm>
+#include <array>
+
+#include "model/codici_errore.h"
+
+namespace scenario::tool {
+namespace {
+
+// Faults that no single entry holds, or after which nothing can be read on.
+constexpr std::array<int32_t, 12> kSenzaVoce = {
+    kErroreLunghezzaOltre,      // no cell array
+    kErroreProgressive,         // the kilometre-post systems, checked once at the end
+    kErroreMarcaSegnale,        // layout pass
+    kErroreFinestraOccupata,    // layout pass
+    kErroreMarcaRallentamento,  // layout pass
+    kErroreSenzaFine,           // layout pass
+    kErroreSenzaLunghezza,      // no cell array
+    kErroreLunghezzaNegativa,   // no cell array
+    kErroreLineaMancante,
+    kErroreSenzaGenerale,       // nothing of the line description is read
+    kErroreSlotIntero,
+    kErroreSlotCodice,
+};
+
+// Blanks line `riga` (from 1) of `testo`, keeping its line end so that the
+// lines after it keep their numbers. False when there was nothing to blank.
+bool svuota_riga(std::string* testo, int riga) {
+  size_t inizio = 0;
+  for (int n = 1; n < riga; ++n) {
+    while (inizio < testo->size() && (*testo)[inizio] != '\r' && (*testo)[inizio] != '\n') ++inizio;
+    if (inizio >= testo->size()) return false;
+    if ((*testo)[inizio] == '\r' && inizio + 1 < testo->size() && (*testo)[inizio + 1] == '\n') ++inizio;
+    ++inizio;
+  }
+  size_t fine = inizio;
+  while (fine < testo->size() && (*testo)[fine] != '\r' && (*testo)[fine] != '\n') ++fine;
+  if (fine == inizio) return false;
+  testo->erase(inizio, fine - inizio);
+  return true;
+}
+
+}  // namespace
+
+bool guasto_di_una_voce(const Guasto& g) {
+  return g.riga > 0 && !g.file.empty() &&
+         std::find(kSenzaVoce.begin(), kSenzaVoce.end(), g.codice) == kSenzaVoce.end();
+}
+
+EsitoRecupero recupera(std::string linea, std::string treno, const std::string& nome_linea,
+                       const std::string& nome_treno, const CompilaProva& compila, size_t massimo_prove) {
+  EsitoRecupero r;
+  for (;;) {
+    Prova prova = compila(linea, treno);
+    ++r.prove;
+    // Only the first fault of an entry counts: a fault after it may be an
+    // effect of it (the train half after a line half that stopped reading).
+    const std::vector<Guasto>& guasti = prova.guasti;
+    const auto primo = std::find_if(guasti.begin(), guasti.end(), guasto_di_una_voce);
+    std::string* testo = nullptr;
+    if (primo != guasti.end()) testo = primo->file == nome_linea ? &linea : primo->file == nome_treno ? &treno : nullptr;
+    const size_t indice = static_cast<size_t>(primo - guasti.begin());
+    const int riga = indice < prova.righe_voce.size() && prova.righe_voce[indice] > 0 ? prova.righe_voce[indice]
+                                                                                     : (primo != guasti.end() ? primo->riga : 0);
+    if (testo == nullptr || r.prove >= massimo_prove || !svuota_riga(testo, riga)) {
+      r.al_limite = testo != nullptr && r.prove >= massimo_prove;
+      for (Diagnostica& d : prova.spiegazioni) r.diagnostiche.push_back(std::move(d));
+      for (Diagnostica& d : prova.altre) r.diagnostiche.push_back(std::move(d));
+      r.oltre = std::move(prova.oltre);
+      break;
+    }
+    r.diagnostiche.push_back(std::move(prova.spiegazioni[indice]));
+  }
+  r.linea = std::move(linea);
+  r.treno = std::move(treno);
+  return r;
+}
+
+}  // namespace scenario::tool

@@ -1,0 +1,67 @@
+// Every fault of a description pair in one check. The readers stop at the
+// first fault, as the program does, and what a compile writes depends on that.
+// To report the faults after it, the check recovers the way a compiler does:
+// it records the fault, drops the entry that holds it and reads the pair
+// again; the reading then goes past that entry to the next fault. A run of the
+// compile step is deterministic, so the run with the entry dropped reads
+// everything before it exactly as the first run did.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "model/stato.h"
+#include "verifica/diagnostiche.h"
+
+namespace scenario::tool {
+
+// What one compile of the pair gave: the faults it recorded, in order, their
+// file being `nome_linea` or `nome_treno` when they lie in a description;
+// each fault told as a diagnostic, while the run's model is at hand; and the
+// run's other diagnostics (warnings, notes, values lost without a fault).
+struct Prova {
+  std::vector<Guasto> guasti;
+  // The line of the entry that holds each fault, in the same order: the
+  // fault's own line, or the line of its key when the entry's values ran on
+  // into later lines (0: the fault's own line).
+  std::vector<int> righe_voce;
+  std::vector<Diagnostica> spiegazioni;  // one per fault, in the same order
+  std::vector<Diagnostica> altre;
+  // Of a kind with many in one file only the first are built; the rest are
+  // counted here, by file and kind.
+  struct Oltre {
+    std::string file;
+    std::string tipo;
+    Gravita gravita;
+    size_t quante;
+  };
+  std::vector<Oltre> oltre;
+};
+using CompilaProva = std::function<Prova(const std::string& linea, const std::string& treno)>;
+
+struct EsitoRecupero {
+  // The fault of each run that recorded one in an entry, then every
+  // diagnostic of the last run, which read the most.
+  std::vector<Diagnostica> diagnostiche;
+  std::vector<Prova::Oltre> oltre;  // the last run's diagnostics only counted
+  std::string linea, treno;    // the texts of the last run, the dropped entries blanked
+  size_t prove = 0;            // runs of the compile step
+  bool al_limite = false;      // stopped by the limit of runs with faults still to find
+};
+
+// Whether a fault lies in one entry that can be dropped to read on. Faults of
+// the layout pass and of the whole pair (the kilometre-post check) belong to
+// no entry; a pair without a usable line length or "[generale]" cannot be
+// read on at all.
+bool guasto_di_una_voce(const Guasto& g);
+
+// Runs the compile until a run meets no fault of an entry (or the limit of
+// runs is reached): each run's first such fault is recorded and its line
+// blanked in a copy of its text. The last run's faults and other diagnostics
+// close the list.
+EsitoRecupero recupera(std::string linea, std::string treno, const std::string& nome_linea,
+                       const std::string& nome_treno, const CompilaProva& compila, size_t massimo_prove);
+
+}  // namespace scenario::tool

@@ -1,0 +1,254 @@
+#include "verifica/verifica.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <limits>
+#include <map>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "model/codici_errore.h"
+#include "model/tipi_avviso.h"
+#include "platform/da_tradurre.h"
+#include "platform/traduzione.h"
+#include "testi/citazione.h"
+#include "testi/utf8_1252.h"
+#include "verifica/chiave_sconosciuta.h"
+#include "verifica/controlli_voci.h"
+#include "verifica/recupero.h"
+#include "verifica/riepilogo.h"
+#include "verifica/spiega_guasti.h"
+#include "verifica/tipi_diagnostica.h"
+
+namespace scenario::tool {
+namespace {
+
+// Runs of the compile step a check makes at most to read on past faults.
+constexpr size_t kMassimoProve = 50;
+
+// A description as the check reads it: the text the program would compile,
+// and the text the diagnostics read and quote (the same unless a UTF-8 text
+// holds a character with no place in Windows-1252: the program would then
+// compile the UTF-8 bytes, the diagnostics read the text converted).
+struct Testo {
+  std::string esatto;
+  std::string letto;
+  std::vector<Diagnostica> codifica;  // the UTF-8 note or errors
+};
+
+std::string codice_u(uint32_t c) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "U+%04X", c);
+  return buf;
+}
+
+Testo prepara(const TestoDescrizione& t) {
+  Testo out;
+  ConversioneUtf8 c = da_utf8(t.testo);
+  if (!c.era_utf8) {
+    out.esatto = t.testo;
+    out.letto = t.testo;
+    return out;
+  }
+  const IndiceRighe indice(c.testo);
+  for (const SenzaPosto& s : c.senza_posto) {
+    Diagnostica d = nuova_diagnostica("no-windows-1252");
+    d.file = t.nome;
+    std::tie(d.riga, d.colonna) = indice.posizione(s.offset);
+    d.messaggio = componi(traduci("the character %1 has no place in Windows-1252, the text of the compiled files"),
+                          {codice_u(s.carattere)});
+    d.suggerimento = traduci("write it another way: the files would hold its UTF-8 bytes, shown garbled");
+    out.codifica.push_back(std::move(d));
+  }
+  if (c.senza_posto.empty()) {
+    Diagnostica d = nuova_diagnostica("converted-from-utf-8");
+    d.file = t.nome;
+    std::tie(d.riga, d.colonna) = indice.posizione(c.primo_convertito);
+    d.messaggio = traduci("the description is UTF-8: its text is converted to Windows-1252");
+    out.codifica.push_back(std::move(d));
+    out.esatto = c.testo;
+  } else {
+    out.esatto = t.testo;
+  }
+  out.letto = std::move(c.testo);
+  return out;
+}
+
+// The reader's warnings as diagnostics. A field that matches no key is told
+// once per line: the values of its entry, read as further keys, say nothing
+// new. A warning about an entry as a whole points at the entry's key. Of one
+// kind in one file only the first are built; the rest are counted.
+class DaAvvertimenti {
+ public:
+  DaAvvertimenti(const std::string& file_linea, const Traccia& traccia) : file_linea_(file_linea), traccia_(traccia) {
+    while (fine_linea_ < traccia.voci.size() && traccia.voci[fine_linea_].file == file_linea) ++fine_linea_;
+  }
+
+  void aggiungi(const Avvertimento& a, Prova* out) {
+    if (a.tipo == kAvvisoProgressive) return;  // told as the systems it drops (controlli_voci)
+    Diagnostica d;
+    if (a.tipo == kAvvisoChiaveIgnota && !a.valori.empty()) {
+      if (a.file == ultima_file_ && a.riga == ultima_riga_) return;
+      ultima_file_ = a.file;
+      ultima_riga_ = a.riga;
+      d = chiave_sconosciuta(a.valori[0], a.file == file_linea_ ? Sezione::kLinea : Sezione::kTreno);
+      if (!da_costruire(a.file, d, out)) return;
+      d.larghezza = a.valori[0].size();
+      d.colonna = static_cast<size_t>(std::max(a.colonna, 0));
+    } else {
+      d = nuova_diagnostica(a.tipo.empty() ? std::string_view("warning") : a.tipo);
+      if (!da_costruire(a.file, d, out)) return;
+      std::vector<std::string> valori;
+      for (const std::string& v : a.valori) valori.push_back(testo_visibile(v));
+      d.messaggio = componi(traduci(a.modello), valori);
+      const Dove chiave = chiave_di(a.file, a.riga);
+      d.colonna = chiave.colonna > 0 ? chiave.colonna : static_cast<size_t>(std::max(a.colonna, 0));
+      d.larghezza = std::max<size_t>(chiave.larghezza, 1);
+    }
+    d.file = a.file;
+    d.riga = a.riga;
+    out->altre.push_back(std::move(d));
+  }
+
+  // Warnings the model only counted: each is one more of its kind.
+  void conta(const AvvertimentiTaciuti& t, Prova* out) {
+    const Diagnostica d = nuova_diagnostica(t.tipo);
+    for (Prova::Oltre& o : out->oltre) {
+      if (o.file == t.file && o.tipo == d.tipo) {
+        o.quante += t.quante;
+        return;
+      }
+    }
+    out->oltre.push_back({t.file, d.tipo, d.gravita, t.quante});
+  }
+
+ private:
+  // Whether the diagnostic is among the first of its kind in its file;
+  // otherwise it is counted.
+  bool da_costruire(const std::string& file, const Diagnostica& d, Prova* out) {
+    size_t& quante = contate_[{file, d.tipo}];
+    if (quante < Diagnostiche::kMassimoPerTipo) {
+      ++quante;
+      return true;
+    }
+    if (out->oltre.empty() || out->oltre.back().file != file || out->oltre.back().tipo != d.tipo) {
+      out->oltre.push_back({file, d.tipo, d.gravita, 0});
+    }
+    ++out->oltre.back().quante;
+    return false;
+  }
+
+  // The key of the entry on that line, found in the record (entries of a file
+  // come in order of line).
+  Dove chiave_di(const std::string& file, int riga) const {
+    const bool di_linea = file == file_linea_;
+    const auto da = traccia_.voci.begin() + static_cast<ptrdiff_t>(di_linea ? 0 : fine_linea_);
+    const auto a = di_linea ? traccia_.voci.begin() + static_cast<ptrdiff_t>(fine_linea_) : traccia_.voci.end();
+    const auto it = std::lower_bound(da, a, riga, [](const VoceLetta& v, int r) { return v.chiave.riga < r; });
+    return it != a && it->chiave.riga == riga && it->file == file ? it->chiave : Dove{};
+  }
+
+  const std::string& file_linea_;
+  const Traccia& traccia_;
+  size_t fine_linea_ = 0;
+  std::map<std::pair<std::string, std::string>, size_t> contate_;
+  std::string ultima_file_;
+  int ultima_riga_ = 0;
+};
+
+// A reserved slot in use ends the program before any file is written.
+Diagnostica fatale(int32_t codice) {
+  Diagnostica d = nuova_diagnostica(nome_tipo_guasto(codice));
+  d.codice = codice;
+  d.messaggio = componi(traduci("%1 (Errore n. %2)"), {traduci(descrizione_errore(codice)), std::to_string(codice)});
+  return d;
+}
+
+}  // namespace
+
+EsitoVerifica verifica(const RichiestaVerifica& r) {
+  EsitoVerifica esito{.esatta = {}, .diagnostiche = Diagnostiche(r.severo), .riepilogo = {}};
+  const Testo linea = prepara(r.linea);
+  const Testo treno = prepara(r.treno);
+
+  TestiDaCompilare testi;
+  testi.linea = {r.linea.nome, linea.esatto};
+  testi.treno = {r.treno.nome, treno.esatto};
+  testi.nome_linea = r.nome_linea;
+  testi.numero_treno = r.numero_treno;
+  testi.tracciato = r.tracciato;
+  // The first run of the diagnostics reads the texts the program would, and a
+  // record changes nothing in a compile: that run is the program's own.
+  bool esatta_fatta = false;
+
+  // The runs that find the diagnostics keep a record of the entries; each
+  // fault is told while its run's model is at hand.
+  std::string riepilogo;
+  const CompilaProva prova = [&](const std::string& l, const std::string& t) {
+    TestiDaCompilare p;
+    p.linea = {r.linea.nome, l};
+    p.treno = {r.treno.nome, t};
+    p.nome_linea = r.nome_linea;
+    p.numero_treno = r.numero_treno;
+    p.tracciato = r.tracciato;
+    Traccia traccia;
+    p.traccia = &traccia;
+    Compilazione c = compila_testi(p);
+    Prova out;
+    out.guasti = c.stato.guasti;
+    const VoceLetta* ultima = traccia.voci.empty() || !traccia.voce_aperta ? nullptr : &traccia.voci.back();
+    for (const Guasto& g : c.stato.guasti) {
+      out.spiegazioni.push_back(spiega_guasto(g, c.stato, traccia));
+      // An entry whose values ran on into later lines is dropped at its key.
+      const bool da_chiave = ultima != nullptr && ultima->file == g.file && ultima->chiave.riga < g.riga;
+      out.righe_voce.push_back(da_chiave ? ultima->chiave.riga : g.riga);
+    }
+    DaAvvertimenti avvertimenti(r.linea.nome, traccia);
+    for (const Avvertimento& a : c.stato.avvertimenti) avvertimenti.aggiungi(a, &out);
+    for (const AvvertimentiTaciuti& taciuti : c.stato.avvertimenti_taciuti) avvertimenti.conta(taciuti, &out);
+    for (Diagnostica& d : controlla_voci(c.stato, traccia, r.treno.nome)) out.altre.push_back(std::move(d));
+    if (c.esito.fatale != 0) out.altre.push_back(fatale(c.esito.fatale));
+    size_t avvisi = 0;
+    for (const Diagnostica& d : out.altre) avvisi += d.gravita == Gravita::kAvviso;
+    for (const Prova::Oltre& o : out.oltre) avvisi += o.gravita == Gravita::kAvviso ? o.quante : 0;
+    riepilogo = tool::riepilogo(c.stato, traccia, avvisi);
+    if (!esatta_fatta && l == testi.linea.testo && t == testi.treno.testo) {
+      esito.esatta = std::move(c);
+      esatta_fatta = true;
+    }
+    return out;
+  };
+  const EsitoRecupero recupero =
+      recupera(linea.letto, treno.letto, r.linea.nome, r.treno.nome, prova, r.recupera ? kMassimoProve : 1);
+  if (!esatta_fatta) esito.esatta = compila_testi(testi);
+  esito.recupero_al_limite = r.recupera && recupero.al_limite;
+  esito.riepilogo = std::move(riepilogo);
+
+  std::vector<Diagnostica> tutte = linea.codifica;
+  tutte.insert(tutte.end(), treno.codifica.begin(), treno.codifica.end());
+  tutte.insert(tutte.end(), recupero.diagnostiche.begin(), recupero.diagnostiche.end());
+  // In file order, then line order; what no line holds comes last.
+  auto rango = [&](const Diagnostica& d) {
+    const int file = d.file == r.linea.nome ? 0 : d.file == r.treno.nome ? 1 : 2;
+    return std::pair{file, d.riga > 0 ? d.riga : std::numeric_limits<int>::max()};
+  };
+  std::stable_sort(tutte.begin(), tutte.end(),
+                   [&](const Diagnostica& a, const Diagnostica& b) { return rango(a) < rango(b); });
+
+  const IndiceRighe indice_linea(linea.letto);
+  const IndiceRighe indice_treno(treno.letto);
+  for (Diagnostica& d : tutte) {
+    const IndiceRighe* indice = d.file == r.linea.nome   ? &indice_linea
+                                : d.file == r.treno.nome ? &indice_treno
+                                                         : nullptr;
+    if (indice != nullptr && d.riga > 0 && esito.diagnostiche.da_tenere(d.file, d.tipo)) {
+      d.citazione = std::string(indice->riga(d.riga));
+    }
+    esito.diagnostiche.aggiungi(std::move(d));
+  }
+  for (const Prova::Oltre& o : recupero.oltre) esito.diagnostiche.conta(o.file, o.tipo, o.gravita, o.quante);
+  return esito;
+}
+
+}  // namespace scenario::tool

@@ -1,0 +1,34 @@
+// check and compile on an author's pair: the run as the program has it (its
+// status and the files it would write) and the diagnostics of the pair, found
+// by runs that keep a record of the entries and, for check, read on past each
+// fault.
+#pragma once
+
+#include <string>
+
+#include "driver/compila_testi.h"
+#include "model/traccia.h"
+#include "verifica/diagnostiche.h"
+
+namespace scenario::tool {
+
+struct RichiestaVerifica {
+  TestoDescrizione linea;  // the author's path and the file's bytes
+  TestoDescrizione treno;
+  std::string nome_linea = std::string(kNomeLinea);
+  std::string numero_treno = std::string(kNumeroTreno);
+  bool tracciato = true;
+  bool severo = false;     // --strict: warnings count as errors
+  bool recupera = false;   // report every fault (check), not only the first (compile)
+};
+
+struct EsitoVerifica {
+  Compilazione esatta;       // the texts compiled as the program would
+  Diagnostiche diagnostiche;
+  std::string riepilogo;     // the pair in one line, from the run that read the most
+  bool recupero_al_limite = false;
+};
+
+EsitoVerifica verifica(const RichiestaVerifica& richiesta);
+
+}  // namespace scenario::tool
