@@ -9,6 +9,7 @@
 #include "model/file_compilati.h"
 #include "tests/cartella_temporanea.h"
 #include "tests/documento_scritto.h"
+#include "tests/motivo_mancante.h"
 #include "tests/linea_di_prova.h"
 
 namespace scenario {
@@ -84,7 +85,7 @@ TEST(MemorizzaPercorso, AnUnreadableTrainTextKeepsTheSystemsReason) {
   const std::string percorso = cartella.file(kNomi.nome_descrizione_treno());
   EXPECT_EQ(testo_guasto(stato.guasti[0]),
             " Errore n. 25: reading failure (file unreadable, malformed number, value too wide, or file ends inside an "
-            "entry) (MilanoPGen-Alessandria_2635-.txt): cannot open " + percorso + ": No such file or directory");
+            "entry) (MilanoPGen-Alessandria_2635-.txt): cannot open " + percorso + ": " + test::motivo_file_mancante());
 }
 
 TEST(Rapporto, OneLinePerFault) {

@@ -10,7 +10,7 @@ namespace scenario {
 std::string testo_errore(std::string_view codice) { return " Errore n. " + std::string(codice); }
 
 void errore(std::string_view codice) {
-  mostra_errore(testo_errore(codice));
+  mostra_errore_fatale(testo_errore(codice));
   std::exit(kUscitaSlotRiservato);
 }
 

@@ -4,6 +4,7 @@
 // ends.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -25,8 +26,11 @@ class BloccoCartella {
   const std::string& cartella() const { return cartella_; }
 
  private:
-  int fd_ = -1;
+  // What holds the lock: the folder's descriptor, or a mutex's handle on
+  // Windows.
+  std::intptr_t maniglia_ = -1;
   std::string cartella_;
+  std::wstring nome_;  // Windows: the mutex's name
 };
 
 }  // namespace scenario

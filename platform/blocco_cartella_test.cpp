@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "tests/cartella_temporanea.h"
+#include "tests/motivo_mancante.h"
 
 namespace scenario {
 namespace {
@@ -43,7 +44,7 @@ TEST(BloccoCartella, AFolderThatCannotBeOpenedIsNamedWithTheReason) {
   BloccoCartella blocco;
   const Status s = blocco.prendi(cartella.file("manca"), nullptr);
   ASSERT_FALSE(s.ok());
-  EXPECT_EQ(s.messaggio(), "cannot open the folder " + cartella.file("manca") + ": No such file or directory");
+  EXPECT_EQ(s.messaggio(), "cannot open the folder " + cartella.file("manca") + ": " + test::motivo_file_mancante());
 }
 
 }  // namespace

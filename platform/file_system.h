@@ -42,7 +42,8 @@ class FileInSostituzione {
 
   std::string percorso_;
   std::string temporaneo_;
-  int fd_ = -1;
+  // The open temporary file: a descriptor, or a handle on Windows.
+  std::intptr_t maniglia_ = -1;
 };
 
 // Replaces the file at `percorso` with `contenuto`, whole. The bytes go to a

@@ -1,13 +1,10 @@
 #include "platform/sostituzione_insieme.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
-#include <cstdlib>
 #include <memory>
 
 #include "platform/file_system.h"
+#include "platform/primitive_file.h"
 
 namespace scenario {
 namespace {
@@ -20,20 +17,10 @@ struct Precedente {
   std::string copia;
 };
 
-// Links the earlier file at `bersaglio` to a fresh temporary name beside it.
+// Keeps the earlier file at `bersaglio` under a second, temporary name.
 Status conserva(const std::string& bersaglio, Precedente* p) {
-  const size_t barra = bersaglio.rfind('/');
-  const std::string cartella = barra == std::string::npos ? std::string() : bersaglio.substr(0, barra + 1);
-  const std::string nome = barra == std::string::npos ? bersaglio : bersaglio.substr(barra + 1);
-  std::string modello = cartella + "." + nome + ".scenario-tmp-XXXXXX";
-  // mkstemp picks a free name; the link then takes the name over.
-  const int fd = ::mkstemp(modello.data());
-  if (fd < 0) return errore_sistema(N_("cannot keep the earlier %1: %2"), bersaglio, errno);
-  ::close(fd);
-  ::unlink(modello.c_str());
-  if (::link(bersaglio.c_str(), modello.c_str()) != 0) return errore_sistema(N_("cannot keep the earlier %1: %2"), bersaglio, errno);
+  if (Status s = secondo_nome(bersaglio, &p->copia); !s.ok()) return s;
   p->percorso = bersaglio;
-  p->copia = modello;
   return Status::Ok();
 }
 
@@ -42,9 +29,9 @@ Status conserva(const std::string& bersaglio, Precedente* p) {
 Status sostituisci_insieme(const std::vector<FileNuovo>& file) {
   // 1. Every target must be a regular file or nothing.
   for (const FileNuovo& f : file) {
-    struct stat info {};
-    if (::lstat(f.percorso.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
-      return errore_sistema(N_("cannot replace %1: %2"), f.percorso, S_ISDIR(info.st_mode) ? EISDIR : EEXIST);
+    const TipoVoce tipo = tipo_voce(f.percorso);
+    if (tipo == TipoVoce::cartella || tipo == TipoVoce::altro) {
+      return errore_sistema(N_("cannot replace %1: %2"), f.percorso, tipo == TipoVoce::cartella ? EISDIR : EEXIST);
     }
   }
   // 2. Every new file written whole beside its target.
@@ -61,11 +48,11 @@ Status sostituisci_insieme(const std::vector<FileNuovo>& file) {
   std::vector<Precedente> precedenti(file.size());
   auto rimuovi_copie = [&precedenti] {
     for (const Precedente& p : precedenti) {
-      if (!p.copia.empty()) ::unlink(p.copia.c_str());
+      if (!p.copia.empty()) rimuovi_nome(p.copia);
     }
   };
   for (size_t i = 0; i < file.size(); ++i) {
-    if (::access(file[i].percorso.c_str(), F_OK) != 0) continue;
+    if (tipo_voce(file[i].percorso) == TipoVoce::assente) continue;
     if (Status s = conserva(file[i].percorso, &precedenti[i]); !s.ok()) {
       rimuovi_copie();
       return s;
@@ -79,8 +66,8 @@ Status sostituisci_insieme(const std::vector<FileNuovo>& file) {
     for (size_t j = 0; j < i; ++j) {
       Precedente& p = precedenti[j];
       if (p.copia.empty()) {
-        ::unlink(file[j].percorso.c_str());
-      } else if (::rename(p.copia.c_str(), p.percorso.c_str()) == 0) {
+        rimuovi_nome(file[j].percorso);
+      } else if (rinomina_sopra(p.copia, p.percorso)) {
         p.copia.clear();
       } else {
         // Never removed: it is the only earlier file left.

@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
+#ifdef _WIN32
+#include <windows.h>
+
+#include "platform/testo_windows.h"
+#else
 #include <sys/stat.h>
+#endif
 
 #include <filesystem>
 #include <string>
@@ -28,11 +34,13 @@ TEST(Sostituzione, ReplacesWholeAndLeavesNothingElse) {
   ASSERT_TRUE(sostituisci_file(cartella.file("f.dat"), "nuovo").ok());
   EXPECT_EQ(cartella.leggi("f.dat"), "nuovo");
   EXPECT_EQ(voci(cartella), 1u);
+#ifndef _WIN32  // permission bits are POSIX's
   struct stat info {};
   ASSERT_EQ(::stat(cartella.file("f.dat").c_str(), &info), 0);
   const mode_t maschera = ::umask(0);
   ::umask(maschera);
   EXPECT_EQ(info.st_mode & 0777, 0666 & ~maschera);  // a new file's usual permissions
+#endif
   ASSERT_TRUE(sostituisci_file(cartella.file("vuoto"), "").ok());
   EXPECT_TRUE(cartella.esiste("vuoto"));
 }
@@ -100,6 +108,26 @@ TEST(Sostituzione, TheLockHolderRemovesTheLeftoversOfItsOwnFilesAndNothingElse) 
   rimuovi_temporanei(blocco, {"f.dat", "g.txt"});
   for (const Voce& v : voci_piantate) EXPECT_EQ(cartella.esiste(v.nome), !v.rimossa) << v.nome;
 }
+
+#ifdef _WIN32
+// A file another program holds open without sharing it (the simulator reading
+// it) cannot be replaced there: the failure names it with the system's
+// reason, the file keeps its bytes, and no temporary file is left.
+TEST(Sostituzione, AFileHeldOpenByAnotherProgramIsNamedAndKept) {
+  CartellaTemporanea cartella;
+  cartella.scrivi("f.dat", "vecchio");
+  const HANDLE altrui = ::CreateFileW(utf16(cartella.file("f.dat")).c_str(), GENERIC_READ, 0, nullptr,
+                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(altrui, INVALID_HANDLE_VALUE);
+  const Status s = sostituisci_file(cartella.file("f.dat"), "nuovo");
+  ::CloseHandle(altrui);
+  ASSERT_FALSE(s.ok());
+  EXPECT_TRUE(s.messaggio().starts_with("cannot replace " + cartella.file("f.dat") + ": ")) << s.messaggio();
+  EXPECT_GT(s.messaggio().size(), ("cannot replace " + cartella.file("f.dat") + ": ").size());
+  EXPECT_EQ(cartella.leggi("f.dat"), "vecchio");
+  EXPECT_EQ(voci(cartella), 1u);
+}
+#endif
 
 }  // namespace
 }  // namespace scenario

@@ -45,6 +45,8 @@ TEST(MemorizzaLinea, IdentityIsCopiedFirst) {
   EXPECT_EQ(su_file.prova.stato.elementi[86].testo, "2635");
 }
 
+// Names differing in case are one file on Windows.
+#ifndef _WIN32
 TEST(MemorizzaLinea, MissingDescriptionIs101AndDeletesNothing) {
   SuFile su_file;
   su_file.cartella.scrivi("MilanoPGen-Alessandria_linea.TXT", "[generale]\r\n");
@@ -56,6 +58,7 @@ TEST(MemorizzaLinea, MissingDescriptionIs101AndDeletesNothing) {
   EXPECT_TRUE(su_file.cartella.esiste("MilanoPGen-Alessandria_linea.TXT"));
   EXPECT_FALSE(stato.ha_celle());
 }
+#endif
 
 // Whatever the reading met, the description is gone afterwards.
 TEST(MemorizzaLinea, TheDescriptionIsDeletedOnEveryPath) {

@@ -1,13 +1,20 @@
 // A private temporary folder for one test, removed with everything in it.
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 namespace scenario::test {
 
+// A path given in UTF-8, as the program's own paths are, for std::filesystem:
+// on Windows a plain std::string would be read in the system's code page.
+std::filesystem::path percorso_fs(const std::string& utf8);
+
 class CartellaTemporanea {
  public:
-  CartellaTemporanea();
+  // The folder is made in the system's temporary folder, named `prefisso`
+  // followed by six random letters or digits.
+  explicit CartellaTemporanea(const std::string& prefisso = "scenario-test-");
   ~CartellaTemporanea();
   CartellaTemporanea(const CartellaTemporanea&) = delete;
   CartellaTemporanea& operator=(const CartellaTemporanea&) = delete;

@@ -1,8 +1,6 @@
 // Two runs in one folder take turns: whatever the timing, both finish cleanly
 // and the folder ends with one whole run's files. A run that finds the folder
 // taken says so once and waits.
-#include <sys/wait.h>
-
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -21,12 +19,6 @@ namespace {
 
 constexpr int kRipetizioni = 50;
 
-int attendi(pid_t figlio) {
-  int stato = 0;
-  if (figlio <= 0 || ::waitpid(figlio, &stato, 0) != figlio || !WIFEXITED(stato)) return -1;
-  return WEXITSTATUS(stato);
-}
-
 TEST(CorseInsieme, TwoRunsAtOnceBothSucceedAndLeaveThePinnedFiles) {
   for (int giro = 0; giro < kRipetizioni; ++giro) {
     SCOPED_TRACE("round " + std::to_string(giro));
@@ -34,8 +26,8 @@ TEST(CorseInsieme, TwoRunsAtOnceBothSucceedAndLeaveThePinnedFiles) {
     const std::string programma = programma_in(cartella.percorso());
     const pid_t primo = avvia_programma(cartella.percorso());
     const pid_t secondo = avvia_programma(cartella.percorso());
-    EXPECT_EQ(attendi(primo), 0);
-    EXPECT_EQ(attendi(secondo), 0);
+    EXPECT_EQ(attendi_programma(primo), 0);
+    EXPECT_EQ(attendi_programma(secondo), 0);
     ASSERT_TRUE(file_fissati(cartella));
     for (const auto& voce : std::filesystem::directory_iterator(cartella.percorso())) {
       const std::string nome = voce.path().filename().string();
@@ -50,7 +42,7 @@ TEST(CorseInsieme, ARunThatFindsTheFolderTakenSaysSoOnceAndWaits) {
   ASSERT_TRUE(altra_corsa->prendi(cartella.percorso(), nullptr).ok());
   EsitoProgramma esito;
   std::thread corsa([&] { esito = esegui_programma(cartella.percorso()); });
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  std::this_thread::sleep_for(tempo_di_avvio());
   EXPECT_FALSE(cartella.esiste("MilanoPGen-Alessandria_2635.sim")) << "the run did not wait";
   altra_corsa.reset();
   corsa.join();

@@ -26,13 +26,18 @@ TEST(Sha256, KnownDigests) {
             "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1");
 }
 
+// Also from a folder whose name has a blank and a letter outside ASCII, as a
+// simulator's folder may.
 TEST(Impronta, ProgramWritesThePinnedFiles) {
-  CartellaTemporanea cartella;
-  const EsitoProgramma esito = esegui_programma(cartella.percorso());
-  ASSERT_EQ(esito.stato, 0) << esito.err;
-  EXPECT_TRUE(file_fissati(cartella));
-  EXPECT_FALSE(cartella.esiste("MilanoPGen-Alessandria_linea.txt"));
-  EXPECT_FALSE(cartella.esiste("MilanoPGen-Alessandria_2635-.txt"));
+  for (const char* prefisso : {"scenario-test-", "Simulatore \u00ec "}) {
+    SCOPED_TRACE(prefisso);
+    CartellaTemporanea cartella(prefisso);
+    const EsitoProgramma esito = esegui_programma(cartella.percorso());
+    ASSERT_EQ(esito.stato, 0) << esito.err;
+    EXPECT_TRUE(file_fissati(cartella));
+    EXPECT_FALSE(cartella.esiste("MilanoPGen-Alessandria_linea.txt"));
+    EXPECT_FALSE(cartella.esiste("MilanoPGen-Alessandria_2635-.txt"));
+  }
 }
 
 // The two descriptions live only during a run: their bytes are pinned as the

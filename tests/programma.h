@@ -4,6 +4,7 @@
 
 #include <sys/types.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,14 @@ EsitoProgramma esegui_programma(const std::string& cartella, bool senza_privileg
 // esegui_programma does, without waiting and with its output discarded.
 // Returns the child's process id, or -1 when it could not be started.
 pid_t avvia_programma(const std::string& cartella);
+
+// Time enough for a started program to reach its first step: a child
+// process on Linux, a process started under an emulator on Windows.
+std::chrono::milliseconds tempo_di_avvio();
+
+// Waits for a run started by avvia_programma; its exit status, or -1 when it
+// did not exit normally.
+int attendi_programma(pid_t id);
 
 // A command run to completion with its cost: wall time and peak resident
 // memory, as the system accounts them to the child.

@@ -11,7 +11,7 @@
 namespace scenario {
 
 BloccoCartella::~BloccoCartella() {
-  if (fd_ >= 0) ::close(fd_);  // closing the descriptor releases the lock
+  if (maniglia_ >= 0) ::close(static_cast<int>(maniglia_));  // closing the descriptor releases the lock
 }
 
 Status BloccoCartella::prendi(const std::string& cartella, const std::function<void()>& in_attesa) {
@@ -29,8 +29,8 @@ Status BloccoCartella::prendi(const std::string& cartella, const std::function<v
     ::close(fd);
     return errore_sistema(N_("cannot lock the folder %1: %2"), cartella, e);
   }
-  if (fd_ >= 0) ::close(fd_);
-  fd_ = fd;
+  if (maniglia_ >= 0) ::close(static_cast<int>(maniglia_));
+  maniglia_ = fd;
   cartella_ = cartella;
   return Status::Ok();
 }

@@ -103,4 +103,12 @@ pid_t avvia_programma(const std::string& cartella) {
   return figlio;
 }
 
+std::chrono::milliseconds tempo_di_avvio() { return std::chrono::milliseconds(300); }
+
+int attendi_programma(pid_t id) {
+  int stato = 0;
+  if (id <= 0 || ::waitpid(id, &stato, 0) != id || !WIFEXITED(stato)) return -1;
+  return WEXITSTATUS(stato);
+}
+
 }  // namespace scenario::test

@@ -15,4 +15,6 @@ void mostra_errore(std::string_view testo) {
   std::fflush(stderr);
 }
 
+void mostra_errore_fatale(std::string_view testo) { mostra_errore(testo); }
+
 }  // namespace scenario

@@ -1,0 +1,35 @@
+// What the two implementations of whole-file replacement share: the names of
+// their temporary files and the test seams that make a write or a rename fail.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace scenario {
+
+// Splits a path into its folder, with its final separator ("." when the path
+// has none), and its file name. `separatori` lists the characters that end a
+// folder's name on this system.
+std::pair<std::string, std::string> dividi_percorso(const std::string& percorso, std::string_view separatori);
+
+// Temporary files are hidden, named after their target and marked as ours:
+// ".<name>.scenario-tmp-XXXXXX", the X being six letters or digits.
+constexpr std::string_view kSuffissoTemporaneo = ".scenario-tmp-";
+constexpr size_t kCaratteriCasuali = 6;
+
+// The name of a temporary file for the target `nome`, with the six random
+// characters still "XXXXXX".
+std::string modello_temporaneo(std::string_view nome);
+
+// `kCaratteriCasuali` random letters and digits, for a temporary name made
+// without mkstemp.
+std::string caratteri_casuali();
+
+// Whether `voce` is the name of a temporary file made for the target `nome`.
+bool temporaneo_di(std::string_view voce, std::string_view nome);
+
+// Whether the test seam fails the rename of the finished `percorso`.
+bool guasto_rinomina_simulato(const std::string& percorso);
+
+}  // namespace scenario

@@ -1,0 +1,28 @@
+// The small operations on names in a folder that the replacement of a set of
+// files is built from, one implementation per system.
+#pragma once
+
+#include <string>
+
+#include "platform/status.h"
+
+namespace scenario {
+
+enum class TipoVoce { assente, file, cartella, altro };
+
+// What stands at `percorso`, without following a symbolic link.
+TipoVoce tipo_voce(const std::string& percorso);
+
+// Gives the file at `bersaglio` a second name, a fresh temporary name beside
+// it (one that the clean-up of leftovers recognises), stored in `*copia`.
+// The file itself is not copied: both names are the same file.
+Status secondo_nome(const std::string& bersaglio, std::string* copia);
+
+// Puts the file `da` in place of `a` in one step, replacing `a` when it
+// exists: `a` is never missing in between.
+bool rinomina_sopra(const std::string& da, const std::string& a);
+
+// Removes the name `percorso`; a missing name is no failure.
+void rimuovi_nome(const std::string& percorso);
+
+}  // namespace scenario
