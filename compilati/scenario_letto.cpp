@@ -8,6 +8,7 @@
 #include "model/dimensioni.h"
 #include "model/nomi_file.h"
 #include "platform/blocco_cartella.h"
+#include "platform/diario_insieme.h"
 #include "platform/traduzione.h"
 #include "platform/uscita.h"
 
@@ -111,6 +112,14 @@ int leggi_scenario(const std::string& cartella, const std::string& nome_linea, c
           /*condiviso=*/true);
       !s.ok()) {
     *errore = nella_lingua(s.testo());
+    return kUscitaFileSystem;
+  }
+  // A set whose replacement a killed run left unfinished may mix two runs'
+  // files: the next writer completes it; until then it is not read.
+  if (std::filesystem::exists(std::filesystem::path(cartella) / std::string(kNomeDiario))) {
+    *errore = componi(traduci("the files in %1 are of a replacement that was interrupted; the next compile into the "
+                              "folder (or run of the program there) completes it"),
+                      {cartella});
     return kUscitaFileSystem;
   }
   const NomiFile nomi(cartella, scenario->identita.nome_linea, scenario->identita.numero_treno);

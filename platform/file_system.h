@@ -35,6 +35,8 @@ class FileInSostituzione {
   Status completa();
   Status rinomina();
   const std::string& percorso() const { return percorso_; }
+  // The temporary file's path, while there is one.
+  const std::string& temporaneo() const { return temporaneo_; }
 
  private:
   void abbandona();

@@ -8,6 +8,13 @@
 
 namespace scenario {
 
+// The characters that end a folder's name in a path on this system.
+#ifdef _WIN32
+constexpr std::string_view kSeparatoriCartella = "/\\";
+#else
+constexpr std::string_view kSeparatoriCartella = "/";
+#endif
+
 // Splits a path into its folder, with its final separator ("." when the path
 // has none), and its file name. `separatori` lists the characters that end a
 // folder's name on this system.

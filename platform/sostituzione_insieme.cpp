@@ -3,7 +3,9 @@
 #include <cerrno>
 #include <memory>
 
+#include "platform/diario_insieme.h"
 #include "platform/file_system.h"
+#include "platform/nomi_temporanei.h"
 #include "platform/primitive_file.h"
 
 namespace scenario {
@@ -22,6 +24,31 @@ Status conserva(const std::string& bersaglio, Precedente* p) {
   if (Status s = secondo_nome(bersaglio, &p->copia); !s.ok()) return s;
   p->percorso = bersaglio;
   return Status::Ok();
+}
+
+// The set's record, when every file of the set is in one folder (the
+// compiled files of a scenario, the texts of a decompile): the folder, with
+// its separator, and the entries. Empty entries: no record is kept.
+struct Diario {
+  std::string cartella;
+  std::vector<VoceDiario> voci;
+};
+
+Diario diario_di(const std::vector<FileNuovo>& file, const std::vector<std::unique_ptr<FileInSostituzione>>& nuovi,
+                 const std::vector<Precedente>& precedenti) {
+  Diario d;
+  for (size_t i = 0; i < file.size(); ++i) {
+    const auto [cartella, bersaglio] = dividi_percorso(file[i].percorso, kSeparatoriCartella);
+    const std::string prefisso = cartella == "." ? std::string() : cartella;
+    if (i > 0 && prefisso != d.cartella) return {};
+    d.cartella = prefisso;
+    VoceDiario v{.bersaglio = bersaglio,
+                 .nuovo = dividi_percorso(nuovi[i]->temporaneo(), kSeparatoriCartella).second,
+                 .copia = {}};
+    if (!precedenti[i].copia.empty()) v.copia = dividi_percorso(precedenti[i].copia, kSeparatoriCartella).second;
+    d.voci.push_back(std::move(v));
+  }
+  return d;
 }
 
 }  // namespace
@@ -69,9 +96,21 @@ Status sostituisci_insieme(const std::vector<FileNuovo>& file) {
       return s;
     }
   }
-  // 4. The new files in place; on a failure, the earlier ones back.
+  // 4. The record of the set written whole, so that a run killed among the
+  // renames below is completed by the next one.
+  const Diario diario = diario_di(file, nuovi, precedenti);
+  const std::string nome_diario = diario.cartella + std::string(kNomeDiario);
+  if (!diario.voci.empty()) {
+    if (Status s = sostituisci_file(nome_diario, codifica_diario(diario.voci)); !s.ok()) {
+      rimuovi_copie();
+      return s;
+    }
+  }
+  // 5. The new files in place; on a failure, the earlier ones back.
+  passo_insieme(0);
   for (size_t i = 0; i < file.size(); ++i) {
     Status s = nuovi[i]->rinomina();
+    passo_insieme(static_cast<int>(i) + 1);
     if (s.ok()) continue;
     std::string messaggio = s.messaggio();
     for (size_t j = 0; j < i; ++j) {
@@ -86,10 +125,13 @@ Status sostituisci_insieme(const std::vector<FileNuovo>& file) {
         p.copia.clear();
       }
     }
+    if (!diario.voci.empty()) rimuovi_nome(nome_diario);
     rimuovi_copie();
     // Nothing added: the failure keeps what it is made of, for translation.
     return messaggio == s.messaggio() ? s : Status::Error(messaggio);
   }
+  // 6. The set is whole: the record goes, then the earlier files.
+  if (!diario.voci.empty()) rimuovi_nome(nome_diario);
   rimuovi_copie();
   return Status::Ok();
 }
