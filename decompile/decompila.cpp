@@ -22,7 +22,7 @@ struct Testi {
 };
 
 Testi scrivi(const DescrizioneLinea& linea, DescrizioneTreno treno, const std::set<int32_t>& abbattimenti) {
-  for (int32_t cella : abbattimenti) treno.abbattimenti.push_back({50 * cella, kValoreSegnalino});
+  for (int32_t cella : abbattimenti) treno.abbattimenti.push_back({metri_di(static_cast<size_t>(cella)), kValoreMarca});
   std::stable_sort(treno.abbattimenti.begin(), treno.abbattimenti.end(),
                    [](const Valore& a, const Valore& b) { return a.posizione < b.posizione; });
   return {testo_linea(linea), testo_treno(treno, linea)};
@@ -50,7 +50,7 @@ std::set<int32_t> scegli_abbattimenti(const DescrizioneLinea& linea, const Descr
     for (int32_t q : incerte) {
       const size_t i = static_cast<size_t>(q);
       const bool segnalino = i < ottenute.size() && ottenute[i].tipo == kAbbattimento &&
-                             ottenute[i].valore_a == kValoreSegnalino;
+                             ottenute[i].valore_a == kValoreMarca;
       if (!segnalino && scelte.insert(q).second) cambiate = true;
     }
     if (!cambiate) break;

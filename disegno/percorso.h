@@ -105,9 +105,6 @@ struct Percorso {
 
 constexpr int kPassoTraccia = 10;
 
-// A cell's object stands where its line put it: the cell of position p is p / 50 + 1.
-constexpr int64_t posizione_oggetto(size_t cella) { return 50 * (static_cast<int64_t>(cella) - 1); }
-
 // The plan may be null or empty.
 Percorso leggi_percorso(const Elementi& elementi, const std::vector<Cella>& celle, const PuntiTracciato* tracciato);
 

@@ -9,6 +9,7 @@
 
 #include "compilati/lettura_compilati.h"
 #include "model/decodifica_file.h"
+#include "model/griglia.h"
 #include "platform/traduzione.h"
 #include "platform/uscita.h"
 #include "testi/testo.h"
@@ -82,14 +83,14 @@ bool ha_oggetto(const Cella& c) {
 
 void dump_cella(size_t k, const Cella& c, bool json, bool primo, std::ostream& out) {
   if (json) {
-    out << (primo ? "" : ", ") << "{\"cell\": " << k << ", \"position\": " << k * 50 << ", \"tipo\": " << int(c.tipo)
+    out << (primo ? "" : ", ") << "{\"cell\": " << k << ", \"position\": " << metri_cella(k) << ", \"tipo\": " << int(c.tipo)
         << ", \"nome_tipo\": \"" << nome_tipo_cella(c.tipo) << "\", \"valore_a\": " << c.valore_a
         << ", \"valore_b\": " << c.valore_b << ", \"valore_c\": " << c.valore_c << ", \"valore_d\": " << c.valore_d
         << ", \"tempo\": " << int(c.tempo) << ", \"avviso\": " << int(c.avviso) << ", \"montagna\": "
         << int(c.montagna) << ", \"velocita\": " << int(c.velocita) << ", \"pendenza\": " << int(c.pendenza)
         << ", \"aderenza\": " << int(c.aderenza) << "}";
   } else {
-    out << "cell " << k << " (" << k * 50 << " m): tipo " << int(c.tipo) << " " << nome_tipo_cella(c.tipo)
+    out << "cell " << k << " (" << metri_cella(k) << " m): tipo " << int(c.tipo) << " " << nome_tipo_cella(c.tipo)
         << ", valore_a " << c.valore_a << ", valore_b " << c.valore_b << ", valore_c " << c.valore_c
         << ", valore_d " << c.valore_d << ", tempo " << int(c.tempo) << ", avviso " << int(c.avviso)
         << ", montagna " << int(c.montagna) << ", velocita " << int(c.velocita) << ", pendenza "
