@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "model/griglia.h"
+#include "model/testo_km.h"
 #include "model/valori_cella.h"
 #include "testi/testo.h"
 
@@ -168,11 +169,7 @@ std::string Percorso::testo_progressiva(double metri) const {
     std::snprintf(testo, sizeof testo, "%.0f m", std::isfinite(metri) ? metri : 0.0);
     return testo;
   }
-  const double intero = std::round(km);
-  const double assoluto = std::abs(intero);
-  std::snprintf(testo, sizeof testo, "km %s%.0f+%03.0f", intero < 0 ? "-" : "", std::floor(assoluto / 1000),
-                std::fmod(assoluto, 1000));
-  return testo;
+  return testo_km(static_cast<int64_t>(std::round(km)));
 }
 
 std::vector<std::pair<double, long long>> Percorso::posti_km() const {
