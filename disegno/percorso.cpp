@@ -18,8 +18,8 @@ constexpr double kSvoltaMinima = 1e-9;
 
 // Runs of equal `campo` over the cells, clipped to [0, fine) metres.
 template <typename Campo>
-std::vector<Tratto> tratti(const std::vector<Cella>& celle, int64_t fine, Campo campo) {
-  std::vector<Tratto> out;
+std::vector<TrattoCostante> tratti(const std::vector<Cella>& celle, int64_t fine, Campo campo) {
+  std::vector<TrattoCostante> out;
   for (size_t k = 0; k < celle.size() && metri_cella(k) < fine; ++k) {
     const int v = campo(celle[k]);
     const int64_t a = std::min(metri_cella(k) + kMetriCella, fine);
@@ -216,7 +216,7 @@ Percorso leggi_percorso(const Elementi& elementi, const std::vector<Cella>& cell
   // A cell with pendenza 0 was never given a gradient: it is level.
   p.pendenza = tratti(celle, p.lunghezza, [](const Cella& c) { return c.pendenza == 0 ? 0 : pendenza_del_byte(c.pendenza); });
   p.aderenza = tratti(celle, p.lunghezza, [](const Cella& c) { return static_cast<int>(c.aderenza); });
-  for (const Tratto& t : tratti(celle, p.lunghezza, [](const Cella& c) { return static_cast<int>(c.montagna); })) {
+  for (const TrattoCostante& t : tratti(celle, p.lunghezza, [](const Cella& c) { return static_cast<int>(c.montagna); })) {
     if (t.valore != 0) p.montagna.push_back(t);
   }
   if (tracciato != nullptr && tracciato->presente()) {

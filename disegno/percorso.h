@@ -62,7 +62,7 @@ struct IndicatorePercorso {
 };
 
 // A run of equal values over [da, a) metres.
-struct Tratto {
+struct TrattoCostante {
   int64_t da, a;
   int valore;
 };
@@ -85,10 +85,10 @@ struct Percorso {
   std::vector<RallentamentoPercorso> rallentamenti;
   std::vector<CartelloPercorso> cartelli;
   std::vector<IndicatorePercorso> indicatori;
-  std::vector<Tratto> velocita;   // km/h, up to the line's end
-  std::vector<Tratto> pendenza;   // per mille
-  std::vector<Tratto> aderenza;
-  std::vector<Tratto> montagna;   // scenery type, only where non-zero
+  std::vector<TrattoCostante> velocita;   // km/h, up to the line's end
+  std::vector<TrattoCostante> pendenza;   // per mille
+  std::vector<TrattoCostante> aderenza;
+  std::vector<TrattoCostante> montagna;   // scenery type, only where non-zero
   std::vector<CurvaPercorso> curve;
   // The track in plan metres (x east, y north), a point every kPassoTraccia
   // metres with its line position; the line, then the margin after its end.
