@@ -25,6 +25,7 @@ lib/compila-scenario/compila_scenario
 share/bash-completion/completions/scenario-tool
 share/doc/compila-scenario/README.md
 share/doc/compila-scenario/descrizioni.md
+share/doc/compila-scenario/docs/performance.md
 share/doc/compila-scenario/docs/scenario.svg
 share/doc/compila-scenario/docs/viewer.png
 share/doc/compila-scenario/examples/Valbruna_101-.txt
