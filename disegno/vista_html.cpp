@@ -41,8 +41,8 @@ std::string lista(const std::vector<T>& v, F voce) {
   return out + "]";
 }
 
-std::string tratti(const std::vector<Tratto>& v) {
-  return lista(v, [](const Tratto& t) { return "[" + n(t.da) + "," + n(t.a) + "," + n(t.valore) + "]"; });
+std::string tratti(const std::vector<TrattoCostante>& v) {
+  return lista(v, [](const TrattoCostante& t) { return "[" + n(t.da) + "," + n(t.a) + "," + n(t.valore) + "]"; });
 }
 
 // The track's samples, compact: one flat list of whole numbers, the first

@@ -27,6 +27,7 @@ share/doc/compila-scenario/README.md
 share/doc/compila-scenario/changelog.gz
 share/doc/compila-scenario/copyright
 share/doc/compila-scenario/descrizioni.md
+share/doc/compila-scenario/docs/performance.md
 share/doc/compila-scenario/docs/scenario.svg
 share/doc/compila-scenario/docs/viewer.png
 share/doc/compila-scenario/examples/Valbruna_101-.txt

@@ -15,7 +15,7 @@ bool uguali(char a, char b, bool maiuscole) {
 
 }  // namespace
 
-Tratto tratto_vicino(std::string_view campo, std::string_view parola, bool maiuscole) {
+TrattoVicino tratto_vicino(std::string_view campo, std::string_view parola, bool maiuscole) {
   // d[i][j]: edits that turn a stretch of campo ending at j into the first i
   // letters of parola, and inizio[i][j] where that stretch begins. A stretch
   // may start anywhere, so row 0 costs nothing; it may end anywhere, so the
@@ -48,7 +48,7 @@ Tratto tratto_vicino(std::string_view campo, std::string_view parola, bool maius
       inizio(i, j) = da;
     }
   }
-  Tratto migliore{d(m, 0), inizio(m, 0), 0};
+  TrattoVicino migliore{d(m, 0), inizio(m, 0), 0};
   for (size_t j = 1; j <= n; ++j) {
     if (d(m, j) <= migliore.distanza) migliore = {d(m, j), inizio(m, j), j};
   }
@@ -91,7 +91,7 @@ std::string corretto(std::string_view campo, const ChiaveCandidata& chiave) {
     for (char& c : testo) c = static_cast<char>(minuscola(static_cast<unsigned char>(c)));
   }
   for (std::string_view parola : chiave.parole) {
-    const Tratto t = tratto_vicino(testo, parola, chiave.maiuscole);
+    const TrattoVicino t = tratto_vicino(testo, parola, chiave.maiuscole);
     if (t.distanza > 0) testo.replace(t.inizio, t.fine - t.inizio, parola);
   }
   return testo;

@@ -19,12 +19,12 @@ namespace scenario::tool {
 size_t distanza_in(std::string_view campo, std::string_view parola, bool maiuscole);
 
 // The stretch of `campo`, [inizio, fine), nearest to `parola`, and its edits.
-struct Tratto {
+struct TrattoVicino {
   size_t distanza = 0;
   size_t inizio = 0;
   size_t fine = 0;
 };
-Tratto tratto_vicino(std::string_view campo, std::string_view parola, bool maiuscole);
+TrattoVicino tratto_vicino(std::string_view campo, std::string_view parola, bool maiuscole);
 
 // The edits a word of this length may need and still be taken for a typo.
 size_t distanza_ammessa(std::string_view parola);
