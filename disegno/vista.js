@@ -467,6 +467,14 @@ function disegnaProfilo() {
     else infoDi(el(d, 'path', { class: 'segnale segnale-profilo', d: 'M' + xy(x - 5, v0 + 1) + 'h10l-5 10z' }), () => testoSegnale(s));
     if (x - ultimoSegnale >= 14) { el(d, 'text', { class: 'segnale-tipo', x, y: v0 + 20, 'text-anchor': 'middle' }, s[1] + (s[2] ? '/' + s[2] : '')); ultimoSegnale = x; }
   }
+  // A live page's diagnostics at their positions on the line, each opening the editor at its line.
+  for (const segno of window.vistaSegni || []) {
+    if (segno.m < da || segno.m > a) continue;
+    const x = X(segno.m), attrs = { class: 'diagnostica', d: 'M' + xy(x - 6, v0 - 9) + 'h12l-6 9z' };
+    if (segno.editor) attrs['data-editor'] = segno.editor;
+    el(d, 'line', { class: 'diagnostica-linea', x1: x, x2: x, y1: v0, y2: asse, 'pointer-events': 'none' });
+    infoDi(el(d, 'path', attrs), segno.testo);
+  }
   dipingi(profilo, tela.strati, ['montagna', 'pendenza-su', 'pendenza-giu', 'curvatura-destra', 'curvatura-sinistra', 'tacca-km', 'segnale'],
           [sx, 0, larg, H]);
   scrivi(profilo, radice);
@@ -689,5 +697,12 @@ window.vistaStato = () => {
   const p = vistaProfilo;
   return { da, a, finestra, cursore, righe: p && { sx: p.sx, larg: p.larg, v0: p.v0, p0: p.p0, ph: p.ph, k0: p.k0, kh: p.kh } };
 };
-mostra(0, L);
+// A live page loaded again after a change comes back at the range and plan window it showed.
+const salvata = window.vistaSalvata;
+if (salvata && salvata.finestra && salvata.a > salvata.da) {
+  finestra = salvata.finestra;
+  mostra(salvata.da, salvata.a, false);
+} else {
+  mostra(0, L);
+}
 })();
