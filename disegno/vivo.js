@@ -64,6 +64,22 @@ for (const d of tutte) {
   el(voce, 'span', 'messaggio', d.message);
   if (d.hint) el(voce, 'div', 'suggerimento-guasto', 'hint: ' + d.hint);
 }
+// Each station of the timetable (made by the viewer's script, after this
+// one) tells where it stands in the train description, opening the editor there.
+document.addEventListener('DOMContentLoaded', () => {
+  const capo = document.querySelector('#orario thead tr');
+  if (capo) el(capo, 'th', '', 'Source');
+  for (const r of document.querySelectorAll('#orario tbody tr[data-stazione]')) {
+    const riga = V.stazioni[+r.getAttribute('data-stazione')], c = el(r, 'td', 'sorgente');
+    if (!riga) continue;
+    const link = collegamento(V.treno, riga);
+    const a = el(c, link ? 'a' : 'code', 'luogo', 'line ' + riga);
+    if (link) a.href = link;
+    else a.title = (V.percorsi[V.treno] || V.treno) + ':' + riga;
+    // The link opens the editor; the row's own click (centring the views) is not wanted then.
+    a.addEventListener('click', (e) => e.stopPropagation());
+  }
+});
 // A click on a mark that has an editor link opens it.
 document.addEventListener('click', (e) => {
   const t = e.target.closest && e.target.closest('[data-editor]');

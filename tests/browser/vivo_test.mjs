@@ -79,6 +79,17 @@ caso('the page lists the pair\'s two warnings, each at its file and line', async
   assert.deepEqual(luoghi, [linea + ':47', treno + ':31']);
 });
 
+caso('each station of the timetable opens the editor at its entry in the train description', async () => {
+  // VALENZA's entry, found in the text itself.
+  const riga = fs.readFileSync(treno, 'latin1').split('\r\n').findIndex((r) => /^stazione,.*VALENZA$/.test(r)) + 1;
+  assert.ok(riga > 0);
+  const valenza = await page.$$eval('#orario tbody tr', (righe) => righe
+    .filter((r) => r.firstChild.textContent === 'VALENZA')
+    .map((r) => r.querySelector('.sorgente a').getAttribute('href')));
+  assert.deepEqual(valenza, ['vscode://file/' + encodeURI(treno) + ':' + riga]);
+  assert.equal(await page.$$eval('#orario tbody .sorgente a', (a) => a.length), 16);
+});
+
 caso('a saved edit of the line shows within 1 s, at the same zoom', async () => {
   await mostra('70', '80');
   const prima = await intervallo();
