@@ -36,7 +36,7 @@ using tool::traduci;
 
 // How often the watched files are looked at: a save shows on the page well
 // within a second.
-constexpr auto kIntervalloSorveglianza = std::chrono::milliseconds(150);
+constexpr auto kIntervalloSorveglianza = std::chrono::milliseconds(100);
 // A client that sends no whole request in this time is dropped.
 constexpr auto kAttesaRichiesta = std::chrono::seconds(10);
 // Open event streams at most (each open page holds one); past it the oldest

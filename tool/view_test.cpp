@@ -52,7 +52,7 @@ TEST(View, ThePageCarriesItsDataInlineAndNoTextCanBreakOutOfIt) {
   EXPECT_EQ(script, 2u);
   EXPECT_NE(pagina.find(
                 "\"stazioni\":[{\"nome\":\"\\u003c/script\\u003e\\u003cb\\u003e\\\"Citt\u00E0\\\"\",\"m\":500,\"da\":0,"
-                "\"a\":0,\"ferma\":true,\"orario\":\"18:15\",\"tipo\":0}]"),
+                "\"a\":0,\"ferma\":true,\"orario\":\"18:15\",\"tipo\":0,\"sosta\":0}]"),
             std::string::npos);
   EXPECT_NE(pagina.find("\"segnali\":[[600,1,0,0,0,0,0,0]]"), std::string::npos);
   EXPECT_NE(pagina.find("\"cartelli\":[[200,\"( P.L. )\"]]"), std::string::npos);

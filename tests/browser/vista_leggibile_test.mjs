@@ -76,6 +76,15 @@ caso("the first station's rotated name shows whole at the left edge", async () =
   assert.deepEqual(errori, []);
 });
 
+caso('the timetable tells the dwell where the train description gives one', async () => {
+  // 1 s at the origin and 60 s at the four intermediate stops with a time, none elsewhere.
+  const soste = await page.$$eval('#orario tbody tr', (righe) => righe
+    .map((r) => [r.cells[0].textContent, r.cells[4].textContent]).filter(([, s]) => s !== '\u2013'));
+  assert.deepEqual(soste, [['MILANO P.GENOVA', '1 s'], ['ABBIATEGRASSO', '60 s'], ['VIGEVANO', '60 s'],
+                           ['MORTARA', '60 s'], ['VALENZA', '60 s']]);
+  assert.deepEqual(await testi('#orario thead th'), ['Station', 'km', 'Post', 'Time', 'Dwell', 'Stop']);
+});
+
 caso('"Fit all" tells the plan\'s scale over the track only', async () => {
   await page.click('#tutto');
   // The plan file's columns run from 0 to 31.5 km east and 0 to 69.8 km
