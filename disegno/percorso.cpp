@@ -45,7 +45,7 @@ void leggi_stazioni(const Elementi& e, Percorso* p) {
   for (int riga = kPrimaStazione; riga <= kPrimoCartello; ++riga) {
     const Elemento& r = e[static_cast<size_t>(riga)];
     if (r.testo.empty()) break;
-    p->stazioni.push_back({utf8(r.testo), r.dato3, r.dato1, r.dato2, r.tipo < kPrimoTipoSenzaFermata, r.dato4, r.tipo});
+    p->stazioni.push_back({utf8(r.testo), r.dato3, r.dato1, r.dato2, r.tipo < kPrimoTipoSenzaFermata, r.dato4, r.tipo, r.byte2});
   }
 }
 

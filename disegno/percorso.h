@@ -33,6 +33,7 @@ struct StazionePercorso {
   bool ferma;             // a stopping station (it has a stopping cell)
   int64_t orario;         // scheduled time, s since midnight; 0 when none
   int tipo;
+  int sosta = 0;          // dwell at the stop, s; 0 when none is given
 };
 
 struct SegnalePercorso {
