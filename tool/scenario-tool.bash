@@ -32,7 +32,8 @@ _scenario_tool() {
     compile) opzioni="-o --line-name --train-number --no-plan --strict --force --json" ;;
     check) opzioni="--line-name --train-number --no-plan --strict --json" ;;
     dump) opzioni="--kind --all --json" ;;
-    plot | view | decompile) opzioni="--line-name --train-number -o" ;;
+    plot | view) opzioni="--line-name --train-number -o" ;;
+    decompile) opzioni="--line-name --train-number -o --force" ;;
     example) opzioni="-o --force" ;;
     *) return ;;
   esac
