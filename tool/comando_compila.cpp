@@ -42,6 +42,12 @@ std::string json(const EsitoVerifica& v, const std::vector<std::string>& file) {
 // never falls back to the program's own scenario, whose files a faulty pair
 // would otherwise replace by accident; a check writes nothing and may.
 std::optional<std::string> identita(const Argomenti& a, bool conserva, RichiestaVerifica* r) {
+  // An empty name given is a mistake of its own, not a name left out.
+  for (const char* opzione : {"--line-name", "--train-number"}) {
+    if (a.valori.count(opzione) != 0 && a.valore(opzione, "").empty()) {
+      return componi(traduci("%1 is empty: give a name"), {opzione});
+    }
+  }
   const std::optional<IdentitaScenario> dai_file = identita_da_descrizioni(a.posizionali[0], a.posizionali[1]);
   r->nome_linea = a.valore("--line-name", dai_file ? dai_file->nome_linea : "");
   r->numero_treno = a.valore("--train-number", dai_file ? dai_file->numero_treno : "");

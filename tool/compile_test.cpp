@@ -255,6 +255,16 @@ TEST(ToolCompile, UsageErrors) {
     EXPECT_NE(u.err.find("usage:"), std::string::npos);
   }
   EXPECT_EQ(esegui({"compile", "/nonexistent/X_linea.txt", "/nonexistent/X_7-.txt", "-o", "/tmp"}).stato, 3);
+  // A name given empty is refused as empty, even where the files' names
+  // would give one.
+  for (const Args& args : std::vector<Args>{{"compile", "X_linea.txt", "X_7-.txt", "--train-number", ""},
+                                            {"compile", "a", "b", "--line-name=", "--train-number", "7"},
+                                            {"check", "X_linea.txt", "X_7-.txt", "--train-number="}}) {
+    const Uscita u = esegui(args);
+    EXPECT_EQ(u.stato, kUscitaUso) << args[3];
+    EXPECT_NE(u.err.find(args[3].substr(0, args[3].find('=')) + " is empty: give a name"), std::string::npos) << u.err;
+    EXPECT_EQ(u.err.find("are not named"), std::string::npos) << u.err;
+  }
   for (const char* comando : {"compile", "check", "dump", "plot"}) {
     EXPECT_EQ(esegui({comando, "--help"}).stato, 0) << comando;
     EXPECT_EQ(esegui({comando, "--version"}).out, std::string("scenario-tool ") + SCENARIO_VERSION + "\n") << comando;
