@@ -8,7 +8,7 @@
 
 namespace scenario {
 
-enum class TipoVoce { assente, file, cartella, altro };
+enum class TipoVoce { assente, file, cartella, collegamento, altro };
 
 // What stands at `percorso`, without following a symbolic link.
 TipoVoce tipo_voce(const std::string& percorso);

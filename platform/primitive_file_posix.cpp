@@ -15,6 +15,7 @@ TipoVoce tipo_voce(const std::string& percorso) {
   if (::lstat(percorso.c_str(), &info) != 0) return TipoVoce::assente;
   if (S_ISREG(info.st_mode)) return TipoVoce::file;
   if (S_ISDIR(info.st_mode)) return TipoVoce::cartella;
+  if (S_ISLNK(info.st_mode)) return TipoVoce::collegamento;
   return TipoVoce::altro;
 }
 

@@ -9,7 +9,7 @@ namespace scenario {
 TipoVoce tipo_voce(const std::string& percorso) {
   const DWORD attributi = ::GetFileAttributesW(utf16(percorso).c_str());
   if (attributi == INVALID_FILE_ATTRIBUTES) return TipoVoce::assente;
-  if (attributi & FILE_ATTRIBUTE_REPARSE_POINT) return TipoVoce::altro;
+  if (attributi & FILE_ATTRIBUTE_REPARSE_POINT) return TipoVoce::collegamento;
   if (attributi & FILE_ATTRIBUTE_DIRECTORY) return TipoVoce::cartella;
   return TipoVoce::file;
 }

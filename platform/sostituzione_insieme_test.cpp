@@ -69,12 +69,38 @@ TEST(SostituzioneInsieme, AFailureLeavesEveryEarlierFileAndNothingElse) {
   }
 }
 
-TEST(SostituzioneInsieme, TheMessageNamesTheTargetAndTheReason) {
-  CartellaTemporanea c;
-  std::filesystem::create_directory(c.file("b"));
-  const Status s = sostituisci_insieme({{c.file("a"), "x"}, {c.file("b"), "y"}});
-  EXPECT_EQ(s.messaggio(), "cannot replace " + c.file("b") + ": Is a directory");
-  EXPECT_FALSE(c.esiste("a"));
+// A target that is not a regular file fails the set before anything is
+// written, with a message that says what stands there.
+TEST(SostituzioneInsieme, TheMessageNamesTheTargetAndWhatStandsThere) {
+  struct Caso {
+    const char* cosa;
+    std::function<void(CartellaTemporanea&)> pianta;
+    std::string motivo;
+  };
+  const Caso casi[] = {
+      {"a folder", [](CartellaTemporanea& c) { std::filesystem::create_directory(c.file("b")); }, "Is a directory"},
+#ifndef _WIN32
+      {"a link to a file",
+       [](CartellaTemporanea& c) {
+         c.scrivi("altrove", "someone's");
+         std::filesystem::create_symlink(c.file("altrove"), c.file("b"));
+       },
+       "it is a symbolic link; remove it, or write into the folder it points to"},
+      {"a dangling link",
+       [](CartellaTemporanea& c) { std::filesystem::create_symlink(c.file("manca"), c.file("b")); },
+       "it is a symbolic link; remove it, or write into the folder it points to"},
+#endif
+  };
+  for (const Caso& caso : casi) {
+    CartellaTemporanea c;
+    caso.pianta(c);
+    const Status s = sostituisci_insieme({{c.file("a"), "x"}, {c.file("b"), "y"}});
+    EXPECT_EQ(s.messaggio(), "cannot replace " + c.file("b") + ": " + caso.motivo) << caso.cosa;
+    EXPECT_FALSE(c.esiste("a")) << caso.cosa;
+    if (c.esiste("altrove")) {
+      EXPECT_EQ(c.leggi("altrove"), "someone's");
+    }
+  }
 }
 
 }  // namespace
