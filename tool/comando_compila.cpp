@@ -105,10 +105,13 @@ int esegui(const Args& args, std::ostream& out, std::ostream& err, bool conserva
   int stato = scenario::stato_uscita(v.esatta.esito, v.esatta.stato.codice_errore);
   if (stato == kUscitaPulita && v.diagnostiche.errori() > 0) stato = kUscitaConGuasti;
   std::vector<std::string> scritti;
+  if (conserva && !v.esatta.esito.file_scritti) err << "scenario-tool: " << traduci("nothing written") << "\n";
   if (conserva && v.esatta.esito.file_scritti) {
+    // The compile stops at the first error, as the program does: how many
+    // more there are is check's to say.
     if (v.diagnostiche.errori() > 0 && !a.ha("--force")) {
-      err << componi(traduci("scenario-tool: nothing written: %1 errors (--force writes what the program would)"),
-                     {std::to_string(v.diagnostiche.errori())})
+      err << traduci("scenario-tool: nothing written: the pair has errors, and 'scenario-tool check' lists them all "
+                     "(--force writes what the program would)")
           << "\n";
     } else if (const Status s = sostituisci_file_compilati(
                    NomiFile(cartella, richiesta.nome_linea, richiesta.numero_treno), v.esatta.stato, &scritti);
@@ -117,6 +120,7 @@ int esegui(const Args& args, std::ostream& out, std::ostream& err, bool conserva
       stato = kUscitaFileSystem;
     } else {
       destinazione.conferma();
+      for (const std::string& file : scritti) out << componi(traduci("wrote %1"), {file}) << "\n";
     }
   }
   if (!conserva && v.diagnostiche.errori() == 0) out << v.riepilogo << "\n";

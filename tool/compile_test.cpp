@@ -173,6 +173,23 @@ TEST(ToolCompile, StandardErrorNamesFileAndLine) {
   EXPECT_EQ(u.out, "");
 }
 
+// A compile stops at the first error: it says that nothing was written and
+// that check lists every error, without a count it cannot know.
+TEST(ToolCompile, AFaultyCompileSaysCheckListsTheErrors) {
+  CartellaTemporanea cartella;
+  cartella.scrivi("X_linea.txt", linea({"cartello_indicatore,  1300,  A", "cartello_indicatore,  1300,  B",
+                                        "cartello_indicatore,  2300,  C", "cartello_indicatore,  2300,  D"}));
+  cartella.scrivi("X_7-.txt", righe({"[generale]", "[fine]"}));
+  const Uscita u = esegui({"compile", cartella.file("X_linea.txt"), cartella.file("X_7-.txt"), "-o",
+                           cartella.file("uscita")});
+  EXPECT_EQ(u.stato, 1);
+  EXPECT_EQ(u.out, "");
+  EXPECT_NE(u.err.find("scenario-tool: nothing written: the pair has errors, and 'scenario-tool check' lists them all"),
+            std::string::npos)
+      << u.err;
+  EXPECT_FALSE(cartella.esiste("uscita"));
+}
+
 TEST(ToolCompile, CleanCompileWithoutPlan) {
   CartellaTemporanea cartella;
   cartella.scrivi("l.txt", linea({}));
