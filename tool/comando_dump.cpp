@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "compilati/lettura_compilati.h"
+#include "decompile/recupera.h"
 #include "model/decodifica_file.h"
 #include "platform/traduzione.h"
 #include "platform/uscita.h"
@@ -49,10 +50,17 @@ const char* nome_tipo_cella(uint8_t tipo) {
 
 // ---- table ----
 
-void dump_tabella(const Elementi& e, bool json, std::ostream& out) {
+// Text shows the rows that hold something and counts the others (--all: every
+// row); JSON, which programs read, always holds every row.
+void dump_tabella(const Elementi& e, bool json, bool tutti, std::ostream& out) {
   if (json) out << "{\"kind\": \"table\", \"rows\": [";
+  size_t saltate = 0;
   for (size_t i = 0; i < e.size(); ++i) {
     const Elemento& r = e[i];
+    if (!json && !tutti && decompila::riga_vuota(r)) {
+      ++saltate;
+      continue;
+    }
     if (json) {
       out << (i ? ", " : "") << "{\"row\": " << i << ", \"tipo\": " << int(r.tipo) << ", \"dato1\": " << r.dato1
           << ", \"dato2\": " << r.dato2 << ", \"dato3\": " << r.dato3 << ", \"segno\": " << int(r.segno)
@@ -71,6 +79,7 @@ void dump_tabella(const Elementi& e, bool json, std::ostream& out) {
     }
   }
   if (json) out << "]}\n";
+  if (saltate > 0) out << "(" << saltate << " empty rows not shown; --all shows them)\n";
 }
 
 // ---- cells ----
@@ -235,7 +244,7 @@ int comando_dump(const Args& args, std::ostream& out, std::ostream& err) {
   if (tipo == "table") {
     Elementi e{};
     ok = decodifica_elementi(dati, &e, &errore);
-    if (ok) dump_tabella(e, a.ha("--json"), testo);
+    if (ok) dump_tabella(e, a.ha("--json"), a.ha("--all"), testo);
   } else if (tipo == "cells") {
     std::vector<Cella> celle;
     ok = decodifica_celle(dati, &celle, &errore);

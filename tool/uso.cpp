@@ -24,7 +24,7 @@ constexpr std::array kOpzioniCompile{
 constexpr std::array kOpzioniCheck{kLineName, kTrainNumber, kNoPlan, kStrict, kJson};
 constexpr std::array kOpzioniDump{
     Opzione{"--kind", "table|cells|plan", N_("the kind of file (default: from its name)")},
-    Opzione{"--all", "", N_("every cell or every point, not only the summary")},
+    Opzione{"--all", "", N_("every row, cell or point, not only those that hold something or the summary")},
     Opzione{"--json", "", N_("print the decoded file as JSON")},
 };
 // plot and view read a compiled scenario: without names, the only one in DIR.
@@ -75,10 +75,11 @@ constexpr std::array kComandi{
         "dump", "FILE", N_("decode a compiled file into readable text"),
         N_("  Decodes a compiled file: the table (.sim), the cells (.dat) or the track plan\n"
            "  (_linea.dat); the kind comes from the name unless --kind is given.\n"
-           "  table: every row. cells: every cell holding an object or a mark, then the\n"
-           "  speed, gradient, adhesion and scenery profile as runs of cells (--all: every\n"
-           "  cell). plan: a summary (--all: every point). Exit status: 0, 3 unreadable,\n"
-           "  64 usage, 65 not a file of that kind.\n"),
+           "  table: every row that holds something, and how many empty rows were left\n"
+           "  out (--all: every row). cells: every cell holding an object or a mark, then\n"
+           "  the speed, gradient, adhesion and scenery profile as runs of cells (--all:\n"
+           "  every cell). plan: a summary (--all: every point). Exit status: 0, 3\n"
+           "  unreadable, 64 usage, 65 not a file of that kind.\n"),
         kOpzioniDump, comando_dump},
     Comando{
         "plot", "DIR", N_("draw the plan and the profile of a compiled scenario"),
