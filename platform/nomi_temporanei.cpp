@@ -77,6 +77,14 @@ void imposta_guasto_rinomina(std::function<bool(const std::string&)> guasto) {
 
 bool guasto_simulato(const std::string& percorso) { return guasto_scrittura() && guasto_scrittura()(percorso); }
 
+namespace {
+bool collegamenti_rifiutati = false;
+}  // namespace
+
+void imposta_collegamenti_rifiutati(bool rifiutati) { collegamenti_rifiutati = rifiutati; }
+
+bool collegamenti_rifiutati_simulati() { return collegamenti_rifiutati; }
+
 bool guasto_rinomina_simulato(const std::string& percorso) {
   return guasto_rinomina() && guasto_rinomina()(percorso);
 }

@@ -40,6 +40,9 @@ std::string caratteri_casuali();
 // Whether `voce` is the name of a temporary file made for the target `nome`.
 bool temporaneo_di(std::string_view voce, std::string_view nome);
 
+// Whether the test seam makes the volume refuse hard links.
+bool collegamenti_rifiutati_simulati();
+
 // Whether the test seam fails the rename of the finished `percorso`.
 bool guasto_rinomina_simulato(const std::string& percorso);
 

@@ -26,6 +26,8 @@ Contenuti contenuti(const CartellaTemporanea& c) {
   return tutti;
 }
 
+// On a volume with hard links, and on one without (FAT, exFAT), where the
+// earlier files are kept as copies: the same promise.
 TEST(SostituzioneInsieme, AFailureLeavesEveryEarlierFileAndNothingElse) {
   struct Caso {
     const char* nome;
@@ -47,24 +49,28 @@ TEST(SostituzioneInsieme, AFailureLeavesEveryEarlierFileAndNothingElse) {
       {.nome = "the rename of b fails after a", .cartella_al_posto_di_b = false, .rinomina_fallisce = file("/b"),
        .scrittura_fallisce = nullptr, .riesce = false},
   };
-  for (const Caso& caso : casi) {
-    SCOPED_TRACE(caso.nome);
-    CartellaTemporanea c;
-    // a and c have earlier files, b has none (or a folder in its place).
-    c.scrivi("a", "old a");
-    c.scrivi("c", "old c");
-    if (caso.cartella_al_posto_di_b) std::filesystem::create_directory(c.file("b"));
-    const Contenuti prima = contenuti(c);
-    imposta_guasto_rinomina(caso.rinomina_fallisce);
-    imposta_guasto_scrittura(caso.scrittura_fallisce);
-    const Status s = sostituisci_insieme({{c.file("a"), "new a"}, {c.file("b"), "new b"}, {c.file("c"), "new c"}});
-    imposta_guasto_rinomina(nullptr);
-    imposta_guasto_scrittura(nullptr);
-    ASSERT_EQ(s.ok(), caso.riesce) << s.messaggio();
-    if (caso.riesce) {
-      EXPECT_EQ(contenuti(c), (Contenuti{{"a", "new a"}, {"b", "new b"}, {"c", "new c"}}));
-    } else {
-      EXPECT_EQ(contenuti(c), prima);
+  for (const bool senza_collegamenti : {false, true}) {
+    for (const Caso& caso : casi) {
+      SCOPED_TRACE(std::string(caso.nome) + (senza_collegamenti ? ", no hard links" : ""));
+      CartellaTemporanea c;
+      // a and c have earlier files, b has none (or a folder in its place).
+      c.scrivi("a", "old a");
+      c.scrivi("c", "old c");
+      if (caso.cartella_al_posto_di_b) std::filesystem::create_directory(c.file("b"));
+      const Contenuti prima = contenuti(c);
+      imposta_guasto_rinomina(caso.rinomina_fallisce);
+      imposta_guasto_scrittura(caso.scrittura_fallisce);
+      imposta_collegamenti_rifiutati(senza_collegamenti);
+      const Status s = sostituisci_insieme({{c.file("a"), "new a"}, {c.file("b"), "new b"}, {c.file("c"), "new c"}});
+      imposta_collegamenti_rifiutati(false);
+      imposta_guasto_rinomina(nullptr);
+      imposta_guasto_scrittura(nullptr);
+      ASSERT_EQ(s.ok(), caso.riesce) << s.messaggio();
+      if (caso.riesce) {
+        EXPECT_EQ(contenuti(c), (Contenuti{{"a", "new a"}, {"b", "new b"}, {"c", "new c"}}));
+      } else {
+        EXPECT_EQ(contenuti(c), prima);
+      }
     }
   }
 }
