@@ -150,6 +150,53 @@ TEST(Decompila, EveryCleanFixtureRoundTrips) {
   EXPECT_GT(pulite, 1u);  // the scenario and at least one seed
 }
 
+// Rules that depend on a difference of positions, at their edges. The cells
+// keep positions only to 50 m: the decompiled texts must land on the same
+// side of each rule as the original. Mountain sections 150 m or less apart
+// are joined with type 3; a slowdown beyond 1500 m has a warning 1200 m
+// before it; a stop zone starts at least 350 m after the one before ends.
+TEST(Decompila, NeighboursAtTheEdgeOfEachSpacingRuleComeBack) {
+  const auto montagne = [](int32_t fine, int32_t distanza) {
+    return "[generale]\r\nlunghezza percorso,  10000\r\n[montagne]\r\nmontagna,  1000,  " + std::to_string(fine) +
+           ",  2\r\nmontagna,  " + std::to_string(fine + distanza) + ",  " + std::to_string(fine + distanza + 1000) +
+           ",  15\r\n[fine]\r\n";
+  };
+  const std::string linea = "[generale]\r\nlunghezza percorso,  10000\r\n[fine]\r\n";
+  const auto rallentamento = [](int32_t x) {
+    return "[generale]\r\n[rallentamenti]\r\nrallentamento,  " + std::to_string(x) +
+           ",  60,  500,  0,  1,  0\r\n[fine]\r\n";
+  };
+  const auto stazioni = [](int32_t seconda) {
+    return "[generale]\r\n[stazioni]\r\nstazione,  1000,  2,  400,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  8,  0,  0,  "
+           " A\r\nstazione,  " +
+           std::to_string(seconda) + ",  2,  400,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  8,  5,  0,   B\r\n[fine]\r\n";
+  };
+  struct Caso {
+    std::string nome, linea, treno;
+    bool pulita;  // the pair compiles without a fault
+  };
+  const Caso casi[] = {
+      {"sections 149 m apart", montagne(2000, 149), kTrenoVuoto, true},
+      {"sections 150 m apart", montagne(2000, 150), kTrenoVuoto, true},
+      {"sections 151 m apart", montagne(2000, 151), kTrenoVuoto, true},
+      {"sections 160 m apart", montagne(2000, 160), kTrenoVuoto, true},
+      {"sections 199 m apart, the first ending off the grid", montagne(1990, 199), kTrenoVuoto, true},
+      {"sections 151 m apart, the first ending off the grid", montagne(2024, 151), kTrenoVuoto, true},
+      {"sections 200 m apart", montagne(2000, 200), kTrenoVuoto, true},
+      {"a slowdown at 1500 m, without a warning", linea, rallentamento(1500), true},
+      {"a slowdown at 1501 m, with one", linea, rallentamento(1501), true},
+      {"a slowdown at 1510 m", linea, rallentamento(1510), true},
+      {"a slowdown at 1524 m", linea, rallentamento(1524), true},
+      {"a slowdown at 1525 m", linea, rallentamento(1525), true},
+      {"stop zones 350 m apart", linea, stazioni(1750), true},
+      {"stop zones 300 m apart", linea, stazioni(1700), false},
+  };
+  for (const Caso& caso : casi) {
+    SCOPED_TRACE(caso.nome);
+    EXPECT_EQ(giro({caso.nome, caso.linea, caso.treno}, true), caso.pulita);
+  }
+}
+
 // Random pairs from a fixed seed; SCENARIO_DECOMPILE_SEED and
 // SCENARIO_DECOMPILE_PAIRS choose others for longer runs.
 TEST(Decompila, RandomPairsRoundTrip) {

@@ -128,6 +128,15 @@ std::vector<Sezione> sezioni_di(const std::vector<Cella>& celle, int32_t i, int3
   return sezioni;
 }
 
+// A section that begins 150 m or less after the one before ends takes
+// scenery type 3. Three free cells between two sections read as exactly
+// 150 m, yet the texts may have had up to 200 m there: when the later section
+// kept a type of its own, its start moves 10 m on, into the same first cell,
+// so that it stays apart.
+constexpr int32_t kDistanzaUnione = 150;
+constexpr int32_t kTipoUnione = 3;
+constexpr int32_t kScostamentoSeparata = 10;
+
 void recupera_montagne(const std::vector<Cella>& celle, DescrizioneLinea* d) {
   const int32_t n = static_cast<int32_t>(celle.size());
   for (int32_t i = 0; i < n;) {
@@ -139,6 +148,9 @@ void recupera_montagne(const std::vector<Cella>& celle, DescrizioneLinea* d) {
       for (size_t k = 0; k < sezioni.size(); ++k) {
         const int32_t fine = k + 1 < sezioni.size() ? sezioni[k + 1].inizio : j;
         Montagna m{metri_di(static_cast<size_t>(sezioni[k].inizio)), metri_di(static_cast<size_t>(fine)), tipo};
+        if (!d->montagne.empty() && tipo != kTipoUnione && m.inizio - d->montagne.back().fine <= kDistanzaUnione) {
+          m.inizio += kScostamentoSeparata;
+        }
         // A type above 10 would read as marked: an unmarked one is written
         // below 0, which keeps the same low 8 bits.
         if (sezioni[k].marcata == 1) {

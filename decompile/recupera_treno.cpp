@@ -91,6 +91,10 @@ void recupera_rallentamenti(const std::vector<Cella>& celle, DescrizioneTreno* d
                     .f_tt = v.f_tt,
                     .f_ta = 0,
                     .d_v = v.d_v};
+    // A slowdown beyond 1500 m has a warning cell 24 cells before its start.
+    // One from 1501 m to 1524 m starts in the cell that reads back as 1500 m,
+    // which would lose the warning: it is written 10 m on, in the same cell.
+    if (r.x == 1500 && i >= 24 && celle[i - 24].tipo == kAvvisoRallentamento) r.x += 10;
     // Pre-warning boards stand in the four cells before the warning cell,
     // 24 cells before the start, when the slowdown lies beyond 1500 m.
     if (r.x > 1500 && i >= 26 && celle[i - 25].tipo == kPreavvisoRallentamento) r.f_ta = 1;

@@ -11,5 +11,6 @@ constexpr int kUscitaFileSystem = 3;     // a file could not be read, written, r
 // The tool's own, beyond the program's 0 to 3.
 constexpr int kUscitaUso = 64;            // wrong command line
 constexpr int kUscitaDatiNonValidi = 65;  // a file that cannot be of the kind asked for
+constexpr int kUscitaGiaPresente = 73;    // a file to be written already exists and --force was not given
 
 }  // namespace scenario

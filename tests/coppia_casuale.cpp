@@ -100,11 +100,14 @@ class Coppia {
       t += riga("pendenza", {n(p), n(g_.tra(-30, 30))});
     }
     t += "[montagne]\r\n";
+    // Sections 150 m or less apart are joined: the gaps are drawn often at
+    // the edge of that rule, and the ends often off the 50 m grid.
+    constexpr std::array<int32_t, 8> kDistanzeBordo = {100, 149, 150, 151, 160, 199, 200, 201};
     int32_t inizio = g_.multiplo(0, lunghezza_ / 2, 50);
     for (int32_t i = g_.tra(0, 3); i > 0 && inizio < lunghezza_; --i) {
-      const int32_t fine = inizio + g_.multiplo(200, 3000, 50);
+      const int32_t fine = inizio + (g_.moneta(3) ? g_.tra(200, 3000) : g_.multiplo(200, 3000, 50));
       t += riga("montagna", {n(inizio), n(fine), n(g_.tra(1, 20))});
-      inizio = fine + g_.multiplo(0, 3000, 50);
+      inizio = fine + (g_.moneta() ? g_.uno_di(kDistanzeBordo) : g_.multiplo(0, 3000, 50));
     }
     t += "[cartelli]\r\n";
     for (int32_t p : g_.posizioni(g_.tra(0, 5), 500, lunghezza_, 50)) {
@@ -145,6 +148,10 @@ class Coppia {
       const int32_t tipo = g_.uno_di(kTipi);
       const int32_t lunghezza = g_.multiplo(200, 800, 100);
       const int32_t byte3 = g_.tra(0, 1);
+      // Often the nearest a zone may start: 350 m after the one before ends.
+      if (fine_precedente > -100000 && g_.moneta(3)) {
+        posizione = fine_precedente + 350 + (tipo == 5 || tipo == 7 ? lunghezza : lunghezza / 2);
+      }
       int32_t inizio = posizione - lunghezza / 2, fine = posizione + lunghezza / 2 + (byte3 != 0 ? 50 : 0);
       if (tipo == 5) inizio = posizione - lunghezza, fine = posizione + 150;
       if (tipo == 7) inizio = posizione - lunghezza, fine = posizione + lunghezza;
@@ -170,7 +177,10 @@ class Coppia {
 
   std::string rallentamenti() {
     std::string t = "[rallentamenti]\r\n";
-    int32_t x = g_.multiplo(1600, 4000, 50);
+    // A slowdown beyond 1500 m has a warning: the first is drawn often at
+    // that edge, on and off the 50 m grid.
+    constexpr std::array<int32_t, 7> kBordoAvviso = {1475, 1500, 1501, 1510, 1524, 1525, 1550};
+    int32_t x = g_.moneta() ? g_.uno_di(kBordoAvviso) : g_.multiplo(1600, 4000, 50);
     const int32_t quanti = g_.tra(0, 2);
     for (int32_t prove = 0, messi = 0; prove < 8 && messi < quanti && x + 2000 < lunghezza_; ++prove) {
       const int32_t l = g_.multiplo(50, 1500, 50), f_ta = g_.tra(0, 1);

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The manual pages render without a warning, and the page of scenario-tool
-# names every command and every option the tool's own help states.
+# names every command and every option the tool's own help states, its
+# synopses word for word the help's usage lines.
 # Arguments: the scenario-tool executable, then the pages (roff).
 set -euo pipefail
 tool=$(realpath "$1")
@@ -27,4 +28,20 @@ for comando in $comandi; do
     grep -qF -- "$opzione" <<<"$testo" || { echo "FAIL: $comando $opzione is not in the page" >&2; guasti=1; }
   done
 done
+# The page's synopsis of each command, read as one line ("compile LINE TRAIN
+# [-o DIR] ..."), is the usage line of the tool's own help, option for option.
+sinossi=$(awk '
+  /^\.SH SYNOPSIS/ { dentro = 1; next }
+  /^\.SH / { dentro = 0 }
+  !dentro { next }
+  /^\.SY/ { riga = ""; next }
+  /^\.YS/ { if (riga !~ /^ *\[/) print substr(riga, 2); next }
+  /^\.OP / { $1 = ""; riga = riga " [" substr($0, 2) "]"; next }
+  /^\.[BI] / { $1 = ""; riga = riga $0; next }
+' <<<"$testo")
+while read -r comando; do
+  atteso=$("$tool" --help | sed -n "s/^  \($comando .*\)/\1/p;s/^  \($comando\)\$/\1/p")
+  avuto=$(grep -E "^$comando( |\$)" <<<"$sinossi")
+  [[ $avuto == "$atteso" ]] || { echo "FAIL: the page's synopsis [$avuto] is not the usage [$atteso]" >&2; guasti=1; }
+done <<<"$comandi"
 exit $guasti

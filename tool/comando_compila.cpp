@@ -42,6 +42,12 @@ std::string json(const EsitoVerifica& v, const std::vector<std::string>& file) {
 // never falls back to the program's own scenario, whose files a faulty pair
 // would otherwise replace by accident; a check writes nothing and may.
 std::optional<std::string> identita(const Argomenti& a, bool conserva, RichiestaVerifica* r) {
+  // An empty name given is a mistake of its own, not a name left out.
+  for (const char* opzione : {"--line-name", "--train-number"}) {
+    if (a.valori.count(opzione) != 0 && a.valore(opzione, "").empty()) {
+      return componi(traduci("%1 is empty: give a name"), {opzione});
+    }
+  }
   const std::optional<IdentitaScenario> dai_file = identita_da_descrizioni(a.posizionali[0], a.posizionali[1]);
   r->nome_linea = a.valore("--line-name", dai_file ? dai_file->nome_linea : "");
   r->numero_treno = a.valore("--train-number", dai_file ? dai_file->numero_treno : "");
@@ -99,10 +105,13 @@ int esegui(const Args& args, std::ostream& out, std::ostream& err, bool conserva
   int stato = scenario::stato_uscita(v.esatta.esito, v.esatta.stato.codice_errore);
   if (stato == kUscitaPulita && v.diagnostiche.errori() > 0) stato = kUscitaConGuasti;
   std::vector<std::string> scritti;
+  if (conserva && !v.esatta.esito.file_scritti) err << "scenario-tool: " << traduci("nothing written") << "\n";
   if (conserva && v.esatta.esito.file_scritti) {
+    // The compile stops at the first error, as the program does: how many
+    // more there are is check's to say.
     if (v.diagnostiche.errori() > 0 && !a.ha("--force")) {
-      err << componi(traduci("scenario-tool: nothing written: %1 errors (--force writes what the program would)"),
-                     {std::to_string(v.diagnostiche.errori())})
+      err << traduci("scenario-tool: nothing written: the pair has errors, and 'scenario-tool check' lists them all "
+                     "(--force writes what the program would)")
           << "\n";
     } else if (const Status s = sostituisci_file_compilati(
                    NomiFile(cartella, richiesta.nome_linea, richiesta.numero_treno), v.esatta.stato, &scritti);
@@ -111,6 +120,7 @@ int esegui(const Args& args, std::ostream& out, std::ostream& err, bool conserva
       stato = kUscitaFileSystem;
     } else {
       destinazione.conferma();
+      for (const std::string& file : scritti) out << componi(traduci("wrote %1"), {file}) << "\n";
     }
   }
   if (!conserva && v.diagnostiche.errori() == 0) out << v.riepilogo << "\n";

@@ -128,10 +128,29 @@ int comando_decompile(const Args& args, std::ostream& out, std::ostream& err) {
         << "\n";
   }
 
-  const std::string destinazione = a.valore("-o", cartella);
+  // The texts go where the user stands, as every other command writes: not
+  // into DIR, which is often the folder of the author's own descriptions or
+  // of the simulator's.
+  const std::string destinazione = a.valore("-o", ".");
+  const NomiFile scritti(destinazione, id.nome_linea, id.numero_treno);
+  // An author's own text, with its comments, is never lost to a decompile:
+  // both names are checked before anything is written.
+  if (!a.ha("--force")) {
+    bool presenti = false;
+    for (const std::string& percorso : {scritti.descrizione_linea(), scritti.descrizione_treno()}) {
+      std::error_code ec;
+      if (std::filesystem::exists(percorso, ec) || ec) {
+        err << "scenario-tool: " << componi(traduci("%1 already exists; --force replaces it"), {percorso}) << "\n";
+        presenti = true;
+      }
+    }
+    if (presenti) {
+      err << "scenario-tool: " << traduci("nothing written") << "\n";
+      return kUscitaGiaPresente;
+    }
+  }
   std::error_code ec;
   std::filesystem::create_directories(destinazione, ec);
-  const NomiFile scritti(destinazione, id.nome_linea, id.numero_treno);
   // The two texts are one pair: both new ones, or both earlier ones.
   const Status s = sostituisci_insieme({{scritti.descrizione_linea(), d.linea}, {scritti.descrizione_treno(), d.treno}});
   if (!s.ok()) {

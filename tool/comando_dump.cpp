@@ -12,6 +12,7 @@
 
 #include "compilati/lettura_compilati.h"
 #include "model/campi_record.h"
+#include "decompile/recupera.h"
 #include "model/decodifica_file.h"
 #include "model/griglia.h"
 #include "platform/traduzione.h"
@@ -89,9 +90,16 @@ void dump_campi(const R& r, const std::array<CampoRecord<R>, N>& campi, bool jso
 
 // ---- table ----
 
-void dump_tabella(const Elementi& e, bool json, std::ostream& out) {
+// Text shows the rows that hold something and counts the others (--all: every
+// row); JSON, which programs read, always holds every row.
+void dump_tabella(const Elementi& e, bool json, bool tutti, std::ostream& out) {
   if (json) out << "{\"kind\": \"table\", \"rows\": [";
+  size_t saltate = 0;
   for (size_t i = 0; i < e.size(); ++i) {
+    if (!json && !tutti && decompila::riga_vuota(e[i])) {
+      ++saltate;
+      continue;
+    }
     if (json) {
       out << (i ? ", " : "") << "{\"row\": " << i << ", ";
       dump_campi(e[i], kCampiElemento, json, out);
@@ -103,6 +111,7 @@ void dump_tabella(const Elementi& e, bool json, std::ostream& out) {
     }
   }
   if (json) out << "]}\n";
+  if (saltate > 0) out << "(" << saltate << " empty rows not shown; --all shows them)\n";
 }
 
 // ---- cells ----
@@ -262,7 +271,7 @@ int comando_dump(const Args& args, std::ostream& out, std::ostream& err) {
   if (tipo == "table") {
     Elementi e{};
     ok = decodifica_elementi(dati, &e, &errore);
-    if (ok) dump_tabella(e, a.ha("--json"), testo);
+    if (ok) dump_tabella(e, a.ha("--json"), a.ha("--all"), testo);
   } else if (tipo == "cells") {
     std::vector<Cella> celle;
     ok = decodifica_celle(dati, &celle, &errore);

@@ -109,7 +109,10 @@ TEST(CompileSostituzione, ASecondRunWorksWhereTheVolumeHasNoHardLinks) {
   const Args decompila = {"decompile", d.percorso(), "--line-name", "P", "--train-number", "1", "-o",
                           d.file("testi")};
   const Uscita decompilata = esegui(decompila);
-  const Uscita ridecompilata = esegui(decompila);
+  // The second decompile replaces the texts of the first: --force says so.
+  Args ridecompila = decompila;
+  ridecompila.push_back("--force");
+  const Uscita ridecompilata = esegui(ridecompila);
   imposta_collegamenti_rifiutati(false);
   EXPECT_EQ(prima.stato, 0) << prima.err;
   EXPECT_EQ(seconda.stato, 0) << seconda.err;

@@ -174,6 +174,23 @@ TEST(ToolCompile, StandardErrorNamesFileAndLine) {
   EXPECT_EQ(u.out, "");
 }
 
+// A compile stops at the first error: it says that nothing was written and
+// that check lists every error, without a count it cannot know.
+TEST(ToolCompile, AFaultyCompileSaysCheckListsTheErrors) {
+  CartellaTemporanea cartella;
+  cartella.scrivi("X_linea.txt", linea({"cartello_indicatore,  1300,  A", "cartello_indicatore,  1300,  B",
+                                        "cartello_indicatore,  2300,  C", "cartello_indicatore,  2300,  D"}));
+  cartella.scrivi("X_7-.txt", righe({"[generale]", "[fine]"}));
+  const Uscita u = esegui({"compile", cartella.file("X_linea.txt"), cartella.file("X_7-.txt"), "-o",
+                           cartella.file("uscita")});
+  EXPECT_EQ(u.stato, 1);
+  EXPECT_EQ(u.out, "");
+  EXPECT_NE(u.err.find("scenario-tool: nothing written: the pair has errors, and 'scenario-tool check' lists them all"),
+            std::string::npos)
+      << u.err;
+  EXPECT_FALSE(cartella.esiste("uscita"));
+}
+
 TEST(ToolCompile, CleanCompileWithoutPlan) {
   CartellaTemporanea cartella;
   cartella.scrivi("l.txt", linea({}));
@@ -259,6 +276,16 @@ TEST(ToolCompile, UsageErrors) {
     EXPECT_NE(u.err.find("usage:"), std::string::npos);
   }
   EXPECT_EQ(esegui({"compile", "/nonexistent/X_linea.txt", "/nonexistent/X_7-.txt", "-o", "/tmp"}).stato, 3);
+  // A name given empty is refused as empty, even where the files' names
+  // would give one.
+  for (const Args& args : std::vector<Args>{{"compile", "X_linea.txt", "X_7-.txt", "--train-number", ""},
+                                            {"compile", "a", "b", "--line-name=", "--train-number", "7"},
+                                            {"check", "X_linea.txt", "X_7-.txt", "--train-number="}}) {
+    const Uscita u = esegui(args);
+    EXPECT_EQ(u.stato, kUscitaUso) << args[3];
+    EXPECT_NE(u.err.find(args[3].substr(0, args[3].find('=')) + " is empty: give a name"), std::string::npos) << u.err;
+    EXPECT_EQ(u.err.find("are not named"), std::string::npos) << u.err;
+  }
   for (const char* comando : {"compile", "check", "dump", "plot"}) {
     EXPECT_EQ(esegui({comando, "--help"}).stato, 0) << comando;
     EXPECT_EQ(esegui({comando, "--version"}).out, std::string("scenario-tool ") + SCENARIO_VERSION + "\n") << comando;

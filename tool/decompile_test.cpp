@@ -77,7 +77,7 @@ TEST(ToolDecompile, FilesThatDoNotComeBackListTheRecordsThatDiffer) {
       c.file.tabella[0] = 7;
       cartella.scrivi(kTabella, c.file.tabella);
     }
-    const Uscita u = decompile({cartella.percorso()});
+    const Uscita u = decompile({cartella.percorso(), "-o", cartella.percorso()});
     EXPECT_EQ(u.stato, 1) << u.err;
     EXPECT_NE(u.out.find("they do not compile to the files in"), std::string::npos) << u.out;
     EXPECT_NE(u.out.find(caso.differenza), std::string::npos) << u.out;
@@ -98,6 +98,41 @@ TEST(ToolDecompile, WithoutAPlanTheCurvesAreNotRecovered) {
   EXPECT_EQ(linea.find("\r\ncurva"), std::string::npos) << linea;
   // Everything else came back: the scenario's 61 signposts, for one.
   EXPECT_NE(linea.find("cartello_indicatore,  84600,     (Fiume )(TANARO)\r\n"), std::string::npos) << linea;
+}
+
+// An author decompiling in the folder where they compiled must not lose their
+// own text: a description already there is named and kept byte for byte, and
+// nothing else is written, unless --force.
+TEST(ToolDecompile, ATextAlreadyThereIsKeptUnlessForced) {
+  const std::string mia_linea = "; my own line, with my notes\r\n[generale]\r\nlunghezza percorso,  3000\r\n[fine]\r\n";
+  struct Caso {
+    const char* nome;
+    const char* gia_presente;
+  };
+  const Caso casi[] = {{"the line description", kLineaTxt}, {"the train description", kTrenoTxt}};
+  for (const Caso& caso : casi) {
+    SCOPED_TRACE(caso.nome);
+    CartellaTemporanea cartella;
+    compila_in(cartella, mia_linea, kTrenoVuoto, true);
+    cartella.scrivi(caso.gia_presente, mia_linea);
+    const std::string altro = caso.gia_presente == std::string(kLineaTxt) ? kTrenoTxt : kLineaTxt;
+
+    const Uscita rifiutata = decompile({cartella.percorso(), "-o", cartella.percorso()});
+    EXPECT_EQ(rifiutata.stato, 73);
+    EXPECT_NE(rifiutata.err.find(cartella.percorso() + "/" + caso.gia_presente + " already exists; --force replaces it"),
+              std::string::npos)
+        << rifiutata.err;
+    EXPECT_NE(rifiutata.err.find("nothing written"), std::string::npos) << rifiutata.err;
+    EXPECT_EQ(rifiutata.out, "");
+    EXPECT_EQ(cartella.leggi(caso.gia_presente), mia_linea);
+    EXPECT_FALSE(cartella.esiste(altro));
+
+    const Uscita forzata = decompile({cartella.percorso(), "-o", cartella.percorso(), "--force"});
+    EXPECT_EQ(forzata.stato, 0) << forzata.err;
+    EXPECT_NE(cartella.leggi(caso.gia_presente), mia_linea);
+    EXPECT_EQ(cartella.leggi(caso.gia_presente).find("my own line"), std::string::npos);
+    EXPECT_TRUE(cartella.esiste(altro));
+  }
 }
 
 // Nothing is written for what is not a compiled scenario: a folder without
@@ -136,7 +171,7 @@ TEST(ToolDecompile, WhatIsNotACompiledScenarioIsRefused) {
       cartella.scrivi(kTabella, tabella);
       cartella.scrivi(kCelle, std::string(15 * caso.celle, '\0'));
     }
-    const Uscita u = decompile({cartella.percorso()});
+    const Uscita u = decompile({cartella.percorso(), "-o", cartella.percorso()});
     EXPECT_EQ(u.stato, caso.tabella == nullptr ? 3 : 65);
     EXPECT_NE(u.err.find(caso.messaggio), std::string::npos) << u.err;
     EXPECT_FALSE(cartella.esiste(kLineaTxt));

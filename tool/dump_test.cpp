@@ -42,7 +42,13 @@ TEST(ToolDump, ReadsBackWhatTheWritersWrote) {
   EXPECT_NE(tabella.out.find("row 1: tipo 0, dato1 -400, dato2 0, dato3 0, segno 0, testo \"MILANO P.GENOVA\""),
             std::string::npos);
   EXPECT_NE(tabella.out.find("testo \"Localit\xC3\xA0\""), std::string::npos);  // shown as UTF-8
-  EXPECT_NE(tabella.out.find("row 86:"), std::string::npos);
+  // Rows 0 to 86, of which only 1 and 80 hold something: the other 85 are
+  // counted, and shown with --all.
+  EXPECT_EQ(tabella.out.find("row 86:"), std::string::npos);
+  EXPECT_NE(tabella.out.find("\n(85 empty rows not shown; --all shows them)\n"), std::string::npos) << tabella.out;
+  const Uscita tutte = dump({cartella.file("x_1.sim"), "--all"});
+  EXPECT_NE(tutte.out.find("row 86: tipo 0, dato1 0"), std::string::npos);
+  EXPECT_EQ(tutte.out.find("empty rows"), std::string::npos);
 
   Uscita file_celle = dump({cartella.file("x_1.dat")});
   ASSERT_EQ(file_celle.stato, 0) << file_celle.err;

@@ -32,8 +32,9 @@ _scenario_tool() {
     compile) opzioni="-o --line-name --train-number --no-plan --strict --force --json" ;;
     check) opzioni="--line-name --train-number --no-plan --strict --json" ;;
     dump) opzioni="--kind --all --json" ;;
-    plot | decompile) opzioni="--line-name --train-number -o" ;;
+    plot) opzioni="--line-name --train-number -o" ;;
     view) opzioni="--line-name --train-number -o --watch --editor" ;;
+    decompile) opzioni="--line-name --train-number -o --force" ;;
     example) opzioni="-o --force" ;;
     *) return ;;
   esac

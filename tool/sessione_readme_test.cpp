@@ -1,5 +1,6 @@
-// The README's example session is run as written, in a folder holding a copy
-// of examples/, and every command must print what the README shows.
+// The example sessions of the README and of the manual pages are run as
+// written, each in a folder of its own holding a copy of examples/ (and of its
+// files), and every command must print what the document shows.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -29,22 +30,59 @@ std::string leggi(const std::string& percorso) {
   return s.str();
 }
 
-// The first ```console block of the README: "$ " lines are commands, the
-// lines after each one its output.
-std::vector<Passo> sessione(const std::string& readme) {
+// The "$ " lines of a session are commands, the lines after each one its
+// output; a command ending in a backslash goes on in the next line.
+std::vector<Passo> passi_di(const std::string& testo) {
   std::vector<Passo> passi;
-  const size_t inizio = readme.find("```console\n");
-  if (inizio == std::string::npos) return passi;
-  std::istringstream in(readme.substr(inizio + 11));
+  std::istringstream in(testo);
   std::string riga;
-  while (std::getline(in, riga) && riga != "```") {
-    if (riga.rfind("$ ", 0) == 0) {
+  bool continua = false;
+  while (std::getline(in, riga)) {
+    if (continua) {
+      passi.back().comando += "\n" + riga;
+    } else if (riga.rfind("$ ", 0) == 0) {
       passi.push_back({riga.substr(2), ""});
     } else if (!passi.empty()) {
       passi.back().atteso += riga + "\n";
+      continue;
     }
+    continua = !riga.empty() && riga.back() == '\\';
   }
   return passi;
+}
+
+// Every ```console block of a Markdown document.
+std::vector<std::string> blocchi_markdown(const std::string& testo) {
+  std::vector<std::string> blocchi;
+  for (size_t inizio = testo.find("```console\n"); inizio != std::string::npos;
+       inizio = testo.find("```console\n", inizio)) {
+    inizio += 11;
+    const size_t fine = testo.find("\n```", inizio - 1);
+    blocchi.push_back(testo.substr(inizio, fine + 1 - inizio));
+  }
+  return blocchi;
+}
+
+// Every .EX block of a manual page's EXAMPLES, with roff's escapes for the
+// hyphen and the backslash read back.
+std::vector<std::string> blocchi_man(const std::string& pagina) {
+  std::vector<std::string> blocchi;
+  const size_t esempi = pagina.find("\n.SH EXAMPLES\n");
+  if (esempi == std::string::npos) return blocchi;
+  const size_t fine_sezione = pagina.find("\n.SH ", esempi + 1);
+  for (size_t inizio = pagina.find("\n.EX\n", esempi); inizio < fine_sezione;
+       inizio = pagina.find("\n.EX\n", inizio)) {
+    inizio += 5;
+    const size_t fine = pagina.find("\n.EE\n", inizio);
+    std::string blocco = pagina.substr(inizio, fine + 1 - inizio);
+    for (const auto& [da, a] : {std::pair<std::string, std::string>{"\\-", "-"}, {"\\e", "\\"}, {"\\(aq", "'"}, {"\\(`e", "\u00e8"}}) {
+      for (size_t p = blocco.find(da); p != std::string::npos; p = blocco.find(da, p + a.size())) {
+        blocco.replace(p, da.size(), a);
+      }
+    }
+    blocchi.push_back(blocco);
+  }
+  return blocchi;
 }
 
 // Each command runs in one shell, in turn, with both its streams kept and a
@@ -74,14 +112,35 @@ std::vector<std::string> esegui_sessione(const std::vector<Passo>& passi, const 
   return pezzi;
 }
 
+// Runs each session in a fresh folder holding examples/, a copy of its files
+// and the program in build/, as a checkout with a build has them.
+void prova_sessioni(const std::string& documento, const std::vector<std::string>& blocchi) {
+  for (size_t b = 0; b < blocchi.size(); ++b) {
+    SCOPED_TRACE(documento + ", example " + std::to_string(b + 1));
+    const std::vector<Passo> passi = passi_di(blocchi[b]);
+    test::CartellaTemporanea c;
+    fs::copy(std::string(SCENARIO_SOURCE_DIR) + "/examples", c.file("examples"), fs::copy_options::recursive);
+    fs::copy(std::string(SCENARIO_SOURCE_DIR) + "/examples", c.percorso());
+    fs::create_directory(c.file("build"));
+    fs::copy_file(SCENARIO_PROGRAM, c.file("build/compila_scenario"));
+    const std::vector<std::string> uscite = esegui_sessione(passi, c.percorso());
+    ASSERT_EQ(uscite.size(), passi.size());
+    for (size_t i = 0; i < passi.size(); ++i) EXPECT_EQ(uscite[i], passi[i].atteso) << "$ " << passi[i].comando;
+  }
+}
+
 TEST(SessioneReadme, PrintsWhatTheReadmeShows) {
-  const std::vector<Passo> passi = sessione(leggi_sorgente("README.md"));
-  ASSERT_FALSE(passi.empty()) << "README.md has no ```console block";
-  test::CartellaTemporanea c;
-  fs::copy(std::string(SCENARIO_SOURCE_DIR) + "/examples", c.file("examples"), fs::copy_options::recursive);
-  const std::vector<std::string> uscite = esegui_sessione(passi, c.percorso());
-  ASSERT_EQ(uscite.size(), passi.size());
-  for (size_t i = 0; i < passi.size(); ++i) EXPECT_EQ(uscite[i], passi[i].atteso) << "$ " << passi[i].comando;
+  const std::vector<std::string> blocchi = blocchi_markdown(leggi_sorgente("README.md"));
+  ASSERT_FALSE(blocchi.empty()) << "README.md has no ```console block";
+  prova_sessioni("README.md", blocchi);
+}
+
+TEST(SessioneReadme, PrintsWhatTheManualPagesShow) {
+  for (const std::string pagina : {"docs/man/scenario-tool.1.in", "docs/man/compila_scenario.1.in"}) {
+    const std::vector<std::string> blocchi = blocchi_man(leggi_sorgente(pagina));
+    EXPECT_FALSE(blocchi.empty()) << pagina << " has no example";
+    prova_sessioni(pagina, blocchi);
+  }
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ constexpr std::array kOpzioniCompile{
 constexpr std::array kOpzioniCheck{kLineName, kTrainNumber, kNoPlan, kStrict, kJson};
 constexpr std::array kOpzioniDump{
     Opzione{"--kind", "table|cells|plan", N_("the kind of file (default: from its name)")},
-    Opzione{"--all", "", N_("every cell or every point, not only the summary")},
+    Opzione{"--all", "", N_("every row, cell or point, not only those that hold something or the summary")},
     Opzione{"--json", "", N_("print the decoded file as JSON")},
 };
 // plot and view read a compiled scenario: without names, the only one in DIR.
@@ -42,7 +42,8 @@ constexpr std::array kOpzioniView{
 };
 constexpr std::array kOpzioniDecompile{
     kLineNameLetta, kTrainNumberLetto,
-    Opzione{"-o", "OUT", N_("folder for the two texts (default: DIR)")},
+    Opzione{"-o", "OUT", N_("folder for the two texts (default: the current folder)")},
+    Opzione{"--force", "", N_("replace texts already in OUT")},
 };
 constexpr std::array kOpzioniExample{
     Opzione{"-o", "DIR", N_("folder for the two texts (default: the current folder)")},
@@ -76,10 +77,11 @@ constexpr std::array kComandi{
         "dump", "FILE", N_("decode a compiled file into readable text"),
         N_("  Decodes a compiled file: the table (.sim), the cells (.dat) or the track plan\n"
            "  (_linea.dat); the kind comes from the name unless --kind is given.\n"
-           "  table: every row. cells: every cell holding an object or a mark, then the\n"
-           "  speed, gradient, adhesion and scenery profile as runs of cells (--all: every\n"
-           "  cell). plan: a summary (--all: every point). Exit status: 0, 3 unreadable,\n"
-           "  64 usage, 65 not a file of that kind.\n"),
+           "  table: every row that holds something, and how many empty rows were left\n"
+           "  out (--all: every row). cells: every cell holding an object or a mark, then\n"
+           "  the speed, gradient, adhesion and scenery profile as runs of cells (--all:\n"
+           "  every cell). plan: a summary (--all: every point). Exit status: 0, 3\n"
+           "  unreadable, 64 usage, 65 not a file of that kind.\n"),
         kOpzioniDump, comando_dump},
     Comando{
         "plot", "DIR", N_("draw the plan and the profile of a compiled scenario"),
@@ -125,15 +127,17 @@ constexpr std::array kComandi{
         "decompile", "DIR", N_("write descriptions that compile back to a compiled scenario's files"),
         N_("  Reads the compiled scenario in DIR (the table file, the cell file and, when\n"
            "  present, the track-plan file) and writes NAME_linea.txt and NAME_NUM-.txt\n"
-           "  into OUT: a line and a train description that compile to the same files.\n"
-           "  The texts are compiled once more in memory and compared with DIR's files\n"
-           "  byte for byte; the records that differ are listed (file, record, field,\n"
-           "  expected, got) and the texts are written all the same. Without a track-plan\n"
-           "  file the curves cannot be recovered and the line description has none.\n"
-           "  NAME and NUM name the files to read; when either is left out, DIR must hold\n"
-           "  exactly one scenario that fits. Exit status: 0 the texts compile to DIR's\n"
-           "  files, 1 they differ, 3 unreadable, unwritable or no single scenario in DIR,\n"
-           "  64 usage, 65 not a compiled scenario.\n"),
+           "  into OUT (default: the current folder): a line and a train description that\n"
+           "  compile to the same files. A text already in OUT is never replaced unless\n"
+           "  --force is given: the tool names it and writes nothing. The texts are\n"
+           "  compiled once more in memory and compared with DIR's files byte for byte;\n"
+           "  the records that differ are listed (file, record, field, expected, got) and\n"
+           "  the texts are written all the same. Without a track-plan file the curves\n"
+           "  cannot be recovered and the line description has none. NAME and NUM name\n"
+           "  the files to read; when either is left out, DIR must hold exactly one\n"
+           "  scenario that fits. Exit status: 0 the texts compile to DIR's files, 1 they\n"
+           "  differ, 3 unreadable, unwritable or no single scenario in DIR, 64 usage,\n"
+           "  65 not a compiled scenario, 73 a text already in OUT (nothing written).\n"),
         kOpzioniDecompile, comando_decompile},
     Comando{
         "example", "", N_("write the scenario's own line and train descriptions to start from"),
