@@ -23,7 +23,7 @@ _scenario_tool() {
   COMPREPLY=()
 
   if ((COMP_CWORD == 1)); then
-    COMPREPLY=($(compgen -W "compile check dump plot view decompile example --help --version" -- "$cur"))
+    COMPREPLY=($(compgen -W "compile check dump plot view decompile example lsp --help --version" -- "$cur"))
     return
   fi
 
@@ -34,6 +34,7 @@ _scenario_tool() {
     dump) opzioni="--kind --all --json" ;;
     plot | view | decompile) opzioni="--line-name --train-number -o" ;;
     example) opzioni="-o --force" ;;
+    lsp) opzioni="" ;;
     *) return ;;
   esac
 
@@ -63,7 +64,7 @@ _scenario_tool() {
     compile | check) _scenario_tool_file '*.txt' ;;
     dump) _scenario_tool_file '*.sim' '*.dat' ;;
     plot | view | decompile) _scenario_tool_file ;;
-  esac  # example takes no argument
+  esac  # example and lsp take no argument
 }
 
 complete -F _scenario_tool scenario-tool
