@@ -5,7 +5,7 @@
 # Neovim are missing, with the reason; under CI (which installs them) that is
 # a failure.
 #
-# usage: esegui.sh client|neovim|robustness SCENARIO_TOOL
+# usage: esegui.sh client|neovim|robustness|latency SCENARIO_TOOL
 set -euo pipefail
 qui="$(cd "$(dirname "$0")" && pwd)"
 prova="$1"
@@ -23,6 +23,7 @@ cd "$qui"
 case $prova in
   client) node cliente_test.mjs "$strumento" "$cartella" ;;
   robustness) node robustezza_test.mjs "$strumento" "$cartella" ;;
+  latency) node latenza.mjs "$strumento" "$cartella" ;;
   neovim)
     command -v nvim >/dev/null || salta "Neovim is not installed (apt-get install neovim)"
     bash neovim_test.sh "$strumento" "$cartella"
