@@ -91,6 +91,10 @@ void imposta_guasto_scrittura(std::function<bool(const std::string& percorso)> g
 // asks it first and fails, as a failed rename would, when it answers true.
 void imposta_guasto_rinomina(std::function<bool(const std::string& percorso)> guasto);
 
+// Test seam: when set to true, the volume is taken to refuse hard links, as
+// FAT and exFAT do: an earlier file of a set is kept by a copy.
+void imposta_collegamenti_rifiutati(bool rifiutati);
+
 // Whether the seam fails the write of `percorso`.
 bool guasto_simulato(const std::string& percorso);
 

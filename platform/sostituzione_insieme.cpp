@@ -27,11 +27,22 @@ Status conserva(const std::string& bersaglio, Precedente* p) {
 }  // namespace
 
 Status sostituisci_insieme(const std::vector<FileNuovo>& file) {
-  // 1. Every target must be a regular file or nothing.
+  // 1. Every target must be a regular file or nothing. A symbolic link is
+  // refused rather than replaced by a file (its target left as it was) or
+  // written through (a file elsewhere replaced).
   for (const FileNuovo& f : file) {
-    const TipoVoce tipo = tipo_voce(f.percorso);
-    if (tipo == TipoVoce::cartella || tipo == TipoVoce::altro) {
-      return errore_sistema(N_("cannot replace %1: %2"), f.percorso, tipo == TipoVoce::cartella ? EISDIR : EEXIST);
+    switch (tipo_voce(f.percorso)) {
+      case TipoVoce::assente:
+      case TipoVoce::file:
+        break;
+      case TipoVoce::cartella:
+        return errore_sistema(N_("cannot replace %1: %2"), f.percorso, EISDIR);
+      case TipoVoce::collegamento:
+        return Status::Error(Testo{
+            N_("cannot replace %1: it is a symbolic link; remove it, or write into the folder it points to"),
+            {f.percorso}});
+      case TipoVoce::altro:
+        return Status::Error(Testo{N_("cannot replace %1: it is not a regular file"), {f.percorso}});
     }
   }
   // 2. Every new file written whole beside its target.

@@ -91,6 +91,35 @@ TEST(CompileSostituzione, AFailedSetLeavesTheFolderAllOld) {
   }
 }
 
+// On a volume that refuses hard links (FAT, exFAT: the earlier files are
+// kept as copies), a second compile and a second decompile into the same
+// folder replace their sets, and a failed set still leaves every earlier file.
+TEST(CompileSostituzione, ASecondRunWorksWhereTheVolumeHasNoHardLinks) {
+  const Testi testi;
+  CartellaTemporanea d;
+  imposta_collegamenti_rifiutati(true);
+  const Uscita prima = esegui(testi.compile(d.percorso()));
+  const Uscita seconda = esegui(testi.compile(d.percorso()));
+  const Contenuti compilati = contenuti(d.percorso());
+  const std::string bersaglio = d.file(kCelle);
+  imposta_guasto_rinomina([bersaglio](const std::string& p) { return p == bersaglio; });
+  const Uscita fallita = esegui(testi.compile(d.percorso()));
+  imposta_guasto_rinomina(nullptr);
+  const Contenuti dopo_fallita = contenuti(d.percorso());
+  const Args decompila = {"decompile", d.percorso(), "--line-name", "P", "--train-number", "1", "-o",
+                          d.file("testi")};
+  const Uscita decompilata = esegui(decompila);
+  const Uscita ridecompilata = esegui(decompila);
+  imposta_collegamenti_rifiutati(false);
+  EXPECT_EQ(prima.stato, 0) << prima.err;
+  EXPECT_EQ(seconda.stato, 0) << seconda.err;
+  EXPECT_EQ(compilati.size(), 3u);
+  EXPECT_EQ(fallita.stato, kUscitaFileSystem);
+  EXPECT_EQ(dopo_fallita, compilati);
+  EXPECT_EQ(decompilata.stato, 0) << decompilata.err;
+  EXPECT_EQ(ridecompilata.stato, 0) << ridecompilata.err;
+}
+
 TEST(CompileSostituzione, AFolderItMadeGoesWhenItWritesNothing) {
   const Testi testi;
   CartellaTemporanea base;
