@@ -52,6 +52,17 @@ json intervallo_di(const tool::Diagnostica& d, const Righe& righe) {
   return intervallo(n, unita_utf16(r, da), unita_utf16(r, a));
 }
 
+// A message or hint as the editor shows it: one that quotes a field of a
+// megabyte (a paste gone wrong) is cut, at a character's start, after
+// kTestoMassimo bytes.
+constexpr size_t kTestoMassimo = 1000;
+std::string accorcia(const std::string& testo) {
+  if (testo.size() <= kTestoMassimo) return testo;
+  size_t fine = kTestoMassimo;
+  while (fine > 0 && (static_cast<unsigned char>(testo[fine]) & 0xC0) == 0x80) --fine;
+  return testo.substr(0, fine) + "\xE2\x80\xA6";
+}
+
 int gravita_lsp(tool::Gravita g) {
   switch (g) {
     case tool::Gravita::kErrore:
@@ -292,11 +303,11 @@ void Server::controlla_coppia(const std::string& uri) {
                      {"severity", gravita_lsp(d.gravita)},
                      {"code", d.tipo},
                      {"source", "scenario-tool"},
-                     {"message", d.messaggio}};
+                     {"message", accorcia(d.messaggio)}};
     if (!d.suggerimento.empty()) {
       i.diagnostica["relatedInformation"] = json::array(
           {{{"location", {{"uri", nell_altro ? uri_altro : uri}, {"range", i.diagnostica["range"]}}},
-            {"message", "hint: " + d.suggerimento}}});
+            {"message", "hint: " + accorcia(d.suggerimento)}}});
     }
     i.tipo = d.tipo;
     i.suggerimento = d.suggerimento;

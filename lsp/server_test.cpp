@@ -130,6 +130,20 @@ TEST_F(ServerCoppia, TheTyposAndTheBusyCellAreDiagnosedWhereTheyStand) {
   EXPECT_EQ(s_.diagnostiche(uri_linea_), json::array());
 }
 
+TEST_F(ServerCoppia, AMessageQuotingAHugeFieldIsCut) {
+  // A misspelt key followed by a megabyte of letters: the field is quoted in
+  // the message, which the editor gets cut to 1000 bytes and an ellipsis.
+  s_.cambia(uri_treno_, std::string(kTreno) + "velcita" + std::string(1 << 20, 'x') + ",  0,  30\n[fine]\n");
+  s_.attendi(kAttesa);
+  size_t lunghe = 0;
+  for (const json& x : s_.diagnostiche(uri_treno_)) {
+    const std::string m = x["message"].get<std::string>();
+    EXPECT_LE(m.size(), 1003u);
+    lunghe += m.size() == 1003 && m.substr(1000) == "\xE2\x80\xA6";
+  }
+  EXPECT_EQ(lunghe, 1u);
+}
+
 TEST_F(ServerCoppia, DefinitionLeadsFromTheBusyCellToItsOccupant) {
   const json r = s_.chiedi("textDocument/definition", al(5, 3));
   ASSERT_TRUE(r["result"].is_array()) << r.dump();

@@ -10,7 +10,7 @@
 set -euo pipefail
 qui="$(cd "$(dirname "$0")" && pwd)"
 prova="$1"
-strumento="$2"
+strumento="$(realpath "$2")"
 . "$qui/../browser/requisiti.sh"
 
 command -v node >/dev/null || salta "node is not installed"

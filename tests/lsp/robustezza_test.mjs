@@ -30,16 +30,19 @@ const finito = new Promise((risolvi) => server.on('exit', (codice) => risolvi(co
 
 // Replies by id, publications by count; a waiter per condition.
 let ricevuto = Buffer.alloc(0);
+let pezziRicevuti = [];
 const risposte = new Map();
 let pubblicazioni = 0;
 let attesa = null;
 server.stdout.on('data', (d) => {
-  ricevuto = Buffer.concat([ricevuto, d]);
+  // Chunks are joined only when a whole message may be there.
+  pezziRicevuti.push(d);
   while (true) {
+    if (pezziRicevuti.length > 0) { ricevuto = Buffer.concat([ricevuto, ...pezziRicevuti]); pezziRicevuti = []; }
     const fine = ricevuto.indexOf('\r\n\r\n');
     if (fine < 0) return;
     const lunghezza = Number(/Content-Length: (\d+)/i.exec(ricevuto.subarray(0, fine).toString())[1]);
-    if (ricevuto.length < fine + 4 + lunghezza) return;
+    if (ricevuto.length < fine + 4 + lunghezza) return;  // the rest is still to come
     const m = JSON.parse(ricevuto.subarray(fine + 4, fine + 4 + lunghezza).toString());
     ricevuto = ricevuto.subarray(fine + 4 + lunghezza);
     if (m.method === 'textDocument/publishDiagnostics') pubblicazioni++;
@@ -127,9 +130,10 @@ verifica(piccoDopo <= 2 * piccoPrimo, `peak memory grew from ${piccoPrimo} kB to
 const hover = await chiedi('textDocument/hover', { textDocument: { uri: treno }, position: { line: 0, character: 0 } });
 verifica(!hover.error, `hover answers after the edits: ${JSON.stringify(hover)}`);
 
-// A paste of 60 MB on one line at the end (a file pasted by mistake), checked
-// as check would check it (it is under 64 MiB).
-const incollato = `${originale}${'x'.repeat(60e6)}`;
+// A paste of 60 MB in the middle, in lines of 1 MB (a file pasted by
+// mistake), checked as check would check it (it is under 64 MiB).
+const metà = originale.indexOf('[stazioni]');
+const incollato = `${originale.slice(0, metà)}${`${'x'.repeat(1 << 20)}\n`.repeat(57)}${originale.slice(metà)}`;
 const inizio = Date.now();
 await cambia(incollato);
 await controllato();
