@@ -5,6 +5,7 @@
 #include <deque>
 #include <exception>
 #include <fstream>
+#include <iostream>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -436,30 +437,25 @@ void leggi_tutto(std::istream& in, const std::shared_ptr<Coda>& coda) {
   }
 }
 
-}  // namespace
-
-int esegui_server(std::istream& in, std::ostream& out, std::ostream& log) {
-  Server server([&out](const json& m) { scrivi_messaggio(out, testo_json(m)); }, log);
-  auto coda = std::make_shared<Coda>();
-  // The reading thread may still wait on the input when the server ends
-  // ("exit" came): it is left behind, and the program's end stops it.
-  std::thread([&in, coda] { leggi_tutto(in, coda); }).detach();
+// The server's side: messages handled in order, checks run when the input
+// pauses past their time. Returns the exit status.
+int servi(Server& server, Coda& coda) {
   while (!server.uscito()) {
-    std::unique_lock<std::mutex> chiuso(coda->mutex);
+    std::unique_lock<std::mutex> chiuso(coda.mutex);
     const std::optional<Orologio::time_point> prossimo = server.prossimo_controllo();
-    const auto ce_ne = [&] { return !coda->messaggi.empty(); };
+    const auto ce_ne = [&] { return !coda.messaggi.empty(); };
     if (prossimo) {
-      coda->arrivato.wait_until(chiuso, *prossimo, ce_ne);
+      coda.arrivato.wait_until(chiuso, *prossimo, ce_ne);
     } else {
-      coda->arrivato.wait(chiuso, ce_ne);
+      coda.arrivato.wait(chiuso, ce_ne);
     }
-    if (coda->messaggi.empty()) {
+    if (coda.messaggi.empty()) {
       chiuso.unlock();
       server.controlla(Orologio::now());
       continue;
     }
-    std::optional<std::string> corpo = std::move(coda->messaggi.front());
-    coda->messaggi.pop_front();
+    std::optional<std::string> corpo = std::move(coda.messaggi.front());
+    coda.messaggi.pop_front();
     chiuso.unlock();
     if (!corpo) return 1;  // the input ended without "exit"
     if (!corpo->empty() && (*corpo)[0] == '\x01') {
@@ -476,6 +472,25 @@ int esegui_server(std::istream& in, std::ostream& out, std::ostream& log) {
     server.gestisci(messaggio, Orologio::now());
   }
   return server.stato_uscita();
+}
+
+}  // namespace
+
+int esegui_server(std::istream& in, std::ostream& out, std::ostream& log) {
+  Server server([&out](const json& m) { scrivi_messaggio(out, testo_json(m)); }, log);
+  auto coda = std::make_shared<Coda>();
+  std::thread lettore([&in, coda] { leggi_tutto(in, coda); });
+  const int stato = servi(server, *coda);
+  // The reading thread may still wait on standard input when the server
+  // ends ("exit" came): it is left behind, and the program's end stops it.
+  // Any other stream is the caller's, which must outlive the reading: that
+  // thread is waited for (it ends at the stream's end).
+  if (&in == &std::cin) {
+    lettore.detach();
+  } else {
+    lettore.join();
+  }
+  return stato;
 }
 
 }  // namespace scenario::lsp

@@ -91,7 +91,8 @@ class Server {
 
 // The server over a pair of streams (standard input and output), the input
 // read on a thread of its own so that a check can wait for the typing to
-// pause. Returns the program's exit status.
+// pause. Returns the program's exit status; with an input other than
+// standard input, only once that input has ended.
 int esegui_server(std::istream& in, std::ostream& out, std::ostream& log);
 
 }  // namespace scenario::lsp
