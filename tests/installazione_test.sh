@@ -23,6 +23,7 @@ fallito() {
 atteso="bin/scenario-tool
 lib/compila-scenario/compila_scenario
 share/bash-completion/completions/scenario-tool
+share/compila-scenario/neovim/scenario.lua
 share/doc/compila-scenario/README.md
 share/doc/compila-scenario/changelog.gz
 share/doc/compila-scenario/copyright
@@ -37,6 +38,10 @@ share/lintian/overrides/compila-scenario
 share/locale/it/LC_MESSAGES/scenario-tool.mo
 share/man/man1/compila_scenario.1.gz
 share/man/man1/scenario-tool.1.gz"
+# The VS Code extension is installed when it has been packaged.
+if [[ -f $(dirname "$0")/../editors/vscode/scenario-descriptions.vsix ]]; then
+  atteso=$(printf '%s\n%s' "$atteso" share/compila-scenario/vscode/scenario-descriptions.vsix | LC_ALL=C sort)
+fi
 trovato=$(cd "$usr" && find . \( -type f -o -type l \) -printf '%P\n' | LC_ALL=C sort)
 [[ $trovato == "$atteso" ]] || fallito "installed files differ (< expected, > installed):
 $(diff <(echo "$atteso") <(echo "$trovato"))"

@@ -18,6 +18,7 @@ int comando_plot(const Args& args, std::ostream& out, std::ostream& err);
 int comando_decompile(const Args& args, std::ostream& out, std::ostream& err);
 int comando_view(const Args& args, std::ostream& out, std::ostream& err);
 int comando_example(const Args& args, std::ostream& out, std::ostream& err);
+int comando_lsp(const Args& args, std::ostream& out, std::ostream& err);
 
 // The whole tool: `args` without the program name.
 int esegui_tool(const Args& args, std::ostream& out, std::ostream& err);

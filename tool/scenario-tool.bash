@@ -23,7 +23,7 @@ _scenario_tool() {
   COMPREPLY=()
 
   if ((COMP_CWORD == 1)); then
-    COMPREPLY=($(compgen -W "compile check dump plot view decompile example --help --version" -- "$cur"))
+    COMPREPLY=($(compgen -W "compile check dump plot view decompile example lsp --help --version" -- "$cur"))
     return
   fi
 
@@ -36,6 +36,7 @@ _scenario_tool() {
     view) opzioni="--line-name --train-number -o --watch --editor" ;;
     decompile) opzioni="--line-name --train-number -o --force" ;;
     example) opzioni="-o --force" ;;
+    lsp) opzioni="" ;;
     *) return ;;
   esac
 
@@ -66,7 +67,7 @@ _scenario_tool() {
     dump) _scenario_tool_file '*.sim' '*.dat' ;;
     plot | decompile) _scenario_tool_file ;;
     view) _scenario_tool_file '*.txt' ;;  # a compiled scenario's folder, or with --watch LINE and TRAIN
-  esac  # example takes no argument
+  esac  # example and lsp take no argument
 }
 
 complete -F _scenario_tool scenario-tool

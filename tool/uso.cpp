@@ -50,6 +50,8 @@ constexpr std::array kOpzioniExample{
     Opzione{"--force", "", N_("replace texts already in DIR")},
 };
 
+constexpr std::array<Opzione, 0> kOpzioniLsp{};
+
 constexpr std::array kComandi{
     Comando{
         "compile", "LINE TRAIN", N_("compile a line and a train description into the compiled files"),
@@ -149,6 +151,18 @@ constexpr std::array kComandi{
            "  DIR is kept unless --force is given. Exit status: 0 written, 3 a text exists\n"
            "  or cannot be written, 64 usage.\n"),
         kOpzioniExample, comando_example},
+    Comando{
+        "lsp", "", N_("serve diagnostics, hover and completion to an editor (language server)"),
+        N_("  A language server for editors, over standard input and output: the\n"
+           "  diagnostics of check for both files of a pair as the author types (unsaved\n"
+           "  text included), the guide's entry of a key word and the meaning of a value\n"
+           "  on hover, the key words of the section as completion, the outline of\n"
+           "  sections, stations, signals, slowdowns and curves, the entry a diagnostic\n"
+           "  names as definition, and the did-you-mean replacements as quick fixes. A\n"
+           "  line description NAME_linea.txt is paired with a train description\n"
+           "  NAME_NUM-.txt of its folder. It never writes a file and logs to standard\n"
+           "  error. Exit status: 0 after shutdown and exit, 1 otherwise, 64 usage.\n"),
+        kOpzioniLsp, comando_lsp},
 };
 
 // --help and --version, which every command accepts.

@@ -55,7 +55,7 @@ TEST(ToolUso, EveryCommandListsAndTakesItsOptions) {
     }
     EXPECT_EQ(esegui({nome, "--frobnicate"}).stato, kUscitaUso) << nome;
   }
-  EXPECT_EQ(nomi, (std::vector<std::string>{"compile", "check", "dump", "plot", "view", "decompile", "example"}));
+  EXPECT_EQ(nomi, (std::vector<std::string>{"compile", "check", "dump", "plot", "view", "decompile", "example", "lsp"}));
 }
 
 // The README quotes the top-level help in full and every command's synopsis.

@@ -1,6 +1,7 @@
 // Lint rules for the project's JavaScript: the viewer page's script
 // (disegno/*.js, classic scripts placed in the page one after the other), its
-// node tests, and these browser tests. Run from the repository's root:
+// node tests, these browser tests, the language server's tests and the VS
+// Code extension. Run from the repository's root:
 //   tests/browser/node_modules/.bin/eslint --config tests/browser/eslint.config.mjs
 import js from '@eslint/js';
 import globals from 'globals';
@@ -41,5 +42,15 @@ export default [
     files: ['tests/browser/**/*.mjs'],
     languageOptions: { sourceType: 'module', globals: { ...globals.node, ...globals.browser } },
   },
-  { ignores: ['tests/browser/node_modules/**', 'build*/**'] },
+  {
+    // The language server's tests and the VS Code extension's grammar test, in node.
+    files: ['tests/lsp/**/*.mjs', 'editors/vscode/**/*.mjs'],
+    languageOptions: { sourceType: 'module', globals: globals.node },
+  },
+  {
+    // The extension itself: a CommonJS module that VS Code loads.
+    files: ['editors/vscode/extension.js'],
+    languageOptions: { sourceType: 'commonjs', globals: globals.node },
+  },
+  { ignores: ['tests/browser/node_modules/**', 'tests/lsp/node_modules/**', 'editors/vscode/node_modules/**', 'build*/**'] },
 ];

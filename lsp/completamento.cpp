@@ -1,0 +1,51 @@
+#include "lsp/completamento.h"
+
+#include <optional>
+#include <string>
+
+#include "lsp/sezioni.h"
+
+namespace scenario::lsp {
+namespace {
+
+using json = nlohmann::json;
+
+// The protocol's CompletionItemKind and InsertTextFormat numbers.
+constexpr int kParolaChiave = 14;
+constexpr int kModulo = 9;
+constexpr int kFrammento = 2;
+
+}  // namespace
+
+json completamenti(const Righe& righe, size_t riga, size_t byte, Descrizione descrizione) {
+  json voci_fuori = json::array();
+  const std::string_view r = righe.riga(riga);
+  if (campi_riga(r)[0].fine < byte) return voci_fuori;  // past the key field: values, nothing to offer
+  const std::optional<Parte> parte = parte_alla_riga(righe, riga, descrizione);
+  int ordine = 0;
+  if (parte) {
+    for (const Voce& v : voci()) {
+      if (v.parte != *parte) continue;
+      json voce = {{"label", std::string(v.chiave == "curvad1" ? "curva" : v.chiave)},
+                   {"kind", kParolaChiave},
+                   {"detail", elenco_campi(v)},
+                   {"insertText", frammento(v)},
+                   {"insertTextFormat", kFrammento},
+                   {"sortText", std::to_string(100 + ordine++)}};
+      const std::string_view guida = entrata_guida(v);
+      if (!guida.empty()) voce["documentation"] = {{"kind", "markdown"}, {"value", std::string(guida)}};
+      voci_fuori.push_back(std::move(voce));
+    }
+  }
+  for (const std::string_view t : titoli(descrizione)) {
+    // Before "[generale]" only it makes sense; after it, every heading but it.
+    if ((t == "[generale]") == parte.has_value()) continue;
+    voci_fuori.push_back({{"label", std::string(t)},
+                          {"kind", kModulo},
+                          {"detail", "section heading"},
+                          {"sortText", std::to_string(200 + ordine++)}});
+  }
+  return voci_fuori;
+}
+
+}  // namespace scenario::lsp

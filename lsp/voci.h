@@ -1,0 +1,53 @@
+// The entries of the two descriptions as the editor shows them: each key
+// word with the words its reader looks for, its fields in order with their
+// units, and the heading of its entry in the guide. Hover, completion and the
+// outline all read this one table.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace scenario::lsp {
+
+enum class Descrizione { kLinea, kTreno };
+enum class Parte { kGenerale, kOggetti, kTreno };
+
+// What a field's value means, for the hover over it.
+enum class Senso { kAltro, kPosizione, kLunghezza, kVelocita, kOre, kMinuti, kSecondi, kTesto };
+
+struct Campo {
+  std::string_view nome;   // "position", as the snippet shows it
+  std::string_view unita;  // "m", "km/h"; empty when none
+  Senso senso = Senso::kAltro;
+};
+
+struct Voce {
+  std::string_view chiave;          // the key as written, "lunghezza percorso"
+  Parte parte;
+  std::string_view prima, seconda;  // the words the reader's test looks for
+  bool maiuscole;                   // the test compares letter case
+  std::string_view titolo;          // what the guide's heading of the entry holds
+  std::span<const Campo> campi;
+};
+
+// Every entry, in the order the readers try them.
+std::span<const Voce> voci();
+
+// The entry a key field is read as in that part; none when no test matches.
+const Voce* voce_di(std::string_view campo, Parte parte);
+
+// The guide's text of an entry: its heading and what follows up to the next
+// heading; empty when the guide has no such heading.
+std::string_view entrata_guida(const Voce& v);
+
+// The snippet completion inserts: the key, then each field as a placeholder.
+std::string frammento(const Voce& v);
+// "position (m), gradient (per mille)"
+std::string elenco_campi(const Voce& v);
+
+// The guide, docs/descrizioni.md, as built into the program.
+std::string_view testo_guida();
+
+}  // namespace scenario::lsp

@@ -1,0 +1,97 @@
+// The protocol driven by a real client: initialize, open the example's train
+// description, break it and mend it while the diagnostics follow, then
+// hover, completion, outline, definition and quick fix, and shutdown and exit
+// in order.
+//
+// usage: node cliente_test.mjs SCENARIO_TOOL FOLDER (holding the example pair)
+import * as rpc from 'vscode-languageserver-protocol/node.js';
+import { avvia, testo, uri, verifica } from './cliente.mjs';
+
+const [strumento, cartella] = process.argv.slice(2);
+const server = avvia(strumento);
+const { connessione } = server;
+const treno = uri(`${cartella}/Valbruna_101-.txt`);
+const linea = uri(`${cartella}/Valbruna_linea.txt`);
+const originale = testo(`${cartella}/Valbruna_101-.txt`);
+const righe = originale.split('\n');
+const riga = (inizio) => righe.findIndex((r) => r.startsWith(inizio));
+
+const init = await connessione.sendRequest(rpc.InitializeRequest.type,
+  { processId: process.pid, rootUri: uri(cartella), capabilities: {} });
+verifica(init.capabilities.hoverProvider, 'the server offers hover');
+await connessione.sendNotification(rpc.InitializedNotification.type, {});
+
+// The example pair is clean; the line description, not open, is checked from its file.
+let pulite = server.diagnostiche(treno);
+const dellaLinea = server.diagnostiche(linea);
+await connessione.sendNotification(rpc.DidOpenTextDocumentNotification.type,
+  { textDocument: { uri: treno, languageId: 'scenario-train', version: 1, text: originale } });
+verifica((await pulite).length === 0, 'the example has no diagnostic');
+verifica((await dellaLinea).length === 0, 'the line description is checked with it');
+
+// A misspelt key: its diagnostic appears, then goes when the key is mended.
+const rigaVelocita = riga('velocita,  600');
+const rotto = originale.replace('velocita,  600', 'velcita,  600');
+const conErrore = server.diagnostiche(treno, (d) => d.length > 0);
+await connessione.sendNotification(rpc.DidChangeTextDocumentNotification.type,
+  { textDocument: { uri: treno, version: 2 }, contentChanges: [{ text: rotto }] });
+const [errore] = await conErrore;
+verifica(errore.code === 'unknown-key' && errore.severity === 1, `the typo is an error: ${JSON.stringify(errore)}`);
+verifica(errore.range.start.line === rigaVelocita && errore.range.start.character === 0 &&
+  errore.range.end.character === 7, `the typo's range: ${JSON.stringify(errore.range)}`);
+verifica(errore.relatedInformation[0].message.includes('`velocita`'), 'the hint rides as related information');
+
+const azioni = await connessione.sendRequest(rpc.CodeActionRequest.type,
+  { textDocument: { uri: treno }, range: errore.range, context: { diagnostics: [errore] } });
+const modifica = azioni[0].edit.changes[treno][0];
+verifica(azioni[0].kind === 'quickfix' && modifica.newText === 'velocita', `quick fix: ${JSON.stringify(azioni)}`);
+
+pulite = server.diagnostiche(treno, (d) => d.length === 0);
+await connessione.sendNotification(rpc.DidChangeTextDocumentNotification.type,
+  { textDocument: { uri: treno, version: 3 }, contentChanges: [{ text: originale }] });
+await pulite;
+
+// A second signal in the first one's cell: definition leads to the first.
+const rigaSegnale = riga('segnale,  1200');
+const doppio = righe.slice(0, rigaSegnale + 1).concat([righe[rigaSegnale]], righe.slice(rigaSegnale + 1)).join('\n');
+const occupata = server.diagnostiche(treno, (d) => d.length > 0);
+await connessione.sendNotification(rpc.DidChangeTextDocumentNotification.type,
+  { textDocument: { uri: treno, version: 4 }, contentChanges: [{ text: doppio }] });
+const [cella] = await occupata;
+verifica(cella.range.start.line === rigaSegnale + 1, `the taken cell is the second signal's: ${JSON.stringify(cella)}`);
+const definizione = await connessione.sendRequest(rpc.DefinitionRequest.type,
+  { textDocument: { uri: treno }, position: { line: rigaSegnale + 1, character: 2 } });
+verifica(definizione[0].uri === treno && definizione[0].range.start.line === rigaSegnale,
+  `definition: ${JSON.stringify(definizione)}`);
+
+// Hover over a key word and over a position.
+const rigaStazione = riga('stazione,  4200');
+const chiave = await connessione.sendRequest(rpc.HoverRequest.type,
+  { textDocument: { uri: treno }, position: { line: rigaStazione, character: 3 } });
+verifica(chiave.contents.value.includes('#### `stazione`'), 'hover over a key shows its guide entry');
+const valore = await connessione.sendRequest(rpc.HoverRequest.type,
+  { textDocument: { uri: treno }, position: { line: rigaStazione, character: 12 } });
+// 4200 m: cell 84; the system "uno" counts up from 12000 m at 0 m.
+verifica(valore.contents.value.includes('cell 84') && valore.contents.value.includes('km 16+200'),
+  `hover over a position: ${valore.contents.value}`);
+
+const completamenti = await connessione.sendRequest(rpc.CompletionRequest.type,
+  { textDocument: { uri: treno }, position: { line: rigaStazione, character: 0 } });
+const etichette = completamenti.map((c) => c.label);
+verifica(etichette.includes('stazione') && etichette.includes('[segnali]'), `completion: ${etichette}`);
+const stazione = completamenti.find((c) => c.label === 'stazione');
+verifica(stazione.insertTextFormat === 2 && stazione.insertText.startsWith('stazione,  ${1:position}'),
+  `the station's snippet: ${stazione.insertText}`);
+
+const simboli = await connessione.sendRequest(rpc.DocumentSymbolRequest.type, { textDocument: { uri: treno } });
+const nomi = simboli.flatMap((s) => [s.name, ...(s.children ?? []).map((c) => c.name)]);
+for (const atteso of ['[stazioni]', 'BORGO ALTO', 'segnale 1200 m', 'rallentamento 19500 m']) {
+  verifica(nomi.includes(atteso), `the outline holds ${atteso}: ${nomi}`);
+}
+
+await connessione.sendRequest(rpc.ShutdownRequest.type);
+await connessione.sendNotification(rpc.ExitNotification.type);
+const codice = await server.finito;
+verifica(codice === 0, `exit status after shutdown and exit: ${codice}`);
+connessione.dispose();
+console.log('lsp client test passed');
