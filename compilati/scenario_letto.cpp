@@ -97,13 +97,10 @@ Esito leggi_tracciato(const NomiFile& nomi, int32_t lunghezza, PuntiTracciato* t
 
 }  // namespace
 
-int leggi_scenario(const std::string& cartella, const std::string& nome_linea, const std::string& numero_treno,
-                   ScenarioLetto* scenario, std::string* errore, std::ostream& err) {
-  if (!scegli_scenario(cartella, nome_linea, numero_treno, &scenario->identita, errore)) return kUscitaFileSystem;
-  // Read under the folder's lock, taken as a reader: a compile or a program
-  // run replacing the set is waited for, so the three files are of one run.
-  BloccoCartella blocco;
-  if (const Status s = blocco.prendi(
+bool blocca_per_leggere(const std::string& cartella, BloccoCartella* blocco, std::string* errore, std::ostream& err) {
+  // A compile or a program run replacing the set is waited for, so the three
+  // files are of one run.
+  if (const Status s = blocco->prendi(
           cartella,
           [&err, &cartella] {
             err << "scenario-tool: " << componi(traduci("waiting for another run in %1 to finish"), {cartella})
@@ -112,7 +109,7 @@ int leggi_scenario(const std::string& cartella, const std::string& nome_linea, c
           /*condiviso=*/true);
       !s.ok()) {
     *errore = nella_lingua(s.testo());
-    return kUscitaFileSystem;
+    return false;
   }
   // A set whose replacement a killed run left unfinished may mix two runs'
   // files: the next writer completes it; until then it is not read.
@@ -120,8 +117,16 @@ int leggi_scenario(const std::string& cartella, const std::string& nome_linea, c
     *errore = componi(traduci("the files in %1 are of a replacement that was interrupted; the next compile into the "
                               "folder (or run of the program there) completes it"),
                       {cartella});
-    return kUscitaFileSystem;
+    return false;
   }
+  return true;
+}
+
+int leggi_scenario(const std::string& cartella, const std::string& nome_linea, const std::string& numero_treno,
+                   ScenarioLetto* scenario, std::string* errore, std::ostream& err) {
+  if (!scegli_scenario(cartella, nome_linea, numero_treno, &scenario->identita, errore)) return kUscitaFileSystem;
+  BloccoCartella blocco;
+  if (!blocca_per_leggere(cartella, &blocco, errore, err)) return kUscitaFileSystem;
   const NomiFile nomi(cartella, scenario->identita.nome_linea, scenario->identita.numero_treno);
   Esito e = leggi_tabella_e_celle(nomi, &scenario->elementi, &scenario->celle);
   if (e.stato == 0) e = leggi_tracciato(nomi, scenario->elementi[kRigaValoriCorsa].dato2, &scenario->tracciato, err);

@@ -9,6 +9,7 @@
 
 #include "compilati/trova_scenario.h"
 #include "model/modello.h"
+#include "platform/blocco_cartella.h"
 
 namespace scenario::tool {
 
@@ -18,6 +19,11 @@ struct ScenarioLetto {
   std::vector<Cella> celle;
   PuntiTracciato tracciato;  // empty when there is none of this line
 };
+
+// Takes `cartella`'s lock as a reader into `blocco` (telling on `err` when it
+// waits for a writer), and refuses a folder whose last set was left
+// half replaced. False, with the message in `errore`, when it cannot.
+bool blocca_per_leggere(const std::string& cartella, BloccoCartella* blocco, std::string* errore, std::ostream& err);
 
 // The scenario of `cartella` named by `nome_linea` and `numero_treno`, found
 // by itself when either is empty and the folder holds exactly one that fits.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "compilati/lettura_compilati.h"
+#include "compilati/scenario_letto.h"
 #include "compilati/trova_scenario.h"
 #include "decompile/decompila.h"
 #include "model/dimensioni.h"
@@ -17,6 +18,7 @@
 #include "platform/uscita.h"
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
+#include "tool/destinazione.h"
 #include "tool/uso.h"
 
 namespace scenario::tool {
@@ -107,7 +109,16 @@ int comando_decompile(const Args& args, std::ostream& out, std::ostream& err) {
   }
   const NomiFile nomi(cartella, id.nome_linea, id.numero_treno);
   FileCodificati file;
-  if (int stato = leggi_compilati(nomi, &file, err); stato != 0) return stato;
+  {
+    // Read under DIR's lock as a reader, released before the texts are
+    // written (DIR may be where they go).
+    BloccoCartella lettura;
+    if (!blocca_per_leggere(cartella, &lettura, &errore, err)) {
+      err << "scenario-tool: " << errore << "\n";
+      return kUscitaFileSystem;
+    }
+    if (int stato = leggi_compilati(nomi, &file, err); stato != 0) return stato;
+  }
 
   const decompila::Decompilazione d = decompila::decompila(file, id.nome_linea, id.numero_treno);
   if (!d.letta) {
@@ -133,6 +144,18 @@ int comando_decompile(const Args& args, std::ostream& out, std::ostream& err) {
   // of the simulator's.
   const std::string destinazione = a.valore("-o", ".");
   const NomiFile scritti(destinazione, id.nome_linea, id.numero_treno);
+  // The output folder is held as any writer holds it, for the check below
+  // and the writing: a program run or a compile there waits, and waits for.
+  Destinazione uscita;
+  if (const Status s = uscita.prepara(
+          destinazione, {scritti.nome_descrizione_linea(), scritti.nome_descrizione_treno()}, [&err, &destinazione] {
+            err << "scenario-tool: " << componi(traduci("waiting for another run in %1 to finish"), {destinazione})
+                << std::endl;
+          });
+      !s.ok()) {
+    err << "scenario-tool: " << nella_lingua(s.testo()) << "\n";
+    return kUscitaFileSystem;
+  }
   // An author's own text, with its comments, is never lost to a decompile:
   // both names are checked before anything is written.
   if (!a.ha("--force")) {
@@ -149,14 +172,13 @@ int comando_decompile(const Args& args, std::ostream& out, std::ostream& err) {
       return kUscitaGiaPresente;
     }
   }
-  std::error_code ec;
-  std::filesystem::create_directories(destinazione, ec);
   // The two texts are one pair: both new ones, or both earlier ones.
   const Status s = sostituisci_insieme({{scritti.descrizione_linea(), d.linea}, {scritti.descrizione_treno(), d.treno}});
   if (!s.ok()) {
     err << "scenario-tool: " << nella_lingua(s.testo()) << "\n";
     return kUscitaFileSystem;
   }
+  uscita.conferma();
   out << componi(traduci("wrote %1 and %2"), {scritti.descrizione_linea(), scritti.descrizione_treno()}) << "\n";
   if (d.identica()) {
     out << componi(traduci("they compile to the same bytes as the files in %1"), {cartella}) << "\n";
