@@ -1,12 +1,11 @@
 #include "compilati/scenario_letto.h"
 
-#include <filesystem>
-
 #include "compilati/lettura_compilati.h"
 #include "compilati/trova_scenario.h"
 #include "model/decodifica_file.h"
 #include "model/dimensioni.h"
 #include "model/nomi_file.h"
+#include "platform/cartelle.h"
 #include "platform/traduzione.h"
 #include "platform/uscita.h"
 
@@ -69,8 +68,7 @@ Esito leggi_tabella_e_celle(const NomiFile& nomi, Elementi* elementi, std::vecto
 // earlier compile of a longer or shorter line) is set aside with a warning:
 // drawing it would put the stations and signals in the wrong places.
 Esito leggi_tracciato(const NomiFile& nomi, int32_t lunghezza, PuntiTracciato* tracciato, std::ostream& err) {
-  std::error_code ec;
-  if (!std::filesystem::exists(nomi.tracciato(), ec) && !ec) return {};
+  if (!qualcosa_a(nomi.tracciato())) return {};
   std::string dati;
   Testo errore;
   if (Esito e = leggi(nomi.tracciato(), TipoCompilato::kTracciato, N_("%1 is not a compiled track-plan file: %2"),

@@ -1,6 +1,5 @@
 // decompile: the compiled files of a scenario back to a line and a train
 // description that compile to the same bytes.
-#include <filesystem>
 #include <map>
 #include <vector>
 
@@ -9,6 +8,7 @@
 #include "decompile/decompila.h"
 #include "model/dimensioni.h"
 #include "model/nomi_file.h"
+#include "platform/cartelle.h"
 #include "platform/da_tradurre.h"
 #include "platform/file_system.h"
 #include "platform/sostituzione_insieme.h"
@@ -128,8 +128,9 @@ int comando_decompile(const Args& args, std::ostream& out, std::ostream& err) {
   }
 
   const std::string destinazione = a.valore("-o", cartella);
-  std::error_code ec;
-  std::filesystem::create_directories(destinazione, ec);
+  // A folder that cannot be made shows as the replacement's failure below.
+  std::vector<std::string> fatte;
+  crea_cartelle(destinazione, &fatte);
   const NomiFile scritti(destinazione, id.nome_linea, id.numero_treno);
   // The two texts are one pair: both new ones, or both earlier ones.
   const Status s = sostituisci_insieme({{scritti.descrizione_linea(), d.linea}, {scritti.descrizione_treno(), d.treno}});
