@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
 """Times the program against its floor and against cp of its output, and
-scenario-tool compile against cp of its output on generated lines, all in one
-run with the commands alternating, and measures peak memory.
+every command of scenario-tool (compile, check, dump, dump --all, plot, view,
+decompile) against cp of its own output on generated lines, compile also
+against its floor, all in one run with the commands alternating, and measures
+peak memory.
 
-    bench/confronta.py [--giri N] [--lotto K] [--build DIR] [--km 10,88,300,1000]
+    bench/confronta.py [--giri N] [--lotto K] [--build DIR] [--km 10,100,300,1000] [--ripetute 20,60]
 
 Build first with `cmake --workflow --preset bench` (DIR defaults to
 build-bench). Each round runs every command of a group K times in a row (the
@@ -14,9 +16,12 @@ by round, each against the other command of the same round, and given as
 minimum, median and maximum over the rounds. Peak memory is the largest
 "Maximum resident set size" that /usr/bin/time -v reports over three runs.
 
-The floor (build-bench/bench/pavimento) writes exactly the program's bytes
-through the same safe replacement and computes nothing; cp copies the output
-files over copies of themselves. Every timed run replaces the files of the run
+The program's floor (build-bench/bench/pavimento) writes exactly the
+program's bytes through the same safe replacement and computes nothing;
+compile's floor (bench/pavimento_insieme) streams compile's own output files
+through the same set replacement compile uses. cp copies a command's output
+files (for check and dump, its standard output kept in a file) over copies of
+themselves. Every timed run replaces the files of the run
 before it, as a second run in the same folder does.
 """
 
@@ -145,51 +150,106 @@ def misura_programma(build, lavoro, giri, lotto):
                             f"{picchi['programma'] / 1024:.1f} MiB / {picchi[nome] / 1024:.1f} MiB"]))
 
 
-def misura_strumento(build, lavoro, giri, lotto, chilometri):
+def uscita_su_file(comando, file):
+    """Runs the command once with its standard output into file."""
+    with open(file, "wb") as f:
+        subprocess.run(comando, stdout=f, check=True)
+
+
+def comandi_strumento(build, lavoro, km):
+    """name -> (argv, the files of its output, floor argv or None) for one length."""
     strumento = os.path.join(build, "tool", "scenario-tool")
-    genera = os.path.join(build, "bench", "genera_linea")
-    for eseguibile in (strumento, genera):
-        if not os.access(eseguibile, os.X_OK):
-            sys.exit(f"no {eseguibile}: run cmake --workflow --preset bench")
+    cartella = os.path.join(lavoro, f"linea-{km}")
+    os.makedirs(cartella)
+    esegui([os.path.join(build, "bench", "genera_linea"), str(km * 1000), cartella])
+    coppia = [os.path.join(cartella, "linea.txt"), os.path.join(cartella, "treno.txt")]
+    nomi = ["--line-name", "Lunga", "--train-number", "1"]
+    compilati = os.path.join(cartella, "compilati")
+    os.makedirs(compilati)
+    compila = [strumento, "compile"] + coppia + ["-o", compilati] + nomi
+    esegui(compila)
+    file_compilati = file_di(compilati)
+    pavimento = os.path.join(cartella, "pavimento")
+    os.makedirs(pavimento)
+    comandi = {
+        "compile": (compila, file_compilati,
+                    [os.path.join(build, "bench", "pavimento_insieme"), pavimento] + file_compilati),
+        "check": ([strumento, "check"] + coppia + nomi, None, None),
+        "dump": ([strumento, "dump", os.path.join(compilati, "Lunga_linea.dat")], None, None),
+        "dump --all": ([strumento, "dump", "--all", os.path.join(compilati, "Lunga_linea.dat")], None, None),
+    }
+    for nome, file in (("plot", "pianta.svg"), ("view", "pagina.html")):
+        comandi[nome] = ([strumento, nome, compilati] + nomi + ["-o", os.path.join(cartella, file)], None, None)
+    decompilati = os.path.join(cartella, "decompilati")
+    os.makedirs(decompilati)
+    forza = ["--force"] if "--force" in subprocess.run([strumento, "decompile", "--help"], capture_output=True,
+                                                        text=True).stdout else []
+    comandi["decompile"] = ([strumento, "decompile", compilati] + nomi + ["-o", decompilati] + forza, None, None)
+    # The output of each command other than compile: its files, or its
+    # standard output kept in a file, for cp to copy.
+    for nome, (argv, uscite, floor) in list(comandi.items()):
+        if uscite is not None:
+            continue
+        esegui(argv)
+        if nome in ("plot", "view"):
+            uscite = [argv[-1]]
+        elif nome == "decompile":
+            uscite = file_di(decompilati)
+        else:
+            uscite = [os.path.join(cartella, nome.replace(" --", "-") + ".txt")]
+            uscita_su_file(argv, uscite[0])
+        comandi[nome] = (argv, uscite, floor)
+    return comandi
+
+
+def misura_strumento(build, lavoro, giri, lotto, chilometri):
+    for eseguibile in ("tool/scenario-tool", "bench/genera_linea", "bench/pavimento_insieme"):
+        if not os.access(os.path.join(build, eseguibile), os.X_OK):
+            sys.exit(f"no {os.path.join(build, eseguibile)}: run cmake --workflow --preset bench")
     print()
-    print(riga_tabella(["scenario-tool compile", "output bytes", "CPU ratio to cp min / median / max",
-                        "wall ratio to cp min / median / max", "CPU ms (median, tool / cp)", "peak memory"]))
-    print(riga_tabella(["---"] * 6))
+    print(riga_tabella(["scenario-tool", "output bytes", "CPU ratio to cp min / median / max",
+                        "CPU ratio to floor min / median / max", "wall ratio to cp min / median / max",
+                        "CPU ms (median, tool / cp)", "peak memory"]))
+    print(riga_tabella(["---"] * 7))
     for km in chilometri:
-        cartella = os.path.join(lavoro, f"linea-{km}")
-        uscita = os.path.join(cartella, "uscita")
-        os.makedirs(uscita)
-        esegui([genera, str(km * 1000), cartella])
-        compila = [strumento, "compile", os.path.join(cartella, "linea.txt"), os.path.join(cartella, "treno.txt"),
-                   "-o", uscita]
-        esegui(compila)
-        cp, byte = prepara_copia(lavoro, f"strumento-{km}", file_di(uscita))
-        tempi = cronometra({"strumento": compila, "cp": cp}, giri, lotto)
-        picco = picco_kib(compila)
-        print(riga_tabella([f"{km} km", str(byte), mmm(rapporti(tempi["strumento"], tempi["cp"], 0)),
-                            mmm(rapporti(tempi["strumento"], tempi["cp"], 1)),
-                            f"{mediana_ms(tempi['strumento'], 0):.1f} / {mediana_ms(tempi['cp'], 0):.1f}",
-                            f"{picco / 1024:.1f} MiB"]))
+        comandi = comandi_strumento(build, lavoro, km)
+        gruppo = {}
+        byte = {}
+        for nome, (argv, uscite, floor) in comandi.items():
+            cp, byte[nome] = prepara_copia(lavoro, f"{nome.replace(' --', '-')}-{km}", uscite)
+            gruppo[nome] = argv
+            gruppo["cp " + nome] = cp
+            if floor is not None:
+                gruppo["floor " + nome] = floor
+        tempi = cronometra(gruppo, giri, lotto)
+        for nome, (argv, _, floor) in comandi.items():
+            a_floor = mmm(rapporti(tempi[nome], tempi["floor " + nome], 0)) if floor is not None else "-"
+            print(riga_tabella([f"{nome}, {km} km", str(byte[nome]),
+                                mmm(rapporti(tempi[nome], tempi["cp " + nome], 0)), a_floor,
+                                mmm(rapporti(tempi[nome], tempi["cp " + nome], 1)),
+                                f"{mediana_ms(tempi[nome], 0):.1f} / {mediana_ms(tempi['cp ' + nome], 0):.1f}",
+                                f"{picco_kib(argv) / 1024:.1f} MiB"]))
 
 
 def misura_lunghezze_ripetute(build, lavoro, megabyte):
-    """A line description of `megabyte` MB made almost only of length entries."""
+    """A line description of `megabyte` MB made almost only of length entries,
+    compiled and checked."""
     strumento = os.path.join(build, "tool", "scenario-tool")
-    genera = os.path.join(build, "bench", "genera_linea")
-    cartella = os.path.join(lavoro, "ripetute")
+    cartella = os.path.join(lavoro, f"ripetute-{megabyte}")
     uscita = os.path.join(cartella, "uscita")
     os.makedirs(uscita)
-    esegui([genera, "88000", cartella])
+    esegui([os.path.join(build, "bench", "genera_linea"), "88000", cartella])
     voce = b"lunghezza percorso,  88000\r\n"
     with open(os.path.join(cartella, "linea.txt"), "wb") as f:
         f.write(b"[generale]\r\n" + voce * (megabyte * 1000 * 1000 // len(voce)) + b"[curve]\r\n[fine]\r\n")
-    compila = [strumento, "compile", os.path.join(cartella, "linea.txt"), os.path.join(cartella, "treno.txt"),
-               "-o", uscita]
-    tempi = [esegui(compila) for _ in range(3)]
-    print()
-    print(f"{megabyte} MB of repeated length entries, scenario-tool compile (3 runs): "
-          f"CPU {mmm([t[0] for t in tempi], '{:.3f}')} s, wall {mmm([t[1] for t in tempi], '{:.3f}')} s "
-          "(min / median / max)")
+    coppia = [os.path.join(cartella, "linea.txt"), os.path.join(cartella, "treno.txt")]
+    nomi = ["--line-name", "Ripetuta", "--train-number", "1"]
+    for nome, argv in (("compile", [strumento, "compile"] + coppia + ["-o", uscita] + nomi),
+                       ("check", [strumento, "check"] + coppia + nomi)):
+        tempi = [esegui(argv) for _ in range(3)]
+        print(f"{megabyte} MB of repeated length entries, scenario-tool {nome} (3 runs): "
+              f"CPU {mmm([t[0] for t in tempi], '{:.3f}')} s, wall {mmm([t[1] for t in tempi], '{:.3f}')} s "
+              f"(min / median / max), peak memory {picco_kib(argv) / 1024:.1f} MiB")
 
 
 def main():
@@ -197,8 +257,8 @@ def main():
     argomenti.add_argument("--giri", type=int, default=30, help="rounds (at least 30 for docs/performance.md)")
     argomenti.add_argument("--lotto", type=int, default=5, help="runs of each command per round")
     argomenti.add_argument("--build", default=os.path.join(RADICE, "build-bench"))
-    argomenti.add_argument("--km", default="10,88,300,1000", help="line lengths for scenario-tool, km")
-    argomenti.add_argument("--ripetute", type=int, default=20, help="MB of repeated length entries (0: skip)")
+    argomenti.add_argument("--km", default="10,100,300,1000", help="line lengths for scenario-tool, km")
+    argomenti.add_argument("--ripetute", default="20,60", help="MB of repeated length entries (empty: none)")
     a = argomenti.parse_args()
     build = os.path.abspath(a.build)
     with tempfile.TemporaryDirectory() as lavoro:
@@ -208,8 +268,9 @@ def main():
         print()
         misura_programma(build, lavoro, a.giri, a.lotto)
         misura_strumento(build, lavoro, a.giri, a.lotto, [int(k) for k in a.km.split(",") if k])
-        if a.ripetute > 0:
-            misura_lunghezze_ripetute(build, lavoro, a.ripetute)
+        print()
+        for megabyte in [int(m) for m in a.ripetute.split(",") if m]:
+            misura_lunghezze_ripetute(build, lavoro, megabyte)
         carico = os.getloadavg()
         print()
         print(f"load average at end {carico[0]:.2f} {carico[1]:.2f} {carico[2]:.2f}")
