@@ -5,7 +5,9 @@
 #include "model/decodifica_file.h"
 #include "model/dimensioni.h"
 #include "model/nomi_file.h"
+#include "platform/blocco_cartella.h"
 #include "platform/cartelle.h"
+#include "platform/diario_insieme.h"
 #include "platform/traduzione.h"
 #include "platform/uscita.h"
 
@@ -96,6 +98,28 @@ Esito leggi_tracciato(const NomiFile& nomi, int32_t lunghezza, PuntiTracciato* t
 int leggi_scenario(const std::string& cartella, const std::string& nome_linea, const std::string& numero_treno,
                    ScenarioLetto* scenario, std::string* errore, std::ostream& err) {
   if (!scegli_scenario(cartella, nome_linea, numero_treno, &scenario->identita, errore)) return kUscitaFileSystem;
+  // Read under the folder's lock, taken as a reader: a compile or a program
+  // run replacing the set is waited for, so the three files are of one run.
+  BloccoCartella blocco;
+  if (const Status s = blocco.prendi(
+          cartella,
+          [&err, &cartella] {
+            err << "scenario-tool: " << componi(traduci("waiting for another run in %1 to finish"), {cartella})
+                << std::endl;
+          },
+          /*condiviso=*/true);
+      !s.ok()) {
+    *errore = nella_lingua(s.testo());
+    return kUscitaFileSystem;
+  }
+  // A set whose replacement a killed run left unfinished may mix two runs'
+  // files: the next writer completes it; until then it is not read.
+  if (std::filesystem::exists(std::filesystem::path(cartella) / std::string(kNomeDiario))) {
+    *errore = componi(traduci("the files in %1 are of a replacement that was interrupted; the next compile into the "
+                              "folder (or run of the program there) completes it"),
+                      {cartella});
+    return kUscitaFileSystem;
+  }
   const NomiFile nomi(cartella, scenario->identita.nome_linea, scenario->identita.numero_treno);
   Esito e = leggi_tabella_e_celle(nomi, &scenario->elementi, &scenario->celle);
   if (e.stato == 0) e = leggi_tracciato(nomi, scenario->elementi[kRigaValoriCorsa].dato2, &scenario->tracciato, err);

@@ -76,11 +76,11 @@ constexpr CellaSegnale kSegnali[] = {
 };
 
 // Speed limits in steps of 5 km/h, by ranges of cells.
-struct Tratto {
+struct TrattoVelocita {
   size_t da, a;
   uint8_t velocita;
 };
-constexpr Tratto kVelocita[] = {
+constexpr TrattoVelocita kVelocita[] = {
     {0, 24, 6},     {25, 81, 18},    {82, 391, 26},    {392, 433, 20},  {434, 873, 26},
     {874, 907, 12}, {908, 1703, 25}, {1704, 1897, 15}, {1898, 1900, 0},
 };
@@ -161,7 +161,7 @@ TEST_F(DatiTrenoLetti, Signals) {
 }
 
 TEST_F(DatiTrenoLetti, SpeedAndAdhesion) {
-  for (const Tratto& t : kVelocita) {
+  for (const TrattoVelocita& t : kVelocita) {
     for (size_t i = t.da; i <= t.a; ++i) ASSERT_EQ(stato_.celle[i].velocita, t.velocita) << "cella " << i;
   }
   for (size_t i = 0; i <= 1900; ++i) ASSERT_EQ(stato_.celle[i].aderenza, i <= 1897 ? 100 : 0) << "cella " << i;

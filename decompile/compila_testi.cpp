@@ -2,10 +2,7 @@
 // the bytes and whether the compile wrote them.
 #include "decompile/compila_testi.h"
 
-#include <utility>
-
 #include "driver/compila_testi.h"
-#include "model/file_compilati.h"
 
 namespace scenario::decompila {
 
@@ -21,11 +18,8 @@ Compilati compila_testi(const std::string& linea, const std::string& treno, cons
   Compilati out;
   out.codice_errore = c.stato.codice_errore;
   if (c.esito.file_scritti) {
-    FileCodificati file = codifica_file_compilati(c.stato);
     out.prodotti = true;
-    out.tabella = std::move(file.tabella);
-    out.celle = std::move(file.celle);
-    if (file.tracciato) out.tracciato = std::move(*file.tracciato);
+    out.file = codifica_file_compilati(c.stato);
   } else if (c.esito.fatale != 0) {
     out.perche = "a reserved slot is in use (" + std::to_string(c.esito.fatale) + ")";
   } else {

@@ -6,14 +6,14 @@
 #include <cstdint>
 #include <string>
 
+#include "model/file_compilati.h"
+
 namespace scenario::decompila {
 
 struct Compilati {
   bool prodotti = false;  // false: the compile wrote nothing (see `perche`)
   std::string perche;
-  std::string tabella;
-  std::string celle;
-  std::string tracciato;  // empty when the plan is not drawn
+  FileCodificati file;  // the plan absent when not drawn
   int32_t codice_errore = 0;
 };
 

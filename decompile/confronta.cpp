@@ -1,11 +1,14 @@
 #include "decompile/confronta.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <cstdio>
-#include <functional>
+#include <tuple>
+#include <type_traits>
 
+#include "model/campi_record.h"
 #include "model/decodifica_file.h"
 #include "model/modello.h"
 
@@ -14,18 +17,26 @@ namespace {
 
 std::string n(int64_t v) { return std::to_string(v); }
 
-// One named field of a record, as text.
-template <typename R>
-struct Campo {
-  const char* nome;
-  std::function<std::string(const R&)> valore;
-};
+std::string testo(const std::string& t) { return "\"" + t + "\""; }
 
+// A field's value as text: a number, or a text in quotes.
 template <typename R>
+std::string come_testo(const R& r, const CampoRecord<R>& campo) {
+  return con_valore(r, campo, [](const auto& v) {
+    if constexpr (std::is_same_v<std::decay_t<decltype(v)>, std::string>) {
+      return testo(v);
+    } else {
+      return n(v);
+    }
+  });
+}
+
+template <typename R, size_t N>
 void confronta_record(const std::string& file, const std::string& record, const R& a, const R& b,
-                      const std::vector<Campo<R>>& campi, std::vector<Differenza>* out) {
-  for (const Campo<R>& c : campi) {
-    std::string va = c.valore(a), vb = c.valore(b);
+                      const std::array<CampoRecord<R>, N>& campi, std::vector<Differenza>* out) {
+  if (a == b) return;
+  for (const CampoRecord<R>& c : campi) {
+    std::string va = come_testo(a, c), vb = come_testo(b, c);
     if (va != vb) out->push_back({file, record, c.nome, std::move(va), std::move(vb)});
   }
 }
@@ -39,47 +50,6 @@ bool interi(const std::string& file, std::string_view atteso, std::string_view o
                   ok_a ? n(static_cast<int64_t>(atteso.size())) + " bytes" : "not decodable: " + errore_a.inglese(),
                   ok_b ? n(static_cast<int64_t>(ottenuto.size())) + " bytes" : "not decodable: " + errore_b.inglese()});
   return true;
-}
-
-std::string testo(const std::string& t) { return "\"" + t + "\""; }
-
-const std::vector<Campo<Elemento>>& campi_elemento() {
-  static const std::vector<Campo<Elemento>> campi = {
-      {"tipo", [](const Elemento& e) { return n(e.tipo); }},
-      {"dato1", [](const Elemento& e) { return n(e.dato1); }},
-      {"dato2", [](const Elemento& e) { return n(e.dato2); }},
-      {"dato3", [](const Elemento& e) { return n(e.dato3); }},
-      {"segno", [](const Elemento& e) { return n(e.segno); }},
-      {"testo", [](const Elemento& e) { return testo(e.testo); }},
-      {"intero1", [](const Elemento& e) { return n(e.intero1); }},
-      {"intero2", [](const Elemento& e) { return n(e.intero2); }},
-      {"intero3", [](const Elemento& e) { return n(e.intero3); }},
-      {"intero4", [](const Elemento& e) { return n(e.intero4); }},
-      {"intero5", [](const Elemento& e) { return n(e.intero5); }},
-      {"byte1", [](const Elemento& e) { return n(e.byte1); }},
-      {"byte2", [](const Elemento& e) { return n(e.byte2); }},
-      {"byte3", [](const Elemento& e) { return n(e.byte3); }},
-      {"byte4", [](const Elemento& e) { return n(e.byte4); }},
-      {"dato4", [](const Elemento& e) { return n(e.dato4); }},
-  };
-  return campi;
-}
-
-const std::vector<Campo<Cella>>& campi_cella() {
-  static const std::vector<Campo<Cella>> campi = {
-      {"tipo", [](const Cella& c) { return n(c.tipo); }},
-      {"valore_a", [](const Cella& c) { return n(c.valore_a); }},
-      {"valore_b", [](const Cella& c) { return n(c.valore_b); }},
-      {"valore_c", [](const Cella& c) { return n(c.valore_c); }},
-      {"valore_d", [](const Cella& c) { return n(c.valore_d); }},
-      {"tempo", [](const Cella& c) { return n(c.tempo); }},
-      {"avviso", [](const Cella& c) { return n(c.avviso); }},
-      {"montagna", [](const Cella& c) { return n(c.montagna); }},
-      {"velocita", [](const Cella& c) { return n(c.velocita); }},
-      {"pendenza", [](const Cella& c) { return n(c.pendenza); }},
-      {"aderenza", [](const Cella& c) { return n(c.aderenza); }},
-  };
-  return campi;
 }
 
 // A point as text: empty, a 16-bit integer, or a float with every digit its
@@ -116,7 +86,7 @@ void confronta_tabella(const std::string& file, std::string_view atteso, std::st
   const bool ok_b = decodifica_elementi(ottenuto, &b, &eb);
   if (interi(file, atteso, ottenuto, ok_a, ea, ok_b, eb, out)) return;
   for (size_t r = 0; r < a.size(); ++r) {
-    confronta_record(file, "row " + n(static_cast<int64_t>(r)), a[r], b[r], campi_elemento(), out);
+    confronta_record(file, "row " + n(static_cast<int64_t>(r)), a[r], b[r], kCampiElemento, out);
   }
 }
 
@@ -130,7 +100,7 @@ void confronta_celle(const std::string& file, std::string_view atteso, std::stri
   if (interi(file, atteso, ottenuto, ok_a, ea, ok_b, eb, out)) return;
   conta(file, "cells", a.size(), b.size(), out);
   for (size_t i = 0; i < std::min(a.size(), b.size()); ++i) {
-    confronta_record(file, "cell " + n(static_cast<int64_t>(i)), a[i], b[i], campi_cella(), out);
+    confronta_record(file, "cell " + n(static_cast<int64_t>(i)), a[i], b[i], kCampiCella, out);
   }
 }
 

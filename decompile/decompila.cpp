@@ -22,7 +22,7 @@ struct Testi {
 };
 
 Testi scrivi(const DescrizioneLinea& linea, DescrizioneTreno treno, const std::set<int32_t>& abbattimenti) {
-  for (int32_t cella : abbattimenti) treno.abbattimenti.push_back({50 * cella, kValoreSegnalino});
+  for (int32_t cella : abbattimenti) treno.abbattimenti.push_back({metri_di(static_cast<size_t>(cella)), kValoreMarca});
   std::stable_sort(treno.abbattimenti.begin(), treno.abbattimenti.end(),
                    [](const Valore& a, const Valore& b) { return a.posizione < b.posizione; });
   return {testo_linea(linea), testo_treno(treno, linea)};
@@ -45,12 +45,12 @@ std::set<int32_t> scegli_abbattimenti(const DescrizioneLinea& linea, const Descr
     const Compilati c = compila_testi(t.linea, t.treno, nome_linea, numero_treno, false);
     std::vector<Cella> ottenute;
     Testo errore;
-    if (!c.prodotti || !decodifica_celle(c.celle, &ottenute, &errore)) break;
+    if (!c.prodotti || !decodifica_celle(c.file.celle, &ottenute, &errore)) break;
     bool cambiate = false;
     for (int32_t q : incerte) {
       const size_t i = static_cast<size_t>(q);
       const bool segnalino = i < ottenute.size() && ottenute[i].tipo == kAbbattimento &&
-                             ottenute[i].valore_a == kValoreSegnalino;
+                             ottenute[i].valore_a == kValoreMarca;
       if (!segnalino && scelte.insert(q).second) cambiate = true;
     }
     if (!cambiate) break;
@@ -58,7 +58,7 @@ std::set<int32_t> scegli_abbattimenti(const DescrizioneLinea& linea, const Descr
   return scelte;
 }
 
-void controlla(const FileCompilati& file, const Testi& testi, const std::string& nome_linea,
+void controlla(const FileCodificati& file, const Testi& testi, const std::string& nome_linea,
                const std::string& numero_treno, Decompilazione* d) {
   const bool con_tracciato = file.tracciato.has_value();
   const Compilati c = compila_testi(testi.linea, testi.treno, nome_linea, numero_treno, con_tracciato);
@@ -67,14 +67,16 @@ void controlla(const FileCompilati& file, const Testi& testi, const std::string&
     d->differenze.push_back({nomi.nome_tabella(), "whole file", "compile", "the input files", "nothing written: " + c.perche});
     return;
   }
-  confronta_tabella(nomi.nome_tabella(), file.tabella, c.tabella, &d->differenze);
-  confronta_celle(nomi.nome_celle(), file.celle, c.celle, &d->differenze);
-  if (con_tracciato) confronta_tracciato(nomi.nome_tracciato(), *file.tracciato, c.tracciato, &d->differenze);
+  confronta_tabella(nomi.nome_tabella(), file.tabella, c.file.tabella, &d->differenze);
+  confronta_celle(nomi.nome_celle(), file.celle, c.file.celle, &d->differenze);
+  if (con_tracciato) {
+    confronta_tracciato(nomi.nome_tracciato(), *file.tracciato, c.file.tracciato.value_or(""), &d->differenze);
+  }
 }
 
 }  // namespace
 
-Decompilazione decompila(const FileCompilati& file, const std::string& nome_linea, const std::string& numero_treno) {
+Decompilazione decompila(const FileCodificati& file, const std::string& nome_linea, const std::string& numero_treno) {
   Decompilazione d;
   Elementi elementi{};
   std::vector<Cella> celle;

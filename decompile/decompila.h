@@ -4,20 +4,14 @@
 // differ, the differences say which records and fields.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "decompile/confronta.h"
+#include "model/file_compilati.h"
 #include "platform/da_tradurre.h"
 
 namespace scenario::decompila {
-
-struct FileCompilati {
-  std::string tabella;
-  std::string celle;
-  std::optional<std::string> tracciato;  // absent when compiled without a plan
-};
 
 // Which input file is not a compiled file of its kind.
 enum class Rifiuto { kNessuno, kTabella, kCelle, kNumeroCelle, kTracciato };
@@ -36,6 +30,7 @@ struct Decompilazione {
   bool identica() const { return letta && differenze.empty(); }
 };
 
-Decompilazione decompila(const FileCompilati& file, const std::string& nome_linea, const std::string& numero_treno);
+// The plan may be absent: the scenario was compiled without one.
+Decompilazione decompila(const FileCodificati& file, const std::string& nome_linea, const std::string& numero_treno);
 
 }  // namespace scenario::decompila

@@ -40,9 +40,9 @@ struct Coppia {
   std::string treno;
 };
 
-FileCompilati file_di(const Compilati& c, bool con_tracciato) {
-  FileCompilati f{c.tabella, c.celle, std::nullopt};
-  if (con_tracciato) f.tracciato = c.tracciato;
+FileCodificati file_di(const Compilati& c, bool con_tracciato) {
+  FileCodificati f = c.file;
+  if (!con_tracciato) f.tracciato.reset();
   return f;
 }
 
@@ -122,9 +122,9 @@ TEST(Decompila, ScenarioComesBackToThePinnedBytes) {
   test::CartellaTemporanea cartella;
   const test::EsitoProgramma esito = test::esegui_programma(cartella.percorso());
   ASSERT_EQ(esito.stato, 0) << esito.err;
-  const FileCompilati file{cartella.leggi("MilanoPGen-Alessandria_2635.sim"),
-                           cartella.leggi("MilanoPGen-Alessandria_2635.dat"),
-                           cartella.leggi("MilanoPGen-Alessandria_linea.dat")};
+  const FileCodificati file{.tracciato = cartella.leggi("MilanoPGen-Alessandria_linea.dat"),
+                            .tabella = cartella.leggi("MilanoPGen-Alessandria_2635.sim"),
+                            .celle = cartella.leggi("MilanoPGen-Alessandria_2635.dat")};
   const Decompilazione d = decompila(file, kLinea, kTreno);
   EXPECT_TRUE(d.identica()) << elenco(d);
   EXPECT_TRUE(d.tracciato_estraneo.empty());
@@ -132,7 +132,8 @@ TEST(Decompila, ScenarioComesBackToThePinnedBytes) {
   const Compilati di_nuovo = compila_testi(d.linea, d.treno, kLinea, kTreno, true);
   ASSERT_TRUE(di_nuovo.prodotti) << di_nuovo.perche;
   EXPECT_EQ(di_nuovo.codice_errore, 0);
-  const std::string* byte[] = {&di_nuovo.tracciato, &di_nuovo.tabella, &di_nuovo.celle};
+  ASSERT_TRUE(di_nuovo.file.tracciato.has_value());
+  const std::string* byte[] = {&*di_nuovo.file.tracciato, &di_nuovo.file.tabella, &di_nuovo.file.celle};
   for (size_t i = 0; i < test::kFileCompilati; ++i) {
     const test::Impronta& atteso = test::kFileDellaCorsa[i];
     EXPECT_EQ(byte[i]->size(), atteso.byte) << atteso.nome;
@@ -178,9 +179,10 @@ TEST(Decompila, ChangedFilesAreAnsweredNotFailed) {
   std::vector<Cella> celle;
   PuntiTracciato tracciato;
   Testo errore;
-  ASSERT_TRUE(decodifica_elementi(pulito.tabella, &elementi, &errore)) << errore.inglese();
-  ASSERT_TRUE(decodifica_celle(pulito.celle, &celle, &errore)) << errore.inglese();
-  ASSERT_TRUE(decodifica_tracciato(pulito.tracciato, &tracciato, &errore)) << errore.inglese();
+  ASSERT_TRUE(decodifica_elementi(pulito.file.tabella, &elementi, &errore)) << errore.inglese();
+  ASSERT_TRUE(decodifica_celle(pulito.file.celle, &celle, &errore)) << errore.inglese();
+  ASSERT_TRUE(pulito.file.tracciato.has_value());
+  ASSERT_TRUE(decodifica_tracciato(*pulito.file.tracciato, &tracciato, &errore)) << errore.inglese();
   std::mt19937_64 rng(18);
   const auto a_caso = [&](auto* campo) { *campo = static_cast<std::remove_pointer_t<decltype(campo)>>(rng()); };
   for (int prova = 0; prova < 40; ++prova) {
@@ -196,7 +198,7 @@ TEST(Decompila, ChangedFilesAreAnsweredNotFailed) {
       x.tipo = static_cast<uint8_t>(x.tipo % 16);  // mostly the types the recovery looks at
       t.x.imposta_reale(2 + rng() % (t.x.size() - 2), static_cast<double>(rng() % 1000));
     }
-    FileCompilati f{codifica_elementi(e), codifica_celle(k), codifica_tracciato(t)};
+    FileCodificati f{.tracciato = codifica_tracciato(t), .tabella = codifica_elementi(e), .celle = codifica_celle(k)};
     if (prova % 5 == 0) (*f.tracciato)[rng() % f.tracciato->size()] = static_cast<char>(rng());
     if (prova % 7 == 0) f.celle.resize(f.celle.size() - 15 * (1 + rng() % 3));
     const Decompilazione d = decompila(f, kLinea, kTreno);

@@ -9,16 +9,18 @@
 #include <vector>
 
 #include "decompile/voci.h"
+#include "model/griglia.h"
 #include "model/modello.h"
+#include "model/valori_cella.h"
 
 namespace scenario::decompila {
 
-// The value the layout pass gives the markers it places (type abbattimento).
-constexpr int16_t kValoreSegnalino = 180;
-
 // The position an author writes for an object that the readers put into cell
-// position / 50 + 1 (signals, slowdowns, signposts, indicators).
-inline int32_t posizione_dopo(size_t cella) { return 50 * (static_cast<int32_t>(cella) - 1); }
+// position / 50 + 1, as an entry's 32-bit field.
+inline int32_t posizione_dopo(size_t cella) { return static_cast<int32_t>(posizione_oggetto(cella)); }
+
+// The first metre of cell k, as an entry's 32-bit field.
+inline int32_t metri_di(size_t k) { return static_cast<int32_t>(metri_cella(k)); }
 
 // The general values, kilometre-post systems, gradients, mountain sections,
 // indicators and signposts. Curves are left to recupera_curve.

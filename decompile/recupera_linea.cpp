@@ -7,12 +7,11 @@
 #include "decompile/recupera.h"
 #include "decompile/scalini.h"
 #include "model/stato.h"
+#include "model/valori_cella.h"
 #include "readers/linea_progressive.h"
 
 namespace scenario::decompila {
 namespace {
-
-constexpr int32_t kLivello = 100;  // the gradient byte of level track
 
 Progressiva come_scritta(const Elemento& riga) {
   // A decreasing system carries 100 more than its author wrote; a value that
@@ -76,8 +75,8 @@ void recupera_generale(const Elementi& elementi, DescrizioneLinea* d) {
 void recupera_pendenze(const std::vector<Cella>& celle, DescrizioneLinea* d) {
   for (const Scalino& s : scalini(celle, [](const Cella& c) { return c.pendenza; })) {
     // Cells before the first entry are level: no entry needed for them.
-    if (s.cella == 0 && s.valore == kLivello) continue;
-    d->pendenze.push_back({50 * s.cella, static_cast<int32_t>(s.valore) - kLivello});
+    if (s.cella == 0 && pendenza_del_byte(s.valore) == 0) continue;
+    d->pendenze.push_back({metri_di(static_cast<size_t>(s.cella)), pendenza_del_byte(s.valore)});
   }
 }
 
@@ -139,7 +138,7 @@ void recupera_montagne(const std::vector<Cella>& celle, DescrizioneLinea* d) {
       const std::vector<Sezione> sezioni = sezioni_di(celle, i, j, tipo == 3);
       for (size_t k = 0; k < sezioni.size(); ++k) {
         const int32_t fine = k + 1 < sezioni.size() ? sezioni[k + 1].inizio : j;
-        Montagna m{50 * sezioni[k].inizio, 50 * fine, tipo};
+        Montagna m{metri_di(static_cast<size_t>(sezioni[k].inizio)), metri_di(static_cast<size_t>(fine)), tipo};
         // A type above 10 would read as marked: an unmarked one is written
         // below 0, which keeps the same low 8 bits.
         if (sezioni[k].marcata == 1) {
@@ -163,18 +162,16 @@ void recupera_indicatori(const std::vector<Cella>& celle, DescrizioneLinea* d) {
     const bool coperto = c.tipo == kStazione && (c.valore_b != 0 || c.valore_c != 0 || c.valore_d != 0);
     if (coperto) c.valore_a = c.valore_b;
     if (c.tipo != kIndicatoriVMax && !coperto) continue;
-    // Each packed speed is left speed x 20 + right speed / 5.
-    const auto sinistra = [](int16_t v) { return v / 20; };
-    const auto destra = [](int16_t v) { return 5 * (v % 20); };
+    const ValoriIndicatori v = decodifica_indicatori(c);
     d->indicatori.push_back({.posizione = posizione_dopo(j),
-                             .vas = sinistra(c.valore_a),
-                             .vbs = sinistra(c.valore_b),
-                             .vcs = sinistra(c.valore_c),
-                             .strisces = c.valore_d / 10,
-                             .vad = destra(c.valore_a),
-                             .vbd = destra(c.valore_b),
-                             .vcd = destra(c.valore_c),
-                             .strisced = c.valore_d % 10});
+                             .vas = v.a.sinistra,
+                             .vbs = v.b.sinistra,
+                             .vcs = v.c.sinistra,
+                             .strisces = v.strisce.sinistra,
+                             .vad = v.a.destra,
+                             .vbd = v.b.destra,
+                             .vcd = v.c.destra,
+                             .strisced = v.strisce.destra});
   }
 }
 

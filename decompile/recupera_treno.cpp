@@ -1,9 +1,9 @@
 // The train description's entries, read back from the table and the cells.
 #include <cstdint>
-#include <optional>
 
 #include "decompile/recupera.h"
 #include "decompile/scalini.h"
+#include "model/valori_cella.h"
 
 namespace scenario::decompila {
 namespace {
@@ -18,13 +18,12 @@ void recupera_generale(const Elementi& elementi, DescrizioneTreno* d) {
   d->secondi = treno.intero5;
 }
 
-// Speeds are stored in steps of 5 km/h: the entry gives the multiple of 5.
 void recupera_velocita_e_aderenze(const std::vector<Cella>& celle, DescrizioneTreno* d) {
   for (const Scalino& s : scalini(celle, [](const Cella& c) { return c.velocita; })) {
-    d->velocita.push_back({50 * s.cella, 5 * static_cast<int32_t>(s.valore)});
+    d->velocita.push_back({metri_di(static_cast<size_t>(s.cella)), velocita_del_byte(s.valore)});
   }
   for (const Scalino& s : scalini(celle, [](const Cella& c) { return c.aderenza; })) {
-    d->aderenze.push_back({50 * s.cella, s.valore});
+    d->aderenze.push_back({metri_di(static_cast<size_t>(s.cella)), s.valore});
   }
 }
 
@@ -66,57 +65,32 @@ void recupera_stazioni(const Elementi& elementi, DescrizioneTreno* d) {
   }
 }
 
-// valore_d packs 10 x rapp + 3 x sx + dx; sx is 2 exactly when the signal
-// keeps a time, which only that side stores.
 Segnale segnale_di(const Cella& c, size_t cella) {
-  Segnale s{.posizione = posizione_dopo(cella)};
-  s.rapp = c.valore_d / 10;
-  const int32_t lati = c.valore_d % 10;
-  s.sx = lati >= 0 ? lati / 3 : 0;
-  s.dx = lati - 3 * s.sx;
-  if (c.tempo != 0 && s.sx != 2) {
-    s.sx = 2;
-    s.dx = lati - 6;
-  }
-  s.s1 = c.valore_a / 10;
-  s.d1 = c.valore_a % 10;
-  s.s2 = c.valore_b / 10;
-  s.d2 = c.valore_b % 10;
-  s.s3 = c.valore_c / 10;
-  s.d3 = c.valore_c % 10;
-  // A time from 1 to 100 is stored as 101, so a stored 1 to 100 was 256 more.
-  s.tempo = c.tempo == 0 || c.tempo > 100 ? c.tempo : c.tempo + 256;
-  return s;
+  const ImpostazioniSegnale i = decodifica_segnale(c);
+  return {.posizione = posizione_dopo(cella),
+          .sx = i.sx,
+          .s1 = i.s1,
+          .s2 = i.s2,
+          .s3 = i.s3,
+          .rapp = i.rapp,
+          .dx = i.dx,
+          .d1 = i.d1,
+          .d2 = i.d2,
+          .d3 = i.d3,
+          .tempo = i.tempo};
 }
 
-// The end of the slowdown that starts at cell `inizio`: the nearest end cell
-// after it that carries the same values and belongs to no other slowdown. A
-// slowdown shorter than 25 m has no end cell of its own.
-std::optional<size_t> fine_di(const std::vector<Cella>& celle, size_t inizio, const std::vector<bool>& usate) {
-  const Cella& s = celle[inizio];
-  for (size_t e = inizio + 1; e < celle.size(); ++e) {
-    const Cella& c = celle[e];
-    if (c.tipo == kFineRallentamento && !usate[e] && c.valore_a == s.valore_a && c.valore_b == s.valore_b &&
-        c.valore_c == s.valore_c) {
-      return e;
-    }
-  }
-  return std::nullopt;
-}
-
+// A slowdown shorter than 25 m has no end cell of its own: its length is 0.
 void recupera_rallentamenti(const std::vector<Cella>& celle, DescrizioneTreno* d) {
-  std::vector<bool> usate(celle.size(), false);
-  for (size_t i = 0; i < celle.size(); ++i) {
-    const Cella& c = celle[i];
-    if (c.tipo != kInizioRallentamento) continue;
-    const std::optional<size_t> fine = fine_di(celle, i, usate);
-    if (fine) usate[*fine] = true;
+  for (const CelleRallentamento& celle_r : accoppia_rallentamenti(celle)) {
+    const size_t i = celle_r.inizio;
+    const ValoriRallentamento v = decodifica_rallentamento(celle[i]);
     Rallentamento r{.x = posizione_dopo(i),
-                    .v = c.valore_a,
-                    .l = fine ? 50 * static_cast<int32_t>(*fine - i) : 0,
-                    .f_tt = c.valore_c,
+                    .v = v.v,
+                    .l = celle_r.fine ? metri_di(*celle_r.fine - i) : 0,
+                    .f_tt = v.f_tt,
                     .f_ta = 0,
-                    .d_v = c.valore_b};
+                    .d_v = v.d_v};
     // Pre-warning boards stand in the four cells before the warning cell,
     // 24 cells before the start, when the slowdown lies beyond 1500 m.
     if (r.x > 1500 && i >= 26 && celle[i - 25].tipo == kPreavvisoRallentamento) r.f_ta = 1;
@@ -129,12 +103,9 @@ void recupera_celle(const std::vector<Cella>& celle, DescrizioneTreno* d) {
     const Cella& c = celle[j];
     if (c.tipo == kSegnale) d->segnali.push_back(segnale_di(c, j));
     // abbattimento entries stand in cell position / 50, with no cell added.
-    if (c.tipo == kAbbattimentoNullo) d->abbattimenti.push_back({50 * static_cast<int32_t>(j), 0});
-    if (c.tipo == kAbbattimento && c.valore_a != kValoreSegnalino) {
-      // Only the low 16 bits of the value are kept; a value that reads as 0
-      // or below came from 65536 more.
-      const int32_t v = c.valore_a > 0 ? c.valore_a : c.valore_a + 65536;
-      d->abbattimenti.push_back({50 * static_cast<int32_t>(j), v});
+    if (c.tipo == kAbbattimentoNullo) d->abbattimenti.push_back({metri_di(j), 0});
+    if (c.tipo == kAbbattimento && c.valore_a != kValoreMarca) {
+      d->abbattimenti.push_back({metri_di(j), decodifica_abbattimento(c.valore_a)});
     }
   }
   recupera_rallentamenti(celle, d);
@@ -160,7 +131,7 @@ DescrizioneTreno recupera_treno(const Elementi& elementi, const std::vector<Cell
 std::vector<int32_t> celle_come_segnalini(const std::vector<Cella>& celle) {
   std::vector<int32_t> trovate;
   for (size_t j = 0; j < celle.size(); ++j) {
-    if (celle[j].tipo == kAbbattimento && celle[j].valore_a == kValoreSegnalino) {
+    if (celle[j].tipo == kAbbattimento && celle[j].valore_a == kValoreMarca) {
       trovate.push_back(static_cast<int32_t>(j));
     }
   }

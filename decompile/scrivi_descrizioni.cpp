@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "decompile/tabella_testo.h"
+#include "model/testo_km.h"
 
 namespace scenario::decompila {
 namespace {
@@ -117,10 +118,7 @@ std::string chilometrica(const DescrizioneLinea& linea, int32_t posizione) {
     const int64_t percorsi = static_cast<int64_t>(posizione) - in_vigore->inizio;
     km = in_vigore->direzione == 1 ? in_vigore->valore - percorsi : in_vigore->valore + percorsi;
   }
-  std::string segno = km < 0 ? "-" : "";
-  if (km < 0) km = -km;
-  std::string metri = n(km % 1000);
-  return "km " + segno + n(km / 1000) + "+" + std::string(3 - metri.size(), '0') + metri;
+  return testo_km(km);
 }
 
 std::string testo_linea(const DescrizioneLinea& d) {

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
+#include <vector>
 
 #include "disegno/disegno.h"
 #include "disegno/etichette.h"
@@ -216,6 +218,86 @@ void segnali(const Percorso& p, const Scala& s, Svg* svg) {
   svg->chiudi();
 }
 
+// The title, the grid and, clipped to the frame, the margin, the track and
+// the curves over it. Returns the line's and the margin's points in pixels.
+std::pair<Punti, Punti> disegna_traccia(const Percorso& p, const Scala& s, const Cornice& c, double alto, Svg* svg) {
+  svg->testo("text", {{"class", "titolo-vista"}, {"x", numero_svg(kMargineSinistro)}, {"y", numero_svg(alto + 18)}},
+             "Plan");
+  griglia(s, c, svg);
+  svg->apri("clipPath", {{"id", "dentro-cornice"}});
+  svg->vuoto("rect", {{"x", numero_svg(c.x)}, {"y", numero_svg(c.y)}, {"width", numero_svg(c.w)}, {"height", numero_svg(c.h)}});
+  svg->chiudi();
+
+  Punti linea = px(p, s, false), margine = px(p, s, true);
+  svg->apri("g", {{"clip-path", "url(#dentro-cornice)"}});
+  svg->apri("polyline", {{"class", "margine"}, {"id", "margine"}, {"points", punti_svg(margine)}});
+  svg->testo("title", {}, "beyond the end of the line (not run)");
+  svg->chiudi();
+  svg->vuoto("polyline", {{"id", "pianta"}, {"class", "traccia"}, {"points", punti_svg(linea)}});
+  curve(p, s, svg);
+  svg->chiudi();
+  return {std::move(linea), std::move(margine)};
+}
+
+struct SegnoStazione {
+  const StazionePercorso* st;
+  std::pair<double, double> xy;
+};
+
+// The station marks, each kept clear of the labels to come, so that no label
+// covers another station's point.
+std::vector<SegnoStazione> disegna_stazioni(const Percorso& p, const Scala& s, Svg* svg, Posatore* posatore) {
+  std::vector<SegnoStazione> segni;
+  svg->apri("g", {{"id", "stazioni-pianta"}});
+  for (const StazionePercorso& st : p.stazioni) {
+    std::pair<double, double> xy, v;
+    if (!punto_a(p, s, static_cast<double>(st.posizione), &xy, &v)) continue;
+    svg->apri("g", {{"class", "stazione"}});
+    svg->vuoto("circle", {{"class", st.ferma ? "stazione-ferma" : "stazione-transito"}, {"cx", numero_svg(xy.first)},
+                          {"cy", numero_svg(xy.second)}, {"r", "4.5"}});
+    svg->testo("title", {}, st.nome + (st.ferma ? ", stop" : ", no stop") + ", " + std::to_string(st.posizione) + " m");
+    svg->chiudi();
+    posatore->riquadro({xy.first - 5, xy.second - 5, 10, 10});
+    segni.push_back({&st, xy});
+  }
+  svg->chiudi();
+  return segni;
+}
+
+// The labels where there is room, in order of importance: station names with
+// their times, the kilometre posts, the curves' radii.
+void disegna_etichette(const Percorso& p, const Scala& s, const Cornice& c, const std::vector<SegnoStazione>& segni,
+                       Svg* svg, Posatore* posatore) {
+  svg->apri("g", {{"id", "etichette-pianta"}});
+  for (const SegnoStazione& sg : segni) {
+    const std::string orario = testo_orario(sg.st->orario);
+    const std::string testo = sg.st->nome + (orario.empty() ? "" : " " + orario);
+    const double w = larghezza_testo(testo, kCorpoStazione), h = kCorpoStazione + 4;
+    if (auto posa = posatore->posa(sg.xy.first, sg.xy.second, w, h, 9)) {
+      etichetta(*posa, sg.xy.first, sg.xy.second, testo, kCorpoStazione,
+                sg.st->ferma ? "nome-ferma" : "nome-transito", svg);
+    }
+  }
+  std::vector<std::pair<Posa, std::pair<double, double>>> posate;
+  std::vector<std::string> testi;
+  tacche_km(p, s, c, svg, posatore, &posate, &testi);
+  for (size_t i = 0; i < posate.size(); ++i) {
+    etichetta(posate[i].first, posate[i].second.first, posate[i].second.second, testi[i], kCorpoKm, "km-etichetta", svg);
+  }
+  // Curve labels where there is room: radius, with the side in the colour.
+  // At most a few hundred: beyond that the plan has no room for them anyway.
+  for (size_t i = 0; i < p.curve.size() && i < 300; ++i) {
+    const CurvaPercorso& cv = p.curve[i];
+    std::pair<double, double> xy, v;
+    if (!punto_a(p, s, static_cast<double>(cv.da + cv.a) / 2, &xy, &v)) continue;
+    const std::string testo = "R " + numero_svg(std::round(cv.raggio));
+    if (auto posa = posatore->posa(xy.first, xy.second, larghezza_testo(testo, kCorpoCurva), kCorpoCurva + 3, 2)) {
+      etichetta(*posa, xy.first, xy.second, testo, kCorpoCurva, "curva-etichetta", svg);
+    }
+  }
+  svg->chiudi();
+}
+
 }  // namespace
 
 double disegna_pianta(const Percorso& p, double alto, Svg* svg) {
@@ -227,76 +309,14 @@ double disegna_pianta(const Percorso& p, double alto, Svg* svg) {
                   {"data-origine-y", numero_svg(s.origine_y)},
                   {"data-scala", numero_svg(s.px_per_m, 12)},
                   {"data-cornice", numero_svg(c.x) + " " + numero_svg(c.y) + " " + numero_svg(c.w) + " " + numero_svg(c.h)}});
-  svg->testo("text", {{"class", "titolo-vista"}, {"x", numero_svg(kMargineSinistro)}, {"y", numero_svg(alto + 18)}},
-             "Plan");
-  griglia(s, c, svg);
-  svg->apri("clipPath", {{"id", "dentro-cornice"}});
-  svg->vuoto("rect", {{"x", numero_svg(c.x)}, {"y", numero_svg(c.y)}, {"width", numero_svg(c.w)}, {"height", numero_svg(c.h)}});
-  svg->chiudi();
-
-  const Punti linea = px(p, s, false), margine = px(p, s, true);
-  svg->apri("g", {{"clip-path", "url(#dentro-cornice)"}});
-  svg->apri("polyline", {{"class", "margine"}, {"id", "margine"}, {"points", punti_svg(margine)}});
-  svg->testo("title", {}, "beyond the end of the line (not run)");
-  svg->chiudi();
-  svg->vuoto("polyline", {{"id", "pianta"}, {"class", "traccia"}, {"points", punti_svg(linea)}});
-  curve(p, s, svg);
-  svg->chiudi();
-
+  const auto [linea, margine] = disegna_traccia(p, s, c, alto, svg);
   Posatore posatore({c.x + 2, c.y + 2, c.w - 4, c.h - 4});
   posatore.linea(linea);
   posatore.linea(margine);
   estremi_e_verso(p, s, svg, &posatore);
   segnali(p, s, svg);
-
-  // Station marks first, so that no label covers another station's point.
-  struct Segno {
-    const StazionePercorso* st;
-    std::pair<double, double> xy;
-  };
-  std::vector<Segno> segni;
-  svg->apri("g", {{"id", "stazioni-pianta"}});
-  for (const StazionePercorso& st : p.stazioni) {
-    std::pair<double, double> xy, v;
-    if (!punto_a(p, s, static_cast<double>(st.posizione), &xy, &v)) continue;
-    svg->apri("g", {{"class", "stazione"}});
-    svg->vuoto("circle", {{"class", st.ferma ? "stazione-ferma" : "stazione-transito"}, {"cx", numero_svg(xy.first)},
-                          {"cy", numero_svg(xy.second)}, {"r", "4.5"}});
-    svg->testo("title", {}, st.nome + (st.ferma ? ", stop" : ", no stop") + ", " + std::to_string(st.posizione) + " m");
-    svg->chiudi();
-    posatore.riquadro({xy.first - 5, xy.second - 5, 10, 10});
-    segni.push_back({&st, xy});
-  }
-  svg->chiudi();
-
-  svg->apri("g", {{"id", "etichette-pianta"}});
-  for (const Segno& sg : segni) {
-    const std::string orario = testo_orario(sg.st->orario);
-    const std::string testo = sg.st->nome + (orario.empty() ? "" : " " + orario);
-    const double w = larghezza_testo(testo, kCorpoStazione), h = kCorpoStazione + 4;
-    if (auto posa = posatore.posa(sg.xy.first, sg.xy.second, w, h, 9)) {
-      etichetta(*posa, sg.xy.first, sg.xy.second, testo, kCorpoStazione,
-                sg.st->ferma ? "nome-ferma" : "nome-transito", svg);
-    }
-  }
-  std::vector<std::pair<Posa, std::pair<double, double>>> posate;
-  std::vector<std::string> testi;
-  tacche_km(p, s, c, svg, &posatore, &posate, &testi);
-  for (size_t i = 0; i < posate.size(); ++i) {
-    etichetta(posate[i].first, posate[i].second.first, posate[i].second.second, testi[i], kCorpoKm, "km-etichetta", svg);
-  }
-  // Curve labels where there is room: radius, with the side in the colour.
-  // At most a few hundred: beyond that the plan has no room for them anyway.
-  for (size_t i = 0; i < p.curve.size() && i < 300; ++i) {
-    const CurvaPercorso& cv = p.curve[i];
-    std::pair<double, double> xy, v;
-    if (!punto_a(p, s, static_cast<double>(cv.da + cv.a) / 2, &xy, &v)) continue;
-    const std::string testo = "R " + numero_svg(std::round(cv.raggio));
-    if (auto posa = posatore.posa(xy.first, xy.second, larghezza_testo(testo, kCorpoCurva), kCorpoCurva + 3, 2)) {
-      etichetta(*posa, xy.first, xy.second, testo, kCorpoCurva, "curva-etichetta", svg);
-    }
-  }
-  svg->chiudi();
+  const std::vector<SegnoStazione> segni = disegna_stazioni(p, s, svg, &posatore);
+  disegna_etichette(p, s, c, segni, svg, &posatore);
   svg->chiudi();
   return c.y + c.h + 40;
 }

@@ -41,8 +41,8 @@ Scala scala(const Percorso& p, double alto) {
   s.km_fine = p.lunghezza > 0 ? static_cast<double>(p.lunghezza) / 1000 : 1;
   s.px_per_km = kLarghezzaUtile / s.km_fine;
   int v_max = 0, g_max = 0;
-  for (const Tratto& t : p.velocita) v_max = std::max(v_max, t.valore);
-  for (const Tratto& t : p.pendenza) g_max = std::max(g_max, std::abs(t.valore));
+  for (const TrattoCostante& t : p.velocita) v_max = std::max(v_max, t.valore);
+  for (const TrattoCostante& t : p.pendenza) g_max = std::max(g_max, std::abs(t.valore));
   double c_max = 0;
   for (const CurvaPercorso& c : p.curve) {
     if (std::isfinite(c.raggio) && c.raggio > 0) c_max = std::max(c_max, 1000 / c.raggio);
@@ -134,7 +134,7 @@ void assi(const Percorso& p, const Scala& s, Svg* svg) {
 
 void montagne(const Percorso& p, const Scala& s, Svg* svg) {
   svg->apri("g", {{"id", "montagne"}});
-  for (const Tratto& t : p.montagna) {
+  for (const TrattoCostante& t : p.montagna) {
     const double x1 = s.px(static_cast<double>(t.da)), x2 = s.px(static_cast<double>(t.a));
     rettangolo("montagna", x1, s.alto_velocita, x2 - x1, s.basso_curvatura() - s.alto_velocita,
                "mountain section, scenery " + std::to_string(t.valore) + ", " + dove(p, static_cast<double>(t.da)) +
@@ -147,7 +147,7 @@ void montagne(const Percorso& p, const Scala& s, Svg* svg) {
 void velocita(const Percorso& p, const Scala& s, Svg* svg) {
   std::vector<std::pair<double, double>> punti;
   svg->apri("g", {{"id", "limiti"}});
-  for (const Tratto& t : p.velocita) {
+  for (const TrattoCostante& t : p.velocita) {
     const double x1 = s.px(static_cast<double>(t.da)), x2 = s.px(static_cast<double>(t.a));
     punti.emplace_back(x1, s.pv(t.valore));
     punti.emplace_back(x2, s.pv(t.valore));
@@ -181,7 +181,7 @@ void rallentamenti(const Percorso& p, const Scala& s, Svg* svg) {
 
 void pendenze(const Percorso& p, const Scala& s, Svg* svg) {
   svg->apri("g", {{"id", "pendenze"}});
-  for (const Tratto& t : p.pendenza) {
+  for (const TrattoCostante& t : p.pendenza) {
     if (t.valore == 0) continue;
     const double x1 = s.px(static_cast<double>(t.da)), x2 = s.px(static_cast<double>(t.a));
     rettangolo(t.valore > 0 ? "pendenza-su" : "pendenza-giu", x1, s.pp(0), x2 - x1, s.pp(t.valore) - s.pp(0),

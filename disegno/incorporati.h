@@ -13,5 +13,6 @@ extern const std::string_view kStileDisegno;    // disegno.css
 extern const std::string_view kStileVista;      // vista.css
 extern const std::string_view kScriptCalcoli;   // vista_calcoli.js
 extern const std::string_view kScriptVista;     // vista.js
+extern const std::string_view kScriptVivo;      // vivo.js, the live page's part
 
 }  // namespace scenario

@@ -3,30 +3,27 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <deque>
 #include <numbers>
 
+#include "model/griglia.h"
+#include "model/testo_km.h"
+#include "model/valori_cella.h"
 #include "testi/testo.h"
 
 namespace scenario::tool {
 namespace {
 
-constexpr int64_t kMetriCella = 50;
-// A station type from this value on passes without stopping: it gets no stopping cell.
-constexpr int kPrimoTipoSenzaFermata = 25;
 // Heading changes below this (radians over a cell) are rounding, not a curve.
 constexpr double kSvoltaMinima = 1e-9;
 
-int64_t inizio_cella(size_t k) { return kMetriCella * static_cast<int64_t>(k); }
-
 // Runs of equal `campo` over the cells, clipped to [0, fine) metres.
 template <typename Campo>
-std::vector<Tratto> tratti(const std::vector<Cella>& celle, int64_t fine, Campo campo) {
-  std::vector<Tratto> out;
-  for (size_t k = 0; k < celle.size() && inizio_cella(k) < fine; ++k) {
+std::vector<TrattoCostante> tratti(const std::vector<Cella>& celle, int64_t fine, Campo campo) {
+  std::vector<TrattoCostante> out;
+  for (size_t k = 0; k < celle.size() && metri_cella(k) < fine; ++k) {
     const int v = campo(celle[k]);
-    const int64_t a = std::min(inizio_cella(k) + kMetriCella, fine);
-    if (out.empty() || out.back().valore != v) out.push_back({inizio_cella(k), a, v});
+    const int64_t a = std::min(metri_cella(k) + kMetriCella, fine);
+    if (out.empty() || out.back().valore != v) out.push_back({metri_cella(k), a, v});
     out.back().a = a;
   }
   return out;
@@ -48,29 +45,20 @@ void leggi_stazioni(const Elementi& e, Percorso* p) {
   for (int riga = kPrimaStazione; riga <= kPrimoCartello; ++riga) {
     const Elemento& r = e[static_cast<size_t>(riga)];
     if (r.testo.empty()) break;
-    p->stazioni.push_back({utf8(r.testo), r.dato3, r.dato1, r.dato2, r.tipo < kPrimoTipoSenzaFermata, r.dato4, r.tipo});
+    p->stazioni.push_back({utf8(r.testo), r.dato3, r.dato1, r.dato2, r.tipo < kPrimoTipoSenzaFermata, r.dato4, r.tipo, r.byte2});
   }
 }
 
-// A slowdown's end is the first end cell after its start; the warning board
-// stands 1200 m (24 cells) before the start when the start lies far enough on.
+// A slowdown ends at its end cell, or where it starts when its start and end
+// fell into one cell; the warning board stands 1200 m (24 cells) before the
+// start when the start lies far enough on.
 void leggi_rallentamenti(const std::vector<Cella>& celle, Percorso* p) {
-  std::deque<size_t> aperti;
-  auto chiudi = [&](size_t inizio, int64_t fine) {
-    const size_t w = inizio >= 24 ? inizio - 24 : celle.size();
+  for (const CelleRallentamento& r : accoppia_rallentamenti(celle)) {
+    const size_t w = r.inizio >= 24 ? r.inizio - 24 : celle.size();
     const bool avviso = w < celle.size() && celle[w].tipo == kAvvisoRallentamento;
-    p->rallentamenti.push_back({posizione_oggetto(inizio), fine, avviso ? posizione_oggetto(w) : -1,
-                                celle[inizio].valore_a});
-  };
-  for (size_t k = 0; k < celle.size(); ++k) {
-    if (celle[k].tipo == kInizioRallentamento) aperti.push_back(k);
-    if (celle[k].tipo == kFineRallentamento && !aperti.empty()) {
-      chiudi(aperti.front(), posizione_oggetto(k));
-      aperti.pop_front();
-    }
+    p->rallentamenti.push_back({posizione_oggetto(r.inizio), posizione_oggetto(r.fine.value_or(r.inizio)),
+                                avviso ? posizione_oggetto(w) : -1, decodifica_rallentamento(celle[r.inizio]).v});
   }
-  // A start with no end after it: its start and end fell into one cell.
-  for (size_t k : aperti) chiudi(k, posizione_oggetto(k));
   std::sort(p->rallentamenti.begin(), p->rallentamenti.end(),
             [](const RallentamentoPercorso& a, const RallentamentoPercorso& b) { return a.inizio < b.inizio; });
 }
@@ -79,22 +67,17 @@ void leggi_celle(const Elementi& e, const std::vector<Cella>& celle, Percorso* p
   for (size_t k = 0; k < celle.size(); ++k) {
     const Cella& c = celle[k];
     if (c.tipo == kSegnale) {
-      const int d = c.valore_d;
-      p->segnali.push_back({posizione_oggetto(k), static_cast<int>(k), (d % 10) / 3, (d % 10) % 3, d / 10, c.valore_a,
-                            c.valore_b, c.valore_c, c.tempo});
+      const ImpostazioniSegnale s = decodifica_segnale(c);
+      p->segnali.push_back({posizione_oggetto(k), static_cast<int>(k), s.sx, s.dx, s.rapp, c.valore_a, c.valore_b,
+                            c.valore_c, c.tempo});
     } else if (c.tipo == kCartello) {
       const int riga = c.valore_a;
       std::string testo = riga >= kPrimaStazione && riga <= kPrimoCartello ? utf8(e[static_cast<size_t>(riga)].testo) : "";
       p->cartelli.push_back({posizione_oggetto(k), std::move(testo)});
     } else if (c.tipo == kIndicatoriVMax) {
-      // Each speed packs the left side times 20 with the right side in steps of 5 km/h.
-      IndicatorePercorso i{posizione_oggetto(k), {}, {}, c.valore_d};
-      const int16_t valori[3] = {c.valore_a, c.valore_b, c.valore_c};
-      for (int n = 0; n < 3; ++n) {
-        i.sinistra[n] = valori[n] / 100 * 5;
-        i.destra[n] = valori[n] % 100 * 5;
-      }
-      p->indicatori.push_back(i);
+      const ValoriIndicatori v = decodifica_indicatori(c);
+      p->indicatori.push_back({posizione_oggetto(k), {v.a.sinistra, v.b.sinistra, v.c.sinistra},
+                               {v.a.destra, v.b.destra, v.c.destra}, c.valore_d});
     }
   }
   leggi_rallentamenti(celle, p);
@@ -127,11 +110,11 @@ void leggi_curve(const PuntiTracciato& t, int64_t fine, Percorso* p) {
     corrente = {};
     svolta_totale = 0;
   };
-  for (size_t k = 0; k < celle && inizio_cella(k) < fine; ++k) {
+  for (size_t k = 0; k < celle && metri_cella(k) < fine; ++k) {
     // The turn within the cell: the heading of the step that ends at its last
     // metre less that of the step that ends at its first.
-    const double h1 = k == 0 ? std::nan("") : rotta(t, static_cast<size_t>(inizio_cella(k) - 1));
-    const double h2 = rotta(t, static_cast<size_t>(inizio_cella(k) + kMetriCella - 1));
+    const double h1 = k == 0 ? std::nan("") : rotta(t, static_cast<size_t>(metri_cella(k) - 1));
+    const double h2 = rotta(t, static_cast<size_t>(metri_cella(k) + kMetriCella - 1));
     double svolta = h2 - h1;
     if (std::isnan(svolta)) svolta = 0;
     if (svolta > std::numbers::pi) svolta -= 2 * std::numbers::pi;
@@ -140,8 +123,8 @@ void leggi_curve(const PuntiTracciato& t, int64_t fine, Percorso* p) {
     const bool stesso_verso = svolta_totale == 0 || (svolta > 0) == (svolta_totale > 0);
     if (svolta == 0 || !stesso_verso) chiudi();
     if (svolta != 0) {
-      if (svolta_totale == 0) corrente.da = inizio_cella(k);
-      corrente.a = inizio_cella(k) + kMetriCella;
+      if (svolta_totale == 0) corrente.da = metri_cella(k);
+      corrente.a = metri_cella(k) + kMetriCella;
       svolta_totale += svolta;
     }
   }
@@ -186,11 +169,7 @@ std::string Percorso::testo_progressiva(double metri) const {
     std::snprintf(testo, sizeof testo, "%.0f m", std::isfinite(metri) ? metri : 0.0);
     return testo;
   }
-  const double intero = std::round(km);
-  const double assoluto = std::abs(intero);
-  std::snprintf(testo, sizeof testo, "km %s%.0f+%03.0f", intero < 0 ? "-" : "", std::floor(assoluto / 1000),
-                std::fmod(assoluto, 1000));
-  return testo;
+  return testo_km(static_cast<int64_t>(std::round(km)));
 }
 
 std::vector<std::pair<double, long long>> Percorso::posti_km() const {
@@ -233,11 +212,11 @@ Percorso leggi_percorso(const Elementi& elementi, const std::vector<Cella>& cell
   leggi_progressive(elementi, &p);
   leggi_stazioni(elementi, &p);
   leggi_celle(elementi, celle, &p);
-  p.velocita = tratti(celle, p.lunghezza, [](const Cella& c) { return c.velocita * 5; });
+  p.velocita = tratti(celle, p.lunghezza, [](const Cella& c) { return velocita_del_byte(c.velocita); });
   // A cell with pendenza 0 was never given a gradient: it is level.
-  p.pendenza = tratti(celle, p.lunghezza, [](const Cella& c) { return c.pendenza == 0 ? 0 : c.pendenza - 100; });
+  p.pendenza = tratti(celle, p.lunghezza, [](const Cella& c) { return c.pendenza == 0 ? 0 : pendenza_del_byte(c.pendenza); });
   p.aderenza = tratti(celle, p.lunghezza, [](const Cella& c) { return static_cast<int>(c.aderenza); });
-  for (const Tratto& t : tratti(celle, p.lunghezza, [](const Cella& c) { return static_cast<int>(c.montagna); })) {
+  for (const TrattoCostante& t : tratti(celle, p.lunghezza, [](const Cella& c) { return static_cast<int>(c.montagna); })) {
     if (t.valore != 0) p.montagna.push_back(t);
   }
   if (tracciato != nullptr && tracciato->presente()) {

@@ -33,6 +33,7 @@ struct StazionePercorso {
   bool ferma;             // a stopping station (it has a stopping cell)
   int64_t orario;         // scheduled time, s since midnight; 0 when none
   int tipo;
+  int sosta = 0;          // dwell at the stop, s; 0 when none is given
 };
 
 struct SegnalePercorso {
@@ -62,7 +63,7 @@ struct IndicatorePercorso {
 };
 
 // A run of equal values over [da, a) metres.
-struct Tratto {
+struct TrattoCostante {
   int64_t da, a;
   int valore;
 };
@@ -85,10 +86,10 @@ struct Percorso {
   std::vector<RallentamentoPercorso> rallentamenti;
   std::vector<CartelloPercorso> cartelli;
   std::vector<IndicatorePercorso> indicatori;
-  std::vector<Tratto> velocita;   // km/h, up to the line's end
-  std::vector<Tratto> pendenza;   // per mille
-  std::vector<Tratto> aderenza;
-  std::vector<Tratto> montagna;   // scenery type, only where non-zero
+  std::vector<TrattoCostante> velocita;   // km/h, up to the line's end
+  std::vector<TrattoCostante> pendenza;   // per mille
+  std::vector<TrattoCostante> aderenza;
+  std::vector<TrattoCostante> montagna;   // scenery type, only where non-zero
   std::vector<CurvaPercorso> curve;
   // The track in plan metres (x east, y north), a point every kPassoTraccia
   // metres with its line position; the line, then the margin after its end.
@@ -104,9 +105,6 @@ struct Percorso {
 };
 
 constexpr int kPassoTraccia = 10;
-
-// A cell's object stands where its line put it: the cell of position p is p / 50 + 1.
-constexpr int64_t posizione_oggetto(size_t cella) { return 50 * (static_cast<int64_t>(cella) - 1); }
 
 // The plan may be null or empty.
 Percorso leggi_percorso(const Elementi& elementi, const std::vector<Cella>& celle, const PuntiTracciato* tracciato);

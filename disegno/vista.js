@@ -211,14 +211,20 @@ function disegnaPianta() {
   const vis = { x0: k.mx(0), x1: k.mx(W), y0: k.my(H), y1: k.my(0) };
   pianta.setAttribute('data-finestra', [vis.x0, vis.y0, vis.x1, vis.y1].map((v) => v.toFixed(1)).join(' '));
   const g = el(radice, 'g', { id: 'gruppo-pianta' });
-  const st = passo(Math.max(vis.x1 - vis.x0, vis.y1 - vis.y0), 8);
+  // The grid's scale is told over the window fitted to the track, not over
+  // the blank sides that equal scales leave: a line running 17 km east and
+  // 24 north is labelled 0 to 15 km E, not -25 to 45.
+  const gx0 = Math.max(vis.x0, finestra.x0), gx1 = Math.min(vis.x1, finestra.x1);
+  const gy0 = Math.max(vis.y0, finestra.y0), gy1 = Math.min(vis.y1, finestra.y1);
+  // About eight lines over the longer side, and an east label ("30 km E") at least 70 px from the next.
+  const st = Math.max(passo(Math.max(gx1 - gx0, gy1 - gy0, 1), 8), passo(Math.max(gx1 - gx0, 1), Math.max(1, Math.floor((gx1 - gx0) * k.s / 70))));
   for (let x = Math.ceil(vis.x0 / st) * st; x <= vis.x1; x += st) {
     el(g, 'line', { class: 'griglia', x1: k.px(x), x2: k.px(x), y1: 0, y2: H });
-    el(g, 'text', { x: k.px(x) + 2, y: H - 4 }, fmt(x / 1000, 3) + ' km E');
+    if (x >= gx0 && x <= gx1) el(g, 'text', { class: 'griglia-est', x: k.px(x) + 2, y: H - 4 }, fmt(x / 1000, 3) + ' km E');
   }
   for (let y = Math.ceil(vis.y0 / st) * st; y <= vis.y1; y += st) {
     el(g, 'line', { class: 'griglia', x1: 0, x2: W, y1: k.py(y), y2: k.py(y) });
-    el(g, 'text', { x: 2, y: k.py(y) - 2 }, fmt(y / 1000, 3) + ' km N');
+    if (y >= gy0 && y <= gy1) el(g, 'text', { class: 'griglia-nord', x: 2, y: k.py(y) - 2 }, fmt(y / 1000, 3) + ' km N');
   }
   el(g, 'text', { x: W - 6, y: 14, 'text-anchor': 'end' }, 'north \u2191');
 
@@ -364,7 +370,9 @@ function disegnaProfilo() {
   const st = passo(a - da, Math.max(2, Math.floor(larg / 90)));
   for (let m = Math.ceil(da / st) * st; m <= a + 1e-6; m += st) {
     el(g, 'line', { class: 'griglia', x1: X(m), x2: X(m), y1: v0, y2: asse });
-    el(g, 'text', { class: 'tacca-asse', x: X(m), y: asse + 13, 'text-anchor': 'middle' }, fmt(m / 1000, 3));
+    // Centred on its tick, but never reaching left over the axis title ("km").
+    const testo = fmt(m / 1000, 3), x = Math.max(X(m), sx + calcoli.larghezzaTesto(testo, 11) / 2);
+    el(g, 'text', { class: 'tacca-asse', x, y: asse + 13, 'text-anchor': 'middle' }, testo);
   }
   let ultimo = sx - 30, ultimaTacca = -Infinity;  // clear of the row's name; ticks at least 4 px apart
   for (const [m, km] of postiKm) {
@@ -373,8 +381,8 @@ function disegnaProfilo() {
     tela.segmento('tacca-km', X(m), asse, X(m), asse + 3);
     if (X(m) - ultimo > 60) { el(g, 'text', { class: 'progressiva', x: X(m), y: asse + 28, 'text-anchor': 'middle' }, 'km ' + km); ultimo = X(m); }
   }
-  el(g, 'text', { x: sx - 4, y: asse + 13, 'text-anchor': 'end' }, 'km');
-  el(g, 'text', { x: sx - 4, y: asse + 28, 'text-anchor': 'end', class: 'progressiva' }, 'posts');
+  el(g, 'text', { x: sx - 4, y: asse + 13, 'text-anchor': 'end', class: 'titolo-asse' }, 'km');
+  el(g, 'text', { x: sx - 4, y: asse + 28, 'text-anchor': 'end', class: 'progressiva titolo-asse' }, 'posts');
   for (let v = 0; v <= vtop; v += passo(vtop, 5)) el(g, 'text', { x: sx - 4, y: V(v) + 4, 'text-anchor': 'end' }, v);
   el(g, 'text', { x: 4, y: v0 + 12 }, 'km/h');
   for (const q of [-gmax, 0, gmax]) el(g, 'text', { x: sx - 4, y: G(q) + 4, 'text-anchor': 'end' }, q + '\u2030');
@@ -466,6 +474,14 @@ function disegnaProfilo() {
     if (affollati) tela.triangolo('segnale', x - 5, v0 + 1, x + 5, v0 + 1, x, v0 + 11);
     else infoDi(el(d, 'path', { class: 'segnale segnale-profilo', d: 'M' + xy(x - 5, v0 + 1) + 'h10l-5 10z' }), () => testoSegnale(s));
     if (x - ultimoSegnale >= 14) { el(d, 'text', { class: 'segnale-tipo', x, y: v0 + 20, 'text-anchor': 'middle' }, s[1] + (s[2] ? '/' + s[2] : '')); ultimoSegnale = x; }
+  }
+  // A live page's diagnostics at their positions on the line, each opening the editor at its line.
+  for (const segno of window.vistaSegni || []) {
+    if (segno.m < da || segno.m > a) continue;
+    const x = X(segno.m), attrs = { class: 'diagnostica', d: 'M' + xy(x - 6, v0 - 9) + 'h12l-6 9z' };
+    if (segno.editor) attrs['data-editor'] = segno.editor;
+    el(d, 'line', { class: 'diagnostica-linea', x1: x, x2: x, y1: v0, y2: asse, 'pointer-events': 'none' });
+    infoDi(el(d, 'path', attrs), segno.testo);
   }
   dipingi(profilo, tela.strati, ['montagna', 'pendenza-su', 'pendenza-giu', 'curvatura-destra', 'curvatura-sinistra', 'tacca-km', 'segnale'],
           [sx, 0, larg, H]);
@@ -667,7 +683,7 @@ D.stazioni.forEach((s, i) => {
   const r = document.createElement('tr');
   r.className = s.ferma ? 'ferma' : 'transito';
   r.setAttribute('data-stazione', i);
-  for (const v of [s.nome, fmt(s.m / 1000, 3), posto(s.m), s.orario || '\u2013', s.ferma ? 'yes' : 'no']) {
+  for (const v of [s.nome, fmt(s.m / 1000, 3), posto(s.m), s.orario || '\u2013', s.sosta ? s.sosta + ' s' : '\u2013', s.ferma ? 'yes' : 'no']) {
     const c = document.createElement('td'); c.textContent = v; r.appendChild(c);
   }
   r.onclick = () => {
@@ -689,5 +705,12 @@ window.vistaStato = () => {
   const p = vistaProfilo;
   return { da, a, finestra, cursore, righe: p && { sx: p.sx, larg: p.larg, v0: p.v0, p0: p.p0, ph: p.ph, k0: p.k0, kh: p.kh } };
 };
-mostra(0, L);
+// A live page loaded again after a change comes back at the range and plan window it showed.
+const salvata = window.vistaSalvata;
+if (salvata && salvata.finestra && salvata.a > salvata.da) {
+  finestra = salvata.finestra;
+  mostra(salvata.da, salvata.a, false);
+} else {
+  mostra(0, L);
+}
 })();

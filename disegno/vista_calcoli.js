@@ -312,6 +312,7 @@ const calcoli = (function () {
 
   function testoStazione(progressive, s) {
     return 'Station ' + s.nome + '\n' + (s.ferma ? 'stop' : 'no stop (passes)') + (s.orario ? ' at ' + s.orario : '') +
+      (s.sosta ? ', dwell ' + s.sosta + ' s' : '') +
       '\nposition ' + dove(progressive, s.m) + '\nstop zone ' + fmt(s.da) + ' to ' + fmt(s.a) + ' m, type ' + s.tipo;
   }
   function testoSegnale(progressive, s) {

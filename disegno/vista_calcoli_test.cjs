@@ -178,8 +178,8 @@ test("a station's name drops its time first, then is cut, to fit its room", () =
 test('hover texts tell a station and a signal in full', () => {
   const progressive = [[0, 5200, 0]];
   assert.equal(c.testoStazione(progressive, { nome: 'ABBIATEGRASSO', ferma: true, orario: '18:15', m: 21300, da: 21200,
-                                               a: 21400, tipo: 0 }),
-               'Station ABBIATEGRASSO\nstop at 18:15\nposition 21,300 m (km 26+500)\nstop zone 21,200 to 21,400 m, type 0');
+                                               a: 21400, tipo: 0, sosta: 60 }),
+               'Station ABBIATEGRASSO\nstop at 18:15, dwell 60 s\nposition 21,300 m (km 26+500)\nstop zone 21,200 to 21,400 m, type 0');
   assert.equal(c.testoStazione(progressive, { nome: 'PARONA', ferma: false, orario: '', m: 0, da: 0, a: 0, tipo: 26 }),
                'Station PARONA\nno stop (passes)\nposition 0 m (km 5+200)\nstop zone 0 to 0 m, type 26');
   assert.equal(c.testoSegnale(progressive, [600, 1, 0, 0, 3, 4, 5, 0]),

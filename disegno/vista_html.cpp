@@ -41,8 +41,8 @@ std::string lista(const std::vector<T>& v, F voce) {
   return out + "]";
 }
 
-std::string tratti(const std::vector<Tratto>& v) {
-  return lista(v, [](const Tratto& t) { return "[" + n(t.da) + "," + n(t.a) + "," + n(t.valore) + "]"; });
+std::string tratti(const std::vector<TrattoCostante>& v) {
+  return lista(v, [](const TrattoCostante& t) { return "[" + n(t.da) + "," + n(t.a) + "," + n(t.valore) + "]"; });
 }
 
 // The track's samples, compact: one flat list of whole numbers, the first
@@ -77,7 +77,7 @@ std::string json_percorso(const Percorso& p) {
   j += ",\"stazioni\":" + lista(p.stazioni, [](const StazionePercorso& s) {
          return "{\"nome\":" + stringa(s.nome) + ",\"m\":" + n(s.posizione) + ",\"da\":" + n(s.zona_da) +
                 ",\"a\":" + n(s.zona_a) + ",\"ferma\":" + (s.ferma ? "true" : "false") + ",\"orario\":" +
-                stringa(testo_orario(s.orario)) + ",\"tipo\":" + n(s.tipo) + "}";
+                stringa(testo_orario(s.orario)) + ",\"tipo\":" + n(s.tipo) + ",\"sosta\":" + n(s.sosta) + "}";
        });
   j += ",\"segnali\":" + lista(p.segnali, [](const SegnalePercorso& s) {
          return "[" + n(s.posizione) + "," + n(s.sinistra) + "," + n(s.destra) + "," + n(s.ripetizione) + "," +
@@ -106,9 +106,27 @@ std::string pagina_vista(const Elementi& elementi, const std::vector<Cella>& cel
   return pagina_vista(leggi_percorso(elementi, celle, tracciato));
 }
 
-std::string pagina_vista(const Percorso& p) {
+std::string pagina_vista(const Percorso& p) { return pagina_vista(p, ""); }
+
+std::string pagina_vista(const Percorso& p, std::string_view vivo) {
+  // JSON placed in a <script> element: '<', '>' and '&' (which stand only
+  // inside its strings) as escapes, so no text can close the element.
+  std::string dati_vivi;
+  for (char c : vivo) {
+    if (c == '<') dati_vivi += "\\u003c";
+    else if (c == '>') dati_vivi += "\\u003e";
+    else if (c == '&') dati_vivi += "\\u0026";
+    else dati_vivi.push_back(c);
+  }
+  // A served page has no icon, so that the browser asks the server for none.
+  const std::string icona = vivo.empty() ? "" : "<link rel=\"icon\" href=\"data:,\">\n";
+  const std::string pannello = vivo.empty() ? "" : "<section id=\"diagnostiche\"></section>";
+  const std::string script_vivo =
+      vivo.empty() ? ""
+                   : "<script type=\"application/json\" id=\"vivo\">" + dati_vivi + "</script>\n<script>\n" +
+                         std::string(kScriptVivo) + "</script>\n";
   return std::string("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n") +
-         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n" + icona +
          "<title>" + xml_escape("Line " + p.linea + ", train " + p.treno) + "</title>\n<style>\n" + std::string(kStileTavolozza) + std::string(kStileVista) +
          "</style>\n</head>\n<body>\n"
          "<header><h1 id=\"titolo\"></h1>\n"
@@ -129,10 +147,10 @@ std::string pagina_vista(const Percorso& p) {
          "<svg id=\"profilo\" xmlns=\"http://www.w3.org/2000/svg\"></svg>"
          "<p id=\"aiuto\">Wheel: zoom. Drag: pan. Keys: + \xE2\x88\x92 \xE2\x86\x90 \xE2\x86\x92, 0 fits all. "
          "Hover a mark for its details; click a station in the timetable to centre on it.</p>"
-         "</section>\n<aside><h2>Timetable</h2><table id=\"orario\"><thead><tr><th>Station</th><th>km</th>"
-         "<th>Post</th><th>Time</th><th>Stop</th></tr></thead><tbody></tbody></table></aside></main>\n"
+         "</section>\n<aside>" + pannello + "<h2>Timetable</h2><table id=\"orario\"><thead><tr><th>Station</th><th>km</th>"
+         "<th>Post</th><th>Time</th><th>Dwell</th><th>Stop</th></tr></thead><tbody></tbody></table></aside></main>\n"
          "<div id=\"suggerimento\" role=\"tooltip\"></div>\n"
-         "<script type=\"application/json\" id=\"dati\">" + json_percorso(p) + "</script>\n<script>\n" + std::string(kScriptCalcoli) + std::string(kScriptVista) +
+         "<script type=\"application/json\" id=\"dati\">" + json_percorso(p) + "</script>\n" + script_vivo + "<script>\n" + std::string(kScriptCalcoli) + std::string(kScriptVista) +
          "</script>\n</body>\n</html>\n";
 }
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "disegno/percorso.h"
@@ -15,6 +16,10 @@ namespace scenario::tool {
 
 std::string pagina_vista(const Elementi& elementi, const std::vector<Cella>& celle, const PuntiTracciato* tracciato);
 std::string pagina_vista(const Percorso& percorso);
+// The page of a live view: `vivo` is a JSON object that the live part of the
+// page reads (disegno/vivo.js): the version, the editor's link pattern, the
+// files' absolute paths, a line of state and the diagnostics of the pair.
+std::string pagina_vista(const Percorso& percorso, std::string_view vivo);
 
 // The route's data as the page's script reads it (a JSON object).
 std::string json_percorso(const Percorso& percorso);

@@ -47,8 +47,11 @@ TEST(MemorizzaPercorso, WithoutAPlanTheOlderPlanFileStaysAsItWas) {
   EXPECT_EQ(cartella.leggi(kNomi.nome_celle()).size(), 15u * 1901u);
   // The stamps and the codes of the scenario, in the compiled files.
   const std::string celle = cartella.leggi(kNomi.nome_celle());
-  EXPECT_EQ(GetI16(celle, 16), 5121);
-  EXPECT_EQ(GetI16(celle, 18), 2381);
+  std::string_view cella_1 = std::string_view(celle).substr(16);  // valore_a of cell 1, then valore_b
+  int16_t timbro = 0, codice = 0;
+  ASSERT_TRUE(GetI16(&cella_1, &timbro) && GetI16(&cella_1, &codice));
+  EXPECT_EQ(timbro, 5121);
+  EXPECT_EQ(codice, 2381);
   EXPECT_FALSE(cartella.esiste(kNomi.nome_descrizione_linea()));
   EXPECT_FALSE(cartella.esiste(kNomi.nome_descrizione_treno()));
 }

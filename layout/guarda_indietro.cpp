@@ -6,6 +6,7 @@
 #include "layout/minimo.h"
 #include "layout/passi_passata.h"
 #include "model/codici_errore.h"
+#include "model/griglia.h"
 #include "model/stato.h"
 
 namespace scenario {
@@ -31,7 +32,7 @@ void tratta_segnale(Compilatore& stato, int32_t s) {
   } else if (libera(stato, s - 2)) {
     metti_marca(stato, s - 2);
   } else if (!abbassa_abbattimento(stato, s - 1) && !abbassa_abbattimento(stato, s - 2)) {
-    stato.registra_cella(kErroreMarcaSegnale, s * 50);
+    stato.registra_cella(kErroreMarcaSegnale, s * kMetriCella);
   }
 }
 

@@ -3,13 +3,11 @@
 
 #include <cstdint>
 
+#include "model/valori_cella.h"
+
 namespace scenario {
 
 struct Compilatore;
-
-// The value a marker carries, and the most an abbattimento cell keeps near a
-// signal that a warning board looks back to.
-constexpr int16_t kValoreMarca = 180;
 
 // What the pass carries from one cell of the outer walk to the next. The scan
 // index is the look-back's distance counter as well as the walk's position;

@@ -7,6 +7,7 @@
 #include "layout/distanze_passata.h"
 #include "layout/passi_passata.h"
 #include "model/codici_errore.h"
+#include "model/griglia.h"
 #include "model/stato.h"
 
 namespace scenario {
@@ -42,7 +43,7 @@ void marca_del_passo(Compilatore& stato, StatoPassata& passata) {
     metti_marca(stato, i + 1);
     passata.contatore_marche = -1;
   } else {
-    stato.registra_cella(kErroreMarcaRallentamento, i * 50);
+    stato.registra_cella(kErroreMarcaRallentamento, i * kMetriCella);
   }
 }
 
@@ -51,7 +52,7 @@ void marca_del_passo(Compilatore& stato, StatoPassata& passata) {
 void finestre_prima_inizio(Compilatore& stato, int32_t n) {
   for (const Finestra& finestra : kFinestre) {
     if (n <= finestra.oltre) continue;
-    if (!metti_in_finestra(stato, n, finestra)) stato.registra_cella(kErroreFinestraOccupata, n * 50);
+    if (!metti_in_finestra(stato, n, finestra)) stato.registra_cella(kErroreFinestraOccupata, n * kMetriCella);
   }
 }
 
@@ -69,7 +70,7 @@ bool percorri_rallentamento(Compilatore& stato, StatoPassata& passata, bool con_
     if (con_marche && passata.contatore_marche == kPassoMarche) marca_del_passo(stato, passata);
     if (tipo_di(stato, passata.indice_scansione) == kFineRallentamento) return true;
     if (passata.indice_scansione >= ultima) {
-      stato.registra_cella(kErroreSenzaFine, passata.n * 50);
+      stato.registra_cella(kErroreSenzaFine, passata.n * kMetriCella);
       return false;
     }
   }
@@ -95,7 +96,7 @@ void guarda_avanti(Compilatore& stato, StatoPassata& passata) {
   } else if (libera(stato, prima - 1)) {
     metti_marca(stato, prima - 1);
   } else {
-    stato.registra_cella(kErroreMarcaRallentamento, fine * 50);
+    stato.registra_cella(kErroreMarcaRallentamento, fine * kMetriCella);
   }
 }
 

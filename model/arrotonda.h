@@ -19,11 +19,4 @@ inline int64_t arrotonda(double valore) {
   return static_cast<int64_t>(intera);
 }
 
-// The whole number nearest to posizione / 50 + scarto, as the cell formulas
-// write it: the division and the offset are done in real numbers first, then
-// the sum is rounded once.
-inline int64_t cella_di(int64_t posizione, double scarto = 0.0) {
-  return arrotonda(static_cast<double>(posizione) / 50.0 + scarto);
-}
-
 }  // namespace scenario

@@ -53,27 +53,53 @@ inline char* EncodeI16(char* dst, int16_t v) { return EncodeU16(dst, static_cast
 
 inline char* EncodeF64(char* dst, double v) { return EncodeLittleEndian(dst, std::bit_cast<uint64_t>(v)); }
 
-// Readers for the same encodings; the caller checks that the bytes are there.
-inline uint8_t GetU8(std::string_view in, size_t at) { return static_cast<uint8_t>(in[at]); }
-
-inline uint16_t GetU16(std::string_view in, size_t at) {
-  return static_cast<uint16_t>(GetU8(in, at) | (GetU8(in, at + 1) << 8));
+// Readers for the same encodings, mirroring the Put* writers: each takes the
+// field at the front of `*in` and moves past it; false, with `*in` as it was,
+// when fewer bytes remain than the field holds.
+template <typename T>
+inline bool GetLittleEndian(std::string_view* in, T* v) {
+  static_assert(std::is_unsigned_v<T>);
+  if (in->size() < sizeof(T)) return false;
+  T valore = 0;
+  for (size_t i = 0; i < sizeof(T); ++i) valore |= static_cast<T>(static_cast<T>(static_cast<uint8_t>((*in)[i])) << (8 * i));
+  *v = valore;
+  in->remove_prefix(sizeof(T));
+  return true;
 }
 
-inline int16_t GetI16(std::string_view in, size_t at) { return static_cast<int16_t>(GetU16(in, at)); }
+inline bool GetU8(std::string_view* in, uint8_t* v) { return GetLittleEndian(in, v); }
 
-inline uint32_t GetU32(std::string_view in, size_t at) {
-  uint32_t v = 0;
-  for (size_t i = 0; i < 4; ++i) v |= static_cast<uint32_t>(GetU8(in, at + i)) << (8 * i);
-  return v;
+inline bool GetU16(std::string_view* in, uint16_t* v) { return GetLittleEndian(in, v); }
+
+inline bool GetI16(std::string_view* in, int16_t* v) {
+  uint16_t u = 0;
+  if (!GetU16(in, &u)) return false;
+  *v = static_cast<int16_t>(u);
+  return true;
 }
 
-inline int32_t GetI32(std::string_view in, size_t at) { return static_cast<int32_t>(GetU32(in, at)); }
+inline bool GetU32(std::string_view* in, uint32_t* v) { return GetLittleEndian(in, v); }
 
-inline double GetF64(std::string_view in, size_t at) {
+inline bool GetI32(std::string_view* in, int32_t* v) {
+  uint32_t u = 0;
+  if (!GetU32(in, &u)) return false;
+  *v = static_cast<int32_t>(u);
+  return true;
+}
+
+inline bool GetF64(std::string_view* in, double* v) {
   uint64_t bits = 0;
-  for (size_t i = 0; i < 8; ++i) bits |= static_cast<uint64_t>(GetU8(in, at + i)) << (8 * i);
-  return std::bit_cast<double>(bits);
+  if (!GetLittleEndian(in, &bits)) return false;
+  *v = std::bit_cast<double>(bits);
+  return true;
+}
+
+// `n` bytes taken as they stand.
+inline bool GetBytes(std::string_view* in, size_t n, std::string* v) {
+  if (in->size() < n) return false;
+  v->assign(in->substr(0, n));
+  in->remove_prefix(n);
+  return true;
 }
 
 }  // namespace scenario

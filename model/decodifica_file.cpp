@@ -17,33 +17,23 @@ bool fallisci(Testo* errore, size_t offset, std::string_view modello, std::vecto
   return false;
 }
 
-// Decodes one table record at `*at`, advancing it; false when the file ends
-// inside the record.
-bool decodifica_elemento(std::string_view d, size_t* at, Elemento* e) {
-  size_t p = *at;
-  if (d.size() - p < 16) return false;
-  e->tipo = GetU8(d, p);
-  e->dato1 = GetI32(d, p + 1);
-  e->dato2 = GetI32(d, p + 5);
-  e->dato3 = GetI32(d, p + 9);
-  e->segno = GetU8(d, p + 13);
-  const size_t n = GetU16(d, p + 14);
-  p += 16;
-  if (d.size() - p < n + 18) return false;
-  e->testo.assign(d.substr(p, n));
-  p += n;
-  e->intero1 = GetI16(d, p);
-  e->intero2 = GetI16(d, p + 2);
-  e->intero3 = GetI16(d, p + 4);
-  e->intero4 = GetI16(d, p + 6);
-  e->intero5 = GetI16(d, p + 8);
-  e->byte1 = GetU8(d, p + 10);
-  e->byte2 = GetU8(d, p + 11);
-  e->byte3 = GetU8(d, p + 12);
-  e->byte4 = GetU8(d, p + 13);
-  e->dato4 = GetI32(d, p + 14);
-  *at = p + 18;
-  return true;
+// Decodes the table record at the front of `*in`, the mirror of the encoder,
+// and moves past it; false when the file ends inside the record.
+bool decodifica_elemento(std::string_view* in, Elemento* e) {
+  uint16_t n = 0;
+  return GetU8(in, &e->tipo) && GetI32(in, &e->dato1) && GetI32(in, &e->dato2) && GetI32(in, &e->dato3) &&
+         GetU8(in, &e->segno) && GetU16(in, &n) && GetBytes(in, n, &e->testo) && GetI16(in, &e->intero1) &&
+         GetI16(in, &e->intero2) && GetI16(in, &e->intero3) && GetI16(in, &e->intero4) &&
+         GetI16(in, &e->intero5) && GetU8(in, &e->byte1) && GetU8(in, &e->byte2) && GetU8(in, &e->byte3) &&
+         GetU8(in, &e->byte4) && GetI32(in, &e->dato4);
+}
+
+// Decodes the cell record at the front of `*in` and moves past it; the caller
+// has checked that a whole record is there.
+bool decodifica_cella(std::string_view* in, Cella* c) {
+  return GetU8(in, &c->tipo) && GetI16(in, &c->valore_a) && GetI16(in, &c->valore_b) && GetI16(in, &c->valore_c) &&
+         GetI16(in, &c->valore_d) && GetU8(in, &c->tempo) && GetU8(in, &c->avviso) && GetU8(in, &c->montagna) &&
+         GetU8(in, &c->velocita) && GetU8(in, &c->pendenza) && GetU8(in, &c->aderenza);
 }
 
 // The reason a file of the kind is too large: its size as %1, the largest as %2.
@@ -98,17 +88,17 @@ std::optional<Testo> dimensione_non_valida(TipoCompilato tipo, uint64_t byte) {
 
 bool decodifica_elementi(std::string_view dati, Elementi* elementi, Testo* errore) {
   if (!dimensione_accettabile(TipoCompilato::kTabella, dati, errore)) return false;
-  size_t at = 0;
+  std::string_view resto = dati;
   for (int riga = 0; riga < kRigheElementi; ++riga) {
-    const size_t inizio = at;
-    if (!decodifica_elemento(dati, &at, &(*elementi)[static_cast<size_t>(riga)])) {
+    const size_t inizio = dati.size() - resto.size();
+    if (!decodifica_elemento(&resto, &(*elementi)[static_cast<size_t>(riga)])) {
       return fallisci(errore, inizio, N_("offset %1: the file ends inside row %2 (a table has 87 rows)"),
                       {std::to_string(riga)});
     }
   }
-  if (at != dati.size()) {
-    return fallisci(errore, at, N_("offset %1: %2 bytes after row 86 (a table has 87 rows)"),
-                    {std::to_string(dati.size() - at)});
+  if (!resto.empty()) {
+    return fallisci(errore, dati.size() - resto.size(), N_("offset %1: %2 bytes after row 86 (a table has 87 rows)"),
+                    {std::to_string(resto.size())});
   }
   return true;
 }
@@ -121,21 +111,8 @@ bool decodifica_celle(std::string_view dati, std::vector<Cella>* celle, Testo* e
                     {std::to_string(dati.size())});
   }
   celle->assign(dati.size() / kRecordCella, Cella{});
-  for (size_t k = 0; k < celle->size(); ++k) {
-    const size_t p = k * kRecordCella;
-    Cella& c = (*celle)[k];
-    c.tipo = GetU8(dati, p);
-    c.valore_a = GetI16(dati, p + 1);
-    c.valore_b = GetI16(dati, p + 3);
-    c.valore_c = GetI16(dati, p + 5);
-    c.valore_d = GetI16(dati, p + 7);
-    c.tempo = GetU8(dati, p + 9);
-    c.avviso = GetU8(dati, p + 10);
-    c.montagna = GetU8(dati, p + 11);
-    c.velocita = GetU8(dati, p + 12);
-    c.pendenza = GetU8(dati, p + 13);
-    c.aderenza = GetU8(dati, p + 14);
-  }
+  std::string_view resto = dati;
+  for (Cella& c : *celle) decodifica_cella(&resto, &c);
   return true;
 }
 
@@ -144,20 +121,21 @@ bool decodifica_tracciato(std::string_view dati, PuntiTracciato* tracciato, Test
   // First the shape: every tag known, no point cut short, two columns of
   // equal length within the longest line's plan. Only then is anything held.
   size_t punti = 0;
-  for (size_t at = 0; at < dati.size(); ++punti) {
-    if (dati.size() - at < 2) return fallisci(errore, at, N_("offset %1: the file ends inside a point's tag"));
-    const uint16_t tag = GetU16(dati, at);
+  for (std::string_view resto = dati; !resto.empty(); ++punti) {
+    const size_t at = dati.size() - resto.size();
+    uint16_t tag = 0;
+    if (!GetU16(&resto, &tag)) return fallisci(errore, at, N_("offset %1: the file ends inside a point's tag"));
     const size_t dimensione = dimensione_punto(tag);
     if (dimensione == 0) {
       return fallisci(errore, at, N_("offset %1: point tag %2 (a plan holds only tags 0, 2 and 5)"),
                       {std::to_string(tag)});
     }
-    if (dati.size() - at < dimensione) {
+    if (resto.size() < dimensione - 2) {
       return fallisci(errore, at,
                       dimensione == 4 ? N_("offset %1: the file ends inside a 16-bit point")
                                       : N_("offset %1: the file ends inside a 64-bit point"));
     }
-    at += dimensione;
+    resto.remove_prefix(dimensione - 2);
   }
   if (punti % 2 != 0) {
     return fallisci(errore, dati.size(), N_("offset %1: %2 points: a plan holds two columns of equal length"),
@@ -171,15 +149,20 @@ bool decodifica_tracciato(std::string_view dati, PuntiTracciato* tracciato, Test
   PuntiTracciato letto;
   letto.x.azzera(righe);
   letto.y.azzera(righe);
-  size_t at = 0;
+  std::string_view resto = dati;
   for (size_t i = 0; i < punti; ++i) {
     Colonna& colonna = i < righe ? letto.x : letto.y;
     const size_t metro = i < righe ? i : i - righe;
-    const uint16_t tag = GetU16(dati, at);
+    const size_t at = dati.size() - resto.size();
+    uint16_t tag = 0;
+    GetU16(&resto, &tag);  // the shape was checked above: every point is whole
     if (tag == static_cast<uint16_t>(TagPunto::kIntero)) {
-      colonna.imposta(metro, Punto{TagPunto::kIntero, GetI16(dati, at + 2), 0.0});
+      int16_t valore = 0;
+      GetI16(&resto, &valore);
+      colonna.imposta(metro, Punto{TagPunto::kIntero, valore, 0.0});
     } else if (tag == static_cast<uint16_t>(TagPunto::kReale)) {
-      const double valore = GetF64(dati, at + 2);
+      double valore = 0.0;
+      GetF64(&resto, &valore);
       if (!std::isfinite(valore)) {
         return fallisci(errore, at,
                         std::isnan(valore) ? N_("offset %1: metre %2 of column %3 holds NaN, not a number of metres")
@@ -189,7 +172,6 @@ bool decodifica_tracciato(std::string_view dati, PuntiTracciato* tracciato, Test
       }
       colonna.imposta_reale(metro, valore);
     }
-    at += dimensione_punto(tag);
   }
   *tracciato = std::move(letto);
   return true;

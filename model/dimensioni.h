@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "model/arrotonda.h"
+#include "model/griglia.h"
 
 namespace scenario {
 
@@ -21,7 +21,7 @@ struct Dimensioni {
 // For a line of `lunghezza` metres (0 to 1000000).
 inline Dimensioni dimensioni_linea(int32_t lunghezza) {
   const int32_t tracciato = lunghezza + kMetriOltreLaFine;
-  return Dimensioni{tracciato, static_cast<int32_t>(arrotonda(static_cast<double>(tracciato) / 50.0))};
+  return Dimensioni{tracciato, static_cast<int32_t>(arrotonda(static_cast<double>(tracciato) / kMetriCella))};
 }
 
 }  // namespace scenario

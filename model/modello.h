@@ -29,6 +29,8 @@ struct Elemento {
   uint8_t byte3 = 0;
   uint8_t byte4 = 0;
   int32_t dato4 = 0;
+
+  bool operator==(const Elemento&) const = default;
 };
 
 // Row roles of the element table.
@@ -73,6 +75,8 @@ struct Cella {
   uint8_t velocita = 0;
   uint8_t pendenza = 0;
   uint8_t aderenza = 0;
+
+  bool operator==(const Cella&) const = default;
 };
 
 // Only a free cell takes a new object; a mountain mark counts as free.

@@ -35,6 +35,7 @@ void Compilatore::azzera(int32_t genera) {
   avvertimenti.clear();
   avvertimenti_taciuti.clear();
   avvertimenti_per_tipo.clear();
+  riga_ultima_chiave_ignota = 0;
   errore_file_system = Status::Ok();
   for (Elemento& riga : elementi) riga = Elemento{};
   elementi[kRigaLinea].testo = nome_linea;
@@ -56,6 +57,14 @@ void Compilatore::avverti(std::string_view tipo, std::string_view modello, std::
                           bool anche_nel_programma) {
   // The program prints its own warnings, every one; an unknown key is told
   // by its value, which a count would lose.
+  if (tipo == kAvvisoChiaveIgnota && !anche_nel_programma) {
+    // One per line: a junk line of many fields costs one record, not one a field.
+    if (riga_corrente == riga_ultima_chiave_ignota && !avvertimenti.empty() &&
+        avvertimenti.back().file == file_corrente && avvertimenti.back().tipo == kAvvisoChiaveIgnota) {
+      return;
+    }
+    riga_ultima_chiave_ignota = riga_corrente;
+  }
   if (!anche_nel_programma && tipo != kAvvisoChiaveIgnota) {
     size_t& registrati = avvertimenti_per_tipo[{file_corrente, tipo}];
     if (registrati >= kAvvertimentiPerTipo) {

@@ -31,7 +31,10 @@ TEST(Avvertimenti, RepeatedKindIsCountedPastTheFirstHundred) {
   avverti_molte(stato, kAvvisoFuoriOrdine, 3);
   EXPECT_EQ(stato.avvertimenti.size(), 103u);
 
-  avverti_molte(stato, kAvvisoChiaveIgnota, 150);
+  for (int riga = 1; riga <= 150; ++riga) {
+    stato.riga_corrente = riga;
+    stato.avverti(kAvvisoChiaveIgnota, kModello, {"zzzz"});
+  }
   avverti_molte(stato, kAvvisoProgressive, 150, /*anche_nel_programma=*/true);
   EXPECT_EQ(stato.avvertimenti.size(), 403u);
   EXPECT_EQ(stato.avvertimenti_taciuti.size(), 1u);
@@ -43,6 +46,34 @@ TEST(Avvertimenti, RepeatedKindIsCountedPastTheFirstHundred) {
   avverti_molte(stato, kAvvisoFuoriOrdine, 100);
   EXPECT_EQ(stato.avvertimenti.size(), 100u);
   EXPECT_TRUE(stato.avvertimenti_taciuti.empty());
+}
+
+// A line of unknown fields ("zzzz,  qqqq,  wwww") is one unknown key: the
+// further fields are its entry's values read as keys, and are not recorded,
+// so that a junk line of many fields costs one record.
+TEST(Avvertimenti, UnknownKeysAreRecordedOncePerLine) {
+  Compilatore stato;
+  stato.file_corrente = "l.txt";
+  const struct {
+    int riga;
+    std::string_view tipo;
+    std::string campo;
+  } letti[] = {
+      {4, kAvvisoChiaveIgnota, "zzzz"}, {4, kAvvisoChiaveIgnota, "qqqq"}, {4, kAvvisoChiaveIgnota, "wwww"},
+      {5, kAvvisoChiaveIgnota, "yyyy"}, {5, kAvvisoFuoriOrdine, "5"},    {6, kAvvisoChiaveIgnota, "xxxx"},
+  };
+  for (const auto& l : letti) {
+    stato.riga_corrente = l.riga;
+    stato.avverti(l.tipo, kModello, {l.campo});
+  }
+  std::vector<std::string> registrati;
+  for (const Avvertimento& a : stato.avvertimenti) registrati.push_back(a.valori[0]);
+  EXPECT_EQ(registrati, (std::vector<std::string>{"zzzz", "yyyy", "5", "xxxx"}));
+  // The same line number in the other file is another line.
+  stato.file_corrente = "t.txt";
+  stato.riga_corrente = 6;
+  stato.avverti(kAvvisoChiaveIgnota, kModello, {"vvvv"});
+  EXPECT_EQ(stato.avvertimenti.back().valori[0], "vvvv");
 }
 
 }  // namespace

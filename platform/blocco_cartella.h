@@ -1,4 +1,5 @@
-// Runs that write into one folder take turns. Each holds an advisory lock on
+// Runs that write into one folder take turns, and a run that reads a set of
+// files there waits for a writer to finish. Each holds an advisory lock on
 // the folder itself for its whole run: no lock file is made, so none is ever
 // left behind, and the system drops the lock when the holder ends, however it
 // ends.
@@ -20,8 +21,10 @@ class BloccoCartella {
   BloccoCartella& operator=(const BloccoCartella&) = delete;
 
   // Takes the lock on `cartella`. When another run holds it, calls
-  // `in_attesa` once and waits for it.
-  Status prendi(const std::string& cartella, const std::function<void()>& in_attesa);
+  // `in_attesa` once and waits for it. A reader takes it `condiviso`: readers
+  // read side by side, and never while a writer replaces the folder's files
+  // (on Windows, where the lock is a mutex, a reader takes it whole).
+  Status prendi(const std::string& cartella, const std::function<void()>& in_attesa, bool condiviso = false);
 
   const std::string& cartella() const { return cartella_; }
 

@@ -14,14 +14,15 @@ BloccoCartella::~BloccoCartella() {
   if (maniglia_ >= 0) ::close(static_cast<int>(maniglia_));  // closing the descriptor releases the lock
 }
 
-Status BloccoCartella::prendi(const std::string& cartella, const std::function<void()>& in_attesa) {
+Status BloccoCartella::prendi(const std::string& cartella, const std::function<void()>& in_attesa, bool condiviso) {
+  const int modo = condiviso ? LOCK_SH : LOCK_EX;
   const int fd = ::open(cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return errore_sistema(N_("cannot open the folder %1: %2"), cartella, errno);
-  int esito = ::flock(fd, LOCK_EX | LOCK_NB);
+  int esito = ::flock(fd, modo | LOCK_NB);
   if (esito != 0 && errno == EWOULDBLOCK) {
     if (in_attesa) in_attesa();
     do {
-      esito = ::flock(fd, LOCK_EX);
+      esito = ::flock(fd, modo);
     } while (esito != 0 && errno == EINTR);
   }
   if (esito != 0) {

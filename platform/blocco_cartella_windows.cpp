@@ -57,7 +57,8 @@ BloccoCartella::~BloccoCartella() {
   liberata.notify_all();
 }
 
-Status BloccoCartella::prendi(const std::string& cartella, const std::function<void()>& in_attesa) {
+Status BloccoCartella::prendi(const std::string& cartella, const std::function<void()>& in_attesa,
+                              bool /*condiviso*/) {
   const std::wstring largo = utf16(cartella);
   const DWORD attributi = ::GetFileAttributesW(largo.c_str());
   if (attributi == INVALID_FILE_ATTRIBUTES) {

@@ -35,6 +35,8 @@ class FileInSostituzione {
   Status completa();
   Status rinomina();
   const std::string& percorso() const { return percorso_; }
+  // The temporary file's path, while there is one.
+  const std::string& temporaneo() const { return temporaneo_; }
 
  private:
   void abbandona();
@@ -90,6 +92,10 @@ void imposta_guasto_scrittura(std::function<bool(const std::string& percorso)> g
 // Test seam: when set, every rename of a finished replacement over its target
 // asks it first and fails, as a failed rename would, when it answers true.
 void imposta_guasto_rinomina(std::function<bool(const std::string& percorso)> guasto);
+
+// Test seam: when set to true, the volume is taken to refuse hard links, as
+// FAT and exFAT do: an earlier file of a set is kept by a copy.
+void imposta_collegamenti_rifiutati(bool rifiutati);
 
 // Whether the seam fails the write of `percorso`.
 bool guasto_simulato(const std::string& percorso);

@@ -28,8 +28,19 @@ std::pair<std::string, std::string> dividi_percorso(const std::string& percorso,
   return {percorso.substr(0, barra + 1), percorso.substr(barra + 1)};
 }
 
+std::string_view nome_nel_temporaneo(std::string_view nome) {
+  constexpr size_t kAggiunta = 1 + kSuffissoTemporaneo.size() + kCaratteriCasuali;
+  if (nome.size() + kAggiunta <= kMassimoNomeFile) return nome;
+  size_t lunghezza = kMassimoNomeFile - kAggiunta;
+  // Never ends inside a character of a UTF-8 name: a Windows name is made
+  // from it, and a broken character would not convert.
+  while (lunghezza > 0 && (static_cast<unsigned char>(nome[lunghezza]) & 0xC0) == 0x80) --lunghezza;
+  return nome.substr(0, lunghezza);
+}
+
 std::string modello_temporaneo(std::string_view nome) {
-  return "." + std::string(nome) + std::string(kSuffissoTemporaneo) + std::string(kCaratteriCasuali, 'X');
+  return "." + std::string(nome_nel_temporaneo(nome)) + std::string(kSuffissoTemporaneo) +
+         std::string(kCaratteriCasuali, 'X');
 }
 
 std::string caratteri_casuali() {
@@ -41,6 +52,7 @@ std::string caratteri_casuali() {
 }
 
 bool temporaneo_di(std::string_view voce, std::string_view nome) {
+  nome = nome_nel_temporaneo(nome);
   if (voce.size() != 1 + nome.size() + kSuffissoTemporaneo.size() + kCaratteriCasuali || voce.front() != '.') {
     return false;
   }
@@ -64,6 +76,14 @@ void imposta_guasto_rinomina(std::function<bool(const std::string&)> guasto) {
 }
 
 bool guasto_simulato(const std::string& percorso) { return guasto_scrittura() && guasto_scrittura()(percorso); }
+
+namespace {
+bool collegamenti_rifiutati = false;
+}  // namespace
+
+void imposta_collegamenti_rifiutati(bool rifiutati) { collegamenti_rifiutati = rifiutati; }
+
+bool collegamenti_rifiutati_simulati() { return collegamenti_rifiutati; }
 
 bool guasto_rinomina_simulato(const std::string& percorso) {
   return guasto_rinomina() && guasto_rinomina()(percorso);

@@ -8,14 +8,16 @@
 
 namespace scenario {
 
-enum class TipoVoce { assente, file, cartella, altro };
+enum class TipoVoce { assente, file, cartella, collegamento, altro };
 
 // What stands at `percorso`, without following a symbolic link.
 TipoVoce tipo_voce(const std::string& percorso);
 
 // Gives the file at `bersaglio` a second name, a fresh temporary name beside
 // it (one that the clean-up of leftovers recognises), stored in `*copia`.
-// The file itself is not copied: both names are the same file.
+// The file itself is not copied: both names are the same file. Where the
+// volume has no hard links (FAT, exFAT, some network shares), the second
+// name holds a copy of the file's bytes instead.
 Status secondo_nome(const std::string& bersaglio, std::string* copia);
 
 // Puts the file `da` in place of `a` in one step, replacing `a` when it

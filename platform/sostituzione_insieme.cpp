@@ -3,7 +3,9 @@
 #include <cerrno>
 #include <memory>
 
+#include "platform/diario_insieme.h"
 #include "platform/file_system.h"
+#include "platform/nomi_temporanei.h"
 #include "platform/primitive_file.h"
 
 namespace scenario {
@@ -24,14 +26,50 @@ Status conserva(const std::string& bersaglio, Precedente* p) {
   return Status::Ok();
 }
 
+// The set's record, when every file of the set is in one folder (the
+// compiled files of a scenario, the texts of a decompile): the folder, with
+// its separator, and the entries. Empty entries: no record is kept.
+struct Diario {
+  std::string cartella;
+  std::vector<VoceDiario> voci;
+};
+
+Diario diario_di(const std::vector<FileNuovo>& file, const std::vector<std::unique_ptr<FileInSostituzione>>& nuovi,
+                 const std::vector<Precedente>& precedenti) {
+  Diario d;
+  for (size_t i = 0; i < file.size(); ++i) {
+    const auto [cartella, bersaglio] = dividi_percorso(file[i].percorso, kSeparatoriCartella);
+    const std::string prefisso = cartella == "." ? std::string() : cartella;
+    if (i > 0 && prefisso != d.cartella) return {};
+    d.cartella = prefisso;
+    VoceDiario v{.bersaglio = bersaglio,
+                 .nuovo = dividi_percorso(nuovi[i]->temporaneo(), kSeparatoriCartella).second,
+                 .copia = {}};
+    if (!precedenti[i].copia.empty()) v.copia = dividi_percorso(precedenti[i].copia, kSeparatoriCartella).second;
+    d.voci.push_back(std::move(v));
+  }
+  return d;
+}
+
 }  // namespace
 
 Status sostituisci_insieme(const std::vector<FileNuovo>& file) {
-  // 1. Every target must be a regular file or nothing.
+  // 1. Every target must be a regular file or nothing. A symbolic link is
+  // refused rather than replaced by a file (its target left as it was) or
+  // written through (a file elsewhere replaced).
   for (const FileNuovo& f : file) {
-    const TipoVoce tipo = tipo_voce(f.percorso);
-    if (tipo == TipoVoce::cartella || tipo == TipoVoce::altro) {
-      return errore_sistema(N_("cannot replace %1: %2"), f.percorso, tipo == TipoVoce::cartella ? EISDIR : EEXIST);
+    switch (tipo_voce(f.percorso)) {
+      case TipoVoce::assente:
+      case TipoVoce::file:
+        break;
+      case TipoVoce::cartella:
+        return errore_sistema(N_("cannot replace %1: %2"), f.percorso, EISDIR);
+      case TipoVoce::collegamento:
+        return Status::Error(Testo{
+            N_("cannot replace %1: it is a symbolic link; remove it, or write into the folder it points to"),
+            {f.percorso}});
+      case TipoVoce::altro:
+        return Status::Error(Testo{N_("cannot replace %1: it is not a regular file"), {f.percorso}});
     }
   }
   // 2. Every new file written whole beside its target.
@@ -58,9 +96,21 @@ Status sostituisci_insieme(const std::vector<FileNuovo>& file) {
       return s;
     }
   }
-  // 4. The new files in place; on a failure, the earlier ones back.
+  // 4. The record of the set written whole, so that a run killed among the
+  // renames below is completed by the next one.
+  const Diario diario = diario_di(file, nuovi, precedenti);
+  const std::string nome_diario = diario.cartella + std::string(kNomeDiario);
+  if (!diario.voci.empty()) {
+    if (Status s = sostituisci_file(nome_diario, codifica_diario(diario.voci)); !s.ok()) {
+      rimuovi_copie();
+      return s;
+    }
+  }
+  // 5. The new files in place; on a failure, the earlier ones back.
+  passo_insieme(0);
   for (size_t i = 0; i < file.size(); ++i) {
     Status s = nuovi[i]->rinomina();
+    passo_insieme(static_cast<int>(i) + 1);
     if (s.ok()) continue;
     std::string messaggio = s.messaggio();
     for (size_t j = 0; j < i; ++j) {
@@ -75,10 +125,13 @@ Status sostituisci_insieme(const std::vector<FileNuovo>& file) {
         p.copia.clear();
       }
     }
+    if (!diario.voci.empty()) rimuovi_nome(nome_diario);
     rimuovi_copie();
     // Nothing added: the failure keeps what it is made of, for translation.
     return messaggio == s.messaggio() ? s : Status::Error(messaggio);
   }
+  // 6. The set is whole: the record goes, then the earlier files.
+  if (!diario.voci.empty()) rimuovi_nome(nome_diario);
   rimuovi_copie();
   return Status::Ok();
 }

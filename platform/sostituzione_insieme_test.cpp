@@ -26,6 +26,8 @@ Contenuti contenuti(const CartellaTemporanea& c) {
   return tutti;
 }
 
+// On a volume with hard links, and on one without (FAT, exFAT), where the
+// earlier files are kept as copies: the same promise.
 TEST(SostituzioneInsieme, AFailureLeavesEveryEarlierFileAndNothingElse) {
   struct Caso {
     const char* nome;
@@ -47,34 +49,64 @@ TEST(SostituzioneInsieme, AFailureLeavesEveryEarlierFileAndNothingElse) {
       {.nome = "the rename of b fails after a", .cartella_al_posto_di_b = false, .rinomina_fallisce = file("/b"),
        .scrittura_fallisce = nullptr, .riesce = false},
   };
-  for (const Caso& caso : casi) {
-    SCOPED_TRACE(caso.nome);
-    CartellaTemporanea c;
-    // a and c have earlier files, b has none (or a folder in its place).
-    c.scrivi("a", "old a");
-    c.scrivi("c", "old c");
-    if (caso.cartella_al_posto_di_b) std::filesystem::create_directory(c.file("b"));
-    const Contenuti prima = contenuti(c);
-    imposta_guasto_rinomina(caso.rinomina_fallisce);
-    imposta_guasto_scrittura(caso.scrittura_fallisce);
-    const Status s = sostituisci_insieme({{c.file("a"), "new a"}, {c.file("b"), "new b"}, {c.file("c"), "new c"}});
-    imposta_guasto_rinomina(nullptr);
-    imposta_guasto_scrittura(nullptr);
-    ASSERT_EQ(s.ok(), caso.riesce) << s.messaggio();
-    if (caso.riesce) {
-      EXPECT_EQ(contenuti(c), (Contenuti{{"a", "new a"}, {"b", "new b"}, {"c", "new c"}}));
-    } else {
-      EXPECT_EQ(contenuti(c), prima);
+  for (const bool senza_collegamenti : {false, true}) {
+    for (const Caso& caso : casi) {
+      SCOPED_TRACE(std::string(caso.nome) + (senza_collegamenti ? ", no hard links" : ""));
+      CartellaTemporanea c;
+      // a and c have earlier files, b has none (or a folder in its place).
+      c.scrivi("a", "old a");
+      c.scrivi("c", "old c");
+      if (caso.cartella_al_posto_di_b) std::filesystem::create_directory(c.file("b"));
+      const Contenuti prima = contenuti(c);
+      imposta_guasto_rinomina(caso.rinomina_fallisce);
+      imposta_guasto_scrittura(caso.scrittura_fallisce);
+      imposta_collegamenti_rifiutati(senza_collegamenti);
+      const Status s = sostituisci_insieme({{c.file("a"), "new a"}, {c.file("b"), "new b"}, {c.file("c"), "new c"}});
+      imposta_collegamenti_rifiutati(false);
+      imposta_guasto_rinomina(nullptr);
+      imposta_guasto_scrittura(nullptr);
+      ASSERT_EQ(s.ok(), caso.riesce) << s.messaggio();
+      if (caso.riesce) {
+        EXPECT_EQ(contenuti(c), (Contenuti{{"a", "new a"}, {"b", "new b"}, {"c", "new c"}}));
+      } else {
+        EXPECT_EQ(contenuti(c), prima);
+      }
     }
   }
 }
 
-TEST(SostituzioneInsieme, TheMessageNamesTheTargetAndTheReason) {
-  CartellaTemporanea c;
-  std::filesystem::create_directory(c.file("b"));
-  const Status s = sostituisci_insieme({{c.file("a"), "x"}, {c.file("b"), "y"}});
-  EXPECT_EQ(s.messaggio(), "cannot replace " + c.file("b") + ": Is a directory");
-  EXPECT_FALSE(c.esiste("a"));
+// A target that is not a regular file fails the set before anything is
+// written, with a message that says what stands there.
+TEST(SostituzioneInsieme, TheMessageNamesTheTargetAndWhatStandsThere) {
+  struct Caso {
+    const char* cosa;
+    std::function<void(CartellaTemporanea&)> pianta;
+    std::string motivo;
+  };
+  const Caso casi[] = {
+      {"a folder", [](CartellaTemporanea& c) { std::filesystem::create_directory(c.file("b")); }, "Is a directory"},
+#ifndef _WIN32
+      {"a link to a file",
+       [](CartellaTemporanea& c) {
+         c.scrivi("altrove", "someone's");
+         std::filesystem::create_symlink(c.file("altrove"), c.file("b"));
+       },
+       "it is a symbolic link; remove it, or write into the folder it points to"},
+      {"a dangling link",
+       [](CartellaTemporanea& c) { std::filesystem::create_symlink(c.file("manca"), c.file("b")); },
+       "it is a symbolic link; remove it, or write into the folder it points to"},
+#endif
+  };
+  for (const Caso& caso : casi) {
+    CartellaTemporanea c;
+    caso.pianta(c);
+    const Status s = sostituisci_insieme({{c.file("a"), "x"}, {c.file("b"), "y"}});
+    EXPECT_EQ(s.messaggio(), "cannot replace " + c.file("b") + ": " + caso.motivo) << caso.cosa;
+    EXPECT_FALSE(c.esiste("a")) << caso.cosa;
+    if (c.esiste("altrove")) {
+      EXPECT_EQ(c.leggi("altrove"), "someone's");
+    }
+  }
 }
 
 }  // namespace

@@ -10,13 +10,19 @@
 #include <vector>
 
 #include "platform/blocco_cartella.h"
+#include "platform/diario_insieme.h"
 #include "platform/file_system.h"
 #include "platform/nomi_temporanei.h"
 
 namespace scenario {
 
-void rimuovi_temporanei(const BloccoCartella& blocco, const std::vector<std::string>& nomi) {
+void rimuovi_temporanei(const BloccoCartella& blocco, const std::vector<std::string>& nomi_scritti) {
   const std::string& cartella = blocco.cartella();
+  // A set that a killed run left half replaced is completed first: its new
+  // files are temporary files of these names.
+  completa_insieme_interrotto(cartella + "/");
+  std::vector<std::string> nomi = nomi_scritti;
+  nomi.emplace_back(kNomeDiario);
   DIR* dir = ::opendir(cartella.c_str());
   if (dir == nullptr) return;
   std::vector<std::string> orfani;

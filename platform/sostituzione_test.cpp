@@ -12,6 +12,8 @@
 
 #include "platform/blocco_cartella.h"
 #include "platform/file_system.h"
+#include "platform/nomi_temporanei.h"
+#include "platform/sostituzione_insieme.h"
 #include "tests/cartella_temporanea.h"
 
 namespace scenario {
@@ -107,6 +109,37 @@ TEST(Sostituzione, TheLockHolderRemovesTheLeftoversOfItsOwnFilesAndNothingElse) 
   ASSERT_TRUE(blocco.prendi(cartella.percorso(), nullptr).ok());
   rimuovi_temporanei(blocco, {"f.dat", "g.txt"});
   for (const Voce& v : voci_piantate) EXPECT_EQ(cartella.esiste(v.nome), !v.rimossa) << v.nome;
+}
+
+// A target whose own name is as long as a name may be is replaced, alone and
+// as one of a set, although "." + name + ".scenario-tmp-XXXXXX" would not fit;
+// the temporaries of such names are still told apart by the name they carry
+// and cleaned up after a killed run.
+TEST(Sostituzione, TheLongestNamesAreReplacedAndTheirLeftoversFound) {
+  CartellaTemporanea cartella;
+  const std::string lungo(255, 'a');
+  const std::string lungo_accentato = std::string(233, 'b') + "\xC3\xA0" + std::string(20, 'c');  // 255 bytes
+  for (const std::string& nome : {lungo, lungo_accentato}) {
+    cartella.scrivi(nome, "vecchio");
+    ASSERT_TRUE(sostituisci_file(cartella.file(nome), "nuovo").ok()) << nome.size();
+    EXPECT_EQ(cartella.leggi(nome), "nuovo");
+  }
+  ASSERT_TRUE(sostituisci_insieme({{cartella.file(lungo), "uno"}, {cartella.file(lungo_accentato), "due"}}).ok());
+  EXPECT_EQ(cartella.leggi(lungo), "uno");
+  EXPECT_EQ(cartella.leggi(lungo_accentato), "due");
+  EXPECT_EQ(voci(cartella), 2u);
+
+  // The name a temporary carries: shortened to leave room for its 21 bytes,
+  // never inside a character (the second's 'à' stands at bytes 234 and 235).
+  EXPECT_EQ(nome_nel_temporaneo(lungo), std::string(234, 'a'));
+  EXPECT_EQ(nome_nel_temporaneo(lungo_accentato), std::string(233, 'b'));
+  EXPECT_EQ(nome_nel_temporaneo("f.dat"), "f.dat");
+  const std::string avanzo = "." + std::string(234, 'a') + ".scenario-tmp-AbC123";
+  cartella.scrivi(avanzo, "x");
+  BloccoCartella blocco;
+  ASSERT_TRUE(blocco.prendi(cartella.percorso(), nullptr).ok());
+  rimuovi_temporanei(blocco, {lungo});
+  EXPECT_FALSE(cartella.esiste(avanzo));
 }
 
 #ifdef _WIN32

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/blocco_cartella.h"
+#include "platform/diario_insieme.h"
 #include "platform/file_system.h"
 #include "platform/nomi_temporanei.h"
 #include "platform/testo_windows.h"
@@ -22,8 +23,13 @@ constexpr std::intptr_t kNessuna = -1;  // INVALID_HANDLE_VALUE's value
 
 }  // namespace
 
-void rimuovi_temporanei(const BloccoCartella& blocco, const std::vector<std::string>& nomi) {
+void rimuovi_temporanei(const BloccoCartella& blocco, const std::vector<std::string>& nomi_scritti) {
   const std::string& cartella = blocco.cartella();
+  // A set that a killed run left half replaced is completed first: its new
+  // files are temporary files of these names.
+  completa_insieme_interrotto(cartella + "\\");
+  std::vector<std::string> nomi = nomi_scritti;
+  nomi.emplace_back(kNomeDiario);
   WIN32_FIND_DATAW voce{};
   const HANDLE ricerca = ::FindFirstFileW(utf16(cartella + "\\*").c_str(), &voce);
   if (ricerca == INVALID_HANDLE_VALUE) return;

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "model/arrotonda.h"
 #include "model/codici_errore.h"
+#include "model/griglia.h"
 #include "model/stato.h"
 #include "platform/da_tradurre.h"
 #include "readers/posizioni.h"

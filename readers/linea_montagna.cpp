@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "model/arrotonda.h"
 #include "model/codici_errore.h"
+#include "model/griglia.h"
 #include "model/stato.h"
 
 namespace scenario {

@@ -3,23 +3,22 @@
 
 #include <cstdint>
 
-#include "model/arrotonda.h"
 #include "model/codici_errore.h"
+#include "model/griglia.h"
 #include "model/stato.h"
+#include "model/valori_cella.h"
 #include "platform/da_tradurre.h"
 #include "readers/posizioni.h"
 
 namespace scenario {
 namespace {
 
-constexpr int64_t kPiano = 100;  // pendenza holds the gradient plus 100: 100 is level
-
 // Writes the gradient in force into the cell at the cursor and advances it,
 // then goes on while the cursor is below `fino`. At least one cell is written
 // even when the cursor already stands at or beyond `fino`: this is what
 // shifts the second of two entries in one cell by one cell.
 void scrivi_pendenze(LetturaLinea& l, int64_t fino) {
-  const uint8_t pendenza = static_cast<uint8_t>((l.pendenza_corrente + kPiano) & 0xFF);
+  const uint8_t pendenza = byte_pendenza(l.pendenza_corrente);
   do {
     l.stato.celle[static_cast<size_t>(l.cella_pendenza)].pendenza = pendenza;
     ++l.cella_pendenza;

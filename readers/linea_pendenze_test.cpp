@@ -10,7 +10,7 @@ namespace {
 
 using test::LineaDiProva;
 
-struct Tratto {
+struct TrattoPendenza {
   int prima;
   int ultima;
   uint8_t pendenza;
@@ -23,7 +23,7 @@ TEST(Pendenze, Profile) {
   struct Caso {
     std::string nome;
     std::vector<const char*> voci;
-    std::vector<Tratto> profilo;
+    std::vector<TrattoPendenza> profilo;
   };
   const std::vector<Caso> casi = {
       {.nome = "none", .voci = {}, .profilo = {{0, 1897, 100}, {1898, 1900, 0}}},
@@ -55,7 +55,7 @@ TEST(Pendenze, Profile) {
     for (const char* voce : caso.voci) testo += std::string(voce) + "\r\n";
     EXPECT_TRUE(prova.leggi(testo + "[fine]\r\n")) << caso.nome;
     ASSERT_EQ(prova.stato.celle.size(), 1901u);
-    for (const Tratto& t : caso.profilo) {
+    for (const TrattoPendenza& t : caso.profilo) {
       for (int i = t.prima; i <= t.ultima; ++i) {
         ASSERT_EQ(prova.stato.celle[static_cast<size_t>(i)].pendenza, t.pendenza) << caso.nome << " cell " << i;
       }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "model/griglia.h"
 #include "model/stato.h"
 #include "model/tipi_avviso.h"
 #include "platform/da_tradurre.h"
@@ -9,7 +10,7 @@
 namespace scenario {
 
 bool oltre_le_celle(const Compilatore& stato, int32_t posizione, int32_t margine) {
-  const double cella = (static_cast<double>(posizione) + static_cast<double>(margine)) / 50.0;
+  const double cella = (static_cast<double>(posizione) + static_cast<double>(margine)) / kMetriCella;
   return cella > static_cast<double>(stato.ultima_cella);
 }
 

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "model/arrotonda.h"
 #include "model/stato.h"
 #include "model/tipi_avviso.h"
 #include "platform/da_tradurre.h"
@@ -11,12 +10,6 @@ namespace scenario {
 
 bool cella_esiste(const Compilatore& stato, int64_t i) {
   return i >= 0 && i <= stato.ultima_cella && static_cast<uint64_t>(i) < stato.celle.size();
-}
-
-std::optional<uint8_t> byte_velocita(int32_t velocita) {
-  const int64_t passi = arrotonda(static_cast<double>(velocita) / 5.0);
-  if (passi < 0 || passi > 255) return std::nullopt;
-  return static_cast<uint8_t>(passi);
 }
 
 void segna_avviso(Compilatore& stato, size_t cella, uint8_t avviso) {

@@ -2,8 +2,8 @@
 
 #include <initializer_list>
 
-#include "model/arrotonda.h"
 #include "model/codici_errore.h"
+#include "model/griglia.h"
 #include "model/stato.h"
 #include "platform/da_tradurre.h"
 #include "readers/posizioni.h"
@@ -41,7 +41,7 @@ Esito dopo_posa(LetturaTreno& lettura, int32_t posizione, size_t guasti_prima) {
 
 Esito regola_segnale(LetturaTreno& lettura) {
   int32_t posizione = 0;
-  Segnale s;
+  ImpostazioniSegnale s;
   if (!leggi_tutti(lettura, {&posizione, &s.sx, &s.s1, &s.s2, &s.s3, &s.rapp, &s.dx, &s.d1, &s.d2, &s.d3,
                              &s.tempo})) {
     return Esito::kErroreLettura;
@@ -84,7 +84,7 @@ Esito regola_abbattimento(LetturaTreno& lettura) {
   stato.posa(n);
   if (w > 0) {
     cella.tipo = kAbbattimento;
-    cella.valore_a = basso16(w);
+    cella.valore_a = codifica_abbattimento(w);
   } else {
     cella.tipo = kAbbattimentoNullo;
   }

@@ -1,7 +1,7 @@
 #include "readers/treno_rallentamento.h"
 
-#include "model/arrotonda.h"
 #include "model/codici_errore.h"
+#include "model/griglia.h"
 #include "model/stato.h"
 #include "readers/treno_celle.h"
 
@@ -51,11 +51,6 @@ int32_t codice_cella_occupata(const Compilatore& stato, const Celle& c) {
   return 0;
 }
 
-void scrivi(Cella& cella, uint8_t tipo, int32_t d_v) {
-  cella.tipo = tipo;
-  if (d_v != 0) cella.valore_b = basso16(d_v);
-}
-
 }  // namespace
 
 void memo_rallentamento(Compilatore& stato, int32_t x, int32_t v, int32_t l, int32_t f_tt, int32_t f_ta,
@@ -73,21 +68,14 @@ void memo_rallentamento(Compilatore& stato, int32_t x, int32_t v, int32_t l, int
   }
   // The end is written first, so a slowdown shorter than 25 m, whose start
   // and end share a cell, leaves it a start.
-  Cella& fine = stato.celle[static_cast<size_t>(c.e)];
-  Cella& inizio = stato.celle[static_cast<size_t>(c.s)];
-  scrivi(fine, kFineRallentamento, d_v);
-  scrivi(inizio, kInizioRallentamento, d_v);
+  const ValoriRallentamento valori{v, f_tt, d_v};
+  codifica_rallentamento(kFineRallentamento, valori, &stato.celle[static_cast<size_t>(c.e)]);
+  codifica_rallentamento(kInizioRallentamento, valori, &stato.celle[static_cast<size_t>(c.s)]);
   stato.posa(c.e);
   stato.posa(c.s);
   if (c.con_avviso) {
-    Cella& avviso = stato.celle[static_cast<size_t>(c.w)];
-    scrivi(avviso, kAvvisoRallentamento, d_v);
+    codifica_rallentamento(kAvvisoRallentamento, valori, &stato.celle[static_cast<size_t>(c.w)]);
     stato.posa(c.w);
-    avviso.valore_a = basso16(v);
-  }
-  for (Cella* cella : {&inizio, &fine}) {
-    cella->valore_a = basso16(v);
-    cella->valore_c = basso16(f_tt);
   }
   if (f_ta == 0) return;
 

@@ -14,7 +14,7 @@ using test::con_celle;
 
 TEST(MemoSegnale, WorkedExampleAt41900) {
   Compilatore stato = con_celle();
-  Segnale s;
+  ImpostazioniSegnale s;
   s.sx = 1;
   s.s1 = 5;
   s.s2 = 6;
@@ -39,7 +39,7 @@ TEST(MemoSegnale, WorkedExampleAt41900) {
 
 TEST(MemoSegnale, PackedSettingsAndMarks) {
   struct Caso {
-    Segnale s;
+    ImpostazioniSegnale s;
     int16_t a, b, c, d;
     uint8_t primo_avviso;
   };
@@ -96,7 +96,7 @@ TEST(MemoSegnale, TimeByte) {
   };
   for (const Caso& caso : casi) {
     Compilatore stato = con_celle();
-    Segnale s;
+    ImpostazioniSegnale s;
     s.sx = caso.sx;
     s.tempo = caso.tempo;
     memo_segnale(stato, 1200, s);
@@ -111,7 +111,7 @@ TEST(MemoSegnale, BusyCellWritesNothing) {
     stato.celle[25].tipo = tipo;
     stato.celle[25].valore_a = 7;
     stato.celle[23].avviso = 81;
-    Segnale s;
+    ImpostazioniSegnale s;
     s.sx = 1;
     s.s1 = 4;
     memo_segnale(stato, 1200, s);
@@ -124,7 +124,7 @@ TEST(MemoSegnale, BusyCellWritesNothing) {
   // A mountain mark counts as free and is replaced.
   Compilatore stato = con_celle();
   stato.celle[25].tipo = kMarcaMontagna;
-  Segnale s;
+  ImpostazioniSegnale s;
   memo_segnale(stato, 1200, s);
   EXPECT_EQ(stato.codice_errore, 0);
   EXPECT_EQ(stato.celle[25].tipo, kSegnale);
@@ -132,9 +132,9 @@ TEST(MemoSegnale, BusyCellWritesNothing) {
 
 TEST(MemoSegnale, LaterMarksReplaceEarlierOnes) {
   Compilatore stato = con_celle();
-  Segnale primo;
+  ImpostazioniSegnale primo;
   primo.sx = 1;
-  Segnale secondo;
+  ImpostazioniSegnale secondo;
   secondo.sx = 2;
   memo_segnale(stato, 5000, primo);    // cell 101, marks 99 97 95 93
   memo_segnale(stato, 5100, secondo);  // cell 103, marks 101 99 97 95
@@ -152,7 +152,7 @@ TEST(MemoSegnale, LaterMarksReplaceEarlierOnes) {
 TEST(MemoSegnale, OutsideTheCellArrayIsRefused) {
   // At 350 m the farthest mark falls on cell 0; at 300 m it would fall before it.
   Compilatore stato = con_celle();
-  Segnale s;
+  ImpostazioniSegnale s;
   s.sx = 1;
   memo_segnale(stato, 350, s);
   EXPECT_EQ(stato.codice_errore, 0);

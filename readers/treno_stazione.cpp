@@ -3,8 +3,8 @@
 #include <limits>
 #include <string>
 
-#include "model/arrotonda.h"
 #include "model/codici_errore.h"
+#include "model/griglia.h"
 #include "model/stato.h"
 #include "model/tipi_avviso.h"
 #include "platform/da_tradurre.h"
@@ -13,13 +13,11 @@
 namespace scenario {
 namespace {
 
-// Station types with a stop zone of their own shape, and the first type that
-// marks no cell.
+// Station types with a stop zone of their own shape.
 constexpr uint8_t kTipoFine150A = 5;
 constexpr uint8_t kTipoFine150B = 6;
 constexpr uint8_t kTipoZonaDoppiaA = 7;
 constexpr uint8_t kTipoZonaDoppiaB = 8;
-constexpr uint8_t kTipoSenzaCelle = 25;
 // byte4 needs a station at least this long.
 constexpr int32_t kLunghezzaByte4 = 600;
 // The stopping cell must lie after cell 1.
@@ -156,7 +154,7 @@ Esito regola_stazione(LetturaTreno& lettura) {
   if (lunghezza < kLunghezzaByte4) riga.byte4 = 0;
   if (k == kPrimaStazione) riga.byte3 = riga.byte4 = 0;
 
-  if (riga.tipo < kTipoSenzaCelle) {
+  if (riga.tipo < kPrimoTipoSenzaFermata) {
     // Refused before any cell is written, and so before kErroreFermataAllOrigine and kErroreStazioniVicine.
     if (const int64_t s = cella_di_fermata(riga); !cella_esiste(stato, s)) {
       lettura.guasto(kErroreOggettoTrenoFuori, riga.dato3);

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "model/arrotonda.h"
 #include "model/codici_errore.h"
+#include "model/griglia.h"
 #include "model/stato.h"
 #include "platform/da_tradurre.h"
 #include "readers/posizioni.h"

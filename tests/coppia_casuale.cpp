@@ -7,6 +7,8 @@
 #include <set>
 #include <vector>
 
+#include "model/valori_cella.h"
+
 namespace scenario::test {
 namespace {
 
@@ -108,7 +110,7 @@ class Coppia {
     for (int32_t p : g_.posizioni(g_.tra(0, 5), 500, lunghezza_, 50)) {
       if (!prendi(cella_dopo(p))) continue;
       t += riga("indicatori_vmax", {n(p), n(g_.multiplo(30, 160, 5)), n(g_.multiplo(30, 160, 5)),
-                                    n(g_.multiplo(30, 160, 5)), n(g_.tra(0, 2)), g_.moneta() ? "" : n(g_.multiplo(0, 95, 5)),
+                                    n(g_.multiplo(30, 160, 5)), n(g_.tra(0, 2)), g_.moneta() ? "" : n(g_.multiplo(0, 200, 5)),
                                     "", "", n(g_.tra(0, 2))});
     }
     t += "[indicazioni]\r\n";
@@ -151,7 +153,7 @@ class Coppia {
         continue;
       }
       fine_precedente = fine;
-      if (tipo < 25) {
+      if (tipo < kPrimoTipoSenzaFermata) {
         // The stopping cell and the four marks before it: no signal goes there.
         for (int32_t c = fine / 50 - 5; c <= fine / 50 - 1; ++c) occupate_.insert(c);
       }

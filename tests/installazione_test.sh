@@ -24,12 +24,16 @@ atteso="bin/scenario-tool
 lib/compila-scenario/compila_scenario
 share/bash-completion/completions/scenario-tool
 share/doc/compila-scenario/README.md
+share/doc/compila-scenario/changelog.gz
+share/doc/compila-scenario/copyright
 share/doc/compila-scenario/descrizioni.md
+share/doc/compila-scenario/docs/performance.md
 share/doc/compila-scenario/docs/scenario.svg
 share/doc/compila-scenario/docs/viewer.png
 share/doc/compila-scenario/examples/Valbruna_101-.txt
 share/doc/compila-scenario/examples/Valbruna_linea.txt
 share/doc/compila-scenario/formats.md
+share/lintian/overrides/compila-scenario
 share/locale/it/LC_MESSAGES/scenario-tool.mo
 share/man/man1/compila_scenario.1.gz
 share/man/man1/scenario-tool.1.gz"
@@ -50,6 +54,13 @@ cp "$usr/lib/compila-scenario/compila_scenario" "$simulatore/"
 [[ $(ls "$simulatore") == compila_scenario ]] || fallito "compila_scenario --version wrote files"
 [[ $("$simulatore/compila_scenario") == Attendere ]] || fallito "compila_scenario run"
 [[ $(ls "$simulatore" | wc -l) == 7 ]] || fallito "compila_scenario left $(ls "$simulatore" | wc -l) entries, not itself and six files"
+# The package's removal script names every file the run left (it names the
+# two descriptions too, which a run deletes at its end).
+rimozione=$(grep -o '^    for nome in .*; do$' "$build/pacchetto/postrm")
+for scritto in $(ls "$simulatore"); do
+  [[ $scritto == compila_scenario || $rimozione == *" $scritto "* || $rimozione == *" $scritto;"* ]] ||
+    fallito "the package's removal leaves $scritto"
+done
 
 for pagina in scenario-tool compila_scenario; do
   testata=$(gzip -dc "$usr/share/man/man1/$pagina.1.gz" | head -n 1 | sed 's/\\-/-/g')

@@ -7,6 +7,7 @@
 #include "compilati/trova_scenario.h"
 #include "decompile/decompila.h"
 #include "model/dimensioni.h"
+#include "model/file_compilati.h"
 #include "model/nomi_file.h"
 #include "platform/cartelle.h"
 #include "platform/da_tradurre.h"
@@ -61,7 +62,7 @@ std::string rifiuto(const decompila::Decompilazione& d, const NomiFile& nomi) {
 
 // The input files, each refused unread when no compile could have written a
 // file of its size; 0, or the exit status with its message on `err`.
-int leggi_compilati(const NomiFile& nomi, decompila::FileCompilati* file, std::ostream& err) {
+int leggi_compilati(const NomiFile& nomi, FileCodificati* file, std::ostream& err) {
   struct Da {
     std::string percorso;
     TipoCompilato tipo;
@@ -105,7 +106,7 @@ int comando_decompile(const Args& args, std::ostream& out, std::ostream& err) {
     return kUscitaFileSystem;
   }
   const NomiFile nomi(cartella, id.nome_linea, id.numero_treno);
-  decompila::FileCompilati file;
+  FileCodificati file;
   if (int stato = leggi_compilati(nomi, &file, err); stato != 0) return stato;
 
   const decompila::Decompilazione d = decompila::decompila(file, id.nome_linea, id.numero_treno);

@@ -1,14 +1,19 @@
 // dump: any compiled file decoded into readable text or JSON, with the field
 // names of the route model.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <functional>
 #include <limits>
 #include <sstream>
+#include <string_view>
+#include <type_traits>
 
 #include "compilati/lettura_compilati.h"
+#include "model/campi_record.h"
 #include "model/decodifica_file.h"
+#include "model/griglia.h"
 #include "platform/traduzione.h"
 #include "platform/uscita.h"
 #include "testi/testo.h"
@@ -47,27 +52,54 @@ const char* nome_tipo_cella(uint8_t tipo) {
   }
 }
 
+// The fields of a record in the order of its table: "name value" joined by
+// ", " (a text in quotes), or JSON members. A cell's type name follows its
+// type.
+template <typename R, size_t N>
+void dump_campi(const R& r, const std::array<CampoRecord<R>, N>& campi, bool json, std::ostream& out) {
+  for (size_t i = 0; i < N; ++i) {
+    const CampoRecord<R>& c = campi[i];
+    out << (i ? ", " : "");
+    if (json) {
+      out << "\"" << c.nome << "\": ";
+    } else {
+      out << c.nome << " ";
+    }
+    con_valore(r, c, [&](const auto& v) {
+      if constexpr (std::is_same_v<std::decay_t<decltype(v)>, std::string>) {
+        if (json) {
+          out << json_stringa(v);
+        } else {
+          out << "\"" << utf8(v) << "\"";
+        }
+      } else {
+        out << v;
+      }
+    });
+    if constexpr (std::is_same_v<R, Cella>) {
+      if (std::string_view(c.nome) != "tipo") continue;
+      if (json) {
+        out << ", \"nome_tipo\": \"" << nome_tipo_cella(r.tipo) << "\"";
+      } else {
+        out << " " << nome_tipo_cella(r.tipo);
+      }
+    }
+  }
+}
+
 // ---- table ----
 
 void dump_tabella(const Elementi& e, bool json, std::ostream& out) {
   if (json) out << "{\"kind\": \"table\", \"rows\": [";
   for (size_t i = 0; i < e.size(); ++i) {
-    const Elemento& r = e[i];
     if (json) {
-      out << (i ? ", " : "") << "{\"row\": " << i << ", \"tipo\": " << int(r.tipo) << ", \"dato1\": " << r.dato1
-          << ", \"dato2\": " << r.dato2 << ", \"dato3\": " << r.dato3 << ", \"segno\": " << int(r.segno)
-          << ", \"testo\": " << json_stringa(r.testo) << ", \"intero1\": " << r.intero1
-          << ", \"intero2\": " << r.intero2 << ", \"intero3\": " << r.intero3 << ", \"intero4\": " << r.intero4
-          << ", \"intero5\": " << r.intero5 << ", \"byte1\": " << int(r.byte1) << ", \"byte2\": " << int(r.byte2)
-          << ", \"byte3\": " << int(r.byte3) << ", \"byte4\": " << int(r.byte4) << ", \"dato4\": " << r.dato4
-          << "}";
+      out << (i ? ", " : "") << "{\"row\": " << i << ", ";
+      dump_campi(e[i], kCampiElemento, json, out);
+      out << "}";
     } else {
-      out << "row " << i << ": tipo " << int(r.tipo) << ", dato1 " << r.dato1 << ", dato2 " << r.dato2
-          << ", dato3 " << r.dato3 << ", segno " << int(r.segno) << ", testo \"" << utf8(r.testo)
-          << "\", intero1 " << r.intero1 << ", intero2 " << r.intero2 << ", intero3 " << r.intero3
-          << ", intero4 " << r.intero4 << ", intero5 " << r.intero5 << ", byte1 " << int(r.byte1) << ", byte2 "
-          << int(r.byte2) << ", byte3 " << int(r.byte3) << ", byte4 " << int(r.byte4) << ", dato4 " << r.dato4
-          << "\n";
+      out << "row " << i << ": ";
+      dump_campi(e[i], kCampiElemento, json, out);
+      out << "\n";
     }
   }
   if (json) out << "]}\n";
@@ -82,18 +114,13 @@ bool ha_oggetto(const Cella& c) {
 
 void dump_cella(size_t k, const Cella& c, bool json, bool primo, std::ostream& out) {
   if (json) {
-    out << (primo ? "" : ", ") << "{\"cell\": " << k << ", \"position\": " << k * 50 << ", \"tipo\": " << int(c.tipo)
-        << ", \"nome_tipo\": \"" << nome_tipo_cella(c.tipo) << "\", \"valore_a\": " << c.valore_a
-        << ", \"valore_b\": " << c.valore_b << ", \"valore_c\": " << c.valore_c << ", \"valore_d\": " << c.valore_d
-        << ", \"tempo\": " << int(c.tempo) << ", \"avviso\": " << int(c.avviso) << ", \"montagna\": "
-        << int(c.montagna) << ", \"velocita\": " << int(c.velocita) << ", \"pendenza\": " << int(c.pendenza)
-        << ", \"aderenza\": " << int(c.aderenza) << "}";
+    out << (primo ? "" : ", ") << "{\"cell\": " << k << ", \"position\": " << metri_cella(k) << ", ";
+    dump_campi(c, kCampiCella, json, out);
+    out << "}";
   } else {
-    out << "cell " << k << " (" << k * 50 << " m): tipo " << int(c.tipo) << " " << nome_tipo_cella(c.tipo)
-        << ", valore_a " << c.valore_a << ", valore_b " << c.valore_b << ", valore_c " << c.valore_c
-        << ", valore_d " << c.valore_d << ", tempo " << int(c.tempo) << ", avviso " << int(c.avviso)
-        << ", montagna " << int(c.montagna) << ", velocita " << int(c.velocita) << ", pendenza "
-        << int(c.pendenza) << ", aderenza " << int(c.aderenza) << "\n";
+    out << "cell " << k << " (" << metri_cella(k) << " m): ";
+    dump_campi(c, kCampiCella, json, out);
+    out << "\n";
   }
 }
 

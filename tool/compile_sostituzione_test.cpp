@@ -92,6 +92,35 @@ TEST(CompileSostituzione, AFailedSetLeavesTheFolderAllOld) {
   }
 }
 
+// On a volume that refuses hard links (FAT, exFAT: the earlier files are
+// kept as copies), a second compile and a second decompile into the same
+// folder replace their sets, and a failed set still leaves every earlier file.
+TEST(CompileSostituzione, ASecondRunWorksWhereTheVolumeHasNoHardLinks) {
+  const Testi testi;
+  CartellaTemporanea d;
+  imposta_collegamenti_rifiutati(true);
+  const Uscita prima = esegui(testi.compile(d.percorso()));
+  const Uscita seconda = esegui(testi.compile(d.percorso()));
+  const Contenuti compilati = contenuti(d.percorso());
+  const std::string bersaglio = d.file(kCelle);
+  imposta_guasto_rinomina([bersaglio](const std::string& p) { return p == bersaglio; });
+  const Uscita fallita = esegui(testi.compile(d.percorso()));
+  imposta_guasto_rinomina(nullptr);
+  const Contenuti dopo_fallita = contenuti(d.percorso());
+  const Args decompila = {"decompile", d.percorso(), "--line-name", "P", "--train-number", "1", "-o",
+                          d.file("testi")};
+  const Uscita decompilata = esegui(decompila);
+  const Uscita ridecompilata = esegui(decompila);
+  imposta_collegamenti_rifiutati(false);
+  EXPECT_EQ(prima.stato, 0) << prima.err;
+  EXPECT_EQ(seconda.stato, 0) << seconda.err;
+  EXPECT_EQ(compilati.size(), 3u);
+  EXPECT_EQ(fallita.stato, kUscitaFileSystem);
+  EXPECT_EQ(dopo_fallita, compilati);
+  EXPECT_EQ(decompilata.stato, 0) << decompilata.err;
+  EXPECT_EQ(ridecompilata.stato, 0) << ridecompilata.err;
+}
+
 TEST(CompileSostituzione, AFolderItMadeGoesWhenItWritesNothing) {
   const Testi testi;
   CartellaTemporanea base;
@@ -130,6 +159,40 @@ TEST(CompileSostituzione, ACompileWaitsForAnotherWriterOfTheFolder) {
 
 // 200 MB of description, sparse: refused by its size before it is read, fast
 // and in little memory, and no folder is made for it.
+// A reader (plot) started while a writer holds the folder waits for it, and
+// then reads the writer's whole set: here the writer puts a set of a longer
+// line in place of the first, file by file, while the reader waits.
+TEST(CompileSostituzione, AReaderWaitsForTheWriterAndSeesOneWholeSet) {
+  const Testi testi;
+  CartellaTemporanea d, altra;
+  ASSERT_EQ(esegui(testi.compile(d.percorso())).stato, 0);
+  altra.scrivi("linea.txt", test::descrizione({}, 2000));
+  ASSERT_EQ(esegui({"compile", altra.file("linea.txt"), testi.cartella.file("treno.txt"), "-o", altra.percorso(),
+                    "--line-name", "P", "--train-number", "1"})
+                .stato,
+            0);
+  std::optional<BloccoCartella> scrittore(std::in_place);
+  ASSERT_TRUE(scrittore->prendi(d.percorso(), nullptr).ok());
+  Uscita u;
+  const std::string svg = testi.cartella.file("p.svg");
+  std::thread lettore([&] { u = esegui({"plot", d.percorso(), "-o", svg}); });
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  EXPECT_FALSE(testi.cartella.esiste("p.svg")) << "the reader did not wait";
+  for (const char* nome : {kPiano, kTabella, kCelle}) {
+    std::string dati;
+    ASSERT_TRUE(leggi_file(altra.file(nome), &dati).ok());
+    ASSERT_TRUE(sostituisci_file(d.file(nome), dati).ok());
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  scrittore.reset();
+  lettore.join();
+  EXPECT_EQ(u.stato, 0) << u.err;
+  EXPECT_EQ(u.err, "scenario-tool: waiting for another run in " + d.percorso() + " to finish\n");
+  std::string disegno;
+  ASSERT_TRUE(leggi_file(svg, &disegno).ok());
+  EXPECT_NE(disegno.find("Profile, 2 km from the start"), std::string::npos) << "the picture is not of the longer line";
+}
+
 TEST(CompileSostituzione, AHugeDescriptionIsRefusedUnread) {
   const Testi testi;
   CartellaTemporanea base;

@@ -40,9 +40,9 @@ decompila::Compilati compila_in(const CartellaTemporanea& cartella, const std::s
                                 const std::string& treno, bool con_tracciato) {
   decompila::Compilati c = decompila::compila_testi(linea, treno, "MilanoPGen-Alessandria", "2635", con_tracciato);
   EXPECT_TRUE(c.prodotti) << c.perche;
-  cartella.scrivi(kTabella, c.tabella);
-  cartella.scrivi(kCelle, c.celle);
-  if (con_tracciato) cartella.scrivi(kTracciato, c.tracciato);
+  cartella.scrivi(kTabella, c.file.tabella);
+  cartella.scrivi(kCelle, c.file.celle);
+  if (con_tracciato) cartella.scrivi(kTracciato, c.file.tracciato.value_or(""));
   return c;
 }
 
@@ -74,8 +74,8 @@ TEST(ToolDecompile, FilesThatDoNotComeBackListTheRecordsThatDiffer) {
     CartellaTemporanea cartella;
     decompila::Compilati c = compila_in(cartella, caso.linea, kTrenoVuoto, true);
     if (caso.riga_0_toccata) {
-      c.tabella[0] = 7;
-      cartella.scrivi(kTabella, c.tabella);
+      c.file.tabella[0] = 7;
+      cartella.scrivi(kTabella, c.file.tabella);
     }
     const Uscita u = decompile({cartella.percorso()});
     EXPECT_EQ(u.stato, 1) << u.err;
@@ -132,7 +132,7 @@ TEST(ToolDecompile, WhatIsNotACompiledScenarioIsRefused) {
           *caso.tabella != '\0' ? std::string(caso.tabella)
                                  : decompila::compila_testi("[generale]\r\nlunghezza percorso,  0\r\n[fine]\r\n",
                                                             kTrenoVuoto, "MilanoPGen-Alessandria", "2635", false)
-                                       .tabella;
+                                       .file.tabella;
       cartella.scrivi(kTabella, tabella);
       cartella.scrivi(kCelle, std::string(15 * caso.celle, '\0'));
     }

@@ -32,13 +32,14 @@ _scenario_tool() {
     compile) opzioni="-o --line-name --train-number --no-plan --strict --force --json" ;;
     check) opzioni="--line-name --train-number --no-plan --strict --json" ;;
     dump) opzioni="--kind --all --json" ;;
-    plot | view | decompile) opzioni="--line-name --train-number -o" ;;
+    plot | decompile) opzioni="--line-name --train-number -o" ;;
+    view) opzioni="--line-name --train-number -o --watch --editor" ;;
     example) opzioni="-o --force" ;;
     *) return ;;
   esac
 
   case $prev in
-    --line-name | --train-number) return ;;
+    --line-name | --train-number | --editor) return ;;
     --kind)
       [[ $comando == dump ]] && COMPREPLY=($(compgen -W "table cells plan" -- "$cur"))
       return
@@ -62,7 +63,8 @@ _scenario_tool() {
   case $comando in
     compile | check) _scenario_tool_file '*.txt' ;;
     dump) _scenario_tool_file '*.sim' '*.dat' ;;
-    plot | view | decompile) _scenario_tool_file ;;
+    plot | decompile) _scenario_tool_file ;;
+    view) _scenario_tool_file '*.txt' ;;  # a compiled scenario's folder, or with --watch LINE and TRAIN
   esac  # example takes no argument
 }
 

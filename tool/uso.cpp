@@ -37,6 +37,8 @@ constexpr std::array kOpzioniPlot{
 constexpr std::array kOpzioniView{
     kLineNameLetta, kTrainNumberLetto,
     Opzione{"-o", "FILE.html", N_("the page to write (default: ./NAME_NUM.html)")},
+    Opzione{"--watch", "", N_("serve LINE and TRAIN live on 127.0.0.1, the page made anew on every save")},
+    Opzione{"--editor", "LINK", N_("with --watch, the link that opens a place (default: vscode://file/{file}:{line}; none)")},
 };
 constexpr std::array kOpzioniDecompile{
     kLineNameLetta, kTrainNumberLetto,
@@ -96,7 +98,7 @@ constexpr std::array kComandi{
            "  single scenario in DIR, 64 usage, 65 not a compiled scenario.\n"),
         kOpzioniPlot, comando_plot},
     Comando{
-        "view", "DIR", N_("write an interactive page of a compiled scenario, to open in a browser"),
+        "view", "DIR|LINE TRAIN", N_("write an interactive page of a compiled scenario, or serve a pair live"),
         N_("  Writes the compiled scenario in DIR as one HTML page that holds its script,\n"
            "  styles and data and loads nothing else: open it from the file in any\n"
            "  browser. The plan and the profile are linked: zoom with the wheel, the\n"
@@ -107,7 +109,17 @@ constexpr std::array kComandi{
            "  click a station to centre both views on it. NAME and NUM name the files to\n"
            "  read; when either is left out, DIR must hold exactly one scenario that\n"
            "  fits. Exit status: 0, 3 unreadable, unwritable or no single scenario in\n"
-           "  DIR, 64 usage, 65 not a compiled scenario.\n"),
+           "  DIR, 64 usage, 65 not a compiled scenario.\n"
+           "  With --watch it takes the line and train descriptions LINE and TRAIN\n"
+           "  instead, compiles them in memory and serves the page on 127.0.0.1 at a free\n"
+           "  port, whose address it prints; nothing is written. On every save of either\n"
+           "  file the pair is compiled again and the open page follows at the same zoom\n"
+           "  and position. The page lists the pair's diagnostics (file:line, message,\n"
+           "  hint) and marks their positions on the profile; a click on one opens the\n"
+           "  editor through LINK, where {file} stands for the file's absolute path and\n"
+           "  {line} for the line; with --editor none the place is text to copy. The\n"
+           "  server answers only requests for its own address; Ctrl+C stops it (exit\n"
+           "  status 0).\n"),
         kOpzioniView, comando_view},
     Comando{
         "decompile", "DIR", N_("write descriptions that compile back to a compiled scenario's files"),

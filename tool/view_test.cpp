@@ -52,12 +52,26 @@ TEST(View, ThePageCarriesItsDataInlineAndNoTextCanBreakOutOfIt) {
   EXPECT_EQ(script, 2u);
   EXPECT_NE(pagina.find(
                 "\"stazioni\":[{\"nome\":\"\\u003c/script\\u003e\\u003cb\\u003e\\\"Citt\u00E0\\\"\",\"m\":500,\"da\":0,"
-                "\"a\":0,\"ferma\":true,\"orario\":\"18:15\",\"tipo\":0}]"),
+                "\"a\":0,\"ferma\":true,\"orario\":\"18:15\",\"tipo\":0,\"sosta\":0}]"),
             std::string::npos);
   EXPECT_NE(pagina.find("\"segnali\":[[600,1,0,0,0,0,0,0]]"), std::string::npos);
   EXPECT_NE(pagina.find("\"cartelli\":[[200,\"( P.L. )\"]]"), std::string::npos);
   EXPECT_NE(pagina.find("\"lunghezza\":1000,"), std::string::npos);
   EXPECT_NE(pagina.find("<title>Line Prova, train 7</title>"), std::string::npos);
+}
+
+// The live page's own data (diagnostics, paths: any text of the author's) is
+// inline too, and cannot close its element either.
+TEST(View, TheLivePageCarriesItsDiagnosticsInlineAndSafely) {
+  Percorso p;
+  p.lunghezza = 1000;
+  const std::string pagina = pagina_vista(p, R"({"versione": 3, "stato": "</script><b>&"})");
+  EXPECT_NE(pagina.find(R"({"versione": 3, "stato": "\u003c/script\u003e\u003cb\u003e\u0026"})"), std::string::npos);
+  EXPECT_NE(pagina.find("<section id=\"diagnostiche\"></section>"), std::string::npos);
+  size_t script = 0;
+  for (size_t i = pagina.find("<script"); i != std::string::npos; i = pagina.find("<script", i + 1)) ++script;
+  EXPECT_EQ(script, 4u);  // the route, the live data, the live part, the viewer
+  EXPECT_EQ(pagina_vista(p).find("id=\"diagnostiche\""), std::string::npos);
 }
 
 // The track goes to the page as whole centimetres, each sample as its
@@ -92,6 +106,12 @@ TEST(View, TheCommandFindsTheOnlyScenarioOrSaysWhy) {
        "scenario-tool: no compiled scenario (a NAME_NUM.sim table file) in " + c.percorso() + "; it holds:"},
       {"no DIR", {"-o", c.file("v.html")}, kUscitaUso, "scenario-tool: expected one DIR\nusage: scenario-tool view"},
       {"an unwritable page", {c.percorso(), "-o", c.file("manca/v.html")}, kUscitaFileSystem, "scenario-tool: "},
+      // The live view takes a pair and writes nothing; its link goes with it only.
+      {"--watch on a folder", {c.percorso(), "--watch"}, kUscitaUso, "scenario-tool: --watch expects LINE and TRAIN\n"},
+      {"--watch with a page to write", {c.file("l.txt"), c.file("t.txt"), "--watch", "-o", c.file("v.html")}, kUscitaUso,
+       "scenario-tool: --watch serves the page and writes none: leave out -o\n"},
+      {"--editor without --watch", {c.percorso(), "--editor", "none", "-o", c.file("v.html")}, kUscitaUso,
+       "scenario-tool: --editor goes with --watch\n"},
   };
   for (const Caso& caso : casi) {
     SCOPED_TRACE(caso.nome);

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/da_tradurre.h"
@@ -35,11 +36,30 @@ std::vector<ChiaveCandidata> candidate(Sezione sezione) {
   return out;
 }
 
+// The key nearest to a field, remembered: a check reads the same texts again
+// at every step of its recovery, and a junk text repeats its fields, so each
+// distinct field is measured once. The memory is bounded: past its limit it
+// starts again.
+std::optional<size_t> vicina_ricordata(std::string_view campo, Sezione sezione,
+                                       const std::vector<ChiaveCandidata>& chiavi) {
+  constexpr size_t kMassimoRicordate = 1 << 16;
+  thread_local std::unordered_map<std::string, std::optional<size_t>> ricordate[2];
+  auto& mappa = ricordate[sezione == Sezione::kTreno ? 1 : 0];
+  std::string chiave(campo);
+  if (const auto it = mappa.find(chiave); it != mappa.end()) return it->second;
+  if (mappa.size() >= kMassimoRicordate) mappa.clear();
+  const std::optional<size_t> vicina = chiave_vicina(campo, chiavi);
+  mappa.emplace(std::move(chiave), vicina);
+  return vicina;
+}
+
 }  // namespace
 
 Diagnostica chiave_sconosciuta(std::string_view campo, Sezione sezione) {
-  const std::vector<ChiaveCandidata> chiavi = candidate(sezione);
-  const std::optional<size_t> vicina = chiave_vicina(campo, chiavi);
+  thread_local const std::vector<ChiaveCandidata> chiavi_linea = candidate(Sezione::kLinea);
+  thread_local const std::vector<ChiaveCandidata> chiavi_treno = candidate(Sezione::kTreno);
+  const std::vector<ChiaveCandidata>& chiavi = sezione == Sezione::kTreno ? chiavi_treno : chiavi_linea;
+  const std::optional<size_t> vicina = vicina_ricordata(campo, sezione, chiavi);
   Diagnostica d = nuova_diagnostica(vicina ? tipo::kChiaveSconosciuta : tipo::kSenzaChiave);
   const std::string visibile = testo_visibile(campo);
   if (!vicina) {

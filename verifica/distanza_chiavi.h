@@ -19,12 +19,12 @@ namespace scenario::tool {
 size_t distanza_in(std::string_view campo, std::string_view parola, bool maiuscole);
 
 // The stretch of `campo`, [inizio, fine), nearest to `parola`, and its edits.
-struct Tratto {
+struct TrattoVicino {
   size_t distanza = 0;
   size_t inizio = 0;
   size_t fine = 0;
 };
-Tratto tratto_vicino(std::string_view campo, std::string_view parola, bool maiuscole);
+TrattoVicino tratto_vicino(std::string_view campo, std::string_view parola, bool maiuscole);
 
 // The edits a word of this length may need and still be taken for a typo.
 size_t distanza_ammessa(std::string_view parola);
@@ -34,9 +34,14 @@ struct ChiaveCandidata {
   bool maiuscole = false;                // the test compares letter case too
 };
 
+// The longest field measured against the keys: a key is a few words, and a
+// field with a key in it stands in the first dozens of bytes of a line.
+constexpr size_t kCampoMassimoMisurato = 256;
+
 // The candidate nearest to `campo`: each of its words within reach, at least
 // one edit in all (a field holding every word would have matched), the fewest
-// edits in all; on a tie, the first candidate. None when nothing is near.
+// edits in all; on a tie, the first candidate. None when nothing is near, or
+// when the field is longer than kCampoMassimoMisurato.
 std::optional<size_t> chiave_vicina(std::string_view campo, std::span<const ChiaveCandidata> candidate);
 
 // `campo` with the stretch nearest to each word of the key replaced by the

@@ -53,6 +53,10 @@ TEST(DistanzaChiavi, SuggestsTheKeyATypoWasMeantToBe) {
       {.campo = "sbbja", .chiavi = &treno, .chiave = std::nullopt},
       {.campo = "1200", .chiavi = &treno, .chiave = std::nullopt},
       {.campo = "MILANO P.GENOVA", .chiavi = &treno, .chiave = std::nullopt},
+      // A field longer than any key holds is not measured: a typo as long as
+      // the limit still is one, the same a byte longer is not.
+      {.campo = "stazone" + std::string(kCampoMassimoMisurato - 7, ' '), .chiavi = &treno, .chiave = 9},
+      {.campo = "stazone" + std::string(kCampoMassimoMisurato - 6, ' '), .chiavi = &treno, .chiave = std::nullopt},
       // A key compared with its letter case: a capital is one edit.
       {.campo = "Progressiva chilometrica uno", .chiavi = &linea, .chiave = 0},
       {.campo = "progresiva chilometrica uno", .chiavi = &linea, .chiave = 0},

@@ -6,6 +6,7 @@
 
 #include "layout/distanze_passata.h"
 #include "model/codici_errore.h"
+#include "model/griglia.h"
 #include "model/modello.h"
 #include "platform/da_tradurre.h"
 #include "platform/traduzione.h"
@@ -17,7 +18,6 @@
 namespace scenario::tool {
 namespace {
 
-constexpr int32_t kMetriCella = 50;
 
 std::string n(int64_t numero) { return std::to_string(numero); }
 

@@ -31,7 +31,7 @@ constexpr size_t kMassimoProve = 50;
 // and the text the diagnostics read and quote (the same unless a UTF-8 text
 // holds a character with no place in Windows-1252: the program would then
 // compile the UTF-8 bytes, the diagnostics read the text converted).
-struct Testo {
+struct DescrizioneLetta {
   std::string esatto;
   std::string letto;
   std::vector<Diagnostica> codifica;  // the UTF-8 note or errors
@@ -43,8 +43,8 @@ std::string codice_u(uint32_t c) {
   return buf;
 }
 
-Testo prepara(const TestoDescrizione& t) {
-  Testo out;
+DescrizioneLetta prepara(const TestoDescrizione& t) {
+  DescrizioneLetta out;
   ConversioneUtf8 c = da_utf8(t.testo);
   if (!c.era_utf8) {
     out.esatto = t.testo;
@@ -206,8 +206,8 @@ Prova compila_prova(const RichiestaVerifica& r, const std::string& l, const std:
 
 EsitoVerifica verifica(const RichiestaVerifica& r) {
   EsitoVerifica esito{.esatta = {}, .diagnostiche = Diagnostiche(r.severo), .riepilogo = {}};
-  const Testo linea = prepara(r.linea);
-  const Testo treno = prepara(r.treno);
+  const DescrizioneLetta linea = prepara(r.linea);
+  const DescrizioneLetta treno = prepara(r.treno);
 
   TestiDaCompilare testi;
   testi.linea = {r.linea.nome, linea.esatto};

@@ -24,6 +24,11 @@ export default [
     languageOptions: { sourceType: 'script', globals: { module: 'readonly' } },
   },
   {
+    // The live page's part, placed before the viewer's script.
+    files: ['disegno/vivo.js'],
+    languageOptions: { sourceType: 'script', globals: { ...globals.browser } },
+  },
+  {
     // The page's script reads the arithmetic placed before it.
     files: ['disegno/vista.js'],
     languageOptions: { sourceType: 'script', globals: { ...globals.browser, calcoli: 'readonly' } },

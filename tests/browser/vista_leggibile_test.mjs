@@ -1,7 +1,8 @@
 // What a new author could not read on the viewer page of the scenario, each
 // shown by the page's elements in headless Chromium.
 //
-// usage: node vista_leggibile_test.mjs PAGE.html
+// usage: node vista_leggibile_test.mjs PAGE.html EXAMPLE.html
+// (the scenario's own page, and the page of the invented pair in examples/)
 import assert from 'node:assert/strict';
 import { apriChromium, apriPagina, esegui } from './chromium.mjs';
 
@@ -73,6 +74,51 @@ caso("the first station's rotated name shows whole at the left edge", async () =
   assert.match(nome, /^MILANO P\.GENOVA/);
   assert.equal(dentro, true);
   assert.deepEqual(errori, []);
+});
+
+caso('the timetable tells the dwell where the train description gives one', async () => {
+  // 1 s at the origin and 60 s at the four intermediate stops with a time, none elsewhere.
+  const soste = await page.$$eval('#orario tbody tr', (righe) => righe
+    .map((r) => [r.cells[0].textContent, r.cells[4].textContent]).filter(([, s]) => s !== '\u2013'));
+  assert.deepEqual(soste, [['MILANO P.GENOVA', '1 s'], ['ABBIATEGRASSO', '60 s'], ['VIGEVANO', '60 s'],
+                           ['MORTARA', '60 s'], ['VALENZA', '60 s']]);
+  assert.deepEqual(await testi('#orario thead th'), ['Station', 'km', 'Post', 'Time', 'Dwell', 'Stop']);
+});
+
+caso('"Fit all" tells the plan\'s scale over the track only', async () => {
+  await page.click('#tutto');
+  // The plan file's columns run from 0 to 31.5 km east and 0 to 69.8 km
+  // north (scenario-tool dump), so the track fills the plan's height, about
+  // 4.2 px a km (the fitted window, with a 5% margin each side, 76.8 km into
+  // 320 px): its 34.7 km east take some 145 px, room for two east labels
+  // 70 px apart, a 20 km grid. The scale then reads 0 and 20 km E and 0 to
+  // 60 km N, not the blank sides the wide drawing adds at equal scales.
+  assert.deepEqual(await testi('#pianta .griglia-est'), ['0 km E', '20 km E']);
+  assert.deepEqual(await testi('#pianta .griglia-nord'), [0, 20, 40, 60].map((n) => n + ' km N'));
+});
+
+caso('no label of the profile overlaps an axis title', async () => {
+  // The whole line, and ranges whose first tick stands at the left edge with a long label.
+  for (const [da, a] of [[null, null], ['12.5', '14'], ['0', '3.25']]) {
+    if (da === null) await page.click('#tutto'); else await mostra(da, a);
+    const urti = await page.$$eval('#profilo text', (t) => {
+      const titoli = t.filter((e) => e.classList.contains('titolo-asse')).map((e) => e.getBoundingClientRect());
+      const tocca = (r, q) => r.left < q.right && q.left < r.right && r.top < q.bottom && q.top < r.bottom;
+      return t.filter((e) => !e.classList.contains('titolo-asse') && titoli.some((q) => tocca(e.getBoundingClientRect(), q)))
+        .map((e) => e.textContent);
+    });
+    assert.deepEqual(urti, [], 'range ' + da + ' to ' + a);
+  }
+});
+
+caso('the example\'s slowdown, 60 km/h over 600 m from 19.5 km, is drawn on the plan too', async () => {
+  const esempio = await apriPagina(browser, process.argv[3]);
+  assert.equal(await esempio.page.$$eval('#pianta .rallentamento-pianta', (e) => e.length), 1);
+  await esempio.page.hover('#pianta .rallentamento-pianta');
+  assert.match(await esempio.page.$eval('#suggerimento', (t) => t.textContent), /^Slowdown to 60 km\/h/);
+  assert.match(await esempio.page.$eval('#suggerimento', (t) => t.textContent), /length 600 m/);
+  assert.deepEqual(esempio.errori, []);
+  await esempio.page.close();
 });
 
 await esegui(casi);
