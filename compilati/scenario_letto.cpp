@@ -8,6 +8,7 @@
 #include "platform/blocco_cartella.h"
 #include "platform/cartelle.h"
 #include "platform/diario_insieme.h"
+#include "platform/file_system.h"
 #include "platform/traduzione.h"
 #include "platform/uscita.h"
 
@@ -114,7 +115,7 @@ int leggi_scenario(const std::string& cartella, const std::string& nome_linea, c
   }
   // A set whose replacement a killed run left unfinished may mix two runs'
   // files: the next writer completes it; until then it is not read.
-  if (std::filesystem::exists(std::filesystem::path(cartella) / std::string(kNomeDiario))) {
+  if (file_esiste(unisci_percorso(cartella, std::string(kNomeDiario)))) {
     *errore = componi(traduci("the files in %1 are of a replacement that was interrupted; the next compile into the "
                               "folder (or run of the program there) completes it"),
                       {cartella});
