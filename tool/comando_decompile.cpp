@@ -1,6 +1,5 @@
 // decompile: the compiled files of a scenario back to a line and a train
 // description that compile to the same bytes.
-#include <filesystem>
 #include <map>
 #include <vector>
 
@@ -10,6 +9,7 @@
 #include "model/dimensioni.h"
 #include "model/file_compilati.h"
 #include "model/nomi_file.h"
+#include "platform/cartelle.h"
 #include "platform/da_tradurre.h"
 #include "platform/file_system.h"
 #include "platform/sostituzione_insieme.h"
@@ -138,8 +138,7 @@ int comando_decompile(const Args& args, std::ostream& out, std::ostream& err) {
   if (!a.ha("--force")) {
     bool presenti = false;
     for (const std::string& percorso : {scritti.descrizione_linea(), scritti.descrizione_treno()}) {
-      std::error_code ec;
-      if (std::filesystem::exists(percorso, ec) || ec) {
+      if (qualcosa_a(percorso)) {
         err << "scenario-tool: " << componi(traduci("%1 already exists; --force replaces it"), {percorso}) << "\n";
         presenti = true;
       }
@@ -149,8 +148,9 @@ int comando_decompile(const Args& args, std::ostream& out, std::ostream& err) {
       return kUscitaGiaPresente;
     }
   }
-  std::error_code ec;
-  std::filesystem::create_directories(destinazione, ec);
+  // A folder that cannot be made shows as the replacement's failure below.
+  std::vector<std::string> fatte;
+  crea_cartelle(destinazione, &fatte);
   // The two texts are one pair: both new ones, or both earlier ones.
   const Status s = sostituisci_insieme({{scritti.descrizione_linea(), d.linea}, {scritti.descrizione_treno(), d.treno}});
   if (!s.ok()) {
