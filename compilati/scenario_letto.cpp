@@ -1,14 +1,14 @@
 #include "compilati/scenario_letto.h"
 
-#include <filesystem>
-
 #include "compilati/lettura_compilati.h"
 #include "compilati/trova_scenario.h"
 #include "model/decodifica_file.h"
 #include "model/dimensioni.h"
 #include "model/nomi_file.h"
 #include "platform/blocco_cartella.h"
+#include "platform/cartelle.h"
 #include "platform/diario_insieme.h"
+#include "platform/file_system.h"
 #include "platform/traduzione.h"
 #include "platform/uscita.h"
 
@@ -71,8 +71,7 @@ Esito leggi_tabella_e_celle(const NomiFile& nomi, Elementi* elementi, std::vecto
 // earlier compile of a longer or shorter line) is set aside with a warning:
 // drawing it would put the stations and signals in the wrong places.
 Esito leggi_tracciato(const NomiFile& nomi, int32_t lunghezza, PuntiTracciato* tracciato, std::ostream& err) {
-  std::error_code ec;
-  if (!std::filesystem::exists(nomi.tracciato(), ec) && !ec) return {};
+  if (!qualcosa_a(nomi.tracciato())) return {};
   std::string dati;
   Testo errore;
   if (Esito e = leggi(nomi.tracciato(), TipoCompilato::kTracciato, N_("%1 is not a compiled track-plan file: %2"),
@@ -113,7 +112,7 @@ bool blocca_per_leggere(const std::string& cartella, BloccoCartella* blocco, std
   }
   // A set whose replacement a killed run left unfinished may mix two runs'
   // files: the next writer completes it; until then it is not read.
-  if (std::filesystem::exists(std::filesystem::path(cartella) / std::string(kNomeDiario))) {
+  if (file_esiste(unisci_percorso(cartella, std::string(kNomeDiario)))) {
     *errore = componi(traduci("the files in %1 are of a replacement that was interrupted; the next compile into the "
                               "folder (or run of the program there) completes it"),
                       {cartella});

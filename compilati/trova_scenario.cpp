@@ -1,9 +1,7 @@
 #include "compilati/trova_scenario.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
-
+#include "platform/cartelle.h"
 #include "platform/traduzione.h"
 
 namespace scenario::tool {
@@ -21,16 +19,13 @@ std::string elenco(const std::vector<IdentitaScenario>& scenari) {
 
 bool scenari_in(const std::string& cartella, std::vector<IdentitaScenario>* scenari, std::string* errore) {
   scenari->clear();
-  std::error_code ec;
-  std::filesystem::directory_iterator it(cartella, ec);
-  for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
-    std::error_code ec_tipo;
-    if (!it->is_regular_file(ec_tipo)) continue;
-    if (const auto identita = identita_da_tabella(it->path().filename().string())) scenari->push_back(*identita);
-  }
-  if (ec) {
-    *errore = componi(traduci("cannot list %1: %2"), {cartella, ec.message()});
+  std::vector<std::string> nomi;
+  if (const Status s = file_in_cartella(cartella, &nomi); !s.ok()) {
+    *errore = nella_lingua(s.testo());
     return false;
+  }
+  for (const std::string& nome : nomi) {
+    if (const auto identita = identita_da_tabella(nome)) scenari->push_back(*identita);
   }
   std::sort(scenari->begin(), scenari->end(), [](const IdentitaScenario& a, const IdentitaScenario& b) {
     return a.nome_linea != b.nome_linea ? a.nome_linea < b.nome_linea : a.numero_treno < b.numero_treno;

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
-#include <filesystem>
 #include <system_error>
+#include <vector>
+
+#include "platform/cartelle.h"
 
 namespace scenario::lsp {
 namespace {
@@ -64,10 +66,11 @@ std::string compagno(const std::string& percorso, const std::vector<std::string>
     if (treno_di_linea(p)) trovati.push_back(p);
   }
   if (trovati.empty() && !dir.empty()) {
-    std::error_code errore;
-    for (std::filesystem::directory_iterator it(dir, errore), fine; !errore && it != fine; it.increment(errore)) {
-      const std::string p = dir + it->path().filename().string();
-      if (treno_di_linea(p)) trovati.push_back(p);
+    std::vector<std::string> nomi;
+    if (file_in_cartella(dir, &nomi).ok()) {
+      for (const std::string& n : nomi) {
+        if (treno_di_linea(dir + n)) trovati.push_back(dir + n);
+      }
     }
   }
   if (trovati.empty()) return "";

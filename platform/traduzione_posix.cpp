@@ -4,9 +4,9 @@
 
 #include <clocale>
 #include <cstdlib>
-#include <cstring>
 
 #include "platform/cartella_programma.h"
+#include "platform/lingua_richiesta.h"
 
 namespace scenario::tool {
 namespace {
@@ -14,26 +14,12 @@ namespace {
 constexpr const char* kDominio = "scenario-tool";
 bool catalogo_attivo = false;
 
-// The locale the messages follow: the first of LC_ALL, LC_MESSAGES and LANG
-// that is set, or nullptr.
-const char* locale_messaggi() {
-  for (const char* variabile : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-    const char* valore = std::getenv(variabile);
-    if (valore != nullptr && *valore != '\0') return valore;
-  }
-  return nullptr;
-}
-
-bool locale_c(const char* nome) { return std::strcmp(nome, "C") == 0 || std::strcmp(nome, "POSIX") == 0; }
-
 }  // namespace
 
 void inizializza_traduzioni() {
-  const char* locale = locale_messaggi();
-  if (locale != nullptr && locale_c(locale)) return;  // the C locale's messages are the English ones
-  const char* lingue = std::getenv("LANGUAGE");
-  const std::string scelta = lingue != nullptr && *lingue != '\0' ? lingue : locale != nullptr ? locale : "";
-  if (scelta.empty()) return;
+  // Nothing set, or the C locale: the messages are the English ones.
+  const std::optional<std::string> scelta = lingue_richieste();
+  if (!scelta || scelta->empty()) return;
   // gettext reads LANGUAGE only under a locale other than C, and takes LANG
   // only when that locale is installed. Messages set to the locale asked for,
   // or else to C.UTF-8, with LANGUAGE naming the choice, make the catalogue
@@ -42,7 +28,7 @@ void inizializza_traduzioni() {
   const char* attivo = std::setlocale(LC_MESSAGES, "");
   if (attivo == nullptr || locale_c(attivo)) attivo = std::setlocale(LC_MESSAGES, "C.UTF-8");
   if (attivo == nullptr) return;
-  if (setenv("LANGUAGE", scelta.c_str(), 1) != 0) return;
+  if (setenv("LANGUAGE", scelta->c_str(), 1) != 0) return;
   const std::string cartella = cartella_programma();
   if (cartella.empty()) return;
   if (bindtextdomain(kDominio, (cartella + "/../share/locale").c_str()) == nullptr) return;

@@ -4,10 +4,13 @@
 # program's own "Errore n." and the code unchanged. The compiled files, and
 # everything the program compila_scenario writes and prints, are the same
 # bytes in every language.
-# Arguments: scenario-tool (its catalogues in ../share/locale), compila_scenario.
+# Arguments: scenario-tool (its catalogues in ../share/locale, or built in),
+# compila_scenario, and for a Windows build the emulator that runs the tool
+# (the program's part is then left out: it prints nothing, in any language).
 set -uo pipefail
 tool=$(realpath "$1")
 programma=$(realpath "$2")
+emulatore=${3:-}
 cartella=$(mktemp -d)
 trap 'rm -rf "$cartella"' EXIT
 cd "$cartella"
@@ -18,9 +21,18 @@ fallito() {
   guasti=1
 }
 
-# Runs the tool with only the language settings given.
+# Runs the tool with only the language settings given: the settings, then
+# "$tool" and its arguments.
 tool_in() {
-  env -u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LANG "$@"
+  local impostazioni=()
+  while [[ $1 == *=* ]]; do
+    impostazioni+=("$1")
+    shift
+  done
+  if [[ -n $emulatore && $1 == "$tool" ]]; then
+    set -- "$emulatore" "$@"
+  fi
+  env -u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LANG "${impostazioni[@]}" "$@"
 }
 
 # A 10 km line whose second signpost takes the first one's cell (code 6, line
@@ -104,6 +116,7 @@ plot onto a folder in English|en|3|scenario-tool: cannot replace immagine: *|plo
 CASI
 
 # Nor does anything the program writes or prints.
+[[ -z $emulatore ]] || exit $guasti
 for lingua in en it; do
   mkdir "programma_$lingua"
   cp "$programma" "programma_$lingua/"

@@ -45,6 +45,13 @@ struct CostoComando {
 // Runs `argomenti` (the executable's path first) with its output discarded.
 CostoComando esegui_misurando(const std::vector<std::string>& argomenti);
 
+// The wall time of `eseguibile --version`: what starting a command costs
+// before it does anything (under an emulator, a second or so), for a time
+// limit on what the command does.
+inline double secondi_di_partenza(const std::string& eseguibile) {
+  return esegui_misurando({eseguibile, "--version"}).secondi;
+}
+
 // The path of the program inside `cartella`.
 std::string programma_in(const std::string& cartella);
 

@@ -1,6 +1,5 @@
 // decompile: the compiled files of a scenario back to a line and a train
 // description that compile to the same bytes.
-#include <filesystem>
 #include <map>
 #include <vector>
 
@@ -11,6 +10,7 @@
 #include "model/dimensioni.h"
 #include "model/file_compilati.h"
 #include "model/nomi_file.h"
+#include "platform/cartelle.h"
 #include "platform/da_tradurre.h"
 #include "platform/file_system.h"
 #include "platform/sostituzione_insieme.h"
@@ -161,8 +161,7 @@ int comando_decompile(const Args& args, std::ostream& out, std::ostream& err) {
   if (!a.ha("--force")) {
     bool presenti = false;
     for (const std::string& percorso : {scritti.descrizione_linea(), scritti.descrizione_treno()}) {
-      std::error_code ec;
-      if (std::filesystem::exists(percorso, ec) || ec) {
+      if (qualcosa_a(percorso)) {
         err << "scenario-tool: " << componi(traduci("%1 already exists; --force replaces it"), {percorso}) << "\n";
         presenti = true;
       }

@@ -1,12 +1,10 @@
 // example: the scenario's own description pair, written for an author to start
 // from.
-#include <filesystem>
-#include <system_error>
-
 #include "content/documenti.h"
 #include "content/lista_righe.h"
 #include "model/nomi_file.h"
 #include "model/scenario.h"
+#include "platform/cartelle.h"
 #include "platform/file_system.h"
 #include "platform/traduzione.h"
 #include "platform/uscita.h"
@@ -21,10 +19,9 @@ int comando_example(const Args& args, std::ostream& out, std::ostream& err) {
   if (int stato = prepara_comando(args, uso, &a, out, err); stato >= 0) return stato;
   if (!a.posizionali.empty()) return errore_uso(traduci("example takes no argument"), uso, err);
   const std::string cartella = a.valore("-o", ".");
-  std::error_code ec;
-  std::filesystem::create_directories(cartella, ec);
-  if (ec) {
-    err << "scenario-tool: " << componi(traduci("cannot create %1: %2"), {cartella, ec.message()}) << "\n";
+  std::vector<std::string> fatte;
+  if (const Status s = crea_cartelle(cartella, &fatte); !s.ok()) {
+    err << "scenario-tool: " << nella_lingua(s.testo()) << "\n";
     return kUscitaFileSystem;
   }
   // The same tables the program writes its descriptions from, with the same
@@ -38,7 +35,7 @@ int comando_example(const Args& args, std::ostream& out, std::ostream& err) {
   // checked before either text is written.
   if (!a.ha("--force")) {
     for (const auto& [percorso, testo] : testi) {
-      if (std::filesystem::exists(percorso, ec) || ec) {
+      if (qualcosa_a(percorso)) {
         err << "scenario-tool: " << componi(traduci("%1 already exists; --force replaces it"), {percorso}) << "\n";
         return kUscitaFileSystem;
       }
