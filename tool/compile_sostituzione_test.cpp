@@ -196,6 +196,26 @@ TEST(CompileSostituzione, AReaderWaitsForTheWriterAndSeesOneWholeSet) {
   EXPECT_NE(disegno.find("Profile, 2 km from the start"), std::string::npos) << "the picture is not of the longer line";
 }
 
+// decompile writes its texts as any writer does: into a folder another run
+// holds, it waits, and then writes.
+TEST(CompileSostituzione, ADecompileWaitsForAnotherWriterOfItsOutputFolder) {
+  const Testi testi;
+  CartellaTemporanea d, uscita;
+  ASSERT_EQ(esegui(testi.compile(d.percorso())).stato, 0);
+  std::optional<BloccoCartella> altro(std::in_place);
+  ASSERT_TRUE(altro->prendi(uscita.percorso(), nullptr).ok());
+  Uscita u;
+  std::thread decompila(
+      [&] { u = esegui({"decompile", d.percorso(), "--line-name", "P", "--train-number", "1", "-o", uscita.percorso()}); });
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  EXPECT_FALSE(uscita.esiste("P_linea.txt")) << "the decompile did not wait";
+  altro.reset();
+  decompila.join();
+  EXPECT_EQ(u.stato, 0) << u.err;
+  EXPECT_EQ(u.err, "scenario-tool: waiting for another run in " + uscita.percorso() + " to finish\n");
+  EXPECT_TRUE(uscita.esiste("P_linea.txt"));
+}
+
 TEST(CompileSostituzione, AHugeDescriptionIsRefusedUnread) {
   const Testi testi;
   CartellaTemporanea base;
