@@ -32,6 +32,16 @@ controlla() {  # controlla DESCRIPTION EXPECTED ACTUAL
   fi
 }
 
+# Wine's server and its desktop keep the display they started with: one left
+# running by an earlier Wine run without this display (a test just before,
+# on no display at all) would take the windows there. It is ended first, so
+# that the runs below start one on this display, and ended again at the end.
+wineserver=$(dirname "$wine")/wineserver
+[ -x "$wineserver" ] || wineserver=$(command -v wineserver || true)
+ferma_wine() { [ -n "$wineserver" ] && { "$wineserver" -k 2>/dev/null || true; "$wineserver" -w 2>/dev/null || true; }; }
+ferma_wine
+trap 'ferma_wine; [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null; rm -rf "$cartella"' EXIT
+
 # The program in a folder whose name has a non-ASCII letter, as a user's may.
 mkdir "$cartella/Simulatore ì"
 cp "$programma" "$cartella/Simulatore ì/compila_scenario.exe"
