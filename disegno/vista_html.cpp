@@ -2,33 +2,16 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "disegno/incorporati.h"
 #include "disegno/svg.h"
+#include "testi/testo.h"
 
 namespace scenario::tool {
 namespace {
 
-// A JSON string of UTF-8 text that is also safe inside a <script> element:
-// '<', '>' and '&' are written as escapes, so no text can close the element.
-std::string stringa(const std::string& testo) {
-  std::string out = "\"";
-  for (char c : testo) {
-    const auto b = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') {
-      out.push_back('\\');
-      out.push_back(c);
-    } else if (b < 0x20 || c == '<' || c == '>' || c == '&') {
-      char esc[8];
-      std::snprintf(esc, sizeof esc, "\\u%04x", b);
-      out += esc;
-    } else {
-      out.push_back(c);
-    }
-  }
-  return out + "\"";
-}
+// A JSON string of UTF-8 text that is also safe inside a <script> element.
+std::string stringa(const std::string& testo) { return json_utf8_in_script(testo); }
 
 std::string n(double v) { return numero_svg(v, 3); }
 std::string n(int64_t v) { return std::to_string(v); }

@@ -14,5 +14,8 @@ std::string utf8(std::string_view testo);
 std::string json_stringa(std::string_view testo);
 // The same for a text already in UTF-8.
 std::string json_utf8(std::string_view testo);
+// The same, also safe inside an HTML <script> element: '<', '>' and '&' are
+// written as escapes, so no text can close the element.
+std::string json_utf8_in_script(std::string_view testo);
 
 }  // namespace scenario::tool
