@@ -81,8 +81,8 @@ printf '%s\r\n' '[generale]' 'nota del revisore' '[fine]' >treno_chiave.txt
 avuto=$(tool_in LANGUAGE=it "$tool" check linea_vuota.txt treno_chiave.txt 2>&1 >/dev/null)
 [[ $avuto == $'treno_chiave.txt:2:1: avviso: il campo "nota del revisore" non contiene alcuna parola chiave: ignorato\n nota del revisore\n ^~~~~~~~~~~~~~~~~' ]] ||
   fallito "warning in Italian: [$avuto]"
-avuto=$(tool_in LANGUAGE=it "$tool" frobnicate 2>&1 | head -n 2)
-[[ $avuto == $'scenario-tool: comando sconosciuto frobnicate\nuso: scenario-tool COMANDO [ARGOMENTI]' ]] ||
+avuto=$(tool_in LANGUAGE=it "$tool" frobnicate 2>&1)
+[[ $avuto == "scenario-tool: comando sconosciuto frobnicate; prova 'scenario-tool --help'" ]] ||
   fallito "usage error in Italian: [$avuto]"
 avuto=$(tool_in LANGUAGE=it "$tool" --version)
 [[ $avuto == "$(tool_in "$tool" --version)" ]] || fallito "--version differs in Italian: [$avuto]"

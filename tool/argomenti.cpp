@@ -38,9 +38,14 @@ bool analizza(const std::vector<std::string>& args, const std::set<std::string>&
   return true;
 }
 
-int errore_uso(const std::string& messaggio, const Comando& comando, std::ostream& err) {
-  err << "scenario-tool: " << messaggio << "\n" << uso_comando(comando);
+int errore_uso(const std::string& messaggio, std::string_view comando, std::ostream& err) {
+  const std::string chi = comando.empty() ? "scenario-tool" : "scenario-tool " + std::string(comando);
+  err << "scenario-tool: " << messaggio << "; " << componi(traduci("try '%1 --help'"), {chi}) << "\n";
   return kUscitaUso;
+}
+
+int errore_uso(const std::string& messaggio, const Comando& comando, std::ostream& err) {
+  return errore_uso(messaggio, comando.nome, err);
 }
 
 int prepara_comando(const std::vector<std::string>& args, const Comando& comando, Argomenti* a, std::ostream& out,

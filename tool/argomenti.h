@@ -6,6 +6,7 @@
 #include <ostream>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/uscita.h"
@@ -36,8 +37,10 @@ bool analizza(const std::vector<std::string>& args, const std::set<std::string>&
 int prepara_comando(const std::vector<std::string>& args, const Comando& comando, Argomenti* a, std::ostream& out,
                     std::ostream& err);
 
-// Reports a wrong command line (`messaggio`, already translated) with the
-// command's usage; returns kUscitaUso.
+// Reports a wrong command line in one line: the reason (`messaggio`, already
+// translated) and the command whose --help tells more; returns kUscitaUso.
+// An empty `comando` points to the tool's own --help.
+int errore_uso(const std::string& messaggio, std::string_view comando, std::ostream& err);
 int errore_uso(const std::string& messaggio, const Comando& comando, std::ostream& err);
 
 }  // namespace scenario::tool

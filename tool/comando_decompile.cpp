@@ -19,6 +19,7 @@
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
 #include "tool/destinazione.h"
+#include "tool/testi_presenti.h"
 #include "tool/uso.h"
 
 namespace scenario::tool {
@@ -158,18 +159,8 @@ int comando_decompile(const Args& args, std::ostream& out, std::ostream& err) {
   }
   // An author's own text, with its comments, is never lost to a decompile:
   // both names are checked before anything is written.
-  if (!a.ha("--force")) {
-    bool presenti = false;
-    for (const std::string& percorso : {scritti.descrizione_linea(), scritti.descrizione_treno()}) {
-      if (qualcosa_a(percorso)) {
-        err << "scenario-tool: " << componi(traduci("%1 already exists; --force replaces it"), {percorso}) << "\n";
-        presenti = true;
-      }
-    }
-    if (presenti) {
-      err << "scenario-tool: " << traduci("nothing written") << "\n";
-      return kUscitaGiaPresente;
-    }
+  if (!a.ha("--force") && testi_gia_presenti({scritti.descrizione_linea(), scritti.descrizione_treno()}, err)) {
+    return kUscitaGiaPresente;
   }
   // The two texts are one pair: both new ones, or both earlier ones.
   const Status s = sostituisci_insieme({{scritti.descrizione_linea(), d.linea}, {scritti.descrizione_treno(), d.treno}});

@@ -10,6 +10,7 @@
 #include "platform/uscita.h"
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
+#include "tool/testi_presenti.h"
 
 namespace scenario::tool {
 
@@ -33,14 +34,7 @@ int comando_example(const Args& args, std::ostream& out, std::ostream& err) {
   };
   // An author's edited copy must not be lost to a second run: both names are
   // checked before either text is written.
-  if (!a.ha("--force")) {
-    for (const auto& [percorso, testo] : testi) {
-      if (qualcosa_a(percorso)) {
-        err << "scenario-tool: " << componi(traduci("%1 already exists; --force replaces it"), {percorso}) << "\n";
-        return kUscitaFileSystem;
-      }
-    }
-  }
+  if (!a.ha("--force") && testi_gia_presenti({testi[0].first, testi[1].first}, err)) return kUscitaGiaPresente;
   for (const auto& [percorso, testo] : testi) {
     if (const Status s = sostituisci_file(percorso, testo); !s.ok()) {
       err << "scenario-tool: " << nella_lingua(s.testo()) << "\n";

@@ -1,6 +1,7 @@
 // scenario-tool compile and check, run in-process on small description pairs.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -219,7 +220,9 @@ TEST(ToolCompile, UsageErrors) {
                                             {"frobnicate"}}) {
     const Uscita u = esegui(args);
     EXPECT_EQ(u.stato, kUscitaUso) << (args.empty() ? "" : args[0]);
-    EXPECT_NE(u.err.find("usage:"), std::string::npos);
+    // One line: the reason, then where the usage is told.
+    EXPECT_NE(u.err.find(" --help'\n"), std::string::npos) << u.err;
+    EXPECT_EQ(std::count(u.err.begin(), u.err.end(), '\n'), 1) << u.err;
   }
   EXPECT_EQ(esegui({"compile", "/nonexistent/X_linea.txt", "/nonexistent/X_7-.txt", "-o", "/tmp"}).stato, 3);
   // A name given empty is refused as empty, even where the files' names

@@ -46,8 +46,8 @@ TEST(ToolExample, KeepsTextsAlreadyThereUnlessForced) {
   CartellaTemporanea c;
   c.scrivi(kTreno, "my own train");
   const Uscita e = esegui({"example", "-o", c.percorso()});
-  EXPECT_EQ(e.stato, 3);
-  EXPECT_NE(e.err.find(kTreno), std::string::npos) << e.err;
+  EXPECT_EQ(e.stato, kUscitaGiaPresente);
+  EXPECT_EQ(e.err, "scenario-tool: " + c.file(kTreno) + " already exists; --force replaces it\nscenario-tool: nothing written\n");
   EXPECT_FALSE(c.esiste(kLinea));
   EXPECT_EQ(c.leggi(kTreno), "my own train");
 

@@ -6,9 +6,10 @@
 namespace scenario::tool {
 
 int esegui_tool(const Args& args, std::ostream& out, std::ostream& err) {
+  // A usage error is one line, the reason and where the usage is told: the
+  // full help would push the reason off the screen.
   if (args.empty()) {
-    err << uso_generale();
-    return kUscitaUso;
+    return errore_uso(traduci("no command given"), "", err);
   }
   const std::string& nome = args[0];
   if (nome == "--help" || nome == "-h" || nome == "help") {
@@ -21,8 +22,7 @@ int esegui_tool(const Args& args, std::ostream& out, std::ostream& err) {
   }
   const Comando* comando = trova_comando(nome);
   if (comando == nullptr) {
-    err << "scenario-tool: " << componi(traduci("unknown command %1"), {nome}) << "\n" << uso_generale();
-    return kUscitaUso;
+    return errore_uso(componi(traduci("unknown command %1"), {nome}), "", err);
   }
   return comando->esegui(Args(args.begin() + 1, args.end()), out, err);
 }

@@ -428,10 +428,10 @@ TEST(PlotErrors, RefusedInputsAndCommandLinesEndWithTheirStatus) {
        "scenario-tool: " + c.percorso() + " holds 2 scenarios; choose one with:"},
       {"no names and no scenario", {{"Prova_1234.dat", celle}}, {c.percorso(), "-o", d + "out.svg"}, kUscitaFileSystem,
        "scenario-tool: no compiled scenario (a NAME_NUM.sim table file) in " + c.percorso()},
-      {"no DIR", {}, {"-o", d + "out.svg"}, kUscitaUso, "scenario-tool: expected one DIR\nusage: scenario-tool plot"},
-      {"no -o", {}, {c.percorso()}, kUscitaUso, "scenario-tool: -o FILE.svg is required\nusage: scenario-tool plot"},
-      {"-o without its value", {}, {c.percorso(), "-o"}, kUscitaUso, "scenario-tool: option -o needs a value\n"},
-      {"unknown option", {}, {c.percorso(), "--all"}, kUscitaUso, "scenario-tool: unknown option --all\n"},
+      {"no DIR", {}, {"-o", d + "out.svg"}, kUscitaUso, "scenario-tool: expected one DIR; try 'scenario-tool plot --help'\n"},
+      {"no -o", {}, {c.percorso()}, kUscitaUso, "scenario-tool: -o FILE.svg is required; try 'scenario-tool plot --help'\n"},
+      {"-o without its value", {}, {c.percorso(), "-o"}, kUscitaUso, "scenario-tool: option -o needs a value; try 'scenario-tool plot --help'\n"},
+      {"unknown option", {}, {c.percorso(), "--all"}, kUscitaUso, "scenario-tool: unknown option --all; try 'scenario-tool plot --help'\n"},
   };
   for (const Caso& caso : casi) {
     SCOPED_TRACE(caso.nome);

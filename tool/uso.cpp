@@ -148,8 +148,9 @@ constexpr std::array kComandi{
            "  program gives them: MilanoPGen-Alessandria_linea.txt (5981 bytes) and\n"
            "  MilanoPGen-Alessandria_2635-.txt (3784 bytes). They are a complete, working\n"
            "  pair: compiled, they give the program's own compiled files. A text already in\n"
-           "  DIR is kept unless --force is given. Exit status: 0 written, 3 a text exists\n"
-           "  or cannot be written, 64 usage.\n"),
+           "  DIR is never replaced unless --force is given: the tool names it and writes\n"
+           "  nothing. Exit status: 0 written, 3 a text cannot be written, 64 usage, 73 a\n"
+           "  text already in DIR (nothing written).\n"),
         kOpzioniExample, comando_example},
     Comando{
         "lsp", "", N_("serve diagnostics, hover and completion to an editor (language server)"),

@@ -58,6 +58,29 @@ TEST(ToolUso, EveryCommandListsAndTakesItsOptions) {
   EXPECT_EQ(nomi, (std::vector<std::string>{"compile", "check", "dump", "plot", "view", "decompile", "example", "lsp"}));
 }
 
+// A wrong command line gets one line on standard error, the reason and the
+// --help that tells more, whatever part of it is wrong; nothing on standard
+// output.
+TEST(ToolUso, AUsageErrorIsOneLineWithTheReason) {
+  const struct {
+    Args args;
+    std::string err;
+  } casi[] = {
+      {{}, "scenario-tool: no command given; try 'scenario-tool --help'\n"},
+      {{"frobnicate"}, "scenario-tool: unknown command frobnicate; try 'scenario-tool --help'\n"},
+      {{"compile", "a.txt"}, "scenario-tool: expected LINE and TRAIN; try 'scenario-tool compile --help'\n"},
+      {{"check", "a", "b", "--bogus"}, "scenario-tool: unknown option --bogus; try 'scenario-tool check --help'\n"},
+      {{"dump", "a.sim", "--kind"}, "scenario-tool: option --kind needs a value; try 'scenario-tool dump --help'\n"},
+      {{"example", "extra"}, "scenario-tool: example takes no argument; try 'scenario-tool example --help'\n"},
+  };
+  for (const auto& caso : casi) {
+    const Uscita u = esegui(caso.args);
+    EXPECT_EQ(u.stato, kUscitaUso) << caso.err;
+    EXPECT_EQ(u.err, caso.err);
+    EXPECT_EQ(u.out, "");
+  }
+}
+
 // The README quotes the top-level help in full and every command's synopsis.
 TEST(ToolUso, TheReadmeQuotesTheSameUsage) {
   const std::string readme = leggi_sorgente("README.md");

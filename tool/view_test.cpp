@@ -104,14 +104,14 @@ TEST(View, TheCommandFindsTheOnlyScenarioOrSaysWhy) {
       {"named", {c.percorso(), "--line-name", "Prova", "--train-number", "7", "-o", c.file("v.html")}, 0, ""},
       {"a train the folder lacks", {c.percorso(), "--train-number", "8", "-o", c.file("v.html")}, kUscitaFileSystem,
        "scenario-tool: no compiled scenario (a NAME_NUM.sim table file) in " + c.percorso() + "; it holds:"},
-      {"no DIR", {"-o", c.file("v.html")}, kUscitaUso, "scenario-tool: expected one DIR\nusage: scenario-tool view"},
+      {"no DIR", {"-o", c.file("v.html")}, kUscitaUso, "scenario-tool: expected one DIR; try 'scenario-tool view --help'\n"},
       {"an unwritable page", {c.percorso(), "-o", c.file("manca/v.html")}, kUscitaFileSystem, "scenario-tool: "},
       // The live view takes a pair and writes nothing; its link goes with it only.
-      {"--watch on a folder", {c.percorso(), "--watch"}, kUscitaUso, "scenario-tool: --watch expects LINE and TRAIN\n"},
+      {"--watch on a folder", {c.percorso(), "--watch"}, kUscitaUso, "scenario-tool: --watch expects LINE and TRAIN; try 'scenario-tool view --help'\n"},
       {"--watch with a page to write", {c.file("l.txt"), c.file("t.txt"), "--watch", "-o", c.file("v.html")}, kUscitaUso,
-       "scenario-tool: --watch serves the page and writes none: leave out -o\n"},
+       "scenario-tool: --watch serves the page and writes none: leave out -o; try 'scenario-tool view --help'\n"},
       {"--editor without --watch", {c.percorso(), "--editor", "none", "-o", c.file("v.html")}, kUscitaUso,
-       "scenario-tool: --editor goes with --watch\n"},
+       "scenario-tool: --editor goes with --watch; try 'scenario-tool view --help'\n"},
   };
   for (const Caso& caso : casi) {
     SCOPED_TRACE(caso.nome);
