@@ -37,12 +37,13 @@ json completamenti(const Righe& righe, size_t riga, size_t byte, Descrizione des
       voci_fuori.push_back(std::move(voce));
     }
   }
-  for (const std::string_view t : titoli(descrizione)) {
+  for (const Titolo& t : titoli(descrizione)) {
     // Before "[generale]" only it makes sense; after it, every heading but it.
-    if ((t == "[generale]") == parte.has_value()) continue;
-    voci_fuori.push_back({{"label", std::string(t)},
+    if ((t.testo == "[generale]") == parte.has_value()) continue;
+    voci_fuori.push_back({{"label", std::string(t.testo)},
                           {"kind", kModulo},
-                          {"detail", "section heading"},
+                          {"detail", t.contenuto.empty() ? "section heading"
+                                                         : "section heading: " + std::string(t.contenuto)},
                           {"sortText", std::to_string(200 + ordine++)}});
   }
   return voci_fuori;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -228,6 +229,16 @@ TEST(ServerCompletamento, OffersTheKeysOfTheSectionAndItsHeadings) {
     for (const std::string& o : c.offerti) EXPECT_NE(std::find(etichette.begin(), etichette.end(), o), etichette.end()) << o;
     for (const std::string& e : c.esclusi) EXPECT_EQ(std::find(etichette.begin(), etichette.end(), e), etichette.end()) << e;
   }
+  // The two headings whose names read the wrong way round tell what goes
+  // under each.
+  Sessione s;
+  s.apri("file:///x/V_linea.txt", "[generale]\n[curve]\n\n");
+  const json r = s.chiedi("textDocument/completion", {{"textDocument", {{"uri", "file:///x/V_linea.txt"}}},
+                                                       {"position", {{"line", 2}, {"character", 0}}}});
+  std::map<std::string, std::string> dettagli;
+  for (const json& v : r["result"]) dettagli[v["label"]] = v["detail"];
+  EXPECT_EQ(dettagli["[cartelli]"], "section heading: speed indicator boards (indicatori_vmax)");
+  EXPECT_EQ(dettagli["[indicazioni]"], "section heading: signposts (cartello_indicatore)");
 }
 
 TEST(ServerCompletamento, TheSnippetHoldsTheFieldsInOrder) {

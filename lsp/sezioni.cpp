@@ -7,10 +7,23 @@
 namespace scenario::lsp {
 namespace {
 
-constexpr std::array<std::string_view, 7> kTitoliLinea{"[generale]", "[curve]",     "[pendenze]", "[montagne]",
-                                                       "[cartelli]", "[indicazioni]", "[fine]"};
-constexpr std::array<std::string_view, 8> kTitoliTreno{"[generale]",     "[aderenze]", "[vel_limite]", "[stazioni]",
-                                                       "[rallentamenti]", "[segnali]", "[codici]",     "[fine]"};
+// The two whose names read the wrong way round say what the scenario's own
+// description puts under them.
+constexpr std::array<Titolo, 7> kTitoliLinea{{{"[generale]"},
+                                              {"[curve]"},
+                                              {"[pendenze]"},
+                                              {"[montagne]"},
+                                              {"[cartelli]", "speed indicator boards (indicatori_vmax)"},
+                                              {"[indicazioni]", "signposts (cartello_indicatore)"},
+                                              {"[fine]"}}};
+constexpr std::array<Titolo, 8> kTitoliTreno{{{"[generale]"},
+                                              {"[aderenze]"},
+                                              {"[vel_limite]"},
+                                              {"[stazioni]"},
+                                              {"[rallentamenti]"},
+                                              {"[segnali]"},
+                                              {"[codici]"},
+                                              {"[fine]"}}};
 
 bool ha_generale(std::string_view riga) {
   std::string piccola(riga);
@@ -38,7 +51,7 @@ std::optional<Parte> parte_alla_riga(const Righe& righe, size_t riga, Descrizion
   return Parte::kGenerale;
 }
 
-std::span<const std::string_view> titoli(Descrizione descrizione) {
+std::span<const Titolo> titoli(Descrizione descrizione) {
   if (descrizione == Descrizione::kLinea) return kTitoliLinea;
   return kTitoliTreno;
 }

@@ -19,7 +19,12 @@ std::optional<size_t> riga_generale(const Righe& righe);
 // before "[generale]".
 std::optional<Parte> parte_alla_riga(const Righe& righe, size_t riga, Descrizione descrizione);
 
+struct Titolo {
+  std::string_view testo;     // "[cartelli]"
+  std::string_view contenuto = {};  // the entries it holds by convention; empty when its name says it
+};
+
 // The headings the writer of each description uses, in order.
-std::span<const std::string_view> titoli(Descrizione descrizione);
+std::span<const Titolo> titoli(Descrizione descrizione);
 
 }  // namespace scenario::lsp
