@@ -36,6 +36,7 @@ share/doc/compila-scenario/examples/Valbruna_linea.txt
 share/doc/compila-scenario/formats.md
 share/lintian/overrides/compila-scenario
 share/locale/it/LC_MESSAGES/scenario-tool.mo
+share/man/it/man1/scenario-tool.1.gz
 share/man/man1/compila_scenario.1.gz
 share/man/man1/scenario-tool.1.gz"
 # The VS Code extension is installed when it has been packaged.
@@ -67,9 +68,19 @@ for scritto in $(ls "$simulatore"); do
     fallito "the package's removal leaves $scritto"
 done
 
-for pagina in scenario-tool compila_scenario; do
-  testata=$(gzip -dc "$usr/share/man/man1/$pagina.1.gz" | head -n 1 | sed 's/\\-/-/g')
-  [[ $testata == *" \"$pagina $versione\" "* ]] || fallito "$pagina(1) does not carry version $versione: $testata"
+for pagina in man1/scenario-tool man1/compila_scenario it/man1/scenario-tool; do
+  testata=$(gzip -dc "$usr/share/man/$pagina.1.gz" | grep -m 1 '^\.TH' | sed 's/\\-/-/g')
+  nome=${pagina##*/}
+  [[ $testata == *" \"$nome $versione\" "* ]] || fallito "$pagina(1) does not carry version $versione: $testata"
+done
+# man finds the Italian page in the Italian tree (an Italian locale would
+# take man there; this machine need not have one installed), and renders it
+# without a warning: translated, with the synopses of the English page.
+italiana=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -M "$usr/share/man/it" scenario-tool 2>"$radice/avvisi_man") ||
+  fallito "man finds no Italian scenario-tool page"
+[[ ! -s $radice/avvisi_man ]] || fallito "the Italian page renders with warnings: $(cat "$radice/avvisi_man")"
+for atteso in SINOSSI DESCRIZIONE "STATO D'USCITA" "scenario-tool decompile DIR [--line-name NAME]"; do
+  [[ $italiana == *"$atteso"* ]] || fallito "the Italian page lacks \"$atteso\""
 done
 
 # The examples are a pair that compiles without a fault or a warning: check
@@ -82,8 +93,8 @@ messaggi=$("$usr/bin/scenario-tool" check "$esempi/Valbruna_linea.txt" "$esempi/
   fallito "the examples give messages: $messaggi"
 
 # The installed tool finds the installed catalogue.
-[[ $(env -u LC_ALL -u LC_MESSAGES -u LANG LANGUAGE=it "$usr/bin/scenario-tool" frobnicate 2>&1 | head -n 1) == \
-  "scenario-tool: comando sconosciuto frobnicate" ]] || fallito "the installed tool speaks no Italian"
+[[ $(env -u LC_ALL -u LC_MESSAGES -u LANG LANGUAGE=it "$usr/bin/scenario-tool" frobnicate 2>&1) == \
+  "scenario-tool: comando sconosciuto frobnicate; prova 'scenario-tool --help'" ]] || fallito "the installed tool speaks no Italian"
 
 bash -c 'source "$1" && complete -p scenario-tool' _ "$usr/share/bash-completion/completions/scenario-tool" \
   >/dev/null || fallito "the completion does not load"

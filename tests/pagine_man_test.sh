@@ -2,7 +2,8 @@
 # The manual pages render without a warning, and the page of scenario-tool
 # names every command and every option the tool's own help states, its
 # synopses word for word the help's usage lines.
-# Arguments: the scenario-tool executable, then the pages (roff).
+# Arguments: the scenario-tool executable, then the pages (roff), the
+# English page of scenario-tool first.
 set -euo pipefail
 tool=$(realpath "$1")
 shift
@@ -11,7 +12,7 @@ export LC_ALL=C
 
 guasti=0
 for pagina in "$@"; do
-  avvisi=$(groff -ww -man -Tutf8 -z "$pagina" 2>&1) || true
+  avvisi=$(groff -K utf-8 -ww -man -Tutf8 -z "$pagina" 2>&1) || true  # a translated page is UTF-8
   if [[ -n $avvisi ]]; then
     echo "FAIL: $pagina renders with warnings:" >&2
     echo "$avvisi" >&2

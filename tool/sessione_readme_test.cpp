@@ -63,11 +63,12 @@ std::vector<std::string> blocchi_markdown(const std::string& testo) {
   return blocchi;
 }
 
-// Every .EX block of a manual page's EXAMPLES, with roff's escapes for the
-// hyphen and the backslash read back.
-std::vector<std::string> blocchi_man(const std::string& pagina) {
+// Every .EX block of a manual page's section of examples (`titolo`: EXAMPLES,
+// or its translation), with roff's escapes for the hyphen and the backslash
+// read back.
+std::vector<std::string> blocchi_man(const std::string& pagina, const std::string& titolo) {
   std::vector<std::string> blocchi;
-  const size_t esempi = pagina.find("\n.SH EXAMPLES\n");
+  const size_t esempi = pagina.find("\n.SH " + titolo + "\n");
   if (esempi == std::string::npos) return blocchi;
   const size_t fine_sezione = pagina.find("\n.SH ", esempi + 1);
   for (size_t inizio = pagina.find("\n.EX\n", esempi); inizio < fine_sezione;
@@ -75,7 +76,11 @@ std::vector<std::string> blocchi_man(const std::string& pagina) {
     inizio += 5;
     const size_t fine = pagina.find("\n.EE\n", inizio);
     std::string blocco = pagina.substr(inizio, fine + 1 - inizio);
-    for (const auto& [da, a] : {std::pair<std::string, std::string>{"\\-", "-"}, {"\\e", "\\"}, {"\\(aq", "'"}, {"\\(`e", "\u00e8"}}) {
+    for (const auto& [da, a] : {std::pair<std::string, std::string>{"\\-", "-"},
+                                {"\\e", "\\"},
+                                {"\\(aq", "'"},
+                                {"\\(`e", "\u00e8"},
+                                {"\\(`a", "\u00e0"}}) {
       for (size_t p = blocco.find(da); p != std::string::npos; p = blocco.find(da, p + a.size())) {
         blocco.replace(p, da.size(), a);
       }
@@ -87,9 +92,12 @@ std::vector<std::string> blocchi_man(const std::string& pagina) {
 
 // Each command runs in one shell, in turn, with both its streams kept and a
 // separator line after it; the exit status passes on to the next command.
-std::vector<std::string> esegui_sessione(const std::vector<Passo>& passi, const std::string& cartella) {
+std::vector<std::string> esegui_sessione(const std::vector<Passo>& passi, const std::string& cartella,
+                                         const std::string& lingua) {
   const std::string separatore = "@@ fine del comando @@";
-  std::string script = "cd '" + cartella + "' || exit 99\nLC_ALL=C; export LC_ALL\nPATH='" +
+  std::string script = "cd '" + cartella + "' || exit 99\nLC_ALL=C; export LC_ALL\n";
+  if (lingua != "C") script += "LANG=" + lingua + "; LANGUAGE=" + lingua + "; unset LC_ALL; export LANG LANGUAGE\n";
+  script += "PATH='" +
                        fs::path(SCENARIO_TOOL).parent_path().string() + "':\"$PATH\"\n";
   for (const Passo& p : passi) {
     script += "{ " + p.comando + "\n} 2>&1; s=$?; echo '" + separatore + "'; (exit $s)\n";
@@ -113,8 +121,10 @@ std::vector<std::string> esegui_sessione(const std::vector<Passo>& passi, const 
 }
 
 // Runs each session in a fresh folder holding examples/, a copy of its files
-// and the program in build/, as a checkout with a build has them.
-void prova_sessioni(const std::string& documento, const std::vector<std::string>& blocchi) {
+// and the program in build/, as a checkout with a build has them; the
+// messages in `lingua` ("C": English).
+void prova_sessioni(const std::string& documento, const std::vector<std::string>& blocchi,
+                    const std::string& lingua = "C") {
   for (size_t b = 0; b < blocchi.size(); ++b) {
     SCOPED_TRACE(documento + ", example " + std::to_string(b + 1));
     const std::vector<Passo> passi = passi_di(blocchi[b]);
@@ -123,7 +133,7 @@ void prova_sessioni(const std::string& documento, const std::vector<std::string>
     fs::copy(std::string(SCENARIO_SOURCE_DIR) + "/examples", c.percorso());
     fs::create_directory(c.file("build"));
     fs::copy_file(SCENARIO_PROGRAM, c.file("build/compila_scenario"));
-    const std::vector<std::string> uscite = esegui_sessione(passi, c.percorso());
+    const std::vector<std::string> uscite = esegui_sessione(passi, c.percorso(), lingua);
     ASSERT_EQ(uscite.size(), passi.size());
     for (size_t i = 0; i < passi.size(); ++i) EXPECT_EQ(uscite[i], passi[i].atteso) << "$ " << passi[i].comando;
   }
@@ -137,10 +147,21 @@ TEST(SessioneReadme, PrintsWhatTheReadmeShows) {
 
 TEST(SessioneReadme, PrintsWhatTheManualPagesShow) {
   for (const std::string pagina : {"docs/man/scenario-tool.1.in", "docs/man/compila_scenario.1.in"}) {
-    const std::vector<std::string> blocchi = blocchi_man(leggi_sorgente(pagina));
+    const std::vector<std::string> blocchi = blocchi_man(leggi_sorgente(pagina), "EXAMPLES");
     EXPECT_FALSE(blocchi.empty()) << pagina << " has no example";
     prova_sessioni(pagina, blocchi);
   }
+}
+
+// The Italian page, as the build translates it, shows the same sessions with
+// the tool's Italian messages.
+TEST(SessioneReadme, PrintsWhatTheItalianManualPageShows) {
+  std::ifstream in(SCENARIO_PAGINA_MAN_IT, std::ios::binary);
+  std::ostringstream pagina;
+  pagina << in.rdbuf();
+  const std::vector<std::string> blocchi = blocchi_man(pagina.str(), "ESEMPI");
+  ASSERT_FALSE(blocchi.empty()) << SCENARIO_PAGINA_MAN_IT << " has no example";
+  prova_sessioni(SCENARIO_PAGINA_MAN_IT, blocchi, "it");
 }
 
 }  // namespace

@@ -189,6 +189,8 @@ void elenca_opzioni(std::span<const Opzione> opzioni, size_t colonna, std::strin
 
 std::span<const Comando> comandi() { return kComandi; }
 
+std::span<const Opzione> opzioni_comuni() { return kOpzioniComuni; }
+
 const Comando* trova_comando(std::string_view nome) {
   for (const Comando& c : kComandi) {
     if (c.nome == nome) return &c;

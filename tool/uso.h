@@ -33,6 +33,8 @@ struct Comando {
 
 // Every command, in the order the top-level --help lists them.
 std::span<const Comando> comandi();
+// --help and --version, which every command and the tool itself accept.
+std::span<const Opzione> opzioni_comuni();
 // The command of that name, or nullptr.
 const Comando* trova_comando(std::string_view nome);
 
