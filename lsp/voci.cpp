@@ -4,6 +4,8 @@
 #include <array>
 #include <cctype>
 
+#include "readers/vocabolario.h"
+
 namespace scenario::lsp {
 namespace {
 
@@ -72,34 +74,36 @@ constexpr std::array kStazione{kPos,
                                Campo{"second", "s", Senso::kSecondi},
                                Campo{"name", "", Senso::kTesto}};
 
+// An entry of the table: the key words from the readers' vocabulary, the rest
+// the editor's own.
+constexpr Voce voce(const ParolaChiave& p, Parte parte, std::string_view titolo, std::span<const Campo> campi) {
+  return Voce{p.chiave, parte, p.prima, p.seconda, p.maiuscole, titolo, campi};
+}
+
 constexpr std::array kVoci{
-    Voce{"lunghezza percorso", Parte::kGenerale, "percorso", "lunghezza", false, "`lunghezza percorso`", kLunghezza},
-    Voce{"progressiva chilometrica tre", Parte::kGenerale, "tre", "progressiva", true, "`progressiva chilometrica uno`",
-         kProgressiva},
-    Voce{"progressiva chilometrica due", Parte::kGenerale, "due", "progressiva", true, "`progressiva chilometrica uno`",
-         kProgressiva},
-    Voce{"progressiva chilometrica uno", Parte::kGenerale, "uno", "progressiva", true, "`progressiva chilometrica uno`",
-         kProgressiva},
-    Voce{"sfondo uno", Parte::kGenerale, "sfondo", "uno", true, "`sfondo uno`", kSfondo},
-    Voce{"sfondo due", Parte::kGenerale, "sfondo", "due", true, "`sfondo uno`", kSfondo},
-    Voce{"sfondo tre", Parte::kGenerale, "sfondo", "tre", true, "`sfondo uno`", kSfondo},
-    Voce{"ripetizione segnali 4 codici", Parte::kGenerale, "segnali", "ripetizione", true, "`ripetizione segnali",
-         kRipetizione},
-    Voce{"pendenza", Parte::kOggetti, "pendenza", "", false, "`pendenza`", kPendenza},
-    Voce{"curvad1", Parte::kOggetti, "curva", "", false, "`curvad1`", kCurva},
-    Voce{"montagna", Parte::kOggetti, "montagna", "", false, "`montagna`", kMontagna},
-    Voce{"indicatori_vmax", Parte::kOggetti, "indicatori_v", "", false, "`indicatori_vmax`", kIndicatori},
-    Voce{"cartello_indicatore", Parte::kOggetti, "indicat", "cartello", false, "`cartello_indicatore`", kCartello},
-    Voce{"percentuale massa frenata", Parte::kTreno, "frenata", "massa", false, "`percentuale massa frenata`", kMassa},
-    Voce{"numero vetture", Parte::kTreno, "vetture", "", false, "`numero vetture`", kVetture},
-    Voce{"velocita", Parte::kTreno, "velocit", "", false, "`velocita`", kVelocita},
-    Voce{"aderenza", Parte::kTreno, "aderenza", "", false, "`aderenza`", kAderenza},
-    Voce{"orologio", Parte::kTreno, "orologio", "", false, "`orologio`", kOrologio},
-    Voce{"sabbia", Parte::kTreno, "sabbia", "", false, "`sabbia`", kSabbia},
-    Voce{"segnale", Parte::kTreno, "segnale", "", false, "`segnale`", kSegnale},
-    Voce{"rallentamento", Parte::kTreno, "rallentamento", "", false, "`rallentamento`", kRallentamento},
-    Voce{"abbattimento", Parte::kTreno, "abbattimento", "", false, "`abbattimento`", kAbbattimento},
-    Voce{"stazione", Parte::kTreno, "stazione", "", false, "`stazione`", kStazione},
+    voce(parole::kLunghezzaPercorso, Parte::kGenerale, "`lunghezza percorso`", kLunghezza),
+    voce(parole::kProgressivaTre, Parte::kGenerale, "`progressiva chilometrica uno`", kProgressiva),
+    voce(parole::kProgressivaDue, Parte::kGenerale, "`progressiva chilometrica uno`", kProgressiva),
+    voce(parole::kProgressivaUno, Parte::kGenerale, "`progressiva chilometrica uno`", kProgressiva),
+    voce(parole::kSfondoUno, Parte::kGenerale, "`sfondo uno`", kSfondo),
+    voce(parole::kSfondoDue, Parte::kGenerale, "`sfondo uno`", kSfondo),
+    voce(parole::kSfondoTre, Parte::kGenerale, "`sfondo uno`", kSfondo),
+    voce(parole::kRipetizioneSegnali, Parte::kGenerale, "`ripetizione segnali", kRipetizione),
+    voce(parole::kPendenza, Parte::kOggetti, "`pendenza`", kPendenza),
+    voce(parole::kCurva, Parte::kOggetti, "`curvad1`", kCurva),
+    voce(parole::kMontagna, Parte::kOggetti, "`montagna`", kMontagna),
+    voce(parole::kIndicatori, Parte::kOggetti, "`indicatori_vmax`", kIndicatori),
+    voce(parole::kCartello, Parte::kOggetti, "`cartello_indicatore`", kCartello),
+    voce(parole::kMassaFrenata, Parte::kTreno, "`percentuale massa frenata`", kMassa),
+    voce(parole::kVetture, Parte::kTreno, "`numero vetture`", kVetture),
+    voce(parole::kVelocita, Parte::kTreno, "`velocita`", kVelocita),
+    voce(parole::kAderenza, Parte::kTreno, "`aderenza`", kAderenza),
+    voce(parole::kOrologio, Parte::kTreno, "`orologio`", kOrologio),
+    voce(parole::kSabbia, Parte::kTreno, "`sabbia`", kSabbia),
+    voce(parole::kSegnale, Parte::kTreno, "`segnale`", kSegnale),
+    voce(parole::kRallentamento, Parte::kTreno, "`rallentamento`", kRallentamento),
+    voce(parole::kAbbattimento, Parte::kTreno, "`abbattimento`", kAbbattimento),
+    voce(parole::kStazione, Parte::kTreno, "`stazione`", kStazione),
 };
 
 bool contiene(std::string_view campo, std::string_view parola, bool maiuscole) {

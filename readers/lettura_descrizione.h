@@ -17,6 +17,7 @@
 #include "model/traccia.h"
 #include "readers/lettore_campi.h"
 #include "readers/parole_chiave.h"
+#include "readers/vocabolario.h"
 
 namespace scenario {
 
@@ -82,14 +83,12 @@ class LetturaDescrizione {
 };
 
 // One entry of a key table. A key field matches when it holds both words
-// anywhere (in any letter case unless `maiuscole_esatte`); every entry that
+// anywhere (in any letter case unless the words say `maiuscole`); every entry that
 // matches applies, in the table's order, each reading its own values.
 template <typename L>
 struct Chiave {
-  std::string_view parola;
-  std::string_view seconda = {};  // empty: one word is enough
+  ParolaChiave parole;  // the words, from readers/vocabolario.h
   Esito (*voce)(L& lettura) = nullptr;
-  bool maiuscole_esatte = false;
   bool solo_con_tracciato = false;  // a key only while the plan is drawn (genera_tracciato)
 };
 
@@ -102,9 +101,9 @@ Esito applica_chiavi(L& lettura, std::span<const Chiave<L>> chiavi, bool traccia
   *riconosciuta = false;
   for (const Chiave<L>& c : chiavi) {
     if (c.solo_con_tracciato && !tracciato) continue;
-    if (!chiave_vale(lettura.chiave(), c.parola, c.seconda, c.maiuscole_esatte)) continue;
+    if (!chiave_vale(lettura.chiave(), c.parole.prima, c.parole.seconda, c.parole.maiuscole)) continue;
     *riconosciuta = true;
-    lettura.apri_voce(c.parola, c.seconda);
+    lettura.apri_voce(c.parole.prima, c.parole.seconda);
     if (const Esito e = c.voce(lettura); e != Esito::kAvanti) return e;
   }
   return Esito::kAvanti;
@@ -114,7 +113,7 @@ Esito applica_chiavi(L& lettura, std::span<const Chiave<L>> chiavi, bool traccia
 template <typename L>
 std::vector<ParoleChiave> parole_chiave(std::span<const Chiave<L>> chiavi) {
   std::vector<ParoleChiave> parole;
-  for (const Chiave<L>& c : chiavi) parole.push_back({c.parola, c.seconda});
+  for (const Chiave<L>& c : chiavi) parole.push_back({c.parole.prima, c.parole.seconda});
   return parole;
 }
 

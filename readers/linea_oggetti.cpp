@@ -23,11 +23,11 @@ constexpr int kCommentiOggetti = 2;
 // is a key only while the plan is being drawn. In this order; every entry that
 // matches applies, each reading its own values.
 constexpr Chiave<LetturaLinea> kChiaviOggetti[] = {
-    {.parola = "pendenza", .voce = voce_pendenza},
-    {.parola = "curva", .voce = voce_curva, .solo_con_tracciato = true},
-    {.parola = "montagna", .voce = voce_montagna},
-    {.parola = "indicatori_v", .voce = voce_indicatori},
-    {.parola = "indicat", .seconda = "cartello", .voce = voce_cartello},
+    {.parole = parole::kPendenza, .voce = voce_pendenza},
+    {.parole = parole::kCurva, .voce = voce_curva, .solo_con_tracciato = true},
+    {.parole = parole::kMontagna, .voce = voce_montagna},
+    {.parole = parole::kIndicatori, .voce = voce_indicatori},
+    {.parole = parole::kCartello, .voce = voce_cartello},
 };
 
 bool numero(std::string_view campo) {

@@ -19,16 +19,16 @@ namespace {
 // field holds all of its words, in any letter case; every test that matches
 // is applied, so a field holding two key words is handled twice.
 constexpr Chiave<LetturaTreno> kChiavi[] = {
-    {.parola = "frenata", .seconda = "massa", .voce = regola_massa_frenata},
-    {.parola = "vetture", .voce = regola_vetture},
-    {.parola = "velocit", .voce = regola_velocita},
-    {.parola = "aderenza", .voce = regola_aderenza},
-    {.parola = "orologio", .voce = regola_orologio},
-    {.parola = "sabbia", .voce = regola_sabbia},
-    {.parola = "segnale", .voce = regola_segnale},
-    {.parola = "rallentamento", .voce = regola_rallentamento},
-    {.parola = "abbattimento", .voce = regola_abbattimento},
-    {.parola = "stazione", .voce = regola_stazione},
+    {.parole = parole::kMassaFrenata, .voce = regola_massa_frenata},
+    {.parole = parole::kVetture, .voce = regola_vetture},
+    {.parole = parole::kVelocita, .voce = regola_velocita},
+    {.parole = parole::kAderenza, .voce = regola_aderenza},
+    {.parole = parole::kOrologio, .voce = regola_orologio},
+    {.parole = parole::kSabbia, .voce = regola_sabbia},
+    {.parole = parole::kSegnale, .voce = regola_segnale},
+    {.parole = parole::kRallentamento, .voce = regola_rallentamento},
+    {.parole = parole::kAbbattimento, .voce = regola_abbattimento},
+    {.parole = parole::kStazione, .voce = regola_stazione},
 };
 
 // A dash field is a comment; at most this many in a row are passed over.

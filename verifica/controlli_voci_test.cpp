@@ -14,9 +14,9 @@ namespace {
 // Entries of the line description are in l.txt, the train's in t.txt.
 VoceLetta voce(ParoleVoce tipo, int riga, std::vector<int32_t> valori, std::string testo = "") {
   VoceLetta v;
-  v.parola = tipo.parola;
+  v.parola = tipo.prima;
   v.seconda = tipo.seconda;
-  const bool di_linea = tipo.seconda == "progressiva" || tipo.parola == "pendenza" || tipo.parola == "indicat";
+  const bool di_linea = tipo.seconda == "progressiva" || tipo.prima == "pendenza" || tipo.prima == "indicat";
   v.file = di_linea ? "l.txt" : "t.txt";
   v.chiave = {riga, 1, 8};
   for (size_t i = 0; i < valori.size(); ++i) v.dove_valori.push_back({riga, 11 + 6 * i, 4});

@@ -23,7 +23,7 @@ struct Fixture {
   int32_t voce(ParoleVoce tipo, const std::string& file, int riga, std::vector<int32_t> valori = {},
                std::string testo = "") {
     VoceLetta v;
-    v.parola = tipo.parola;
+    v.parola = tipo.prima;
     v.seconda = tipo.seconda;
     v.file = traccia.nome(file);
     v.chiave = {riga, 1, 8};
