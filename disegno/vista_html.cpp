@@ -53,7 +53,7 @@ std::string punti(const std::vector<std::pair<int64_t, std::pair<double, double>
 std::string json_percorso(const Percorso& p) {
   std::string j = "{";
   j += "\"linea\":" + stringa(p.linea) + ",\"treno\":" + stringa(p.treno);
-  j += ",\"lunghezza\":" + n(p.lunghezza);
+  j += ",\"orologio\":" + stringa(testo_orario(p.orologio)) + ",\"lunghezza\":" + n(p.lunghezza);
   j += ",\"progressive\":" + lista(p.progressive, [](const SistemaProgressive& s) {
          return "[" + n(s.inizio) + "," + n(s.valore) + "," + (s.decrescente ? "1" : "0") + "]";
        });

@@ -85,6 +85,14 @@ caso('the timetable tells the dwell where the train description gives one', asyn
   assert.deepEqual(await testi('#orario thead th'), ['Station', 'km', 'Post', 'Time', 'Dwell', 'Stop']);
 });
 
+caso('the timetable tells the clock at the start, and each station its time, where the train description gives them', async () => {
+  // The scenario's train starts at 17:59:40; VALENZA's time is 18:51, VALMADONNA has none.
+  assert.deepEqual(await testi('#orologio'), ['Clock at the start: 17:59:40']);
+  const ore = await page.$$eval('#orario tbody tr', (righe) => Object.fromEntries(righe.map((r) => [r.cells[0].textContent, r.cells[3].textContent])));
+  assert.equal(ore.VALENZA, '18:51');
+  assert.equal(ore.VALMADONNA, '\u2013');
+});
+
 caso('"Fit all" tells the plan\'s scale over the track only', async () => {
   await page.click('#tutto');
   // The plan file's columns run from 0 to 31.5 km east and 0 to 69.8 km
