@@ -409,11 +409,12 @@ function disegnaProfilo() {
   // The altitude: heights added up from the gradients, relative to the start,
   // scaled to the gradient row (its lowest and highest on the whole line at the row's foot and top).
   const [hmin, hmax] = quoteEstreme, A = (h) => p0 + ph - 4 - (h - hmin) / (hmax - hmin || 1) * (ph - 8);
+  // Painted, as the speed line below: thousands of points as an element's
+  // attribute cost the page more to parse than the canvas takes to paint them.
   const q0 = calcoli.primoDa(quote, da), q1 = calcoli.primoOltre(quote, a), punteQuota = [];
-  for (let j = Math.max(q0 - 1, 0); j < Math.min(q1 + 1, quote.length); j++) punteQuota.push(xy(X(quote[j][0]), A(quote[j][1])));
-  if (punteQuota.length > 1) {
-    infoDi(el(d, 'polyline', { class: 'altitudine', points: punteQuota.join(' ') }),
-           () => 'Altitude from the gradients, relative to the start\nlowest ' + fmt(hmin, 1) + ' m, highest ' + fmt(hmax, 1) + ' m');
+  for (let j = Math.max(q0 - 1, 0); j < Math.min(q1 + 1, quote.length); j++) punteQuota.push(X(quote[j][0]), A(quote[j][1]));
+  if (punteQuota.length > 2) {
+    tela.linee('altitudine', [punteQuota]);
     el(g, 'text', { class: 'altitudine-testo', x: sx + larg - 4, y: p0 + 10, 'text-anchor': 'end' }, 'altitude ' + fmt(hmin, 1) + ' to ' + fmt(hmax, 1) + ' m');
   }
   el(g, 'text', { x: sx - 4, y: k0 + 12, 'text-anchor': 'end' }, 'right');
@@ -468,11 +469,11 @@ function disegnaProfilo() {
   const [v0i, v1i] = trattiIn(D.velocita, da, a);
   for (let j = v0i; j < v1i; j++) {
     const t = D.velocita[j];
-    linea.push(xy(X(t[0]), V(t[2])), xy(X(t[1]), V(t[2])));
+    linea.push(X(t[0]), V(t[2]), X(t[1]), V(t[2]));
     const x0 = Math.max(X(t[0]), sx), x1 = Math.min(X(t[1]), sx + larg);
     if (x1 - x0 > 24) el(d, 'text', { class: 'velocita-valore', x: (x0 + x1) / 2, y: V(t[2]) - 4, 'text-anchor': 'middle' }, t[2]);
   }
-  el(d, 'polyline', { class: 'velocita', points: linea.join(' '), 'pointer-events': 'none' });
+  if (linea.length) tela.linee('velocita', [linea]);
   let ultimoSegnale = -1e9, ultimoIndicatore = -1e9;
   // Signposts, with their text beside them where it clears the next one.
   const cartelli = punti(D.cartelli);
@@ -506,10 +507,11 @@ function disegnaProfilo() {
     el(d, 'line', { class: 'diagnostica-linea', x1: x, x2: x, y1: v0, y2: asse, 'pointer-events': 'none' });
     infoDi(el(d, 'path', attrs), segno.testo);
   }
-  dipingi(profilo, tela.strati, ['montagna', 'pendenza-su', 'pendenza-giu', 'curvatura-destra', 'curvatura-sinistra', 'tacca-km', 'segnale'],
+  dipingi(profilo, tela.strati, ['montagna', 'pendenza-su', 'pendenza-giu', 'curvatura-destra', 'curvatura-sinistra', 'altitudine', 'velocita',
+                                 'tacca-km', 'segnale'],
           [sx, 0, larg, H]);
   scrivi(profilo, radice);
-  vistaProfilo = { sx, larg, d: $('dentro-profilo'), y1: v0 - 10, y2: asse, v0, p0, ph, k0, kh, asse, V };
+  vistaProfilo = { sx, larg, d: $('dentro-profilo'), y1: v0 - 10, y2: asse, v0, p0, ph, k0, kh, asse, V, A };
   mettiCursoreProfilo();
 }
 
@@ -660,6 +662,10 @@ function toccoProfilo(e) {
   const r = vistaProfilo, m = r ? metroProfilo(e) : NaN, y = e.clientY - profilo.getBoundingClientRect().top;
   if (!(m >= da && m <= a)) return null;
   if (y >= r.v0 && y <= r.v0 + 12) { const s = calcoli.vicino(D.segnali, m, 6 * (a - da) / r.larg); if (s) return trovato(testoSegnale(s), 'segnali', s); }
+  if (y >= r.p0 && y <= r.p0 + r.ph && quote.length > 1 && Math.abs(y - r.A(calcoli.quotaA(quote, m))) <= 4) {
+    return trovato('Altitude from the gradients, relative to the start\n' + dove(m) + ': ' + fmt(calcoli.quotaA(quote, m), 1) +
+                   ' m\nlowest ' + fmt(quoteEstreme[0], 1) + ' m, highest ' + fmt(quoteEstreme[1], 1) + ' m');
+  }
   if (y >= r.p0 && y <= r.p0 + r.ph) { const t = calcoli.trattoA(D.pendenza, m); if (t && t[2]) return trovato(testoPendenza(t), 'pendenza', t); }
   if (y >= r.k0 && y <= r.k0 + r.kh) { const c = calcoli.trattoA(D.curve, m); if (c) return trovato(testoCurva(c), 'curve', c); }
   const v = calcoli.trattoA(D.velocita, m);
