@@ -26,15 +26,13 @@
 namespace scenario::lsp {
 namespace {
 
-using json = nlohmann::json;
+using json = tool::Json;
 
 // The protocol's error codes.
 constexpr int kErroreLettura = -32700;
 constexpr int kRichiestaNonValida = -32600;
 constexpr int kMetodoIgnoto = -32601;
 constexpr int kErroreInterno = -32603;
-
-std::string testo_json(const json& j) { return j.dump(-1, ' ', false, json::error_handler_t::replace); }
 
 json posizione(size_t riga, size_t carattere) { return {{"line", riga}, {"character", carattere}}; }
 
@@ -477,7 +475,7 @@ int servi(Server& server, Coda& coda) {
 }  // namespace
 
 int esegui_server(std::istream& in, std::ostream& out, std::ostream& log) {
-  Server server([&out](const json& m) { scrivi_messaggio(out, testo_json(m)); }, log);
+  Server server([&out](const json& m) { scrivi_messaggio(out, tool::scrivi_json(m)); }, log);
   auto coda = std::make_shared<Coda>();
   std::thread lettore([&in, coda] { leggi_tutto(in, coda); });
   const int stato = servi(server, *coda);

@@ -15,7 +15,7 @@
 namespace scenario::lsp {
 namespace {
 
-using json = nlohmann::json;
+using json = tool::Json;
 
 // A pair small enough to work out by hand: the train's third line holds a
 // misspelt key, its fifth and sixth two signals at 1200 m (the same cell).
@@ -298,7 +298,7 @@ TEST(ServerProtocollo, AMessageThatIsNotJsonIsAnsweredAndTheNextServed) {
   std::ostringstream out, log;
   EXPECT_EQ(esegui_server(in, out, log), 0);
   EXPECT_NE(out.str().find("-32700"), std::string::npos) << out.str();
-  EXPECT_NE(out.str().find(R"("id":1,"jsonrpc":"2.0","result":null)"), std::string::npos) << out.str();
+  EXPECT_NE(out.str().find(R"({"jsonrpc":"2.0","id":1,"result":null})"), std::string::npos) << out.str();
   EXPECT_NE(log.str().find("unreadable"), std::string::npos);
 }
 

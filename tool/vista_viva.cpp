@@ -79,32 +79,34 @@ std::string VistaViva::pagina(uint64_t versione) {
     }
   }
   std::string stato;
-  std::string diagnostiche;
-  std::string stazioni = "[]";  // the train description's line of each station of the route shown
+  Json diagnostiche = Json::object();
+  Json stazioni = Json::array();  // the train description's line of each station of the route shown
   if (lette) {
     const EsitoVerifica v = verifica(r);
-    diagnostiche = json_diagnostiche(v.diagnostiche);
+    json_diagnostiche(v.diagnostiche, &diagnostiche);
     if (std::optional<Percorso> p = percorso_compilato(v.esatta)) {
       ultimo = std::move(p);
-      stazioni = "[";
-      for (int riga : righe_stazioni(r, *ultimo)) stazioni += (stazioni.size() > 1 ? "," : "") + std::to_string(riga);
-      stazioni += "]";
+      for (int riga : righe_stazioni(r, *ultimo)) stazioni.push_back(riga);
     }
     else if (ultimo) stato = "The pair gives no route: the drawing is the last route that compiled.";
     if (stato.empty()) {
       stato = v.diagnostiche.errori() > 0 ? "Compiled with errors." : v.diagnostiche.avvisi() > 0 ? "Compiled with warnings." : "Compiled cleanly.";
     }
   } else {
-    diagnostiche = json_diagnostiche(letture);
+    json_diagnostiche(letture, &diagnostiche);
     stato = "A file cannot be read: the drawing is the last route that compiled.";
   }
   if (!ultimo) stato = "No route has compiled yet.";
-  const std::string vivo = "{\"versione\": " + std::to_string(versione) + ", \"editor\": " + json_utf8(editor) +
-                           ", \"percorsi\": {" + json_stringa(r.linea.nome) + ": " + json_utf8(assoluto(r.linea.nome)) +
-                           ", " + json_stringa(r.treno.nome) + ": " + json_utf8(assoluto(r.treno.nome)) +
-                           "}, \"treno\": " + json_stringa(r.treno.nome) + ", \"stazioni\": " + stazioni +
-                           ", \"stato\": " + json_utf8("Version " + std::to_string(versione) + ". " + stato) +
-                           ", " + diagnostiche + "}";
+  Json vivo = Json::object();
+  vivo["versione"] = versione;
+  vivo["editor"] = editor;
+  vivo["percorsi"] = Json::object();
+  vivo["percorsi"][utf8(r.linea.nome)] = assoluto(r.linea.nome);
+  vivo["percorsi"][utf8(r.treno.nome)] = assoluto(r.treno.nome);
+  vivo["treno"] = utf8(r.treno.nome);
+  vivo["stazioni"] = std::move(stazioni);
+  vivo["stato"] = "Version " + std::to_string(versione) + ". " + stato;
+  vivo.update(diagnostiche);
   Percorso vuoto;
   vuoto.linea = r.nome_linea;
   vuoto.treno = r.numero_treno;

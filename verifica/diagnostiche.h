@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+#include "testi/json.h"
+
 namespace scenario::tool {
 
 enum class Gravita { kErrore, kAvviso, kNota };
@@ -83,7 +85,7 @@ void stampa_diagnostiche(const Diagnostiche& d, std::ostream& out);
 
 // JSON arrays of the diagnostics: "faults" (errors) and "warnings" (warnings
 // and notes), the kept ones in full; "kinds", every kind with its count.
-// Written as the members of an enclosing object, without braces.
-std::string json_diagnostiche(const Diagnostiche& d);
+// Added as members of the enclosing object `oggetto`, after its own.
+void json_diagnostiche(const Diagnostiche& d, Json* oggetto);
 
 }  // namespace scenario::tool
