@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "driver/compila_testi.h"
+#include "lsp/celle_oggetti.h"
 #include "lsp/completamento.h"
 #include "lsp/coppia.h"
 #include "lsp/messaggi.h"
@@ -148,6 +149,7 @@ json Server::richiesta(const std::string& metodo, const json& p) {
               {"completionProvider", {{"triggerCharacters", json::array({"["})}}},
               {"documentSymbolProvider", true},
               {"definitionProvider", true},
+              {"referencesProvider", true},
               {"codeActionProvider", {{"codeActionKinds", json::array({"quickfix"})}}}}},
             {"serverInfo", {{"name", "scenario-tool"}, {"version", SCENARIO_VERSION}}}};
   }
@@ -159,6 +161,7 @@ json Server::richiesta(const std::string& metodo, const json& p) {
   if (metodo == "textDocument/completion") return completamento(p);
   if (metodo == "textDocument/documentSymbol") return simboli_documento(p);
   if (metodo == "textDocument/definition") return definizione(p);
+  if (metodo == "textDocument/references") return riferimenti(p);
   if (metodo == "textDocument/codeAction") return azioni(p);
   throw std::out_of_range(metodo);
 }
@@ -382,6 +385,34 @@ json Server::definizione(const json& p) const {
     for (const json& l : i.luoghi) luoghi.push_back(l);
   }
   if (luoghi.empty()) return nullptr;
+  return luoghi;
+}
+
+json Server::riferimenti(const json& p) const {
+  const Documento* d = documento(p);
+  if (d == nullptr) return nullptr;
+  const auto riga = p.at("position").at("line").get<size_t>();
+  const bool anche_questo = p.contains("context") && p["context"].value("includeDeclaration", false);
+  std::vector<std::string> aperti;
+  for (const auto& [u, doc] : aperti_) aperti.push_back(doc.percorso);
+  const std::string altro = compagno(d->percorso, aperti);
+  bool esiste = false;
+  const std::string testo_altro = testo_di(altro, &esiste);
+  const Descrizione descrizione_altro = d->descrizione == Descrizione::kLinea ? Descrizione::kTreno : Descrizione::kLinea;
+  const Righe righe(d->testo), righe_altro(testo_altro);
+  const std::vector<OggettoInCelle> qui = oggetti_in_celle(righe, d->descrizione);
+  const auto scelto = std::find_if(qui.begin(), qui.end(), [&](const OggettoInCelle& o) { return o.riga == riga; });
+  if (scelto == qui.end()) return nullptr;
+  json luoghi = json::array();
+  const auto aggiungi = [&](const std::vector<OggettoInCelle>& oggetti, const Righe& r, const std::string& uri) {
+    for (const OggettoInCelle& o : oggetti) {
+      if (o.a < scelto->da || o.da > scelto->a) continue;
+      if (&r == &righe && o.riga == riga && !anche_questo) continue;
+      luoghi.push_back({{"uri", uri}, {"range", intervallo(o.riga, 0, unita_utf16(r.riga(o.riga), r.riga(o.riga).size()))}});
+    }
+  };
+  aggiungi(qui, righe, p.at("textDocument").at("uri").get<std::string>());
+  if (esiste) aggiungi(oggetti_in_celle(righe_altro, descrizione_altro), righe_altro, uri_di(altro));
   return luoghi;
 }
 

@@ -71,6 +71,7 @@ class Server {
   tool::Json completamento(const tool::Json& p) const;
   tool::Json simboli_documento(const tool::Json& p) const;
   tool::Json definizione(const tool::Json& p) const;
+  tool::Json riferimenti(const tool::Json& p) const;
   tool::Json azioni(const tool::Json& p) const;
 
   const Documento* documento(const tool::Json& p) const;

@@ -1,6 +1,6 @@
 // The protocol driven by a real client: initialize, open the example's train
 // description, break it and mend it while the diagnostics follow, then
-// hover, completion, outline, definition and quick fix, and shutdown and exit
+// hover, completion, outline, definition, references and quick fix, and shutdown and exit
 // in order.
 //
 // usage: node cliente_test.mjs SCENARIO_TOOL FOLDER (holding the example pair)
@@ -74,6 +74,25 @@ const valore = await connessione.sendRequest(rpc.HoverRequest.type,
 // 4200 m: cell 84; the system "uno" counts up from 12000 m at 0 m.
 verifica(valore.contents.value.includes('cell 84') && valore.contents.value.includes('km 16+200'),
   `hover over a position: ${valore.contents.value}`);
+
+// References: a signpost put in SAN MICHELE's stop zone (4200 m, type 12,
+// 600 m, setting 6 on: 3900 m to 4550 m, cells 78 to 90) is listed from the
+// station, across the pair, and the station from it; the signal at 3500 m
+// (cell 70) is not.
+const testoLinea = testo(`${cartella}/Valbruna_linea.txt`).split('\n');
+const rigaCartello = testoLinea.findIndex((r) => r.startsWith('cartello_indicatore,  2000')) + 1;
+testoLinea.splice(rigaCartello, 0, 'cartello_indicatore,  4300,     (Bivio)');
+await connessione.sendNotification(rpc.DidOpenTextDocumentNotification.type,
+  { textDocument: { uri: linea, languageId: 'scenario-line', version: 1, text: testoLinea.join('\n') } });
+const dallaStazione = await connessione.sendRequest(rpc.ReferencesRequest.type,
+  { textDocument: { uri: treno }, position: { line: rigaStazione, character: 3 }, context: { includeDeclaration: false } });
+verifica(dallaStazione.length === 1 && dallaStazione[0].uri === linea && dallaStazione[0].range.start.line === rigaCartello,
+  `references from the station: ${JSON.stringify(dallaStazione)}`);
+const dalCartello = await connessione.sendRequest(rpc.ReferencesRequest.type,
+  { textDocument: { uri: linea }, position: { line: rigaCartello, character: 3 }, context: { includeDeclaration: true } });
+const luoghi = dalCartello.map((l) => `${l.uri === linea ? 'line' : 'train'}:${l.range.start.line}`).sort();
+verifica(JSON.stringify(luoghi) === JSON.stringify([`line:${rigaCartello}`, `train:${rigaStazione}`].sort()),
+  `references from the signpost: ${luoghi}`);
 
 const completamenti = await connessione.sendRequest(rpc.CompletionRequest.type,
   { textDocument: { uri: treno }, position: { line: rigaStazione, character: 0 } });
