@@ -98,6 +98,43 @@ bool dentro(const json& r, size_t riga) {
   return r["start"]["line"].get<size_t>() <= riga && riga <= r["end"]["line"].get<size_t>();
 }
 
+
+// A quick fix: one replacement in one document, for one diagnostic.
+json correzione(const std::string& titolo, const json& diagnostica, const std::string& uri, const json& dove,
+                const std::string& nuovo) {
+  return {{"title", titolo},
+          {"kind", "quickfix"},
+          {"isPreferred", true},
+          {"diagnostics", json::array({diagnostica})},
+          {"edit", {{"changes", {{uri, json::array({{{"range", dove}, {"newText", nuovo}}})}}}}}};
+}
+
+// The did-you-mean replacement of a misspelt key: the hint names the key as
+// it should be, "did you mean `velocita`?".
+std::optional<json> sostituzione_chiave(const json& diagnostica, const std::string& suggerimento,
+                                        const std::string& uri) {
+  const size_t apre = suggerimento.find('`');
+  const size_t chiude = apre == std::string::npos ? apre : suggerimento.find('`', apre + 1);
+  if (chiude == std::string::npos) return std::nullopt;
+  const std::string nuovo = suggerimento.substr(apre + 1, chiude - apre - 1);
+  return correzione("Replace with `" + nuovo + "`", diagnostica, uri, diagnostica["range"], nuovo);
+}
+
+// The allowed position a hint gives, written over the entry's position
+// field (its first value) as the document now holds it.
+std::optional<json> posizione_consentita(const json& diagnostica, int64_t posizione, const std::string& uri,
+                                         const std::string& testo) {
+  const size_t riga = diagnostica["range"]["start"]["line"].get<size_t>();
+  const std::string_view r = Righe(testo).riga(riga);
+  const std::vector<CampoRiga> campi = campi_riga(r);
+  if (campi.size() < 2) return std::nullopt;
+  size_t fine = campi[1].fine;
+  while (fine > campi[1].inizio && (r[fine - 1] == ' ' || r[fine - 1] == '\t')) --fine;
+  const std::string nuovo = std::to_string(posizione);
+  return correzione("Move to " + nuovo + " m", diagnostica, uri,
+                    intervallo(riga, unita_utf16(r, campi[1].inizio), unita_utf16(r, fine)), nuovo);
+}
+
 }  // namespace
 
 Server::Server(Invio invia, std::ostream& log) : invia_(std::move(invia)), log_(log) {}
@@ -275,7 +312,7 @@ void Server::controlla_coppia(const std::string& uri) {
                     {"severity", 1},
                     {"source", "scenario-tool"},
                     {"message", "the description is larger than 64 MiB: not checked"}},
-                   "", "", {}};
+                   "", "", {}, std::nullopt};
     pubblica(uri, {troppo});
     return;
   }
@@ -313,6 +350,7 @@ void Server::controlla_coppia(const std::string& uri) {
     }
     i.tipo = d.tipo;
     i.suggerimento = d.suggerimento;
+    i.posizione_consentita = nell_altro || senza_luogo ? std::nullopt : d.posizione_consentita;
     i.luoghi = luoghi_nominati(d.messaggio + "\n" + d.suggerimento, file);
     (nell_altro ? di_altro : di_doc).push_back(std::move(i));
   }
@@ -424,20 +462,16 @@ json Server::azioni(const json& p) const {
   const json& richiesto = p.at("range");
   const auto da = richiesto.at("start").at("line").get<size_t>();
   const auto a = richiesto.at("end").at("line").get<size_t>();
+  const auto aperto = aperti_.find(uri);
   for (const Inviata& i : it->second) {
-    if (i.tipo != tool::tipo::kChiaveSconosciuta.nome) continue;
     const json& r = i.diagnostica["range"];
     if (r["end"]["line"].get<size_t>() < da || r["start"]["line"].get<size_t>() > a) continue;
-    // The hint names the key as it should be: "did you mean `velocita`?".
-    const size_t apre = i.suggerimento.find('`');
-    const size_t chiude = apre == std::string::npos ? apre : i.suggerimento.find('`', apre + 1);
-    if (chiude == std::string::npos) continue;
-    const std::string nuovo = i.suggerimento.substr(apre + 1, chiude - apre - 1);
-    out.push_back({{"title", "Replace with `" + nuovo + "`"},
-                   {"kind", "quickfix"},
-                   {"isPreferred", true},
-                   {"diagnostics", json::array({i.diagnostica})},
-                   {"edit", {{"changes", {{uri, json::array({{{"range", r}, {"newText", nuovo}}})}}}}}});
+    std::optional<json> azione;
+    if (i.tipo == tool::tipo::kChiaveSconosciuta.nome) azione = sostituzione_chiave(i.diagnostica, i.suggerimento, uri);
+    if (i.posizione_consentita && aperto != aperti_.end()) {
+      azione = posizione_consentita(i.diagnostica, *i.posizione_consentita, uri, aperto->second.testo);
+    }
+    if (azione) out.push_back(std::move(*azione));
   }
   return out;
 }

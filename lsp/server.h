@@ -59,6 +59,7 @@ class Server {
     std::string tipo;
     std::string suggerimento;
     std::vector<tool::Json> luoghi;  // Location objects
+    std::optional<int64_t> posizione_consentita{};  // what the hint proposes for the entry's position
   };
 
   tool::Json richiesta(const std::string& metodo, const tool::Json& parametri);

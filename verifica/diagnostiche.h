@@ -34,6 +34,9 @@ struct Diagnostica {
   std::string citazione{};            // the line quoted, 8-bit; empty when none
   std::optional<int32_t> codice{};    // the fault code, for faults the compiler records
   std::optional<int32_t> posizione{}; // metres, for codes that give one
+  // The position, metres, the hint proposes for the entry's position field
+  // (its first value), where the hint gives one.
+  std::optional<int64_t> posizione_consentita{};
 };
 
 class Diagnostiche {

@@ -1,6 +1,6 @@
 // The protocol driven by a real client: initialize, open the example's train
 // description, break it and mend it while the diagnostics follow, then
-// hover, completion, outline, definition, references and quick fix, and shutdown and exit
+// hover, completion, outline, definition, references and quick fixes, and shutdown and exit
 // in order.
 //
 // usage: node cliente_test.mjs SCENARIO_TOOL FOLDER (holding the example pair)
@@ -93,6 +93,21 @@ const dalCartello = await connessione.sendRequest(rpc.ReferencesRequest.type,
 const luoghi = dalCartello.map((l) => `${l.uri === linea ? 'line' : 'train'}:${l.range.start.line}`).sort();
 verifica(JSON.stringify(luoghi) === JSON.stringify([`line:${rigaCartello}`, `train:${rigaStazione}`].sort()),
   `references from the signpost: ${luoghi}`);
+
+// SAN MICHELE moved to 600 m: its zone (300 m to 950 m) starts less than
+// 350 m after BORGO ALTO's (-400 m to 400 m) ends. The quick fix writes the
+// first position allowed, 600 + (400 + 350 - 300) = 1050 m, over the field.
+const vicina = originale.replace('stazione,  4200', 'stazione,  600');
+const zone = server.diagnostiche(treno, (d) => d.some((x) => x.code === 'fault-22'));
+await connessione.sendNotification(rpc.DidChangeTextDocumentNotification.type,
+  { textDocument: { uri: treno, version: 5 }, contentChanges: [{ text: vicina }] });
+const spaziatura = (await zone).find((x) => x.code === 'fault-22');
+const sposta = await connessione.sendRequest(rpc.CodeActionRequest.type,
+  { textDocument: { uri: treno }, range: spaziatura.range, context: { diagnostics: [spaziatura] } });
+const nuovaPosizione = sposta[0]?.edit.changes[treno][0];
+verifica(sposta.length === 1 && nuovaPosizione.newText === '1050' && nuovaPosizione.range.start.line === rigaStazione &&
+  nuovaPosizione.range.start.character === 11 && nuovaPosizione.range.end.character === 14,
+  `the allowed position as a quick fix: ${JSON.stringify(sposta)}`);
 
 const completamenti = await connessione.sendRequest(rpc.CompletionRequest.type,
   { textDocument: { uri: treno }, position: { line: rigaStazione, character: 0 } });
