@@ -4,6 +4,7 @@
 // in order.
 //
 // usage: node cliente_test.mjs SCENARIO_TOOL FOLDER (holding the example pair)
+import { mkdirSync, writeFileSync } from 'node:fs';
 import * as rpc from 'vscode-languageserver-protocol/node.js';
 import { avvia, testo, uri, verifica } from './cliente.mjs';
 
@@ -122,6 +123,21 @@ const nomi = simboli.flatMap((s) => [s.name, ...(s.children ?? []).map((c) => c.
 for (const atteso of ['[stazioni]', 'BORGO ALTO', 'segnale 1200 m', 'rallentamento 19500 m']) {
   verifica(nomi.includes(atteso), `the outline holds ${atteso}: ${nomi}`);
 }
+
+// Names that do not tell: scenario.json in the folder pairs route.txt (a
+// line description with a misspelt key) with express.txt. Opening the train
+// description checks the pair, and the line's typo comes back on its file.
+const senzaNomi = `${cartella}/senza_nomi`;
+mkdirSync(senzaNomi);
+writeFileSync(`${senzaNomi}/scenario.json`, JSON.stringify({ pairs: [{ line: 'route.txt', train: 'express.txt' }] }));
+writeFileSync(`${senzaNomi}/route.txt`, testo(`${cartella}/Valbruna_linea.txt`).replace('curvad3,', 'curvx3,'), 'latin1');
+const rotta = uri(`${senzaNomi}/route.txt`);
+const dellaRotta = server.diagnostiche(rotta, (d) => d.length > 0);
+await connessione.sendNotification(rpc.DidOpenTextDocumentNotification.type,
+  { textDocument: { uri: uri(`${senzaNomi}/express.txt`), languageId: 'plaintext', version: 1, text: originale } });
+const [refuso] = await dellaRotta;
+verifica(refuso.code === 'unknown-key' && refuso.range.start.line === testo(`${senzaNomi}/route.txt`).split('\n')
+  .findIndex((r) => r.startsWith('curvx3')), `the declared pair is checked together: ${JSON.stringify(refuso)}`);
 
 await connessione.sendRequest(rpc.ShutdownRequest.type);
 await connessione.sendNotification(rpc.ExitNotification.type);
