@@ -44,41 +44,42 @@ class Voci {
 };
 
 template <typename T, typename Posizione>
-std::string lista(const char* nome, const std::vector<T>& oggetti, const Voci& voci, const std::string& linea,
-                  Posizione posizione) {
-  std::string out = std::string("\"") + nome + "\":[";
-  for (size_t i = 0; i < oggetti.size(); ++i) {
-    const VoceLetta* v = voci.presso(posizione(oggetti[i]));
-    out += i ? "," : "";
-    out += v == nullptr ? "0"
-                        : "[" + std::string(v->file == linea ? "0" : "1") + "," + std::to_string(v->chiave.riga) + "]";
+Json lista(const std::vector<T>& oggetti, const Voci& voci, const std::string& linea, Posizione posizione) {
+  Json out = Json::array();
+  for (const T& o : oggetti) {
+    const VoceLetta* v = voci.presso(posizione(o));
+    if (v == nullptr) {
+      out.push_back(0);
+    } else {
+      out.push_back(Json::array({v->file == linea ? 0 : 1, v->chiave.riga}));
+    }
   }
-  return out + "]";
+  return out;
 }
 
 }  // namespace
 
-std::string json_sorgenti(const Traccia& traccia, const Percorso& p, const std::string& linea) {
+Json json_sorgenti(const Traccia& traccia, const Percorso& p, const std::string& linea) {
   const auto inizio = [](const auto& o) { return static_cast<int64_t>(o.da); };
-  std::string j = "{";
-  j += lista("stazioni", p.stazioni, Voci(traccia, {{"stazione", ""}}), linea,
-             [](const StazionePercorso& s) { return s.posizione; });
-  j += "," + lista("segnali", p.segnali, Voci(traccia, {{"segnale", ""}}), linea,
-                   [](const SegnalePercorso& s) { return s.posizione; });
-  j += "," + lista("rallentamenti", p.rallentamenti, Voci(traccia, {{"rallentamento", ""}}), linea,
-                   [](const RallentamentoPercorso& r) { return r.inizio; });
-  j += "," + lista("cartelli", p.cartelli, Voci(traccia, {{"indicat", "cartello"}}), linea,
-                   [](const CartelloPercorso& c) { return c.posizione; });
-  j += "," + lista("indicatori", p.indicatori, Voci(traccia, {{"indicatori_v", ""}}), linea,
-                   [](const IndicatorePercorso& i) { return i.posizione; });
-  j += "," + lista("curve", p.curve, Voci(traccia, {{"curva", ""}}), linea, inizio);
-  j += "," + lista("pendenza", p.pendenza, Voci(traccia, {{"pendenza", ""}}), linea, inizio);
-  j += "," + lista("velocita", p.velocita, Voci(traccia, {{"velocit", ""}}), linea, inizio);
-  j += "," + lista("montagna", p.montagna, Voci(traccia, {{"montagna", ""}}), linea, inizio);
-  j += "," + lista("progressive", p.progressive,
-                   Voci(traccia, {{"uno", "progressiva"}, {"due", "progressiva"}, {"tre", "progressiva"}}), linea,
-                   [](const SistemaProgressive& s) { return s.inizio; });
-  return j + "}";
+  Json j = Json::object();
+  j["stazioni"] = lista(p.stazioni, Voci(traccia, {{"stazione", ""}}), linea,
+                        [](const StazionePercorso& s) { return s.posizione; });
+  j["segnali"] = lista(p.segnali, Voci(traccia, {{"segnale", ""}}), linea,
+                       [](const SegnalePercorso& s) { return s.posizione; });
+  j["rallentamenti"] = lista(p.rallentamenti, Voci(traccia, {{"rallentamento", ""}}), linea,
+                             [](const RallentamentoPercorso& r) { return r.inizio; });
+  j["cartelli"] = lista(p.cartelli, Voci(traccia, {{"indicat", "cartello"}}), linea,
+                        [](const CartelloPercorso& c) { return c.posizione; });
+  j["indicatori"] = lista(p.indicatori, Voci(traccia, {{"indicatori_v", ""}}), linea,
+                          [](const IndicatorePercorso& i) { return i.posizione; });
+  j["curve"] = lista(p.curve, Voci(traccia, {{"curva", ""}}), linea, inizio);
+  j["pendenza"] = lista(p.pendenza, Voci(traccia, {{"pendenza", ""}}), linea, inizio);
+  j["velocita"] = lista(p.velocita, Voci(traccia, {{"velocit", ""}}), linea, inizio);
+  j["montagna"] = lista(p.montagna, Voci(traccia, {{"montagna", ""}}), linea, inizio);
+  j["progressive"] = lista(p.progressive,
+                           Voci(traccia, {{"uno", "progressiva"}, {"due", "progressiva"}, {"tre", "progressiva"}}), linea,
+                           [](const SistemaProgressive& s) { return s.inizio; });
+  return j;
 }
 
 }  // namespace scenario::tool

@@ -9,6 +9,7 @@
 
 #include "disegno/percorso.h"
 #include "model/traccia.h"
+#include "testi/json.h"
 
 namespace scenario::tool {
 
@@ -17,6 +18,6 @@ namespace scenario::tool {
 // description `linea` and 1 for that of the train description, 0 in place of
 // the pair where no entry is found. `traccia` is the record of a compile of
 // the pair that drew `p`.
-std::string json_sorgenti(const Traccia& traccia, const Percorso& p, const std::string& linea);
+Json json_sorgenti(const Traccia& traccia, const Percorso& p, const std::string& linea);
 
 }  // namespace scenario::tool

@@ -66,8 +66,8 @@ TEST(View, ThePageCarriesItsDataInlineAndNoTextCanBreakOutOfIt) {
 TEST(View, TheLivePageCarriesItsDiagnosticsInlineAndSafely) {
   Percorso p;
   p.lunghezza = 1000;
-  const std::string pagina = pagina_vista(p, R"({"versione": 3, "stato": "</script><b>&"})");
-  EXPECT_NE(pagina.find(R"({"versione": 3, "stato": "\u003c/script\u003e\u003cb\u003e\u0026"})"), std::string::npos);
+  const std::string pagina = pagina_vista(p, Json{{"versione", 3}, {"stato", "</script><b>&"}});
+  EXPECT_NE(pagina.find(R"({"versione":3,"stato":"\u003c/script\u003e\u003cb\u003e\u0026"})"), std::string::npos);
   EXPECT_NE(pagina.find("<section id=\"diagnostiche\"></section>"), std::string::npos);
   size_t script = 0;
   for (size_t i = pagina.find("<script"); i != std::string::npos; i = pagina.find("<script", i + 1)) ++script;

@@ -33,7 +33,7 @@ std::optional<Percorso> percorso_compilato(const Compilazione& c) {
 // Where each object of `p` stands in the pair (json_sorgenti), found by a
 // compile of the same texts that keeps a record of the entries; with the
 // plan, as curve entries are read only then.
-std::string sorgenti(const RichiestaVerifica& r, const Percorso& p) {
+Json sorgenti(const RichiestaVerifica& r, const Percorso& p) {
   TestiDaCompilare testi;
   testi.linea = r.linea;
   testi.treno = r.treno;
@@ -69,11 +69,11 @@ std::string VistaViva::pagina(uint64_t versione) {
     }
   }
   std::string stato;
-  std::string diagnostiche;
-  std::string luoghi = "{}";  // where each object of the route shown stands in the pair
+  Json diagnostiche = Json::object();
+  Json luoghi = Json::object();  // where each object of the route shown stands in the pair
   if (lette) {
     const EsitoVerifica v = verifica(r);
-    diagnostiche = json_diagnostiche(v.diagnostiche);
+    json_diagnostiche(v.diagnostiche, &diagnostiche);
     if (std::optional<Percorso> p = percorso_compilato(v.esatta)) {
       ultimo = std::move(p);
       luoghi = sorgenti(r, *ultimo);
@@ -83,17 +83,20 @@ std::string VistaViva::pagina(uint64_t versione) {
       stato = v.diagnostiche.errori() > 0 ? "Compiled with errors." : v.diagnostiche.avvisi() > 0 ? "Compiled with warnings." : "Compiled cleanly.";
     }
   } else {
-    diagnostiche = json_diagnostiche(letture);
+    json_diagnostiche(letture, &diagnostiche);
     stato = "A file cannot be read: the drawing is the last route that compiled.";
   }
   if (!ultimo) stato = "No route has compiled yet.";
-  const std::string vivo = "{\"versione\": " + std::to_string(versione) + ", \"editor\": " + json_utf8(editor) +
-                           ", \"percorsi\": {" + json_stringa(r.linea.nome) + ": " + json_utf8(assoluto(r.linea.nome)) +
-                           ", " + json_stringa(r.treno.nome) + ": " + json_utf8(assoluto(r.treno.nome)) +
-                           "}, \"file\": [" + json_stringa(r.linea.nome) + ", " + json_stringa(r.treno.nome) +
-                           "], \"sorgenti\": " + luoghi +
-                           ", \"stato\": " + json_utf8("Version " + std::to_string(versione) + ". " + stato) +
-                           ", " + diagnostiche + "}";
+  Json vivo = Json::object();
+  vivo["versione"] = versione;
+  vivo["editor"] = editor;
+  vivo["percorsi"] = Json::object();
+  vivo["percorsi"][utf8(r.linea.nome)] = assoluto(r.linea.nome);
+  vivo["percorsi"][utf8(r.treno.nome)] = assoluto(r.treno.nome);
+  vivo["file"] = Json::array({utf8(r.linea.nome), utf8(r.treno.nome)});
+  vivo["sorgenti"] = std::move(luoghi);
+  vivo["stato"] = "Version " + std::to_string(versione) + ". " + stato;
+  vivo.update(diagnostiche);
   Percorso vuoto;
   vuoto.linea = r.nome_linea;
   vuoto.treno = r.numero_treno;
