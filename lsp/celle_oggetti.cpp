@@ -7,12 +7,14 @@
 
 #include "lsp/sezioni.h"
 #include "lsp/significati.h"
+#include "readers/vocabolario.h"
 
 namespace scenario::lsp {
 namespace {
 
-constexpr std::array<std::string_view, 5> kInUnaCella = {"segnale", "rallentamento", "abbattimento",
-                                                         "cartello_indicatore", "indicatori_vmax"};
+constexpr std::array<std::string_view, 5> kInUnaCella = {parole::kSegnale.chiave, parole::kRallentamento.chiave,
+                                                         parole::kAbbattimento.chiave, parole::kCartello.chiave,
+                                                         parole::kIndicatori.chiave};
 
 std::optional<int64_t> numero(const std::vector<CampoRiga>& campi, size_t i) {
   return i < campi.size() ? numero_campo(campi[i].testo) : std::nullopt;
@@ -53,7 +55,7 @@ std::vector<OggettoInCelle> oggetti_in_celle(const Righe& righe, Descrizione des
     const std::vector<CampoRiga> c = campi_riga(r);
     const Voce* v = voce_di(c[0].testo, *parte);
     if (v == nullptr) continue;
-    if (v->chiave == "stazione") {
+    if (v->chiave == parole::kStazione.chiave) {
       if (std::optional<OggettoInCelle> s = stazione(n, c)) out.push_back(*s);
     } else if (std::find(kInUnaCella.begin(), kInUnaCella.end(), v->chiave) != kInUnaCella.end()) {
       if (const std::optional<int64_t> p = numero(c, 1)) out.push_back({n, cella_di(*p), cella_di(*p)});

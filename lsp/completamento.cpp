@@ -4,6 +4,7 @@
 #include <string>
 
 #include "lsp/sezioni.h"
+#include "readers/vocabolario.h"
 
 namespace scenario::lsp {
 namespace {
@@ -26,7 +27,7 @@ json completamenti(const Righe& righe, size_t riga, size_t byte, Descrizione des
   if (parte) {
     for (const Voce& v : voci()) {
       if (v.parte != *parte) continue;
-      json voce = {{"label", std::string(v.chiave == "curvad1" ? "curva" : v.chiave)},
+      json voce = {{"label", std::string(v.chiave == parole::kCurva.chiave ? "curva" : v.chiave)},
                    {"kind", kParolaChiave},
                    {"detail", elenco_campi(v)},
                    {"insertText", frammento(v)},

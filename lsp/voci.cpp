@@ -143,8 +143,8 @@ std::string_view entrata_guida(const Voce& v) {
 }
 
 std::string frammento(const Voce& v) {
-  std::string testo = v.chiave == "curvad1" ? "curva${1|d,s|}${2|1,2,3,4,5,6|}" : std::string(v.chiave);
-  int n = v.chiave == "curvad1" ? 3 : 1;
+  std::string testo = v.chiave == parole::kCurva.chiave ? "curva${1|d,s|}${2|1,2,3,4,5,6|}" : std::string(v.chiave);
+  int n = v.chiave == parole::kCurva.chiave ? 3 : 1;
   for (const Campo& c : v.campi) {
     testo += ",  ${" + std::to_string(n++) + ":" + std::string(c.nome) + "}";
   }
