@@ -2,7 +2,7 @@
 """Times scenario-tool compile and check on long and hostile description
 texts, and measures their peak memory against the text's size.
 
-    bench/testi_pesanti.py [--build DIR] [--giri N] [--casi NAME,...]
+    bench/testi_pesanti.py [--build DIR] [--prima DIR] [--giri N] [--casi NAME,...]
     bench/testi_pesanti.py --scrivi KIND MB FAULTS DIR
 
 The texts are the example pair (examples/Valbruna_linea.txt and
@@ -16,7 +16,10 @@ examples/Valbruna_101-.txt) with a long part put into the line description:
   in its gradient section, FAULTS gradient entries with a malformed number
   spread evenly among them.
 
-Each case runs N times (default 3); CPU time is user plus system time of the
+Each case runs N times (default 3); with --prima, the scenario-tool of a
+second build (an earlier version) runs too, each run of one beside a run of
+the other and of `cp` of the pair, so that the machine's load weighs on all
+alike. CPU time is user plus system time of the
 child and peak memory its largest resident set size, as /usr/bin/time reports
 them (Debian package `time`). Printed as min / median / max. With --scrivi only the pair is written, into DIR.
 """
@@ -122,6 +125,7 @@ def mmm(valori, formato):
 def main():
     argomenti = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     argomenti.add_argument("--build", default=os.path.join(RADICE, "build"))
+    argomenti.add_argument("--prima", help="a second build to time beside the first (an earlier version)")
     argomenti.add_argument("--giri", type=int, default=3, help="runs of each case")
     argomenti.add_argument("--casi", default=",".join(CASI), help="cases to run, comma-separated")
     argomenti.add_argument("--scrivi", nargs=4, metavar=("KIND", "MB", "FAULTS", "DIR"),
@@ -130,9 +134,13 @@ def main():
     if a.scrivi:
         scrivi_coppia(a.scrivi[0], float(a.scrivi[1]), int(a.scrivi[2]), a.scrivi[3])
         return
-    strumento = os.path.join(os.path.abspath(a.build), "tool", "scenario-tool")
-    if not os.access(strumento, os.X_OK):
-        sys.exit(f"no {strumento}: build it first")
+    strumenti = {"": os.path.join(os.path.abspath(a.build), "tool", "scenario-tool")}
+    if a.prima:
+        strumenti = {"before: ": os.path.join(os.path.abspath(a.prima), "tool", "scenario-tool"),
+                     "after: ": strumenti[""]}
+    for strumento in strumenti.values():
+        if not os.access(strumento, os.X_OK):
+            sys.exit(f"no {strumento}: build it first")
     print("| case | text bytes | CPU s min / median / max | wall s min / median / max "
           "| peak MiB | peak / text |")
     print("| --- | --- | --- | --- | --- | --- |")
@@ -144,16 +152,26 @@ def main():
             subprocess.run([sys.executable, __file__, "--scrivi", tipo, str(megabyte), str(guasti), cartella],
                            check=True)
             coppia = [os.path.join(cartella, "linea.txt"), os.path.join(cartella, "treno.txt")]
-            argv = [strumento, comando] + coppia + ["--line-name", "Pesante", "--train-number", "1"]
-            if comando == "compile":
-                argv += ["-o", os.path.join(cartella, "uscita"), "--force"]
-                os.makedirs(argv[-2])
-            misure = [esegui(argv, cartella) for _ in range(a.giri)]
+            argv = {}
+            for chi, strumento in strumenti.items():
+                argv[chi] = [strumento, comando] + coppia + ["--line-name", "Pesante", "--train-number", "1"]
+                if comando == "compile":
+                    uscita = os.path.join(cartella, "uscita" + str(len(argv)))
+                    os.makedirs(uscita)
+                    argv[chi] += ["-o", uscita, "--force"]
+            # cp of the pair beside them: what reading and writing the text costs.
+            argv["cp: "] = ["cp"] + coppia + [os.path.join(cartella, "uscita")]
+            os.makedirs(argv["cp: "][-1], exist_ok=True)
+            misure = {chi: [] for chi in argv}
+            for _ in range(a.giri):
+                for chi in argv:
+                    misure[chi].append(esegui(argv[chi], cartella))
             byte = sum(os.path.getsize(p) for p in coppia)
-            picco = max(m[2] for m in misure) / 1024
-            print(f"| {nome} | {byte} | {mmm([m[0] for m in misure], '{:.2f}')} "
-                  f"| {mmm([m[1] for m in misure], '{:.2f}')} | {picco:.1f} | {picco * 1024 * 1024 / byte:.2f} |",
-                  flush=True)
+            for chi, m in misure.items():
+                picco = max(x[2] for x in m) / 1024
+                print(f"| {chi}{nome} | {byte} | {mmm([x[0] for x in m], '{:.2f}')} "
+                      f"| {mmm([x[1] for x in m], '{:.2f}')} | {picco:.1f} | {picco * 1024 * 1024 / byte:.2f} |",
+                      flush=True)
             for p in coppia:
                 os.remove(p)
 
