@@ -1,5 +1,6 @@
 // Text helpers of the tool: the 8-bit Western texts of the model shown as
-// UTF-8, and JSON string literals.
+// UTF-8, JSON string literals, and text for XML and HTML. (The terminal's
+// escaping is in citazione.h.)
 #pragma once
 
 #include <string>
@@ -17,5 +18,11 @@ std::string json_utf8(std::string_view testo);
 // The same, also safe inside an HTML <script> element: '<', '>' and '&' are
 // written as escapes, so no text can close the element.
 std::string json_utf8_in_script(std::string_view testo);
+
+// A text meant as UTF-8 made safe for XML (and HTML) content and attribute
+// values: the five markup characters as entities; control characters, which
+// XML 1.0 does not allow, and bytes that are not UTF-8 become U+FFFD, so the
+// document stays well-formed whatever the text holds.
+std::string xml_escape(std::string_view testo);
 
 }  // namespace scenario::tool

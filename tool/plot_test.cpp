@@ -475,6 +475,8 @@ TEST(Svg, NumbersArePlainDecimalsAndTextsAreEscaped) {
   EXPECT_EQ(xml_escape("a&b<c>\"d'"), "a&amp;b&lt;c&gt;&quot;d&apos;");
   EXPECT_EQ(xml_escape(std::string("x\x00y\ttab\x1F", 8)), "x\uFFFDy\ttab\uFFFD");
   EXPECT_EQ(xml_escape("Citt\u00E0"), "Citt\u00E0");
+  // Bytes that are not UTF-8 (an 8-bit text not converted) and a noncharacter.
+  EXPECT_EQ(xml_escape("a\xE0z\xEF\xBF\xBE"), "a\uFFFDz\uFFFD");
 }
 
 }  // namespace
