@@ -23,6 +23,7 @@
 #include "tests/cartella_temporanea.h"
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
+#include "tool/nomi_ostili.h"
 
 namespace scenario::tool {
 namespace {
@@ -283,6 +284,23 @@ TEST_F(PlotTest, WithoutAPlanOfThisLineThePictureHasTheProfileAlone) {
     EXPECT_EQ(fatti.count("stazione"), 0u);
     EXPECT_EQ(uno(fatti, "velocita"), "0,30 1,30 1,90 5,90 5,130 6,130");
     EXPECT_EQ(tutti(fatti, "fermata").size(), 3u);
+  }
+}
+
+// Each hostile name as a station's and a signpost's text: the picture stays
+// well-formed XML, which the reader's parser would refuse otherwise.
+TEST_F(PlotTest, HostileNamesLeaveThePictureWellFormed) {
+  for (const NomeOstile& o : nomi_ostili()) {
+    SCOPED_TRACE(o.caso);
+    CartellaTemporanea c;
+    const ModelloOstile m = modello_ostile(o.nome);
+    c.scrivi(kNomi.nome_tabella(), codifica_elementi(m.elementi));
+    c.scrivi(kNomi.nome_celle(), codifica_celle(m.celle));
+    const Esito e = plot(c.percorso(), c.file("ostile.svg"));
+    ASSERT_EQ(e.stato, 0) << e.err;
+    const auto fatti = leggi_svg(c.file("ostile.svg"));
+    EXPECT_EQ(fatti.count("errore"), 0u) << uno(fatti, "errore");
+    EXPECT_NE(uno(fatti, "titolo").find("Prova"), std::string::npos);
   }
 }
 
