@@ -8,6 +8,8 @@
 
 #include "model/file_compilati.h"
 #include "model/modello.h"
+#include "model/nomi_file.h"
+#include "tests/cartella_temporanea.h"
 
 namespace scenario::tool {
 
@@ -32,13 +34,13 @@ inline const std::vector<NomeOstile>& nomi_ostili() {
 // A line of 1000 m (cells 0 to 160) with one station at 500 m named `nome`,
 // the same name on the table's row 0 (which no compile writes, so a
 // decompile lists it as a record that differs), and a signpost of that text.
-struct ModelloOstile {
-  Elementi elementi{};
-  std::vector<Cella> celle = std::vector<Cella>(161);
-};
-
-inline ModelloOstile modello_ostile(const std::string& nome) {
-  ModelloOstile m;
+// The table and the cell file are written into `cartella` under the names of `nomi`.
+inline void scrivi_modello_ostile(const test::CartellaTemporanea& cartella, const NomiFile& nomi,
+                                  const std::string& nome) {
+  struct {
+    Elementi elementi{};
+    std::vector<Cella> celle = std::vector<Cella>(161);
+  } m;
   m.elementi[0].testo = nome;
   m.elementi[1].testo = nome;
   m.elementi[1].dato3 = 500;
@@ -48,7 +50,8 @@ inline ModelloOstile modello_ostile(const std::string& nome) {
   m.elementi[kRigaTreno].testo = "7";
   m.elementi[80].testo = nome;  // the signpost's text
   m.celle[5].tipo = kCartello, m.celle[5].valore_a = 80;
-  return m;
+  cartella.scrivi(nomi.nome_tabella(), codifica_elementi(m.elementi));
+  cartella.scrivi(nomi.nome_celle(), codifica_celle(m.celle));
 }
 
 }  // namespace scenario::tool

@@ -52,9 +52,7 @@ TEST(NomiOstili, NoCommandPrintsOrPagesAHostileNameRaw) {
   for (const NomeOstile& o : nomi_ostili()) {
     SCOPED_TRACE(o.caso);
     CartellaTemporanea c;
-    const ModelloOstile m = modello_ostile(o.nome);
-    c.scrivi(kNomi.nome_tabella(), codifica_elementi(m.elementi));
-    c.scrivi(kNomi.nome_celle(), codifica_celle(m.celle));
+    scrivi_modello_ostile(c, kNomi, o.nome);
     const std::string tabella = c.file(kNomi.nome_tabella());
 
     // dump as text: each row shown on one line of its own.

@@ -293,9 +293,7 @@ TEST_F(PlotTest, HostileNamesLeaveThePictureWellFormed) {
   for (const NomeOstile& o : nomi_ostili()) {
     SCOPED_TRACE(o.caso);
     CartellaTemporanea c;
-    const ModelloOstile m = modello_ostile(o.nome);
-    c.scrivi(kNomi.nome_tabella(), codifica_elementi(m.elementi));
-    c.scrivi(kNomi.nome_celle(), codifica_celle(m.celle));
+    scrivi_modello_ostile(c, kNomi, o.nome);
     const Esito e = plot(c.percorso(), c.file("ostile.svg"));
     ASSERT_EQ(e.stato, 0) << e.err;
     const auto fatti = leggi_svg(c.file("ostile.svg"));
