@@ -21,28 +21,32 @@ std::string utf8(std::string_view testo) {
 namespace {
 
 // Besides what JSON requires (quotes, backslashes, C0 controls), DEL and the
-// C1 controls (U+0080 to U+009F, C2 80 to C2 9F in UTF-8) are escaped too:
-// JSON printed on a terminal then holds nothing the terminal acts on.
+// C1 controls (U+0080 to U+009F) are escaped too, so that JSON printed on a
+// terminal holds nothing the terminal acts on; a byte that is not UTF-8 (a
+// path's, say) becomes U+FFFD, so that the document stays JSON.
 std::string scrivi_json(std::string_view testo, bool in_script) {
   std::string out = "\"";
-  for (size_t i = 0; i < testo.size(); ++i) {
+  for (size_t i = 0; i < testo.size();) {
     const char c = testo[i];
-    const auto b = static_cast<unsigned char>(c);
-    uint32_t controllo = b < 0x20 || b == 0x7F ? b : 0x100;
-    if (b == 0xC2 && i + 1 < testo.size() && static_cast<unsigned char>(testo[i + 1]) < 0xA0 &&
-        static_cast<unsigned char>(testo[i + 1]) >= 0x80) {
-      controllo = static_cast<unsigned char>(testo[++i]);
+    uint32_t carattere = 0;
+    const size_t lunghezza = leggi_utf8(testo, i, &carattere);
+    if (lunghezza == 0) {
+      out += "\\ufffd";
+      ++i;
+      continue;
     }
     if (c == '"' || c == '\\') {
       out.push_back('\\');
       out.push_back(c);
-    } else if (controllo < 0x100 || (in_script && (c == '<' || c == '>' || c == '&'))) {
+    } else if (carattere < 0x20 || (carattere >= 0x7F && carattere < 0xA0) ||
+               (in_script && (c == '<' || c == '>' || c == '&'))) {
       char esc[8];
-      std::snprintf(esc, sizeof esc, "\\u%04x", controllo < 0x100 ? controllo : b);
+      std::snprintf(esc, sizeof esc, "\\u%04x", carattere);
       out += esc;
     } else {
-      out.push_back(c);
+      out.append(testo.substr(i, lunghezza));
     }
+    i += lunghezza;
   }
   out.push_back('"');
   return out;

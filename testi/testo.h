@@ -11,9 +11,10 @@ namespace scenario::tool {
 // Windows-1252 bytes to UTF-8 (bytes the set leaves undefined become U+FFFD).
 std::string utf8(std::string_view testo);
 
-// A JSON string literal of an 8-bit text, quotes included.
+// A JSON string literal of an 8-bit text of the model, quotes included.
 std::string json_stringa(std::string_view testo);
-// The same for a text already in UTF-8.
+// The same for a text meant as UTF-8: messages, and paths (bytes that are not
+// UTF-8 become U+FFFD).
 std::string json_utf8(std::string_view testo);
 // The same, also safe inside an HTML <script> element: '<', '>' and '&' are
 // written as escapes, so no text can close the element.

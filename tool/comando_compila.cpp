@@ -33,7 +33,7 @@ std::string json(const EsitoVerifica& v, const std::vector<std::string>& file) {
   j << "{\"codice_errore\": " << stato.codice_errore << ", \"posizione_errore\": " << stato.posizione_errore
     << ", \"fatal\": " << json_opzionale(v.esatta.esito.fatale != 0, v.esatta.esito.fatale) << ", "
     << json_diagnostiche(v.diagnostiche) << ", \"files\": [";
-  for (size_t i = 0; i < file.size(); ++i) j << (i ? ", " : "") << json_stringa(file[i]);
+  for (size_t i = 0; i < file.size(); ++i) j << (i ? ", " : "") << json_utf8(file[i]);
   j << "]}";
   return j.str();
 }

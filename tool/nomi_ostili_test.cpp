@@ -4,6 +4,7 @@
 // (The picture's XML is read back by a real parser in plot_test.cpp.)
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
@@ -97,18 +98,24 @@ TEST(NomiOstili, TheDiagnosticsQuoteAHostileLineEscaped) {
   for (const NomeOstile& o : nomi_ostili()) {
     if (o.nome.find_first_of("\r\n") != std::string::npos) continue;  // a line of a description cannot hold them
     SCOPED_TRACE(o.caso);
-    CartellaTemporanea c;
-    c.scrivi("l.txt", "[generale]\r\nlunghezza percorso,  10000\r\n" + o.nome + ",  5\r\n[fine]\r\n");
-    c.scrivi("t.txt", "[generale]\r\n[fine]\r\n");
-    const Uscita testo = esegui({"check", c.file("l.txt"), c.file("t.txt")});
+    // In a folder whose name is UTF-8, which the JSON keeps as it is.
+    CartellaTemporanea base;
+    const std::string cartella = base.file("citt\xC3\xA0");
+    std::filesystem::create_directory(test::percorso_fs(cartella));
+    base.scrivi("citt\xC3\xA0/l.txt", "[generale]\r\nlunghezza percorso,  10000\r\n" + o.nome + ",  5\r\n[fine]\r\n");
+    base.scrivi("citt\xC3\xA0/t.txt", "[generale]\r\n[fine]\r\n");
+    const std::string linea = cartella + "/l.txt", treno = cartella + "/t.txt";
+    const Uscita testo = esegui({"check", linea, treno});
     EXPECT_NE(testo.err.find("l.txt:3:"), std::string::npos) << testo.err;
     EXPECT_EQ(controllo_grezzo(testo.out + testo.err), "") << testo.err;
-    const Uscita json = esegui({"check", c.file("l.txt"), c.file("t.txt"), "--json"});
+    const Uscita json = esegui({"check", linea, treno, "--json"});
     EXPECT_EQ(controllo_grezzo(json.out + json.err), "") << json.out;
     // The JSON document follows the summary line.
     const size_t inizio = json.out.find('{');
     ASSERT_NE(inizio, std::string::npos) << json.out;
-    EXPECT_FALSE(nlohmann::json::parse(json.out.substr(inizio), nullptr, false).is_discarded()) << json.out;
+    const auto letto = nlohmann::json::parse(json.out.substr(inizio), nullptr, false);
+    ASSERT_FALSE(letto.is_discarded()) << json.out;
+    EXPECT_EQ(letto["warnings"][0]["file"], linea) << json.out;
   }
 }
 

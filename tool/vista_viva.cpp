@@ -100,9 +100,9 @@ std::string VistaViva::pagina(uint64_t versione) {
   }
   if (!ultimo) stato = "No route has compiled yet.";
   const std::string vivo = "{\"versione\": " + std::to_string(versione) + ", \"editor\": " + json_utf8(editor) +
-                           ", \"percorsi\": {" + json_stringa(r.linea.nome) + ": " + json_utf8(assoluto(r.linea.nome)) +
-                           ", " + json_stringa(r.treno.nome) + ": " + json_utf8(assoluto(r.treno.nome)) +
-                           "}, \"treno\": " + json_stringa(r.treno.nome) + ", \"stazioni\": " + stazioni +
+                           ", \"percorsi\": {" + json_utf8(r.linea.nome) + ": " + json_utf8(assoluto(r.linea.nome)) +
+                           ", " + json_utf8(r.treno.nome) + ": " + json_utf8(assoluto(r.treno.nome)) +
+                           "}, \"treno\": " + json_utf8(r.treno.nome) + ", \"stazioni\": " + stazioni +
                            ", \"stato\": " + json_utf8("Version " + std::to_string(versione) + ". " + stato) +
                            ", " + diagnostiche + "}";
   Percorso vuoto;

@@ -26,7 +26,7 @@ void json_diagnostica(const Diagnostica& d, std::ostream& j) {
   j << "{\"severity\": \"" << nome_gravita(d.gravita) << "\", \"kind\": " << json_stringa(d.tipo)
     << ", \"code\": " << json_numero(d.codice.has_value(), d.codice.value_or(0))
     << ", \"position\": " << json_numero(d.posizione.has_value(), d.posizione.value_or(0))
-    << ", \"message\": " << json_utf8(d.messaggio) << ", \"file\": " << json_stringa(d.file)
+    << ", \"message\": " << json_utf8(d.messaggio) << ", \"file\": " << json_utf8(d.file)
     << ", \"line\": " << json_numero(d.riga > 0, d.riga)
     << ", \"column\": " << json_numero(d.colonna > 0, static_cast<long long>(d.colonna))
     << ", \"hint\": " << (d.suggerimento.empty() ? "null" : json_utf8(d.suggerimento)) << "}";
@@ -121,7 +121,7 @@ std::string json_diagnostiche(const Diagnostiche& d) {
   j << ", \"kinds\": [";
   const std::vector<Diagnostiche::Tipo> tipi = d.tipi();
   for (size_t i = 0; i < tipi.size(); ++i) {
-    j << (i ? ", " : "") << "{\"kind\": " << json_stringa(tipi[i].tipo) << ", \"file\": " << json_stringa(tipi[i].file)
+    j << (i ? ", " : "") << "{\"kind\": " << json_stringa(tipi[i].tipo) << ", \"file\": " << json_utf8(tipi[i].file)
       << ", \"severity\": \"" << nome_gravita(tipi[i].gravita) << "\", \"count\": " << tipi[i].quante << "}";
   }
   j << "]";
