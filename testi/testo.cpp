@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 
+#include "testi/json.h"
 #include "testi/windows_1252.h"
 
 namespace scenario::tool {
@@ -18,45 +18,19 @@ std::string utf8(std::string_view testo) {
   return out;
 }
 
-namespace {
-
-// Besides what JSON requires (quotes, backslashes, C0 controls), DEL and the
-// C1 controls (U+0080 to U+009F) are escaped too, so that JSON printed on a
-// terminal holds nothing the terminal acts on; a byte that is not UTF-8 (a
-// path's, say) becomes U+FFFD, so that the document stays JSON.
-std::string scrivi_json(std::string_view testo, bool in_script) {
-  std::string out = "\"";
-  for (size_t i = 0; i < testo.size();) {
-    const char c = testo[i];
+std::string utf8_percorso(std::string_view percorso) {
+  for (size_t i = 0; i < percorso.size();) {
     uint32_t carattere = 0;
-    const size_t lunghezza = leggi_utf8(testo, i, &carattere);
-    if (lunghezza == 0) {
-      out += "\\ufffd";
-      ++i;
-      continue;
-    }
-    if (c == '"' || c == '\\') {
-      out.push_back('\\');
-      out.push_back(c);
-    } else if (carattere < 0x20 || (carattere >= 0x7F && carattere < 0xA0) ||
-               (in_script && (c == '<' || c == '>' || c == '&'))) {
-      char esc[8];
-      std::snprintf(esc, sizeof esc, "\\u%04x", carattere);
-      out += esc;
-    } else {
-      out.append(testo.substr(i, lunghezza));
-    }
+    const size_t lunghezza = leggi_utf8(percorso, i, &carattere);
+    if (lunghezza == 0) return utf8(percorso);
     i += lunghezza;
   }
-  out.push_back('"');
-  return out;
+  return std::string(percorso);
 }
 
-}  // namespace
+std::string json_utf8(std::string_view testo) { return scrivi_json(Json(testo)); }
 
-std::string json_utf8(std::string_view testo) { return scrivi_json(testo, false); }
-
-std::string json_utf8_in_script(std::string_view testo) { return scrivi_json(testo, true); }
+std::string json_utf8_in_script(std::string_view testo) { return scrivi_json_in_script(Json(testo)); }
 
 std::string json_stringa(std::string_view testo) { return json_utf8(utf8(testo)); }
 

@@ -11,6 +11,10 @@ namespace scenario::tool {
 // Windows-1252 bytes to UTF-8 (bytes the set leaves undefined become U+FFFD).
 std::string utf8(std::string_view testo);
 
+// A path as UTF-8: as it is when it is well-formed UTF-8 (the system's
+// paths), otherwise read as Windows-1252 (a name from an 8-bit world).
+std::string utf8_percorso(std::string_view percorso);
+
 // A JSON string literal of an 8-bit text of the model, quotes included.
 std::string json_stringa(std::string_view testo);
 // The same for a text meant as UTF-8: messages, and paths (bytes that are not

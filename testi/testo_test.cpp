@@ -17,9 +17,9 @@ TEST(Testo, JsonStringsEscapeControlsAndKeepAnyTextJson) {
   const Caso utf8[] = {
       {"UTF-8 kept", "Simulatore \xC3\xAC/l.txt", "\"Simulatore \xC3\xAC/l.txt\""},
       {"quote and backslash", "a\"b\\c", "\"a\\\"b\\\\c\""},
-      {"C0 controls", "\x1b]0;t\x07\r\n", "\"\\u001b]0;t\\u0007\\u000d\\u000a\""},
+      {"C0 controls", "\x1b]0;t\x07\r\n", "\"\\u001b]0;t\\u0007\\r\\n\""},
       {"DEL and a C1 control (CSI)", "\x7f\xC2\x9B" "2K", "\"\\u007f\\u009b2K\""},
-      {"bytes that are not UTF-8", "a\xFF\xC3", "\"a\\ufffd\\ufffd\""},
+      {"bytes that are not UTF-8", "a\xFF\xC3", "\"a\xEF\xBF\xBD\xEF\xBF\xBD\""},
   };
   for (const Caso& c : utf8) EXPECT_EQ(json_utf8(c.testo), c.atteso) << c.nome;
   // An 8-bit text of the model: E0 is a-grave, 80 the euro sign, 81 undefined.
