@@ -11,6 +11,7 @@
 #include "platform/file_system.h"
 #include "platform/traduzione.h"
 #include "platform/uscita.h"
+#include "testi/citazione.h"
 
 namespace scenario::tool {
 namespace {
@@ -21,8 +22,10 @@ struct Esito {
   std::string messaggio;
 };
 
-// `modello` names the file as %1 and the reason as %2 and on.
-Esito non_valido(const char* modello, const std::vector<std::string>& valori) {
+// `modello` names the file as %1 (shown escaped: its name may come from the
+// folder's entries) and the reason as %2 and on.
+Esito non_valido(const char* modello, std::vector<std::string> valori) {
+  valori[0] = percorso_visibile(valori[0]);
   return {kUscitaDatiNonValidi, componi(traduci(modello), valori)};
 }
 
@@ -86,7 +89,7 @@ Esito leggi_tracciato(const NomiFile& nomi, int32_t lunghezza, PuntiTracciato* t
   if (tracciato->x.size() != attese) {
     err << "scenario-tool: "
         << componi(traduci("warning: %1 holds %2 metres, the line length of %3 m gives %4; drawing the profile alone"),
-                   {nomi.tracciato(), std::to_string(tracciato->x.size()), std::to_string(lunghezza),
+                   {percorso_visibile(nomi.tracciato()), std::to_string(tracciato->x.size()), std::to_string(lunghezza),
                     std::to_string(attese)})
         << "\n";
     *tracciato = PuntiTracciato{};

@@ -3,14 +3,16 @@
 #include <algorithm>
 #include "platform/cartelle.h"
 #include "platform/traduzione.h"
+#include "testi/citazione.h"
 
 namespace scenario::tool {
 namespace {
 
+// The names come from the folder's entries: escaped, as every name shown.
 std::string elenco(const std::vector<IdentitaScenario>& scenari) {
   std::string testo;
   for (const IdentitaScenario& s : scenari) {
-    testo += "\n  --line-name " + s.nome_linea + " --train-number " + s.numero_treno;
+    testo += "\n  --line-name " + percorso_visibile(s.nome_linea) + " --train-number " + percorso_visibile(s.numero_treno);
   }
   return testo;
 }

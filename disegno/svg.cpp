@@ -17,27 +17,6 @@ std::string numero_svg(double valore, int decimali) {
   return s == "-0" ? "0" : s;
 }
 
-std::string xml_escape(std::string_view testo) {
-  std::string out;
-  out.reserve(testo.size());
-  for (char c : testo) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      case '\'': out += "&apos;"; break;
-      default:
-        if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r') {
-          out += "\xEF\xBF\xBD";
-        } else {
-          out.push_back(c);
-        }
-    }
-  }
-  return out;
-}
-
 std::string punti_svg(const std::vector<std::pair<double, double>>& punti) {
   std::string out;
   for (const auto& [x, y] : punti) {

@@ -7,15 +7,13 @@
 #include <utility>
 #include <vector>
 
+#include "testi/testo.h"
+
 namespace scenario::tool {
 
 // A plain decimal with at most `decimali` decimals, trailing zeros dropped,
 // never "-0" and never an exponent; a value that is not finite becomes "0".
 std::string numero_svg(double valore, int decimali = 3);
-
-// UTF-8 text made safe for XML content and attribute values. Control
-// characters, which XML 1.0 does not allow, become U+FFFD.
-std::string xml_escape(std::string_view testo);
 
 // "x,y x,y ..." for a polyline or polygon.
 std::string punti_svg(const std::vector<std::pair<double, double>>& punti);

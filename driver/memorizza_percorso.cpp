@@ -29,8 +29,10 @@ EsitoCompilazione memorizza_percorso(Compilatore& stato, const NomiFile& nomi, i
   esito.fatale = completa_percorso(stato);
   if (esito.fatale != 0) return esito;
 
-  // 7. The compiled files.
-  esito.file_system = scrivi_file_compilati(nomi, stato);
+  // 7. The compiled files, replaced as one set: a run killed between their
+  // renames leaves a record from which the next run completes the set, never
+  // a new plan beside an earlier table.
+  esito.file_system = sostituisci_file_compilati(nomi, stato, nullptr);
   esito.file_scritti = esito.file_system.ok();
   return esito;
 }

@@ -14,13 +14,23 @@ constexpr size_t kFinestra = 100;
 constexpr size_t kPrimaDelCampo = 40;
 constexpr std::string_view kPuntini = "\xE2\x80\xA6";  // U+2026, one column wide
 
-// One byte as the terminal shows it; the number of columns it takes.
+// Whether a character is one the terminal acts on instead of showing: the
+// C0 controls, DEL and the C1 controls (U+0080 to U+009F; ESC [ has a one-byte
+// form there, U+009B).
+bool di_controllo(uint32_t carattere) { return carattere < 0x20 || (carattere >= 0x7F && carattere < 0xA0); }
+
+void aggiungi_escape(unsigned char b, std::string* out) {
+  char esc[8];
+  std::snprintf(esc, sizeof esc, "\\x%02x", b);
+  *out += esc;
+}
+
+// One byte of an 8-bit text as the terminal shows it; the number of columns it
+// takes. The bytes Windows-1252 leaves undefined are escaped with the controls.
 size_t aggiungi_byte(unsigned char b, std::string* out) {
   const uint32_t carattere = da_1252(b);
-  if (b < 0x20 || b == 0x7F || carattere == 0) {
-    char esc[8];
-    std::snprintf(esc, sizeof esc, "\\x%02x", b);
-    *out += esc;
+  if (di_controllo(carattere) || carattere == 0) {
+    aggiungi_escape(b, out);
     return 4;
   }
   aggiungi_utf8(carattere, out);
@@ -39,13 +49,17 @@ std::string testo_visibile(std::string_view testo) {
 std::string percorso_visibile(std::string_view percorso) {
   std::string out;
   out.reserve(percorso.size());
-  for (char c : percorso) {
-    const auto b = static_cast<unsigned char>(c);
-    if (b < 0x20 || b == 0x7F) {
-      aggiungi_byte(b, &out);
-    } else {
-      out.push_back(c);
+  for (size_t i = 0; i < percorso.size();) {
+    uint32_t carattere = 0;
+    const size_t lunghezza = leggi_utf8(percorso, i, &carattere);
+    if (lunghezza == 0 || di_controllo(carattere)) {
+      // A byte that is not UTF-8, or every byte of a control character.
+      const size_t fine = i + std::max<size_t>(lunghezza, 1);
+      for (; i < fine; ++i) aggiungi_escape(static_cast<unsigned char>(percorso[i]), &out);
+      continue;
     }
+    out.append(percorso.substr(i, lunghezza));
+    i += lunghezza;
   }
   return out;
 }

@@ -13,12 +13,17 @@
 
 namespace scenario::tool {
 
-// An 8-bit text as UTF-8 for the terminal: control bytes, and the bytes
-// Windows-1252 leaves undefined, written as \xNN.
+// The terminal's two escapers, one per kind of input, with one rule: what a
+// terminal would act on (C0 controls, DEL, C1 controls) or cannot show is
+// written as \xNN of its bytes, everything else as UTF-8. Every text of a file
+// or a folder that the tool prints goes through one of them.
+
+// An 8-bit text of the model (Windows-1252) as UTF-8 for the terminal: control
+// bytes, and the bytes Windows-1252 leaves undefined, written as \xNN.
 std::string testo_visibile(std::string_view testo);
 
-// A path as the terminal shows it: its bytes as they are, control bytes
-// written as \xNN.
+// A path (or any text meant as UTF-8) as the terminal shows it: its characters
+// as they are; control characters and bytes that are not UTF-8 written as \xNN.
 std::string percorso_visibile(std::string_view percorso);
 
 // The lines of a text, ended as the description readers end them: CR LF, LF

@@ -66,8 +66,22 @@ TEST(Citazione, CaretUnderTheField) {
 }
 
 TEST(Citazione, NoControlByteReachesTheTerminal) {
-  EXPECT_EQ(testo_visibile("a\x07" "b\x7f\x81\xE0"), "a\\x07b\\x7f\\x81\xC3\xA0");
-  EXPECT_EQ(percorso_visibile("dir/\xC3\xA0\x1b.txt"), "dir/\xC3\xA0\\x1b.txt");
+  // 8-bit texts: a control byte escaped, 80 (the euro sign) and E0 shown as
+  // UTF-8, 81 (undefined in Windows-1252) escaped.
+  EXPECT_EQ(testo_visibile("a\x07" "b\x7f\x81\xE0\x80"), "a\\x07b\\x7f\\x81\xC3\xA0\xE2\x82\xAC");
+  EXPECT_EQ(testo_visibile("\x1b]0;t\x07\x1b[2K\r\nrow 99:"), "\\x1b]0;t\\x07\\x1b[2K\\x0d\\x0arow 99:");
+  struct Caso {
+    const char* nome;
+    std::string percorso, atteso;
+  };
+  const Caso casi[] = {
+      {"UTF-8 kept", "dir/\xC3\xA0.txt", "dir/\xC3\xA0.txt"},
+      {"C0 control", "dir/\xC3\xA0\x1b.txt", "dir/\xC3\xA0\\x1b.txt"},
+      {"C1 control in UTF-8 (CSI)", "a\xC2\x9B" "2K", "a\\xc2\\x9b" "2K"},
+      {"a byte that is not UTF-8", "a\x9B" "2K\xE0", "a\\x9b" "2K\\xe0"},
+      {"DEL", "a\x7F", "a\\x7f"},
+  };
+  for (const Caso& c : casi) EXPECT_EQ(percorso_visibile(c.percorso), c.atteso) << c.nome;
 }
 
 }  // namespace

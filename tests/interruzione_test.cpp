@@ -1,9 +1,7 @@
 // A run killed at any moment leaves every file of the scenario either as the
 // earlier complete file or as the new complete file, and nothing that trips
 // the next run.
-#include <signal.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -12,7 +10,6 @@
 #include <filesystem>
 #include <map>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "content/documenti.h"
@@ -111,13 +108,7 @@ std::string differenza(const Contenuti& trovati, const Contenuti& riferimento) {
 // True when the kill landed, false when the run had already ended.
 bool uccidi_dopo(const CartellaTemporanea& c, Microsecondi ritardo) {
   const auto inizio = std::chrono::steady_clock::now();
-  const pid_t figlio = avvia_programma(c.percorso());
-  if (figlio < 0) return false;
-  std::this_thread::sleep_until(inizio + ritardo);
-  ::kill(figlio, SIGKILL);
-  int stato = 0;
-  ::waitpid(figlio, &stato, 0);
-  return WIFSIGNALED(stato) && WTERMSIG(stato) == SIGKILL;
+  return test::uccidi_dopo(avvia_programma(c.percorso()), inizio, ritardo);
 }
 
 // The median time of a whole run, from the start of the process to its end.

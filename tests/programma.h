@@ -45,6 +45,13 @@ struct CostoComando {
 // Runs `argomenti` (the executable's path first) with its output discarded.
 CostoComando esegui_misurando(const std::vector<std::string>& argomenti);
 
+// Kill tests (Linux only). Starts `argomenti` (the executable's path first)
+// with its output discarded, without waiting: the child's id, or -1.
+pid_t avvia_comando(const std::vector<std::string>& argomenti);
+// Kills with SIGKILL a child started at `inizio`, once `ritardo` has passed
+// since then, and waits for it; true when the kill landed before it ended.
+bool uccidi_dopo(pid_t figlio, std::chrono::steady_clock::time_point inizio, std::chrono::microseconds ritardo);
+
 // The wall time of `eseguibile --version`: what starting a command costs
 // before it does anything (under an emulator, a second or so), for a time
 // limit on what the command does.

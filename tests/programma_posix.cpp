@@ -1,6 +1,7 @@
 #include "tests/programma.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -9,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "tests/cartella_temporanea.h"
 
@@ -74,11 +76,10 @@ EsitoProgramma esegui_programma(const std::string& cartella, bool senza_privileg
   return esito;
 }
 
-CostoComando esegui_misurando(const std::vector<std::string>& argomenti) {
+pid_t avvia_comando(const std::vector<std::string>& argomenti) {
   std::vector<char*> argv;
   for (const std::string& a : argomenti) argv.push_back(const_cast<char*>(a.c_str()));
   argv.push_back(nullptr);
-  const auto inizio = std::chrono::steady_clock::now();
   const pid_t figlio = ::fork();
   if (figlio == 0) {
     const int nulla = ::open("/dev/null", O_WRONLY);
@@ -87,6 +88,21 @@ CostoComando esegui_misurando(const std::vector<std::string>& argomenti) {
     ::execv(argv[0], argv.data());
     ::_exit(127);
   }
+  return figlio;
+}
+
+bool uccidi_dopo(pid_t figlio, std::chrono::steady_clock::time_point inizio, std::chrono::microseconds ritardo) {
+  if (figlio < 0) return false;
+  std::this_thread::sleep_until(inizio + ritardo);
+  ::kill(figlio, SIGKILL);
+  int stato = 0;
+  ::waitpid(figlio, &stato, 0);
+  return WIFSIGNALED(stato) && WTERMSIG(stato) == SIGKILL;
+}
+
+CostoComando esegui_misurando(const std::vector<std::string>& argomenti) {
+  const auto inizio = std::chrono::steady_clock::now();
+  const pid_t figlio = avvia_comando(argomenti);
   CostoComando costo;
   int stato = 0;
   struct rusage uso {};

@@ -33,7 +33,7 @@ std::string json(const EsitoVerifica& v, const std::vector<std::string>& file) {
   j["fatal"] = v.esatta.esito.fatale != 0 ? Json(v.esatta.esito.fatale) : Json(nullptr);
   json_diagnostiche(v.diagnostiche, &j);
   j["files"] = Json::array();
-  for (const std::string& f : file) j["files"].push_back(utf8(f));
+  for (const std::string& f : file) j["files"].push_back(utf8_percorso(f));
   return scrivi_json(j);
 }
 

@@ -16,6 +16,7 @@
 #include "platform/sostituzione_insieme.h"
 #include "platform/traduzione.h"
 #include "platform/uscita.h"
+#include "testi/citazione.h"
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
 #include "tool/destinazione.h"
@@ -29,16 +30,21 @@ namespace {
 // wrong plan metre every later metre differs too.
 constexpr size_t kDifferenzeMostrate = 20;
 
+// The values are the files' own 8-bit texts, shown escaped: a name holding
+// control bytes neither acts on the terminal nor forges a line of the listing.
 void elenca(const std::vector<decompila::Differenza>& differenze, std::ostream& out) {
   std::map<std::string, size_t> per_file;
   for (const decompila::Differenza& d : differenze) {
     if (per_file[d.file]++ >= kDifferenzeMostrate) continue;
-    out << "  " << componi(traduci("%1, %2, %3: expected %4, got %5"), {d.file, d.record, d.campo, d.atteso, d.ottenuto})
+    out << "  "
+        << componi(traduci("%1, %2, %3: expected %4, got %5"),
+                   {percorso_visibile(d.file), d.record, d.campo, testo_visibile(d.atteso), testo_visibile(d.ottenuto)})
         << "\n";
   }
   for (const auto& [file, quante] : per_file) {
     if (quante > kDifferenzeMostrate) {
-      out << "  " << componi(traduci("%1: %2 more"), {file, std::to_string(quante - kDifferenzeMostrate)}) << "\n";
+      out << "  " << componi(traduci("%1: %2 more"), {percorso_visibile(file), std::to_string(quante - kDifferenzeMostrate)})
+          << "\n";
     }
   }
 }
@@ -169,7 +175,9 @@ int comando_decompile(const Args& args, std::ostream& out, std::ostream& err) {
     return kUscitaFileSystem;
   }
   uscita.conferma();
-  out << componi(traduci("wrote %1 and %2"), {scritti.descrizione_linea(), scritti.descrizione_treno()}) << "\n";
+  out << componi(traduci("wrote %1 and %2"),
+                 {percorso_visibile(scritti.descrizione_linea()), percorso_visibile(scritti.descrizione_treno())})
+      << "\n";
   if (d.identica()) {
     out << componi(traduci("they compile to the same bytes as the files in %1"), {cartella}) << "\n";
     return kUscitaPulita;

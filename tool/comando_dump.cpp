@@ -17,6 +17,7 @@
 #include "model/griglia.h"
 #include "platform/traduzione.h"
 #include "platform/uscita.h"
+#include "testi/citazione.h"
 #include "testi/testo.h"
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
@@ -54,7 +55,7 @@ const char* nome_tipo_cella(uint8_t tipo) {
 }
 
 // The fields of a record in the order of its table: "name value" joined by
-// ", " (a text in quotes), or JSON members. A cell's type name follows its
+// ", " (a text in quotes, escaped for the terminal), or JSON members. A cell's type name follows its
 // type.
 template <typename R, size_t N>
 void dump_campi(const R& r, const std::array<CampoRecord<R>, N>& campi, bool json, std::ostream& out) {
@@ -71,7 +72,7 @@ void dump_campi(const R& r, const std::array<CampoRecord<R>, N>& campi, bool jso
         if (json) {
           out << json_stringa(v);
         } else {
-          out << "\"" << utf8(v) << "\"";
+          out << "\"" << testo_visibile(v) << "\"";
         }
       } else {
         out << v;

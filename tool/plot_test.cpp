@@ -23,6 +23,7 @@
 #include "tests/cartella_temporanea.h"
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
+#include "tool/nomi_ostili.h"
 
 namespace scenario::tool {
 namespace {
@@ -286,6 +287,21 @@ TEST_F(PlotTest, WithoutAPlanOfThisLineThePictureHasTheProfileAlone) {
   }
 }
 
+// Each hostile name as a station's and a signpost's text: the picture stays
+// well-formed XML, which the reader's parser would refuse otherwise.
+TEST_F(PlotTest, HostileNamesLeaveThePictureWellFormed) {
+  for (const NomeOstile& o : nomi_ostili()) {
+    SCOPED_TRACE(o.caso);
+    CartellaTemporanea c;
+    scrivi_modello_ostile(c, kNomi, o.nome);
+    const Esito e = plot(c.percorso(), c.file("ostile.svg"));
+    ASSERT_EQ(e.stato, 0) << e.err;
+    const auto fatti = leggi_svg(c.file("ostile.svg"));
+    EXPECT_EQ(fatti.count("errore"), 0u) << uno(fatti, "errore");
+    EXPECT_NE(uno(fatti, "titolo").find("Prova"), std::string::npos);
+  }
+}
+
 TEST_F(PlotTest, ValuesOutsideTheirRangesAreLeftOutNotDrawnOutsideTheArrays) {
   Modello m = modello_di_prova();
   m.elementi[1].dato3 = -50;       // before the plan
@@ -475,6 +491,8 @@ TEST(Svg, NumbersArePlainDecimalsAndTextsAreEscaped) {
   EXPECT_EQ(xml_escape("a&b<c>\"d'"), "a&amp;b&lt;c&gt;&quot;d&apos;");
   EXPECT_EQ(xml_escape(std::string("x\x00y\ttab\x1F", 8)), "x\uFFFDy\ttab\uFFFD");
   EXPECT_EQ(xml_escape("Citt\u00E0"), "Citt\u00E0");
+  // Bytes that are not UTF-8 (an 8-bit text not converted) and a noncharacter.
+  EXPECT_EQ(xml_escape("a\xE0z\xEF\xBF\xBE"), "a\uFFFDz\uFFFD");
 }
 
 }  // namespace

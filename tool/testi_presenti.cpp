@@ -2,6 +2,7 @@
 
 #include "platform/cartelle.h"
 #include "platform/traduzione.h"
+#include "testi/citazione.h"
 
 namespace scenario::tool {
 
@@ -9,7 +10,7 @@ bool testi_gia_presenti(const std::vector<std::string>& percorsi, std::ostream& 
   bool presenti = false;
   for (const std::string& percorso : percorsi) {
     if (qualcosa_a(percorso)) {
-      err << "scenario-tool: " << componi(traduci("%1 already exists; --force replaces it"), {percorso}) << "\n";
+      err << "scenario-tool: " << componi(traduci("%1 already exists; --force replaces it"), {percorso_visibile(percorso)}) << "\n";
       presenti = true;
     }
   }

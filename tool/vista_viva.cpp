@@ -91,9 +91,9 @@ std::string VistaViva::pagina(uint64_t versione) {
   vivo["versione"] = versione;
   vivo["editor"] = editor;
   vivo["percorsi"] = Json::object();
-  vivo["percorsi"][utf8(r.linea.nome)] = assoluto(r.linea.nome);
-  vivo["percorsi"][utf8(r.treno.nome)] = assoluto(r.treno.nome);
-  vivo["file"] = Json::array({utf8(r.linea.nome), utf8(r.treno.nome)});
+  vivo["percorsi"][utf8_percorso(r.linea.nome)] = assoluto(r.linea.nome);
+  vivo["percorsi"][utf8_percorso(r.treno.nome)] = assoluto(r.treno.nome);
+  vivo["file"] = Json::array({utf8_percorso(r.linea.nome), utf8_percorso(r.treno.nome)});
   vivo["sorgenti"] = std::move(luoghi);
   vivo["stato"] = "Version " + std::to_string(versione) + ". " + stato;
   vivo.update(diagnostiche);

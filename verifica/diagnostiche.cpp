@@ -29,7 +29,7 @@ Json json_diagnostica(const Diagnostica& d) {
   j["code"] = json_numero(d.codice.has_value(), d.codice.value_or(0));
   j["position"] = json_numero(d.posizione.has_value(), d.posizione.value_or(0));
   j["message"] = d.messaggio;
-  j["file"] = utf8(d.file);
+  j["file"] = utf8_percorso(d.file);
   j["line"] = json_numero(d.riga > 0, d.riga);
   j["column"] = json_numero(d.colonna > 0, static_cast<long long>(d.colonna));
   j["hint"] = d.suggerimento.empty() ? Json(nullptr) : Json(d.suggerimento);
@@ -115,7 +115,7 @@ void json_diagnostiche(const Diagnostiche& d, Json* oggetto) {
   for (const Diagnostiche::Tipo& t : d.tipi()) {
     Json k = Json::object();
     k["kind"] = utf8(t.tipo);
-    k["file"] = utf8(t.file);
+    k["file"] = utf8_percorso(t.file);
     k["severity"] = nome_gravita(t.gravita);
     k["count"] = t.quante;
     o["kinds"].push_back(std::move(k));

@@ -26,3 +26,14 @@ node vista_test.mjs "$cartella/vista.html" ${VIEW_SCREENSHOT:+"$VIEW_SCREENSHOT"
   -o "$cartella/esempio" 2>/dev/null
 "$strumento" view "$cartella/esempio" -o "$cartella/esempio.html"
 node vista_leggibile_test.mjs "$cartella/vista.html" "$cartella/esempio.html"
+# The same pair with a station's name and a signpost's text that try to run a
+# script in the page.
+mkdir "$cartella/ostile"
+sed 's|SAN MICHELE|<img src=x onerror="window.rotto=1"><script>window.rotto=2</script>\&amp; "Q" '"'"'A'"'"'|' \
+  "$qui/../../examples/Valbruna_101-.txt" >"$cartella/ostile/Valbruna_101-.txt"
+sed 's|(P.L.)(Valbruna)|(</text><img src=x onerror="window.rotto=3">)|' \
+  "$qui/../../examples/Valbruna_linea.txt" >"$cartella/ostile/Valbruna_linea.txt"
+"$strumento" compile "$cartella/ostile/Valbruna_linea.txt" "$cartella/ostile/Valbruna_101-.txt" \
+  -o "$cartella/ostile" 2>/dev/null
+"$strumento" view "$cartella/ostile" -o "$cartella/ostile.html"
+node vista_ostile_test.mjs "$cartella/ostile.html"
