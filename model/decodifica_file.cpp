@@ -125,20 +125,7 @@ bool decodifica_tracciato(std::string_view dati, PuntiTracciato* tracciato, Test
     std::memcpy(dove, pezzo.data(), pezzo.size());
     return pezzo.size();
   };
-  // First the shape; only then is anything held.
-  FormaTracciato forma;
-  if (!esamina_tracciato(leggi, dati.size(), &forma, errore)) return false;
-  PuntiTracciato letto;
-  letto.x.azzera(forma.righe);
-  letto.y.azzera(forma.righe);
-  CursorePunti x(leggi, 0);
-  CursorePunti y(leggi, forma.inizio_y);
-  for (size_t metro = 0; metro < forma.righe; ++metro) {
-    letto.x.imposta(metro, x.prossimo());
-    letto.y.imposta(metro, y.prossimo());
-  }
-  *tracciato = std::move(letto);
-  return true;
+  return decodifica_tracciato(leggi, dati.size(), tracciato, errore);
 }
 
 }  // namespace scenario

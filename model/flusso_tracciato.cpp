@@ -130,4 +130,21 @@ bool esamina_tracciato(const LeggiPezzo& leggi, uint64_t byte, FormaTracciato* f
   return true;
 }
 
+bool decodifica_tracciato(const LeggiPezzo& leggi, uint64_t byte, PuntiTracciato* tracciato, Testo* errore) {
+  // First the shape; only then is anything held.
+  FormaTracciato forma;
+  if (!esamina_tracciato(leggi, byte, &forma, errore)) return false;
+  PuntiTracciato letto;
+  letto.x.azzera(forma.righe);
+  letto.y.azzera(forma.righe);
+  CursorePunti x(leggi, 0);
+  CursorePunti y(leggi, forma.inizio_y);
+  for (size_t metro = 0; metro < forma.righe; ++metro) {
+    letto.x.imposta(metro, x.prossimo());
+    letto.y.imposta(metro, y.prossimo());
+  }
+  *tracciato = std::move(letto);
+  return true;
+}
+
 }  // namespace scenario

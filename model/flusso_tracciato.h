@@ -27,6 +27,10 @@ struct FormaTracciato {
 // with `errore` as decodifica_tracciato() gives it, when one fails.
 bool esamina_tracciato(const LeggiPezzo& leggi, uint64_t byte, FormaTracciato* forma, Testo* errore);
 
+// The whole plan read through `leggi` into `tracciato`, after the checks of
+// esamina_tracciato(): the file's bytes are never held whole.
+bool decodifica_tracciato(const LeggiPezzo& leggi, uint64_t byte, PuntiTracciato* tracciato, Testo* errore);
+
 // The points of one column, one after the other, from `inizio`; the file's
 // shape must have been checked.
 class CursorePunti {
