@@ -20,4 +20,14 @@ LetturaCompilato leggi_compilato(const std::string& percorso, TipoCompilato tipo
   return {};
 }
 
+LetturaCompilato apri_compilato(const std::string& percorso, TipoCompilato tipo, FileAPezzi* file) {
+  bool troppo_grande = false;
+  const Status s = file->apri(percorso, dimensione_massima(tipo), &troppo_grande);
+  if (!s.ok()) return {LetturaCompilato::Esito::kIlleggibile, s.testo()};
+  if (std::optional<Testo> perche = dimensione_non_valida(tipo, file->dimensione())) {
+    return {LetturaCompilato::Esito::kNonValido, std::move(*perche)};
+  }
+  return {};
+}
+
 }  // namespace scenario

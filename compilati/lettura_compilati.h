@@ -7,6 +7,7 @@
 #include <string>
 
 #include "model/decodifica_file.h"
+#include "platform/file_a_pezzi.h"
 
 namespace scenario {
 
@@ -23,5 +24,9 @@ struct LetturaCompilato {
 // The bytes of the compiled file `percorso` of kind `tipo`, when its size
 // allows it, in `dati`; no more than the largest file of the kind is read.
 LetturaCompilato leggi_compilato(const std::string& percorso, TipoCompilato tipo, std::string* dati);
+
+// The same checks, with the file left open in `file` to be read a piece at a
+// time instead of whole.
+LetturaCompilato apri_compilato(const std::string& percorso, TipoCompilato tipo, FileAPezzi* file);
 
 }  // namespace scenario

@@ -4,6 +4,7 @@
 #include "compilati/trova_scenario.h"
 #include "model/decodifica_file.h"
 #include "model/dimensioni.h"
+#include "model/flusso_tracciato.h"
 #include "model/nomi_file.h"
 #include "platform/blocco_cartella.h"
 #include "platform/cartelle.h"
@@ -75,15 +76,21 @@ Esito leggi_tabella_e_celle(const NomiFile& nomi, Elementi* elementi, std::vecto
 // drawing it would put the stations and signals in the wrong places.
 Esito leggi_tracciato(const NomiFile& nomi, int32_t lunghezza, PuntiTracciato* tracciato, std::ostream& err) {
   if (!qualcosa_a(nomi.tracciato())) return {};
-  std::string dati;
   Testo errore;
-  if (Esito e = leggi(nomi.tracciato(), TipoCompilato::kTracciato, N_("%1 is not a compiled track-plan file: %2"),
-                      &dati);
-      e.stato != 0) {
-    return e;
-  }
-  if (!decodifica_tracciato(dati, tracciato, &errore)) {
-    return non_valido(N_("%1 is not a compiled track-plan file: %2"), {nomi.tracciato(), nella_lingua(errore)});
+  // Read a piece at a time into the columns: the file is never held whole
+  // beside them.
+  FileAPezzi pezzi;
+  const LetturaCompilato lettura = apri_compilato(nomi.tracciato(), TipoCompilato::kTracciato, &pezzi);
+  if (lettura.esito == LetturaCompilato::Esito::kIlleggibile) return {kUscitaFileSystem, nella_lingua(lettura.messaggio)};
+  const bool ok = lettura.ok() && decodifica_tracciato(
+                                      [&pezzi](uint64_t posizione, char* dove, size_t quanti) {
+                                        return pezzi.leggi(posizione, dove, quanti);
+                                      },
+                                      pezzi.dimensione(), tracciato, &errore);
+  if (!pezzi.errore().ok()) return {kUscitaFileSystem, nella_lingua(pezzi.errore().testo())};
+  if (!ok) {
+    return non_valido(N_("%1 is not a compiled track-plan file: %2"),
+                      {nomi.tracciato(), nella_lingua(lettura.ok() ? errore : lettura.messaggio)});
   }
   const size_t attese = static_cast<size_t>(dimensioni_linea(lunghezza).lunghezza_tracciato) + 1;
   if (tracciato->x.size() != attese) {

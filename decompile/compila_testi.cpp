@@ -7,7 +7,7 @@
 namespace scenario::decompila {
 
 Compilati compila_testi(const std::string& linea, const std::string& treno, const std::string& nome_linea,
-                        const std::string& numero_treno, bool con_tracciato) {
+                        const std::string& numero_treno, bool con_tracciato, bool tracciato_intero) {
   TestiDaCompilare testi;
   testi.linea = {"line description", linea};
   testi.treno = {"train description", treno};
@@ -19,7 +19,13 @@ Compilati compila_testi(const std::string& linea, const std::string& treno, cons
   out.codice_errore = c.stato.codice_errore;
   if (c.esito.file_scritti) {
     out.prodotti = true;
-    out.file = codifica_file_compilati(c.stato);
+    if (tracciato_intero) {
+      out.file = codifica_file_compilati(c.stato);
+    } else {
+      out.file.tabella = codifica_elementi(c.stato.elementi);
+      out.file.celle = codifica_celle(c.stato.celle);
+      if (c.stato.genera_tracciato != 0 && c.stato.tracciato.presente()) out.tracciato = c.stato.tracciato;
+    }
   } else if (c.esito.fatale != 0) {
     out.perche = "a reserved slot is in use (" + std::to_string(c.esito.fatale) + ")";
   } else {

@@ -9,6 +9,7 @@
 #include <type_traits>
 
 #include "model/campi_record.h"
+#include "model/codifica_tracciato.h"
 #include "model/decodifica_file.h"
 #include "model/modello.h"
 
@@ -119,6 +120,17 @@ void confronta_tracciato(const std::string& file, std::string_view atteso, std::
       if (pa != pb) out->push_back({file, "metre " + n(static_cast<int64_t>(i)), nome, std::move(pa), std::move(pb)});
     }
   }
+}
+
+void confronta_tracciato(const std::string& file, std::string_view atteso, const Tracciato* ottenuto,
+                         std::vector<Differenza>* out) {
+  if (ottenuto != nullptr && 2 * dimensione_colonna(*ottenuto) == atteso.size()) {
+    const bool uguali = codifica_tracciato(*ottenuto, [atteso](uint64_t posizione, std::string_view pezzo) {
+      return atteso.substr(static_cast<size_t>(posizione), pezzo.size()) == pezzo;
+    });
+    if (uguali) return;
+  }
+  confronta_tracciato(file, atteso, ottenuto != nullptr ? codifica_tracciato(*ottenuto) : std::string(), out);
 }
 
 }  // namespace scenario::decompila

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/tracciato.h"
+
 namespace scenario::decompila {
 
 struct Differenza {
@@ -24,6 +26,12 @@ void confronta_tabella(const std::string& file, std::string_view atteso, std::st
 void confronta_celle(const std::string& file, std::string_view atteso, std::string_view ottenuto,
                      std::vector<Differenza>* differenze);
 void confronta_tracciato(const std::string& file, std::string_view atteso, std::string_view ottenuto,
+                         std::vector<Differenza>* differenze);
+
+// As confronta_tracciato(), against a plan `ottenuto` that is encoded a piece
+// at a time and compared as it goes: the encoded file is made whole only
+// when it differs, to list the differences.
+void confronta_tracciato(const std::string& file, std::string_view atteso, const Tracciato* ottenuto,
                          std::vector<Differenza>* differenze);
 
 }  // namespace scenario::decompila

@@ -61,7 +61,7 @@ std::set<int32_t> scegli_abbattimenti(const DescrizioneLinea& linea, const Descr
 void controlla(const FileCodificati& file, const Testi& testi, const std::string& nome_linea,
                const std::string& numero_treno, Decompilazione* d) {
   const bool con_tracciato = file.tracciato.has_value();
-  const Compilati c = compila_testi(testi.linea, testi.treno, nome_linea, numero_treno, con_tracciato);
+  const Compilati c = compila_testi(testi.linea, testi.treno, nome_linea, numero_treno, con_tracciato, false);
   const NomiFile nomi("", nome_linea, numero_treno);
   if (!c.prodotti) {
     d->differenze.push_back({nomi.nome_tabella(), "whole file", "compile", "the input files", "nothing written: " + c.perche});
@@ -70,7 +70,7 @@ void controlla(const FileCodificati& file, const Testi& testi, const std::string
   confronta_tabella(nomi.nome_tabella(), file.tabella, c.file.tabella, &d->differenze);
   confronta_celle(nomi.nome_celle(), file.celle, c.file.celle, &d->differenze);
   if (con_tracciato) {
-    confronta_tracciato(nomi.nome_tracciato(), *file.tracciato, c.file.tracciato.value_or(""), &d->differenze);
+    confronta_tracciato(nomi.nome_tracciato(), *file.tracciato, c.tracciato ? &*c.tracciato : nullptr, &d->differenze);
   }
 }
 
@@ -113,6 +113,9 @@ Decompilazione decompila(const FileCodificati& file, const std::string& nome_lin
   if (file.tracciato) {
     linea.curve_recuperate = true;
     if (std::string perche; !recupera_curve(tracciato, &linea.curve, &perche)) d.tracciato_estraneo = perche;
+    // The columns are not needed again: their memory goes before the texts
+    // are compiled for the check.
+    tracciato = PuntiTracciato{};
   }
   d.curve_recuperate = linea.curve_recuperate;
   const DescrizioneTreno treno = recupera_treno(elementi, celle);

@@ -1,11 +1,13 @@
 #include "model/decodifica_file.h"
 
 #include <cmath>
+#include <cstring>
 #include <utility>
 
 #include "model/codifica.h"
 #include "model/dimensioni.h"
 #include "model/file_compilati.h"
+#include "model/flusso_tracciato.h"
 
 namespace scenario {
 namespace {
@@ -117,64 +119,13 @@ bool decodifica_celle(std::string_view dati, std::vector<Cella>* celle, Testo* e
 }
 
 bool decodifica_tracciato(std::string_view dati, PuntiTracciato* tracciato, Testo* errore) {
-  if (!dimensione_accettabile(TipoCompilato::kTracciato, dati, errore)) return false;
-  // First the shape: every tag known, no point cut short, two columns of
-  // equal length within the longest line's plan. Only then is anything held.
-  size_t punti = 0;
-  for (std::string_view resto = dati; !resto.empty(); ++punti) {
-    const size_t at = dati.size() - resto.size();
-    uint16_t tag = 0;
-    if (!GetU16(&resto, &tag)) return fallisci(errore, at, N_("offset %1: the file ends inside a point's tag"));
-    const size_t dimensione = dimensione_punto(tag);
-    if (dimensione == 0) {
-      return fallisci(errore, at, N_("offset %1: point tag %2 (a plan holds only tags 0, 2 and 5)"),
-                      {std::to_string(tag)});
-    }
-    if (resto.size() < dimensione - 2) {
-      return fallisci(errore, at,
-                      dimensione == 4 ? N_("offset %1: the file ends inside a 16-bit point")
-                                      : N_("offset %1: the file ends inside a 64-bit point"));
-    }
-    resto.remove_prefix(dimensione - 2);
-  }
-  if (punti % 2 != 0) {
-    return fallisci(errore, dati.size(), N_("offset %1: %2 points: a plan holds two columns of equal length"),
-                    {std::to_string(punti)});
-  }
-  const size_t righe = punti / 2;
-  if (righe > righe_massime_tracciato()) {
-    return fallisci(errore, 0, N_("offset %1: %2 metres: the longest line's plan has %3"),
-                    {std::to_string(righe), std::to_string(righe_massime_tracciato())});
-  }
-  PuntiTracciato letto;
-  letto.x.azzera(righe);
-  letto.y.azzera(righe);
-  std::string_view resto = dati;
-  for (size_t i = 0; i < punti; ++i) {
-    Colonna& colonna = i < righe ? letto.x : letto.y;
-    const size_t metro = i < righe ? i : i - righe;
-    const size_t at = dati.size() - resto.size();
-    uint16_t tag = 0;
-    GetU16(&resto, &tag);  // the shape was checked above: every point is whole
-    if (tag == static_cast<uint16_t>(TagPunto::kIntero)) {
-      int16_t valore = 0;
-      GetI16(&resto, &valore);
-      colonna.imposta(metro, Punto{TagPunto::kIntero, valore, 0.0});
-    } else if (tag == static_cast<uint16_t>(TagPunto::kReale)) {
-      double valore = 0.0;
-      GetF64(&resto, &valore);
-      if (!std::isfinite(valore)) {
-        return fallisci(errore, at,
-                        std::isnan(valore) ? N_("offset %1: metre %2 of column %3 holds NaN, not a number of metres")
-                                           : N_("offset %1: metre %2 of column %3 holds an infinity, not a number of "
-                                                "metres"),
-                        {std::to_string(metro), i < righe ? "x" : "y"});
-      }
-      colonna.imposta_reale(metro, valore);
-    }
-  }
-  *tracciato = std::move(letto);
-  return true;
+  const LeggiPezzo leggi = [dati](uint64_t posizione, char* dove, size_t quanti) {
+    if (posizione >= dati.size()) return size_t{0};
+    const std::string_view pezzo = dati.substr(static_cast<size_t>(posizione), quanti);
+    std::memcpy(dove, pezzo.data(), pezzo.size());
+    return pezzo.size();
+  };
+  return decodifica_tracciato(leggi, dati.size(), tracciato, errore);
 }
 
 }  // namespace scenario

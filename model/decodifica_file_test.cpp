@@ -67,6 +67,17 @@ TEST(DecodificaFile, ForeignAndTruncatedFilesAreRefusedWithTheirOffset) {
        "offset 0: the file ends inside a 64-bit point"},
       {"plan with an odd number of points", std::string("\x00\x00", 2), 2,
        "offset 2: 1 points: a plan holds two columns of equal length"},
+      // x: 0, 0; y: 0, then a quiet NaN (7FF8000000000000) at offset 12.
+      {"plan with NaN in column y", std::string("\x02\x00\x00\x00\x02\x00\x00\x00\x02\x00\x00\x00", 12) +
+                                         std::string("\x05\x00\x00\x00\x00\x00\x00\x00\xF8\x7F", 10), 2,
+       "offset 12: metre 1 of column y holds NaN, not a number of metres"},
+      // x: +infinity (7FF0000000000000); y: 0.
+      {"plan with an infinity in column x", std::string("\x05\x00\x00\x00\x00\x00\x00\x00\xF0\x7F", 10) +
+                                                 std::string("\x02\x00\x00\x00", 4), 2,
+       "offset 0: metre 0 of column x holds an infinity, not a number of metres"},
+      // The same infinity, then a cut tag: the shape is refused first.
+      {"plan with an infinity and a cut tag", std::string("\x05\x00\x00\x00\x00\x00\x00\x00\xF0\x7F\x02", 11), 2,
+       "offset 10: the file ends inside a point's tag"},
   };
   for (const Caso& caso : casi) {
     Testo errore;

@@ -96,6 +96,8 @@ void completa_insieme_interrotto(const std::string& cartella) {
         rimuovi_nome(cartella + v.nuovo);
       }
     }
+    // The completed (or undone) set made durable before its record goes.
+    sincronizza_cartella_di(diario);
     for (const VoceDiario& v : voci) {
       if (!v.copia.empty()) rimuovi_nome(cartella + v.copia);
     }

@@ -27,4 +27,10 @@ bool rinomina_sopra(const std::string& da, const std::string& a);
 // Removes the name `percorso`; a missing name is no failure.
 void rimuovi_nome(const std::string& percorso);
 
+// Makes the names in the folder of `percorso` (renames, new and removed
+// names) durable: after it returns, a power loss keeps them. A volume that
+// cannot do it (some network and virtual file systems refuse) is left to
+// write them when it does; the names are in place either way.
+void sincronizza_cartella_di(const std::string& percorso);
+
 }  // namespace scenario

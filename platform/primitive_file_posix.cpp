@@ -49,6 +49,8 @@ int copia_in(const std::string& da, int a) {
     }
   }
   if (esito == 0 && ::fchmod(a, info.st_mode & 07777) != 0) esito = errno;
+  // The copy may be all that is left of the earlier file after a power loss.
+  if (esito == 0 && ::fsync(a) != 0 && errno != EINVAL) esito = errno;
   ::close(sorgente);
   return esito;
 }
@@ -88,5 +90,13 @@ Status secondo_nome(const std::string& bersaglio, std::string* copia) {
 bool rinomina_sopra(const std::string& da, const std::string& a) { return ::rename(da.c_str(), a.c_str()) == 0; }
 
 void rimuovi_nome(const std::string& percorso) { ::unlink(percorso.c_str()); }
+
+void sincronizza_cartella_di(const std::string& percorso) {
+  const std::string cartella = dividi_percorso(percorso, "/").first;
+  const int fd = ::open(cartella.empty() ? "." : cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
 
 }  // namespace scenario

@@ -1,11 +1,15 @@
 // Whole-file replacement made of the steps each system implements.
 #include "platform/file_system.h"
+#include "platform/primitive_file.h"
 
 namespace scenario {
 
 Status FileInSostituzione::chiudi() {
   Status s = completa();
-  return s.ok() ? rinomina() : s;
+  if (s.ok()) s = rinomina();
+  // The rename itself made durable.
+  if (s.ok()) sincronizza_cartella_di(percorso_);
+  return s;
 }
 
 Status sostituisci_file(const std::string& percorso, std::string_view contenuto) {

@@ -125,12 +125,19 @@ Status sostituisci_insieme(const std::vector<FileNuovo>& file) {
         p.copia.clear();
       }
     }
+    sincronizza_cartella_di(file[0].percorso);
     if (!diario.voci.empty()) rimuovi_nome(nome_diario);
     rimuovi_copie();
     // Nothing added: the failure keeps what it is made of, for translation.
     return messaggio == s.messaggio() ? s : Status::Error(messaggio);
   }
-  // 6. The set is whole: the record goes, then the earlier files.
+  // 6. The set is whole and, once its folder is synced, durable: the record
+  // goes, then the earlier files. A power loss before their removal reaches
+  // the disk leaves a record of a set already in place, which the next run
+  // finds complete, and copies it removes.
+  for (size_t i = 0; i < file.size(); ++i) {
+    if (i == 0 || diario.voci.empty()) sincronizza_cartella_di(file[i].percorso);
+  }
   if (!diario.voci.empty()) rimuovi_nome(nome_diario);
   rimuovi_copie();
   return Status::Ok();

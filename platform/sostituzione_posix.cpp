@@ -99,6 +99,15 @@ Status FileInSostituzione::scrivi_in(uint64_t posizione, std::string_view pezzo)
 Status FileInSostituzione::completa() {
   if (maniglia_ < 0) return Status::Ok();
   const int fd = static_cast<int>(maniglia_);
+  // The bytes reach the disk before the name does: a power loss after the
+  // rename finds the whole new file, never an empty one under the old name.
+  // A file system that cannot sync (EINVAL) has nothing to wait for.
+  if (::fsync(fd) != 0 && errno != EINVAL) {
+    const int numero_errore = errno;
+    ::close(fd);
+    maniglia_ = -1;
+    return fallisci(N_("cannot write %1: %2"), numero_errore);
+  }
   maniglia_ = -1;
   if (::close(fd) != 0) return fallisci(N_("cannot close %1: %2"), errno);
   return Status::Ok();

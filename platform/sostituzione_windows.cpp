@@ -124,6 +124,9 @@ Status FileInSostituzione::scrivi_in(uint64_t posizione, std::string_view pezzo)
 Status FileInSostituzione::completa() {
   if (maniglia_ == kNessuna) return Status::Ok();
   const HANDLE file = maniglia(maniglia_);
+  // The bytes reach the disk before the name does: a power loss after the
+  // move finds the whole new file.
+  if (!::FlushFileBuffers(file)) return fallisci(N_("cannot write %1: %2"), static_cast<int>(::GetLastError()));
   maniglia_ = kNessuna;
   if (!::CloseHandle(file)) return fallisci(N_("cannot close %1: %2"), static_cast<int>(::GetLastError()));
   return Status::Ok();

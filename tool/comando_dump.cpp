@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <functional>
 #include <limits>
-#include <sstream>
 #include <string_view>
 #include <type_traits>
 
@@ -14,6 +13,7 @@
 #include "model/campi_record.h"
 #include "decompile/recupera.h"
 #include "model/decodifica_file.h"
+#include "model/flusso_tracciato.h"
 #include "model/griglia.h"
 #include "platform/traduzione.h"
 #include "platform/uscita.h"
@@ -21,6 +21,7 @@
 #include "testi/testo.h"
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
+#include "tool/uscita_a_pezzi.h"
 
 namespace scenario::tool {
 namespace {
@@ -54,11 +55,21 @@ const char* nome_tipo_cella(uint8_t tipo) {
   }
 }
 
+// A text of a record (a station's name, a signpost's words), quoted and
+// escaped for its medium: every text of a file passes here on its way out.
+void scrivi_testo(const std::string& testo, bool json, UscitaAPezzi& out) {
+  if (json) {
+    out << json_stringa(testo);
+  } else {
+    out << "\"" << testo_visibile(testo) << "\"";
+  }
+}
+
 // The fields of a record in the order of its table: "name value" joined by
 // ", " (a text in quotes, escaped for the terminal), or JSON members. A cell's type name follows its
 // type.
 template <typename R, size_t N>
-void dump_campi(const R& r, const std::array<CampoRecord<R>, N>& campi, bool json, std::ostream& out) {
+void dump_campi(const R& r, const std::array<CampoRecord<R>, N>& campi, bool json, UscitaAPezzi& out) {
   for (size_t i = 0; i < N; ++i) {
     const CampoRecord<R>& c = campi[i];
     out << (i ? ", " : "");
@@ -69,11 +80,7 @@ void dump_campi(const R& r, const std::array<CampoRecord<R>, N>& campi, bool jso
     }
     con_valore(r, c, [&](const auto& v) {
       if constexpr (std::is_same_v<std::decay_t<decltype(v)>, std::string>) {
-        if (json) {
-          out << json_stringa(v);
-        } else {
-          out << "\"" << testo_visibile(v) << "\"";
-        }
+        scrivi_testo(v, json, out);
       } else {
         out << v;
       }
@@ -93,7 +100,7 @@ void dump_campi(const R& r, const std::array<CampoRecord<R>, N>& campi, bool jso
 
 // Text shows the rows that hold something and counts the others (--all: every
 // row); JSON, which programs read, always holds every row.
-void dump_tabella(const Elementi& e, bool json, bool tutti, std::ostream& out) {
+void dump_tabella(const Elementi& e, bool json, bool tutti, UscitaAPezzi& out) {
   if (json) out << "{\"kind\": \"table\", \"rows\": [";
   size_t saltate = 0;
   for (size_t i = 0; i < e.size(); ++i) {
@@ -122,7 +129,7 @@ bool ha_oggetto(const Cella& c) {
          c.avviso != 0;
 }
 
-void dump_cella(size_t k, const Cella& c, bool json, bool primo, std::ostream& out) {
+void dump_cella(size_t k, const Cella& c, bool json, bool primo, UscitaAPezzi& out) {
   if (json) {
     out << (primo ? "" : ", ") << "{\"cell\": " << k << ", \"position\": " << metri_cella(k) << ", ";
     dump_campi(c, kCampiCella, json, out);
@@ -136,7 +143,7 @@ void dump_cella(size_t k, const Cella& c, bool json, bool primo, std::ostream& o
 
 // Runs of equal values of one profile byte: "velocita 6 in cells 0-24".
 void dump_profilo(const std::vector<Cella>& celle, const char* nome, uint8_t Cella::*campo, bool json,
-                  std::ostream& out) {
+                  UscitaAPezzi& out) {
   if (json) out << "\"" << nome << "\": [";
   size_t inizio = 0;
   bool primo = true;
@@ -155,7 +162,7 @@ void dump_profilo(const std::vector<Cella>& celle, const char* nome, uint8_t Cel
   if (json) out << "]";
 }
 
-void dump_celle(const std::vector<Cella>& celle, bool json, bool tutte, std::ostream& out) {
+void dump_celle(const std::vector<Cella>& celle, bool json, bool tutte, UscitaAPezzi& out) {
   if (json) out << "{\"kind\": \"cells\", \"count\": " << celle.size() << ", \"cells\": [";
   bool primo = true;
   for (size_t k = 0; k < celle.size(); ++k) {
@@ -176,66 +183,90 @@ void dump_celle(const std::vector<Cella>& celle, bool json, bool tutte, std::ost
 
 // ---- plan ----
 
-std::string numero(double v) {
-  char testo[40];
-  std::snprintf(testo, sizeof testo, "%.17g", v);
-  return testo;
+// A point's number as the file holds it: an integer, or a 64-bit float in
+// the shortest form that reads back as the same number; "null" for none.
+void scrivi_punto(const Punto& p, UscitaAPezzi& out) {
+  if (p.tag == TagPunto::kVuoto) {
+    out << "null";
+  } else if (p.tag == TagPunto::kIntero) {
+    out << p.intero;
+  } else {
+    out << p.reale;
+  }
 }
 
-std::string punto(const Punto& p) {
-  if (p.tag == TagPunto::kVuoto) return "null";
-  return p.tag == TagPunto::kIntero ? std::to_string(p.intero) : numero(p.reale);
-}
-
-void dump_tracciato(const PuntiTracciato& t, bool json, bool tutti, std::ostream& out) {
+// The plan of a checked file, read through `leggi`: the summary from one
+// walk over both columns, then (--all) every metre from a second walk.
+void dump_tracciato(const LeggiPezzo& leggi, const FormaTracciato& forma, bool json, bool tutti, UscitaAPezzi& out) {
   size_t conteggio[2][3] = {};
   long primo = -1, ultimo = -1;
   double estremi[2][2] = {{std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()},
                           {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()}};
-  for (size_t m = 0; m < t.x.size(); ++m) {
-    const Punto punti[2] = {t.x[m], t.y[m]};
-    for (int c = 0; c < 2; ++c) {
-      const Punto& p = punti[c];
-      conteggio[c][p.tag == TagPunto::kVuoto ? 0 : p.tag == TagPunto::kIntero ? 1 : 2]++;
-      if (p.tag == TagPunto::kVuoto) continue;
-      estremi[c][0] = std::min(estremi[c][0], p.valore());
-      estremi[c][1] = std::max(estremi[c][1], p.valore());
-    }
-    if (t.x[m].tag == TagPunto::kReale || t.y[m].tag == TagPunto::kReale) {
-      if (primo < 0) primo = static_cast<long>(m);
-      ultimo = static_cast<long>(m);
+  {
+    CursorePunti x(leggi, 0);
+    CursorePunti y(leggi, forma.inizio_y);
+    for (size_t m = 0; m < forma.righe; ++m) {
+      const Punto punti[2] = {x.prossimo(), y.prossimo()};
+      for (int c = 0; c < 2; ++c) {
+        const Punto& p = punti[c];
+        conteggio[c][p.tag == TagPunto::kVuoto ? 0 : p.tag == TagPunto::kIntero ? 1 : 2]++;
+        if (p.tag == TagPunto::kVuoto) continue;
+        estremi[c][0] = std::min(estremi[c][0], p.valore());
+        estremi[c][1] = std::max(estremi[c][1], p.valore());
+      }
+      if (punti[0].tag == TagPunto::kReale || punti[1].tag == TagPunto::kReale) {
+        if (primo < 0) primo = static_cast<long>(m);
+        ultimo = static_cast<long>(m);
+      }
     }
   }
-  const bool vuoto = t.x.empty();
+  const bool vuoto = forma.righe == 0;
+  // Every metre, as "[x, y]" in JSON or "metre M: x X, y Y" in text.
+  auto ogni_metro = [&] {
+    CursorePunti x(leggi, 0);
+    CursorePunti y(leggi, forma.inizio_y);
+    for (size_t m = 0; m < forma.righe; ++m) {
+      if (json) {
+        out << (m ? ", [" : "[");
+      } else {
+        out << "metre " << m << ": x ";
+      }
+      scrivi_punto(x.prossimo(), out);
+      out << (json ? ", " : ", y ");
+      scrivi_punto(y.prossimo(), out);
+      out << (json ? "]" : "\n");
+    }
+  };
+  const char* nomi[2] = {"x", "y"};
   if (json) {
-    out << "{\"kind\": \"plan\", \"rows\": " << t.x.size();
-    const char* nomi[2] = {"x", "y"};
+    out << "{\"kind\": \"plan\", \"rows\": " << forma.righe;
     for (int c = 0; c < 2; ++c) {
       out << ", \"" << nomi[c] << "\": {\"empty\": " << conteggio[c][0] << ", \"int16\": " << conteggio[c][1]
-          << ", \"float64\": " << conteggio[c][2] << ", \"min\": " << (vuoto ? "null" : numero(estremi[c][0]))
-          << ", \"max\": " << (vuoto ? "null" : numero(estremi[c][1])) << "}";
+          << ", \"float64\": " << conteggio[c][2] << ", \"min\": ";
+      if (vuoto) {
+        out << "null, \"max\": null}";
+      } else {
+        out << estremi[c][0] << ", \"max\": " << estremi[c][1] << "}";
+      }
     }
     out << ", \"first_computed\": " << primo << ", \"last_computed\": " << ultimo;
     if (tutti) {
       out << ", \"points\": [";
-      for (size_t m = 0; m < t.x.size(); ++m) out << (m ? ", " : "") << "[" << punto(t.x[m]) << ", " << punto(t.y[m]) << "]";
+      ogni_metro();
       out << "]";
     }
     out << "}\n";
     return;
   }
-  out << "plan: metres 0 to " << (vuoto ? 0 : t.x.size() - 1) << "\n";
-  const char* nomi[2] = {"x", "y"};
+  out << "plan: metres 0 to " << (vuoto ? 0 : forma.righe - 1) << "\n";
   for (int c = 0; c < 2; ++c) {
     out << "column " << nomi[c] << ": " << conteggio[c][0] << " empty, " << conteggio[c][1] << " int16, "
         << conteggio[c][2] << " float64";
-    if (!vuoto) out << "; from " << numero(estremi[c][0]) << " to " << numero(estremi[c][1]) << " m";
+    if (!vuoto) out << "; from " << estremi[c][0] << " to " << estremi[c][1] << " m";
     out << "\n";
   }
   out << "computed metres: " << primo << " to " << ultimo << "\n";
-  if (tutti) {
-    for (size_t m = 0; m < t.x.size(); ++m) out << "metre " << m << ": x " << punto(t.x[m]) << ", y " << punto(t.y[m]) << "\n";
-  }
+  if (tutti) ogni_metro();
 }
 
 }  // namespace
@@ -253,11 +284,15 @@ int comando_dump(const Args& args, std::ostream& out, std::ostream& err) {
     return errore_uso(componi(traduci("cannot tell the kind of %1; use --kind table, cells or plan"), {file}), uso, err);
   }
   Testo errore;
-  std::string dati;
   const TipoCompilato genere = tipo == "table"   ? TipoCompilato::kTabella
                                : tipo == "cells" ? TipoCompilato::kCelle
                                                  : TipoCompilato::kTracciato;
-  const LetturaCompilato lettura = leggi_compilato(file, genere, &dati);
+  // The plan, the largest kind, is read a piece at a time; a table or a cell
+  // file is read whole.
+  FileAPezzi pezzi;
+  std::string dati;
+  const LetturaCompilato lettura = genere == TipoCompilato::kTracciato ? apri_compilato(file, genere, &pezzi)
+                                                                       : leggi_compilato(file, genere, &dati);
   if (lettura.esito == LetturaCompilato::Esito::kIlleggibile) {
     err << "scenario-tool: " << nella_lingua(lettura.messaggio) << "\n";
     return kUscitaFileSystem;
@@ -266,27 +301,39 @@ int comando_dump(const Args& args, std::ostream& out, std::ostream& err) {
     err << "scenario-tool: " << componi(traduci("%1 is not a %2 file: %3"), {file, tipo, nella_lingua(lettura.messaggio)}) << "\n";
     return kUscitaDatiNonValidi;
   }
-  // Decode fully before printing anything, so a refused file prints no half dump.
-  std::ostringstream testo;
-  bool ok = false;
-  if (tipo == "table") {
-    Elementi e{};
-    ok = decodifica_elementi(dati, &e, &errore);
-    if (ok) dump_tabella(e, a.ha("--json"), a.ha("--all"), testo);
-  } else if (tipo == "cells") {
-    std::vector<Cella> celle;
-    ok = decodifica_celle(dati, &celle, &errore);
-    if (ok) dump_celle(celle, a.ha("--json"), a.ha("--all"), testo);
-  } else {
-    PuntiTracciato t;
-    ok = decodifica_tracciato(dati, &t, &errore);
-    if (ok) dump_tracciato(t, a.ha("--json"), a.ha("--all"), testo);
+  const LeggiPezzo leggi = [&pezzi](uint64_t posizione, char* dove, size_t quanti) {
+    return pezzi.leggi(posizione, dove, quanti);
+  };
+  // The whole file is checked before anything is printed, so a refused file
+  // prints no half dump.
+  Elementi e{};
+  std::vector<Cella> celle;
+  FormaTracciato forma;
+  const bool ok = genere == TipoCompilato::kTabella ? decodifica_elementi(dati, &e, &errore)
+                  : genere == TipoCompilato::kCelle ? decodifica_celle(dati, &celle, &errore)
+                                                    : esamina_tracciato(leggi, pezzi.dimensione(), &forma, &errore);
+  if (!pezzi.errore().ok()) {
+    err << "scenario-tool: " << nella_lingua(pezzi.errore().testo()) << "\n";
+    return kUscitaFileSystem;
   }
   if (!ok) {
     err << "scenario-tool: " << componi(traduci("%1 is not a %2 file: %3"), {file, tipo, nella_lingua(errore)}) << "\n";
     return kUscitaDatiNonValidi;
   }
-  out << testo.str();
+  {
+    UscitaAPezzi testo(out);
+    if (genere == TipoCompilato::kTabella) {
+      dump_tabella(e, a.ha("--json"), a.ha("--all"), testo);
+    } else if (genere == TipoCompilato::kCelle) {
+      dump_celle(celle, a.ha("--json"), a.ha("--all"), testo);
+    } else {
+      dump_tracciato(leggi, forma, a.ha("--json"), a.ha("--all"), testo);
+    }
+  }
+  if (!pezzi.errore().ok()) {
+    err << "scenario-tool: " << nella_lingua(pezzi.errore().testo()) << "\n";
+    return kUscitaFileSystem;
+  }
   return 0;
 }
 

@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
+#include <thread>
 #include <sstream>
 #include <string>
 
@@ -136,6 +141,30 @@ TEST(ToolDump, RefusesTruncatedAndForeignFiles) {
     EXPECT_EQ(u.out, "") << caso.nome;
   }
 }
+
+#ifndef _WIN32
+// A plan that cannot be read at a position (a pipe) is read whole instead of a
+// piece at a time, with the same result; a number in its shortest form.
+TEST(ToolDump, APlanThroughAPipe) {
+  CartellaTemporanea cartella;
+  const std::string tubo = cartella.file("tubo_linea.dat");
+  ASSERT_EQ(::mkfifo(tubo.c_str(), 0600), 0);
+  // 2.5 is 4004000000000000.
+  std::thread scrittore([&tubo] {
+    std::ofstream(tubo, std::ios::binary) << piano_con_y1(0x4004000000000000);
+  });
+  const Uscita u = dump({tubo, "--all"});
+  scrittore.join();
+  EXPECT_EQ(u.stato, 0) << u.err;
+  EXPECT_EQ(u.out,
+            "plan: metres 0 to 1\n"
+            "column x: 0 empty, 2 int16, 0 float64; from 0 to 0 m\n"
+            "column y: 0 empty, 1 int16, 1 float64; from 0 to 2.5 m\n"
+            "computed metres: 1 to 1\n"
+            "metre 0: x 0, y 0\n"
+            "metre 1: x 0, y 2.5\n");
+}
+#endif
 
 // A file far larger than any the compiler writes is refused before it is
 // read: no time, no memory. The file is sparse, so it costs no disk either.
