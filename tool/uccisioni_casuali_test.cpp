@@ -88,13 +88,15 @@ void prova_uccisioni(const Scrittore& s, std::mt19937* caso) {
     insiemi[i] = impronte(s.cartella, s.nomi);
   }
   ASSERT_NE(insiemi[0], insiemi[1]);
-  const Microsecondi tempo = std::max(durata(s.scrivi[0]), durata(s.scrivi[1]));
-  // Moments up to 1.2 times a run: some land after its last rename.
-  std::uniform_int_distribution<int64_t> momento(0, tempo.count() * 6 / 5);
+  Microsecondi tempo = std::max(durata(s.scrivi[0]), durata(s.scrivi[1]));
   // Kills that land while the run is alive are counted; a run that ended
-  // before its kill is tried again, as many as three times for each kill.
+  // before its kill is tried again, as many as seven times for each kill. Run
+  // times swing with the machine's load and the disk's syncs, so each run
+  // that ended first shortens the span the moments are drawn from by a tenth.
   int presente = 0, colpi = 0, nuovi = 0;
-  for (int tentativo = 0; colpi < kUccisioni && tentativo < 4 * kUccisioni; ++tentativo) {
+  for (int tentativo = 0; colpi < kUccisioni && tentativo < 8 * kUccisioni; ++tentativo) {
+    // Moments up to 1.2 times a run: some land after its last rename.
+    std::uniform_int_distribution<int64_t> momento(0, tempo.count() * 6 / 5);
     const Microsecondi ritardo(momento(*caso));
     SCOPED_TRACE("attempt " + std::to_string(tentativo) + ": killed after " + std::to_string(ritardo.count()) +
                  " us of " + std::to_string(tempo.count()));
@@ -104,6 +106,7 @@ void prova_uccisioni(const Scrittore& s, std::mt19937* caso) {
     const Impronte trovate = impronte(s.cartella, s.nomi);
     ASSERT_TRUE(trovate == insiemi[0] || trovate == insiemi[1]) << ::testing::PrintToString(trovate);
     colpi += colpito;
+    if (!colpito) tempo = std::max(Microsecondi(1000), tempo * 9 / 10);
     if (trovate == insiemi[1 - presente]) {
       nuovi += colpito;
       presente = 1 - presente;
