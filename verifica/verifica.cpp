@@ -16,6 +16,7 @@
 #include "testi/utf8_1252.h"
 #include "verifica/chiave_sconosciuta.h"
 #include "verifica/controlli_voci.h"
+#include "verifica/motivo_lettura.h"
 #include "verifica/recupero.h"
 #include "verifica/riepilogo.h"
 #include "verifica/spiega_guasti.h"
@@ -94,6 +95,7 @@ class DaAvvertimenti {
       ultima_riga_ = a.riga;
       d = chiave_sconosciuta(a.valori[0], a.file == file_linea_ ? Sezione::kLinea : Sezione::kTreno);
       if (!da_costruire(a.file, d, out)) return;
+      valore_in_piu(a, &d);
       d.larghezza = a.valori[0].size();
       d.colonna = static_cast<size_t>(std::max(a.colonna, 0));
     } else {
@@ -139,14 +141,33 @@ class DaAvvertimenti {
     return false;
   }
 
+  // A number where a key belongs, on the line of an entry that has read all
+  // its values: a value too many, often a decimal comma that cut one in two.
+  void valore_in_piu(const Avvertimento& a, Diagnostica* d) const {
+    const std::string& campo = a.valori[0];
+    const bool numero = !campo.empty() && campo.find_first_not_of("0123456789.") == std::string::npos;
+    if (!numero) return;
+    const VoceLetta* voce = voce_di(a.file, a.riga);
+    if (voce == nullptr || valori_della_voce(*voce) == 0) return;
+    d->messaggio = componi(traduci("a value too many for `%1`, which takes %2: \"%3\" is ignored"),
+                           {nome_della_voce(*voce), std::to_string(valori_della_voce(*voce)), testo_visibile(campo)});
+    d->suggerimento = traduci("a comma inside a number splits it in two: write whole numbers, with no decimal comma");
+  }
+
   // The key of the entry on that line, found in the record (entries of a file
   // come in order of line).
   Dove chiave_di(const std::string& file, int riga) const {
+    const VoceLetta* voce = voce_di(file, riga);
+    return voce != nullptr ? voce->chiave : Dove{};
+  }
+
+  // The entry whose key stands on that line, or nullptr.
+  const VoceLetta* voce_di(const std::string& file, int riga) const {
     const bool di_linea = file == file_linea_;
     const auto da = traccia_.voci.begin() + static_cast<ptrdiff_t>(di_linea ? 0 : fine_linea_);
     const auto a = di_linea ? traccia_.voci.begin() + static_cast<ptrdiff_t>(fine_linea_) : traccia_.voci.end();
     const auto it = std::lower_bound(da, a, riga, [](const VoceLetta& v, int r) { return v.chiave.riga < r; });
-    return it != a && it->chiave.riga == riga && it->file == file ? it->chiave : Dove{};
+    return it != a && it->chiave.riga == riga && it->file == file ? &*it : nullptr;
   }
 
   const std::string& file_linea_;

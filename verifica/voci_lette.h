@@ -28,6 +28,7 @@ inline constexpr ParoleVoce kVoceSegnale{"segnale"};
 inline constexpr ParoleVoce kVoceRallentamento{"rallentamento"};
 inline constexpr ParoleVoce kVoceAbbattimento{"abbattimento"};
 inline constexpr ParoleVoce kVoceStazione{"stazione"};
+inline constexpr ParoleVoce kVoceOrologio{"orologio"};
 
 inline bool e_voce(const VoceLetta& v, ParoleVoce p) { return Traccia::di_chiave(v, p.parola, p.seconda); }
 
