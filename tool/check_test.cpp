@@ -49,6 +49,18 @@ std::string segnale(int posizione) {
   return "segnale,  " + std::to_string(posizione) + ",  1,  4,  1,  0,  0,  0,  0,  0,  0,  0";
 }
 
+// An ASCII text in UTF-16 or UTF-32: each byte widened to `larghezza` bytes,
+// little-endian or big-endian, after the byte-order mark `bom`.
+std::string larga(const std::string& testo, size_t larghezza, bool little, const std::string& bom) {
+  std::string out = bom;
+  for (char c : testo) {
+    std::string unita(larghezza, '\0');
+    unita[little ? 0 : larghezza - 1] = c;
+    out += unita;
+  }
+  return out;
+}
+
 struct Sbaglio {
   const char* nome;
   std::string linea;
@@ -166,6 +178,25 @@ TEST(ToolCheck, EachMistakeAtItsLineWithItsSeverityAndHint) {
        .linea = una_linea, .treno = treno({segnale(200)}),
        .dove = "TRAIN:2:1", .gravita = "error", .suggerimento = "the smallest position allowed for a signal is 350 m",
        .stato = 1, .parole = "signal at 200 m stands before the first 350 m"},
+      {.nome = "a misspelt [generale] in the line description",
+       .linea = "[generali]\r\nlunghezza percorso,  10000\r\n[curve]\r\n[fine]\r\n", .treno = treno({}),
+       .dove = "LINE:1:1", .gravita = "error", .suggerimento = "did you mean `[generale]`?", .stato = 1},
+      {.nome = "a misspelt [generale] in the train description",
+       .linea = una_linea, .treno = "  [Generali]\r\nvelocita,  0,  60\r\n[fine]\r\n",
+       .dove = "TRAIN:1:3", .gravita = "error", .suggerimento = "did you mean `[generale]`?", .stato = 1},
+      {.nome = "a train description in UTF-16 with its byte-order mark",
+       .linea = una_linea, .treno = larga(treno({}), 2, true, "\xFF\xFE"),
+       .dove = "TRAIN:1:1", .gravita = "error", .suggerimento = "save it as Windows-1252 or UTF-8", .stato = 1,
+       .parole = "the description is UTF-16 little-endian"},
+      {.nome = "a line description in UTF-32 without a byte-order mark",
+       .linea = larga(una_linea, 4, false, ""), .treno = treno({}),
+       .dove = "LINE:1:1", .gravita = "error", .suggerimento = "save it as Windows-1252 or UTF-8", .stato = 1,
+       .parole = "the description is UTF-32 big-endian"},
+      // The name field is "SANTA LUCIA"; " BIVIO" after the comma starts at column 102.
+      {.nome = "a station name a comma cut short",
+       .linea = una_linea, .treno = treno({stazione(2000, "SANTA LUCIA, BIVIO")}),
+       .dove = "TRAIN:2:102", .gravita = "warning", .suggerimento = "holds no comma", .stato = 0,
+       .parole = "the text ends at the comma: \"SANTA LUCIA\" is stored, \"BIVIO\" is read as a key and ignored"},
       // Minute 75 of hour 6: (6 × 60 + 75) × 60 = 26100 s, 07:15:00. The minutes start at column 16.
       {.nome = "a clock minute past 59",
        .linea = una_linea, .treno = treno({"orologio,  6,  75,  0"}),

@@ -43,6 +43,8 @@ inline constexpr TipoDiagnostica kProgressivaPersa{
     "km-post-dropped", Gravita::kErrore, "a kilometre-post system the ordering of the three drops"};
 inline constexpr TipoDiagnostica kFuori1252{
     "no-windows-1252", Gravita::kErrore, "a UTF-8 character with no place in Windows-1252"};
+inline constexpr TipoDiagnostica kCodificaLarga{
+    "utf-16-or-32", Gravita::kErrore, "a description in UTF-16 or UTF-32, which the compiler reads as 8-bit text"};
 inline constexpr TipoDiagnostica kNelMargine{
     "in-margin", Gravita::kAvviso, "an object after the end of the line, in the spare cells the train never reaches"};
 inline constexpr TipoDiagnostica kRallentamentoOltre{
@@ -77,7 +79,8 @@ inline constexpr TipoDiagnostica kRegistroPieno{
 // Every kind, in the order the guide lists them.
 inline constexpr std::array kTipiDiagnostica{
     tipo::kChiaveSconosciuta, tipo::kSenzaChiave,   tipo::kSenzaGenerale,       tipo::kValoreAvvolto,
-    tipo::kTestoLungo,        tipo::kProgressivaPersa, tipo::kFuori1252,        tipo::kNelMargine,
+    tipo::kTestoLungo,        tipo::kProgressivaPersa, tipo::kFuori1252,        tipo::kCodificaLarga,
+    tipo::kNelMargine,
     tipo::kRallentamentoOltre, tipo::kCarattereControllo, tipo::kFuoriOrdine,  tipo::kSenzaEffetto,
     tipo::kSostituito,        tipo::kOraFuoriScala, tipo::kOrarioIndietro,     tipo::kOrarioStretto,
     tipo::kVelocitaArrotondata, tipo::kRallentamentoInutile, tipo::kMontagnaRovescia, tipo::kConvertito,

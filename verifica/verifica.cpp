@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <limits>
 #include <map>
+#include <optional>
+#include <string_view>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -15,7 +17,9 @@
 #include "testi/citazione.h"
 #include "testi/utf8_1252.h"
 #include "verifica/chiave_sconosciuta.h"
+#include "verifica/codifica_larga.h"
 #include "verifica/controlli_voci.h"
+#include "verifica/intestazione_simile.h"
 #include "verifica/motivo_lettura.h"
 #include "verifica/recupero.h"
 #include "verifica/riepilogo.h"
@@ -46,6 +50,17 @@ std::string codice_u(uint32_t c) {
 
 DescrizioneLetta prepara(const TestoDescrizione& t) {
   DescrizioneLetta out;
+  if (const std::optional<std::string_view> larga = codifica_larga(t.testo)) {
+    Diagnostica d = nuova_diagnostica(tipo::kCodificaLarga);
+    d.file = t.nome;
+    d.riga = 1;
+    d.colonna = 1;
+    d.messaggio = componi(traduci("the description is %1: the compiler reads 8-bit text, and takes its zero bytes "
+                                  "for characters"),
+                          {std::string(*larga)});
+    d.suggerimento = traduci("save it as Windows-1252 or UTF-8");
+    out.codifica.push_back(std::move(d));
+  }
   ConversioneUtf8 c = da_utf8(t.testo);
   if (!c.era_utf8) {
     out.esatto = t.testo;
@@ -141,14 +156,22 @@ class DaAvvertimenti {
     return false;
   }
 
-  // A number where a key belongs, on the line of an entry that has read all
-  // its values: a value too many, often a decimal comma that cut one in two.
+  // A field where a key belongs, on the line of an entry that has read all
+  // its values: the rest of a text a comma cut short, or a value too many,
+  // often a decimal comma that cut one in two.
   void valore_in_piu(const Avvertimento& a, Diagnostica* d) const {
     const std::string& campo = a.valori[0];
     const bool numero = !campo.empty() && campo.find_first_not_of("0123456789.") == std::string::npos;
-    if (!numero) return;
     const VoceLetta* voce = voce_di(a.file, a.riga);
     if (voce == nullptr || valori_della_voce(*voce) == 0) return;
+    if (!numero && !voce->testo.empty() && voce->dove_testo.riga == a.riga) {
+      // A name or a signpost text ends at a comma: the rest is read as a key.
+      d->messaggio = componi(traduci("the text ends at the comma: \"%1\" is stored, \"%2\" is read as a key and ignored"),
+                             {testo_visibile(voce->testo), testo_visibile(campo)});
+      d->suggerimento = traduci("a name or a signpost text holds no comma: write it without one");
+      return;
+    }
+    if (!numero) return;
     d->messaggio = componi(traduci("a value too many for `%1`, which takes %2: \"%3\" is ignored"),
                            {nome_della_voce(*voce), std::to_string(valori_della_voce(*voce)), testo_visibile(campo)});
     d->suggerimento = traduci("a comma inside a number splits it in two: write whole numbers, with no decimal comma");
@@ -270,6 +293,16 @@ EsitoVerifica verifica(const RichiestaVerifica& r) {
   const IndiceRighe indice_linea(linea.letto);
   const IndiceRighe indice_treno(treno.letto);
   for (Diagnostica& d : tutte) {
+    // No general section found: a heading near "[generale]" is why.
+    if (d.codice == kErroreSenzaGenerale || d.tipo == tipo::kSenzaGenerale.nome) {
+      const std::string& testo = d.file == r.linea.nome ? linea.letto : treno.letto;
+      if (const std::optional<IntestazioneSimile> simile = generale_simile(testo)) {
+        d.riga = simile->riga;
+        d.colonna = simile->colonna;
+        d.larghezza = std::max<size_t>(simile->larghezza, 1);
+        d.suggerimento = componi(traduci("did you mean `%1`?"), {"[generale]"});
+      }
+    }
     const IndiceRighe* indice = d.file == r.linea.nome   ? &indice_linea
                                 : d.file == r.treno.nome ? &indice_treno
                                                          : nullptr;
