@@ -16,6 +16,7 @@
 #include "platform/traduzione.h"
 #include "testi/citazione.h"
 #include "testi/utf8_1252.h"
+#include "verifica/chiave_fuori_posto.h"
 #include "verifica/chiave_sconosciuta.h"
 #include "verifica/codifica_larga.h"
 #include "verifica/controlli_voci.h"
@@ -110,6 +111,7 @@ class DaAvvertimenti {
       ultima_riga_ = a.riga;
       d = chiave_sconosciuta(a.valori[0], a.file == file_linea_ ? Sezione::kLinea : Sezione::kTreno);
       if (!da_costruire(a.file, d, out)) return;
+      if (d.suggerimento.empty()) spiega_fuori_posto(a.valori[0], a.file == file_linea_, &d);
       valore_in_piu(a, &d);
       d.larghezza = a.valori[0].size();
       d.colonna = static_cast<size_t>(std::max(a.colonna, 0));
