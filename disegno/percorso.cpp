@@ -4,8 +4,10 @@
 #include <cmath>
 #include <cstdio>
 #include <numbers>
+#include <optional>
 
 #include "model/griglia.h"
+#include "model/tempo_minimo.h"
 #include "model/testo_km.h"
 #include "model/valori_cella.h"
 #include "testi/testo.h"
@@ -41,11 +43,21 @@ void leggi_progressive(const Elementi& e, Percorso* p) {
                    [](const SistemaProgressive& a, const SistemaProgressive& b) { return a.inizio < b.inizio; });
 }
 
-void leggi_stazioni(const Elementi& e, Percorso* p) {
+// Each timed station after the first gets the least running time from the
+// timed station before it, when it lies further along the line.
+void leggi_stazioni(const Elementi& e, const std::vector<Cella>& celle, Percorso* p) {
+  std::optional<int64_t> prima;  // the position of the timed station before
   for (int riga = kPrimaStazione; riga <= kPrimoCartello; ++riga) {
     const Elemento& r = e[static_cast<size_t>(riga)];
     if (r.testo.empty()) break;
-    p->stazioni.push_back({utf8(r.testo), r.dato3, r.dato1, r.dato2, r.tipo < kPrimoTipoSenzaFermata, r.dato4, r.tipo, r.byte2});
+    StazionePercorso s{utf8(r.testo), r.dato3, r.dato1, r.dato2, r.tipo < kPrimoTipoSenzaFermata, r.dato4, r.tipo, r.byte2, 0};
+    if (s.orario <= 0) {
+      p->stazioni.push_back(std::move(s));
+      continue;
+    }
+    if (prima && *prima < s.posizione) s.minimo = tempo_minimo(celle, *prima, s.posizione).value_or(0);
+    prima = s.posizione;
+    p->stazioni.push_back(std::move(s));
   }
 }
 
@@ -212,7 +224,7 @@ Percorso leggi_percorso(const Elementi& elementi, const std::vector<Cella>& cell
   // A length the cells do not reach cannot be the line's: the cells are drawn whole.
   p.lunghezza = lunghezza > 0 && lunghezza <= p.fine_celle ? lunghezza : p.fine_celle;
   leggi_progressive(elementi, &p);
-  leggi_stazioni(elementi, &p);
+  leggi_stazioni(elementi, celle, &p);
   leggi_celle(elementi, celle, &p);
   p.velocita = tratti(celle, p.lunghezza, [](const Cella& c) { return velocita_del_byte(c.velocita); });
   // A cell with pendenza 0 was never given a gradient: it is level.

@@ -34,6 +34,7 @@ struct StazionePercorso {
   int64_t orario;         // scheduled time, s since midnight; 0 when none
   int tipo;
   int sosta = 0;          // dwell at the stop, s; 0 when none is given
+  int64_t minimo = 0;     // least running time from the timed station before, s; 0 when none
 };
 
 struct SegnalePercorso {

@@ -749,7 +749,7 @@ D.stazioni.forEach((s, i) => {
   const r = document.createElement('tr');
   r.className = s.ferma ? 'ferma' : 'transito';
   r.setAttribute('data-stazione', i);
-  for (const v of [s.nome, fmt(s.m / 1000, 3), posto(s.m), s.orario || '\u2013', s.sosta ? s.sosta + ' s' : '\u2013', s.ferma ? 'yes' : 'no']) {
+  for (const v of [s.nome, fmt(s.m / 1000, 3), posto(s.m), s.orario || '\u2013', s.minimo ? Math.floor(s.minimo / 60) + ' min ' + s.minimo % 60 + ' s' : '\u2013', s.sosta ? s.sosta + ' s' : '\u2013', s.ferma ? 'yes' : 'no']) {
     const c = document.createElement('td'); c.textContent = v; r.appendChild(c);
   }
   r.onclick = () => {

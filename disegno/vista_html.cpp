@@ -60,7 +60,8 @@ std::string json_percorso(const Percorso& p) {
   j += ",\"stazioni\":" + lista(p.stazioni, [](const StazionePercorso& s) {
          return "{\"nome\":" + stringa(s.nome) + ",\"m\":" + n(s.posizione) + ",\"da\":" + n(s.zona_da) +
                 ",\"a\":" + n(s.zona_a) + ",\"ferma\":" + (s.ferma ? "true" : "false") + ",\"orario\":" +
-                stringa(testo_orario(s.orario)) + ",\"tipo\":" + n(s.tipo) + ",\"sosta\":" + n(s.sosta) + "}";
+                stringa(testo_orario(s.orario)) + ",\"tipo\":" + n(s.tipo) + ",\"sosta\":" + n(s.sosta) +
+                ",\"minimo\":" + n(s.minimo) + "}";
        });
   j += ",\"segnali\":" + lista(p.segnali, [](const SegnalePercorso& s) {
          return "[" + n(s.posizione) + "," + n(s.sinistra) + "," + n(s.destra) + "," + n(s.ripetizione) + "," +
@@ -124,7 +125,7 @@ std::string pagina_vista(const Percorso& p, const Json& vivo) {
          "<p id=\"aiuto\">Wheel: zoom. Drag: pan. Keys: + \xE2\x88\x92 \xE2\x86\x90 \xE2\x86\x92, 0 fits all. "
          "Hover a mark for its details; click a station in the timetable to centre on it.</p>"
          "</section>\n<aside>" + pannello + "<h2>Timetable</h2><table id=\"orario\"><thead><tr><th>Station</th><th>km</th>"
-         "<th>Post</th><th>Time</th><th>Dwell</th><th>Stop</th></tr></thead><tbody></tbody></table></aside></main>\n"
+         "<th>Post</th><th>Time</th><th title=\"least running time from the timed station before, every stretch at its speed limit\">Least</th><th>Dwell</th><th>Stop</th></tr></thead><tbody></tbody></table></aside></main>\n"
          "<div id=\"suggerimento\" role=\"tooltip\"></div>\n"
          "<script type=\"application/json\" id=\"dati\">" + json_percorso(p) + "</script>\n" + script_vivo + "<script>\n" + std::string(kScriptCalcoli) + std::string(kScriptVista) +
          "</script>\n</body>\n</html>\n";

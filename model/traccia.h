@@ -32,6 +32,16 @@ struct VoceLetta {
   Dove dove_testo;
 };
 
+// The value a reading failure was met at: the field as written, and the
+// range of the value it was to fill (a field that is a whole number failed
+// for being outside it). `fine_testo` when the text ended before the field.
+struct LetturaFallita {
+  std::string campo;
+  bool fine_testo = false;
+  int64_t minimo = 0;
+  int64_t massimo = 0;
+};
+
 struct Traccia {
   // Entries recorded at most: a record costs some hundred bytes an entry, and
   // a description may hold millions of lines. Past it nothing more is
@@ -40,6 +50,7 @@ struct Traccia {
 
   std::vector<VoceLetta> voci;
   bool troncata = false;     // entries past kMassimoVoci were read and not recorded
+  std::string_view file_troncata;  // the description whose entry first found the record full
   bool voce_aperta = false;  // the entry being read is the last one recorded
   // The names the entries' `file` points into: one string per description,
   // not one per entry.
@@ -53,6 +64,7 @@ struct Traccia {
   std::vector<int32_t> origine;
   bool treno_letto = false;     // the train half ran
   bool generale_treno = false;  // the train description had its "[generale]"
+  LetturaFallita lettura_fallita;  // the last reading failure
   // The busy cell a placement met when it recorded a fault; -1 for none.
   int64_t cella_occupata = -1;
 
@@ -62,8 +74,10 @@ struct Traccia {
   bool (*chiave_vicina)(std::string_view campo, bool di_treno) = nullptr;
 
   // Opens the record of an entry; false, and nothing recorded, past the limit.
-  bool apri() {
+  // `file` is the entry's description, as nome() keeps it.
+  bool apri(std::string_view file = {}) {
     voce_aperta = voci.size() < kMassimoVoci;
+    if (!voce_aperta && !troncata) file_troncata = file;
     troncata = troncata || !voce_aperta;
     return voce_aperta;
   }

@@ -17,8 +17,12 @@ TEST(Traccia, StopsRecordingAtItsLimitAndSaysSo) {
   EXPECT_FALSE(t.troncata);
 
   t.voci.resize(Traccia::kMassimoVoci);
-  EXPECT_FALSE(t.apri());
+  EXPECT_FALSE(t.apri("l_linea.txt"));
   EXPECT_TRUE(t.troncata);
+  // The note names the description whose entries were not recorded: the
+  // first one to find the record full, whichever reads later.
+  EXPECT_FALSE(t.apri("l_2635-.txt"));
+  EXPECT_EQ(t.file_troncata, "l_linea.txt");
   t.posa(3);
   EXPECT_EQ(t.di_cella(3), nullptr);
 }

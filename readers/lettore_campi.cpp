@@ -42,6 +42,7 @@ void LettoreCampi::segna_fine() {
   while (inizio > 0 && !fine_riga(testo_[inizio - 1])) --inizio;
   riga_campo_ = std::max(riga_ - righe_chiuse, 1);
   colonna_campo_ = static_cast<int>(fine - inizio) + 1;
+  inizio_campo_ = fine_campo_ = testo_.size();
 }
 
 void LettoreCampi::inizia_campo() {
@@ -62,6 +63,8 @@ Lettura LettoreCampi::leggi_testo(std::string* campo) {
   size_t fine = pos_;
   while (fine > inizio && blank(testo_[fine - 1])) --fine;
   campo->assign(testo_.substr(inizio, fine - inizio));
+  inizio_campo_ = inizio;
+  fine_campo_ = fine;
   consuma_separatore();
   return Lettura::kOk;
 }
@@ -75,6 +78,8 @@ Lettura LettoreCampi::leggi_numero(int32_t* valore) {
   const size_t inizio = pos_;
   while (pos_ < testo_.size() && testo_[pos_] != ',' && !fine_riga(testo_[pos_]) && !blank(testo_[pos_])) ++pos_;
   const std::string_view cifre(testo_.data() + inizio, pos_ - inizio);
+  inizio_campo_ = inizio;
+  fine_campo_ = pos_;
   if (pos_ < testo_.size() && blank(testo_[pos_])) salta_blank();
   consuma_separatore();
 

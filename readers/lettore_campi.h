@@ -41,6 +41,8 @@ class LettoreCampi {
   // (from 1, in bytes, after the blanks before it).
   int riga() const { return riga_campo_; }
   int colonna() const { return colonna_campo_; }
+  // The last field read, as written (blanks around it dropped).
+  std::string_view campo() const { return std::string_view(testo_).substr(inizio_campo_, fine_campo_ - inizio_campo_); }
 
 
  private:
@@ -60,6 +62,8 @@ class LettoreCampi {
   int riga_campo_ = 1;
   size_t inizio_riga_ = 0;  // offset of the current line's first byte
   int colonna_campo_ = 1;
+  size_t inizio_campo_ = 0;  // offsets of the last field read
+  size_t fine_campo_ = 0;
 };
 
 // Key matching: whether `campo` contains `parola` anywhere, exactly or with

@@ -17,6 +17,7 @@ bool leggi_stretto(LetturaDescrizione& lettura, T* valore) {
   int32_t letto = 0;
   if (!lettura.leggi_valore(&letto)) return false;
   if (letto < std::numeric_limits<T>::min() || letto > std::numeric_limits<T>::max()) {
+    lettura.lettura_fallita(std::to_string(letto), false, std::numeric_limits<T>::min(), std::numeric_limits<T>::max());
     lettura.guasto(kErroreLettura);
     return false;
   }
@@ -61,11 +62,13 @@ Dove LetturaDescrizione::dove(size_t larghezza) const {
 }
 
 void LetturaDescrizione::apri_voce(std::string_view parola, std::string_view seconda) {
-  if (stato.traccia == nullptr || !stato.traccia->apri()) return;
+  if (stato.traccia == nullptr) return;
+  const std::string_view file = stato.traccia->nome(nome_);
+  if (!stato.traccia->apri(file)) return;
   VoceLetta voce;
   voce.parola = parola;
   voce.seconda = seconda;
-  voce.file = stato.traccia->nome(nome_);
+  voce.file = file;
   voce.chiave = dove_chiave_;
   stato.traccia->voci.push_back(std::move(voce));
 }
@@ -81,8 +84,19 @@ bool LetturaDescrizione::leggi_valore(int32_t* valore) {
     }
     return true;
   }
+  lettura_fallita(std::string(lettore_.campo()), esito == Lettura::kFineFile, std::numeric_limits<int32_t>::min(),
+                  std::numeric_limits<int32_t>::max());
   guasto(kErroreLettura);
   return false;
+}
+
+void LetturaDescrizione::lettura_fallita(std::string campo, bool fine_testo, int64_t minimo, int64_t massimo) {
+  if (stato.traccia == nullptr) return;
+  LetturaFallita& f = stato.traccia->lettura_fallita;
+  f.campo = std::move(campo);
+  f.fine_testo = fine_testo;
+  f.minimo = minimo;
+  f.massimo = massimo;
 }
 
 bool LetturaDescrizione::leggi_valore(int16_t* valore) { return leggi_stretto(*this, valore); }
@@ -100,6 +114,7 @@ bool LetturaDescrizione::leggi_testo(std::string* testo) {
     }
     return true;
   }
+  lettura_fallita({}, true, 0, 0);
   guasto(kErroreLettura);
   return false;
 }

@@ -68,6 +68,8 @@ class LetturaDescrizione {
   // line and column of the last field read.
   void guasto(int32_t codice);
   void guasto(int32_t codice, int32_t posizione);
+  // With a record kept: what a reading failure was met at (LetturaFallita).
+  void lettura_fallita(std::string campo, bool fine_testo, int64_t minimo, int64_t massimo);
   void avverti(std::string_view tipo, std::string_view modello, std::vector<std::string> valori);
   // The warning for a field that holds no key word of the half.
   void avverti_chiave_ignota(std::string_view campo);

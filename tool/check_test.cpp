@@ -49,6 +49,18 @@ std::string segnale(int posizione) {
   return "segnale,  " + std::to_string(posizione) + ",  1,  4,  1,  0,  0,  0,  0,  0,  0,  0";
 }
 
+// An ASCII text in UTF-16 or UTF-32: each byte widened to `larghezza` bytes,
+// little-endian or big-endian, after the byte-order mark `bom`.
+std::string larga(const std::string& testo, size_t larghezza, bool little, const std::string& bom) {
+  std::string out = bom;
+  for (char c : testo) {
+    std::string unita(larghezza, '\0');
+    unita[little ? 0 : larghezza - 1] = c;
+    out += unita;
+  }
+  return out;
+}
+
 struct Sbaglio {
   const char* nome;
   std::string linea;
@@ -59,6 +71,7 @@ struct Sbaglio {
   std::string suggerimento;  // a piece of its hint; empty: none expected
   int stato;
   std::vector<std::string> args = {};  // after the two files
+  std::string parole = {};             // a piece of the message, naming the cause; empty: not checked
 };
 
 struct Percorsi {
@@ -124,17 +137,126 @@ TEST(ToolCheck, EachMistakeAtItsLineWithItsSeverityAndHint) {
        .linea = "[generale]\r\nlunghezza percorso,  10000\r\nprogressiva chilometrica uno,  0,  0,  1\r\n[curve]\r\n[fine]\r\n",
        .treno = treno({}),
        .dove = "LINE:3:1", .gravita = "error", .suggerimento = "clears all three", .stato = 1},
-      // Semicolons: the key field is the whole line, its values come from line 3.
+      // Semicolons: the key field is the whole line, its values come from line 3;
+      // the fault stands at the entry that ran short, which holds no value of its own.
       {.nome = "semicolons instead of commas",
        .linea = una_linea, .treno = treno({"velocita;  1000;  60", "velocita,  2000,  90"}),
-       .dove = "TRAIN:3:1", .gravita = "error", .suggerimento = "TRAIN:2", .stato = 1},
+       .dove = "TRAIN:2:1", .gravita = "error", .suggerimento = "separated by commas", .stato = 1,
+       .parole = "too few values for `velocita`: it takes 2, its line holds 0"},
       {.nome = "a number field holding letters",
        .linea = una_linea, .treno = treno({"vetture,  nove"}),
-       .dove = "TRAIN:2:11", .gravita = "error", .suggerimento = "", .stato = 1},
+       .dove = "TRAIN:2:11", .gravita = "error", .suggerimento = "digits only", .stato = 1,
+       .parole = "\"nove\" is not a number: value 1 of `numero vetture`"},
       // The text ends after the position: the speed is read past the end, just after the line's 15 bytes.
       {.nome = "a file that ends inside an entry",
        .linea = una_linea, .treno = "[generale]\r\nvelocita,  1000",
-       .dove = "TRAIN:2:16", .gravita = "error", .suggerimento = "", .stato = 1},
+       .dove = "TRAIN:2:16", .gravita = "error", .suggerimento = "[fine]", .stato = 1,
+       .parole = "the file ends inside the entry `velocita`: it takes 2 values, 1 were read"},
+      // "lunghezza percorso,  " is 21 bytes: the value starts at column 22.
+      {.nome = "a decimal point in a whole number",
+       .linea = "[generale]\r\nlunghezza percorso,  12.300\r\n[curve]\r\n[fine]\r\n", .treno = treno({}),
+       .dove = "LINE:2:22", .gravita = "error", .suggerimento = "write 12300", .stato = 1,
+       .parole = "\"12.300\" is not a whole number: whole metres"},
+      // The minutes of the clock are 16-bit: 70000 starts at column 16.
+      {.nome = "a value too wide for its field, with the field's range",
+       .linea = una_linea, .treno = treno({"orologio,  8,  70000,  0"}),
+       .dove = "TRAIN:2:16", .gravita = "error", .suggerimento = "from -32768 to 32767", .stato = 1,
+       .parole = "value 70000 of `orologio` is too wide"},
+      // A decimal comma: "62,5" is read as 62 and a third value 5, at column 22.
+      {.nome = "a value too many on the line, as a decimal comma makes",
+       .linea = una_linea, .treno = treno({"velocita,  1000,  62,5"}),
+       .dove = "TRAIN:2:22", .gravita = "warning", .suggerimento = "decimal comma", .stato = 0,
+       .parole = "a value too many for `velocita`, which takes 2: \"5\" is ignored"},
+      // "progressiva chilometrica uno,  0,  " is 35 bytes: the value starts at column 36.
+      {.nome = "a kilometre post off the 50 m grid, at the system's line",
+       .linea = "[generale]\r\nlunghezza percorso,  10000\r\nprogressiva chilometrica uno,  0,  5210,  0\r\n[curve]\r\n[fine]\r\n",
+       .treno = treno({}),
+       .dove = "LINE:3:36", .gravita = "error", .suggerimento = "the nearest allowed are 5200 m and 5250 m", .stato = 1,
+       .parole = "kilometre-post system \"uno\": value 5210 m is not a multiple of 50"},
+      // Cell 200 / 50 + 1 = 5; its fourth approach mark would be cell 5 - 8 = -3.
+      {.nome = "a signal before the first 350 m",
+       .linea = una_linea, .treno = treno({segnale(200)}),
+       .dove = "TRAIN:2:1", .gravita = "error", .suggerimento = "the smallest position allowed for a signal is 350 m",
+       .stato = 1, .parole = "signal at 200 m stands before the first 350 m"},
+      {.nome = "a misspelt [generale] in the line description",
+       .linea = "[generali]\r\nlunghezza percorso,  10000\r\n[curve]\r\n[fine]\r\n", .treno = treno({}),
+       .dove = "LINE:1:1", .gravita = "error", .suggerimento = "did you mean `[generale]`?", .stato = 1},
+      {.nome = "a misspelt [generale] in the train description",
+       .linea = una_linea, .treno = "  [Generali]\r\nvelocita,  0,  60\r\n[fine]\r\n",
+       .dove = "TRAIN:1:3", .gravita = "error", .suggerimento = "did you mean `[generale]`?", .stato = 1},
+      {.nome = "a train description in UTF-16 with its byte-order mark",
+       .linea = una_linea, .treno = larga(treno({}), 2, true, "\xFF\xFE"),
+       .dove = "TRAIN:1:1", .gravita = "error", .suggerimento = "save it as Windows-1252 or UTF-8", .stato = 1,
+       .parole = "the description is UTF-16 little-endian"},
+      {.nome = "a line description in UTF-32 without a byte-order mark",
+       .linea = larga(una_linea, 4, false, ""), .treno = treno({}),
+       .dove = "LINE:1:1", .gravita = "error", .suggerimento = "save it as Windows-1252 or UTF-8", .stato = 1,
+       .parole = "the description is UTF-32 big-endian"},
+      // The name field is "SANTA LUCIA"; " BIVIO" after the comma starts at column 102.
+      {.nome = "a station name a comma cut short",
+       .linea = una_linea, .treno = treno({stazione(2000, "SANTA LUCIA, BIVIO")}),
+       .dove = "TRAIN:2:102", .gravita = "warning", .suggerimento = "holds no comma", .stato = 0,
+       .parole = "the text ends at the comma: \"SANTA LUCIA\" is stored, \"BIVIO\" is read as a key and ignored"},
+      // Two comment lines are passed over; the third is read as a key.
+      {.nome = "a third comment line in a row in the train description",
+       .linea = una_linea, .treno = treno({"- uno", "- due", "- tre", "velocita,  0,  60"}),
+       .dove = "TRAIN:4:1", .gravita = "warning", .suggerimento = "at most 2 comment fields in a row", .stato = 0,
+       .parole = "the comment \"- tre\" is read as a key: too many comment lines in a row"},
+      {.nome = "a train entry in the line description",
+       .linea = linea({"velocita,  0,  60"}), .treno = treno({}),
+       .dove = "LINE:4:1", .gravita = "warning", .suggerimento = "move the entry to the train description", .stato = 0,
+       .parole = "\"velocita\" is a key of the train description"},
+      {.nome = "a line entry in the train description",
+       .linea = una_linea, .treno = treno({"pendenza,  1000,  5"}),
+       .dove = "TRAIN:2:1", .gravita = "warning", .suggerimento = "move the entry to the line description", .stato = 0,
+       .parole = "\"pendenza\" is a key of the line description"},
+      {.nome = "an object entry in the line's general section",
+       .linea = "[generale]\r\nlunghezza percorso,  10000\r\npendenza,  1000,  5\r\n[curve]\r\n[fine]\r\n",
+       .treno = treno({}),
+       .dove = "LINE:3:1", .gravita = "warning", .suggerimento = "the general section ends at the first heading", .stato = 0,
+       .parole = "\"pendenza\" stands in the general section, which does not take it"},
+      // Minute 75 of hour 6: (6 × 60 + 75) × 60 = 26100 s, 07:15:00. The minutes start at column 16.
+      {.nome = "a clock minute past 59",
+       .linea = una_linea, .treno = treno({"orologio,  6,  75,  0"}),
+       .dove = "TRAIN:2:16", .gravita = "warning", .suggerimento = "from 0 to 59", .stato = 0,
+       .parole = "time 06:75:00 is out of range: it is kept as 07:15:00"},
+      {.nome = "the same, with --strict",
+       .linea = una_linea, .treno = treno({"orologio,  6,  75,  0"}),
+       .dove = "TRAIN:2:16", .gravita = "error", .suggerimento = "from 0 to 59", .stato = 1, .args = {"--strict"}},
+      // 63 / 5 = 12.6 is stored as 13 steps of 5 km/h. The speed starts at column 16.
+      {.nome = "a speed not a multiple of 5",
+       .linea = una_linea, .treno = treno({"velocita,  0,  63"}),
+       .dove = "TRAIN:2:16", .gravita = "warning", .suggerimento = "multiple of 5", .stato = 0,
+       .parole = "speed 63 km/h is stored as 65 km/h"},
+      // The slowdown's speed starts at column 24; the line runs at 60 km/h from 0 m.
+      {.nome = "a slowdown faster than the line",
+       .linea = una_linea, .treno = treno({"velocita,  0,  60", "rallentamento,  5000,  80,  500,  0,  0,  0"}),
+       .dove = "TRAIN:3:24", .gravita = "warning", .suggerimento = "less than the line's limit", .stato = 0,
+       .parole = "slowdown of 80 km/h at 5000 m is faster than the line's 60 km/h there"},
+      {.nome = "a slowdown of 0 km/h",
+       .linea = una_linea, .treno = treno({"velocita,  0,  60", "rallentamento,  5000,  0,  500,  0,  0,  0"}),
+       .dove = "TRAIN:3:24", .gravita = "warning", .suggerimento = "", .stato = 0, .parole = "slowdown of 0 km/h"},
+      // The end, 3000, starts at column 19 of line 4.
+      {.nome = "a mountain section that ends before it begins",
+       .linea = linea({"montagna,  4000,  3000,  11"}), .treno = treno({}),
+       .dove = "LINE:4:19", .gravita = "warning", .suggerimento = "start first", .stato = 0,
+       .parole = "mountain section ends at 3000 m, before it begins at 4000 m"},
+      // The second station's hour starts at column 70. Stations at 0 and 7000 m:
+      // at 100 km/h, 7 km take 252 s; the timetable gives 4 min.
+      {.nome = "a timetable faster than the speed limits allow",
+       .linea = una_linea,
+       .treno = treno({"velocita,  0,  100",
+                       "stazione,  0,  12,  600,  0,  0,  0,  1,  1,  0,  4,  1,  1,  0,  8,  0,  0,   A",
+                       "stazione,  7000,  12,  600,  0,  0,  0,  1,  1,  0,  4,  1,  1,  0,  8,  4,  0,   B"}),
+       .dove = "TRAIN:4:70", .gravita = "warning", .suggerimento = "a lower bound", .stato = 0,
+       .parole = "A to B is timed at 4 min 0 s, but takes at least 4 min 12 s at the speed limits"},
+      {.nome = "a timetable going back along the line",
+       .linea = una_linea,
+       .treno = treno({"velocita,  0,  100",
+                       "stazione,  0,  12,  600,  0,  0,  0,  1,  1,  0,  4,  1,  1,  0,  8,  0,  0,   A",
+                       "stazione,  7000,  12,  600,  0,  0,  0,  1,  1,  0,  4,  1,  1,  0,  7,  55,  0,   B"}),
+       .dove = "TRAIN:4:70", .gravita = "warning", .suggerimento = "next day", .stato = 0,
+       .parole = "B at 07:55:00 comes before A at 08:00:00"},
       // Stop zone 1700 to 2300 m: stopping cell 45; the signal's cell is 2200 / 50 + 1 = 45.
       {.nome = "a signal on a station's stopping cell names the station and its line",
        .linea = una_linea, .treno = treno({stazione(2000, "A"), segnale(2200)}),
@@ -172,6 +294,9 @@ TEST(ToolCheck, EachMistakeAtItsLineWithItsSeverityAndHint) {
     const std::string suggerimento = p.sostituisci(caso.suggerimento);
     if (!suggerimento.empty()) {
       EXPECT_NE(u.err.find(suggerimento), std::string::npos) << u.err;
+    }
+    if (!caso.parole.empty()) {
+      EXPECT_NE(u.err.find(atteso + caso.parole), std::string::npos) << u.err;
     }
     // A control byte of the input never reaches the terminal.
     EXPECT_EQ(u.err.find('\x07'), std::string::npos);

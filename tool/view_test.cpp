@@ -41,6 +41,21 @@ Piccolo piccolo() {
   return m;
 }
 
+// The timetable gives each timed station the least running time from the
+// timed station before it: a second station at 900 m, 400 m on at 80 km/h
+// (8 cells of 2.25 s), 18 s.
+TEST(View, TheTimetableShowsTheLeastRunningTime) {
+  Piccolo m = piccolo();
+  m.elementi[2].testo = "B";
+  m.elementi[2].dato3 = 900;
+  m.elementi[2].dato4 = (18 * 60 + 20) * 60;
+  for (Cella& c : m.celle) c.velocita = 16;
+  const std::string pagina = pagina_vista(m.elementi, m.celle, nullptr);
+  EXPECT_NE(pagina.find("\"orario\":\"18:15\",\"tipo\":0,\"sosta\":0,\"minimo\":0}"), std::string::npos);
+  EXPECT_NE(pagina.find("\"orario\":\"18:20\",\"tipo\":0,\"sosta\":0,\"minimo\":18}"), std::string::npos);
+  EXPECT_NE(pagina.find(">Least</th>"), std::string::npos);
+}
+
 TEST(View, ThePageCarriesItsDataInlineAndNoTextCanBreakOutOfIt) {
   const Piccolo m = piccolo();
   const std::string pagina = pagina_vista(m.elementi, m.celle, nullptr);
@@ -53,7 +68,7 @@ TEST(View, ThePageCarriesItsDataInlineAndNoTextCanBreakOutOfIt) {
   EXPECT_EQ(script, 2u);
   EXPECT_NE(pagina.find(
                 "\"stazioni\":[{\"nome\":\"\\u003c/script\\u003e\\u003cb\\u003e\\\"Citt\u00E0\\\"\",\"m\":500,\"da\":0,"
-                "\"a\":0,\"ferma\":true,\"orario\":\"18:15\",\"tipo\":0,\"sosta\":0}]"),
+                "\"a\":0,\"ferma\":true,\"orario\":\"18:15\",\"tipo\":0,\"sosta\":0,\"minimo\":0}]"),
             std::string::npos);
   EXPECT_NE(pagina.find("\"segnali\":[[600,1,0,0,0,0,0,0]]"), std::string::npos);
   EXPECT_NE(pagina.find("\"cartelli\":[[200,\"( P.L. )\"]]"), std::string::npos);

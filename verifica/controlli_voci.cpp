@@ -9,7 +9,9 @@
 #include "platform/da_tradurre.h"
 #include "platform/traduzione.h"
 #include "testi/citazione.h"
+#include "verifica/orario_minimo.h"
 #include "verifica/tipi_diagnostica.h"
+#include "verifica/valori_senza_senso.h"
 #include "verifica/voci_lette.h"
 
 namespace scenario::tool {
@@ -188,13 +190,15 @@ std::vector<Diagnostica> controlla_voci(const Compilatore& stato, const Traccia&
   }
   if (traccia.troncata) {
     Diagnostica d = nuova_diagnostica(tipo::kRegistroPieno);
-    d.file = file_treno;
+    d.file = traccia.file_troncata.empty() ? file_treno : std::string(traccia.file_troncata);
     d.messaggio = componi(traduci("more than %1 entries: the values of the later ones are not checked"),
                           {std::to_string(Traccia::kMassimoVoci)});
     out.push_back(std::move(d));
   }
   oltre_ultima_stazione(traccia, &out);
   progressive(stato, traccia, &out);
+  for (Diagnostica& d : valori_senza_senso(stato, traccia)) out.push_back(std::move(d));
+  for (Diagnostica& d : controlla_orario(stato, traccia)) out.push_back(std::move(d));
   return out;
 }
 

@@ -12,6 +12,8 @@
 #include "platform/traduzione.h"
 #include "readers/treno_stazione.h"
 #include "testi/citazione.h"
+#include "verifica/fuori_celle.h"
+#include "verifica/motivo_lettura.h"
 #include "verifica/tipi_diagnostica.h"
 #include "verifica/voci_lette.h"
 
@@ -208,11 +210,13 @@ Diagnostica spiega_guasto(const Guasto& g, const Compilatore& stato, const Tracc
       posa(g, stato, t, &d);
       break;
     case kErroreLettura:
-      if (voce != nullptr && voce->chiave.riga < g.riga) {
-        d.suggerimento = componi(traduci("the entry at %1 reads its values from here: its own line holds too few, "
-                                         "or they are not separated by commas"),
-                                 {luogo(*voce)});
-      }
+      spiega_lettura(g, t, voce, &d);
+      break;
+    case kErroreOggettoTrenoFuori:
+      spiega_fuori_celle(stato, voce, &d);
+      break;
+    case kErroreProgressive:
+      spiega_progressive(t, &d);
       break;
     case kErroreOltreLeCelle:
       if (stato.ultima_cella >= 0) {

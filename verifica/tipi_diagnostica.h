@@ -43,6 +43,8 @@ inline constexpr TipoDiagnostica kProgressivaPersa{
     "km-post-dropped", Gravita::kErrore, "a kilometre-post system the ordering of the three drops"};
 inline constexpr TipoDiagnostica kFuori1252{
     "no-windows-1252", Gravita::kErrore, "a UTF-8 character with no place in Windows-1252"};
+inline constexpr TipoDiagnostica kCodificaLarga{
+    "utf-16-or-32", Gravita::kErrore, "a description in UTF-16 or UTF-32, which the compiler reads as 8-bit text"};
 inline constexpr TipoDiagnostica kNelMargine{
     "in-margin", Gravita::kAvviso, "an object after the end of the line, in the spare cells the train never reaches"};
 inline constexpr TipoDiagnostica kRallentamentoOltre{
@@ -55,6 +57,18 @@ inline constexpr TipoDiagnostica kSenzaEffetto{
     kAvvisoSenzaEffetto, Gravita::kAvviso, "an entry that earlier entries make useless in whole or in part"};
 inline constexpr TipoDiagnostica kSostituito{
     kAvvisoSostituito, Gravita::kAvviso, "a mark or a stopping cell that a later entry replaces"};
+inline constexpr TipoDiagnostica kOraFuoriScala{
+    "time-out-of-range", Gravita::kAvviso, "hours, minutes or seconds outside a clock's range: the time is carried over"};
+inline constexpr TipoDiagnostica kOrarioIndietro{
+    "time-backwards", Gravita::kAvviso, "a station's time earlier than the one of the station before it"};
+inline constexpr TipoDiagnostica kOrarioStretto{
+    "timetable-too-fast", Gravita::kAvviso, "less time between two stops than the train needs at the speed limits"};
+inline constexpr TipoDiagnostica kVelocitaArrotondata{
+    "speed-rounded", Gravita::kAvviso, "a speed limit not a multiple of 5 km/h, or of 0 km/h"};
+inline constexpr TipoDiagnostica kRallentamentoInutile{
+    "slowdown-speed", Gravita::kAvviso, "a slowdown of 0 km/h, or faster than the line where it stands"};
+inline constexpr TipoDiagnostica kMontagnaRovescia{
+    "mountain-reversed", Gravita::kAvviso, "a mountain section that ends before it begins: nothing is drawn"};
 inline constexpr TipoDiagnostica kConvertito{
     "converted-from-utf-8", Gravita::kNota, "a UTF-8 description converted to Windows-1252"};
 inline constexpr TipoDiagnostica kRegistroPieno{
@@ -65,9 +79,12 @@ inline constexpr TipoDiagnostica kRegistroPieno{
 // Every kind, in the order the guide lists them.
 inline constexpr std::array kTipiDiagnostica{
     tipo::kChiaveSconosciuta, tipo::kSenzaChiave,   tipo::kSenzaGenerale,       tipo::kValoreAvvolto,
-    tipo::kTestoLungo,        tipo::kProgressivaPersa, tipo::kFuori1252,        tipo::kNelMargine,
+    tipo::kTestoLungo,        tipo::kProgressivaPersa, tipo::kFuori1252,        tipo::kCodificaLarga,
+    tipo::kNelMargine,
     tipo::kRallentamentoOltre, tipo::kCarattereControllo, tipo::kFuoriOrdine,  tipo::kSenzaEffetto,
-    tipo::kSostituito,        tipo::kConvertito,    tipo::kRegistroPieno,
+    tipo::kSostituito,        tipo::kOraFuoriScala, tipo::kOrarioIndietro,     tipo::kOrarioStretto,
+    tipo::kVelocitaArrotondata, tipo::kRallentamentoInutile, tipo::kMontagnaRovescia, tipo::kConvertito,
+    tipo::kRegistroPieno,
 };
 
 // The kind's entry; nullptr for a name not in the table.

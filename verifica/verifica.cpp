@@ -5,6 +5,7 @@
 #include <limits>
 #include <iterator>
 #include <map>
+#include <optional>
 #include <string_view>
 #include <tuple>
 #include <utility>
@@ -16,8 +17,12 @@
 #include "platform/traduzione.h"
 #include "testi/citazione.h"
 #include "testi/utf8_1252.h"
+#include "verifica/chiave_fuori_posto.h"
 #include "verifica/chiave_sconosciuta.h"
+#include "verifica/codifica_larga.h"
 #include "verifica/controlli_voci.h"
+#include "verifica/intestazione_simile.h"
+#include "verifica/motivo_lettura.h"
 #include "verifica/recupero.h"
 #include "verifica/riepilogo.h"
 #include "verifica/righe_in_ordine.h"
@@ -56,6 +61,17 @@ std::string codice_u(uint32_t c) {
 void prepara(const TestoDescrizione& t, DescrizioneLetta& out) {
   out.esatto = t.testo;
   out.letto = t.testo;
+  if (const std::optional<std::string_view> larga = codifica_larga(t.testo)) {
+    Diagnostica d = nuova_diagnostica(tipo::kCodificaLarga);
+    d.file = t.nome;
+    d.riga = 1;
+    d.colonna = 1;
+    d.messaggio = componi(traduci("the description is %1: the compiler reads 8-bit text, and takes its zero bytes "
+                                  "for characters"),
+                          {std::string(*larga)});
+    d.suggerimento = traduci("save it as Windows-1252 or UTF-8");
+    out.codifica.push_back(std::move(d));
+  }
   // A text of ASCII alone is no UTF-8 to convert: nothing to copy.
   if (std::all_of(t.testo.begin(), t.testo.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) return;
   ConversioneUtf8 c = da_utf8(t.testo);
@@ -101,6 +117,8 @@ class DaAvvertimenti {
       ultima_riga_ = a.riga;
       d = chiave_sconosciuta(a.valori[0], a.file == file_linea_ ? Sezione::kLinea : Sezione::kTreno);
       if (!da_costruire(a.file, d, out)) return;
+      if (d.suggerimento.empty()) spiega_fuori_posto(a.valori[0], a.file == file_linea_, &d);
+      valore_in_piu(a, &d);
       d.larghezza = a.valori[0].size();
       d.colonna = static_cast<size_t>(std::max(a.colonna, 0));
     } else {
@@ -146,14 +164,41 @@ class DaAvvertimenti {
     return false;
   }
 
+  // A field where a key belongs, on the line of an entry that has read all
+  // its values: the rest of a text a comma cut short, or a value too many,
+  // often a decimal comma that cut one in two.
+  void valore_in_piu(const Avvertimento& a, Diagnostica* d) const {
+    const std::string& campo = a.valori[0];
+    const bool numero = !campo.empty() && campo.find_first_not_of("0123456789.") == std::string::npos;
+    const VoceLetta* voce = voce_di(a.file, a.riga);
+    if (voce == nullptr || valori_della_voce(*voce) == 0) return;
+    if (!numero && !voce->testo.empty() && voce->dove_testo.riga == a.riga) {
+      // A name or a signpost text ends at a comma: the rest is read as a key.
+      d->messaggio = componi(traduci("the text ends at the comma: \"%1\" is stored, \"%2\" is read as a key and ignored"),
+                             {testo_visibile(voce->testo), testo_visibile(campo)});
+      d->suggerimento = traduci("a name or a signpost text holds no comma: write it without one");
+      return;
+    }
+    if (!numero) return;
+    d->messaggio = componi(traduci("a value too many for `%1`, which takes %2: \"%3\" is ignored"),
+                           {nome_della_voce(*voce), std::to_string(valori_della_voce(*voce)), testo_visibile(campo)});
+    d->suggerimento = traduci("a comma inside a number splits it in two: write whole numbers, with no decimal comma");
+  }
+
   // The key of the entry on that line, found in the record (entries of a file
   // come in order of line).
   Dove chiave_di(const std::string& file, int riga) const {
+    const VoceLetta* voce = voce_di(file, riga);
+    return voce != nullptr ? voce->chiave : Dove{};
+  }
+
+  // The entry whose key stands on that line, or nullptr.
+  const VoceLetta* voce_di(const std::string& file, int riga) const {
     const bool di_linea = file == file_linea_;
     const auto da = traccia_.voci.begin() + static_cast<ptrdiff_t>(di_linea ? 0 : fine_linea_);
     const auto a = di_linea ? traccia_.voci.begin() + static_cast<ptrdiff_t>(fine_linea_) : traccia_.voci.end();
     const auto it = std::lower_bound(da, a, riga, [](const VoceLetta& v, int r) { return v.chiave.riga < r; });
-    return it != a && it->chiave.riga == riga && it->file == file ? it->chiave : Dove{};
+    return it != a && it->chiave.riga == riga && it->file == file ? &*it : nullptr;
   }
 
   const std::string& file_linea_;
@@ -265,6 +310,16 @@ EsitoVerifica verifica(const RichiestaVerifica& r) {
   RigheInOrdine righe_linea(linea.letto);
   RigheInOrdine righe_treno(treno.letto);
   for (Diagnostica& d : tutte) {
+    // No general section found: a heading near "[generale]" is why.
+    if (d.codice == kErroreSenzaGenerale || d.tipo == tipo::kSenzaGenerale.nome) {
+      const std::string_view testo = d.file == r.linea.nome ? linea.letto : treno.letto;
+      if (const std::optional<IntestazioneSimile> simile = generale_simile(testo)) {
+        d.riga = simile->riga;
+        d.colonna = simile->colonna;
+        d.larghezza = std::max<size_t>(simile->larghezza, 1);
+        d.suggerimento = componi(traduci("did you mean `%1`?"), {"[generale]"});
+      }
+    }
     RigheInOrdine* indice = d.file == r.linea.nome   ? &righe_linea
                             : d.file == r.treno.nome ? &righe_treno
                                                      : nullptr;

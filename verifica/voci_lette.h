@@ -26,6 +26,7 @@ inline constexpr const ParolaChiave& kVoceSegnale = parole::kSegnale;
 inline constexpr const ParolaChiave& kVoceRallentamento = parole::kRallentamento;
 inline constexpr const ParolaChiave& kVoceAbbattimento = parole::kAbbattimento;
 inline constexpr const ParolaChiave& kVoceStazione = parole::kStazione;
+inline constexpr const ParolaChiave& kVoceOrologio = parole::kOrologio;
 
 inline bool e_voce(const VoceLetta& v, const ParolaChiave& p) { return Traccia::di_chiave(v, p.prima, p.seconda); }
 

@@ -1,0 +1,154 @@
+#include "verifica/motivo_lettura.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+#include "platform/da_tradurre.h"
+#include "platform/traduzione.h"
+#include "testi/citazione.h"
+#include "verifica/voci_lette.h"
+
+namespace scenario::tool {
+namespace {
+
+struct ValoriVoce {
+  ParoleVoce parole;
+  int valori;
+  const char* nome;
+};
+
+// Every key of both descriptions with the number of values its entry reads.
+constexpr std::array<ValoriVoce, 23> kValoriVoci{{
+    {parole::kLunghezzaPercorso, 1, "lunghezza percorso"},
+    {kVoceProgressivaTre, 3, "progressiva chilometrica tre"},
+    {kVoceProgressivaDue, 3, "progressiva chilometrica due"},
+    {kVoceProgressivaUno, 3, "progressiva chilometrica uno"},
+    {parole::kSfondoUno, 1, "sfondo uno"},
+    {parole::kSfondoDue, 1, "sfondo due"},
+    {parole::kSfondoTre, 1, "sfondo tre"},
+    {parole::kRipetizioneSegnali, 2, "ripetizione segnali"},
+    {kVocePendenza, 2, "pendenza"},
+    {parole::kCurva, 2, "curva"},
+    {kVoceMontagna, 3, "montagna"},
+    {kVoceIndicatori, 9, "indicatori_vmax"},
+    {kVoceCartello, 2, "cartello_indicatore"},
+    {parole::kMassaFrenata, 1, "percentuale massa frenata"},
+    {parole::kVetture, 1, "numero vetture"},
+    {kVoceVelocita, 2, "velocita"},
+    {kVoceAderenza, 2, "aderenza"},
+    {kVoceOrologio, 3, "orologio"},
+    {parole::kSabbia, 1, "sabbia"},
+    {kVoceSegnale, 11, "segnale"},
+    {kVoceRallentamento, 6, "rallentamento"},
+    {kVoceAbbattimento, 2, "abbattimento"},
+    {kVoceStazione, 17, "stazione"},
+}};
+
+const ValoriVoce* cerca(const VoceLetta& v) {
+  for (const ValoriVoce& t : kValoriVoci) {
+    if (e_voce(v, t.parole)) return &t;
+  }
+  return nullptr;
+}
+
+std::string n(int64_t numero) { return std::to_string(numero); }
+
+bool cifra(char c) { return c >= '0' && c <= '9'; }
+
+// [-]digits: a number that failed only for its size.
+bool intero(std::string_view campo) {
+  if (!campo.empty() && campo.front() == '-') campo.remove_prefix(1);
+  return !campo.empty() && std::all_of(campo.begin(), campo.end(), cifra);
+}
+
+// Digits with one decimal point or comma: "12.300", "0,5".
+bool decimale(std::string_view campo) {
+  if (!campo.empty() && campo.front() == '-') campo.remove_prefix(1);
+  const size_t punto = campo.find_first_of(".,");
+  if (punto == std::string_view::npos || campo.find_first_of(".,", punto + 1) != std::string_view::npos) return false;
+  const std::string_view prima = campo.substr(0, punto), dopo = campo.substr(punto + 1);
+  return (!prima.empty() || !dopo.empty()) && std::all_of(prima.begin(), prima.end(), cifra) &&
+         std::all_of(dopo.begin(), dopo.end(), cifra);
+}
+
+std::string senza_punto(std::string campo) {
+  campo.erase(std::remove_if(campo.begin(), campo.end(), [](char c) { return c == '.' || c == ','; }), campo.end());
+  return campo;
+}
+
+// The values of the entry that stand on its key's own line.
+size_t sulla_riga(const VoceLetta& v) {
+  return static_cast<size_t>(std::count_if(v.dove_valori.begin(), v.dove_valori.end(),
+                                           [&](const Dove& d) { return d.riga == v.chiave.riga; })) +
+         (!v.testo.empty() && v.dove_testo.riga == v.chiave.riga ? 1 : 0);
+}
+
+}  // namespace
+
+int valori_della_voce(const VoceLetta& v) {
+  const ValoriVoce* t = cerca(v);
+  return t == nullptr ? 0 : t->valori;
+}
+
+const char* nome_della_voce(const VoceLetta& v) {
+  const ValoriVoce* t = cerca(v);
+  return t == nullptr ? "" : t->nome;
+}
+
+void spiega_lettura(const Guasto& g, const Traccia& t, const VoceLetta* voce, Diagnostica* d) {
+  const LetturaFallita& f = t.lettura_fallita;
+  const std::string campo = testo_visibile(f.campo);
+  const int servono = voce != nullptr ? valori_della_voce(*voce) : 0;
+  const std::string chiave = voce != nullptr ? nome_della_voce(*voce) : "";
+  const size_t letti = voce != nullptr ? voce->valori.size() + (voce->testo.empty() ? 0 : 1) : 0;
+  const auto alla_chiave = [&] {
+    d->file = std::string(voce->file);
+    d->riga = voce->chiave.riga;
+    d->colonna = voce->chiave.colonna;
+    d->larghezza = std::max<size_t>(voce->chiave.larghezza, 1);
+  };
+
+  if (f.fine_testo) {
+    if (voce != nullptr && servono > 0) {
+      d->messaggio = componi(traduci("the file ends inside the entry `%1`: it takes %2 values, %3 were read"),
+                             {chiave, n(servono), n(static_cast<int64_t>(letti))});
+    } else {
+      d->messaggio = traduci("the file ends inside an entry");
+    }
+    d->suggerimento = traduci("write the missing values, and end the file with a line such as [fine], which is "
+                              "never read");
+    return;
+  }
+  if (decimale(f.campo)) {
+    d->messaggio = componi(traduci("\"%1\" is not a whole number: whole metres, km/h or units, no decimal point"),
+                           {campo});
+    d->suggerimento = componi(traduci("write %1 if the point separates thousands; otherwise round to a whole number"),
+                              {testo_visibile(senza_punto(f.campo))});
+    return;
+  }
+  if (intero(f.campo)) {
+    d->messaggio = voce != nullptr && servono > 0
+                       ? componi(traduci("value %1 of `%2` is too wide: it holds %3 to %4"),
+                                 {campo, chiave, n(f.minimo), n(f.massimo)})
+                       : componi(traduci("value %1 is too wide: it holds %2 to %3"), {campo, n(f.minimo), n(f.massimo)});
+    d->suggerimento = componi(traduci("write a value from %1 to %2"), {n(f.minimo), n(f.massimo)});
+    return;
+  }
+  if (voce != nullptr && voce->chiave.riga < g.riga && servono > 0) {
+    d->messaggio = componi(traduci("too few values for `%1`: it takes %2, its line holds %3"),
+                           {chiave, n(servono), n(static_cast<int64_t>(sulla_riga(*voce)))});
+    d->suggerimento = componi(traduci("the entry read on into line %1 and met \"%2\": write the missing values, "
+                                      "separated by commas"),
+                              {n(g.riga), campo});
+    alla_chiave();
+    return;
+  }
+  d->messaggio = voce != nullptr && servono > 0
+                     ? componi(traduci("\"%1\" is not a number: value %2 of `%3` is a whole number"),
+                               {campo, n(static_cast<int64_t>(letti) + 1), chiave})
+                     : componi(traduci("\"%1\" is not a number"), {campo});
+  d->suggerimento = traduci("write digits only, with a minus sign for a value below 0");
+}
+
+}  // namespace scenario::tool
