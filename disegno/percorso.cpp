@@ -218,6 +218,8 @@ Percorso leggi_percorso(const Elementi& elementi, const std::vector<Cella>& cell
   p.linea = utf8(elementi[kRigaLinea].testo);
   p.treno = utf8(elementi[kRigaTreno].testo);
   p.fine_celle = kMetriCella * static_cast<int64_t>(celle.size());
+  const Elemento& treno = elementi[kRigaTreno];
+  p.orologio = (int64_t{treno.intero3} * 60 + treno.intero4) * 60 + treno.intero5;
   const int64_t lunghezza = elementi[kRigaValoriCorsa].dato2;
   // A length the cells do not reach cannot be the line's: the cells are drawn whole.
   p.lunghezza = lunghezza > 0 && lunghezza <= p.fine_celle ? lunghezza : p.fine_celle;

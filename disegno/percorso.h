@@ -81,6 +81,7 @@ struct Percorso {
   std::string linea, treno;  // UTF-8
   int64_t lunghezza = 0;     // m, the line; what lies beyond is the margin
   int64_t fine_celle = 0;    // m, where the cells end
+  int64_t orologio = 0;      // the train's clock at the start, s since midnight; 0 when none is given
   std::vector<SistemaProgressive> progressive;  // by rising start
   std::vector<StazionePercorso> stazioni;
   std::vector<SegnalePercorso> segnali;

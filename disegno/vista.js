@@ -23,6 +23,7 @@ let da = 0, a = L;           // profile range, m
 let finestra = null;          // plan window in plan metres {x0, y0, x1, y1}
 let cursore = null;           // line position under the cursor, m
 let info = [];                // hover texts by data-info index, each made when first asked for
+let oggetti = [];             // by data-info index: the object drawn, [list name, item], or null
 let vistaPianta = null;       // the plan as last drawn: its scale and the track points it shows
 let vistaProfilo = null;      // the profile as last drawn: its x mapping and rows
 // Beyond this many marks of a kind in view, they are painted, and told on hover by position.
@@ -67,9 +68,28 @@ function elVivo(parent, tag, attrs) {
   parent.appendChild(e);
   return e;
 }
-// `testo` is a text, or a function that makes it when the mark is hovered.
-function infoDi(e, testo) { e.attrs['data-info'] = info.length; info.push(testo); return e; }
+// `testo` is a text, or a function that makes it when the mark is hovered;
+// `tipo` and `voce` the object the mark draws, as an item of the route's
+// list of that name, whose place in the author's pair a live page knows: the
+// mark then carries the editor's link there.
+function infoDi(e, testo, tipo, voce) {
+  e.attrs['data-info'] = info.length;
+  info.push(testo);
+  oggetti.push(tipo ? [tipo, voce] : null);
+  const s = tipo ? sorgente(tipo, voce) : null;
+  if (s && s.link) e.attrs['data-editor'] = s.link;
+  return e;
+}
 function testoInfo(i) { const t = info[i]; return typeof t === 'function' ? (info[i] = t()) : t || ''; }
+// Where the author wrote an item of the route's list `tipo`: what the live
+// page tells (vivo.js), null on a page of compiled files.
+const indiciDi = {};
+function sorgente(tipo, voce) {
+  if (!window.vistaSorgente || !D[tipo]) return null;
+  if (!indiciDi[tipo]) indiciDi[tipo] = new Map(D[tipo].map((v, i) => [v, i]));
+  const i = indiciDi[tipo].get(voce);
+  return i === undefined ? null : window.vistaSorgente(tipo, i);
+}
 // The drawings' sizes are set by the page's layout, not by what they hold: measured
 // once, and again when the window changes, never in the middle of a redraw.
 let dimensioni = null;
@@ -254,7 +274,7 @@ function disegnaPianta() {
     const c = D.curve[j], classe = c[2] > 0 ? 'curva-destra' : 'curva-sinistra';
     const parte = calcoli.tracciaVisibile(T, calcoli.campioneDa(T, c[0]), calcoli.campioneOltre(T, c[1] + 10), k, W, H, salto);
     if (!parte.runs.length) continue;
-    if (!curveAffollate) infoDi(el(g, 'path', { class: classe, d: percorsoDi(parte.runs) }), () => testoCurva(c));
+    if (!curveAffollate) infoDi(el(g, 'path', { class: classe, d: percorsoDi(parte.runs) }), () => testoCurva(c), 'curve', c);
     else tela.linee(classe, parte.runs);
   }
   // Kilometre ticks at least 5 px apart.
@@ -273,18 +293,18 @@ function disegnaPianta() {
   for (const t of D.montagna) {
     if (!(t[1] >= m0 && t[0] <= m1)) continue;
     const runs = lungo(t[0], t[1]);
-    if (runs.length) infoDi(el(g, 'path', { class: 'montagna-pianta', d: percorsoDi(runs) }), () => 'Mountain section, scenery ' + t[2] + '\nfrom ' + dove(t[0]) + '\nto ' + dove(t[1]));
+    if (runs.length) infoDi(el(g, 'path', { class: 'montagna-pianta', d: percorsoDi(runs) }), () => 'Mountain section, scenery ' + t[2] + '\nfrom ' + dove(t[0]) + '\nto ' + dove(t[1]), 'montagna', t);
   }
   for (const r of D.rallentamenti) {
     if (!(r[1] >= m0 && r[0] <= m1)) continue;
     const runs = lungo(r[0], r[1]);
     if (runs.length) {
       infoDi(el(g, 'path', { class: 'rallentamento-pianta', d: percorsoDi(runs) }),
-             () => 'Slowdown to ' + r[3] + ' km/h\nfrom ' + dove(r[0]) + '\nlength ' + fmt(r[1] - r[0]) + ' m');
+             () => 'Slowdown to ' + r[3] + ' km/h\nfrom ' + dove(r[0]) + '\nlength ' + fmt(r[1] - r[0]) + ' m', 'rallentamenti', r);
     }
   }
   const s0 = puntoA(0), s1 = puntoA(D.lunghezza);
-  if (s0) infoDi(el(g, 'circle', { class: 'inizio', cx: k.px(s0[0]), cy: k.py(s0[1]), r: 6 }), () => 'Start of the line\n' + dove(0));
+  if (s0) infoDi(el(g, 'circle', { class: 'inizio', cx: k.px(s0[0]), cy: k.py(s0[1]), r: 6 }), () => 'Start of the line\n' + dove(0) + (D.orologio ? '\nclock at the start ' + D.orologio : ''));
   if (s1) infoDi(el(g, 'rect', { class: 'fine', x: k.px(s1[0]) - 5, y: k.py(s1[1]) - 5, width: 10, height: 10 }),
                  () => 'End of the line\n' + dove(D.lunghezza));
   const segnali = D.segnali.filter((s) => inVista(s[0])), segnaliAffollati = segnali.length > kAffollati;
@@ -292,7 +312,7 @@ function disegnaPianta() {
     const q = puntoA(s[0]); if (!q) continue;
     const x = k.px(q[0]), y = k.py(q[1]);
     if (segnaliAffollati) tela.cerchio('segnale', x, y, 3.2);
-    else infoDi(el(g, 'circle', { class: 'segnale segnale-pianta', cx: x, cy: y, r: 3.2 }), () => testoSegnale(s));
+    else infoDi(el(g, 'circle', { class: 'segnale segnale-pianta', cx: x, cy: y, r: 3.2 }), () => testoSegnale(s), 'segnali', s);
   }
   dipingi(pianta, tela.strati, ['margine', 'traccia', 'curva-destra', 'curva-sinistra', 'tacca-km', 'segnale']);
   // Station labels: around the point, nearest first, on a free spot: clear of
@@ -304,7 +324,7 @@ function disegnaPianta() {
     const q = puntoA(s.m); if (!q) return;
     const x = k.px(q[0]), y = k.py(q[1]);
     infoDi(el(g, 'circle', { class: (s.ferma ? 'stazione-ferma' : 'stazione-transito') + ' stazione-pianta', cx: x, cy: y, r: 5,
-                             'data-stazione': i }), () => testoStazione(s));
+                             'data-stazione': i }), () => testoStazione(s), 'stazioni', s);
     if (!dentro(x, y)) return;
     scatole.push({ x: x - 5, y: y - 5, w: 10, h: 10 });
     stazioni.push([s, i, x, y]);
@@ -318,7 +338,7 @@ function disegnaPianta() {
     if (posa.lontano) el(g, 'line', { class: 'guida', x1: x, y1: y, x2: Math.min(Math.max(x, b.x), b.x + b.w), y2: Math.min(Math.max(y, b.y), b.y + b.h) });
     el(g, 'rect', { class: 'fondo-etichetta', x: b.x, y: b.y, width: b.w, height: b.h });
     infoDi(el(g, 'text', { class: s.ferma ? 'nome-ferma' : 'nome-transito', x: b.x + 2, y: b.y + h - 4, 'data-stazione': i }, testo),
-           () => testoStazione(s));
+           () => testoStazione(s), 'stazioni', s);
   }
   scrivi(pianta, radice);
   vistaPianta = { k, g: $('gruppo-pianta'), mostrati, margine: margine.indici };
@@ -389,11 +409,12 @@ function disegnaProfilo() {
   // The altitude: heights added up from the gradients, relative to the start,
   // scaled to the gradient row (its lowest and highest on the whole line at the row's foot and top).
   const [hmin, hmax] = quoteEstreme, A = (h) => p0 + ph - 4 - (h - hmin) / (hmax - hmin || 1) * (ph - 8);
+  // Painted, as the speed line below: thousands of points as an element's
+  // attribute cost the page more to parse than the canvas takes to paint them.
   const q0 = calcoli.primoDa(quote, da), q1 = calcoli.primoOltre(quote, a), punteQuota = [];
-  for (let j = Math.max(q0 - 1, 0); j < Math.min(q1 + 1, quote.length); j++) punteQuota.push(xy(X(quote[j][0]), A(quote[j][1])));
-  if (punteQuota.length > 1) {
-    infoDi(el(d, 'polyline', { class: 'altitudine', points: punteQuota.join(' ') }),
-           () => 'Altitude from the gradients, relative to the start\nlowest ' + fmt(hmin, 1) + ' m, highest ' + fmt(hmax, 1) + ' m');
+  for (let j = Math.max(q0 - 1, 0); j < Math.min(q1 + 1, quote.length); j++) punteQuota.push(X(quote[j][0]), A(quote[j][1]));
+  if (punteQuota.length > 2) {
+    tela.linee('altitudine', [punteQuota]);
     el(g, 'text', { class: 'altitudine-testo', x: sx + larg - 4, y: p0 + 10, 'text-anchor': 'end' }, 'altitude ' + fmt(hmin, 1) + ' to ' + fmt(hmax, 1) + ' m');
   }
   el(g, 'text', { x: sx - 4, y: k0 + 12, 'text-anchor': 'end' }, 'right');
@@ -418,52 +439,55 @@ function disegnaProfilo() {
   D.stazioni.forEach((s) => {
     if (s.a > s.da && vis(s.da, s.a)) {
       infoDi(el(d, 'rect', { class: 'zona-fermata', x: X(s.da), y: v0, width: Math.max(X(s.a) - X(s.da), 1), height: vh }),
-             () => 'Stop zone of ' + s.nome + '\n' + dove(s.da) + ' to ' + dove(s.a));
+             () => 'Stop zone of ' + s.nome + '\n' + dove(s.da) + ' to ' + dove(s.a), 'stazioni', s);
     }
   });
   D.stazioni.forEach((s, i) => {
     if (s.m < da || s.m > a) return;
     const x = X(s.m), gg = el(g, 'g', { class: 'stazione-profilo', 'data-stazione': i });
     el(gg, 'line', { class: s.ferma ? 'linea-ferma' : 'linea-transito', x1: x, x2: x, y1: v0 - 6, y2: asse });
-    infoDi(el(gg, 'circle', { class: s.ferma ? 'stazione-ferma' : 'stazione-transito', cx: x, cy: v0 - 6, r: 4 }), () => testoStazione(s));
+    infoDi(el(gg, 'circle', { class: s.ferma ? 'stazione-ferma' : 'stazione-transito', cx: x, cy: v0 - 6, r: 4 }), () => testoStazione(s), 'stazioni', s);
     infoDi(el(gg, 'text', { class: s.ferma ? 'nome-ferma' : 'nome-transito', 'font-size': 10, x: x + 4, y: v0 - 13, transform: 'rotate(-90 ' + (x + 4) + ' ' + (v0 - 13) + ')' },
-      nomeCorto(s, nomi - 16)), () => testoStazione(s));
+      nomeCorto(s, nomi - 16)), () => testoStazione(s), 'stazioni', s);
   });
   D.progressive.forEach((p) => {
     if (p[0] <= 0 || p[0] < da || p[0] > a) return;
     el(d, 'line', { class: 'cambio-progressiva', x1: X(p[0]), x2: X(p[0]), y1: v0, y2: asse });
-    el(d, 'text', { class: 'progressiva', x: X(p[0]) + 3, y: c0 + 16 }, posto(p[0]) + (p[2] ? ' \u2193' : ' \u2191'));
+    infoDi(el(d, 'text', { class: 'progressiva', x: X(p[0]) + 3, y: c0 + 16 }, posto(p[0]) + (p[2] ? ' \u2193' : ' \u2191')),
+           () => 'Kilometre posts from ' + dove(p[0]) + ', counting ' + (p[2] ? 'down' : 'up'), 'progressive', p);
   });
   D.rallentamenti.forEach((r) => {
     if (!vis(r[0] - 1300, r[1])) return;
     infoDi(el(d, 'rect', { class: 'rallentamento', x: X(r[0]), y: V(r[3]), width: Math.max(X(r[1]) - X(r[0]), 2), height: V(0) - V(r[3]) }),
-      () => 'Slowdown to ' + r[3] + ' km/h\nfrom ' + dove(r[0]) + '\nlength ' + fmt(r[1] - r[0]) + ' m' + (r[2] >= 0 ? '\nwarning board at ' + dove(r[2]) : ''));
+      () => 'Slowdown to ' + r[3] + ' km/h\nfrom ' + dove(r[0]) + '\nlength ' + fmt(r[1] - r[0]) + ' m' + (r[2] >= 0 ? '\nwarning board at ' + dove(r[2]) : ''),
+      'rallentamenti', r);
     el(d, 'text', { class: 'rallentamento-valore', x: X(r[0]), y: V(r[3]) - 4 }, r[3] + ' (' + fmt(r[1] - r[0]) + ' m)');
     if (r[2] >= 0) infoDi(el(d, 'path', { class: 'avviso-rallentamento', d: 'M' + X(r[2]) + ' ' + (V(0) - 12) + 'l5 10h-10z' }),
-      () => 'Slowdown warning board\n' + dove(r[2]) + '\nfor ' + r[3] + ' km/h at ' + dove(r[0]));
+      () => 'Slowdown warning board\n' + dove(r[2]) + '\nfor ' + r[3] + ' km/h at ' + dove(r[0]), 'rallentamenti', r);
   });
   const linea = [];
   const [v0i, v1i] = trattiIn(D.velocita, da, a);
   for (let j = v0i; j < v1i; j++) {
     const t = D.velocita[j];
-    linea.push(xy(X(t[0]), V(t[2])), xy(X(t[1]), V(t[2])));
+    linea.push(X(t[0]), V(t[2]), X(t[1]), V(t[2]));
     const x0 = Math.max(X(t[0]), sx), x1 = Math.min(X(t[1]), sx + larg);
     if (x1 - x0 > 24) el(d, 'text', { class: 'velocita-valore', x: (x0 + x1) / 2, y: V(t[2]) - 4, 'text-anchor': 'middle' }, t[2]);
   }
-  el(d, 'polyline', { class: 'velocita', points: linea.join(' '), 'pointer-events': 'none' });
+  if (linea.length) tela.linee('velocita', [linea]);
   let ultimoSegnale = -1e9, ultimoIndicatore = -1e9;
   // Signposts, with their text beside them where it clears the next one.
   const cartelli = punti(D.cartelli);
   cartelli.forEach((c, j) => {
-    infoDi(el(d, 'rect', { class: 'cartello', x: X(c[0]) - 3, y: c0 + 3, width: 6, height: 9 }), () => 'Signpost\n"' + c[1] + '"\n' + dove(c[0]));
+    const testoCartello = () => 'Signpost\n"' + c[1] + '"\n' + dove(c[0]);
+    infoDi(el(d, 'rect', { class: 'cartello', x: X(c[0]) - 3, y: c0 + 3, width: 6, height: 9 }), testoCartello, 'cartelli', c);
     const testo = c[1].trim().replace(/\s+/g, ' '), fine = j + 1 < cartelli.length ? X(cartelli[j + 1][0]) - 4 : sx + larg;
     if (testo && X(c[0]) + 5 + calcoli.larghezzaTesto(testo, 9) <= fine) {
-      el(d, 'text', { class: 'cartello-testo', x: X(c[0]) + 5, y: c0 + 11 }, testo);
+      infoDi(el(d, 'text', { class: 'cartello-testo', x: X(c[0]) + 5, y: c0 + 11 }, testo), testoCartello, 'cartelli', c);
     }
   });
   for (const i of punti(D.indicatori)) {
     infoDi(el(d, 'path', { class: 'indicatore', d: 'M' + X(i[0]) + ' ' + (V(0) - 30) + 'l5 6l-5 6l-5 -6z' }),
-      () => 'Speed indicator\n' + dove(i[0]) + '\nleft A/B/C ' + i[1] + '/' + i[2] + '/' + i[3] + ' km/h\nright A/B/C ' + i[4] + '/' + i[5] + '/' + i[6] + ' km/h\nstripes ' + i[7]);
+      () => 'Speed indicator\n' + dove(i[0]) + '\nleft A/B/C ' + i[1] + '/' + i[2] + '/' + i[3] + ' km/h\nright A/B/C ' + i[4] + '/' + i[5] + '/' + i[6] + ' km/h\nstripes ' + i[7], 'indicatori', i);
     if (X(i[0]) - ultimoIndicatore >= 22) { el(d, 'text', { class: 'indicatore-valore', x: X(i[0]), y: V(0) - 6, 'text-anchor': 'middle' }, i[1]); ultimoIndicatore = X(i[0]); }
   }
   // Signals each a mark of its own while there are few in view;
@@ -472,7 +496,7 @@ function disegnaProfilo() {
   for (const s of segnali) {
     const x = X(s[0]);
     if (affollati) tela.triangolo('segnale', x - 5, v0 + 1, x + 5, v0 + 1, x, v0 + 11);
-    else infoDi(el(d, 'path', { class: 'segnale segnale-profilo', d: 'M' + xy(x - 5, v0 + 1) + 'h10l-5 10z' }), () => testoSegnale(s));
+    else infoDi(el(d, 'path', { class: 'segnale segnale-profilo', d: 'M' + xy(x - 5, v0 + 1) + 'h10l-5 10z' }), () => testoSegnale(s), 'segnali', s);
     if (x - ultimoSegnale >= 14) { el(d, 'text', { class: 'segnale-tipo', x, y: v0 + 20, 'text-anchor': 'middle' }, s[1] + (s[2] ? '/' + s[2] : '')); ultimoSegnale = x; }
   }
   // A live page's diagnostics at their positions on the line, each opening the editor at its line.
@@ -483,10 +507,11 @@ function disegnaProfilo() {
     el(d, 'line', { class: 'diagnostica-linea', x1: x, x2: x, y1: v0, y2: asse, 'pointer-events': 'none' });
     infoDi(el(d, 'path', attrs), segno.testo);
   }
-  dipingi(profilo, tela.strati, ['montagna', 'pendenza-su', 'pendenza-giu', 'curvatura-destra', 'curvatura-sinistra', 'tacca-km', 'segnale'],
+  dipingi(profilo, tela.strati, ['montagna', 'pendenza-su', 'pendenza-giu', 'curvatura-destra', 'curvatura-sinistra', 'altitudine', 'velocita',
+                                 'tacca-km', 'segnale'],
           [sx, 0, larg, H]);
   scrivi(profilo, radice);
-  vistaProfilo = { sx, larg, d: $('dentro-profilo'), y1: v0 - 10, y2: asse, v0, p0, ph, k0, kh, asse, V };
+  vistaProfilo = { sx, larg, d: $('dentro-profilo'), y1: v0 - 10, y2: asse, v0, p0, ph, k0, kh, asse, V, A };
   mettiCursoreProfilo();
 }
 
@@ -507,6 +532,7 @@ function disegna() {
   $('da-posto').textContent = 'post ' + posto(da);
   $('a-posto').textContent = 'post ' + posto(a);
   info = [];
+  oggetti = [];
   disegnaPianta();
   disegnaProfilo();
 }
@@ -528,10 +554,11 @@ function zoom(f, centro) {
 function sposta(fr) { const s = (a - da) * fr; mostra(da + s, a + s); }
 
 // The plan moved by itself: the profile shows what the plan's window holds.
+// The samples are looked at about two a pixel, as the drawing does.
 function seguiPianta() {
-  const f = finestra;
+  const f = finestra, salto = calcoli.saltoPer(T, 1 / scalaPianta().s);
   let m0 = Infinity, m1 = -Infinity;
-  for (let i = 0; i < T.n; i++) {
+  for (let i = 0; i < T.n; i = i + salto < T.n || i === T.n - 1 ? i + salto : T.n - 1) {
     const x = T.x[i], y = T.y[i];
     if (x >= f.x0 && x <= f.x1 && y >= f.y0 && y <= f.y1) { m0 = Math.min(m0, T.m[i]); m1 = Math.max(m1, T.m[i]); }
   }
@@ -579,16 +606,19 @@ function perFotogramma() {
 }
 
 // Wheel, drag, hover and cursor on both drawings.
+// Whether the pointer moved since it was pressed: the click that ends a drag opens nothing.
+let trascinato = false;
 function trascina(svg, suMossa) {
   let da0 = null, somma = [0, 0];
   const pianifica = perFotogramma();
-  svg.addEventListener('pointerdown', (e) => { da0 = [e.clientX, e.clientY]; if (svg.setPointerCapture) try { svg.setPointerCapture(e.pointerId); } catch { /* a synthetic pointer has nothing to capture */ } });
+  svg.addEventListener('pointerdown', (e) => { da0 = [e.clientX, e.clientY]; trascinato = false; if (svg.setPointerCapture) try { svg.setPointerCapture(e.pointerId); } catch { /* a synthetic pointer has nothing to capture */ } });
   svg.addEventListener('pointerup', () => { da0 = null; });
   svg.addEventListener('pointermove', (e) => {
     if (!da0) return;
     const ddx = e.clientX - da0[0], ddy = e.clientY - da0[1];
     if (Math.abs(ddx) + Math.abs(ddy) < 2) return;
     da0 = [e.clientX, e.clientY];
+    trascinato = true;
     somma = [somma[0] + ddx, somma[1] + ddy];
     pianifica(() => { const [x, y] = somma; somma = [0, 0]; suMossa(x, y); });
   });
@@ -615,38 +645,67 @@ trascina(pianta, (ddx, ddy) => {
 profilo.addEventListener('mousemove', (e) => { const m = metroProfilo(e); if (m >= da && m <= a) metticursore(m); });
 pianta.addEventListener('mousemove', (e) => { const m = metroPianta(e); if (m !== null && m <= D.lunghezza) metticursore(m); });
 // What the painted layers hold under the pointer: in the plan, a signal or
-// a curve at the track point nearest it; in the profile, by row.
+// a curve at the track point nearest it; in the profile, by row. Each is
+// { testo, tipo, voce } (the text, and the object as an item of the route's
+// list `tipo`), or null.
+const trovato = (testo, tipo, voce) => ({ testo, tipo, voce });
 function toccoPianta(e) {
   const m = vistaPianta ? metroPianta(e, 8) : null;
-  if (m === null) return '';
+  if (m === null) return null;
   const s = calcoli.vicino(D.segnali, m, 6 / vistaPianta.k.s);
-  if (s) return testoSegnale(s);
+  if (s) return trovato(testoSegnale(s), 'segnali', s);
   const c = calcoli.trattoA(D.curve, m);
-  if (c) return testoCurva(c);
-  return m > D.lunghezza ? 'Beyond the end of the line\nnot run; from ' + dove(D.lunghezza) : '';
+  if (c) return trovato(testoCurva(c), 'curve', c);
+  return m > D.lunghezza ? trovato('Beyond the end of the line\nnot run; from ' + dove(D.lunghezza)) : null;
 }
 function toccoProfilo(e) {
   const r = vistaProfilo, m = r ? metroProfilo(e) : NaN, y = e.clientY - profilo.getBoundingClientRect().top;
-  if (!(m >= da && m <= a)) return '';
-  if (y >= r.v0 && y <= r.v0 + 12) { const s = calcoli.vicino(D.segnali, m, 6 * (a - da) / r.larg); if (s) return testoSegnale(s); }
-  if (y >= r.p0 && y <= r.p0 + r.ph) { const t = calcoli.trattoA(D.pendenza, m); if (t && t[2]) return testoPendenza(t); }
-  if (y >= r.k0 && y <= r.k0 + r.kh) { const c = calcoli.trattoA(D.curve, m); if (c) return testoCurva(c); }
+  if (!(m >= da && m <= a)) return null;
+  if (y >= r.v0 && y <= r.v0 + 12) { const s = calcoli.vicino(D.segnali, m, 6 * (a - da) / r.larg); if (s) return trovato(testoSegnale(s), 'segnali', s); }
+  if (y >= r.p0 && y <= r.p0 + r.ph && quote.length > 1 && Math.abs(y - r.A(calcoli.quotaA(quote, m))) <= 4) {
+    return trovato('Altitude from the gradients, relative to the start\n' + dove(m) + ': ' + fmt(calcoli.quotaA(quote, m), 1) +
+                   ' m\nlowest ' + fmt(quoteEstreme[0], 1) + ' m, highest ' + fmt(quoteEstreme[1], 1) + ' m');
+  }
+  if (y >= r.p0 && y <= r.p0 + r.ph) { const t = calcoli.trattoA(D.pendenza, m); if (t && t[2]) return trovato(testoPendenza(t), 'pendenza', t); }
+  if (y >= r.k0 && y <= r.k0 + r.kh) { const c = calcoli.trattoA(D.curve, m); if (c) return trovato(testoCurva(c), 'curve', c); }
   const v = calcoli.trattoA(D.velocita, m);
-  if (v && Math.abs(y - r.V(v[2])) <= 4) return 'Speed limit ' + v[2] + ' km/h\nfrom ' + dove(v[0]) + '\nto ' + dove(v[1]);
+  if (v && Math.abs(y - r.V(v[2])) <= 4) return trovato('Speed limit ' + v[2] + ' km/h\nfrom ' + dove(v[0]) + '\nto ' + dove(v[1]), 'velocita', v);
   const t = calcoli.trattoA(D.montagna, m);
-  if (t && y >= r.v0 && y <= r.asse) return 'Mountain section, scenery ' + t[2] + '\nfrom ' + dove(t[0]) + '\nto ' + dove(t[1]);
-  return '';
+  if (t && y >= r.v0 && y <= r.asse) return trovato('Mountain section, scenery ' + t[2] + '\nfrom ' + dove(t[0]) + '\nto ' + dove(t[1]), 'montagna', t);
+  return null;
 }
-// The hover text: a mark's own, or what the painted layers hold there.
-function suggerisci(e) {
+// What is under the pointer: a mark's own object, or what the painted layers
+// hold there; with the link to where the author wrote it on a live page.
+function sotto(e) {
   const t = e.target.closest ? e.target.closest('[data-info]') : null;
-  let testo = '';
-  if (t) testo = testoInfo(+t.getAttribute('data-info'));
-  else if (pianta.contains(e.target)) testo = toccoPianta(e);
-  else if (profilo.contains(e.target)) testo = toccoProfilo(e);
-  if (!testo) { tip.style.display = 'none'; return; }
-  tip.textContent = testo;
+  let o = null;
+  if (t) {
+    const i = +t.getAttribute('data-info'), q = oggetti[i];
+    o = q ? trovato(testoInfo(i), q[0], q[1]) : trovato(testoInfo(i));
+    if (t.hasAttribute('data-editor')) o.link = t.getAttribute('data-editor');
+  } else if (pianta.contains(e.target)) o = toccoPianta(e);
+  else if (profilo.contains(e.target)) o = toccoProfilo(e);
+  if (!o || !o.testo) return null;
+  const luogo = o.tipo ? sorgente(o.tipo, o.voce) : null;
+  if (luogo) { o.luogo = luogo.luogo; o.link = luogo.link; }
+  return o;
+}
+// The hover text, and where the author wrote the object: the tooltip holds
+// the editor's link that a click follows.
+function suggerisci(e) {
+  const o = sotto(e);
+  if (!o) { tip.style.display = 'none'; tip.removeAttribute('data-editor'); return; }
+  tip.textContent = o.testo + (o.luogo ? '\n' + o.luogo + (o.link ? ' (click to edit)' : '') : '');
+  if (o.link) tip.setAttribute('data-editor', o.link); else tip.removeAttribute('data-editor');
   tip.style.display = 'block';
+}
+// A click on an object (not the end of a drag) opens the editor where the author wrote it.
+for (const svg of [pianta, profilo]) {
+  svg.addEventListener('click', (e) => {
+    if (trascinato) return;
+    const o = sotto(e);
+    if (o && o.link) location.href = o.link;
+  });
 }
 document.addEventListener('mouseover', suggerisci);
 document.addEventListener('mousemove', (e) => {
@@ -678,6 +737,13 @@ $('indietro').onclick = () => sposta(-0.2);
 $('avanti').onclick = () => sposta(0.2);
 
 $('titolo').textContent = 'Line ' + D.linea + ', train ' + D.treno;
+// The train's clock at the start, where the train description gives one, above its timetable.
+if (D.orologio) {
+  const orologio = document.createElement('p');
+  orologio.id = 'orologio';
+  orologio.textContent = 'Clock at the start: ' + D.orologio;
+  $('orario').before(orologio);
+}
 const corpo = document.querySelector('#orario tbody');
 D.stazioni.forEach((s, i) => {
   const r = document.createElement('tr');

@@ -298,6 +298,16 @@ const calcoli = (function () {
     return out;
   }
 
+  // The height at line position m along an altitude line (altimetria's
+  // points), by interpolation; the first or last height beyond its ends.
+  function quotaA(quote, m) {
+    const i = primoDa(quote, m);
+    if (i === 0) return quote.length ? quote[0][1] : 0;
+    if (i === quote.length) return quote[i - 1][1];
+    const [m0, h0] = quote[i - 1], [m1, h1] = quote[i];
+    return m1 === m0 ? h1 : h0 + (h1 - h0) * (m - m0) / (m1 - m0);
+  }
+
   // About how wide a text is at `corpo` px in the page's sans-serif face:
   // 0.6 em a character, generous for capitals and digits.
   function larghezzaTesto(testo, corpo) { return Math.ceil(testo.length * 0.6 * corpo) + 2; }
@@ -322,6 +332,6 @@ const calcoli = (function () {
 
   return { fmt, posto, dove, passo, postiKm, cerca, primoDa, primoOltre, nelTratto, trattiIn, trattoA, vicino, decodificaTraccia,
            saltoPer, campioneDa, campioneOltre, puntoA, finestraPer, scalaPianta, tracciaVisibile, griglia, perColonna, sovrapposti,
-           posaEtichetta, nomeCorto, testoStazione, testoSegnale, altimetria, larghezzaTesto, metroDaPosto, metroDaCampo };
+           posaEtichetta, nomeCorto, testoStazione, testoSegnale, altimetria, quotaA, larghezzaTesto, metroDaPosto, metroDaCampo };
 })();
 if (typeof module === 'object' && module.exports) module.exports = calcoli;

@@ -196,6 +196,13 @@ test('the altitude adds up the gradients from the start, level across a gap', ()
   assert.deepEqual(c.altimetria([]), []);
 });
 
+test('the height between the altitude points is interpolated, and held beyond them', () => {
+  const quote = [[0, 0], [1000, 5], [3000, 1], [4000, 1]];
+  // Half way up the first kilometre, a quarter of the way down the next two.
+  for (const [m, h] of [[500, 2.5], [1500, 4], [3500, 1], [-10, 0], [9000, 1], [1000, 5]]) assert.equal(c.quotaA(quote, m), h);
+  assert.equal(c.quotaA([], 100), 0);
+});
+
 test('a from or to field takes km from the start or a kilometre post', () => {
   const due = [[0, 5200, 0], [3000, 44500, 1]];   // from 3000 m the posts count down from km 44.5
   assert.equal(c.metroDaPosto(due, 6000, 6000), 800);      // km 6 in the first system

@@ -53,7 +53,7 @@ std::string punti(const std::vector<std::pair<int64_t, std::pair<double, double>
 std::string json_percorso(const Percorso& p) {
   std::string j = "{";
   j += "\"linea\":" + stringa(p.linea) + ",\"treno\":" + stringa(p.treno);
-  j += ",\"lunghezza\":" + n(p.lunghezza);
+  j += ",\"orologio\":" + stringa(testo_orario(p.orologio)) + ",\"lunghezza\":" + n(p.lunghezza);
   j += ",\"progressive\":" + lista(p.progressive, [](const SistemaProgressive& s) {
          return "[" + n(s.inizio) + "," + n(s.valore) + "," + (s.decrescente ? "1" : "0") + "]";
        });
@@ -90,23 +90,16 @@ std::string pagina_vista(const Elementi& elementi, const std::vector<Cella>& cel
   return pagina_vista(leggi_percorso(elementi, celle, tracciato));
 }
 
-std::string pagina_vista(const Percorso& p) { return pagina_vista(p, ""); }
+std::string pagina_vista(const Percorso& p) { return pagina_vista(p, Json()); }
 
-std::string pagina_vista(const Percorso& p, std::string_view vivo) {
-  // JSON placed in a <script> element: '<', '>' and '&' (which stand only
-  // inside its strings) as escapes, so no text can close the element.
-  std::string dati_vivi;
-  for (char c : vivo) {
-    if (c == '<') dati_vivi += "\\u003c";
-    else if (c == '>') dati_vivi += "\\u003e";
-    else if (c == '&') dati_vivi += "\\u0026";
-    else dati_vivi.push_back(c);
-  }
+std::string pagina_vista(const Percorso& p, const Json& vivo) {
+  // JSON placed in a <script> element: its text must not close the element.
+  const std::string dati_vivi = vivo.is_null() ? "" : scrivi_json_in_script(vivo);
   // A served page has no icon, so that the browser asks the server for none.
-  const std::string icona = vivo.empty() ? "" : "<link rel=\"icon\" href=\"data:,\">\n";
-  const std::string pannello = vivo.empty() ? "" : "<section id=\"diagnostiche\"></section>";
+  const std::string icona = vivo.is_null() ? "" : "<link rel=\"icon\" href=\"data:,\">\n";
+  const std::string pannello = vivo.is_null() ? "" : "<section id=\"diagnostiche\"></section>";
   const std::string script_vivo =
-      vivo.empty() ? ""
+      vivo.is_null() ? ""
                    : "<script type=\"application/json\" id=\"vivo\">" + dati_vivi + "</script>\n<script>\n" +
                          std::string(kScriptVivo) + "</script>\n";
   return std::string("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n") +

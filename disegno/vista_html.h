@@ -11,6 +11,7 @@
 
 #include "disegno/percorso.h"
 #include "model/modello.h"
+#include "testi/json.h"
 
 namespace scenario::tool {
 
@@ -18,8 +19,9 @@ std::string pagina_vista(const Elementi& elementi, const std::vector<Cella>& cel
 std::string pagina_vista(const Percorso& percorso);
 // The page of a live view: `vivo` is a JSON object that the live part of the
 // page reads (disegno/vivo.js): the version, the editor's link pattern, the
-// files' absolute paths, a line of state and the diagnostics of the pair.
-std::string pagina_vista(const Percorso& percorso, std::string_view vivo);
+// files' absolute paths, a line of state and the diagnostics of the pair. A
+// page without `vivo` (null) is a still drawing.
+std::string pagina_vista(const Percorso& percorso, const Json& vivo);
 
 // The route's data as the page's script reads it (a JSON object).
 std::string json_percorso(const Percorso& percorso);

@@ -64,26 +64,30 @@ for (const d of tutte) {
   el(voce, 'span', 'messaggio', d.message);
   if (d.hint) el(voce, 'div', 'suggerimento-guasto', 'hint: ' + d.hint);
 }
+// Where the author wrote each object the viewer draws: the place as
+// "file:line", its line and the editor's link there (null without an
+// editor), for the object `i` of the route's list `tipo`; null when no entry
+// is known.
+window.vistaSorgente = (tipo, i) => {
+  const s = V.sorgenti[tipo] && V.sorgenti[tipo][i];
+  if (!s) return null;
+  const file = V.file[s[0]];
+  return { luogo: file + ':' + s[1], assoluto: (V.percorsi[file] || file) + ':' + s[1], riga: s[1], link: collegamento(file, s[1]) };
+};
 // Each station of the timetable (made by the viewer's script, after this
 // one) tells where it stands in the train description, opening the editor there.
 document.addEventListener('DOMContentLoaded', () => {
   const capo = document.querySelector('#orario thead tr');
   if (capo) el(capo, 'th', '', 'Source');
   for (const r of document.querySelectorAll('#orario tbody tr[data-stazione]')) {
-    const riga = V.stazioni[+r.getAttribute('data-stazione')], c = el(r, 'td', 'sorgente');
-    if (!riga) continue;
-    const link = collegamento(V.treno, riga);
-    const a = el(c, link ? 'a' : 'code', 'luogo', 'line ' + riga);
-    if (link) a.href = link;
-    else a.title = (V.percorsi[V.treno] || V.treno) + ':' + riga;
+    const sorgente = window.vistaSorgente('stazioni', +r.getAttribute('data-stazione')), c = el(r, 'td', 'sorgente');
+    if (!sorgente) continue;
+    const a = el(c, sorgente.link ? 'a' : 'code', 'luogo', 'line ' + sorgente.riga);
+    if (sorgente.link) a.href = sorgente.link;
+    else a.title = sorgente.assoluto;
     // The link opens the editor; the row's own click (centring the views) is not wanted then.
     a.addEventListener('click', (e) => e.stopPropagation());
   }
-});
-// A click on a mark that has an editor link opens it.
-document.addEventListener('click', (e) => {
-  const t = e.target.closest && e.target.closest('[data-editor]');
-  if (t) location.href = t.getAttribute('data-editor');
 });
 
 const stato = $('stato-vivo');

@@ -19,6 +19,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "driver/esito_compilazione.h"
 #include "model/scenario.h"
@@ -57,5 +58,9 @@ struct Compilazione {
 // Runs compile steps 1 to 6 on the two texts. The train text is read only
 // when the line half lets it, as in the program.
 Compilazione compila_testi(const TestiDaCompilare& testi);
+// The same on texts the caller holds elsewhere, none of them copied: `linea`
+// and `treno` are compiled under the names and settings of `testi`, whose own
+// texts are not read.
+Compilazione compila_testi(const TestiDaCompilare& testi, std::string_view linea, std::string_view treno);
 
 }  // namespace scenario

@@ -31,7 +31,7 @@ bool memorizza_linea(Compilatore& stato, const NomiFile& nomi) {
   bool treno = false;
   std::string testo;
   if (Status s = leggi_file(percorso, &testo); s.ok()) {
-    treno = leggi_testo_linea(stato, nomi.nome_descrizione_linea(), std::move(testo));
+    treno = leggi_testo_linea(stato, nomi.nome_descrizione_linea(), testo);
   } else {
     stato.registra_su_file(kErroreLettura, nomi.nome_descrizione_linea(), s.messaggio());
   }
@@ -44,7 +44,7 @@ void memorizza_treno(Compilatore& stato, const NomiFile& nomi) {
   const Status s = leggi_file(nomi.descrizione_treno(), &testo);
   bool letto = s.ok();
   if (letto) {
-    letto = leggi_testo_treno(stato, nomi.nome_descrizione_treno(), std::move(testo));
+    letto = leggi_testo_treno(stato, nomi.nome_descrizione_treno(), testo);
   } else {
     stato.registra_su_file(kErroreLettura, nomi.nome_descrizione_treno(), s.messaggio());
   }

@@ -8,7 +8,7 @@
 namespace scenario::lsp {
 namespace {
 
-using json = nlohmann::json;
+using json = tool::Json;
 
 // The protocol's CompletionItemKind and InsertTextFormat numbers.
 constexpr int kParolaChiave = 14;

@@ -3,14 +3,13 @@
 // order with their units, and the section headings.
 #pragma once
 
-#include <nlohmann/json.hpp>
-
 #include "lsp/righe.h"
 #include "lsp/voci.h"
+#include "testi/json.h"
 
 namespace scenario::lsp {
 
 // The protocol's CompletionItem list for byte `byte` of line `riga`.
-nlohmann::json completamenti(const Righe& righe, size_t riga, size_t byte, Descrizione descrizione);
+tool::Json completamenti(const Righe& righe, size_t riga, size_t byte, Descrizione descrizione);
 
 }  // namespace scenario::lsp

@@ -5,6 +5,7 @@
 #include <system_error>
 #include <vector>
 
+#include "lsp/coppie_dichiarate.h"
 #include "platform/cartelle.h"
 
 namespace scenario::lsp {
@@ -46,6 +47,7 @@ int cifra_esadecimale(char c) {
 }  // namespace
 
 std::optional<Descrizione> descrizione_da_nome(const std::string& percorso) {
+  if (const std::optional<CoppiaDichiarata> c = coppia_dichiarata(percorso)) return c->descrizione;
   const std::string nome = nome_file(percorso);
   if (finisce(nome, kFineLinea) && nome.size() > kFineLinea.size()) return Descrizione::kLinea;
   if (linea_del_treno(nome)) return Descrizione::kTreno;
@@ -53,6 +55,7 @@ std::optional<Descrizione> descrizione_da_nome(const std::string& percorso) {
 }
 
 std::string compagno(const std::string& percorso, const std::vector<std::string>& aperti) {
+  if (const std::optional<CoppiaDichiarata> c = coppia_dichiarata(percorso)) return c->compagno;
   const std::string nome = nome_file(percorso);
   const std::string dir = cartella(percorso);
   if (const std::optional<std::string> linea = linea_del_treno(nome)) return dir + *linea + std::string(kFineLinea);

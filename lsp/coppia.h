@@ -1,7 +1,8 @@
 // Which description a file is and which file it is checked with. A line
 // description NAME_linea.txt and a train description NAME_NUM-.txt make a
 // pair by their names; the partner of an open document is looked for among
-// the open documents first, then in the document's folder.
+// the open documents first, then in the document's folder. A workspace file
+// (lsp/coppie_dichiarate.h) that names the file comes before its name.
 #pragma once
 
 #include <optional>
@@ -12,7 +13,8 @@
 
 namespace scenario::lsp {
 
-// By the file's name; none for a name of neither shape.
+// By the workspace file, else by the file's name; none for a name of neither
+// shape.
 std::optional<Descrizione> descrizione_da_nome(const std::string& percorso);
 
 // The partner's path; empty when none is open and none is in the folder.

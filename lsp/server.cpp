@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "driver/compila_testi.h"
+#include "lsp/celle_oggetti.h"
 #include "lsp/completamento.h"
 #include "lsp/coppia.h"
 #include "lsp/messaggi.h"
@@ -26,15 +27,13 @@
 namespace scenario::lsp {
 namespace {
 
-using json = nlohmann::json;
+using json = tool::Json;
 
 // The protocol's error codes.
 constexpr int kErroreLettura = -32700;
 constexpr int kRichiestaNonValida = -32600;
 constexpr int kMetodoIgnoto = -32601;
 constexpr int kErroreInterno = -32603;
-
-std::string testo_json(const json& j) { return j.dump(-1, ' ', false, json::error_handler_t::replace); }
 
 json posizione(size_t riga, size_t carattere) { return {{"line", riga}, {"character", carattere}}; }
 
@@ -99,6 +98,43 @@ bool dentro(const json& r, size_t riga) {
   return r["start"]["line"].get<size_t>() <= riga && riga <= r["end"]["line"].get<size_t>();
 }
 
+
+// A quick fix: one replacement in one document, for one diagnostic.
+json correzione(const std::string& titolo, const json& diagnostica, const std::string& uri, const json& dove,
+                const std::string& nuovo) {
+  return {{"title", titolo},
+          {"kind", "quickfix"},
+          {"isPreferred", true},
+          {"diagnostics", json::array({diagnostica})},
+          {"edit", {{"changes", {{uri, json::array({{{"range", dove}, {"newText", nuovo}}})}}}}}};
+}
+
+// The did-you-mean replacement of a misspelt key: the hint names the key as
+// it should be, "did you mean `velocita`?".
+std::optional<json> sostituzione_chiave(const json& diagnostica, const std::string& suggerimento,
+                                        const std::string& uri) {
+  const size_t apre = suggerimento.find('`');
+  const size_t chiude = apre == std::string::npos ? apre : suggerimento.find('`', apre + 1);
+  if (chiude == std::string::npos) return std::nullopt;
+  const std::string nuovo = suggerimento.substr(apre + 1, chiude - apre - 1);
+  return correzione("Replace with `" + nuovo + "`", diagnostica, uri, diagnostica["range"], nuovo);
+}
+
+// The allowed position a hint gives, written over the entry's position
+// field (its first value) as the document now holds it.
+std::optional<json> posizione_consentita(const json& diagnostica, int64_t posizione, const std::string& uri,
+                                         const std::string& testo) {
+  const size_t riga = diagnostica["range"]["start"]["line"].get<size_t>();
+  const std::string_view r = Righe(testo).riga(riga);
+  const std::vector<CampoRiga> campi = campi_riga(r);
+  if (campi.size() < 2) return std::nullopt;
+  size_t fine = campi[1].fine;
+  while (fine > campi[1].inizio && (r[fine - 1] == ' ' || r[fine - 1] == '\t')) --fine;
+  const std::string nuovo = std::to_string(posizione);
+  return correzione("Move to " + nuovo + " m", diagnostica, uri,
+                    intervallo(riga, unita_utf16(r, campi[1].inizio), unita_utf16(r, fine)), nuovo);
+}
+
 }  // namespace
 
 Server::Server(Invio invia, std::ostream& log) : invia_(std::move(invia)), log_(log) {}
@@ -150,6 +186,7 @@ json Server::richiesta(const std::string& metodo, const json& p) {
               {"completionProvider", {{"triggerCharacters", json::array({"["})}}},
               {"documentSymbolProvider", true},
               {"definitionProvider", true},
+              {"referencesProvider", true},
               {"codeActionProvider", {{"codeActionKinds", json::array({"quickfix"})}}}}},
             {"serverInfo", {{"name", "scenario-tool"}, {"version", SCENARIO_VERSION}}}};
   }
@@ -161,6 +198,7 @@ json Server::richiesta(const std::string& metodo, const json& p) {
   if (metodo == "textDocument/completion") return completamento(p);
   if (metodo == "textDocument/documentSymbol") return simboli_documento(p);
   if (metodo == "textDocument/definition") return definizione(p);
+  if (metodo == "textDocument/references") return riferimenti(p);
   if (metodo == "textDocument/codeAction") return azioni(p);
   throw std::out_of_range(metodo);
 }
@@ -274,7 +312,7 @@ void Server::controlla_coppia(const std::string& uri) {
                     {"severity", 1},
                     {"source", "scenario-tool"},
                     {"message", "the description is larger than 64 MiB: not checked"}},
-                   "", "", {}};
+                   "", "", {}, std::nullopt};
     pubblica(uri, {troppo});
     return;
   }
@@ -312,6 +350,7 @@ void Server::controlla_coppia(const std::string& uri) {
     }
     i.tipo = d.tipo;
     i.suggerimento = d.suggerimento;
+    i.posizione_consentita = nell_altro || senza_luogo ? std::nullopt : d.posizione_consentita;
     i.luoghi = luoghi_nominati(d.messaggio + "\n" + d.suggerimento, file);
     (nell_altro ? di_altro : di_doc).push_back(std::move(i));
   }
@@ -387,6 +426,34 @@ json Server::definizione(const json& p) const {
   return luoghi;
 }
 
+json Server::riferimenti(const json& p) const {
+  const Documento* d = documento(p);
+  if (d == nullptr) return nullptr;
+  const auto riga = p.at("position").at("line").get<size_t>();
+  const bool anche_questo = p.contains("context") && p["context"].value("includeDeclaration", false);
+  std::vector<std::string> aperti;
+  for (const auto& [u, doc] : aperti_) aperti.push_back(doc.percorso);
+  const std::string altro = compagno(d->percorso, aperti);
+  bool esiste = false;
+  const std::string testo_altro = testo_di(altro, &esiste);
+  const Descrizione descrizione_altro = d->descrizione == Descrizione::kLinea ? Descrizione::kTreno : Descrizione::kLinea;
+  const Righe righe(d->testo), righe_altro(testo_altro);
+  const std::vector<OggettoInCelle> qui = oggetti_in_celle(righe, d->descrizione);
+  const auto scelto = std::find_if(qui.begin(), qui.end(), [&](const OggettoInCelle& o) { return o.riga == riga; });
+  if (scelto == qui.end()) return nullptr;
+  json luoghi = json::array();
+  const auto aggiungi = [&](const std::vector<OggettoInCelle>& oggetti, const Righe& r, const std::string& uri) {
+    for (const OggettoInCelle& o : oggetti) {
+      if (o.a < scelto->da || o.da > scelto->a) continue;
+      if (&r == &righe && o.riga == riga && !anche_questo) continue;
+      luoghi.push_back({{"uri", uri}, {"range", intervallo(o.riga, 0, unita_utf16(r.riga(o.riga), r.riga(o.riga).size()))}});
+    }
+  };
+  aggiungi(qui, righe, p.at("textDocument").at("uri").get<std::string>());
+  if (esiste) aggiungi(oggetti_in_celle(righe_altro, descrizione_altro), righe_altro, uri_di(altro));
+  return luoghi;
+}
+
 json Server::azioni(const json& p) const {
   json out = json::array();
   const std::string uri = p.at("textDocument").at("uri").get<std::string>();
@@ -395,20 +462,16 @@ json Server::azioni(const json& p) const {
   const json& richiesto = p.at("range");
   const auto da = richiesto.at("start").at("line").get<size_t>();
   const auto a = richiesto.at("end").at("line").get<size_t>();
+  const auto aperto = aperti_.find(uri);
   for (const Inviata& i : it->second) {
-    if (i.tipo != tool::tipo::kChiaveSconosciuta.nome) continue;
     const json& r = i.diagnostica["range"];
     if (r["end"]["line"].get<size_t>() < da || r["start"]["line"].get<size_t>() > a) continue;
-    // The hint names the key as it should be: "did you mean `velocita`?".
-    const size_t apre = i.suggerimento.find('`');
-    const size_t chiude = apre == std::string::npos ? apre : i.suggerimento.find('`', apre + 1);
-    if (chiude == std::string::npos) continue;
-    const std::string nuovo = i.suggerimento.substr(apre + 1, chiude - apre - 1);
-    out.push_back({{"title", "Replace with `" + nuovo + "`"},
-                   {"kind", "quickfix"},
-                   {"isPreferred", true},
-                   {"diagnostics", json::array({i.diagnostica})},
-                   {"edit", {{"changes", {{uri, json::array({{{"range", r}, {"newText", nuovo}}})}}}}}});
+    std::optional<json> azione;
+    if (i.tipo == tool::tipo::kChiaveSconosciuta.nome) azione = sostituzione_chiave(i.diagnostica, i.suggerimento, uri);
+    if (i.posizione_consentita && aperto != aperti_.end()) {
+      azione = posizione_consentita(i.diagnostica, *i.posizione_consentita, uri, aperto->second.testo);
+    }
+    if (azione) out.push_back(std::move(*azione));
   }
   return out;
 }
@@ -477,7 +540,7 @@ int servi(Server& server, Coda& coda) {
 }  // namespace
 
 int esegui_server(std::istream& in, std::ostream& out, std::ostream& log) {
-  Server server([&out](const json& m) { scrivi_messaggio(out, testo_json(m)); }, log);
+  Server server([&out](const json& m) { scrivi_messaggio(out, tool::scrivi_json(m)); }, log);
   auto coda = std::make_shared<Coda>();
   std::thread lettore([&in, coda] { leggi_tutto(in, coda); });
   const int stato = servi(server, *coda);

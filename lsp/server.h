@@ -12,9 +12,8 @@
 #include <string>
 #include <vector>
 
-#include <nlohmann/json.hpp>
-
 #include "lsp/voci.h"
+#include "testi/json.h"
 
 namespace scenario::lsp {
 
@@ -27,7 +26,7 @@ constexpr size_t kDescrizioneMassima = size_t{64} << 20;
 
 class Server {
  public:
-  using Invio = std::function<void(const nlohmann::json&)>;
+  using Invio = std::function<void(const tool::Json&)>;
 
   // `invia` sends one message to the client; `log` takes what the server
   // tells about itself (standard error).
@@ -35,7 +34,7 @@ class Server {
 
   // One message from the client: a request (answered at once), or a
   // notification.
-  void gestisci(const nlohmann::json& messaggio, Orologio::time_point adesso);
+  void gestisci(const tool::Json& messaggio, Orologio::time_point adesso);
   // A message that could not be read as JSON.
   void illeggibile(const std::string& perche);
 
@@ -56,25 +55,27 @@ class Server {
   };
   // A diagnostic as last sent, with the places its text names.
   struct Inviata {
-    nlohmann::json diagnostica;
+    tool::Json diagnostica;
     std::string tipo;
     std::string suggerimento;
-    std::vector<nlohmann::json> luoghi;  // Location objects
+    std::vector<tool::Json> luoghi;  // Location objects
+    std::optional<int64_t> posizione_consentita{};  // what the hint proposes for the entry's position
   };
 
-  nlohmann::json richiesta(const std::string& metodo, const nlohmann::json& parametri);
-  void notifica(const std::string& metodo, const nlohmann::json& parametri, Orologio::time_point adesso);
-  void apri(const nlohmann::json& documento, Orologio::time_point adesso);
+  tool::Json richiesta(const std::string& metodo, const tool::Json& parametri);
+  void notifica(const std::string& metodo, const tool::Json& parametri, Orologio::time_point adesso);
+  void apri(const tool::Json& documento, Orologio::time_point adesso);
   void controlla_coppia(const std::string& uri);
   void pubblica(const std::string& uri, std::vector<Inviata> diagnostiche);
 
-  nlohmann::json hover(const nlohmann::json& p) const;
-  nlohmann::json completamento(const nlohmann::json& p) const;
-  nlohmann::json simboli_documento(const nlohmann::json& p) const;
-  nlohmann::json definizione(const nlohmann::json& p) const;
-  nlohmann::json azioni(const nlohmann::json& p) const;
+  tool::Json hover(const tool::Json& p) const;
+  tool::Json completamento(const tool::Json& p) const;
+  tool::Json simboli_documento(const tool::Json& p) const;
+  tool::Json definizione(const tool::Json& p) const;
+  tool::Json riferimenti(const tool::Json& p) const;
+  tool::Json azioni(const tool::Json& p) const;
 
-  const Documento* documento(const nlohmann::json& p) const;
+  const Documento* documento(const tool::Json& p) const;
   // The text of a path: the open document's, else the file's (empty when
   // unreadable or too large).
   std::string testo_di(const std::string& percorso, bool* esiste) const;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -15,7 +16,7 @@
 namespace scenario::lsp {
 namespace {
 
-using json = nlohmann::json;
+using json = tool::Json;
 
 // A pair small enough to work out by hand: the train's third line holds a
 // misspelt key, its fifth and sixth two signals at 1200 m (the same cell).
@@ -298,7 +299,7 @@ TEST(ServerProtocollo, AMessageThatIsNotJsonIsAnsweredAndTheNextServed) {
   std::ostringstream out, log;
   EXPECT_EQ(esegui_server(in, out, log), 0);
   EXPECT_NE(out.str().find("-32700"), std::string::npos) << out.str();
-  EXPECT_NE(out.str().find(R"("id":1,"jsonrpc":"2.0","result":null)"), std::string::npos) << out.str();
+  EXPECT_NE(out.str().find(R"({"jsonrpc":"2.0","id":1,"result":null})"), std::string::npos) << out.str();
   EXPECT_NE(log.str().find("unreadable"), std::string::npos);
 }
 
@@ -362,6 +363,35 @@ TEST(Coppia, PairsByTheProgramsNaming) {
   EXPECT_EQ(percorso_da_uri("file:///a/b%20c%C3%A8.txt"), "/a/b c\xC3\xA8.txt");
   EXPECT_EQ(uri_da_percorso("/a/b c.txt"), "file:///a/b%20c.txt");
   EXPECT_EQ(percorso_da_uri("untitled:1"), "");
+}
+
+// scenario.json pairs what the names do not, and outranks the names; a
+// workspace file that is not the expected JSON pairs nothing and throws
+// nothing.
+TEST(Coppia, PairsByTheWorkspaceFile) {
+  struct Caso {
+    const char* impostazioni;
+    const char* file;
+    std::optional<Descrizione> descrizione;
+    const char* compagno;
+  };
+  const std::vector<Caso> casi = {
+      {R"({"pairs": [{"line": "a.txt", "train": "b.txt"}]})", "a.txt", Descrizione::kLinea, "b.txt"},
+      {R"({"pairs": [{"line": "a.txt", "train": "b.txt"}]})", "b.txt", Descrizione::kTreno, "a.txt"},
+      {R"({"pairs": [{"line": "V_7-.txt", "train": "b.txt"}]})", "V_7-.txt", Descrizione::kLinea, "b.txt"},
+      {R"({"pairs": [{"line": "a.txt", "train": "b.txt"}]})", "c.txt", std::nullopt, ""},
+      {R"({"pairs": [{"line": 1, "train": "b.txt"}, 7]})", "b.txt", std::nullopt, ""},
+      {R"({"pairs": {"line": "a.txt"}})", "a.txt", std::nullopt, ""},
+      {"{\"pairs\": [{\"line\": \"a.txt\xff", "a.txt", std::nullopt, ""},
+      {"", "a.txt", std::nullopt, ""},
+  };
+  for (const Caso& caso : casi) {
+    test::CartellaTemporanea c;
+    c.scrivi("scenario.json", caso.impostazioni);
+    EXPECT_EQ(descrizione_da_nome(c.file(caso.file)), caso.descrizione) << caso.impostazioni;
+    const std::string atteso = *caso.compagno ? c.file(caso.compagno) : "";
+    EXPECT_EQ(compagno(c.file(caso.file), {}), atteso) << caso.impostazioni;
+  }
 }
 
 }  // namespace

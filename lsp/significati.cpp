@@ -8,14 +8,6 @@
 namespace scenario::lsp {
 namespace {
 
-std::optional<int64_t> numero(std::string_view campo) {
-  while (!campo.empty() && (campo.back() == ' ' || campo.back() == '\t')) campo.remove_suffix(1);
-  int64_t n = 0;
-  const auto [fine, errore] = std::from_chars(campo.data(), campo.data() + campo.size(), n);
-  if (errore != std::errc() || fine != campo.data() + campo.size()) return std::nullopt;
-  return n;
-}
-
 // a / b to the nearest whole number, a half to the even neighbour.
 int64_t dividi_pari(int64_t a, int64_t b) {
   int64_t q = a / b;
@@ -41,7 +33,7 @@ std::string spiega_chiave(const Voce& v) {
 std::string spiega_orario(const std::vector<CampoRiga>& campi, size_t primo) {
   int64_t t[3] = {0, 0, 0};
   for (size_t i = 0; i < 3; ++i) {
-    if (primo + i < campi.size()) t[i] = numero(campi[primo + i].testo).value_or(0);
+    if (primo + i < campi.size()) t[i] = numero_campo(campi[primo + i].testo).value_or(0);
   }
   const int64_t secondi = (t[0] * 60 + t[1]) * 60 + t[2];
   char orologio[64];
@@ -55,7 +47,7 @@ std::string spiega_valore(const Voce& v, const std::vector<CampoRiga>& campi, si
   const Campo& c = v.campi[indice - 1];
   std::string testo = "`" + std::string(v.chiave) + "` — **" + std::string(c.nome) + "**";
   if (!c.unita.empty()) testo += " (" + std::string(c.unita) + ")";
-  const std::optional<int64_t> n = numero(campi[indice].testo);
+  const std::optional<int64_t> n = numero_campo(campi[indice].testo);
   switch (c.senso) {
     case Senso::kPosizione:
       if (n) {
@@ -93,6 +85,14 @@ std::string spiega_valore(const Voce& v, const std::vector<CampoRiga>& campi, si
 
 }  // namespace
 
+std::optional<int64_t> numero_campo(std::string_view campo) {
+  while (!campo.empty() && (campo.back() == ' ' || campo.back() == '\t')) campo.remove_suffix(1);
+  int64_t n = 0;
+  const auto [fine, errore] = std::from_chars(campo.data(), campo.data() + campo.size(), n);
+  if (errore != std::errc() || fine != campo.data() + campo.size()) return std::nullopt;
+  return n;
+}
+
 int64_t cella_di(int64_t posizione) { return dividi_pari(posizione, 50); }
 
 std::vector<Progressiva> progressive(const Righe& linea) {
@@ -106,8 +106,8 @@ std::vector<Progressiva> progressive(const Righe& linea) {
     if (riga_titolo(riga)) break;
     const std::vector<CampoRiga> campi = campi_riga(riga);
     if (campi.size() < 4 || campi[0].testo.find("progressiva") == std::string_view::npos) continue;
-    out.push_back({numero(campi[1].testo).value_or(0), numero(campi[2].testo).value_or(0),
-                   numero(campi[3].testo).value_or(0) != 0});
+    out.push_back({numero_campo(campi[1].testo).value_or(0), numero_campo(campi[2].testo).value_or(0),
+                   numero_campo(campi[3].testo).value_or(0) != 0});
   }
   return out;
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "lsp/righe.h"
@@ -26,6 +27,9 @@ std::vector<Progressiva> progressive(const Righe& linea);
 // "km 14+250": the post at `posizione` by the system beginning furthest
 // along the line at or before it; none when no system covers it.
 std::optional<std::string> chilometrica(const std::vector<Progressiva>& sistemi, int64_t posizione);
+
+// A field's whole number, blanks after it allowed; none for anything else.
+std::optional<int64_t> numero_campo(std::string_view campo);
 
 // The cell holding metre `posizione`: position / 50, a half going to the even
 // neighbour, as the readers round.

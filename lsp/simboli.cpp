@@ -8,7 +8,7 @@
 namespace scenario::lsp {
 namespace {
 
-using json = nlohmann::json;
+using json = tool::Json;
 
 // The protocol's SymbolKind numbers.
 constexpr int kSezione = 3;       // Namespace

@@ -3,13 +3,12 @@
 // DocumentSymbol objects.
 #pragma once
 
-#include <nlohmann/json.hpp>
-
 #include "lsp/righe.h"
 #include "lsp/voci.h"
+#include "testi/json.h"
 
 namespace scenario::lsp {
 
-nlohmann::json simboli(const Righe& righe, Descrizione descrizione);
+tool::Json simboli(const Righe& righe, Descrizione descrizione);
 
 }  // namespace scenario::lsp

@@ -36,6 +36,7 @@ void Compilatore::azzera(int32_t genera) {
   avvertimenti_taciuti.clear();
   avvertimenti_per_tipo.clear();
   riga_ultima_chiave_ignota = 0;
+  file_ultima_chiave_ignota.clear();
   errore_file_system = Status::Ok();
   for (Elemento& riga : elementi) riga = Elemento{};
   elementi[kRigaLinea].testo = nome_linea;
@@ -57,20 +58,26 @@ void Compilatore::avverti(std::string_view tipo, std::string_view modello, std::
                           bool anche_nel_programma) {
   // The program prints its own warnings, every one; an unknown key is told
   // by its value, which a count would lose.
+  // Of one kind in one file the first kAvvertimentiPerTipo are recorded, the
+  // rest counted. Unknown keys are counted by whether a key lies near, which
+  // the check tells apart; without its test all are of one kind.
+  std::string_view conteggio = tipo;
   if (tipo == kAvvisoChiaveIgnota && !anche_nel_programma) {
-    // One per line: a junk line of many fields costs one record, not one a field.
-    if (riga_corrente == riga_ultima_chiave_ignota && !avvertimenti.empty() &&
-        avvertimenti.back().file == file_corrente && avvertimenti.back().tipo == kAvvisoChiaveIgnota) {
-      return;
-    }
+    // One per line: a junk line of many fields costs one, not one a field.
+    if (riga_corrente == riga_ultima_chiave_ignota && file_corrente == file_ultima_chiave_ignota) return;
     riga_ultima_chiave_ignota = riga_corrente;
+    file_ultima_chiave_ignota = file_corrente;
+    if (traccia != nullptr && traccia->chiave_vicina != nullptr && !valori.empty() &&
+        !traccia->chiave_vicina(valori[0], file_corrente != file_linea)) {
+      conteggio = kAvvisoSenzaChiave;
+    }
   }
-  if (!anche_nel_programma && tipo != kAvvisoChiaveIgnota) {
-    size_t& registrati = avvertimenti_per_tipo[{file_corrente, tipo}];
+  if (!anche_nel_programma) {
+    size_t& registrati = avvertimenti_per_tipo[{file_corrente, conteggio}];
     if (registrati >= kAvvertimentiPerTipo) {
       if (avvertimenti_taciuti.empty() || avvertimenti_taciuti.back().file != file_corrente ||
-          avvertimenti_taciuti.back().tipo != tipo) {
-        avvertimenti_taciuti.push_back({.file = file_corrente, .tipo = tipo});
+          avvertimenti_taciuti.back().tipo != conteggio) {
+        avvertimenti_taciuti.push_back({.file = file_corrente, .tipo = conteggio});
       }
       ++avvertimenti_taciuti.back().quante;
       return;

@@ -76,9 +76,10 @@ struct Compilatore {
   std::vector<Avvertimento> avvertimenti;
   std::vector<AvvertimentiTaciuti> avvertimenti_taciuti;
   std::map<std::pair<std::string, std::string_view>, size_t> avvertimenti_per_tipo;
-  // The line of the last unknown-key warning recorded: the further fields of
-  // that line, its entry's values read as keys, are not recorded again.
+  // The line of the last unknown-key warning: the further fields of that
+  // line, its entry's values read as keys, are not told again.
   int riga_ultima_chiave_ignota = 0;
+  std::string file_ultima_chiave_ignota;
   std::string file_corrente;
   int riga_corrente = 0;
   int colonna_corrente = 0;

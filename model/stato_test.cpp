@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <string_view>
+#include <vector>
+
 #include "model/tipi_avviso.h"
 
 namespace scenario {
@@ -14,7 +18,8 @@ void avverti_molte(Compilatore& stato, std::string_view tipo, size_t quante, boo
 }
 
 // Past the first hundred of a kind in a file, warnings are only counted; the
-// program's own warnings and unknown keys (told by their value) are all kept.
+// program's own warnings are all kept. Unknown keys are counted apart by
+// whether a key lies near, when the check's record gives the test.
 TEST(Avvertimenti, RepeatedKindIsCountedPastTheFirstHundred) {
   Compilatore stato;
   stato.file_corrente = "t.txt";
@@ -36,8 +41,10 @@ TEST(Avvertimenti, RepeatedKindIsCountedPastTheFirstHundred) {
     stato.avverti(kAvvisoChiaveIgnota, kModello, {"zzzz"});
   }
   avverti_molte(stato, kAvvisoProgressive, 150, /*anche_nel_programma=*/true);
-  EXPECT_EQ(stato.avvertimenti.size(), 403u);
-  EXPECT_EQ(stato.avvertimenti_taciuti.size(), 1u);
+  EXPECT_EQ(stato.avvertimenti.size(), 103u + 100u + 150u);
+  ASSERT_EQ(stato.avvertimenti_taciuti.size(), 2u);
+  EXPECT_EQ(stato.avvertimenti_taciuti[1].tipo, kAvvisoChiaveIgnota);
+  EXPECT_EQ(stato.avvertimenti_taciuti[1].quante, 50u);
 
   stato.azzera(0);
   EXPECT_TRUE(stato.avvertimenti.empty());
@@ -46,6 +53,27 @@ TEST(Avvertimenti, RepeatedKindIsCountedPastTheFirstHundred) {
   avverti_molte(stato, kAvvisoFuoriOrdine, 100);
   EXPECT_EQ(stato.avvertimenti.size(), 100u);
   EXPECT_TRUE(stato.avvertimenti_taciuti.empty());
+
+  // With the check's test, each unknown key counts in its own hundred: a
+  // misspelt key after a hundred junk lines is still recorded, and the junk
+  // past its hundred is counted as such. Only the first field of a line counts.
+  stato.azzera(0);
+  Traccia traccia;
+  traccia.chiave_vicina = [](std::string_view campo, bool) { return campo == "velcita"; };
+  stato.traccia = &traccia;
+  stato.file_corrente = "t.txt";
+  for (int riga = 1; riga <= 150; ++riga) {
+    stato.riga_corrente = riga;
+    stato.avverti(kAvvisoChiaveIgnota, kModello, {"zzzz"});
+    stato.avverti(kAvvisoChiaveIgnota, kModello, {"qqqq"});
+  }
+  stato.riga_corrente = 151;
+  stato.avverti(kAvvisoChiaveIgnota, kModello, {"velcita"});
+  ASSERT_EQ(stato.avvertimenti.size(), 101u);
+  EXPECT_EQ(stato.avvertimenti.back().valori, std::vector<std::string>{"velcita"});
+  ASSERT_EQ(stato.avvertimenti_taciuti.size(), 1u);
+  EXPECT_EQ(stato.avvertimenti_taciuti[0].tipo, kAvvisoSenzaChiave);
+  EXPECT_EQ(stato.avvertimenti_taciuti[0].quante, 50u);
 }
 
 // A line of unknown fields ("zzzz,  qqqq,  wwww") is one unknown key: the

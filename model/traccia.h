@@ -68,6 +68,11 @@ struct Traccia {
   // The busy cell a placement met when it recorded a fault; -1 for none.
   int64_t cella_occupata = -1;
 
+  // Whether a key lies near an unknown key field (of the train description
+  // when `di_treno`): the check's test, which sorts the unknown keys it only
+  // counts into the near (errors) and the rest (warnings).
+  bool (*chiave_vicina)(std::string_view campo, bool di_treno) = nullptr;
+
   // Opens the record of an entry; false, and nothing recorded, past the limit.
   // `file` is the entry's description, as nome() keeps it.
   bool apri(std::string_view file = {}) {

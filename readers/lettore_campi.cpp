@@ -62,7 +62,7 @@ Lettura LettoreCampi::leggi_testo(std::string* campo) {
   while (pos_ < testo_.size() && testo_[pos_] != ',' && !fine_riga(testo_[pos_])) ++pos_;
   size_t fine = pos_;
   while (fine > inizio && blank(testo_[fine - 1])) --fine;
-  campo->assign(testo_, inizio, fine - inizio);
+  campo->assign(testo_.substr(inizio, fine - inizio));
   inizio_campo_ = inizio;
   fine_campo_ = fine;
   consuma_separatore();

@@ -19,7 +19,8 @@ enum class Lettura {
 
 class LettoreCampi {
  public:
-  explicit LettoreCampi(std::string testo) : testo_(std::move(testo)) {}
+  // The text stays the caller's and must outlive the reader.
+  explicit LettoreCampi(std::string_view testo) : testo_(testo) {}
 
   // A text field: runs to the next comma or line end; leading and trailing
   // blanks are dropped, inner blanks kept. Quotes are ordinary characters.
@@ -55,7 +56,7 @@ class LettoreCampi {
   // its last byte: where the missing field would have stood.
   void segna_fine();
 
-  std::string testo_;
+  std::string_view testo_;
   size_t pos_ = 0;
   int riga_ = 1;
   int riga_campo_ = 1;

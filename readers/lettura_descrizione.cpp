@@ -27,8 +27,8 @@ bool leggi_stretto(LetturaDescrizione& lettura, T* valore) {
 
 }  // namespace
 
-LetturaDescrizione::LetturaDescrizione(Compilatore& compilatore, std::string nome, std::string testo)
-    : stato(compilatore), lettore_(std::move(testo)), nome_(std::move(nome)) {
+LetturaDescrizione::LetturaDescrizione(Compilatore& compilatore, std::string nome, std::string_view testo)
+    : stato(compilatore), lettore_(testo), nome_(std::move(nome)) {
   stato.file_corrente = nome_;
   stato.riga_corrente = 0;
   stato.colonna_corrente = 0;
@@ -128,7 +128,13 @@ void LetturaDescrizione::avverti(std::string_view tipo, std::string_view modello
 }
 
 void LetturaDescrizione::avverti_chiave_ignota(std::string_view campo) {
-  avverti(kAvvisoChiaveIgnota, N_("field \"%1\" holds no key word: ignored"), {std::string(campo)});
+  // Of a long field only its start is kept: a warning quotes it, and a field
+  // of megabytes would otherwise be copied into every warning and test of it.
+  // What is kept is still longer than any field a check measures against the
+  // keys (and than the 1000 bytes an editor is shown).
+  constexpr size_t kCampoTenuto = 1024;
+  avverti(kAvvisoChiaveIgnota, N_("field \"%1\" holds no key word: ignored"),
+          {std::string(campo.substr(0, kCampoTenuto))});
 }
 
 bool chiave_vale(std::string_view campo, std::string_view parola, std::string_view seconda, bool maiuscole_esatte) {

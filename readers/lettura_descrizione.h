@@ -34,8 +34,9 @@ enum class Esito {
 
 class LetturaDescrizione {
  public:
-  // `nome` names the text in faults and warnings.
-  LetturaDescrizione(Compilatore& compilatore, std::string nome, std::string testo);
+  // `nome` names the text in faults and warnings. The text stays the
+  // caller's: nothing of it is copied but the fields read.
+  LetturaDescrizione(Compilatore& compilatore, std::string nome, std::string_view testo);
 
   Compilatore& stato;
 

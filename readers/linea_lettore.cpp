@@ -38,9 +38,9 @@ Esito leggi_descrizione(LetturaLinea& l) {
 
 }  // namespace
 
-bool leggi_testo_linea(Compilatore& stato, const std::string& nome, std::string testo) {
+bool leggi_testo_linea(Compilatore& stato, const std::string& nome, std::string_view testo) {
   stato.file_linea = nome;
-  LetturaLinea lettura(stato, nome, std::move(testo));
+  LetturaLinea lettura(stato, nome, testo);
   const Esito esito = leggi_descrizione(lettura);
   // The end of the file and a position beyond the cells (kErroreOltreLeCelle) alike run
   // the tails; a fault that ended the stage does not.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace scenario {
 
@@ -12,6 +13,6 @@ struct Compilatore;
 // Returns true when the train half must run: the text was read to its end, or
 // reading stopped at a position beyond the cell array (kErroreOltreLeCelle). The element
 // table's identity rows are expected set (Compilatore::azzera).
-bool leggi_testo_linea(Compilatore& stato, const std::string& nome, std::string testo);
+bool leggi_testo_linea(Compilatore& stato, const std::string& nome, std::string_view testo);
 
 }  // namespace scenario

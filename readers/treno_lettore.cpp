@@ -66,8 +66,8 @@ Esito leggi_voci(LetturaTreno& lettura) {
 
 }  // namespace
 
-bool leggi_testo_treno(Compilatore& stato, const std::string& nome, std::string testo) {
-  LetturaTreno lettura(stato, nome, std::move(testo));
+bool leggi_testo_treno(Compilatore& stato, const std::string& nome, std::string_view testo) {
+  LetturaTreno lettura(stato, nome, testo);
   Esito esito = leggi_voci(lettura);
   if ((esito == Esito::kFineTesto || esito == Esito::kOltre) && !chiusura_treno(lettura)) {
     esito = Esito::kErroreLettura;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace scenario {
 
@@ -12,6 +13,6 @@ struct Compilatore;
 // warnings. Returns false after a reading failure (kErroreLettura): one met
 // while reading ends it without the closing steps; the speed fill of the
 // closing steps may meet one too.
-bool leggi_testo_treno(Compilatore& stato, const std::string& nome, std::string testo);
+bool leggi_testo_treno(Compilatore& stato, const std::string& nome, std::string_view testo);
 
 }  // namespace scenario

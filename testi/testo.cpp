@@ -1,8 +1,8 @@
 #include "testi/testo.h"
 
 #include <cstdint>
-#include <cstdio>
 
+#include "testi/json.h"
 #include "testi/windows_1252.h"
 
 namespace scenario::tool {
@@ -17,32 +17,9 @@ std::string utf8(std::string_view testo) {
   return out;
 }
 
-namespace {
+std::string json_utf8(std::string_view testo) { return scrivi_json(Json(testo)); }
 
-std::string scrivi_json(std::string_view testo, bool in_script) {
-  std::string out = "\"";
-  for (char c : testo) {
-    const auto b = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') {
-      out.push_back('\\');
-      out.push_back(c);
-    } else if (b < 0x20 || (in_script && (c == '<' || c == '>' || c == '&'))) {
-      char esc[8];
-      std::snprintf(esc, sizeof esc, "\\u%04x", b);
-      out += esc;
-    } else {
-      out.push_back(c);
-    }
-  }
-  out.push_back('"');
-  return out;
-}
-
-}  // namespace
-
-std::string json_utf8(std::string_view testo) { return scrivi_json(testo, false); }
-
-std::string json_utf8_in_script(std::string_view testo) { return scrivi_json(testo, true); }
+std::string json_utf8_in_script(std::string_view testo) { return scrivi_json_in_script(Json(testo)); }
 
 std::string json_stringa(std::string_view testo) { return json_utf8(utf8(testo)); }
 

@@ -335,7 +335,7 @@ TEST(ToolCheck, ThreeIndependentFaultsCheckedAllCompiledFirst) {
     EXPECT_NE(check.err.find(dove), std::string::npos) << dove << "\n" << check.err;
   }
   // The program's status is the first fault's: the line half stops at code 6.
-  EXPECT_NE(check.out.find(R"({"codice_errore": 6, "posizione_errore": 1300, "fatal": null)"), std::string::npos);
+  EXPECT_NE(check.out.find(R"({"codice_errore":6,"posizione_errore":1300,"fatal":null)"), std::string::npos);
 
   const Uscita compile = esegui({"compile", pl, pt, "-o", c.file("out")});
   EXPECT_EQ(compile.stato, 1);
@@ -393,7 +393,7 @@ TEST(ToolCheck, UTF8TextsReachTheFilesAsWindows1252) {
   const Uscita rifiutato = esegui({"compile", c.file("Valle_linea.txt"), c.file("Valle_1-.txt"), "-o", c.file("b"), "--json"});
   EXPECT_EQ(rifiutato.stato, 1);
   EXPECT_FALSE(c.esiste("b/Valle_1.sim"));
-  EXPECT_NE(rifiutato.out.find(R"("kind": "no-windows-1252")"), std::string::npos) << rifiutato.out;
+  EXPECT_NE(rifiutato.out.find(R"("kind":"no-windows-1252")"), std::string::npos) << rifiutato.out;
   EXPECT_EQ(esegui({"compile", c.file("Valle_linea.txt"), c.file("Valle_1-.txt"), "-o", c.file("b"), "--force"}).stato, 1);
   EXPECT_NE(c.leggi("b/Valle_1.sim").find("A\xE2\x86\x92" "B"), std::string::npos);
 }
@@ -406,8 +406,8 @@ TEST(ToolCheck, ATextTooLongCarriesTheReadingFailuresCode) {
   c.scrivi("t.txt", treno({stazione(2000, std::string(70000, 'X'))}));
   const Uscita u = esegui({"check", c.file("l.txt"), c.file("t.txt"), "--json"});
   EXPECT_EQ(u.stato, 1);
-  EXPECT_NE(u.out.find(R"({"codice_errore": 0, "posizione_errore": 0, "fatal": null)"), std::string::npos);
-  EXPECT_NE(u.out.find(R"("kind": "text-too-long", "code": 25, "position": null)"), std::string::npos) << u.out;
+  EXPECT_NE(u.out.find(R"({"codice_errore":0,"posizione_errore":0,"fatal":null)"), std::string::npos);
+  EXPECT_NE(u.out.find(R"("kind":"text-too-long","code":25,"position":null)"), std::string::npos) << u.out;
   EXPECT_LT(u.err.size(), 1000u);  // the 70000-byte line is quoted around the field only
 }
 

@@ -3,7 +3,6 @@
 // them all, compile reports the first, as the program has it, and writes the
 // compiled files only when the pair has no error (or with --force).
 #include <optional>
-#include <sstream>
 
 #include "driver/esito_compilazione.h"
 #include "driver/scrittura_file_compilati.h"
@@ -12,6 +11,7 @@
 #include "platform/file_system.h"
 #include "platform/traduzione.h"
 #include "platform/uscita.h"
+#include "testi/json.h"
 #include "testi/testo.h"
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
@@ -25,17 +25,16 @@ namespace {
 // A file name part must stay inside the folder it names a file in.
 bool nome_valido(const std::string& nome) { return nome.find('/') == std::string::npos && nome.find('\0') == std::string::npos; }
 
-std::string json_opzionale(bool presente, long valore) { return presente ? std::to_string(valore) : "null"; }
-
 std::string json(const EsitoVerifica& v, const std::vector<std::string>& file) {
   const Compilatore& stato = v.esatta.stato;
-  std::ostringstream j;
-  j << "{\"codice_errore\": " << stato.codice_errore << ", \"posizione_errore\": " << stato.posizione_errore
-    << ", \"fatal\": " << json_opzionale(v.esatta.esito.fatale != 0, v.esatta.esito.fatale) << ", "
-    << json_diagnostiche(v.diagnostiche) << ", \"files\": [";
-  for (size_t i = 0; i < file.size(); ++i) j << (i ? ", " : "") << json_stringa(file[i]);
-  j << "]}";
-  return j.str();
+  Json j = Json::object();
+  j["codice_errore"] = stato.codice_errore;
+  j["posizione_errore"] = stato.posizione_errore;
+  j["fatal"] = v.esatta.esito.fatale != 0 ? Json(v.esatta.esito.fatale) : Json(nullptr);
+  json_diagnostiche(v.diagnostiche, &j);
+  j["files"] = Json::array();
+  for (const std::string& f : file) j["files"].push_back(utf8(f));
+  return scrivi_json(j);
 }
 
 // The scenario identity: given, or read from the files' names. A compile

@@ -100,24 +100,24 @@ TEST(ToolCompile, EachFaultPathReportsCodePositionFileAndLine) {
   const std::vector<CasoGuasto> casi = {
       // Without a cell array nothing is compiled.
       {"line length above 1000000", righe({"[generale]", "lunghezza percorso,  2000000", "[fine]"}), treno_vuoto,
-       1, R"("code": 1, "position": null)", R"("file": "LINE", "line": 2)", "null", false},
+       1, R"("code":1,"position":null)", R"("file":"LINE","line":2)", "null", false},
       {"signpost cell taken", linea({"cartello_indicatore,  1300,  A", "cartello_indicatore,  1300,  B"}),
-       treno_vuoto, 1, R"("code": 6, "position": 1300)", R"("file": "LINE", "line": 5)"},
+       treno_vuoto, 1, R"("code":6,"position":1300)", R"("file":"LINE","line":5)"},
       {"curve key without a digit", linea({"curvad,  100,  200"}), treno_vuoto, 1,
-       R"("code": 103, "position": null)", R"("file": "LINE", "line": 4)"},
+       R"("code":103,"position":null)", R"("file":"LINE","line":4)"},
       // (20000 + 100) / 50 = 402 is beyond cell 340; the train half still runs.
       {"gradient beyond the cells", linea({"pendenza,  20000,  2"}), treno_vuoto, 1,
-       R"("code": 15, "position": 20000)", R"("file": "LINE", "line": 4)"},
+       R"("code":15,"position":20000)", R"("file":"LINE","line":4)"},
       {"station off the 50 m grid", linea_vuota,
        righe({"[generale]", "stazione,  1025,  12,  800,  0,  0,  0,  1,  1,  0,  4,  1,  1,  1,  18,  0,  0,   X",
               "[fine]"}),
-       1, R"("code": 8, "position": 1025)", R"("file": "TRAIN", "line": 2)"},
+       1, R"("code":8,"position":1025)", R"("file":"TRAIN","line":2)"},
       {"two signals on one cell", linea_vuota,
        righe({"[generale]", "segnale,  1200,  1,  4,  1,  0,  0,  0,  0,  0,  0,  0",
               "segnale,  1200,  1,  4,  1,  0,  0,  0,  0,  0,  0,  0", "[fine]"}),
-       1, R"("code": 16, "position": 1200)", R"("file": "TRAIN", "line": 3)"},
+       1, R"("code":16,"position":1200)", R"("file":"TRAIN","line":3)"},
       {"a number that is not one", linea_vuota, righe({"[generale]", "vetture,  nove", "[fine]"}), 1,
-       R"("code": 25, "position": null)", R"("file": "TRAIN", "line": 2)"},
+       R"("code":25,"position":null)", R"("file":"TRAIN","line":2)"},
       // Start cell 5000/50 + 1 = 101; its first window, cells 96, 95 and 94,
       // holds the three signals (4750/50 + 1 = 96 ...), so code 12 at 101 x 50,
       // told at the slowdown's line.
@@ -126,10 +126,10 @@ TEST(ToolCompile, EachFaultPathReportsCodePositionFileAndLine) {
               "segnale,  4700,  1,  4,  1,  0,  0,  0,  0,  0,  0,  0",
               "segnale,  4750,  1,  4,  1,  0,  0,  0,  0,  0,  0,  0", "rallentamento,  5000,  60,  500,  0,  0,  0",
               "[fine]"}),
-       1, R"("code": 12, "position": 5050)", R"("file": "TRAIN", "line": 5)"},
+       1, R"("code":12,"position":5050)", R"("file":"TRAIN","line":5)"},
       // An indicator at 0 m lands on cell 0/50 + 1 = 1, the stamp's cell.
       {"reserved slot of the stamp in use", linea({"indicatori_vmax,  0,  90,  90,  90,  0,  ,  ,  ,  0"}),
-       treno_vuoto, 2, R"("code": 1250, "position": null)", R"("file": "", "line": null)", "1250", false},
+       treno_vuoto, 2, R"("code":1250,"position":null)", R"("file":"","line":null)", "1250", false},
   };
   for (const CasoGuasto& caso : casi) {
     CartellaTemporanea cartella;
@@ -148,14 +148,14 @@ TEST(ToolCompile, EachFaultPathReportsCodePositionFileAndLine) {
       if (at != std::string::npos) dove.replace(at, std::string(segnaposto).size(), "\"" + in_json(percorso) + "\"");
     }
     // The only fault, with what it is and where it stands.
-    const std::string guasti = "\"faults\": [{\"severity\": \"error\", \"kind\": \"fault-";
+    const std::string guasti = "\"faults\":[{\"severity\":\"error\",\"kind\":\"fault-";
     EXPECT_NE(json.find(guasti), std::string::npos) << caso.nome << "\n" << json;
     EXPECT_EQ(json.find(guasti, json.find(guasti) + 1), std::string::npos) << caso.nome << "\n" << json;
-    EXPECT_NE(json.find(caso.guasto + ", \"message\": "), std::string::npos) << caso.nome << "\n" << json;
-    EXPECT_NE(json.find(dove + ", \"column\": "), std::string::npos) << caso.nome << "\n" << json;
-    EXPECT_NE(json.find("\"fatal\": " + caso.fatale), std::string::npos) << caso.nome << "\n" << json;
+    EXPECT_NE(json.find(caso.guasto + ",\"message\":"), std::string::npos) << caso.nome << "\n" << json;
+    EXPECT_NE(json.find(dove + ",\"column\":"), std::string::npos) << caso.nome << "\n" << json;
+    EXPECT_NE(json.find("\"fatal\":" + caso.fatale), std::string::npos) << caso.nome << "\n" << json;
     EXPECT_EQ(cartella.esiste("out/" + kNomi.nome_tabella()), caso.file_scritti) << caso.nome;
-    EXPECT_EQ(json.find("\"files\": []") == std::string::npos, caso.file_scritti) << caso.nome;
+    EXPECT_EQ(json.find("\"files\":[]") == std::string::npos, caso.file_scritti) << caso.nome;
     // The author's texts are never consumed.
     EXPECT_EQ(cartella.leggi("linea.txt"), caso.linea) << caso.nome;
   }
@@ -201,9 +201,9 @@ TEST(ToolCompile, CleanCompileWithoutPlan) {
   const Uscita u = esegui({"compile", cartella.file("l.txt"), cartella.file("t.txt"), "-o", cartella.percorso(),
                            "--no-plan", "--line-name", "Prova", "--train-number", "7", "--json"});
   EXPECT_EQ(u.stato, 0) << u.err;
-  EXPECT_EQ(ultima_riga(u.out), R"({"codice_errore": 0, "posizione_errore": 0, "fatal": null, "faults": [], )"
-                                R"("warnings": [], "kinds": [], "files": [")" +
-                                    in_json(cartella.file("Prova_7.sim")) + R"(", ")" +
+  EXPECT_EQ(ultima_riga(u.out), R"({"codice_errore":0,"posizione_errore":0,"fatal":null,"faults":[],)"
+                                R"("warnings":[],"kinds":[],"files":[")" +
+                                    in_json(cartella.file("Prova_7.sim")) + R"(",")" +
                                     in_json(cartella.file("Prova_7.dat")) + "\"]}");
   EXPECT_FALSE(cartella.esiste("Prova_linea.dat"));
 }

@@ -34,6 +34,7 @@ Piccolo piccolo() {
   m.elementi[kRigaValoriCorsa].dato2 = 1000;
   m.elementi[kRigaLinea].testo = "Prova";
   m.elementi[kRigaTreno].testo = "7";
+  m.elementi[kRigaTreno].intero3 = 17, m.elementi[kRigaTreno].intero4 = 59, m.elementi[kRigaTreno].intero5 = 40;
   m.celle[13].tipo = kSegnale;  // the signal placed at 600 m
   m.celle[13].valore_d = 3;     // kind 1 on the left
   m.celle[5].tipo = kCartello, m.celle[5].valore_a = 80;
@@ -71,7 +72,7 @@ TEST(View, ThePageCarriesItsDataInlineAndNoTextCanBreakOutOfIt) {
             std::string::npos);
   EXPECT_NE(pagina.find("\"segnali\":[[600,1,0,0,0,0,0,0]]"), std::string::npos);
   EXPECT_NE(pagina.find("\"cartelli\":[[200,\"( P.L. )\"]]"), std::string::npos);
-  EXPECT_NE(pagina.find("\"lunghezza\":1000,"), std::string::npos);
+  EXPECT_NE(pagina.find("\"orologio\":\"17:59:40\",\"lunghezza\":1000,"), std::string::npos);
   EXPECT_NE(pagina.find("<title>Line Prova, train 7</title>"), std::string::npos);
 }
 
@@ -80,8 +81,8 @@ TEST(View, ThePageCarriesItsDataInlineAndNoTextCanBreakOutOfIt) {
 TEST(View, TheLivePageCarriesItsDiagnosticsInlineAndSafely) {
   Percorso p;
   p.lunghezza = 1000;
-  const std::string pagina = pagina_vista(p, R"({"versione": 3, "stato": "</script><b>&"})");
-  EXPECT_NE(pagina.find(R"({"versione": 3, "stato": "\u003c/script\u003e\u003cb\u003e\u0026"})"), std::string::npos);
+  const std::string pagina = pagina_vista(p, Json{{"versione", 3}, {"stato", "</script><b>&"}});
+  EXPECT_NE(pagina.find(R"({"versione":3,"stato":"\u003c/script\u003e\u003cb\u003e\u0026"})"), std::string::npos);
   EXPECT_NE(pagina.find("<section id=\"diagnostiche\"></section>"), std::string::npos);
   size_t script = 0;
   for (size_t i = pagina.find("<script"); i != std::string::npos; i = pagina.find("<script", i + 1)) ++script;

@@ -8,6 +8,7 @@
 #include "model/traccia.h"
 #include "testi/testo.h"
 #include "tool/lettura_descrizione.h"
+#include "tool/sorgenti_vista.h"
 
 namespace scenario::tool {
 namespace {
@@ -29,30 +30,19 @@ std::optional<Percorso> percorso_compilato(const Compilazione& c) {
   return leggi_percorso(elementi, celle, con_tracciato ? &tracciato : nullptr);
 }
 
-// Where each station of `p` stands in the train description: its entry's
-// line, found by a compile of the same texts that keeps a record of the
-// entries (the entry with the station's position and a name); 0 for none.
-std::vector<int> righe_stazioni(const RichiestaVerifica& r, const Percorso& p) {
+// Where each object of `p` stands in the pair (json_sorgenti), found by a
+// compile of the same texts that keeps a record of the entries; with the
+// plan, as curve entries are read only then.
+Json sorgenti(const RichiestaVerifica& r, const Percorso& p) {
   TestiDaCompilare testi;
   testi.linea = r.linea;
   testi.treno = r.treno;
   testi.nome_linea = r.nome_linea;
   testi.numero_treno = r.numero_treno;
-  testi.tracciato = false;
   Traccia traccia;
   testi.traccia = &traccia;
   compila_testi(testi);
-  std::vector<int> righe;
-  for (const StazionePercorso& s : p.stazioni) {
-    int riga = 0;
-    for (const VoceLetta& v : traccia.voci) {
-      if (v.file == r.treno.nome && !v.testo.empty() && !v.valori.empty() && v.valori[0] == s.posizione) {
-        riga = v.chiave.riga;
-      }
-    }
-    righe.push_back(riga);
-  }
-  return righe;
+  return json_sorgenti(traccia, p, r.linea.nome);
 }
 
 std::string assoluto(const std::string& percorso) {
@@ -79,32 +69,34 @@ std::string VistaViva::pagina(uint64_t versione) {
     }
   }
   std::string stato;
-  std::string diagnostiche;
-  std::string stazioni = "[]";  // the train description's line of each station of the route shown
+  Json diagnostiche = Json::object();
+  Json luoghi = Json::object();  // where each object of the route shown stands in the pair
   if (lette) {
     const EsitoVerifica v = verifica(r);
-    diagnostiche = json_diagnostiche(v.diagnostiche);
+    json_diagnostiche(v.diagnostiche, &diagnostiche);
     if (std::optional<Percorso> p = percorso_compilato(v.esatta)) {
       ultimo = std::move(p);
-      stazioni = "[";
-      for (int riga : righe_stazioni(r, *ultimo)) stazioni += (stazioni.size() > 1 ? "," : "") + std::to_string(riga);
-      stazioni += "]";
+      luoghi = sorgenti(r, *ultimo);
     }
     else if (ultimo) stato = "The pair gives no route: the drawing is the last route that compiled.";
     if (stato.empty()) {
       stato = v.diagnostiche.errori() > 0 ? "Compiled with errors." : v.diagnostiche.avvisi() > 0 ? "Compiled with warnings." : "Compiled cleanly.";
     }
   } else {
-    diagnostiche = json_diagnostiche(letture);
+    json_diagnostiche(letture, &diagnostiche);
     stato = "A file cannot be read: the drawing is the last route that compiled.";
   }
   if (!ultimo) stato = "No route has compiled yet.";
-  const std::string vivo = "{\"versione\": " + std::to_string(versione) + ", \"editor\": " + json_utf8(editor) +
-                           ", \"percorsi\": {" + json_stringa(r.linea.nome) + ": " + json_utf8(assoluto(r.linea.nome)) +
-                           ", " + json_stringa(r.treno.nome) + ": " + json_utf8(assoluto(r.treno.nome)) +
-                           "}, \"treno\": " + json_stringa(r.treno.nome) + ", \"stazioni\": " + stazioni +
-                           ", \"stato\": " + json_utf8("Version " + std::to_string(versione) + ". " + stato) +
-                           ", " + diagnostiche + "}";
+  Json vivo = Json::object();
+  vivo["versione"] = versione;
+  vivo["editor"] = editor;
+  vivo["percorsi"] = Json::object();
+  vivo["percorsi"][utf8(r.linea.nome)] = assoluto(r.linea.nome);
+  vivo["percorsi"][utf8(r.treno.nome)] = assoluto(r.treno.nome);
+  vivo["file"] = Json::array({utf8(r.linea.nome), utf8(r.treno.nome)});
+  vivo["sorgenti"] = std::move(luoghi);
+  vivo["stato"] = "Version " + std::to_string(versione) + ". " + stato;
+  vivo.update(diagnostiche);
   Percorso vuoto;
   vuoto.linea = r.nome_linea;
   vuoto.treno = r.numero_treno;

@@ -45,6 +45,8 @@ std::optional<size_t> vicina_ricordata(std::string_view campo, Sezione sezione,
   constexpr size_t kMassimoRicordate = 1 << 16;
   thread_local std::unordered_map<std::string, std::optional<size_t>> ricordate[2];
   auto& mappa = ricordate[sezione == Sezione::kTreno ? 1 : 0];
+  // A field too long to be measured is answered at once: not worth a place.
+  if (campo.size() > kCampoMassimoMisurato) return chiave_vicina(campo, chiavi);
   std::string chiave(campo);
   if (const auto it = mappa.find(chiave); it != mappa.end()) return it->second;
   if (mappa.size() >= kMassimoRicordate) mappa.clear();
@@ -53,12 +55,21 @@ std::optional<size_t> vicina_ricordata(std::string_view campo, Sezione sezione,
   return vicina;
 }
 
-}  // namespace
-
-Diagnostica chiave_sconosciuta(std::string_view campo, Sezione sezione) {
+const std::vector<ChiaveCandidata>& chiavi_di(Sezione sezione) {
   thread_local const std::vector<ChiaveCandidata> chiavi_linea = candidate(Sezione::kLinea);
   thread_local const std::vector<ChiaveCandidata> chiavi_treno = candidate(Sezione::kTreno);
-  const std::vector<ChiaveCandidata>& chiavi = sezione == Sezione::kTreno ? chiavi_treno : chiavi_linea;
+  return sezione == Sezione::kTreno ? chiavi_treno : chiavi_linea;
+}
+
+}  // namespace
+
+bool chiave_vicina_a(std::string_view campo, bool di_treno) {
+  const Sezione sezione = di_treno ? Sezione::kTreno : Sezione::kLinea;
+  return vicina_ricordata(campo, sezione, chiavi_di(sezione)).has_value();
+}
+
+Diagnostica chiave_sconosciuta(std::string_view campo, Sezione sezione) {
+  const std::vector<ChiaveCandidata>& chiavi = chiavi_di(sezione);
   const std::optional<size_t> vicina = vicina_ricordata(campo, sezione, chiavi);
   Diagnostica d = nuova_diagnostica(vicina ? tipo::kChiaveSconosciuta : tipo::kSenzaChiave);
   const std::string visibile = testo_visibile(campo);

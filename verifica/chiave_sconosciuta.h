@@ -16,4 +16,8 @@ enum class Sezione { kLinea, kTreno };
 // The diagnostic's kind, message and hint; where it stands is the caller's.
 Diagnostica chiave_sconosciuta(std::string_view campo, Sezione sezione);
 
+// Whether a key lies near the field: an error rather than a warning. The
+// record's test (Traccia::chiave_vicina) for the unknown keys only counted.
+bool chiave_vicina_a(std::string_view campo, bool di_treno);
+
 }  // namespace scenario::tool

@@ -1,7 +1,6 @@
 #include "verifica/diagnostiche.h"
 
 #include <cstdio>
-#include <sstream>
 
 #include "platform/traduzione.h"
 #include "testi/citazione.h"
@@ -20,16 +19,21 @@ std::string luogo(const Diagnostica& d) {
   return testo + ": ";
 }
 
-std::string json_numero(bool presente, long long valore) { return presente ? std::to_string(valore) : "null"; }
+// A number, or null where the diagnostic has none.
+Json json_numero(bool presente, long long valore) { return presente ? Json(valore) : Json(nullptr); }
 
-void json_diagnostica(const Diagnostica& d, std::ostream& j) {
-  j << "{\"severity\": \"" << nome_gravita(d.gravita) << "\", \"kind\": " << json_stringa(d.tipo)
-    << ", \"code\": " << json_numero(d.codice.has_value(), d.codice.value_or(0))
-    << ", \"position\": " << json_numero(d.posizione.has_value(), d.posizione.value_or(0))
-    << ", \"message\": " << json_utf8(d.messaggio) << ", \"file\": " << json_stringa(d.file)
-    << ", \"line\": " << json_numero(d.riga > 0, d.riga)
-    << ", \"column\": " << json_numero(d.colonna > 0, static_cast<long long>(d.colonna))
-    << ", \"hint\": " << (d.suggerimento.empty() ? "null" : json_utf8(d.suggerimento)) << "}";
+Json json_diagnostica(const Diagnostica& d) {
+  Json j = Json::object();
+  j["severity"] = nome_gravita(d.gravita);
+  j["kind"] = utf8(d.tipo);
+  j["code"] = json_numero(d.codice.has_value(), d.codice.value_or(0));
+  j["position"] = json_numero(d.posizione.has_value(), d.posizione.value_or(0));
+  j["message"] = d.messaggio;
+  j["file"] = utf8(d.file);
+  j["line"] = json_numero(d.riga > 0, d.riga);
+  j["column"] = json_numero(d.colonna > 0, static_cast<long long>(d.colonna));
+  j["hint"] = d.suggerimento.empty() ? Json(nullptr) : Json(d.suggerimento);
+  return j;
 }
 
 // The severity as the terminal shows it, in the user's language.
@@ -102,30 +106,20 @@ void stampa_diagnostiche(const Diagnostiche& d, std::ostream& out) {
   }
 }
 
-std::string json_diagnostiche(const Diagnostiche& d) {
-  std::ostringstream j;
-  auto elenco = [&](const char* nome, bool errori) {
-    j << "\"" << nome << "\": [";
-    bool primo = true;
-    for (const Diagnostica& x : d.tenute()) {
-      if ((x.gravita == Gravita::kErrore) != errori) continue;
-      j << (primo ? "" : ", ");
-      json_diagnostica(x, j);
-      primo = false;
-    }
-    j << "]";
-  };
-  elenco("faults", true);
-  j << ", ";
-  elenco("warnings", false);
-  j << ", \"kinds\": [";
-  const std::vector<Diagnostiche::Tipo> tipi = d.tipi();
-  for (size_t i = 0; i < tipi.size(); ++i) {
-    j << (i ? ", " : "") << "{\"kind\": " << json_stringa(tipi[i].tipo) << ", \"file\": " << json_stringa(tipi[i].file)
-      << ", \"severity\": \"" << nome_gravita(tipi[i].gravita) << "\", \"count\": " << tipi[i].quante << "}";
+void json_diagnostiche(const Diagnostiche& d, Json* oggetto) {
+  Json& o = *oggetto;
+  o["faults"] = Json::array();
+  o["warnings"] = Json::array();
+  for (const Diagnostica& x : d.tenute()) o[x.gravita == Gravita::kErrore ? "faults" : "warnings"].push_back(json_diagnostica(x));
+  o["kinds"] = Json::array();
+  for (const Diagnostiche::Tipo& t : d.tipi()) {
+    Json k = Json::object();
+    k["kind"] = utf8(t.tipo);
+    k["file"] = utf8(t.file);
+    k["severity"] = nome_gravita(t.gravita);
+    k["count"] = t.quante;
+    o["kinds"].push_back(std::move(k));
   }
-  j << "]";
-  return j.str();
 }
 
 }  // namespace scenario::tool

@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+#include "testi/json.h"
+
 namespace scenario::tool {
 
 enum class Gravita { kErrore, kAvviso, kNota };
@@ -32,6 +34,9 @@ struct Diagnostica {
   std::string citazione{};            // the line quoted, 8-bit; empty when none
   std::optional<int32_t> codice{};    // the fault code, for faults the compiler records
   std::optional<int32_t> posizione{}; // metres, for codes that give one
+  // The position, metres, the hint proposes for the entry's position field
+  // (its first value), where the hint gives one.
+  std::optional<int64_t> posizione_consentita{};
 };
 
 class Diagnostiche {
@@ -83,7 +88,7 @@ void stampa_diagnostiche(const Diagnostiche& d, std::ostream& out);
 
 // JSON arrays of the diagnostics: "faults" (errors) and "warnings" (warnings
 // and notes), the kept ones in full; "kinds", every kind with its count.
-// Written as the members of an enclosing object, without braces.
-std::string json_diagnostiche(const Diagnostiche& d);
+// Added as members of the enclosing object `oggetto`, after its own.
+void json_diagnostiche(const Diagnostiche& d, Json* oggetto);
 
 }  // namespace scenario::tool

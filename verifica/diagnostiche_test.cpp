@@ -27,6 +27,12 @@ std::string stampate(const Diagnostiche& d) {
   return out.str();
 }
 
+std::string in_json(const Diagnostiche& d) {
+  Json o = Json::object();
+  json_diagnostiche(d, &o);
+  return scrivi_json(o);
+}
+
 TEST(Diagnostiche, OneDiagnosticShownInFull) {
   Diagnostiche d;
   d.aggiungi({.gravita = Gravita::kErrore,
@@ -65,14 +71,12 @@ TEST(Diagnostiche, EachKindOfEachFileBoundedThenCounted) {
   EXPECT_NE(testo.find("\nt.txt: \xE2\x80\xA6 and 5 more of kind out-of-order\n"), std::string::npos);
   EXPECT_EQ(testo.find("u.txt: \xE2\x80\xA6"), std::string::npos);
 
-  const std::string json = json_diagnostiche(d);
-  EXPECT_NE(json.find("{\"kind\": \"out-of-order\", \"file\": \"t.txt\", \"severity\": \"warning\", \"count\": 25}"),
-            std::string::npos);
-  EXPECT_NE(json.find("{\"kind\": \"out-of-order\", \"file\": \"u.txt\", \"severity\": \"warning\", \"count\": 1}"),
-            std::string::npos);
-  EXPECT_NE(json.find("\"faults\": [], \"warnings\": [{\"severity\": \"warning\", \"kind\": \"out-of-order\", "
-                      "\"code\": null, \"position\": null, \"message\": \"speed limit out of order\", "
-                      "\"file\": \"t.txt\", \"line\": 1, \"column\": 11, \"hint\": null}"),
+  const std::string json = in_json(d);
+  EXPECT_NE(json.find(R"({"kind":"out-of-order","file":"t.txt","severity":"warning","count":25})"), std::string::npos);
+  EXPECT_NE(json.find(R"({"kind":"out-of-order","file":"u.txt","severity":"warning","count":1})"), std::string::npos);
+  EXPECT_NE(json.find(R"("faults":[],"warnings":[{"severity":"warning","kind":"out-of-order",)"
+                      R"("code":null,"position":null,"message":"speed limit out of order",)"
+                      R"("file":"t.txt","line":1,"column":11,"hint":null})"),
             std::string::npos);
 }
 
@@ -84,7 +88,7 @@ TEST(Diagnostiche, StrictMakesWarningsErrorsButNotNotes) {
   EXPECT_EQ(d.avvisi(), 0u);
   EXPECT_EQ(d.note(), 1u);
   EXPECT_NE(stampate(d).find("t.txt:1:11: error: speed limit out of order"), std::string::npos);
-  EXPECT_NE(json_diagnostiche(d).find("\"faults\": [{\"severity\": \"error\""), std::string::npos);
+  EXPECT_NE(in_json(d).find(R"("faults":[{"severity":"error")"), std::string::npos);
 }
 
 TEST(Diagnostiche, FaultCodesAndEscapedTextInTheJson) {
@@ -98,12 +102,23 @@ TEST(Diagnostiche, FaultCodesAndEscapedTextInTheJson) {
               .suggerimento = "held by the station at t.txt:4",
               .codice = 16,
               .posizione = 1200});
-  EXPECT_EQ(json_diagnostiche(d),
-            "\"faults\": [{\"severity\": \"error\", \"kind\": \"fault-16\", \"code\": 16, \"position\": 1200, "
-            "\"message\": \"cell of \\\"A\\\\x1b\\\" is not free\", \"file\": \"t.txt\", \"line\": 9, "
-            "\"column\": 1, \"hint\": \"held by the station at t.txt:4\"}], \"warnings\": [], "
-            "\"kinds\": [{\"kind\": \"fault-16\", \"file\": \"t.txt\", \"severity\": \"error\", \"count\": 1}]");
+  EXPECT_EQ(in_json(d),
+            R"({"faults":[{"severity":"error","kind":"fault-16","code":16,"position":1200,)"
+            R"("message":"cell of \"A\\x1b\" is not free","file":"t.txt","line":9,)"
+            R"("column":1,"hint":"held by the station at t.txt:4"}],"warnings":[],)"
+            R"("kinds":[{"kind":"fault-16","file":"t.txt","severity":"error","count":1}]})");
   EXPECT_EQ(stampate(d).find('\x1b'), std::string::npos);
+}
+
+// File names and kinds are the description's 8-bit text and go out as UTF-8;
+// a message that is not well-formed UTF-8 gets U+FFFD for its bad byte
+// instead of stopping the writer or making the output invalid JSON.
+TEST(Diagnostiche, EightBitAndMalformedTextStayValidJson) {
+  Diagnostiche d;
+  d.aggiungi({.gravita = Gravita::kErrore, .tipo = "fault-9", .file = "Localit\xE0.txt", .messaggio = "a \xFF b"});
+  const std::string json = in_json(d);
+  EXPECT_NE(json.find("\"message\":\"a \xEF\xBF\xBD b\",\"file\":\"Localit\xC3\xA0.txt\""), std::string::npos) << json;
+  EXPECT_NE(json.find("\"kind\":\"fault-9\",\"file\":\"Localit\xC3\xA0.txt\""), std::string::npos) << json;
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/stato.h"
@@ -39,16 +40,18 @@ struct Prova {
   };
   std::vector<Oltre> oltre;
 };
-using CompilaProva = std::function<Prova(const std::string& linea, const std::string& treno)>;
+using CompilaProva = std::function<Prova(std::string_view linea, std::string_view treno)>;
 
 struct EsitoRecupero {
   // The fault of each run that recorded one in an entry, then every
   // diagnostic of the last run, which read the most.
   std::vector<Diagnostica> diagnostiche;
   std::vector<Prova::Oltre> oltre;  // the last run's diagnostics only counted
-  std::string linea, treno;    // the texts of the last run, the dropped entries blanked
+  // The texts of the last run with the dropped entries blanked; empty for a
+  // text of which no entry was dropped (the run read the caller's).
+  std::string linea, treno;
   size_t prove = 0;            // runs of the compile step
-  bool al_limite = false;      // stopped by the limit of runs with faults still to find
+  bool al_limite = false;      // stopped by a limit with faults still to find
 };
 
 // Whether a fault lies in one entry that can be dropped to read on. Faults of
@@ -57,11 +60,15 @@ struct EsitoRecupero {
 // read on at all.
 bool guasto_di_una_voce(const Guasto& g);
 
-// Runs the compile until a run meets no fault of an entry (or the limit of
-// runs is reached): each run's first such fault is recorded and its line
-// blanked in a copy of its text. The last run's faults and other diagnostics
-// close the list.
-EsitoRecupero recupera(std::string linea, std::string treno, const std::string& nome_linea,
+// Runs the compile until a run meets no fault of an entry, or a limit is
+// reached: `massimo_prove` runs, or the bytes the runs read (each up to its
+// fault) passing four times the pair's size plus 64 MiB, so that recovering
+// in a long text costs a few compiles of it however many faults it holds.
+// Each run's first such fault is recorded and its line blanked in a copy of
+// its text, made at the first blanking; the texts given stay the caller's and
+// must outlive the call. The last run's faults and other diagnostics close
+// the list.
+EsitoRecupero recupera(std::string_view linea, std::string_view treno, const std::string& nome_linea,
                        const std::string& nome_treno, const CompilaProva& compila, size_t massimo_prove);
 
 }  // namespace scenario::tool

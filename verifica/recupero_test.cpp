@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstddef>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -21,11 +23,11 @@ Guasto guasto(int32_t codice, std::string file = "", int riga = 0) {
 // A stand-in for the compile step with the same way of stopping: a line "F<n>"
 // is an entry with fault n, which ends the reading; a line "L<n>" read before
 // that leaves fault n for the layout pass, which runs whatever happened.
-std::vector<Guasto> guasti_finti(const std::string& linea, const std::string& treno) {
+std::vector<Guasto> guasti_finti(std::string_view linea, std::string_view treno) {
   std::vector<Guasto> guasti;
   std::vector<Guasto> posa;
   for (const auto& [nome, testo] : {std::pair{"l.txt", &linea}, std::pair{"t.txt", &treno}}) {
-    std::istringstream righe(*testo);
+    std::istringstream righe{std::string(*testo)};
     std::string riga;
     for (int n = 1; std::getline(righe, riga); ++n) {
       if (riga.starts_with("L")) posa.push_back(guasto(std::stoi(riga.substr(1))));
@@ -40,7 +42,7 @@ std::vector<Guasto> guasti_finti(const std::string& linea, const std::string& tr
 }
 
 // Each fault told with its code in the message; one warning per run.
-Prova compila_finta(const std::string& linea, const std::string& treno) {
+Prova compila_finta(std::string_view linea, std::string_view treno) {
   Prova p;
   p.guasti = guasti_finti(linea, treno);
   for (const Guasto& g : p.guasti) {
@@ -87,7 +89,7 @@ TEST(Recupero, StopsAtTheLimitOfRunsAndSaysSo) {
 
 TEST(Recupero, AnEntryWhoseValuesRanOnIsDroppedAtItsKey) {
   // The fault stands on line 3, where the entry of line 2 read a bad value.
-  const CompilaProva compila = [](const std::string& linea, const std::string&) {
+  const CompilaProva compila = [](std::string_view linea, std::string_view) {
     Prova p;
     if (linea.starts_with("K")) {
       p.guasti.push_back(guasto(25, "l.txt", 3));
@@ -104,6 +106,34 @@ TEST(Recupero, AnEntryWhoseValuesRanOnIsDroppedAtItsKey) {
 TEST(Recupero, LineEndsKeptWhenALineIsBlanked) {
   const EsitoRecupero r = recupera("x\r\nF15\r\ny", "", "l.txt", "t.txt", compila_finta, 50);
   EXPECT_EQ(r.linea, "x\r\n\r\ny");
+}
+
+TEST(Recupero, TheRunsReadAFewTimesThePairHoweverManyFaults) {
+  // 1 MiB of lines with a fault every KiB. Each run of this stand-in reads up
+  // to its first fault, as the readers stop there, and counts what it read.
+  std::string linea;
+  for (int n = 0; linea.size() < (1u << 20); ++n) linea += n % 64 == 0 ? "F25\n" : "xxxxxxxxxxxxxxx\n";
+  size_t letti = 0;
+  const CompilaProva compila = [&](std::string_view l, std::string_view t) {
+    Prova p;
+    const size_t f = l.starts_with("F") ? 0 : l.find("\nF");
+    if (f == std::string_view::npos) {
+      letti += l.size() + t.size();
+      return p;
+    }
+    letti += f;
+    const int riga = 1 + static_cast<int>(std::count(l.begin(), l.begin() + static_cast<ptrdiff_t>(f) + 1, '\n'));
+    p.guasti.push_back(guasto(25, "l.txt", riga));
+    p.spiegazioni.push_back({.tipo = "fault", .file = "l.txt", .riga = riga, .messaggio = "25"});
+    return p;
+  };
+  const EsitoRecupero r = recupera(linea, "", "l.txt", "t.txt", compila, 1000000);
+  EXPECT_TRUE(r.al_limite);
+  // Four times the pair and 64 MiB, and the last run, which may read it whole.
+  EXPECT_LE(letti, 5 * linea.size() + (size_t{64} << 20));
+  // Far more faults than the default limit of runs: a text this small is not
+  // held back by the bound.
+  EXPECT_GT(trovati(r).size(), 100u);
 }
 
 }  // namespace

@@ -122,6 +122,7 @@ void spaziatura(const Compilatore& stato, const Traccia& t, Diagnostica* d) {
   int64_t consentita = posizione + spostamento;
   consentita = (consentita + kMetriCella - 1) / kMetriCella * kMetriCella;
   d->suggerimento = componi(traduci("the first position allowed is %1 m"), {n(consentita)});
+  d->posizione_consentita = consentita;
 }
 
 // A fault of the layout pass belongs to a slowdown: the diagnostic stands at

@@ -73,6 +73,7 @@ TEST(SpiegaGuasti, StationSpacingGivesBothZonesAndTheFirstPositionAllowed) {
   EXPECT_EQ(d.messaggio, "stop zone 500 m to 1300 m starts less than 350 m after the zone of MILANO, -400 m to 400 m (Errore n. 22 at 900 m)");
   // At 1150 m the zone starts at 750 m, 350 m after 400 m.
   EXPECT_EQ(d.suggerimento, "the first position allowed is 1150 m");
+  EXPECT_EQ(d.posizione_consentita, 1150);
 
   Fixture indietro;
   indietro.voce(kVoceStazione, "t.txt", 3, {5000}, "MILANO");

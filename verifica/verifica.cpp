@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <limits>
+#include <iterator>
 #include <map>
 #include <optional>
 #include <string_view>
@@ -24,6 +25,7 @@
 #include "verifica/motivo_lettura.h"
 #include "verifica/recupero.h"
 #include "verifica/riepilogo.h"
+#include "verifica/righe_in_ordine.h"
 #include "verifica/spiega_guasti.h"
 #include "verifica/tipi_diagnostica.h"
 
@@ -36,10 +38,17 @@ constexpr size_t kMassimoProve = 50;
 // A description as the check reads it: the text the program would compile,
 // and the text the diagnostics read and quote (the same unless a UTF-8 text
 // holds a character with no place in Windows-1252: the program would then
-// compile the UTF-8 bytes, the diagnostics read the text converted).
+// compile the UTF-8 bytes, the diagnostics read the text converted). Both are
+// views of the author's bytes or of the one converted copy: a long text is
+// held once, or twice when it was UTF-8.
 struct DescrizioneLetta {
-  std::string esatto;
-  std::string letto;
+  DescrizioneLetta() = default;
+  DescrizioneLetta(const DescrizioneLetta&) = delete;  // the views may point into `convertito`
+  DescrizioneLetta& operator=(const DescrizioneLetta&) = delete;
+
+  std::string convertito;  // the text converted from UTF-8, if it was
+  std::string_view esatto;
+  std::string_view letto;
   std::vector<Diagnostica> codifica;  // the UTF-8 note or errors
 };
 
@@ -49,8 +58,9 @@ std::string codice_u(uint32_t c) {
   return buf;
 }
 
-DescrizioneLetta prepara(const TestoDescrizione& t) {
-  DescrizioneLetta out;
+void prepara(const TestoDescrizione& t, DescrizioneLetta& out) {
+  out.esatto = t.testo;
+  out.letto = t.testo;
   if (const std::optional<std::string_view> larga = codifica_larga(t.testo)) {
     Diagnostica d = nuova_diagnostica(tipo::kCodificaLarga);
     d.file = t.nome;
@@ -62,12 +72,10 @@ DescrizioneLetta prepara(const TestoDescrizione& t) {
     d.suggerimento = traduci("save it as Windows-1252 or UTF-8");
     out.codifica.push_back(std::move(d));
   }
+  // A text of ASCII alone is no UTF-8 to convert: nothing to copy.
+  if (std::all_of(t.testo.begin(), t.testo.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) return;
   ConversioneUtf8 c = da_utf8(t.testo);
-  if (!c.era_utf8) {
-    out.esatto = t.testo;
-    out.letto = t.testo;
-    return out;
-  }
+  if (!c.era_utf8) return;
   const IndiceRighe indice(c.testo);
   for (const SenzaPosto& s : c.senza_posto) {
     Diagnostica d = nuova_diagnostica(tipo::kFuori1252);
@@ -84,12 +92,10 @@ DescrizioneLetta prepara(const TestoDescrizione& t) {
     std::tie(d.riga, d.colonna) = indice.posizione(c.primo_convertito);
     d.messaggio = traduci("the description is UTF-8: its text is converted to Windows-1252");
     out.codifica.push_back(std::move(d));
-    out.esatto = c.testo;
-  } else {
-    out.esatto = t.testo;
   }
-  out.letto = std::move(c.testo);
-  return out;
+  out.convertito = std::move(c.testo);
+  out.letto = out.convertito;
+  if (c.senza_posto.empty()) out.esatto = out.convertito;
 }
 
 // The reader's warnings as diagnostics. A field that matches no key is told
@@ -215,17 +221,18 @@ Diagnostica fatale(int32_t codice) {
 // record of the entries, each fault told while the run's model is at hand,
 // the readers' warnings and the entries' own checks. The run's compile and
 // its summary are handed back beside its diagnostics.
-Prova compila_prova(const RichiestaVerifica& r, const std::string& l, const std::string& t, Compilazione* compilata,
+Prova compila_prova(const TestiDaCompilare& testi, std::string_view l, std::string_view t, Compilazione* compilata,
                     std::string* riepilogo) {
   TestiDaCompilare p;
-  p.linea = {r.linea.nome, l};
-  p.treno = {r.treno.nome, t};
-  p.nome_linea = r.nome_linea;
-  p.numero_treno = r.numero_treno;
-  p.tracciato = r.tracciato;
+  p.linea.nome = testi.linea.nome;
+  p.treno.nome = testi.treno.nome;
+  p.nome_linea = testi.nome_linea;
+  p.numero_treno = testi.numero_treno;
+  p.tracciato = testi.tracciato;
   Traccia traccia;
+  traccia.chiave_vicina = chiave_vicina_a;
   p.traccia = &traccia;
-  Compilazione c = compila_testi(p);
+  Compilazione c = compila_testi(p, l, t);
   Prova out;
   out.guasti = c.stato.guasti;
   const VoceLetta* ultima = traccia.voci.empty() || !traccia.voce_aperta ? nullptr : &traccia.voci.back();
@@ -235,10 +242,10 @@ Prova compila_prova(const RichiestaVerifica& r, const std::string& l, const std:
     const bool da_chiave = ultima != nullptr && ultima->file == g.file && ultima->chiave.riga < g.riga;
     out.righe_voce.push_back(da_chiave ? ultima->chiave.riga : g.riga);
   }
-  DaAvvertimenti avvertimenti(r.linea.nome, traccia);
+  DaAvvertimenti avvertimenti(testi.linea.nome, traccia);
   for (const Avvertimento& a : c.stato.avvertimenti) avvertimenti.aggiungi(a, &out);
   for (const AvvertimentiTaciuti& taciuti : c.stato.avvertimenti_taciuti) avvertimenti.conta(taciuti, &out);
-  for (Diagnostica& d : controlla_voci(c.stato, traccia, r.treno.nome)) out.altre.push_back(std::move(d));
+  for (Diagnostica& d : controlla_voci(c.stato, traccia, testi.treno.nome)) out.altre.push_back(std::move(d));
   if (c.esito.fatale != 0) out.altre.push_back(fatale(c.esito.fatale));
   size_t avvisi = 0;
   for (const Diagnostica& d : out.altre) avvisi += d.gravita == Gravita::kAvviso;
@@ -252,12 +259,15 @@ Prova compila_prova(const RichiestaVerifica& r, const std::string& l, const std:
 
 EsitoVerifica verifica(const RichiestaVerifica& r) {
   EsitoVerifica esito{.esatta = {}, .diagnostiche = Diagnostiche(r.severo), .riepilogo = {}};
-  const DescrizioneLetta linea = prepara(r.linea);
-  const DescrizioneLetta treno = prepara(r.treno);
+  DescrizioneLetta linea;
+  DescrizioneLetta treno;
+  prepara(r.linea, linea);
+  prepara(r.treno, treno);
 
+  // The names and settings of the pair; the texts are the views above.
   TestiDaCompilare testi;
-  testi.linea = {r.linea.nome, linea.esatto};
-  testi.treno = {r.treno.nome, treno.esatto};
+  testi.linea.nome = r.linea.nome;
+  testi.treno.nome = r.treno.nome;
   testi.nome_linea = r.nome_linea;
   testi.numero_treno = r.numero_treno;
   testi.tracciato = r.tracciato;
@@ -266,24 +276,29 @@ EsitoVerifica verifica(const RichiestaVerifica& r) {
   bool esatta_fatta = false;
 
   std::string riepilogo;
-  const CompilaProva prova = [&](const std::string& l, const std::string& t) {
+  // The same bytes as the exact texts: the first run, unless a text is read
+  // converted where the program would not convert it.
+  auto stessi = [](std::string_view a, std::string_view b) { return a.data() == b.data() && a.size() == b.size(); };
+  const CompilaProva prova = [&](std::string_view l, std::string_view t) {
     Compilazione c;
-    Prova out = compila_prova(r, l, t, &c, &riepilogo);
-    if (!esatta_fatta && l == testi.linea.testo && t == testi.treno.testo) {
+    Prova out = compila_prova(testi, l, t, &c, &riepilogo);
+    if (!esatta_fatta && stessi(l, linea.esatto) && stessi(t, treno.esatto)) {
       esito.esatta = std::move(c);
       esatta_fatta = true;
     }
     return out;
   };
-  const EsitoRecupero recupero =
+  EsitoRecupero recupero =
       recupera(linea.letto, treno.letto, r.linea.nome, r.treno.nome, prova, r.recupera ? kMassimoProve : 1);
-  if (!esatta_fatta) esito.esatta = compila_testi(testi);
+  if (!esatta_fatta) esito.esatta = compila_testi(testi, linea.esatto, treno.esatto);
   esito.recupero_al_limite = r.recupera && recupero.al_limite;
   esito.riepilogo = std::move(riepilogo);
 
-  std::vector<Diagnostica> tutte = linea.codifica;
-  tutte.insert(tutte.end(), treno.codifica.begin(), treno.codifica.end());
-  tutte.insert(tutte.end(), recupero.diagnostiche.begin(), recupero.diagnostiche.end());
+  std::vector<Diagnostica> tutte = std::move(linea.codifica);
+  tutte.insert(tutte.end(), std::make_move_iterator(treno.codifica.begin()),
+               std::make_move_iterator(treno.codifica.end()));
+  tutte.insert(tutte.end(), std::make_move_iterator(recupero.diagnostiche.begin()),
+               std::make_move_iterator(recupero.diagnostiche.end()));
   // In file order, then line order; what no line holds comes last.
   auto rango = [&](const Diagnostica& d) {
     const int file = d.file == r.linea.nome ? 0 : d.file == r.treno.nome ? 1 : 2;
@@ -292,12 +307,12 @@ EsitoVerifica verifica(const RichiestaVerifica& r) {
   std::stable_sort(tutte.begin(), tutte.end(),
                    [&](const Diagnostica& a, const Diagnostica& b) { return rango(a) < rango(b); });
 
-  const IndiceRighe indice_linea(linea.letto);
-  const IndiceRighe indice_treno(treno.letto);
+  RigheInOrdine righe_linea(linea.letto);
+  RigheInOrdine righe_treno(treno.letto);
   for (Diagnostica& d : tutte) {
     // No general section found: a heading near "[generale]" is why.
     if (d.codice == kErroreSenzaGenerale || d.tipo == tipo::kSenzaGenerale.nome) {
-      const std::string& testo = d.file == r.linea.nome ? linea.letto : treno.letto;
+      const std::string_view testo = d.file == r.linea.nome ? std::string_view(linea.letto) : std::string_view(treno.letto);
       if (const std::optional<IntestazioneSimile> simile = generale_simile(testo)) {
         d.riga = simile->riga;
         d.colonna = simile->colonna;
@@ -305,9 +320,9 @@ EsitoVerifica verifica(const RichiestaVerifica& r) {
         d.suggerimento = componi(traduci("did you mean `%1`?"), {"[generale]"});
       }
     }
-    const IndiceRighe* indice = d.file == r.linea.nome   ? &indice_linea
-                                : d.file == r.treno.nome ? &indice_treno
-                                                         : nullptr;
+    RigheInOrdine* indice = d.file == r.linea.nome   ? &righe_linea
+                            : d.file == r.treno.nome ? &righe_treno
+                                                     : nullptr;
     if (indice != nullptr && d.riga > 0 && esito.diagnostiche.da_tenere(d.file, d.tipo)) {
       d.citazione = std::string(indice->riga(d.riga));
     }

@@ -45,10 +45,19 @@ caso('stop zones are bands: VALENZA and VALMADONNA have theirs between 70 and 80
   assert.equal(await conta('#profilo .zona-fermata'), 2);
 });
 
-caso('an altitude line runs beside the gradient bars', async () => {
-  const punti = await page.$eval('#profilo .altitudine', (p) => p.getAttribute('points').split(' ').length);
-  assert.ok(punti > 2, punti + ' points');
-  assert.match((await testi('#profilo .altitudine-testo'))[0], /^altitude -?[\d.]+ to -?[\d.]+ m$/);
+caso('an altitude line runs beside the gradient bars, and tells the height under the pointer', async () => {
+  await page.click('#tutto');
+  const testo = (await testi('#profilo .altitudine-testo'))[0];
+  assert.match(testo, /^altitude -?[\d.]+ to -?[\d.]+ m$/);
+  // The line is painted: at the start (height 0) it stands where the row
+  // puts height 0 between the lowest and the highest of the whole line.
+  const [basso, alto] = testo.split(' ').filter((p) => /\d/.test(p)).map(Number);
+  const { righe } = await page.evaluate(() => window.vistaStato());
+  const r = await page.$eval('#profilo', (s) => { const q = s.getBoundingClientRect(); return [q.left, q.top]; });
+  const y = righe.p0 + righe.ph - 4 - (0 - basso) / (alto - basso) * (righe.ph - 8);
+  await page.mouse.move(r[0] + righe.sx + 1, r[1] + y);
+  assert.match(await page.$eval('#suggerimento', (t) => t.textContent), /^Altitude from the gradients, relative to the start\n/);
+  await mostra('70', '80');
 });
 
 caso('curve radii read "R 1000", as in the picture', async () => {
@@ -84,6 +93,14 @@ caso('the timetable tells the dwell where the train description gives one', asyn
   assert.deepEqual(soste, [['MILANO P.GENOVA', '1 s'], ['ABBIATEGRASSO', '60 s'], ['VIGEVANO', '60 s'],
                            ['MORTARA', '60 s'], ['VALENZA', '60 s']]);
   assert.deepEqual(await testi('#orario thead th'), ['Station', 'km', 'Post', 'Time', 'Least', 'Dwell', 'Stop']);
+});
+
+caso('the timetable tells the clock at the start, and each station its time, where the train description gives them', async () => {
+  // The scenario's train starts at 17:59:40; VALENZA's time is 18:51, VALMADONNA has none.
+  assert.deepEqual(await testi('#orologio'), ['Clock at the start: 17:59:40']);
+  const ore = await page.$$eval('#orario tbody tr', (righe) => Object.fromEntries(righe.map((r) => [r.cells[0].textContent, r.cells[3].textContent])));
+  assert.equal(ore.VALENZA, '18:51');
+  assert.equal(ore.VALMADONNA, '\u2013');
 });
 
 caso('"Fit all" tells the plan\'s scale over the track only', async () => {

@@ -90,6 +90,36 @@ caso('each station of the timetable opens the editor at its entry in the train d
   assert.equal(await page.$$eval('#orario tbody .sorgente a', (a) => a.length), 16);
 });
 
+caso('a click on any drawn object opens the editor at the entry that made it', async () => {
+  await mostra('70', '80');
+  const editor = (file, riga) => 'vscode://file/' + encodeURI(file) + ':' + riga;
+  const collegamento = (sel, testo) => page.$$eval(sel, (e, t) => e.filter((x) => t === undefined || x.textContent === t)
+    .map((x) => x.getAttribute('data-editor')), testo);
+  // Marks drawn one by one carry their link; the line numbers are those of the pair's texts.
+  assert.deepEqual(await collegamento('#profilo .cartello-testo', '(Galleria)(VALENZA)'), [editor(linea, 140)]);
+  assert.deepEqual(await collegamento('#pianta .montagna-pianta'), [editor(linea, 75)]);
+  const valenza = await page.$eval('#orario tbody tr:nth-child(14)', (r) => r.getAttribute('data-stazione'));
+  assert.deepEqual(await collegamento('#profilo .stazione-profilo[data-stazione="' + valenza + '"] circle'), [editor(treno, 32)]);
+  // The signal at 74000 m is line 61 of the train description.
+  let segnale = null;
+  for (const s of await page.$$('#profilo .segnale-profilo')) {
+    await s.hover();
+    if ((await page.$eval('#suggerimento', (t) => t.textContent)).includes('position 74,000 m')) segnale = await s.evaluate((e) => e.getAttribute('data-editor'));
+  }
+  assert.equal(segnale, editor(treno, 61));
+  // Painted rows, found by position: the gradient of -4 from 75500 m (line
+  // 69) and the curve of 250 m from 75450 m (line 42) at 75600 m. The
+  // tooltip tells the place and holds the link a click follows.
+  const { righe } = await page.evaluate(() => window.vistaStato());
+  const r = await page.$eval('#profilo', (s) => { const q = s.getBoundingClientRect(); return [q.left, q.top]; });
+  const x = r[0] + righe.sx + (75600 - 70000) / 10000 * righe.larg;
+  for (const [y, riga] of [[righe.p0 + righe.ph / 2, 69], [righe.k0 + righe.kh / 2, 42]]) {
+    await page.mouse.move(x, r[1] + y);
+    const tip = await page.$eval('#suggerimento', (t) => [t.textContent.split('\n').pop(), t.getAttribute('data-editor')]);
+    assert.deepEqual(tip, [linea + ':' + riga + ' (click to edit)', editor(linea, riga)]);
+  }
+});
+
 caso('a saved edit of the line shows within 1 s, at the same zoom', async () => {
   await mostra('70', '80');
   const prima = await intervallo();
