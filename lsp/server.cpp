@@ -393,8 +393,22 @@ json Server::hover(const json& p) const {
     const std::string linea = testo_di(compagno(d->percorso, aperti), &esiste);
     sistemi = progressive(Righe(linea));
   }
-  const std::string testo = spiega(righe, riga, byte, d->descrizione, sistemi);
+  std::string testo = spiega(righe, riga, byte, d->descrizione, sistemi);
   if (testo.empty()) return nullptr;
+  // Over an object's position (its first value): what else stands in its cells.
+  const std::vector<CampoRiga> campi = campi_riga(r);
+  if (campi.size() > 1 && byte >= campi[1].inizio && byte <= campi[1].fine) {
+    Vicini v;
+    vicini(*d, p.at("textDocument").at("uri").get<std::string>(), riga, false, &v);
+    if (v.e_oggetto) {
+      testo += v.oggetti.empty() ? "\n\nNothing else stands in its cells." : "\n\nIn its cells too:";
+      for (const Vicino& o : v.oggetti) {
+        const size_t barra = o.percorso.find_last_of("/\\");
+        const std::string nome = barra == std::string::npos ? o.percorso : o.percorso.substr(barra + 1);
+        testo += "\n- `" + nome + ":" + std::to_string(o.riga + 1) + "` " + std::string(o.testo);
+      }
+    }
+  }
   return {{"contents", {{"kind", "markdown"}, {"value", testo}}}};
 }
 
@@ -426,31 +440,42 @@ json Server::definizione(const json& p) const {
   return luoghi;
 }
 
+void Server::vicini(const Documento& d, const std::string& uri, size_t riga, bool anche_questo, Vicini* out) const {
+  std::vector<std::string> aperti;
+  for (const auto& [u, doc] : aperti_) aperti.push_back(doc.percorso);
+  const std::string altro = compagno(d.percorso, aperti);
+  bool esiste = false;
+  out->testo_altro = testo_di(altro, &esiste);
+  const Descrizione descrizione_altro = d.descrizione == Descrizione::kLinea ? Descrizione::kTreno : Descrizione::kLinea;
+  const Righe righe(d.testo), righe_altro(out->testo_altro);
+  const std::vector<OggettoInCelle> qui = oggetti_in_celle(righe, d.descrizione);
+  const auto scelto = std::find_if(qui.begin(), qui.end(), [&](const OggettoInCelle& o) { return o.riga == riga; });
+  out->e_oggetto = scelto != qui.end();
+  if (!out->e_oggetto) return;
+  const auto aggiungi = [&](const std::vector<OggettoInCelle>& oggetti, const Righe& r, const std::string& u,
+                            const std::string& percorso) {
+    for (const OggettoInCelle& o : oggetti) {
+      if (o.a < scelto->da || o.da > scelto->a) continue;
+      if (&r == &righe && o.riga == riga && !anche_questo) continue;
+      out->oggetti.push_back({u, percorso, o.riga, r.riga(o.riga)});
+    }
+  };
+  aggiungi(qui, righe, uri, d.percorso);
+  if (esiste) aggiungi(oggetti_in_celle(righe_altro, descrizione_altro), righe_altro, uri_di(altro), altro);
+}
+
 json Server::riferimenti(const json& p) const {
   const Documento* d = documento(p);
   if (d == nullptr) return nullptr;
   const auto riga = p.at("position").at("line").get<size_t>();
   const bool anche_questo = p.contains("context") && p["context"].value("includeDeclaration", false);
-  std::vector<std::string> aperti;
-  for (const auto& [u, doc] : aperti_) aperti.push_back(doc.percorso);
-  const std::string altro = compagno(d->percorso, aperti);
-  bool esiste = false;
-  const std::string testo_altro = testo_di(altro, &esiste);
-  const Descrizione descrizione_altro = d->descrizione == Descrizione::kLinea ? Descrizione::kTreno : Descrizione::kLinea;
-  const Righe righe(d->testo), righe_altro(testo_altro);
-  const std::vector<OggettoInCelle> qui = oggetti_in_celle(righe, d->descrizione);
-  const auto scelto = std::find_if(qui.begin(), qui.end(), [&](const OggettoInCelle& o) { return o.riga == riga; });
-  if (scelto == qui.end()) return nullptr;
+  Vicini v;
+  vicini(*d, p.at("textDocument").at("uri").get<std::string>(), riga, anche_questo, &v);
+  if (!v.e_oggetto) return nullptr;
   json luoghi = json::array();
-  const auto aggiungi = [&](const std::vector<OggettoInCelle>& oggetti, const Righe& r, const std::string& uri) {
-    for (const OggettoInCelle& o : oggetti) {
-      if (o.a < scelto->da || o.da > scelto->a) continue;
-      if (&r == &righe && o.riga == riga && !anche_questo) continue;
-      luoghi.push_back({{"uri", uri}, {"range", intervallo(o.riga, 0, unita_utf16(r.riga(o.riga), r.riga(o.riga).size()))}});
-    }
-  };
-  aggiungi(qui, righe, p.at("textDocument").at("uri").get<std::string>());
-  if (esiste) aggiungi(oggetti_in_celle(righe_altro, descrizione_altro), righe_altro, uri_di(altro));
+  for (const Vicino& o : v.oggetti) {
+    luoghi.push_back({{"uri", o.uri}, {"range", intervallo(o.riga, 0, unita_utf16(o.testo, o.testo.size()))}});
+  }
   return luoghi;
 }
 

@@ -10,6 +10,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "lsp/voci.h"
@@ -76,6 +77,22 @@ class Server {
   tool::Json azioni(const tool::Json& p) const;
 
   const Documento* documento(const tool::Json& p) const;
+  // An object of either file of the pair that stands in a cell of the object
+  // on line `riga` of `d`.
+  struct Vicino {
+    std::string uri;
+    std::string percorso;
+    size_t riga = 0;
+    std::string_view testo;  // the object's line, a view into `righe`
+  };
+  struct Vicini {
+    std::string testo_altro;  // the partner's text, which the views may point into
+    std::vector<Vicino> oggetti;
+    bool e_oggetto = false;  // false when line `riga` holds no object in cells
+  };
+  // The objects sharing a cell with the one on line `riga` of `d` (`uri`),
+  // the object itself among them only when `anche_questo`.
+  void vicini(const Documento& d, const std::string& uri, size_t riga, bool anche_questo, Vicini* out) const;
   // The text of a path: the open document's, else the file's (empty when
   // unreadable or too large).
   std::string testo_di(const std::string& percorso, bool* esiste) const;

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <initializer_list>
-#include <utility>
 #include <vector>
+
+#include "readers/vocabolario.h"
 
 namespace scenario::tool {
 namespace {
@@ -13,11 +14,11 @@ class Voci {
  public:
   // The entries taken by any of the key tests `chiavi` (a key word and the
   // second one, empty when the test has one).
-  Voci(const Traccia& traccia, std::initializer_list<std::pair<std::string_view, std::string_view>> chiavi) {
+  Voci(const Traccia& traccia, std::initializer_list<ParolaChiave> chiavi) {
     for (const VoceLetta& v : traccia.voci) {
       if (v.valori.empty()) continue;
-      for (const auto& [parola, seconda] : chiavi) {
-        if (Traccia::di_chiave(v, parola, seconda)) {
+      for (const ParolaChiave& c : chiavi) {
+        if (Traccia::di_chiave(v, c.prima, c.seconda)) {
           voci_.push_back(&v);
           break;
         }
@@ -62,22 +63,22 @@ Json lista(const std::vector<T>& oggetti, const Voci& voci, const std::string& l
 Json json_sorgenti(const Traccia& traccia, const Percorso& p, const std::string& linea) {
   const auto inizio = [](const auto& o) { return static_cast<int64_t>(o.da); };
   Json j = Json::object();
-  j["stazioni"] = lista(p.stazioni, Voci(traccia, {{"stazione", ""}}), linea,
+  j["stazioni"] = lista(p.stazioni, Voci(traccia, {parole::kStazione}), linea,
                         [](const StazionePercorso& s) { return s.posizione; });
-  j["segnali"] = lista(p.segnali, Voci(traccia, {{"segnale", ""}}), linea,
+  j["segnali"] = lista(p.segnali, Voci(traccia, {parole::kSegnale}), linea,
                        [](const SegnalePercorso& s) { return s.posizione; });
-  j["rallentamenti"] = lista(p.rallentamenti, Voci(traccia, {{"rallentamento", ""}}), linea,
+  j["rallentamenti"] = lista(p.rallentamenti, Voci(traccia, {parole::kRallentamento}), linea,
                              [](const RallentamentoPercorso& r) { return r.inizio; });
-  j["cartelli"] = lista(p.cartelli, Voci(traccia, {{"indicat", "cartello"}}), linea,
+  j["cartelli"] = lista(p.cartelli, Voci(traccia, {parole::kCartello}), linea,
                         [](const CartelloPercorso& c) { return c.posizione; });
-  j["indicatori"] = lista(p.indicatori, Voci(traccia, {{"indicatori_v", ""}}), linea,
+  j["indicatori"] = lista(p.indicatori, Voci(traccia, {parole::kIndicatori}), linea,
                           [](const IndicatorePercorso& i) { return i.posizione; });
-  j["curve"] = lista(p.curve, Voci(traccia, {{"curva", ""}}), linea, inizio);
-  j["pendenza"] = lista(p.pendenza, Voci(traccia, {{"pendenza", ""}}), linea, inizio);
-  j["velocita"] = lista(p.velocita, Voci(traccia, {{"velocit", ""}}), linea, inizio);
-  j["montagna"] = lista(p.montagna, Voci(traccia, {{"montagna", ""}}), linea, inizio);
+  j["curve"] = lista(p.curve, Voci(traccia, {parole::kCurva}), linea, inizio);
+  j["pendenza"] = lista(p.pendenza, Voci(traccia, {parole::kPendenza}), linea, inizio);
+  j["velocita"] = lista(p.velocita, Voci(traccia, {parole::kVelocita}), linea, inizio);
+  j["montagna"] = lista(p.montagna, Voci(traccia, {parole::kMontagna}), linea, inizio);
   j["progressive"] = lista(p.progressive,
-                           Voci(traccia, {{"uno", "progressiva"}, {"due", "progressiva"}, {"tre", "progressiva"}}), linea,
+                           Voci(traccia, {parole::kProgressivaUno, parole::kProgressivaDue, parole::kProgressivaTre}), linea,
                            [](const SistemaProgressive& s) { return s.inizio; });
   return j;
 }

@@ -94,6 +94,11 @@ const dalCartello = await connessione.sendRequest(rpc.ReferencesRequest.type,
 const luoghi = dalCartello.map((l) => `${l.uri === linea ? 'line' : 'train'}:${l.range.start.line}`).sort();
 verifica(JSON.stringify(luoghi) === JSON.stringify([`line:${rigaCartello}`, `train:${rigaStazione}`].sort()),
   `references from the signpost: ${luoghi}`);
+// Hover over the station's position names what else stands in its cells.
+const accanto = await connessione.sendRequest(rpc.HoverRequest.type,
+  { textDocument: { uri: treno }, position: { line: rigaStazione, character: 12 } });
+verifica(accanto.contents.value.includes(`In its cells too:\n- \`Valbruna_linea.txt:${rigaCartello + 1}\` cartello_indicatore,  4300`),
+  `hover over the station's position: ${accanto.contents.value}`);
 
 // SAN MICHELE moved to 600 m: its zone (300 m to 950 m) starts less than
 // 350 m after BORGO ALTO's (-400 m to 400 m) ends. The quick fix writes the
