@@ -39,7 +39,8 @@ int attendi_programma(pid_t id);
 struct CostoComando {
   int stato = -1;         // exit status, or -1 when it did not exit normally
   double secondi = 0;     // wall time
-  long picco_kib = 0;     // peak resident set size, in KiB
+  long picco_kib = 0;     // peak resident set size, in KiB; 0 when the system
+                          // gives no figure (Wine, at times, once the child ended)
 };
 
 // Runs `argomenti` (the executable's path first) with its output discarded.
