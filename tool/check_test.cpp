@@ -315,6 +315,39 @@ TEST(ToolCheck, OneDiagnosticForAnEntryWithAMisspeltKey) {
                        " hint: did you mean `stazione`?\n");
 }
 
+// A file that ends inside an entry is told as that alone: reading on past the
+// entry must not add a fault that the author's file does not have.
+TEST(ToolCheck, AFileEndingInsideAnEntryIsItsOnlyFault) {
+  struct Caso {
+    const char* nome;
+    std::string linea, treno;
+    std::string dove;  // "TRAIN:2:16", as in the table above
+  };
+  const std::string una_linea = linea({});
+  // "velocita,  1000" is 15 bytes: the missing speed stands at column 16.
+  const std::vector<Caso> casi = {
+      {"the train's last line, right after [generale], CR LF", una_linea, "[generale]\r\nvelocita,  1000", "TRAIN:2:16"},
+      {"the same with LF", una_linea, "[generale]\nvelocita,  1000", "TRAIN:2:16"},
+      // The end of the text is after the two blanks, at column 18.
+      {"the same with blanks after the value", una_linea, "[generale]\nvelocita,  1000  ", "TRAIN:2:18"},
+      {"after another entry", una_linea, "[generale]\r\nnumero vetture,  5\r\nvelocita,  1000", "TRAIN:3:16"},
+      // "curva,  100" is 11 bytes.
+      {"the line's last line, right after a heading",
+       "[generale]\r\nlunghezza percorso,  10000\r\n[curve]\r\ncurva,  100", treno({}), "LINE:4:12"},
+  };
+  for (const Caso& caso : casi) {
+    SCOPED_TRACE(caso.nome);
+    CartellaTemporanea cartella;
+    cartella.scrivi("l.txt", caso.linea);
+    cartella.scrivi("t.txt", caso.treno);
+    const Percorsi p{cartella.file("l.txt"), cartella.file("t.txt")};
+    const Uscita u = esegui({"check", p.linea, p.treno});
+    EXPECT_EQ(u.stato, 1);
+    EXPECT_TRUE(u.err.starts_with(p.sostituisci(caso.dove) + ": error: the file ends inside the entry")) << u.err;
+    EXPECT_EQ(u.err.find("error", u.err.find('\n')), std::string::npos) << u.err;
+  }
+}
+
 // Three faults in different sections: a signpost on a taken cell in the line's
 // objects, a station off the 50 m grid, two signals on one cell.
 TEST(ToolCheck, ThreeIndependentFaultsCheckedAllCompiledFirst) {
