@@ -202,6 +202,26 @@ TEST(ToolCheck, EachMistakeAtItsLineWithItsSeverityAndHint) {
        .linea = una_linea, .treno = treno({"- uno", "- due", "- tre", "velocita,  0,  60"}),
        .dove = "TRAIN:4:1", .gravita = "warning", .suggerimento = "at most 2 comment fields in a row", .stato = 0,
        .parole = "the comment \"- tre\" is read as a key: too many comment lines in a row"},
+      {.nome = "a train entry before [generale] is not read",
+       .linea = una_linea, .treno = "Train 7, 2 cars\r\nvelocita,  0,  60\r\n[generale]\r\n[fine]\r\n",
+       .dove = "TRAIN:2:1", .gravita = "warning", .suggerimento = "move it after [generale]", .stato = 0,
+       .parole = "\"velocita\" stands before [generale]: everything before that heading is passed over"},
+      {.nome = "the same, with --strict",
+       .linea = una_linea, .treno = "velocita,  0,  60\r\n[generale]\r\n[fine]\r\n",
+       .dove = "TRAIN:1:1", .gravita = "error", .suggerimento = "move it after [generale]", .stato = 1,
+       .args = {"--strict"}},
+      {.nome = "a line's general entry before [generale], after a blank",
+       .linea = "  lunghezza percorso,  10000\r\n[generale]\r\nlunghezza percorso,  10000\r\n[curve]\r\n[fine]\r\n",
+       .treno = treno({}),
+       .dove = "LINE:1:3", .gravita = "warning", .suggerimento = "move it under [generale]", .stato = 0,
+       .parole = "\"lunghezza percorso\" stands before [generale]"},
+      {.nome = "a line object before [generale] needs its own heading",
+       .linea = "[curve]\r\ncurvad1,  100,  200\r\n" + una_linea, .treno = treno({}),
+       .dove = "LINE:2:1", .gravita = "warning", .suggerimento = "under its heading ([curve], [pendenze]", .stato = 0,
+       .parole = "\"curvad1\" stands before [generale]"},
+      {.nome = "a line entry before the train's [generale] belongs to the other file",
+       .linea = una_linea, .treno = "pendenza,  1000,  5\r\n[generale]\r\n[fine]\r\n",
+       .dove = "TRAIN:1:1", .gravita = "warning", .suggerimento = "move the entry to the line description", .stato = 0},
       {.nome = "a train entry in the line description",
        .linea = linea({"velocita,  0,  60"}), .treno = treno({}),
        .dove = "LINE:4:1", .gravita = "warning", .suggerimento = "move the entry to the train description", .stato = 0,
@@ -345,6 +365,33 @@ TEST(ToolCheck, AFileEndingInsideAnEntryIsItsOnlyFault) {
     EXPECT_EQ(u.stato, 1);
     EXPECT_TRUE(u.err.starts_with(p.sostituisci(caso.dove) + ": error: the file ends inside the entry")) << u.err;
     EXPECT_EQ(u.err.find("error", u.err.find('\n')), std::string::npos) << u.err;
+  }
+}
+
+// Before [generale] a free note may stand, commas and numbers and all: only a
+// key followed by a number is told as an entry there.
+TEST(ToolCheck, ANoteBeforeGeneraleIsPassedOverInSilence) {
+  struct Caso {
+    const char* nome;
+    std::string treno;
+    int stato;
+  };
+  const std::vector<Caso> casi = {
+      {"a note holding key words and numbers", "Train 7: the stazione of BORGO, 12 km away\r\nvelocita 60, later 90\r\n[generale]\r\n[fine]\r\n", 0},
+      {"an entry put aside as a comment", "- velocita,  0,  60\r\n[generale]\r\n[fine]\r\n", 0},
+      {"a heading before [generale]", "[stazioni],  1\r\n[generale]\r\n[fine]\r\n", 0},
+      // Without [generale] nothing is read: that error alone, not one per entry.
+      {"no [generale] at all", "velocita,  0,  60\r\n[fine]\r\n", 1},
+  };
+  for (const Caso& caso : casi) {
+    SCOPED_TRACE(caso.nome);
+    CartellaTemporanea c;
+    c.scrivi("l.txt", linea({}));
+    c.scrivi("t.txt", caso.treno);
+    const Uscita u = esegui({"check", c.file("l.txt"), c.file("t.txt")});
+    EXPECT_EQ(u.stato, caso.stato) << u.err;
+    EXPECT_EQ(u.err.find("warning"), std::string::npos) << u.err;
+    EXPECT_EQ(u.err.find("stands before"), std::string::npos) << u.err;
   }
 }
 
