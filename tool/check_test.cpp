@@ -157,6 +157,11 @@ TEST(ToolCheck, EachMistakeAtItsLineWithItsSeverityAndHint) {
        .linea = "[generale]\r\nlunghezza percorso,  12.300\r\n[curve]\r\n[fine]\r\n", .treno = treno({}),
        .dove = "LINE:2:22", .gravita = "error", .suggerimento = "write 12300", .stato = 1,
        .parole = "\"12.300\" is not a whole number: whole metres"},
+      // Two digits after the point cannot be a group of thousands. The speed starts at column 19.
+      {.nome = "a decimal fraction in a whole number",
+       .linea = una_linea, .treno = treno({"velocita,  1000,  62.5"}),
+       .dove = "TRAIN:2:19", .gravita = "error", .suggerimento = "round it to a whole number: the field holds no fractions",
+       .stato = 1, .parole = "\"62.5\" is not a whole number"},
       // The minutes of the clock are 16-bit: 70000 starts at column 16.
       {.nome = "a value too wide for its field, with the field's range",
        .linea = una_linea, .treno = treno({"orologio,  8,  70000,  0"}),
