@@ -130,6 +130,15 @@ bool esamina_tracciato(const LeggiPezzo& leggi, uint64_t byte, FormaTracciato* f
   return true;
 }
 
+void scorri_tracciato(const LeggiPezzo& leggi, const FormaTracciato& forma, const VisitaMetro& visita) {
+  CursorePunti x(leggi, 0);
+  CursorePunti y(leggi, forma.inizio_y);
+  for (size_t metro = 0; metro < forma.righe; ++metro) {
+    const Punto px = x.prossimo();
+    visita(metro, px, y.prossimo());
+  }
+}
+
 bool decodifica_tracciato(const LeggiPezzo& leggi, uint64_t byte, PuntiTracciato* tracciato, Testo* errore) {
   // First the shape; only then is anything held.
   FormaTracciato forma;
@@ -137,12 +146,10 @@ bool decodifica_tracciato(const LeggiPezzo& leggi, uint64_t byte, PuntiTracciato
   PuntiTracciato letto;
   letto.x.azzera(forma.righe);
   letto.y.azzera(forma.righe);
-  CursorePunti x(leggi, 0);
-  CursorePunti y(leggi, forma.inizio_y);
-  for (size_t metro = 0; metro < forma.righe; ++metro) {
-    letto.x.imposta(metro, x.prossimo());
-    letto.y.imposta(metro, y.prossimo());
-  }
+  scorri_tracciato(leggi, forma, [&letto](size_t metro, const Punto& x, const Punto& y) {
+    letto.x.imposta(metro, x);
+    letto.y.imposta(metro, y);
+  });
   *tracciato = std::move(letto);
   return true;
 }
