@@ -267,14 +267,7 @@ Percorso leggi_percorso(const Elementi& elementi, const std::vector<Cella>& cell
 }
 
 Percorso leggi_percorso(const Elementi& elementi, const std::vector<Cella>& celle, const PuntiTracciato* tracciato) {
-  PianoAPassi piano;
-  if (tracciato != nullptr) {
-    piano.righe = std::min(tracciato->x.size(), tracciato->y.size());
-    piano.scorri = [tracciato, righe = piano.righe](const VisitaMetro& visita) {
-      for (size_t m = 0; m < righe; ++m) visita(m, tracciato->x[m], tracciato->y[m]);
-    };
-  }
-  return leggi_percorso(elementi, celle, piano);
+  return leggi_percorso(elementi, celle, tracciato != nullptr ? piano_di(*tracciato) : PianoAPassi{});
 }
 
 }  // namespace scenario::tool

@@ -1,5 +1,6 @@
 #include "model/flusso_tracciato.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <string>
@@ -137,6 +138,22 @@ void scorri_tracciato(const LeggiPezzo& leggi, const FormaTracciato& forma, cons
     const Punto px = x.prossimo();
     visita(metro, px, y.prossimo());
   }
+}
+
+PianoAPassi piano_di(const PuntiTracciato& tracciato) {
+  PianoAPassi piano;
+  piano.righe = std::min(tracciato.x.size(), tracciato.y.size());
+  piano.scorri = [&tracciato, righe = piano.righe](const VisitaMetro& visita) {
+    for (size_t m = 0; m < righe; ++m) visita(m, tracciato.x[m], tracciato.y[m]);
+  };
+  return piano;
+}
+
+LeggiPezzo pezzi_di(std::string_view dati) {
+  return [dati](uint64_t posizione, char* dove, size_t quanti) -> size_t {
+    if (posizione >= dati.size()) return 0;
+    return dati.copy(dove, quanti, static_cast<size_t>(posizione));
+  };
 }
 
 bool decodifica_tracciato(const LeggiPezzo& leggi, uint64_t byte, PuntiTracciato* tracciato, Testo* errore) {

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <string_view>
 
 #include "model/modello.h"
 #include "platform/da_tradurre.h"
@@ -41,6 +42,12 @@ struct PianoAPassi {
   size_t righe = 0;
   std::function<void(const VisitaMetro&)> scorri;
 };
+
+// The columns held whole walked as a plan file would be.
+PianoAPassi piano_di(const PuntiTracciato& tracciato);
+
+// Bytes held in memory read as a file is read.
+LeggiPezzo pezzi_di(std::string_view dati);
 
 // The whole plan read through `leggi` into `tracciato`, after the checks of
 // esamina_tracciato(): the file's bytes are never held whole.

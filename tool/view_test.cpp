@@ -9,9 +9,6 @@
 #include "model/file_compilati.h"
 #include "platform/uscita.h"
 #include "tests/cartella_temporanea.h"
-#include "tests/linea_generata.h"
-#include "tests/programma.h"
-#include "tests/strumentato.h"
 #include "tool/argomenti.h"
 #include "tool/comandi.h"
 #include "tool/prova_tool.h"
@@ -144,38 +141,6 @@ TEST(View, TheCommandFindsTheOnlyScenarioOrSaysWhy) {
     if (caso.stato == 0) {
       EXPECT_EQ(c.leggi("v.html").substr(0, 15), "<!DOCTYPE html>");
     }
-  }
-}
-
-// The longest line's page is made with its plan read a piece at a time: held
-// whole, the plan's points would take 1007001 metres x 2 columns x 9 bytes,
-// about 17.3 MiB, its file 19.2 MiB; the command's whole peak stays below
-// 16 MiB.
-TEST(View, TheLongestLinesPageStaysUnderAFixedMemoryBound) {
-  if (test::kSanitizzato) {
-    GTEST_SKIP() << "AddressSanitizer keeps freed memory and its shadow resident";
-  }
-  CartellaTemporanea cartella;
-  cartella.scrivi("linea.txt", test::linea_generata(1000000));
-  cartella.scrivi("treno.txt", test::treno_generato(1000000));
-  const std::vector<std::string> nomi = {"--line-name", "Lunga", "--train-number", "1"};
-  std::vector<std::string> compila = {SCENARIO_TOOL, "compile", cartella.file("linea.txt"), cartella.file("treno.txt"),
-                                      "-o", cartella.percorso()};
-  compila.insert(compila.end(), nomi.begin(), nomi.end());
-  ASSERT_EQ(test::esegui_misurando(compila).stato, 0);
-  std::vector<std::string> vista = {SCENARIO_TOOL, "view", cartella.percorso(), "-o", cartella.file("pagina.html")};
-  vista.insert(vista.end(), nomi.begin(), nomi.end());
-  // Under an emulator the tool's own footprint is larger: the bound is on
-  // what the page adds to it there.
-#ifdef _WIN32
-  const long partenza_kib = test::esegui_misurando({SCENARIO_TOOL, "--version"}).picco_kib;
-#else
-  const long partenza_kib = 0;
-#endif
-  const test::CostoComando costo = test::esegui_misurando(vista);
-  EXPECT_EQ(costo.stato, 0);
-  if (costo.picco_kib > 0) {
-    EXPECT_LT(costo.picco_kib, partenza_kib + 16 * 1024);
   }
 }
 
