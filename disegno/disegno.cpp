@@ -74,10 +74,18 @@ std::string disegna_percorso(const Percorso& p) {
 
   const std::string larghezza = numero_svg(kLarghezza);
   const std::string altezza = numero_svg(std::ceil(y));
-  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-         "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + larghezza + "\" height=\"" + altezza +
-         "\" viewBox=\"0 0 " + larghezza + " " + altezza + "\">\n" + stile() +
-         "<rect width=\"100%\" height=\"100%\" fill=\"#fff\"/>\n" + corpo.documento() + "</svg>\n";
+  const std::string testa = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                            "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + larghezza + "\" height=\"" + altezza +
+                            "\" viewBox=\"0 0 " + larghezza + " " + altezza + "\">\n" + stile() +
+                            "<rect width=\"100%\" height=\"100%\" fill=\"#fff\"/>\n";
+  const std::string piede = "</svg>\n";
+  // The body is the bulk of a long line's picture: it is copied once, into
+  // a document of its final size.
+  const std::string documento = std::move(corpo).documento();
+  std::string out;
+  out.reserve(testa.size() + documento.size() + piede.size());
+  out.append(testa).append(documento).append(piede);
+  return out;
 }
 
 }  // namespace scenario::tool

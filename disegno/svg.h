@@ -33,7 +33,9 @@ class Svg {
   void grezzo(std::string_view markup);
 
   // The document so far, with every element still open closed.
-  std::string documento() const;
+  std::string documento() const&;
+  // The same, taking the writer's text rather than copying it.
+  std::string documento() &&;
 
  private:
   void inizio(std::string_view tag, const Attributi& attributi);
