@@ -29,6 +29,9 @@ class Svg {
   void vuoto(std::string_view tag, const Attributi& attributi);
   // <tag a="v">text</tag>, the text UTF-8 and escaped here.
   void testo(std::string_view tag, const Attributi& attributi, std::string_view contenuto);
+  // Room for about `byte` bytes of document taken at once: a long line's
+  // picture is written without copies made as it grows.
+  void riserva(size_t byte) { out_.reserve(byte); }
   // Raw markup the caller has already made safe (the style sheet).
   void grezzo(std::string_view markup);
 
