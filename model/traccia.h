@@ -4,9 +4,11 @@
 // written before a narrow field kept it, or a text before it was stored.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,6 +51,16 @@ struct Traccia {
   static constexpr size_t kMassimoVoci = 100000;
 
   std::vector<VoceLetta> voci;
+  // Makes room at once for an entry a line of the descriptions to be read:
+  // grown an entry at a time, the record would be moved, and fresh pages
+  // touched, at every doubling, a good part of a long line's reading.
+  void riserva(std::initializer_list<std::string_view> testi) {
+    size_t righe = voci.size();
+    for (const std::string_view testo : testi) {
+      righe += static_cast<size_t>(std::count(testo.begin(), testo.end(), '\n')) + 1;
+    }
+    voci.reserve(std::min(kMassimoVoci, righe));
+  }
   bool troncata = false;     // entries past kMassimoVoci were read and not recorded
   std::string_view file_troncata;  // the description whose entry first found the record full
   bool voce_aperta = false;  // the entry being read is the last one recorded

@@ -2,8 +2,10 @@
 // names of the route model.
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <limits>
 #include <string_view>
@@ -183,16 +185,22 @@ void dump_celle(const std::vector<Cella>& celle, bool json, bool tutte, UscitaAP
 
 // ---- plan ----
 
-// A point's number as the file holds it: an integer, or a 64-bit float in
-// the shortest form that reads back as the same number; "null" for none.
-void scrivi_punto(const Punto& p, UscitaAPezzi& out) {
+// A point's number as the file holds it, written at `dst` (room for
+// UscitaAPezzi::kNumeroPiuLungo bytes): an integer, or a 64-bit float in the
+// shortest form that reads back as the same number; "null" for none.
+char* scrivi_punto(char* dst, const Punto& p) {
   if (p.tag == TagPunto::kVuoto) {
-    out << "null";
-  } else if (p.tag == TagPunto::kIntero) {
-    out << p.intero;
-  } else {
-    out << p.reale;
+    std::memcpy(dst, "null", 4);
+    return dst + 4;
   }
+  char* const fine = dst + UscitaAPezzi::kNumeroPiuLungo;
+  return p.tag == TagPunto::kIntero ? std::to_chars(dst, fine, p.intero).ptr : std::to_chars(dst, fine, p.reale).ptr;
+}
+
+// Text at `dst`, with no end mark.
+char* scrivi_testo(char* dst, std::string_view testo) {
+  std::memcpy(dst, testo.data(), testo.size());
+  return dst + testo.size();
 }
 
 // The plan of a checked file, read through `leggi`: the summary from one
@@ -226,15 +234,19 @@ void dump_tracciato(const LeggiPezzo& leggi, const FormaTracciato& forma, bool j
     CursorePunti x(leggi, 0);
     CursorePunti y(leggi, forma.inizio_y);
     for (size_t m = 0; m < forma.righe; ++m) {
+      // A metre's line in one go: three numbers and the words between them.
+      char* dst = out.spazio(4 * UscitaAPezzi::kNumeroPiuLungo);
       if (json) {
-        out << (m ? ", [" : "[");
+        dst = scrivi_testo(dst, m ? ", [" : "[");
       } else {
-        out << "metre " << m << ": x ";
+        dst = scrivi_testo(dst, "metre ");
+        dst = std::to_chars(dst, dst + UscitaAPezzi::kNumeroPiuLungo, m).ptr;
+        dst = scrivi_testo(dst, ": x ");
       }
-      scrivi_punto(x.prossimo(), out);
-      out << (json ? ", " : ", y ");
-      scrivi_punto(y.prossimo(), out);
-      out << (json ? "]" : "\n");
+      dst = scrivi_punto(dst, x.prossimo());
+      dst = scrivi_testo(dst, json ? ", " : ", y ");
+      dst = scrivi_punto(dst, y.prossimo());
+      out.fatto(scrivi_testo(dst, json ? "]" : "\n"));
     }
   };
   const char* nomi[2] = {"x", "y"};

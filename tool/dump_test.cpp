@@ -4,6 +4,7 @@
 #endif
 
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <thread>
@@ -107,6 +108,56 @@ std::string piano_con_y1(uint64_t bit) {
   std::string piano("\x02\x00\x00\x00\x02\x00\x00\x00\x02\x00\x00\x00\x05\x00", 14);
   for (int i = 0; i < 8; ++i) piano.push_back(static_cast<char>(bit >> (8 * i)));
   return piano;
+}
+
+// Every metre of a plan longer than the output's buffer, as text and as JSON:
+// no line cut or doubled where the buffer is handed on. Column x holds
+// 16-bit integers (-3 to 3), column y the halves m + 0.5; the last metre is
+// empty.
+TEST(ToolDump, EveryMetreOfALongPlan) {
+  CartellaTemporanea cartella;
+  constexpr int kMetri = 6000;
+  std::string x, y, testo, json;
+  auto punto = [](std::string* colonna, uint16_t tag, uint64_t bit, int byte) {
+    colonna->push_back(static_cast<char>(tag));
+    colonna->push_back('\0');
+    for (int i = 0; i < byte; ++i) colonna->push_back(static_cast<char>(bit >> (8 * i)));
+  };
+  for (int m = 0; m < kMetri; ++m) {
+    const std::string metro = std::to_string(m);
+    if (m == kMetri - 1) {
+      punto(&x, 0, 0, 0);
+      punto(&y, 0, 0, 0);
+      testo += "metre " + metro + ": x null, y null\n";
+      json += ", [null, null]";
+      continue;
+    }
+    const int intero = m % 7 - 3;
+    double mezzo = m + 0.5;
+    uint64_t bit = 0;
+    std::memcpy(&bit, &mezzo, sizeof bit);
+    punto(&x, 2, static_cast<uint16_t>(intero), 2);
+    punto(&y, 5, bit, 8);
+    testo += "metre " + metro + ": x " + std::to_string(intero) + ", y " + metro + ".5\n";
+    json += (m ? ", [" : "[") + std::to_string(intero) + ", " + metro + ".5]";
+  }
+  const std::string file = cartella.file("lungo_linea.dat");
+  std::ofstream(file, std::ios::binary) << x << y;
+  struct Caso {
+    Args args;
+    std::string da;  // where the metres start
+    std::string metri;
+  };
+  const Caso casi[] = {
+      {{file, "--all"}, "metre 0: ", testo},
+      {{file, "--all", "--json"}, "\"points\": [", "\"points\": [" + json + "]}\n"},
+  };
+  for (const Caso& c : casi) {
+    const Uscita u = dump(c.args);
+    ASSERT_EQ(u.stato, 0) << u.err;
+    ASSERT_NE(u.out.find(c.da), std::string::npos) << u.out.substr(0, 400);
+    EXPECT_EQ(u.out.substr(u.out.find(c.da)), c.metri) << c.args.back();
+  }
 }
 
 TEST(ToolDump, RefusesTruncatedAndForeignFiles) {

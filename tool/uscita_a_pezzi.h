@@ -45,6 +45,18 @@ class UscitaAPezzi {
     return *this;
   }
 
+  // More than the longest integer or shortest double ("-2.2250738585072014e-308").
+  static constexpr size_t kNumeroPiuLungo = 32;
+
+  // Room for up to `n` bytes (at most a piece) written in
+  // place from the pointer given; fatto() takes the end of what was written.
+  // A line of several fields goes in with one check instead of one a field.
+  char* spazio(size_t n) {
+    if (kPezzo - usati_ < n) svuota();
+    return buffer_.get() + usati_;
+  }
+  void fatto(const char* fine) { usati_ = static_cast<size_t>(fine - buffer_.get()); }
+
   void svuota() {
     out_.write(buffer_.get(), static_cast<std::streamsize>(usati_));
     usati_ = 0;
@@ -52,8 +64,6 @@ class UscitaAPezzi {
 
  private:
   static constexpr size_t kPezzo = 1 << 16;
-  // More than the longest integer or shortest double ("-2.2250738585072014e-308").
-  static constexpr size_t kNumeroPiuLungo = 32;
   std::ostream& out_;
   std::unique_ptr<char[]> buffer_;
   size_t usati_ = 0;

@@ -232,6 +232,7 @@ Prova compila_prova(const TestiDaCompilare& testi, std::string_view l, std::stri
   p.tracciato = testi.tracciato;
   Traccia traccia;
   traccia.chiave_vicina = chiave_vicina_a;
+  traccia.riserva({l, t});
   p.traccia = &traccia;
   Compilazione c = compila_testi(p, l, t);
   Prova out;
