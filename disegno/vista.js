@@ -9,7 +9,8 @@
 // pixels merged, labels placed against a grid of what is drawn. The dense
 // layers are painted on a canvas under each drawing; the marks a reader
 // points at one by one stay elements. A hover moves the cursor marks in
-// place; drags and the wheel redraw once per frame.
+// place; the wheel redraws once per frame; a drag moves what is drawn as a
+// whole and redraws when the pointer rests or lets go.
 'use strict';
 (function () {
 const { fmt, passo, nelTratto, trattiIn, sovrapposti, posaEtichetta, nomeCorto } = calcoli;
@@ -177,6 +178,7 @@ function traccia(g, o) {
 // Paints the classes of `strati` in the order given, clipped to `ritaglio` [x, y, w, h] when given.
 function dipingi(svg, strati, ordine, ritaglio) {
   const [W, H] = size(svg), r = devicePixelRatio || 1, g = tele[svg.id].getContext('2d');
+  spostaTela(svg, 0, 0);
   g.setTransform(r, 0, 0, r, 0, 0);
   g.fillStyle = '#fff';
   g.fillRect(0, 0, W, H);
@@ -198,6 +200,24 @@ function dipingi(svg, strati, ordine, ritaglio) {
   }
   g.restore();
   g.globalAlpha = 1;
+}
+// A drawing moved as a whole by (ox, oy) px, as a drag shows it until the
+// drawing is made again: its canvas and its moving groups shifted, the canvas
+// still shown only over its strip [x0, x1] (the drawing's width unless given).
+function spostaTela(svg, ox, oy, x0, x1) {
+  const c = tele[svg.id], [W] = size(svg);
+  if (!ox && !oy) { c.style.transform = ''; c.style.clipPath = ''; return; }
+  const sinistra = x0 === undefined ? 0 : x0, destra = x1 === undefined ? W : x1;
+  c.style.transform = 'translate(' + ox + 'px, ' + oy + 'px)';
+  c.style.clipPath = 'inset(' + Math.max(0, -oy) + 'px ' + Math.max(0, W - destra + ox) + 'px ' + Math.max(0, oy) + 'px ' + Math.max(0, sinistra - ox) + 'px)';
+}
+function spostaDisegno(svg, ox, oy) {
+  const p = vistaProfilo;
+  if (svg === profilo) spostaTela(svg, ox, oy, p.sx, p.sx + p.larg); else spostaTela(svg, ox, oy);
+  for (const id of svg === pianta ? ['gruppo-pianta'] : ['scorre-profilo', 'scorre-dentro']) {
+    const e = $(id);
+    if (e) e.setAttribute('transform', 'translate(' + ox + ' ' + oy + ')');
+  }
 }
 const xy = (x, y) => x.toFixed(1) + ',' + y.toFixed(1);
 function percorsoDi(runs) {
@@ -341,7 +361,7 @@ function disegnaPianta() {
            () => testoStazione(s), 'stazioni', s);
   }
   scrivi(pianta, radice);
-  vistaPianta = { k, g: $('gruppo-pianta'), mostrati, margine: margine.indici };
+  vistaPianta = { k, f: finestra, g: $('gruppo-pianta'), mostrati, margine: margine.indici };
   mettiCursorePianta();
 }
 
@@ -385,21 +405,24 @@ function disegnaProfilo() {
   const punti = (lista) => nelTratto(lista, da, a);
   const clip = el(el(radice, 'defs', {}), 'clipPath', { id: 'dentro' });
   el(clip, 'rect', { x: sx, y: 0, width: larg, height: H });
-  const g = el(radice, 'g', {}), d = el(radice, 'g', { id: 'dentro-profilo', 'clip-path': 'url(#dentro)' });
+  // Fixed: the frames and the axes' titles and scales (g). Moved as a whole
+  // by a drag: the ticks and stations (gm), and inside the rows' clip (d) the rest.
+  const g = el(radice, 'g', {}), gm = el(radice, 'g', { id: 'scorre-profilo' });
+  const d = el(el(radice, 'g', { id: 'dentro-profilo', 'clip-path': 'url(#dentro)' }), 'g', { id: 'scorre-dentro' });
   for (const [y0, h] of [[v0, vh], [p0, ph], [k0, kh]]) el(g, 'rect', { class: 'cornice', x: sx, y: y0, width: larg, height: h });
   const st = passo(a - da, Math.max(2, Math.floor(larg / 90)));
   for (let m = Math.ceil(da / st) * st; m <= a + 1e-6; m += st) {
-    el(g, 'line', { class: 'griglia', x1: X(m), x2: X(m), y1: v0, y2: asse });
+    el(gm, 'line', { class: 'griglia', x1: X(m), x2: X(m), y1: v0, y2: asse });
     // Centred on its tick, but never reaching left over the axis title ("km").
     const testo = fmt(m / 1000, 3), x = Math.max(X(m), sx + calcoli.larghezzaTesto(testo, 11) / 2);
-    el(g, 'text', { class: 'tacca-asse', x, y: asse + 13, 'text-anchor': 'middle' }, testo);
+    el(gm, 'text', { class: 'tacca-asse', x, y: asse + 13, 'text-anchor': 'middle' }, testo);
   }
   let ultimo = sx - 30, ultimaTacca = -Infinity;  // clear of the row's name; ticks at least 4 px apart
   for (const [m, km] of postiKm) {
     if (m < da || m > a || Math.abs(X(m) - ultimaTacca) < 4) continue;
     ultimaTacca = X(m);
     tela.segmento('tacca-km', X(m), asse, X(m), asse + 3);
-    if (X(m) - ultimo > 60) { el(g, 'text', { class: 'progressiva', x: X(m), y: asse + 28, 'text-anchor': 'middle' }, 'km ' + km); ultimo = X(m); }
+    if (X(m) - ultimo > 60) { el(gm, 'text', { class: 'progressiva', x: X(m), y: asse + 28, 'text-anchor': 'middle' }, 'km ' + km); ultimo = X(m); }
   }
   el(g, 'text', { x: sx - 4, y: asse + 13, 'text-anchor': 'end', class: 'titolo-asse' }, 'km');
   el(g, 'text', { x: sx - 4, y: asse + 28, 'text-anchor': 'end', class: 'progressiva titolo-asse' }, 'posts');
@@ -444,7 +467,7 @@ function disegnaProfilo() {
   });
   D.stazioni.forEach((s, i) => {
     if (s.m < da || s.m > a) return;
-    const x = X(s.m), gg = el(g, 'g', { class: 'stazione-profilo', 'data-stazione': i });
+    const x = X(s.m), gg = el(gm, 'g', { class: 'stazione-profilo', 'data-stazione': i });
     el(gg, 'line', { class: s.ferma ? 'linea-ferma' : 'linea-transito', x1: x, x2: x, y1: v0 - 6, y2: asse });
     infoDi(el(gg, 'circle', { class: s.ferma ? 'stazione-ferma' : 'stazione-transito', cx: x, cy: v0 - 6, r: 4 }), () => testoStazione(s), 'stazioni', s);
     infoDi(el(gg, 'text', { class: s.ferma ? 'nome-ferma' : 'nome-transito', 'font-size': 10, x: x + 4, y: v0 - 13, transform: 'rotate(-90 ' + (x + 4) + ' ' + (v0 - 13) + ')' },
@@ -511,7 +534,7 @@ function disegnaProfilo() {
                                  'tacca-km', 'segnale'],
           [sx, 0, larg, H]);
   scrivi(profilo, radice);
-  vistaProfilo = { sx, larg, d: $('dentro-profilo'), y1: v0 - 10, y2: asse, v0, p0, ph, k0, kh, asse, V, A };
+  vistaProfilo = { da, a, sx, larg, d: $('dentro-profilo'), y1: v0 - 10, y2: asse, v0, p0, ph, k0, kh, asse, V, A };
   mettiCursoreProfilo();
 }
 
@@ -606,21 +629,35 @@ function perFotogramma() {
 }
 
 // Wheel, drag, hover and cursor on both drawings.
-// Whether the pointer moved since it was pressed: the click that ends a drag opens nothing.
-let trascinato = false;
-function trascina(svg, suMossa) {
-  let da0 = null, somma = [0, 0];
+// Whether the pointer moved since it was pressed: the click that ends a drag
+// opens nothing; and whether it is moving now, when hovers tell nothing.
+let trascinato = false, trascinando = false;
+// A drag: `suMossa` gets the pointer's moves, added up, once per frame; `suFine`
+// once the pointer rests (`kRiposo` ms without a move) or lets go.
+const kRiposo = 150;
+function trascina(svg, suMossa, suFine) {
+  let da0 = null, somma = [0, 0], riposo = null;
   const pianifica = perFotogramma();
+  const muovi = () => { const [x, y] = somma; somma = [0, 0]; if (x || y) suMossa(x, y); };
+  const finisci = () => { clearTimeout(riposo); riposo = null; pianifica(() => { muovi(); suFine(); }); };
   svg.addEventListener('pointerdown', (e) => { da0 = [e.clientX, e.clientY]; trascinato = false; if (svg.setPointerCapture) try { svg.setPointerCapture(e.pointerId); } catch { /* a synthetic pointer has nothing to capture */ } });
-  svg.addEventListener('pointerup', () => { da0 = null; });
+  const lascia = () => {
+    da0 = null;
+    trascinando = false;
+    if (riposo !== null) finisci();
+  };
+  svg.addEventListener('pointerup', lascia);
+  svg.addEventListener('pointercancel', lascia);
   svg.addEventListener('pointermove', (e) => {
     if (!da0) return;
     const ddx = e.clientX - da0[0], ddy = e.clientY - da0[1];
     if (Math.abs(ddx) + Math.abs(ddy) < 2) return;
     da0 = [e.clientX, e.clientY];
-    trascinato = true;
+    trascinato = trascinando = true;
     somma = [somma[0] + ddx, somma[1] + ddy];
-    pianifica(() => { const [x, y] = somma; somma = [0, 0]; suMossa(x, y); });
+    pianifica(muovi);
+    clearTimeout(riposo);
+    riposo = setTimeout(finisci, kRiposo);
   });
 }
 function ruota(svg, suRuota) {
@@ -635,15 +672,23 @@ function ruota(svg, suRuota) {
 }
 ruota(profilo, (f, x, y, cx) => zoom(f, metroProfilo({ clientX: cx })));
 ruota(pianta, (f, x, y) => { if (finestra) zoomPianta(f, x, y); });
-trascina(profilo, (ddx) => { const s = -ddx / vistaProfilo.larg * (a - da); mostra(da + s, a + s); });
+// Dragging the profile moves its range; the drawing shifts by as much, and
+// the plan follows when the drag rests or ends.
+trascina(profilo, (ddx) => {
+  const p = vistaProfilo, span = a - da;
+  da = Math.max(0, Math.min(da - ddx / p.larg * span, L - span));
+  a = da + span;
+  spostaDisegno(profilo, (p.da - da) / span * p.larg, 0);
+}, () => { if (da !== vistaProfilo.da) { adattaPianta(); disegna(); } });
+// Dragging the plan moves its window; the profile follows when the drag rests or ends.
 trascina(pianta, (ddx, ddy) => {
-  if (!finestra) return;
-  const k = scalaPianta(), f = finestra;
-  finestra = { x0: f.x0 - ddx / k.s, x1: f.x1 - ddx / k.s, y0: f.y0 + ddy / k.s, y1: f.y1 + ddy / k.s };
-  seguiPianta();
-});
-profilo.addEventListener('mousemove', (e) => { const m = metroProfilo(e); if (m >= da && m <= a) metticursore(m); });
-pianta.addEventListener('mousemove', (e) => { const m = metroPianta(e); if (m !== null && m <= D.lunghezza) metticursore(m); });
+  if (!finestra || !vistaPianta) return;
+  const s = vistaPianta.k.s, f = finestra, f0 = vistaPianta.f;
+  finestra = { x0: f.x0 - ddx / s, x1: f.x1 - ddx / s, y0: f.y0 + ddy / s, y1: f.y1 + ddy / s };
+  spostaDisegno(pianta, (f0.x0 - finestra.x0) * s, (finestra.y0 - f0.y0) * s);
+}, () => { if (vistaPianta && finestra !== vistaPianta.f) seguiPianta(); });
+profilo.addEventListener('mousemove', (e) => { const m = metroProfilo(e); if (!trascinando && m >= da && m <= a) metticursore(m); });
+pianta.addEventListener('mousemove', (e) => { const m = trascinando ? null : metroPianta(e); if (m !== null && m <= D.lunghezza) metticursore(m); });
 // What the painted layers hold under the pointer: in the plan, a signal or
 // a curve at the track point nearest it; in the profile, by row. Each is
 // { testo, tipo, voce } (the text, and the object as an item of the route's
@@ -709,7 +754,7 @@ for (const svg of [pianta, profilo]) {
 }
 document.addEventListener('mouseover', suggerisci);
 document.addEventListener('mousemove', (e) => {
-  if (pianta.contains(e.target) || profilo.contains(e.target)) suggerisci(e);
+  if (!trascinando && (pianta.contains(e.target) || profilo.contains(e.target))) suggerisci(e);
   if (tip.style.display !== 'block') return;
   tip.style.left = Math.min(e.clientX + 14, innerWidth - tip.offsetWidth - 4) + 'px';
   tip.style.top = Math.min(e.clientY + 14, innerHeight - tip.offsetHeight - 4) + 'px';

@@ -1,9 +1,11 @@
 // Times the viewer page in headless Chromium: for each page, the time from the
 // start of loading to its first picture, and the time from a zoom, a pan, a
-// hover or a step of a drag to the frame that shows it (the script's work, the
-// layout and the paint), in ms, as min / median / max over the rounds. Zooms
-// and hovers start from the whole line; pans and drags from half of it in
-// view, so that they have room to move.
+// hover, a step of a drag or the release that ends it to the frame that shows
+// it (the script's work, the layout and the paint), in ms, as min / median /
+// max over the rounds. A drag step moves what is drawn as a whole; the
+// release draws both views anew at the new place. Zooms and hovers start
+// from the whole line; pans and drags from half of it in view, so that they
+// have room to move.
 // A report, not a test: it fails only when the page cannot be driven.
 //
 // usage: node banco_vista.mjs [--giri N] NAME=PAGE.html [NAME=PAGE.html ...]
@@ -59,7 +61,7 @@ function riassunto(valori) {
 const { browser, chiudi } = await apriChromium();
 console.log('page       measure         min  median     max   (ms, ' + giri + ' rounds)');
 for (const [nome, file] of pagine) {
-  const misure = { load: [], zoom: [], pan: [], hover: [], 'drag plan': [], 'drag profile': [] };
+  const misure = { load: [], zoom: [], pan: [], hover: [], 'drag plan': [], 'drag profile': [], 'release': [] };
   for (let g = 0; g < giri; g++) {
     const { page, errori } = await apriPagina(browser, file);
     misure.load.push(await page.evaluate(() => new Promise((r) => requestAnimationFrame(() => setTimeout(() => r(performance.now()), 0)))));
@@ -81,7 +83,7 @@ for (const [nome, file] of pagine) {
       for (let passo = 1; passo <= 5; passo++) {
         misure[chiave].push(await tempo(page, azioni.trascina, { vista, dx: 8 * passo, dy: 4 * passo }));
       }
-      await tempo(page, azioni.lascia, { vista });
+      misure.release.push(await tempo(page, azioni.lascia, { vista }));
     }
     if (errori.length) throw new Error(nome + ': ' + errori.join('\n'));
     await page.close();
