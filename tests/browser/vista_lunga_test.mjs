@@ -67,5 +67,42 @@ caso('the painted gradient row tells the gradient under the pointer', async () =
   assert.deepEqual(errori, []);
 });
 
+// A drag moves the drawing as a whole while the pointer moves, and draws both
+// views anew at the new place once it lets go: 100 px of the profile's strip
+// (larg px for 40 km) are 100 / larg * 40000 m; the plan follows the profile,
+// and the profile the plan.
+caso('a drag moves the drawing with the pointer and draws both views anew when it lets go', async () => {
+  for (const [vista, gruppo, dx, dy] of [['profilo', '#scorre-dentro', -100, 0], ['pianta', '#gruppo-pianta', -60, 40]]) {
+    await page.$eval('#da-km', (i) => { i.value = '500'; });
+    await page.$eval('#a-km', (i) => { i.value = '540'; });
+    await page.click('#vai');
+    const { righe } = await page.evaluate(() => window.vistaStato());
+    const finestra = await page.$eval('#pianta', (s) => s.getAttribute('data-finestra'));
+    const r = await page.$eval('#' + vista, (s) => { const b = s.getBoundingClientRect(); return [b.left + b.width / 2, b.top + b.height / 2]; });
+    await page.mouse.move(r[0], r[1]);
+    await page.mouse.down();
+    for (let passo = 1; passo <= 4; passo++) {
+      await page.mouse.move(r[0] + dx * passo / 4, r[1] + dy * passo / 4);
+      await dopoUnFotogramma();
+    }
+    // Moved, not drawn again: the same range, the group shifted by the pointer's way.
+    assert.deepEqual(await profiloDa(), [500000, 540000], vista);
+    const [tx, ty] = await page.$eval(gruppo, (g) => g.getAttribute('transform').match(/-?[\d.]+/g).map(Number));
+    assert.ok(Math.abs(tx - dx) < 0.01 && Math.abs(ty - dy) < 0.01, vista + ' moved by ' + [tx, ty]);
+    await page.mouse.up();
+    await dopoUnFotogramma();
+    assert.equal(await page.$(gruppo + '[transform]'), null, vista + ' drawn anew');
+    assert.notEqual(await page.$eval('#pianta', (s) => s.getAttribute('data-finestra')), finestra, vista);
+    const [da, a] = await profiloDa();
+    if (vista === 'profilo') {
+      const atteso = 500000 + 100 / righe.larg * 40000;
+      assert.ok(Math.abs(da - atteso) <= 1 && Math.abs(a - atteso - 40000) <= 1, 'range ' + [da, a] + ', expected from ' + atteso);
+    } else {
+      assert.ok(da !== 500000 || a !== 540000, 'the profile followed the plan: ' + [da, a]);
+    }
+  }
+  assert.deepEqual(errori, []);
+});
+
 await esegui(casi);
 await chiudi();
