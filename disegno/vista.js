@@ -9,8 +9,9 @@
 // pixels merged, labels placed against a grid of what is drawn. The dense
 // layers are painted on a canvas under each drawing; the marks a reader
 // points at one by one stay elements. A hover moves the cursor marks in
-// place; the wheel redraws once per frame; a drag moves what is drawn as a
-// whole and redraws when the pointer rests or lets go.
+// place; while the wheel turns or the pointer drags, each frame moves and
+// scales what is drawn as a whole, and both views are drawn anew when the
+// gesture rests or the pointer lets go.
 'use strict';
 (function () {
 const { fmt, passo, nelTratto, trattiIn, sovrapposti, posaEtichetta, nomeCorto } = calcoli;
@@ -29,6 +30,9 @@ let vistaPianta = null;       // the plan as last drawn: its scale and the track
 let vistaProfilo = null;      // the profile as last drawn: its x mapping and rows
 // Beyond this many marks of a kind in view, they are painted, and told on hover by position.
 const kAffollati = 150;
+// The same for the mountain sections along the plan's track: each is a long
+// line, which costs the page as much as many marks.
+const kTrattiAffollati = 30;
 
 const posto = (m) => calcoli.posto(D.progressive, m);
 const dove = (m) => calcoli.dove(D.progressive, m);
@@ -178,7 +182,7 @@ function traccia(g, o) {
 // Paints the classes of `strati` in the order given, clipped to `ritaglio` [x, y, w, h] when given.
 function dipingi(svg, strati, ordine, ritaglio) {
   const [W, H] = size(svg), r = devicePixelRatio || 1, g = tele[svg.id].getContext('2d');
-  spostaTela(svg, 0, 0);
+  trasformaTela(svg, 1, 1, 0, 0);
   g.setTransform(r, 0, 0, r, 0, 0);
   g.fillStyle = '#fff';
   g.fillRect(0, 0, W, H);
@@ -201,23 +205,48 @@ function dipingi(svg, strati, ordine, ritaglio) {
   g.restore();
   g.globalAlpha = 1;
 }
-// A drawing moved as a whole by (ox, oy) px, as a drag shows it until the
-// drawing is made again: its canvas and its moving groups shifted, the canvas
-// still shown only over its strip [x0, x1] (the drawing's width unless given).
-function spostaTela(svg, ox, oy, x0, x1) {
-  const c = tele[svg.id], [W] = size(svg);
-  if (!ox && !oy) { c.style.transform = ''; c.style.clipPath = ''; return; }
+// A drawing shown moved and scaled as a whole, as a drag or the wheel shows
+// it until it is made again: x' = sx x + tx, y' = sy y + ty on its canvas and
+// its moving groups, the canvas still shown only over its strip [x0, x1]
+// (the drawing's width unless given). The identity puts it back.
+function trasformaTela(svg, sx, sy, tx, ty, x0, x1) {
+  const c = tele[svg.id], [W, H] = size(svg);
+  if (sx === 1 && sy === 1 && !tx && !ty) { c.style.transform = ''; c.style.clipPath = ''; return; }
   const sinistra = x0 === undefined ? 0 : x0, destra = x1 === undefined ? W : x1;
-  c.style.transform = 'translate(' + ox + 'px, ' + oy + 'px)';
-  c.style.clipPath = 'inset(' + Math.max(0, -oy) + 'px ' + Math.max(0, W - destra + ox) + 'px ' + Math.max(0, oy) + 'px ' + Math.max(0, sinistra - ox) + 'px)';
+  c.style.transformOrigin = '0 0';
+  c.style.transform = 'matrix(' + [sx, 0, 0, sy, tx, ty].join(',') + ')';
+  // The clip is in the canvas's own pixels, before the transform.
+  const taglio = [Math.max(0, -ty / sy), Math.max(0, W - (destra - tx) / sx), Math.max(0, H - (H - ty) / sy), Math.max(0, (sinistra - tx) / sx)];
+  c.style.clipPath = 'inset(' + taglio.map((v) => v + 'px').join(' ') + ')';
 }
-function spostaDisegno(svg, ox, oy) {
+function trasforma(svg, sx, sy, tx, ty) {
   const p = vistaProfilo;
-  if (svg === profilo) spostaTela(svg, ox, oy, p.sx, p.sx + p.larg); else spostaTela(svg, ox, oy);
+  if (svg === profilo) trasformaTela(svg, sx, sy, tx, ty, p.sx, p.sx + p.larg); else trasformaTela(svg, sx, sy, tx, ty);
   for (const id of svg === pianta ? ['gruppo-pianta'] : ['scorre-profilo', 'scorre-dentro']) {
     const e = $(id);
-    if (e) e.setAttribute('transform', 'translate(' + ox + ' ' + oy + ')');
+    if (e) e.setAttribute('transform', 'matrix(' + [sx, 0, 0, sy, tx, ty].join(' ') + ')');
   }
+}
+// Each view shown at the range and plan window now asked for, from its last
+// drawing moved and scaled: the profile along its x axis, the plan alike both
+// ways. Whether either was asked for anything its drawing does not show.
+function anteprima() {
+  const p = vistaPianta, q = vistaProfilo;
+  let altro = false;
+  if (p && finestra && finestra !== p.f) {
+    // A plan point at px x in the drawing is at S x + tx in the one asked for.
+    const k = scalaPianta(), S = k.s / p.k.s;
+    const cx0 = (p.f.x0 + p.f.x1) / 2, cy0 = (p.f.y0 + p.f.y1) / 2, cx = (finestra.x0 + finestra.x1) / 2, cy = (finestra.y0 + finestra.y1) / 2;
+    trasforma(pianta, S, S, k.W / 2 * (1 - S) + (cx0 - cx) * k.s, k.H / 2 * (1 - S) - (cy0 - cy) * k.s);
+    altro = true;
+  }
+  if (q && (da !== q.da || a !== q.a)) {
+    const S = (q.a - q.da) / (a - da);
+    trasforma(profilo, S, 1, q.sx * (1 - S) + (q.da - da) / (a - da) * q.larg, 0);
+    diciRange();
+    altro = true;
+  }
+  return altro;
 }
 const xy = (x, y) => x.toFixed(1) + ',' + y.toFixed(1);
 function percorsoDi(runs) {
@@ -236,6 +265,7 @@ function scalaPianta() { const [W, H] = size(pianta); return calcoli.scalaPianta
 function testoPendenza(t) {
   return 'Gradient ' + (t[2] > 0 ? '+' : '') + t[2] + ' \u2030\nfrom ' + dove(t[0]) + '\nto ' + dove(t[1]) + '\nlength ' + fmt(t[1] - t[0]) + ' m';
 }
+function testoMontagna(t) { return 'Mountain section, scenery ' + t[2] + '\nfrom ' + dove(t[0]) + '\nto ' + dove(t[1]); }
 function testoCurva(c) {
   return 'Curve ' + (c[2] > 0 ? 'right' : 'left') + '\nfrom ' + dove(c[0]) + '\nto ' + dove(c[1]) +
     '\nradius ' + fmt(c[3]) + ' m, ' + fmt(Math.abs(c[2]), 1) + '\u00b0';
@@ -310,10 +340,12 @@ function disegnaPianta() {
   }
   // Mountain sections and slowdowns along the track, with their details on hover.
   const lungo = (m0t, m1t) => calcoli.tracciaVisibile(T, calcoli.campioneDa(T, m0t), calcoli.campioneOltre(T, m1t), k, W, H, salto).runs;
-  for (const t of D.montagna) {
-    if (!(t[1] >= m0 && t[0] <= m1)) continue;
-    const runs = lungo(t[0], t[1]);
-    if (runs.length) infoDi(el(g, 'path', { class: 'montagna-pianta', d: percorsoDi(runs) }), () => 'Mountain section, scenery ' + t[2] + '\nfrom ' + dove(t[0]) + '\nto ' + dove(t[1]), 'montagna', t);
+  const [t0, t1] = trattiIn(D.montagna, m0, m1), montagneAffollate = t1 - t0 > kTrattiAffollati;
+  for (let j = t0; j < t1; j++) {
+    const t = D.montagna[j], runs = lungo(t[0], t[1]);
+    if (!runs.length) continue;
+    if (montagneAffollate) tela.linee('montagna-pianta', runs);
+    else infoDi(el(g, 'path', { class: 'montagna-pianta', d: percorsoDi(runs) }), () => testoMontagna(t), 'montagna', t);
   }
   for (const r of D.rallentamenti) {
     if (!(r[1] >= m0 && r[0] <= m1)) continue;
@@ -334,7 +366,7 @@ function disegnaPianta() {
     if (segnaliAffollati) tela.cerchio('segnale', x, y, 3.2);
     else infoDi(el(g, 'circle', { class: 'segnale segnale-pianta', cx: x, cy: y, r: 3.2 }), () => testoSegnale(s), 'segnali', s);
   }
-  dipingi(pianta, tela.strati, ['margine', 'traccia', 'curva-destra', 'curva-sinistra', 'tacca-km', 'segnale']);
+  dipingi(pianta, tela.strati, ['margine', 'traccia', 'curva-destra', 'curva-sinistra', 'tacca-km', 'montagna-pianta', 'segnale']);
   // Station labels: around the point, nearest first, on a free spot: clear of
   // the drawing's edges, of the other labels and marks, and of the track drawn.
   const scatole = [], libero = (b) => b.x >= 0 && b.y >= 0 && b.x + b.w <= W && b.y + b.h <= H &&
@@ -361,7 +393,7 @@ function disegnaPianta() {
            () => testoStazione(s), 'stazioni', s);
   }
   scrivi(pianta, radice);
-  vistaPianta = { k, f: finestra, g: $('gruppo-pianta'), mostrati, margine: margine.indici };
+  vistaPianta = { k, f: finestra, g: $('gruppo-pianta'), mostrati, margine: margine.indici, montagneAffollate };
   mettiCursorePianta();
 }
 
@@ -380,8 +412,6 @@ function disegnaProfilo() {
   const radice = { figli: [] }, tela = nuoviStrati();
   const [W, H] = size(profilo);
   profilo.setAttribute('viewBox', '0 0 ' + W + ' ' + H);
-  profilo.setAttribute('data-da', da.toFixed(0));
-  profilo.setAttribute('data-a', a.toFixed(0));
   const sx = 70, dx = 14, larg = W - sx - dx;
   const X = (m) => sx + (m - da) / (a - da) * larg;
   // The rows share the drawing's height: names, speed, signposts, gradient, curves, axis.
@@ -548,32 +578,46 @@ function mettiCursoreProfilo() {
   c.setAttribute('x2', x);
 }
 
-function disegna() {
-  // The range in km from the start, to the metre, and by the kilometre posts.
+// The range shown, in the fields in km from the start, to the metre, and by
+// the kilometre posts, and on the profile in m.
+function diciRange() {
   $('da-km').value = +(da / 1000).toFixed(3);
   $('a-km').value = +(a / 1000).toFixed(3);
   $('da-posto').textContent = 'post ' + posto(da);
   $('a-posto').textContent = 'post ' + posto(a);
+  profilo.setAttribute('data-da', da.toFixed(0));
+  profilo.setAttribute('data-a', a.toFixed(0));
+}
+function disegna() {
+  diciRange();
   info = [];
   oggetti = [];
   disegnaPianta();
   disegnaProfilo();
 }
-let disegnato = false;
-function mostra(m0, m1, piantaDaAdattare) {
+// The profile's range set to [m0, m1], kept within the line and 200 m wide
+// at least, not drawn; whether it changed.
+function imposta(m0, m1) {
   const span = Math.max(Math.min(m1 - m0, L), Math.min(200, L));
   m0 = Math.max(0, Math.min(m0, L - span));
-  // A pan or zoom against an end of the line may change nothing: then nothing is redrawn.
-  if (disegnato && piantaDaAdattare !== false && da === m0 && a === m0 + span) return;
-  disegnato = true;
+  if (da === m0 && a === m0 + span) return false;
   da = m0; a = m0 + span;
+  return true;
+}
+let disegnato = false;
+function mostra(m0, m1, piantaDaAdattare) {
+  // A pan or zoom against an end of the line may change nothing: then nothing is redrawn.
+  if (!imposta(m0, m1) && disegnato && piantaDaAdattare !== false) return;
+  disegnato = true;
   if (piantaDaAdattare !== false) adattaPianta();
   disegna();
 }
-function zoom(f, centro) {
+// The range zoomed by f about line position `centro` (the middle unless given).
+const zoomato = (f, centro) => {
   const c = centro === undefined ? (da + a) / 2 : centro;
-  mostra(c - (c - da) * f, c + (a - c) * f);
-}
+  return [c - (c - da) * f, c + (a - c) * f];
+};
+function zoom(f, centro) { mostra(...zoomato(f, centro)); }
 function sposta(fr) { const s = (a - da) * fr; mostra(da + s, a + s); }
 
 // The plan moved by itself: the profile shows what the plan's window holds.
@@ -587,10 +631,10 @@ function seguiPianta() {
   }
   if (isFinite(m0) && m1 > m0) mostra(m0, m1, false); else disegna();
 }
-function zoomPianta(fatt, px, py) {
+// The plan's window zoomed by `fatt` about the drawing's point (px, py).
+function zoomaFinestra(fatt, px, py) {
   const k = scalaPianta(), mx = k.mx(px), my = k.my(py), f = finestra;
   finestra = { x0: mx - (mx - f.x0) * fatt, x1: mx + (f.x1 - mx) * fatt, y0: my - (my - f.y0) * fatt, y1: my + (f.y1 - my) * fatt };
-  seguiPianta();
 }
 
 function metroProfilo(ev) {
@@ -628,24 +672,36 @@ function perFotogramma() {
   };
 }
 
-// Wheel, drag, hover and cursor on both drawings.
+// Wheel, drag, hover and cursor on both drawings. While the wheel turns or
+// the pointer drags, each frame shows the last drawings moved and scaled
+// (anteprima), and both views are drawn anew once the gesture rests
+// (`kRiposo` ms without an event) or the pointer lets go.
+const kRiposo = 150;
+function ridisegnaChiesto() {
+  if (!anteprima()) return;
+  if (vistaPianta && finestra !== vistaPianta.f) seguiPianta();
+  else { adattaPianta(); disegna(); }
+}
+// A gesture's frames and its rest: `lavoro` runs at most once a frame,
+// `riposa` on `kRiposo` ms without a call, or at once (`fine`).
+function gesto(lavoro) {
+  const pianifica = perFotogramma();
+  let riposo = null;
+  const finisci = () => { clearTimeout(riposo); riposo = null; pianifica(() => { lavoro(); ridisegnaChiesto(); }); };
+  return {
+    mossa() { pianifica(lavoro); clearTimeout(riposo); riposo = setTimeout(finisci, kRiposo); },
+    fine() { if (riposo !== null) finisci(); },
+  };
+}
 // Whether the pointer moved since it was pressed: the click that ends a drag
 // opens nothing; and whether it is moving now, when hovers tell nothing.
 let trascinato = false, trascinando = false;
-// A drag: `suMossa` gets the pointer's moves, added up, once per frame; `suFine`
-// once the pointer rests (`kRiposo` ms without a move) or lets go.
-const kRiposo = 150;
-function trascina(svg, suMossa, suFine) {
-  let da0 = null, somma = [0, 0], riposo = null;
-  const pianifica = perFotogramma();
-  const muovi = () => { const [x, y] = somma; somma = [0, 0]; if (x || y) suMossa(x, y); };
-  const finisci = () => { clearTimeout(riposo); riposo = null; pianifica(() => { muovi(); suFine(); }); };
+// A drag: `suMossa` gets the pointer's moves, added up, once per frame.
+function trascina(svg, suMossa) {
+  let da0 = null, somma = [0, 0];
+  const g = gesto(() => { const [x, y] = somma; somma = [0, 0]; if (x || y) suMossa(x, y); anteprima(); });
   svg.addEventListener('pointerdown', (e) => { da0 = [e.clientX, e.clientY]; trascinato = false; if (svg.setPointerCapture) try { svg.setPointerCapture(e.pointerId); } catch { /* a synthetic pointer has nothing to capture */ } });
-  const lascia = () => {
-    da0 = null;
-    trascinando = false;
-    if (riposo !== null) finisci();
-  };
+  const lascia = () => { da0 = null; trascinando = false; g.fine(); };
   svg.addEventListener('pointerup', lascia);
   svg.addEventListener('pointercancel', lascia);
   svg.addEventListener('pointermove', (e) => {
@@ -655,42 +711,34 @@ function trascina(svg, suMossa, suFine) {
     da0 = [e.clientX, e.clientY];
     trascinato = trascinando = true;
     somma = [somma[0] + ddx, somma[1] + ddy];
-    pianifica(muovi);
-    clearTimeout(riposo);
-    riposo = setTimeout(finisci, kRiposo);
+    g.mossa();
   });
 }
+// The wheel: `suRuota` gets the zoom factor of the turns of a frame and where the pointer is.
 function ruota(svg, suRuota) {
-  let fattore = 1;
-  const pianifica = perFotogramma();
+  let fattore = 1, presso = null;
+  const g = gesto(() => { const f = fattore; fattore = 1; if (f !== 1) suRuota(f, ...presso); anteprima(); });
   svg.addEventListener('wheel', (e) => {
     e.preventDefault();
     fattore *= e.deltaY > 0 ? 1.25 : 0.8;
-    const r = svg.getBoundingClientRect(), x = e.clientX - r.left, y = e.clientY - r.top, cx = e.clientX;
-    pianifica(() => { const f = fattore; fattore = 1; suRuota(f, x, y, cx); });
+    const r = svg.getBoundingClientRect();
+    presso = [e.clientX - r.left, e.clientY - r.top, e.clientX];
+    g.mossa();
   }, { passive: false });
 }
-ruota(profilo, (f, x, y, cx) => zoom(f, metroProfilo({ clientX: cx })));
-ruota(pianta, (f, x, y) => { if (finestra) zoomPianta(f, x, y); });
-// Dragging the profile moves its range; the drawing shifts by as much, and
-// the plan follows when the drag rests or ends.
-trascina(profilo, (ddx) => {
-  const p = vistaProfilo, span = a - da;
-  da = Math.max(0, Math.min(da - ddx / p.larg * span, L - span));
-  a = da + span;
-  spostaDisegno(profilo, (p.da - da) / span * p.larg, 0);
-}, () => { if (da !== vistaProfilo.da) { adattaPianta(); disegna(); } });
-// Dragging the plan moves its window; the profile follows when the drag rests or ends.
+ruota(profilo, (f, x, y, cx) => imposta(...zoomato(f, metroProfilo({ clientX: cx }))));
+ruota(pianta, (f, x, y) => { if (finestra) zoomaFinestra(f, x, y); });
+// Dragging the profile moves its range, dragging the plan its window.
+trascina(profilo, (ddx) => { const s = -ddx / vistaProfilo.larg * (a - da); imposta(da + s, a + s); });
 trascina(pianta, (ddx, ddy) => {
-  if (!finestra || !vistaPianta) return;
-  const s = vistaPianta.k.s, f = finestra, f0 = vistaPianta.f;
+  if (!finestra) return;
+  const s = scalaPianta().s, f = finestra;
   finestra = { x0: f.x0 - ddx / s, x1: f.x1 - ddx / s, y0: f.y0 + ddy / s, y1: f.y1 + ddy / s };
-  spostaDisegno(pianta, (f0.x0 - finestra.x0) * s, (finestra.y0 - f0.y0) * s);
-}, () => { if (vistaPianta && finestra !== vistaPianta.f) seguiPianta(); });
+});
 profilo.addEventListener('mousemove', (e) => { const m = metroProfilo(e); if (!trascinando && m >= da && m <= a) metticursore(m); });
 pianta.addEventListener('mousemove', (e) => { const m = trascinando ? null : metroPianta(e); if (m !== null && m <= D.lunghezza) metticursore(m); });
-// What the painted layers hold under the pointer: in the plan, a signal or
-// a curve at the track point nearest it; in the profile, by row. Each is
+// What the painted layers hold under the pointer: in the plan, a signal, a
+// mountain section or a curve at the track point nearest it; in the profile, by row. Each is
 // { testo, tipo, voce } (the text, and the object as an item of the route's
 // list `tipo`), or null.
 const trovato = (testo, tipo, voce) => ({ testo, tipo, voce });
@@ -699,6 +747,8 @@ function toccoPianta(e) {
   if (m === null) return null;
   const s = calcoli.vicino(D.segnali, m, 6 / vistaPianta.k.s);
   if (s) return trovato(testoSegnale(s), 'segnali', s);
+  const t = vistaPianta.montagneAffollate ? calcoli.trattoA(D.montagna, m) : null;
+  if (t) return trovato(testoMontagna(t), 'montagna', t);
   const c = calcoli.trattoA(D.curve, m);
   if (c) return trovato(testoCurva(c), 'curve', c);
   return m > D.lunghezza ? trovato('Beyond the end of the line\nnot run; from ' + dove(D.lunghezza)) : null;
@@ -716,7 +766,7 @@ function toccoProfilo(e) {
   const v = calcoli.trattoA(D.velocita, m);
   if (v && Math.abs(y - r.V(v[2])) <= 4) return trovato('Speed limit ' + v[2] + ' km/h\nfrom ' + dove(v[0]) + '\nto ' + dove(v[1]), 'velocita', v);
   const t = calcoli.trattoA(D.montagna, m);
-  if (t && y >= r.v0 && y <= r.asse) return trovato('Mountain section, scenery ' + t[2] + '\nfrom ' + dove(t[0]) + '\nto ' + dove(t[1]), 'montagna', t);
+  if (t && y >= r.v0 && y <= r.asse) return trovato(testoMontagna(t), 'montagna', t);
   return null;
 }
 // What is under the pointer: a mark's own object, or what the painted layers

@@ -85,9 +85,9 @@ caso('a drag moves the drawing with the pointer and draws both views anew when i
       await page.mouse.move(r[0] + dx * passo / 4, r[1] + dy * passo / 4);
       await dopoUnFotogramma();
     }
-    // Moved, not drawn again: the same range, the group shifted by the pointer's way.
-    assert.deepEqual(await profiloDa(), [500000, 540000], vista);
-    const [tx, ty] = await page.$eval(gruppo, (g) => g.getAttribute('transform').match(/-?[\d.]+/g).map(Number));
+    // Moved, not drawn again: the group shifted by the pointer's way, unscaled.
+    const [sx, , , sy, tx, ty] = await page.$eval(gruppo, (g) => g.getAttribute('transform').match(/-?[\d.e-]+/g).map(Number));
+    assert.ok(Math.abs(sx - 1) < 1e-9 && Math.abs(sy - 1) < 1e-9, vista + ' scaled by ' + [sx, sy]);
     assert.ok(Math.abs(tx - dx) < 0.01 && Math.abs(ty - dy) < 0.01, vista + ' moved by ' + [tx, ty]);
     await page.mouse.up();
     await dopoUnFotogramma();
@@ -101,6 +101,29 @@ caso('a drag moves the drawing with the pointer and draws both views anew when i
       assert.ok(da !== 500000 || a !== 540000, 'the profile followed the plan: ' + [da, a]);
     }
   }
+  assert.deepEqual(errori, []);
+});
+
+// A wheel turn shows the plan scaled by 1.25 about the pointer at once (the
+// point under it stays: 1.25 x + tx = x), and both views drawn anew once the
+// wheel rests; the profile then follows the plan's window.
+caso('a wheel turn scales the plan about the pointer at once, and draws both views anew when it rests', async () => {
+  await page.$eval('#da-km', (i) => { i.value = '500'; });
+  await page.$eval('#a-km', (i) => { i.value = '540'; });
+  await page.click('#vai');
+  const b = await page.$eval('#pianta', (s) => { const q = s.getBoundingClientRect(); return [q.left, q.top, q.width, q.height]; });
+  const x = b[2] / 2 + 50, y = b[3] / 2 + 20;
+  await page.mouse.move(b[0] + x, b[1] + y);
+  await page.mouse.wheel({ deltaY: -100 });
+  await dopoUnFotogramma();
+  const [sx, , , sy, tx, ty] = await page.$eval('#gruppo-pianta', (g) => g.getAttribute('transform').match(/-?[\d.e-]+/g).map(Number));
+  assert.ok(Math.abs(sx - 1.25) < 1e-9 && Math.abs(sy - 1.25) < 1e-9, 'scaled by ' + [sx, sy]);
+  assert.ok(Math.abs(1.25 * x + tx - x) < 0.5 && Math.abs(1.25 * y + ty - y) < 0.5, 'the point under the pointer moved: ' + [tx, ty]);
+  await new Promise((r) => setTimeout(r, 400));
+  await dopoUnFotogramma();
+  assert.equal(await page.$('#gruppo-pianta[transform]'), null, 'drawn anew');
+  const [da, a] = await profiloDa();
+  assert.ok(da !== 500000 || a !== 540000, 'the profile followed the plan: ' + [da, a]);
   assert.deepEqual(errori, []);
 });
 
