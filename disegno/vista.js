@@ -29,7 +29,7 @@ let oggetti = [];             // by data-info index: the object drawn, [list nam
 let vistaPianta = null;       // the plan as last drawn: its scale and the track points it shows
 let vistaProfilo = null;      // the profile as last drawn: its x mapping and rows
 // Beyond this many marks of a kind in view, they are painted, and told on hover by position.
-const kAffollati = 150;
+const kAffollati = 50;
 // The same for the mountain sections along the plan's track: each is a long
 // line, which costs the page as much as many marks.
 const kTrattiAffollati = 30;
@@ -165,6 +165,7 @@ function nuoviStrati() {
     rett(classe, x, y, w, h) { di(classe).push(RETT, x, y, w, h); },
     cerchio(classe, x, y, r) { di(classe).push(CERCHIO, x, y, r); },
     triangolo(classe, x0, y0, x1, y1, x2, y2) { di(classe).push(MUOVI, x0, y0, LINEA, x1, y1, LINEA, x2, y2, CHIUDI); },
+    rombo(classe, x, y, r) { di(classe).push(MUOVI, x, y - r, LINEA, x + r, y, LINEA, x, y + r, LINEA, x - r, y, CHIUDI); },
   };
 }
 function traccia(g, o) {
@@ -264,6 +265,9 @@ function scalaPianta() { const [W, H] = size(pianta); return calcoli.scalaPianta
 
 function testoPendenza(t) {
   return 'Gradient ' + (t[2] > 0 ? '+' : '') + t[2] + ' \u2030\nfrom ' + dove(t[0]) + '\nto ' + dove(t[1]) + '\nlength ' + fmt(t[1] - t[0]) + ' m';
+}
+function testoIndicatore(i) {
+  return 'Speed indicator\n' + dove(i[0]) + '\nleft A/B/C ' + i[1] + '/' + i[2] + '/' + i[3] + ' km/h\nright A/B/C ' + i[4] + '/' + i[5] + '/' + i[6] + ' km/h\nstripes ' + i[7];
 }
 function testoMontagna(t) { return 'Mountain section, scenery ' + t[2] + '\nfrom ' + dove(t[0]) + '\nto ' + dove(t[1]); }
 function testoCurva(c) {
@@ -538,9 +542,11 @@ function disegnaProfilo() {
       infoDi(el(d, 'text', { class: 'cartello-testo', x: X(c[0]) + 5, y: c0 + 11 }, testo), testoCartello, 'cartelli', c);
     }
   });
-  for (const i of punti(D.indicatori)) {
-    infoDi(el(d, 'path', { class: 'indicatore', d: 'M' + X(i[0]) + ' ' + (V(0) - 30) + 'l5 6l-5 6l-5 -6z' }),
-      () => 'Speed indicator\n' + dove(i[0]) + '\nleft A/B/C ' + i[1] + '/' + i[2] + '/' + i[3] + ' km/h\nright A/B/C ' + i[4] + '/' + i[5] + '/' + i[6] + ' km/h\nstripes ' + i[7], 'indicatori', i);
+  // Speed indicators: marks of their own while few, painted when crowded.
+  const indicatori = punti(D.indicatori), indicatoriAffollati = indicatori.length > kAffollati;
+  for (const i of indicatori) {
+    if (indicatoriAffollati) tela.rombo('indicatore', X(i[0]), V(0) - 24, 5);
+    else infoDi(el(d, 'path', { class: 'indicatore', d: 'M' + X(i[0]) + ' ' + (V(0) - 30) + 'l5 6l-5 6l-5 -6z' }), () => testoIndicatore(i), 'indicatori', i);
     if (X(i[0]) - ultimoIndicatore >= 22) { el(d, 'text', { class: 'indicatore-valore', x: X(i[0]), y: V(0) - 6, 'text-anchor': 'middle' }, i[1]); ultimoIndicatore = X(i[0]); }
   }
   // Signals each a mark of its own while there are few in view;
@@ -561,10 +567,10 @@ function disegnaProfilo() {
     infoDi(el(d, 'path', attrs), segno.testo);
   }
   dipingi(profilo, tela.strati, ['montagna', 'pendenza-su', 'pendenza-giu', 'curvatura-destra', 'curvatura-sinistra', 'altitudine', 'velocita',
-                                 'tacca-km', 'segnale'],
+                                 'tacca-km', 'segnale', 'indicatore'],
           [sx, 0, larg, H]);
   scrivi(profilo, radice);
-  vistaProfilo = { da, a, sx, larg, d: $('dentro-profilo'), y1: v0 - 10, y2: asse, v0, p0, ph, k0, kh, asse, V, A };
+  vistaProfilo = { da, a, sx, larg, d: $('dentro-profilo'), y1: v0 - 10, y2: asse, v0, c0, p0, ph, k0, kh, asse, V, A };
   mettiCursoreProfilo();
 }
 
@@ -757,6 +763,7 @@ function toccoProfilo(e) {
   const r = vistaProfilo, m = r ? metroProfilo(e) : NaN, y = e.clientY - profilo.getBoundingClientRect().top;
   if (!(m >= da && m <= a)) return null;
   if (y >= r.v0 && y <= r.v0 + 12) { const s = calcoli.vicino(D.segnali, m, 6 * (a - da) / r.larg); if (s) return trovato(testoSegnale(s), 'segnali', s); }
+  if (y >= r.c0 - 30 && y <= r.c0 - 18) { const i = calcoli.vicino(D.indicatori, m, 6 * (a - da) / r.larg); if (i) return trovato(testoIndicatore(i), 'indicatori', i); }
   if (y >= r.p0 && y <= r.p0 + r.ph && quote.length > 1 && Math.abs(y - r.A(calcoli.quotaA(quote, m))) <= 4) {
     return trovato('Altitude from the gradients, relative to the start\n' + dove(m) + ': ' + fmt(calcoli.quotaA(quote, m), 1) +
                    ' m\nlowest ' + fmt(quoteEstreme[0], 1) + ' m, highest ' + fmt(quoteEstreme[1], 1) + ' m');
@@ -864,7 +871,7 @@ window.addEventListener('beforeprint', ridisegna);
 window.addEventListener('afterprint', ridisegna);
 window.vistaStato = () => {
   const p = vistaProfilo;
-  return { da, a, finestra, cursore, righe: p && { sx: p.sx, larg: p.larg, v0: p.v0, p0: p.p0, ph: p.ph, k0: p.k0, kh: p.kh } };
+  return { da, a, finestra, cursore, righe: p && { sx: p.sx, larg: p.larg, v0: p.v0, c0: p.c0, p0: p.p0, ph: p.ph, k0: p.k0, kh: p.kh } };
 };
 // A live page loaded again after a change comes back at the range and plan window it showed.
 const salvata = window.vistaSalvata;

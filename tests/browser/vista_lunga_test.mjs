@@ -67,6 +67,19 @@ caso('the painted gradient row tells the gradient under the pointer', async () =
   assert.deepEqual(errori, []);
 });
 
+caso('the painted speed indicators tell the indicator under the pointer', async () => {
+  await page.click('#tutto');
+  // Far more than a few in view: painted, not marks of their own. The
+  // diamond of an indicator at m stands 24 px above the speed row's foot (c0).
+  assert.equal(await conta('#profilo .indicatore'), 0);
+  const m = await page.$eval('#dati', (d) => JSON.parse(d.textContent).indicatori[0][0]);
+  const riga = await page.evaluate(() => window.vistaStato().righe);
+  const r = await page.$eval('#profilo', (s) => { const b = s.getBoundingClientRect(); return [b.left, b.top]; });
+  await page.mouse.move(r[0] + riga.sx + m / 1000000 * riga.larg, r[1] + riga.c0 - 24);
+  const testo = await page.$eval('#suggerimento', (t) => (getComputedStyle(t).display === 'none' ? '' : t.textContent));
+  assert.match(testo, /^Speed indicator\n/);
+});
+
 // A drag moves the drawing as a whole while the pointer moves, and draws both
 // views anew at the new place once it lets go: 100 px of the profile's strip
 // (larg px for 40 km) are 100 / larg * 40000 m; the plan follows the profile,
