@@ -439,8 +439,9 @@ function disegnaProfilo() {
   const punti = (lista) => nelTratto(lista, da, a);
   const clip = el(el(radice, 'defs', {}), 'clipPath', { id: 'dentro' });
   el(clip, 'rect', { x: sx, y: 0, width: larg, height: H });
-  // Fixed: the frames and the axes' titles and scales (g). Moved as a whole
-  // by a drag: the ticks and stations (gm), and inside the rows' clip (d) the rest.
+  // Fixed: the frames and the axes' titles and scales (g). Moved and scaled
+  // as a whole by a gesture: the ticks and stations (gm), and inside the rows'
+  // clip (d) the rest.
   const g = el(radice, 'g', {}), gm = el(radice, 'g', { id: 'scorre-profilo' });
   const d = el(el(radice, 'g', { id: 'dentro-profilo', 'clip-path': 'url(#dentro)' }), 'g', { id: 'scorre-dentro' });
   for (const [y0, h] of [[v0, vh], [p0, ph], [k0, kh]]) el(g, 'rect', { class: 'cornice', x: sx, y: y0, width: larg, height: h });
@@ -688,8 +689,9 @@ function ridisegnaChiesto() {
   if (vistaPianta && finestra !== vistaPianta.f) seguiPianta();
   else { adattaPianta(); disegna(); }
 }
-// A gesture's frames and its rest: `lavoro` runs at most once a frame,
-// `riposa` on `kRiposo` ms without a call, or at once (`fine`).
+// A gesture's frames and its end: on each call of `mossa`, `lavoro` runs
+// once in the next frame; both views are drawn anew after `kRiposo` ms
+// without a call, or at once on `fine`.
 function gesto(lavoro) {
   const pianifica = perFotogramma();
   let riposo = null;
@@ -742,14 +744,16 @@ trascina(pianta, (ddx, ddy) => {
   finestra = { x0: f.x0 - ddx / s, x1: f.x1 - ddx / s, y0: f.y0 + ddy / s, y1: f.y1 + ddy / s };
 });
 profilo.addEventListener('mousemove', (e) => { const m = metroProfilo(e); if (!trascinando && m >= da && m <= a) metticursore(m); });
-pianta.addEventListener('mousemove', (e) => { const m = trascinando ? null : metroPianta(e); if (m !== null && m <= D.lunghezza) metticursore(m); });
+// The plan's points are found against its drawing: not while it shows moved or scaled.
+const piantaFerma = () => !vistaPianta || finestra === vistaPianta.f;
+pianta.addEventListener('mousemove', (e) => { const m = trascinando || !piantaFerma() ? null : metroPianta(e); if (m !== null && m <= D.lunghezza) metticursore(m); });
 // What the painted layers hold under the pointer: in the plan, a signal, a
 // mountain section or a curve at the track point nearest it; in the profile, by row. Each is
 // { testo, tipo, voce } (the text, and the object as an item of the route's
 // list `tipo`), or null.
 const trovato = (testo, tipo, voce) => ({ testo, tipo, voce });
 function toccoPianta(e) {
-  const m = vistaPianta ? metroPianta(e, 8) : null;
+  const m = vistaPianta && piantaFerma() ? metroPianta(e, 8) : null;
   if (m === null) return null;
   const s = calcoli.vicino(D.segnali, m, 6 / vistaPianta.k.s);
   if (s) return trovato(testoSegnale(s), 'segnali', s);
