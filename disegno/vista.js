@@ -9,7 +9,9 @@
 // pixels merged, labels placed against a grid of what is drawn. The dense
 // layers are painted on a canvas under each drawing; the marks a reader
 // points at one by one stay elements. A hover moves the cursor marks in
-// place; drags and the wheel redraw once per frame.
+// place; while the wheel turns or the pointer drags, each frame moves and
+// scales what is drawn as a whole, and both views are drawn anew when the
+// gesture rests or the pointer lets go.
 'use strict';
 (function () {
 const { fmt, passo, nelTratto, trattiIn, sovrapposti, posaEtichetta, nomeCorto } = calcoli;
@@ -27,7 +29,10 @@ let oggetti = [];             // by data-info index: the object drawn, [list nam
 let vistaPianta = null;       // the plan as last drawn: its scale and the track points it shows
 let vistaProfilo = null;      // the profile as last drawn: its x mapping and rows
 // Beyond this many marks of a kind in view, they are painted, and told on hover by position.
-const kAffollati = 150;
+const kAffollati = 50;
+// The same for the mountain sections along the plan's track: each is a long
+// line, which costs the page as much as many marks.
+const kTrattiAffollati = 30;
 
 const posto = (m) => calcoli.posto(D.progressive, m);
 const dove = (m) => calcoli.dove(D.progressive, m);
@@ -160,6 +165,7 @@ function nuoviStrati() {
     rett(classe, x, y, w, h) { di(classe).push(RETT, x, y, w, h); },
     cerchio(classe, x, y, r) { di(classe).push(CERCHIO, x, y, r); },
     triangolo(classe, x0, y0, x1, y1, x2, y2) { di(classe).push(MUOVI, x0, y0, LINEA, x1, y1, LINEA, x2, y2, CHIUDI); },
+    rombo(classe, x, y, r) { di(classe).push(MUOVI, x, y - r, LINEA, x + r, y, LINEA, x, y + r, LINEA, x - r, y, CHIUDI); },
   };
 }
 function traccia(g, o) {
@@ -177,6 +183,7 @@ function traccia(g, o) {
 // Paints the classes of `strati` in the order given, clipped to `ritaglio` [x, y, w, h] when given.
 function dipingi(svg, strati, ordine, ritaglio) {
   const [W, H] = size(svg), r = devicePixelRatio || 1, g = tele[svg.id].getContext('2d');
+  trasformaTela(svg, 1, 1, 0, 0);
   g.setTransform(r, 0, 0, r, 0, 0);
   g.fillStyle = '#fff';
   g.fillRect(0, 0, W, H);
@@ -199,6 +206,49 @@ function dipingi(svg, strati, ordine, ritaglio) {
   g.restore();
   g.globalAlpha = 1;
 }
+// A drawing shown moved and scaled as a whole, as a drag or the wheel shows
+// it until it is made again: x' = sx x + tx, y' = sy y + ty on its canvas and
+// its moving groups, the canvas still shown only over its strip [x0, x1]
+// (the drawing's width unless given). The identity puts it back.
+function trasformaTela(svg, sx, sy, tx, ty, x0, x1) {
+  const c = tele[svg.id], [W, H] = size(svg);
+  if (sx === 1 && sy === 1 && !tx && !ty) { c.style.transform = ''; c.style.clipPath = ''; return; }
+  const sinistra = x0 === undefined ? 0 : x0, destra = x1 === undefined ? W : x1;
+  c.style.transformOrigin = '0 0';
+  c.style.transform = 'matrix(' + [sx, 0, 0, sy, tx, ty].join(',') + ')';
+  // The clip is in the canvas's own pixels, before the transform.
+  const taglio = [Math.max(0, -ty / sy), Math.max(0, W - (destra - tx) / sx), Math.max(0, H - (H - ty) / sy), Math.max(0, (sinistra - tx) / sx)];
+  c.style.clipPath = 'inset(' + taglio.map((v) => v + 'px').join(' ') + ')';
+}
+function trasforma(svg, sx, sy, tx, ty) {
+  const p = vistaProfilo;
+  if (svg === profilo) trasformaTela(svg, sx, sy, tx, ty, p.sx, p.sx + p.larg); else trasformaTela(svg, sx, sy, tx, ty);
+  for (const id of svg === pianta ? ['gruppo-pianta'] : ['scorre-profilo', 'scorre-dentro']) {
+    const e = $(id);
+    if (e) e.setAttribute('transform', 'matrix(' + [sx, 0, 0, sy, tx, ty].join(' ') + ')');
+  }
+}
+// Each view shown at the range and plan window now asked for, from its last
+// drawing moved and scaled: the profile along its x axis, the plan alike both
+// ways. Whether either was asked for anything its drawing does not show.
+function anteprima() {
+  const p = vistaPianta, q = vistaProfilo;
+  let altro = false;
+  if (p && finestra && finestra !== p.f) {
+    // A plan point at px x in the drawing is at S x + tx in the one asked for.
+    const k = scalaPianta(), S = k.s / p.k.s;
+    const cx0 = (p.f.x0 + p.f.x1) / 2, cy0 = (p.f.y0 + p.f.y1) / 2, cx = (finestra.x0 + finestra.x1) / 2, cy = (finestra.y0 + finestra.y1) / 2;
+    trasforma(pianta, S, S, k.W / 2 * (1 - S) + (cx0 - cx) * k.s, k.H / 2 * (1 - S) - (cy0 - cy) * k.s);
+    altro = true;
+  }
+  if (q && (da !== q.da || a !== q.a)) {
+    const S = (q.a - q.da) / (a - da);
+    trasforma(profilo, S, 1, q.sx * (1 - S) + (q.da - da) / (a - da) * q.larg, 0);
+    diciRange();
+    altro = true;
+  }
+  return altro;
+}
 const xy = (x, y) => x.toFixed(1) + ',' + y.toFixed(1);
 function percorsoDi(runs) {
   let d = '';
@@ -216,6 +266,10 @@ function scalaPianta() { const [W, H] = size(pianta); return calcoli.scalaPianta
 function testoPendenza(t) {
   return 'Gradient ' + (t[2] > 0 ? '+' : '') + t[2] + ' \u2030\nfrom ' + dove(t[0]) + '\nto ' + dove(t[1]) + '\nlength ' + fmt(t[1] - t[0]) + ' m';
 }
+function testoIndicatore(i) {
+  return 'Speed indicator\n' + dove(i[0]) + '\nleft A/B/C ' + i[1] + '/' + i[2] + '/' + i[3] + ' km/h\nright A/B/C ' + i[4] + '/' + i[5] + '/' + i[6] + ' km/h\nstripes ' + i[7];
+}
+function testoMontagna(t) { return 'Mountain section, scenery ' + t[2] + '\nfrom ' + dove(t[0]) + '\nto ' + dove(t[1]); }
 function testoCurva(c) {
   return 'Curve ' + (c[2] > 0 ? 'right' : 'left') + '\nfrom ' + dove(c[0]) + '\nto ' + dove(c[1]) +
     '\nradius ' + fmt(c[3]) + ' m, ' + fmt(Math.abs(c[2]), 1) + '\u00b0';
@@ -290,10 +344,12 @@ function disegnaPianta() {
   }
   // Mountain sections and slowdowns along the track, with their details on hover.
   const lungo = (m0t, m1t) => calcoli.tracciaVisibile(T, calcoli.campioneDa(T, m0t), calcoli.campioneOltre(T, m1t), k, W, H, salto).runs;
-  for (const t of D.montagna) {
-    if (!(t[1] >= m0 && t[0] <= m1)) continue;
-    const runs = lungo(t[0], t[1]);
-    if (runs.length) infoDi(el(g, 'path', { class: 'montagna-pianta', d: percorsoDi(runs) }), () => 'Mountain section, scenery ' + t[2] + '\nfrom ' + dove(t[0]) + '\nto ' + dove(t[1]), 'montagna', t);
+  const [t0, t1] = trattiIn(D.montagna, m0, m1), montagneAffollate = t1 - t0 > kTrattiAffollati;
+  for (let j = t0; j < t1; j++) {
+    const t = D.montagna[j], runs = lungo(t[0], t[1]);
+    if (!runs.length) continue;
+    if (montagneAffollate) tela.linee('montagna-pianta', runs);
+    else infoDi(el(g, 'path', { class: 'montagna-pianta', d: percorsoDi(runs) }), () => testoMontagna(t), 'montagna', t);
   }
   for (const r of D.rallentamenti) {
     if (!(r[1] >= m0 && r[0] <= m1)) continue;
@@ -314,7 +370,7 @@ function disegnaPianta() {
     if (segnaliAffollati) tela.cerchio('segnale', x, y, 3.2);
     else infoDi(el(g, 'circle', { class: 'segnale segnale-pianta', cx: x, cy: y, r: 3.2 }), () => testoSegnale(s), 'segnali', s);
   }
-  dipingi(pianta, tela.strati, ['margine', 'traccia', 'curva-destra', 'curva-sinistra', 'tacca-km', 'segnale']);
+  dipingi(pianta, tela.strati, ['margine', 'traccia', 'curva-destra', 'curva-sinistra', 'tacca-km', 'montagna-pianta', 'segnale']);
   // Station labels: around the point, nearest first, on a free spot: clear of
   // the drawing's edges, of the other labels and marks, and of the track drawn.
   const scatole = [], libero = (b) => b.x >= 0 && b.y >= 0 && b.x + b.w <= W && b.y + b.h <= H &&
@@ -341,7 +397,7 @@ function disegnaPianta() {
            () => testoStazione(s), 'stazioni', s);
   }
   scrivi(pianta, radice);
-  vistaPianta = { k, g: $('gruppo-pianta'), mostrati, margine: margine.indici };
+  vistaPianta = { k, f: finestra, g: $('gruppo-pianta'), mostrati, margine: margine.indici, montagneAffollate };
   mettiCursorePianta();
 }
 
@@ -360,8 +416,6 @@ function disegnaProfilo() {
   const radice = { figli: [] }, tela = nuoviStrati();
   const [W, H] = size(profilo);
   profilo.setAttribute('viewBox', '0 0 ' + W + ' ' + H);
-  profilo.setAttribute('data-da', da.toFixed(0));
-  profilo.setAttribute('data-a', a.toFixed(0));
   const sx = 70, dx = 14, larg = W - sx - dx;
   const X = (m) => sx + (m - da) / (a - da) * larg;
   // The rows share the drawing's height: names, speed, signposts, gradient, curves, axis.
@@ -385,21 +439,25 @@ function disegnaProfilo() {
   const punti = (lista) => nelTratto(lista, da, a);
   const clip = el(el(radice, 'defs', {}), 'clipPath', { id: 'dentro' });
   el(clip, 'rect', { x: sx, y: 0, width: larg, height: H });
-  const g = el(radice, 'g', {}), d = el(radice, 'g', { id: 'dentro-profilo', 'clip-path': 'url(#dentro)' });
+  // Fixed: the frames and the axes' titles and scales (g). Moved and scaled
+  // as a whole by a gesture: the ticks and stations (gm), and inside the rows'
+  // clip (d) the rest.
+  const g = el(radice, 'g', {}), gm = el(radice, 'g', { id: 'scorre-profilo' });
+  const d = el(el(radice, 'g', { id: 'dentro-profilo', 'clip-path': 'url(#dentro)' }), 'g', { id: 'scorre-dentro' });
   for (const [y0, h] of [[v0, vh], [p0, ph], [k0, kh]]) el(g, 'rect', { class: 'cornice', x: sx, y: y0, width: larg, height: h });
   const st = passo(a - da, Math.max(2, Math.floor(larg / 90)));
   for (let m = Math.ceil(da / st) * st; m <= a + 1e-6; m += st) {
-    el(g, 'line', { class: 'griglia', x1: X(m), x2: X(m), y1: v0, y2: asse });
+    el(gm, 'line', { class: 'griglia', x1: X(m), x2: X(m), y1: v0, y2: asse });
     // Centred on its tick, but never reaching left over the axis title ("km").
     const testo = fmt(m / 1000, 3), x = Math.max(X(m), sx + calcoli.larghezzaTesto(testo, 11) / 2);
-    el(g, 'text', { class: 'tacca-asse', x, y: asse + 13, 'text-anchor': 'middle' }, testo);
+    el(gm, 'text', { class: 'tacca-asse', x, y: asse + 13, 'text-anchor': 'middle' }, testo);
   }
   let ultimo = sx - 30, ultimaTacca = -Infinity;  // clear of the row's name; ticks at least 4 px apart
   for (const [m, km] of postiKm) {
     if (m < da || m > a || Math.abs(X(m) - ultimaTacca) < 4) continue;
     ultimaTacca = X(m);
     tela.segmento('tacca-km', X(m), asse, X(m), asse + 3);
-    if (X(m) - ultimo > 60) { el(g, 'text', { class: 'progressiva', x: X(m), y: asse + 28, 'text-anchor': 'middle' }, 'km ' + km); ultimo = X(m); }
+    if (X(m) - ultimo > 60) { el(gm, 'text', { class: 'progressiva', x: X(m), y: asse + 28, 'text-anchor': 'middle' }, 'km ' + km); ultimo = X(m); }
   }
   el(g, 'text', { x: sx - 4, y: asse + 13, 'text-anchor': 'end', class: 'titolo-asse' }, 'km');
   el(g, 'text', { x: sx - 4, y: asse + 28, 'text-anchor': 'end', class: 'progressiva titolo-asse' }, 'posts');
@@ -444,7 +502,7 @@ function disegnaProfilo() {
   });
   D.stazioni.forEach((s, i) => {
     if (s.m < da || s.m > a) return;
-    const x = X(s.m), gg = el(g, 'g', { class: 'stazione-profilo', 'data-stazione': i });
+    const x = X(s.m), gg = el(gm, 'g', { class: 'stazione-profilo', 'data-stazione': i });
     el(gg, 'line', { class: s.ferma ? 'linea-ferma' : 'linea-transito', x1: x, x2: x, y1: v0 - 6, y2: asse });
     infoDi(el(gg, 'circle', { class: s.ferma ? 'stazione-ferma' : 'stazione-transito', cx: x, cy: v0 - 6, r: 4 }), () => testoStazione(s), 'stazioni', s);
     infoDi(el(gg, 'text', { class: s.ferma ? 'nome-ferma' : 'nome-transito', 'font-size': 10, x: x + 4, y: v0 - 13, transform: 'rotate(-90 ' + (x + 4) + ' ' + (v0 - 13) + ')' },
@@ -485,9 +543,11 @@ function disegnaProfilo() {
       infoDi(el(d, 'text', { class: 'cartello-testo', x: X(c[0]) + 5, y: c0 + 11 }, testo), testoCartello, 'cartelli', c);
     }
   });
-  for (const i of punti(D.indicatori)) {
-    infoDi(el(d, 'path', { class: 'indicatore', d: 'M' + X(i[0]) + ' ' + (V(0) - 30) + 'l5 6l-5 6l-5 -6z' }),
-      () => 'Speed indicator\n' + dove(i[0]) + '\nleft A/B/C ' + i[1] + '/' + i[2] + '/' + i[3] + ' km/h\nright A/B/C ' + i[4] + '/' + i[5] + '/' + i[6] + ' km/h\nstripes ' + i[7], 'indicatori', i);
+  // Speed indicators: marks of their own while few, painted when crowded.
+  const indicatori = punti(D.indicatori), indicatoriAffollati = indicatori.length > kAffollati;
+  for (const i of indicatori) {
+    if (indicatoriAffollati) tela.rombo('indicatore', X(i[0]), V(0) - 24, 5);
+    else infoDi(el(d, 'path', { class: 'indicatore', d: 'M' + X(i[0]) + ' ' + (V(0) - 30) + 'l5 6l-5 6l-5 -6z' }), () => testoIndicatore(i), 'indicatori', i);
     if (X(i[0]) - ultimoIndicatore >= 22) { el(d, 'text', { class: 'indicatore-valore', x: X(i[0]), y: V(0) - 6, 'text-anchor': 'middle' }, i[1]); ultimoIndicatore = X(i[0]); }
   }
   // Signals each a mark of its own while there are few in view;
@@ -508,10 +568,10 @@ function disegnaProfilo() {
     infoDi(el(d, 'path', attrs), segno.testo);
   }
   dipingi(profilo, tela.strati, ['montagna', 'pendenza-su', 'pendenza-giu', 'curvatura-destra', 'curvatura-sinistra', 'altitudine', 'velocita',
-                                 'tacca-km', 'segnale'],
+                                 'tacca-km', 'segnale', 'indicatore'],
           [sx, 0, larg, H]);
   scrivi(profilo, radice);
-  vistaProfilo = { sx, larg, d: $('dentro-profilo'), y1: v0 - 10, y2: asse, v0, p0, ph, k0, kh, asse, V, A };
+  vistaProfilo = { da, a, sx, larg, d: $('dentro-profilo'), y1: v0 - 10, y2: asse, v0, c0, p0, ph, k0, kh, asse, V, A };
   mettiCursoreProfilo();
 }
 
@@ -525,32 +585,46 @@ function mettiCursoreProfilo() {
   c.setAttribute('x2', x);
 }
 
-function disegna() {
-  // The range in km from the start, to the metre, and by the kilometre posts.
+// The range shown, in the fields in km from the start, to the metre, and by
+// the kilometre posts, and on the profile in m.
+function diciRange() {
   $('da-km').value = +(da / 1000).toFixed(3);
   $('a-km').value = +(a / 1000).toFixed(3);
   $('da-posto').textContent = 'post ' + posto(da);
   $('a-posto').textContent = 'post ' + posto(a);
+  profilo.setAttribute('data-da', da.toFixed(0));
+  profilo.setAttribute('data-a', a.toFixed(0));
+}
+function disegna() {
+  diciRange();
   info = [];
   oggetti = [];
   disegnaPianta();
   disegnaProfilo();
 }
-let disegnato = false;
-function mostra(m0, m1, piantaDaAdattare) {
+// The profile's range set to [m0, m1], kept within the line and 200 m wide
+// at least, not drawn; whether it changed.
+function imposta(m0, m1) {
   const span = Math.max(Math.min(m1 - m0, L), Math.min(200, L));
   m0 = Math.max(0, Math.min(m0, L - span));
-  // A pan or zoom against an end of the line may change nothing: then nothing is redrawn.
-  if (disegnato && piantaDaAdattare !== false && da === m0 && a === m0 + span) return;
-  disegnato = true;
+  if (da === m0 && a === m0 + span) return false;
   da = m0; a = m0 + span;
+  return true;
+}
+let disegnato = false;
+function mostra(m0, m1, piantaDaAdattare) {
+  // A pan or zoom against an end of the line may change nothing: then nothing is redrawn.
+  if (!imposta(m0, m1) && disegnato && piantaDaAdattare !== false) return;
+  disegnato = true;
   if (piantaDaAdattare !== false) adattaPianta();
   disegna();
 }
-function zoom(f, centro) {
+// The range zoomed by f about line position `centro` (the middle unless given).
+const zoomato = (f, centro) => {
   const c = centro === undefined ? (da + a) / 2 : centro;
-  mostra(c - (c - da) * f, c + (a - c) * f);
-}
+  return [c - (c - da) * f, c + (a - c) * f];
+};
+function zoom(f, centro) { mostra(...zoomato(f, centro)); }
 function sposta(fr) { const s = (a - da) * fr; mostra(da + s, a + s); }
 
 // The plan moved by itself: the profile shows what the plan's window holds.
@@ -564,10 +638,10 @@ function seguiPianta() {
   }
   if (isFinite(m0) && m1 > m0) mostra(m0, m1, false); else disegna();
 }
-function zoomPianta(fatt, px, py) {
+// The plan's window zoomed by `fatt` about the drawing's point (px, py).
+function zoomaFinestra(fatt, px, py) {
   const k = scalaPianta(), mx = k.mx(px), my = k.my(py), f = finestra;
   finestra = { x0: mx - (mx - f.x0) * fatt, x1: mx + (f.x1 - mx) * fatt, y0: my - (my - f.y0) * fatt, y1: my + (f.y1 - my) * fatt };
-  seguiPianta();
 }
 
 function metroProfilo(ev) {
@@ -605,55 +679,86 @@ function perFotogramma() {
   };
 }
 
-// Wheel, drag, hover and cursor on both drawings.
-// Whether the pointer moved since it was pressed: the click that ends a drag opens nothing.
-let trascinato = false;
+// Wheel, drag, hover and cursor on both drawings. While the wheel turns or
+// the pointer drags, each frame shows the last drawings moved and scaled
+// (anteprima), and both views are drawn anew once the gesture rests
+// (`kRiposo` ms without an event) or the pointer lets go.
+const kRiposo = 150;
+function ridisegnaChiesto() {
+  if (!anteprima()) return;
+  if (vistaPianta && finestra !== vistaPianta.f) seguiPianta();
+  else { adattaPianta(); disegna(); }
+}
+// A gesture's frames and its end: on each call of `mossa`, `lavoro` runs
+// once in the next frame; both views are drawn anew after `kRiposo` ms
+// without a call, or at once on `fine`.
+function gesto(lavoro) {
+  const pianifica = perFotogramma();
+  let riposo = null;
+  const finisci = () => { clearTimeout(riposo); riposo = null; pianifica(() => { lavoro(); ridisegnaChiesto(); }); };
+  return {
+    mossa() { pianifica(lavoro); clearTimeout(riposo); riposo = setTimeout(finisci, kRiposo); },
+    fine() { if (riposo !== null) finisci(); },
+  };
+}
+// Whether the pointer moved since it was pressed: the click that ends a drag
+// opens nothing; and whether it is moving now, when hovers tell nothing.
+let trascinato = false, trascinando = false;
+// A drag: `suMossa` gets the pointer's moves, added up, once per frame.
 function trascina(svg, suMossa) {
   let da0 = null, somma = [0, 0];
-  const pianifica = perFotogramma();
+  const g = gesto(() => { const [x, y] = somma; somma = [0, 0]; if (x || y) suMossa(x, y); anteprima(); });
   svg.addEventListener('pointerdown', (e) => { da0 = [e.clientX, e.clientY]; trascinato = false; if (svg.setPointerCapture) try { svg.setPointerCapture(e.pointerId); } catch { /* a synthetic pointer has nothing to capture */ } });
-  svg.addEventListener('pointerup', () => { da0 = null; });
+  const lascia = () => { da0 = null; trascinando = false; g.fine(); };
+  svg.addEventListener('pointerup', lascia);
+  svg.addEventListener('pointercancel', lascia);
   svg.addEventListener('pointermove', (e) => {
     if (!da0) return;
     const ddx = e.clientX - da0[0], ddy = e.clientY - da0[1];
     if (Math.abs(ddx) + Math.abs(ddy) < 2) return;
     da0 = [e.clientX, e.clientY];
-    trascinato = true;
+    trascinato = trascinando = true;
     somma = [somma[0] + ddx, somma[1] + ddy];
-    pianifica(() => { const [x, y] = somma; somma = [0, 0]; suMossa(x, y); });
+    g.mossa();
   });
 }
+// The wheel: `suRuota` gets the zoom factor of the turns of a frame and where the pointer is.
 function ruota(svg, suRuota) {
-  let fattore = 1;
-  const pianifica = perFotogramma();
+  let fattore = 1, presso = null;
+  const g = gesto(() => { const f = fattore; fattore = 1; if (f !== 1) suRuota(f, ...presso); anteprima(); });
   svg.addEventListener('wheel', (e) => {
     e.preventDefault();
     fattore *= e.deltaY > 0 ? 1.25 : 0.8;
-    const r = svg.getBoundingClientRect(), x = e.clientX - r.left, y = e.clientY - r.top, cx = e.clientX;
-    pianifica(() => { const f = fattore; fattore = 1; suRuota(f, x, y, cx); });
+    const r = svg.getBoundingClientRect();
+    presso = [e.clientX - r.left, e.clientY - r.top, e.clientX];
+    g.mossa();
   }, { passive: false });
 }
-ruota(profilo, (f, x, y, cx) => zoom(f, metroProfilo({ clientX: cx })));
-ruota(pianta, (f, x, y) => { if (finestra) zoomPianta(f, x, y); });
-trascina(profilo, (ddx) => { const s = -ddx / vistaProfilo.larg * (a - da); mostra(da + s, a + s); });
+ruota(profilo, (f, x, y, cx) => imposta(...zoomato(f, metroProfilo({ clientX: cx }))));
+ruota(pianta, (f, x, y) => { if (finestra) zoomaFinestra(f, x, y); });
+// Dragging the profile moves its range, dragging the plan its window.
+trascina(profilo, (ddx) => { const s = -ddx / vistaProfilo.larg * (a - da); imposta(da + s, a + s); });
 trascina(pianta, (ddx, ddy) => {
   if (!finestra) return;
-  const k = scalaPianta(), f = finestra;
-  finestra = { x0: f.x0 - ddx / k.s, x1: f.x1 - ddx / k.s, y0: f.y0 + ddy / k.s, y1: f.y1 + ddy / k.s };
-  seguiPianta();
+  const s = scalaPianta().s, f = finestra;
+  finestra = { x0: f.x0 - ddx / s, x1: f.x1 - ddx / s, y0: f.y0 + ddy / s, y1: f.y1 + ddy / s };
 });
-profilo.addEventListener('mousemove', (e) => { const m = metroProfilo(e); if (m >= da && m <= a) metticursore(m); });
-pianta.addEventListener('mousemove', (e) => { const m = metroPianta(e); if (m !== null && m <= D.lunghezza) metticursore(m); });
-// What the painted layers hold under the pointer: in the plan, a signal or
-// a curve at the track point nearest it; in the profile, by row. Each is
+profilo.addEventListener('mousemove', (e) => { const m = metroProfilo(e); if (!trascinando && m >= da && m <= a) metticursore(m); });
+// The plan's points are found against its drawing: not while it shows moved or scaled.
+const piantaFerma = () => !vistaPianta || finestra === vistaPianta.f;
+pianta.addEventListener('mousemove', (e) => { const m = trascinando || !piantaFerma() ? null : metroPianta(e); if (m !== null && m <= D.lunghezza) metticursore(m); });
+// What the painted layers hold under the pointer: in the plan, a signal, a
+// mountain section or a curve at the track point nearest it; in the profile, by row. Each is
 // { testo, tipo, voce } (the text, and the object as an item of the route's
 // list `tipo`), or null.
 const trovato = (testo, tipo, voce) => ({ testo, tipo, voce });
 function toccoPianta(e) {
-  const m = vistaPianta ? metroPianta(e, 8) : null;
+  const m = vistaPianta && piantaFerma() ? metroPianta(e, 8) : null;
   if (m === null) return null;
   const s = calcoli.vicino(D.segnali, m, 6 / vistaPianta.k.s);
   if (s) return trovato(testoSegnale(s), 'segnali', s);
+  const t = vistaPianta.montagneAffollate ? calcoli.trattoA(D.montagna, m) : null;
+  if (t) return trovato(testoMontagna(t), 'montagna', t);
   const c = calcoli.trattoA(D.curve, m);
   if (c) return trovato(testoCurva(c), 'curve', c);
   return m > D.lunghezza ? trovato('Beyond the end of the line\nnot run; from ' + dove(D.lunghezza)) : null;
@@ -662,6 +767,7 @@ function toccoProfilo(e) {
   const r = vistaProfilo, m = r ? metroProfilo(e) : NaN, y = e.clientY - profilo.getBoundingClientRect().top;
   if (!(m >= da && m <= a)) return null;
   if (y >= r.v0 && y <= r.v0 + 12) { const s = calcoli.vicino(D.segnali, m, 6 * (a - da) / r.larg); if (s) return trovato(testoSegnale(s), 'segnali', s); }
+  if (y >= r.c0 - 30 && y <= r.c0 - 18) { const i = calcoli.vicino(D.indicatori, m, 6 * (a - da) / r.larg); if (i) return trovato(testoIndicatore(i), 'indicatori', i); }
   if (y >= r.p0 && y <= r.p0 + r.ph && quote.length > 1 && Math.abs(y - r.A(calcoli.quotaA(quote, m))) <= 4) {
     return trovato('Altitude from the gradients, relative to the start\n' + dove(m) + ': ' + fmt(calcoli.quotaA(quote, m), 1) +
                    ' m\nlowest ' + fmt(quoteEstreme[0], 1) + ' m, highest ' + fmt(quoteEstreme[1], 1) + ' m');
@@ -671,7 +777,7 @@ function toccoProfilo(e) {
   const v = calcoli.trattoA(D.velocita, m);
   if (v && Math.abs(y - r.V(v[2])) <= 4) return trovato('Speed limit ' + v[2] + ' km/h\nfrom ' + dove(v[0]) + '\nto ' + dove(v[1]), 'velocita', v);
   const t = calcoli.trattoA(D.montagna, m);
-  if (t && y >= r.v0 && y <= r.asse) return trovato('Mountain section, scenery ' + t[2] + '\nfrom ' + dove(t[0]) + '\nto ' + dove(t[1]), 'montagna', t);
+  if (t && y >= r.v0 && y <= r.asse) return trovato(testoMontagna(t), 'montagna', t);
   return null;
 }
 // What is under the pointer: a mark's own object, or what the painted layers
@@ -709,7 +815,7 @@ for (const svg of [pianta, profilo]) {
 }
 document.addEventListener('mouseover', suggerisci);
 document.addEventListener('mousemove', (e) => {
-  if (pianta.contains(e.target) || profilo.contains(e.target)) suggerisci(e);
+  if (!trascinando && (pianta.contains(e.target) || profilo.contains(e.target))) suggerisci(e);
   if (tip.style.display !== 'block') return;
   tip.style.left = Math.min(e.clientX + 14, innerWidth - tip.offsetWidth - 4) + 'px';
   tip.style.top = Math.min(e.clientY + 14, innerHeight - tip.offsetHeight - 4) + 'px';
@@ -769,7 +875,7 @@ window.addEventListener('beforeprint', ridisegna);
 window.addEventListener('afterprint', ridisegna);
 window.vistaStato = () => {
   const p = vistaProfilo;
-  return { da, a, finestra, cursore, righe: p && { sx: p.sx, larg: p.larg, v0: p.v0, p0: p.p0, ph: p.ph, k0: p.k0, kh: p.kh } };
+  return { da, a, finestra, cursore, righe: p && { sx: p.sx, larg: p.larg, v0: p.v0, c0: p.c0, p0: p.p0, ph: p.ph, k0: p.k0, kh: p.kh } };
 };
 // A live page loaded again after a change comes back at the range and plan window it showed.
 const salvata = window.vistaSalvata;

@@ -30,21 +30,6 @@ std::optional<Percorso> percorso_compilato(const Compilazione& c) {
   return leggi_percorso(elementi, celle, con_tracciato ? &tracciato : nullptr);
 }
 
-// Where each object of `p` stands in the pair (json_sorgenti), found by a
-// compile of the same texts that keeps a record of the entries; with the
-// plan, as curve entries are read only then.
-Json sorgenti(const RichiestaVerifica& r, const Percorso& p) {
-  TestiDaCompilare testi;
-  testi.linea = r.linea;
-  testi.treno = r.treno;
-  testi.nome_linea = r.nome_linea;
-  testi.numero_treno = r.numero_treno;
-  Traccia traccia;
-  testi.traccia = &traccia;
-  compila_testi(testi);
-  return json_sorgenti(traccia, p, r.linea.nome);
-}
-
 std::string assoluto(const std::string& percorso) {
   std::error_code e;
   const std::filesystem::path p = std::filesystem::absolute(percorso, e);
@@ -55,6 +40,9 @@ std::string assoluto(const std::string& percorso) {
 
 std::string VistaViva::pagina(uint64_t versione) {
   RichiestaVerifica r = richiesta;
+  // The checker's own compile keeps its record of the entries, from which
+  // each object drawn finds where the author wrote it: one compile a save.
+  r.con_traccia = true;
   Diagnostiche letture;
   bool lette = true;
   for (TestoDescrizione* t : {&r.linea, &r.treno}) {
@@ -76,7 +64,7 @@ std::string VistaViva::pagina(uint64_t versione) {
     json_diagnostiche(v.diagnostiche, &diagnostiche);
     if (std::optional<Percorso> p = percorso_compilato(v.esatta)) {
       ultimo = std::move(p);
-      luoghi = sorgenti(r, *ultimo);
+      if (v.traccia) luoghi = json_sorgenti(*v.traccia, *ultimo, r.linea.nome);
     }
     else if (ultimo) stato = "The pair gives no route: the drawing is the last route that compiled.";
     if (stato.empty()) {

@@ -221,9 +221,10 @@ Diagnostica fatale(int32_t codice) {
 // One run of the diagnostics over texts `l` and `t`: the compile with a
 // record of the entries, each fault told while the run's model is at hand,
 // the readers' warnings and the entries' own checks. The run's compile and
-// its summary are handed back beside its diagnostics.
+// its summary, and its record of the entries, are handed back beside its
+// diagnostics.
 Prova compila_prova(const TestiDaCompilare& testi, std::string_view l, std::string_view t, Compilazione* compilata,
-                    std::string* riepilogo) {
+                    std::string* riepilogo, Traccia* record) {
   TestiDaCompilare p;
   p.linea.nome = testi.linea.nome;
   p.treno.nome = testi.treno.nome;
@@ -258,13 +259,14 @@ Prova compila_prova(const TestiDaCompilare& testi, std::string_view l, std::stri
   for (const Prova::Oltre& o : out.oltre) avvisi += o.gravita == Gravita::kAvviso ? o.quante : 0;
   *riepilogo = tool::riepilogo(c.stato, traccia, avvisi);
   *compilata = std::move(c);
+  *record = std::move(traccia);
   return out;
 }
 
 }  // namespace
 
 EsitoVerifica verifica(const RichiestaVerifica& r) {
-  EsitoVerifica esito{.esatta = {}, .diagnostiche = Diagnostiche(r.severo), .riepilogo = {}};
+  EsitoVerifica esito{.esatta = {}, .traccia = {}, .diagnostiche = Diagnostiche(r.severo), .riepilogo = {}};
   DescrizioneLetta linea;
   DescrizioneLetta treno;
   prepara(r.linea, linea);
@@ -287,16 +289,21 @@ EsitoVerifica verifica(const RichiestaVerifica& r) {
   auto stessi = [](std::string_view a, std::string_view b) { return a.data() == b.data() && a.size() == b.size(); };
   const CompilaProva prova = [&](std::string_view l, std::string_view t) {
     Compilazione c;
-    Prova out = compila_prova(testi, l, t, &c, &riepilogo);
+    Traccia record;
+    Prova out = compila_prova(testi, l, t, &c, &riepilogo, &record);
     if (!esatta_fatta && stessi(l, linea.esatto) && stessi(t, treno.esatto)) {
       esito.esatta = std::move(c);
+      if (r.con_traccia) esito.traccia = std::move(record);
       esatta_fatta = true;
     }
     return out;
   };
   EsitoRecupero recupero =
       recupera(linea.letto, treno.letto, r.linea.nome, r.treno.nome, prova, r.recupera ? kMassimoProve : 1);
-  if (!esatta_fatta) esito.esatta = compila_testi(testi, linea.esatto, treno.esatto);
+  if (!esatta_fatta) {
+    if (r.con_traccia) testi.traccia = &esito.traccia.emplace();
+    esito.esatta = compila_testi(testi, linea.esatto, treno.esatto);
+  }
   esito.recupero_al_limite = r.recupera && recupero.al_limite;
   esito.riepilogo = std::move(riepilogo);
 

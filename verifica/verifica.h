@@ -4,6 +4,7 @@
 // fault.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "driver/compila_testi.h"
@@ -20,10 +21,15 @@ struct RichiestaVerifica {
   bool tracciato = true;
   bool severo = false;     // --strict: warnings count as errors
   bool recupera = false;   // report every fault (check), not only the first (compile)
+  bool con_traccia = false;  // keep the record of the entries of the exact compile (EsitoVerifica::traccia)
 };
 
 struct EsitoVerifica {
   Compilazione esatta;       // the texts compiled as the program would
+  // The record of the entries that compile read, when asked for
+  // (RichiestaVerifica::con_traccia): a caller that maps the route back to
+  // the entries needs no compile of its own.
+  std::optional<Traccia> traccia;
   Diagnostiche diagnostiche;
   std::string riepilogo;     // the pair in one line, from the run that read the most
   bool recupero_al_limite = false;

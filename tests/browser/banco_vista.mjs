@@ -1,9 +1,13 @@
 // Times the viewer page in headless Chromium: for each page, the time from the
 // start of loading to its first picture, and the time from a zoom, a pan, a
-// hover or a step of a drag to the frame that shows it (the script's work, the
-// layout and the paint), in ms, as min / median / max over the rounds. Zooms
-// and hovers start from the whole line; pans and drags from half of it in
-// view, so that they have room to move.
+// hover, a step of a drag or the release that ends it to the frame that shows
+// it (the script's work, the layout and the paint), in ms, as min / median /
+// max over the rounds. A wheel turn or a drag step shows what is drawn moved
+// and scaled as a whole; "zoom drawn" is the time from the turn to the frame
+// that shows both views drawn anew once the wheel rests, and "release" from
+// the end of a drag to that frame. Zooms and hovers start from the whole
+// line; pans and drags from half of it in view, so that they have room to
+// move.
 // A report, not a test: it fails only when the page cannot be driven.
 //
 // usage: node banco_vista.mjs [--giri N] NAME=PAGE.html [NAME=PAGE.html ...]
@@ -29,6 +33,19 @@ async function tempo(page, azione, argomento) {
     const t0 = performance.now();
     fai(arg);
     await new Promise((r) => requestAnimationFrame(() => setTimeout(r, 0)));
+    return performance.now() - t0;
+  }, azione, argomento);
+}
+
+// The same, waiting for the frame that shows both views drawn anew: none of
+// their moving groups left moved or scaled.
+async function tempoAlDisegno(page, azione, argomento) {
+  return page.evaluate(async (testo, arg) => {
+    const fai = new Function('arg', testo);
+    const t0 = performance.now();
+    fai(arg);
+    do await new Promise((r) => requestAnimationFrame(() => setTimeout(r, 0)));
+    while (document.querySelector('#gruppo-pianta[transform], #scorre-profilo[transform], #scorre-dentro[transform]') && performance.now() - t0 < 5000);
     return performance.now() - t0;
   }, azione, argomento);
 }
@@ -59,12 +76,16 @@ function riassunto(valori) {
 const { browser, chiudi } = await apriChromium();
 console.log('page       measure         min  median     max   (ms, ' + giri + ' rounds)');
 for (const [nome, file] of pagine) {
-  const misure = { load: [], zoom: [], pan: [], hover: [], 'drag plan': [], 'drag profile': [] };
+  const misure = { load: [], zoom: [], 'zoom drawn': [], pan: [], hover: [], 'drag plan': [], 'drag profile': [], 'release': [] };
   for (let g = 0; g < giri; g++) {
     const { page, errori } = await apriPagina(browser, file);
     misure.load.push(await page.evaluate(() => new Promise((r) => requestAnimationFrame(() => setTimeout(() => r(performance.now()), 0)))));
     for (const [vista, dy] of [['profilo', -100], ['profilo', 100], ['pianta', -100], ['pianta', 100]]) {
       misure.zoom.push(await tempo(page, azioni.zoom, { vista, dy }));
+      await tempoAlDisegno(page, '');
+    }
+    for (const [vista, dy] of [['profilo', -100], ['profilo', 100], ['pianta', -100], ['pianta', 100]]) {
+      misure['zoom drawn'].push(await tempoAlDisegno(page, azioni.zoom, { vista, dy }));
     }
     // Panning needs room: half the line in view, as three steps of the + key leave it.
     await tempo(page, azioni.tutto);
@@ -81,7 +102,7 @@ for (const [nome, file] of pagine) {
       for (let passo = 1; passo <= 5; passo++) {
         misure[chiave].push(await tempo(page, azioni.trascina, { vista, dx: 8 * passo, dy: 4 * passo }));
       }
-      await tempo(page, azioni.lascia, { vista });
+      misure.release.push(await tempo(page, azioni.lascia, { vista }));
     }
     if (errori.length) throw new Error(nome + ': ' + errori.join('\n'));
     await page.close();
