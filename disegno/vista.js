@@ -624,8 +624,9 @@ const zoomato = (f, centro) => {
   const c = centro === undefined ? (da + a) / 2 : centro;
   return [c - (c - da) * f, c + (a - c) * f];
 };
+const spostato = (fr) => { const s = (a - da) * fr; return [da + s, a + s]; };
 function zoom(f, centro) { mostra(...zoomato(f, centro)); }
-function sposta(fr) { const s = (a - da) * fr; mostra(da + s, a + s); }
+function sposta(fr) { mostra(...spostato(fr)); }
 
 // The plan moved by itself: the profile shows what the plan's window holds.
 // The samples are looked at about two a pixel, as the drawing does.
@@ -820,12 +821,16 @@ document.addEventListener('mousemove', (e) => {
   tip.style.left = Math.min(e.clientX + 14, innerWidth - tip.offsetWidth - 4) + 'px';
   tip.style.top = Math.min(e.clientY + 14, innerHeight - tip.offsetHeight - 4) + 'px';
 });
+// Zoom and pan keys repeat while held: like the wheel, each frame shows the
+// drawings moved and scaled, and both are drawn anew once the keys rest.
+const tasti = gesto(anteprima);
+const daTastiera = (m0, m1) => { if (imposta(m0, m1)) tasti.mossa(); };
 document.addEventListener('keydown', (e) => {
   if (e.target.tagName === 'INPUT') { if (e.key === 'Enter') vai(); return; }
-  if (e.key === '+' || e.key === '=') zoom(0.8);
-  else if (e.key === '-') zoom(1.25);
-  else if (e.key === 'ArrowLeft') sposta(-0.2);
-  else if (e.key === 'ArrowRight') sposta(0.2);
+  if (e.key === '+' || e.key === '=') daTastiera(...zoomato(0.8));
+  else if (e.key === '-') daTastiera(...zoomato(1.25));
+  else if (e.key === 'ArrowLeft') daTastiera(...spostato(-0.2));
+  else if (e.key === 'ArrowRight') daTastiera(...spostato(0.2));
   else if (e.key === '0' || e.key === 'Home') mostra(0, L);
   else return;
   e.preventDefault();

@@ -76,7 +76,7 @@ function riassunto(valori) {
 const { browser, chiudi } = await apriChromium();
 console.log('page       measure         min  median     max   (ms, ' + giri + ' rounds)');
 for (const [nome, file] of pagine) {
-  const misure = { load: [], zoom: [], 'zoom drawn': [], pan: [], hover: [], 'drag plan': [], 'drag profile': [], 'release': [] };
+  const misure = { load: [], zoom: [], 'zoom drawn': [], pan: [], 'pan drawn': [], hover: [], 'drag plan': [], 'drag profile': [], 'release': [] };
   for (let g = 0; g < giri; g++) {
     const { page, errori } = await apriPagina(browser, file);
     misure.load.push(await page.evaluate(() => new Promise((r) => requestAnimationFrame(() => setTimeout(() => r(performance.now()), 0)))));
@@ -90,7 +90,12 @@ for (const [nome, file] of pagine) {
     // Panning needs room: half the line in view, as three steps of the + key leave it.
     await tempo(page, azioni.tutto);
     for (let i = 0; i < 3; i++) await tempo(page, azioni.pan, { tasto: '+' });
-    for (const tasto of ['ArrowRight', 'ArrowLeft']) misure.pan.push(await tempo(page, azioni.pan, { tasto }));
+    await tempoAlDisegno(page, '');
+    for (const tasto of ['ArrowRight', 'ArrowLeft']) {
+      misure.pan.push(await tempo(page, azioni.pan, { tasto }));
+      await tempoAlDisegno(page, '');
+    }
+    for (const tasto of ['ArrowRight', 'ArrowLeft']) misure['pan drawn'].push(await tempoAlDisegno(page, azioni.pan, { tasto }));
     for (const x of [0.3, 0.5, 0.7]) {
       misure.hover.push(await tempo(page, azioni.hover, { vista: 'profilo', x }));
       misure.hover.push(await tempo(page, azioni.hover, { vista: 'pianta', x }));
@@ -98,6 +103,7 @@ for (const [nome, file] of pagine) {
     for (const [vista, chiave] of [['pianta', 'drag plan'], ['profilo', 'drag profile']]) {
       await tempo(page, azioni.tutto);
       for (let i = 0; i < 3; i++) await tempo(page, azioni.pan, { tasto: '+' });
+      await tempoAlDisegno(page, '');
       await tempo(page, azioni.premi, { vista });
       for (let passo = 1; passo <= 5; passo++) {
         misure[chiave].push(await tempo(page, azioni.trascina, { vista, dx: 8 * passo, dy: 4 * passo }));
