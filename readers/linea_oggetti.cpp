@@ -11,8 +11,8 @@
 #include "platform/da_tradurre.h"
 #include "readers/linea_indicatori.h"
 #include "readers/linea_montagna.h"
-#include "readers/parole_chiave.h"
 #include "readers/posizioni.h"
+#include "readers/vocabolario.h"
 
 namespace scenario {
 namespace {
@@ -89,6 +89,6 @@ Esito leggi_parte_oggetti(LetturaLinea& l) {
   return Esito::kFineTesto;
 }
 
-std::vector<ParoleChiave> parole_chiave_oggetti() { return parole_chiave<LetturaLinea>(kChiaviOggetti); }
+std::vector<ParolaChiave> parole_chiave_oggetti() { return parole_chiave<LetturaLinea>(kChiaviOggetti); }
 
 }  // namespace scenario

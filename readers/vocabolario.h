@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 namespace scenario {
 
@@ -50,4 +51,13 @@ inline constexpr ParolaChiave kAbbattimento{"abbattimento", "abbattimento"};
 inline constexpr ParolaChiave kStazione{"stazione", "stazione"};
 
 }  // namespace parole
+
+// The entries of each reader's key table, in the order it tries them: the
+// line description's general section, its object part, and the train
+// description. The checker suggests keys from them, and the documentation
+// test reads them so that a new key cannot go undocumented.
+std::vector<ParolaChiave> parole_chiave_generali();
+std::vector<ParolaChiave> parole_chiave_oggetti();
+std::vector<ParolaChiave> parole_chiave_treno();
+
 }  // namespace scenario
