@@ -28,7 +28,7 @@ std::string generale_linea(const DescrizioneLinea& d) {
   out += voce_sola(k(parole::kSfondoUno), {n(d.sfondo_uno)});
   out += voce_sola(k(parole::kSfondoDue), {n(d.sfondo_due)});
   out += voce_sola(k(parole::kSfondoTre), {n(d.sfondo_tre)});
-  out += voce_sola("ripetizione segnali " + n(d.codici) + " codici", {n(d.ripetizione_1), n(d.ripetizione_2)});
+  out += voce_sola(chiave_ripetizione_segnali(d.codici), {n(d.ripetizione_1), n(d.ripetizione_2)});
   return out;
 }
 
@@ -37,7 +37,7 @@ std::string curve(const DescrizioneLinea& d) {
   t.riga("[curve]");
   if (!d.curve_recuperate) t.riga("- curves not recovered: the scenario has no track-plan file");
   for (const Curva& c : d.curve) {
-    t.voce(std::string("curva") + (c.sinistra ? 's' : 'd') + c.cifra, {n(c.inizio), n(c.lunghezza)});
+    t.voce(chiave_curva(c.sinistra, c.cifra), {n(c.inizio), n(c.lunghezza)});
   }
   return t.testo();
 }

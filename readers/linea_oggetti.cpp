@@ -42,7 +42,7 @@ bool numero(std::string_view campo) {
 // key the author probably misspelt.
 void avverti_se_ignota(LetturaLinea& l, std::string_view campo) {
   if (campo.empty() || intestazione(campo) || numero(campo)) return;
-  if (l.stato.genera_tracciato == 0 && contiene_senza_maiuscole(campo, "curva")) return;
+  if (l.stato.genera_tracciato == 0 && contiene_senza_maiuscole(campo, parole::kCurva.prima)) return;
   l.avverti_chiave_ignota(campo);
 }
 

@@ -4,6 +4,8 @@
 // entry, so that a key word cannot differ between them.
 #pragma once
 
+#include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -51,6 +53,16 @@ inline constexpr ParolaChiave kAbbattimento{"abbattimento", "abbattimento"};
 inline constexpr ParolaChiave kStazione{"stazione", "stazione"};
 
 }  // namespace parole
+
+// The keys that carry a choice of the author's in their words, as written
+// for that choice: the signal-repetition key names its code count (4 or 9),
+// a curve key its side (`s` left, `d` right) and its curvature digit (1 to 6).
+inline std::string chiave_ripetizione_segnali(int32_t codici) {
+  return "ripetizione segnali " + std::to_string(codici) + " codici";
+}
+inline std::string chiave_curva(bool sinistra, char cifra) {
+  return std::string("curva") + (sinistra ? 's' : 'd') + cifra;
+}
 
 // The entries of each reader's key table, in the order it tries them: the
 // line description's general section, its object part, and the train
