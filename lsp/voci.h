@@ -9,19 +9,16 @@
 #include <string>
 #include <string_view>
 
+#include "readers/vocabolario.h"
+
 namespace scenario::lsp {
 
 enum class Descrizione { kLinea, kTreno };
 enum class Parte { kGenerale, kOggetti, kTreno };
 
-// What a field's value means, for the hover over it.
-enum class Senso { kAltro, kPosizione, kLunghezza, kVelocita, kOre, kMinuti, kSecondi, kTesto };
-
-struct Campo {
-  std::string_view nome;   // "position", as the snippet shows it
-  std::string_view unita;  // "m", "km/h"; empty when none
-  Senso senso = Senso::kAltro;
-};
+// A field of an entry and what its value means: the readers' vocabulary's.
+using Campo = CampoVoce;
+using Senso = SensoCampo;
 
 struct Voce {
   std::string_view chiave;          // the key as written, "lunghezza percorso"
