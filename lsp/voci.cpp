@@ -1,9 +1,8 @@
 #include "lsp/voci.h"
 
-#include <algorithm>
 #include <array>
-#include <cctype>
 
+#include "readers/lettura_descrizione.h"
 #include "readers/vocabolario.h"
 
 namespace scenario::lsp {
@@ -41,22 +40,13 @@ constexpr std::array kVoci{
     voce(parole::kStazione, Parte::kTreno, "`stazione`"),
 };
 
-bool contiene(std::string_view campo, std::string_view parola, bool maiuscole) {
-  if (parola.empty()) return true;
-  const auto uguali = [maiuscole](char a, char b) {
-    if (maiuscole) return a == b;
-    return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-  };
-  return std::search(campo.begin(), campo.end(), parola.begin(), parola.end(), uguali) != campo.end();
-}
-
 }  // namespace
 
 std::span<const Voce> voci() { return kVoci; }
 
 const Voce* voce_di(std::string_view campo, Parte parte) {
   for (const Voce& v : kVoci) {
-    if (v.parte == parte && contiene(campo, v.prima, v.maiuscole) && contiene(campo, v.seconda, v.maiuscole)) return &v;
+    if (v.parte == parte && chiave_vale(campo, v.prima, v.seconda, v.maiuscole)) return &v;
   }
   return nullptr;
 }
