@@ -27,7 +27,7 @@ json completamenti(const Righe& righe, size_t riga, size_t byte, Descrizione des
   if (parte) {
     for (const Voce& v : voci()) {
       if (v.parte != *parte) continue;
-      json voce = {{"label", std::string(v.chiave == parole::kCurva.chiave ? "curva" : v.chiave)},
+      json voce = {{"label", std::string(v.chiave == parole::kCurva.chiave ? parole::kCurva.prima : v.chiave)},
                    {"kind", kParolaChiave},
                    {"detail", elenco_campi(v)},
                    {"insertText", frammento(v)},

@@ -68,8 +68,11 @@ std::string_view entrata_guida(const Voce& v) {
 }
 
 std::string frammento(const Voce& v) {
-  std::string testo = v.chiave == parole::kCurva.chiave ? "curva${1|d,s|}${2|1,2,3,4,5,6|}" : std::string(v.chiave);
-  int n = v.chiave == parole::kCurva.chiave ? 3 : 1;
+  // A curve's key carries its side and its curvature digit: two choices first.
+  const bool curva = v.chiave == parole::kCurva.chiave;
+  std::string testo =
+      curva ? std::string(parole::kCurva.prima) + "${1|d,s|}${2|1,2,3,4,5,6|}" : std::string(v.chiave);
+  int n = curva ? 3 : 1;
   for (const Campo& c : v.campi) {
     testo += ",  ${" + std::to_string(n++) + ":" + std::string(c.nome) + "}";
   }
