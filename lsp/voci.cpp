@@ -10,9 +10,7 @@ namespace {
 
 // An entry of the table: the key words and fields from the readers'
 // vocabulary, the part and the guide's heading the editor's own.
-constexpr Voce voce(const ParolaChiave& p, Parte parte, std::string_view titolo) {
-  return Voce{p.chiave, parte, p.prima, p.seconda, p.maiuscole, titolo, p.campi};
-}
+constexpr Voce voce(const ParolaChiave& p, Parte parte, std::string_view titolo) { return Voce{p, parte, titolo}; }
 
 constexpr std::array kVoci{
     voce(parole::kLunghezzaPercorso, Parte::kGenerale, "`lunghezza percorso`"),
@@ -46,7 +44,7 @@ std::span<const Voce> voci() { return kVoci; }
 
 const Voce* voce_di(std::string_view campo, Parte parte) {
   for (const Voce& v : kVoci) {
-    if (v.parte == parte && chiave_vale(campo, v.prima, v.seconda, v.maiuscole)) return &v;
+    if (v.parte == parte && chiave_vale(campo, v.parole.prima, v.parole.seconda, v.parole.maiuscole)) return &v;
   }
   return nullptr;
 }
@@ -69,11 +67,11 @@ std::string_view entrata_guida(const Voce& v) {
 
 std::string frammento(const Voce& v) {
   // A curve's key carries its side and its curvature digit: two choices first.
-  const bool curva = v.chiave == parole::kCurva.chiave;
+  const bool curva = v.parole.chiave == parole::kCurva.chiave;
   std::string testo =
-      curva ? std::string(parole::kCurva.prima) + "${1|d,s|}${2|1,2,3,4,5,6|}" : std::string(v.chiave);
+      curva ? std::string(parole::kCurva.prima) + "${1|d,s|}${2|1,2,3,4,5,6|}" : std::string(v.parole.chiave);
   int n = curva ? 3 : 1;
-  for (const Campo& c : v.campi) {
+  for (const Campo& c : v.parole.campi) {
     testo += ",  ${" + std::to_string(n++) + ":" + std::string(c.nome) + "}";
   }
   return testo;
@@ -81,7 +79,7 @@ std::string frammento(const Voce& v) {
 
 std::string elenco_campi(const Voce& v) {
   std::string testo;
-  for (const Campo& c : v.campi) {
+  for (const Campo& c : v.parole.campi) {
     if (!testo.empty()) testo += ", ";
     testo += c.nome;
     if (!c.unita.empty()) testo += " (" + std::string(c.unita) + ")";
