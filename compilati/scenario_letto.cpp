@@ -71,36 +71,37 @@ Esito leggi_tabella_e_celle(const NomiFile& nomi, Elementi* elementi, std::vecto
   return {};
 }
 
-// The plan when the folder has one. A plan of another length (left from an
-// earlier compile of a longer or shorter line) is set aside with a warning:
-// drawing it would put the stations and signals in the wrong places.
-Esito leggi_tracciato(const NomiFile& nomi, int32_t lunghezza, PuntiTracciato* tracciato, std::ostream& err) {
+// The plan when the folder has one, its shape checked and the file left open
+// in `file`. A plan of another length (left from an earlier compile of a
+// longer or shorter line) is set aside with a warning: drawing it would put
+// the stations and signals in the wrong places.
+Esito apri_tracciato(const NomiFile& nomi, int32_t lunghezza, FileAPezzi* file, FormaTracciato* forma,
+                     std::ostream& err) {
   if (!qualcosa_a(nomi.tracciato())) return {};
   Testo errore;
-  // Read a piece at a time into the columns: the file is never held whole
-  // beside them.
-  FileAPezzi pezzi;
-  const LetturaCompilato lettura = apri_compilato(nomi.tracciato(), TipoCompilato::kTracciato, &pezzi);
+  const LetturaCompilato lettura = apri_compilato(nomi.tracciato(), TipoCompilato::kTracciato, file);
   if (lettura.esito == LetturaCompilato::Esito::kIlleggibile) return {kUscitaFileSystem, nella_lingua(lettura.messaggio)};
-  const bool ok = lettura.ok() && decodifica_tracciato(
-                                      [&pezzi](uint64_t posizione, char* dove, size_t quanti) {
-                                        return pezzi.leggi(posizione, dove, quanti);
+  FormaTracciato letta;
+  const bool ok = lettura.ok() && esamina_tracciato(
+                                      [file](uint64_t posizione, char* dove, size_t quanti) {
+                                        return file->leggi(posizione, dove, quanti);
                                       },
-                                      pezzi.dimensione(), tracciato, &errore);
-  if (!pezzi.errore().ok()) return {kUscitaFileSystem, nella_lingua(pezzi.errore().testo())};
+                                      file->dimensione(), &letta, &errore);
+  if (!file->errore().ok()) return {kUscitaFileSystem, nella_lingua(file->errore().testo())};
   if (!ok) {
     return non_valido(N_("%1 is not a compiled track-plan file: %2"),
                       {nomi.tracciato(), nella_lingua(lettura.ok() ? errore : lettura.messaggio)});
   }
   const size_t attese = static_cast<size_t>(dimensioni_linea(lunghezza).lunghezza_tracciato) + 1;
-  if (tracciato->x.size() != attese) {
+  if (letta.righe != attese) {
     err << "scenario-tool: "
         << componi(traduci("warning: %1 holds %2 metres, the line length of %3 m gives %4; drawing the profile alone"),
-                   {percorso_visibile(nomi.tracciato()), std::to_string(tracciato->x.size()), std::to_string(lunghezza),
+                   {percorso_visibile(nomi.tracciato()), std::to_string(letta.righe), std::to_string(lunghezza),
                     std::to_string(attese)})
         << "\n";
-    *tracciato = PuntiTracciato{};
+    return {};
   }
+  *forma = letta;
   return {};
 }
 
@@ -134,13 +135,26 @@ bool blocca_per_leggere(const std::string& cartella, BloccoCartella* blocco, std
 int leggi_scenario(const std::string& cartella, const std::string& nome_linea, const std::string& numero_treno,
                    ScenarioLetto* scenario, std::string* errore, std::ostream& err) {
   if (!scegli_scenario(cartella, nome_linea, numero_treno, &scenario->identita, errore)) return kUscitaFileSystem;
-  BloccoCartella blocco;
-  if (!blocca_per_leggere(cartella, &blocco, errore, err)) return kUscitaFileSystem;
+  if (!blocca_per_leggere(cartella, &scenario->blocco, errore, err)) return kUscitaFileSystem;
   const NomiFile nomi(cartella, scenario->identita.nome_linea, scenario->identita.numero_treno);
   Esito e = leggi_tabella_e_celle(nomi, &scenario->elementi, &scenario->celle);
-  if (e.stato == 0) e = leggi_tracciato(nomi, scenario->elementi[kRigaValoriCorsa].dato2, &scenario->tracciato, err);
+  if (e.stato == 0) {
+    e = apri_tracciato(nomi, scenario->elementi[kRigaValoriCorsa].dato2, &scenario->file_tracciato,
+                       &scenario->forma_tracciato, err);
+  }
   *errore = e.messaggio;
   return e.stato;
+}
+
+PianoAPassi ScenarioLetto::tracciato() {
+  PianoAPassi piano;
+  piano.righe = forma_tracciato.righe;
+  piano.scorri = [this](const VisitaMetro& visita) {
+    scorri_tracciato(
+        [this](uint64_t posizione, char* dove, size_t quanti) { return file_tracciato.leggi(posizione, dove, quanti); },
+        forma_tracciato, visita);
+  };
+  return piano;
 }
 
 }  // namespace scenario::tool

@@ -1,6 +1,7 @@
 // Reading a compiled scenario back for the commands that show one (plot,
 // view): the table and the cells, checked to belong together, and the plan
-// when the folder has one of this line.
+// when the folder has one of this line, checked whole but read a piece at a
+// time.
 #pragma once
 
 #include <ostream>
@@ -8,8 +9,10 @@
 #include <vector>
 
 #include "compilati/trova_scenario.h"
+#include "model/flusso_tracciato.h"
 #include "model/modello.h"
 #include "platform/blocco_cartella.h"
+#include "platform/file_a_pezzi.h"
 
 namespace scenario::tool {
 
@@ -17,7 +20,17 @@ struct ScenarioLetto {
   IdentitaScenario identita;
   Elementi elementi{};
   std::vector<Cella> celle;
-  PuntiTracciato tracciato;  // empty when there is none of this line
+  // The plan, checked and left open to be read a piece at a time while the
+  // folder's lock is held, so that it is of the same run as the table and
+  // the cells; no metres when there is none of this line.
+  BloccoCartella blocco;
+  FileAPezzi file_tracciato;
+  FormaTracciato forma_tracciato;
+
+  // The plan's metres, read anew from the file on each walk.
+  PianoAPassi tracciato();
+  // The system's failure while a walk read the plan; ok when there was none.
+  const Status& errore_tracciato() const { return file_tracciato.errore(); }
 };
 
 // Takes `cartella`'s lock as a reader into `blocco` (telling on `err` when it

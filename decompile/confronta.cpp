@@ -10,6 +10,7 @@
 
 #include "model/campi_record.h"
 #include "model/codifica_tracciato.h"
+#include "model/flusso_tracciato.h"
 #include "model/decodifica_file.h"
 #include "model/modello.h"
 
@@ -124,13 +125,22 @@ void confronta_tracciato(const std::string& file, std::string_view atteso, std::
 
 void confronta_tracciato(const std::string& file, std::string_view atteso, const Tracciato* ottenuto,
                          std::vector<Differenza>* out) {
-  if (ottenuto != nullptr && 2 * dimensione_colonna(*ottenuto) == atteso.size()) {
-    const bool uguali = codifica_tracciato(*ottenuto, [atteso](uint64_t posizione, std::string_view pezzo) {
-      return atteso.substr(static_cast<size_t>(posizione), pezzo.size()) == pezzo;
+  confronta_tracciato(file, pezzi_di(atteso), atteso.size(), ottenuto, out);
+}
+
+void confronta_tracciato(const std::string& file, const LeggiPezzo& atteso, uint64_t byte, const Tracciato* ottenuto,
+                         std::vector<Differenza>* out) {
+  if (ottenuto != nullptr && 2 * dimensione_colonna(*ottenuto) == byte) {
+    std::string letto;
+    const bool uguali = codifica_tracciato(*ottenuto, [&atteso, &letto](uint64_t posizione, std::string_view pezzo) {
+      letto.resize(pezzo.size());
+      return atteso(posizione, letto.data(), letto.size()) == pezzo.size() && letto == pezzo;
     });
     if (uguali) return;
   }
-  confronta_tracciato(file, atteso, ottenuto != nullptr ? codifica_tracciato(*ottenuto) : std::string(), out);
+  std::string intero(static_cast<size_t>(byte), '\0');
+  intero.resize(atteso(0, intero.data(), intero.size()));
+  confronta_tracciato(file, intero, ottenuto != nullptr ? codifica_tracciato(*ottenuto) : std::string(), out);
 }
 
 }  // namespace scenario::decompila

@@ -2,10 +2,12 @@
 // field: the decompiler's check of its own texts against the input files.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "model/flusso_tracciato.h"
 #include "model/tracciato.h"
 
 namespace scenario::decompila {
@@ -32,6 +34,11 @@ void confronta_tracciato(const std::string& file, std::string_view atteso, std::
 // at a time and compared as it goes: the encoded file is made whole only
 // when it differs, to list the differences.
 void confronta_tracciato(const std::string& file, std::string_view atteso, const Tracciato* ottenuto,
+                         std::vector<Differenza>* differenze);
+// The same against a plan file of `byte` bytes read a piece at a time through
+// `atteso`, each piece as its encoded counterpart is made: the file is read
+// whole only when the two differ, to list where.
+void confronta_tracciato(const std::string& file, const LeggiPezzo& atteso, uint64_t byte, const Tracciato* ottenuto,
                          std::vector<Differenza>* differenze);
 
 }  // namespace scenario::decompila

@@ -9,6 +9,7 @@
 #include "model/nomi_file.h"
 #include "model/decodifica_file.h"
 #include "model/dimensioni.h"
+#include "model/flusso_tracciato.h"
 #include "model/modello.h"
 
 namespace scenario::decompila {
@@ -58,29 +59,31 @@ std::set<int32_t> scegli_abbattimenti(const DescrizioneLinea& linea, const Descr
   return scelte;
 }
 
-void controlla(const FileCodificati& file, const Testi& testi, const std::string& nome_linea,
-               const std::string& numero_treno, Decompilazione* d) {
-  const bool con_tracciato = file.tracciato.has_value();
+void controlla(std::string_view tabella, std::string_view celle, const TracciatoAPezzi* tracciato, const Testi& testi,
+               const std::string& nome_linea, const std::string& numero_treno, Decompilazione* d) {
+  const bool con_tracciato = tracciato != nullptr;
   const Compilati c = compila_testi(testi.linea, testi.treno, nome_linea, numero_treno, con_tracciato, false);
   const NomiFile nomi("", nome_linea, numero_treno);
   if (!c.prodotti) {
     d->differenze.push_back({nomi.nome_tabella(), "whole file", "compile", "the input files", "nothing written: " + c.perche});
     return;
   }
-  confronta_tabella(nomi.nome_tabella(), file.tabella, c.file.tabella, &d->differenze);
-  confronta_celle(nomi.nome_celle(), file.celle, c.file.celle, &d->differenze);
+  confronta_tabella(nomi.nome_tabella(), tabella, c.file.tabella, &d->differenze);
+  confronta_celle(nomi.nome_celle(), celle, c.file.celle, &d->differenze);
   if (con_tracciato) {
-    confronta_tracciato(nomi.nome_tracciato(), *file.tracciato, c.tracciato ? &*c.tracciato : nullptr, &d->differenze);
+    confronta_tracciato(nomi.nome_tracciato(), tracciato->leggi, tracciato->byte, c.tracciato ? &*c.tracciato : nullptr,
+                        &d->differenze);
   }
 }
 
 }  // namespace
 
-Decompilazione decompila(const FileCodificati& file, const std::string& nome_linea, const std::string& numero_treno) {
+Decompilazione decompila(std::string_view tabella, std::string_view celle_file, const TracciatoAPezzi* tracciato,
+                         const std::string& nome_linea, const std::string& numero_treno) {
   Decompilazione d;
   Elementi elementi{};
   std::vector<Cella> celle;
-  PuntiTracciato tracciato;
+  FormaTracciato forma;
   Testo errore;
   const NomiFile nomi("", nome_linea, numero_treno);
   const auto rifiuta = [&](Rifiuto r, const std::string& file_rifiutato, const std::string& tipo,
@@ -90,10 +93,10 @@ Decompilazione decompila(const FileCodificati& file, const std::string& nome_lin
     d.perche = perche;
     return d;
   };
-  if (!decodifica_elementi(file.tabella, &elementi, &errore)) {
+  if (!decodifica_elementi(tabella, &elementi, &errore)) {
     return rifiuta(Rifiuto::kTabella, nomi.nome_tabella(), "table file", errore);
   }
-  if (!decodifica_celle(file.celle, &celle, &errore)) return rifiuta(Rifiuto::kCelle, nomi.nome_celle(), "cell file", errore);
+  if (!decodifica_celle(celle_file, &celle, &errore)) return rifiuta(Rifiuto::kCelle, nomi.nome_celle(), "cell file", errore);
   // Between the cells of a line of 0 m and of the longest line taken.
   const size_t minime = static_cast<size_t>(dimensioni_linea(0).ultima_cella) + 1;
   const size_t massime = static_cast<size_t>(dimensioni_linea(kLunghezzaMassima).ultima_cella) + 1;
@@ -104,26 +107,32 @@ Decompilazione decompila(const FileCodificati& file, const std::string& nome_lin
     d.perche = Testo{"%1", {std::to_string(celle.size())}};
     return d;
   }
-  if (file.tracciato && !decodifica_tracciato(*file.tracciato, &tracciato, &errore)) {
+  if (tracciato != nullptr && !esamina_tracciato(tracciato->leggi, tracciato->byte, &forma, &errore)) {
     return rifiuta(Rifiuto::kTracciato, nomi.nome_tracciato(), "track-plan file", errore);
   }
   d.letta = true;
 
   DescrizioneLinea linea = recupera_linea(elementi, celle);
-  if (file.tracciato) {
+  if (tracciato != nullptr) {
     linea.curve_recuperate = true;
-    if (std::string perche; !recupera_curve(tracciato, &linea.curve, &perche)) d.tracciato_estraneo = perche;
-    // The columns are not needed again: their memory goes before the texts
-    // are compiled for the check.
-    tracciato = PuntiTracciato{};
+    PianoAPassi piano;
+    piano.righe = forma.righe;
+    piano.scorri = [&](const VisitaMetro& visita) { scorri_tracciato(tracciato->leggi, forma, visita); };
+    if (std::string perche; !recupera_curve(piano, &linea.curve, &perche)) d.tracciato_estraneo = perche;
   }
   d.curve_recuperate = linea.curve_recuperate;
   const DescrizioneTreno treno = recupera_treno(elementi, celle);
   const Testi testi = scrivi(linea, treno, scegli_abbattimenti(linea, treno, celle, nome_linea, numero_treno));
   d.linea = testi.linea;
   d.treno = testi.treno;
-  controlla(file, testi, nome_linea, numero_treno, &d);
+  controlla(tabella, celle_file, tracciato, testi, nome_linea, numero_treno, &d);
   return d;
+}
+
+Decompilazione decompila(const FileCodificati& file, const std::string& nome_linea, const std::string& numero_treno) {
+  if (!file.tracciato) return decompila(file.tabella, file.celle, nullptr, nome_linea, numero_treno);
+  const TracciatoAPezzi tracciato{pezzi_di(*file.tracciato), file.tracciato->size()};
+  return decompila(file.tabella, file.celle, &tracciato, nome_linea, numero_treno);
 }
 
 }  // namespace scenario::decompila

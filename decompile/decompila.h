@@ -4,11 +4,14 @@
 // differ, the differences say which records and fields.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "decompile/confronta.h"
 #include "model/file_compilati.h"
+#include "model/flusso_tracciato.h"
 #include "platform/da_tradurre.h"
 
 namespace scenario::decompila {
@@ -30,7 +33,18 @@ struct Decompilazione {
   bool identica() const { return letta && differenze.empty(); }
 };
 
+// A compiled plan file of `byte` bytes, read a piece at a time through `leggi`.
+struct TracciatoAPezzi {
+  LeggiPezzo leggi;
+  uint64_t byte = 0;
+};
+
 // The plan may be absent: the scenario was compiled without one.
 Decompilazione decompila(const FileCodificati& file, const std::string& nome_linea, const std::string& numero_treno);
+// The same with the plan read a piece at a time, never held whole: its curves
+// are recovered in one pass and the check compares it piece by piece with
+// the plan the texts compile to.
+Decompilazione decompila(std::string_view tabella, std::string_view celle, const TracciatoAPezzi* tracciato,
+                         const std::string& nome_linea, const std::string& numero_treno);
 
 }  // namespace scenario::decompila

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "decompile/voci.h"
+#include "model/flusso_tracciato.h"
 #include "model/griglia.h"
 #include "model/modello.h"
 #include "model/valori_cella.h"
@@ -31,6 +32,7 @@ DescrizioneLinea recupera_linea(const Elementi& elementi, const std::vector<Cell
 // become entries. False, with the first metre that no step draws in `errore`,
 // when the plan is not one the compiler draws; `curve` then holds what was
 // matched before that metre.
+bool recupera_curve(const PianoAPassi& piano, std::vector<Curva>* curve, std::string* errore);
 bool recupera_curve(const PuntiTracciato& tracciato, std::vector<Curva>* curve, std::string* errore);
 
 // The general train values, adhesion, speed limits, stations, slowdowns,

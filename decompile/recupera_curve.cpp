@@ -5,8 +5,11 @@
 #include <bit>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <utility>
 
 #include "decompile/recupera.h"
+#include "model/flusso_tracciato.h"
 #include "model/passo_tracciato.h"
 
 namespace scenario::decompila {
@@ -20,15 +23,9 @@ struct Passo {
 
 bool stessi_bit(double a, double b) { return std::bit_cast<uint64_t>(a) == std::bit_cast<uint64_t>(b); }
 
-// The step that draws metre c of `tracciato`, tried straight first, with the
-// compiler's own steps.
-std::optional<Passo> passo_di(const PuntiTracciato& tracciato, size_t c) {
-  const double x2 = tracciato.x.valore(c - 2);
-  const double y2 = tracciato.y.valore(c - 2);
-  const double x1 = tracciato.x.valore(c - 1);
-  const double y1 = tracciato.y.valore(c - 1);
-  const double x = tracciato.x.valore(c);
-  const double y = tracciato.y.valore(c);
+// The step that draws the point (x, y) after the points (x2, y2) and
+// (x1, y1), tried straight first, with the compiler's own steps.
+std::optional<Passo> passo_di(double x2, double y2, double x1, double y1, double x, double y) {
   const auto uguale = [&](PuntoPiano p) { return stessi_bit(p.x, x) && stessi_bit(p.y, y); };
   if (uguale(passo_dritto(x2, y2, x1, y1))) return Passo{0, false, 0.0};
   for (const Curvatura& curva : kCurvature) {
@@ -41,49 +38,83 @@ std::optional<Passo> passo_di(const PuntiTracciato& tracciato, size_t c) {
   return std::nullopt;
 }
 
-}  // namespace
+// The walk over the plan's metres, holding the two before the one it matches.
+class Ricerca {
+ public:
+  Ricerca(std::vector<Curva>* curve, std::string* errore) : curve_(curve), errore_(errore) {}
 
-bool recupera_curve(const PuntiTracciato& tracciato, std::vector<Curva>* curve, std::string* errore) {
-  curve->clear();
-  const size_t n = tracciato.x.size();
-  if (n < 2 || tracciato.y.size() != n) {
-    *errore = "the plan has no starting points";
-    return false;
+  bool riuscita() const { return !fallita_; }
+
+  void metro(size_t c, const Punto& x, const Punto& y) {
+    const bool vuoto = x.tag == TagPunto::kVuoto && y.tag == TagPunto::kVuoto;
+    const double px = x.valore(), py = y.valore();
+    if (!fallita_ && c >= 2) abbina(c, x, y, vuoto);
+    x2_ = x1_, y2_ = y1_, x1_ = px, y1_ = py;
   }
-  for (size_t c = 2; c < n; ++c) {
-    if (tracciato.x.tag(c) == TagPunto::kVuoto && tracciato.y.tag(c) == TagPunto::kVuoto) {
-      // The last two metres stay empty unless a curve reached them; nothing
-      // is drawn after an empty point.
-      for (size_t d = c; d < n; ++d) {
-        if (tracciato.x.tag(d) != TagPunto::kVuoto || tracciato.y.tag(d) != TagPunto::kVuoto) {
-          *errore = "metre " + std::to_string(d) + " is drawn after an empty metre";
-          return false;
-        }
-      }
-      return true;
+
+ private:
+  void fallisci(std::string perche) {
+    *errore_ = std::move(perche);
+    fallita_ = true;
+  }
+
+  void abbina(size_t c, const Punto& x, const Punto& y, bool vuoto) {
+    // The last two metres stay empty unless a curve reached them; nothing
+    // is drawn after an empty point.
+    if (fermo_) {
+      if (!vuoto) fallisci("metre " + std::to_string(c) + " is drawn after an empty metre");
+      return;
     }
-    const std::optional<Passo> passo =
-        tracciato.x.tag(c) == TagPunto::kReale && tracciato.y.tag(c) == TagPunto::kReale ? passo_di(tracciato, c)
-                                                                                          : std::nullopt;
-    if (!passo) {
-      *errore = "metre " + std::to_string(c) + " is none of the steps the compiler draws";
-      return false;
+    if (vuoto) {
+      fermo_ = true;
+      return;
     }
-    if (passo->cifra == 0) continue;
+    const std::optional<Passo> passo = x.tag == TagPunto::kReale && y.tag == TagPunto::kReale
+                                           ? passo_di(x2_, y2_, x1_, y1_, x.valore(), y.valore())
+                                           : std::nullopt;
+    if (!passo) return fallisci("metre " + std::to_string(c) + " is none of the steps the compiler draws");
+    if (passo->cifra == 0) return;
     // A curved metre c belongs to a curve that starts at metre c - 1 or one
     // already running up to c - 1 with the same step.
     const int32_t metro = static_cast<int32_t>(c);
-    if (!curve->empty()) {
-      Curva& ultima = curve->back();
+    if (!curve_->empty()) {
+      Curva& ultima = curve_->back();
       if (ultima.inizio + ultima.lunghezza == metro - 1 && ultima.cifra == passo->cifra &&
           ultima.sinistra == passo->sinistra) {
         ++ultima.lunghezza;
-        continue;
+        return;
       }
     }
-    curve->push_back({metro - 1, 1, passo->cifra, passo->sinistra});
+    curve_->push_back({metro - 1, 1, passo->cifra, passo->sinistra});
   }
-  return true;
+
+  std::vector<Curva>* curve_;
+  std::string* errore_;
+  bool fallita_ = false;
+  bool fermo_ = false;  // an empty metre was met
+  double x2_ = 0, y2_ = 0, x1_ = 0, y1_ = 0;
+};
+
+}  // namespace
+
+bool recupera_curve(const PianoAPassi& piano, std::vector<Curva>* curve, std::string* errore) {
+  curve->clear();
+  if (piano.righe < 2) {
+    *errore = "the plan has no starting points";
+    return false;
+  }
+  Ricerca ricerca(curve, errore);
+  piano.scorri([&ricerca](size_t c, const Punto& x, const Punto& y) { ricerca.metro(c, x, y); });
+  return ricerca.riuscita();
+}
+
+bool recupera_curve(const PuntiTracciato& tracciato, std::vector<Curva>* curve, std::string* errore) {
+  if (tracciato.y.size() != tracciato.x.size()) {
+    curve->clear();
+    *errore = "the plan has no starting points";
+    return false;
+  }
+  return recupera_curve(piano_di(tracciato), curve, errore);
 }
 
 }  // namespace scenario::decompila

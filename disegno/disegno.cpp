@@ -66,6 +66,10 @@ std::string disegna_percorso(const Elementi& elementi, const std::vector<Cella>&
 
 std::string disegna_percorso(const Percorso& p) {
   Svg corpo;
+  // The track's samples are most of a long line's picture, each written at
+  // most twice (in the track and in a curve) in a few tens of bytes; room
+  // taken and never touched costs nothing.
+  corpo.riserva(64 * (p.traccia.size() + p.margine.size()) + (1 << 20));
   corpo.testo("text", {{"id", "titolo"}, {"x", numero_svg(kMargineSinistro)}, {"y", "34"}},
               "Line " + p.linea + ", train " + p.treno);
   double y = 60;
@@ -74,10 +78,17 @@ std::string disegna_percorso(const Percorso& p) {
 
   const std::string larghezza = numero_svg(kLarghezza);
   const std::string altezza = numero_svg(std::ceil(y));
-  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-         "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + larghezza + "\" height=\"" + altezza +
-         "\" viewBox=\"0 0 " + larghezza + " " + altezza + "\">\n" + stile() +
-         "<rect width=\"100%\" height=\"100%\" fill=\"#fff\"/>\n" + corpo.documento() + "</svg>\n";
+  const std::string testa = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                            "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + larghezza + "\" height=\"" + altezza +
+                            "\" viewBox=\"0 0 " + larghezza + " " + altezza + "\">\n" + stile() +
+                            "<rect width=\"100%\" height=\"100%\" fill=\"#fff\"/>\n";
+  const std::string piede = "</svg>\n";
+  // The body is the bulk of a long line's picture: the head goes in front
+  // of it in place, within the room taken.
+  std::string documento = std::move(corpo).documento();
+  documento.insert(0, testa);
+  documento += piede;
+  return documento;
 }
 
 }  // namespace scenario::tool

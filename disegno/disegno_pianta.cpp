@@ -311,6 +311,7 @@ double disegna_pianta(const Percorso& p, double alto, Svg* svg) {
                   {"data-cornice", numero_svg(c.x) + " " + numero_svg(c.y) + " " + numero_svg(c.w) + " " + numero_svg(c.h)}});
   const auto [linea, margine] = disegna_traccia(p, s, c, alto, svg);
   Posatore posatore({c.x + 2, c.y + 2, c.w - 4, c.h - 4});
+  posatore.riserva(linea.size() + margine.size());
   posatore.linea(linea);
   posatore.linea(margine);
   estremi_e_verso(p, s, svg, &posatore);

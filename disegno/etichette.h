@@ -31,6 +31,9 @@ class Posatore {
 
   // A polyline no label may cover.
   void linea(const std::vector<std::pair<double, double>>& punti);
+  // Room for `segmenti` more segments of the polylines to come, taken at
+  // once: a long line's track takes it in one piece, not by doubling.
+  void riserva(size_t segmenti) { segmenti_.reserve(segmenti_.size() + segmenti); }
   // A box no label may cover (a marker).
   void riquadro(const Riquadro& r);
 

@@ -95,72 +95,97 @@ void leggi_celle(const Elementi& e, const std::vector<Cella>& celle, Percorso* p
   leggi_rallentamenti(celle, p);
 }
 
-bool calcolato(const PuntiTracciato& t, size_t m) {
-  return m < t.x.size() && m < t.y.size() && t.x.tag(m) != TagPunto::kVuoto && t.y.tag(m) != TagPunto::kVuoto &&
-         std::isfinite(t.x.valore(m)) && std::isfinite(t.y.valore(m));
-}
+// What the pictures keep of the plan, taken in one pass over its metres:
+// the curves, found cell by cell from the heading at each cell's bounds, and
+// the track sampled every kPassoTraccia metres. Only the metre before is held.
+class LetturaPiano {
+ public:
+  LetturaPiano(size_t righe, int64_t lunghezza, Percorso* p)
+      : righe_(righe), celle_(righe / kMetriCella), lunghezza_(lunghezza), p_(p) {
+    // The samples' lists take their final size at once, so that no growth
+    // leaves room unused; the counts bound those of leggi_metro().
+    const uint64_t fine = lunghezza >= 0 ? std::min<uint64_t>(static_cast<uint64_t>(lunghezza), righe) : 0;
+    p->traccia.reserve(lunghezza >= 0 ? fine / kPassoTraccia + 3 : 0);
+    p->margine.reserve((righe - fine) / kPassoTraccia + 3);
+  }
 
-// Heading of the step from metre m to m + 1, clockwise from north; NaN when
-// either point is missing or the step has no length.
-double rotta(const PuntiTracciato& t, size_t m) {
-  if (!calcolato(t, m) || !calcolato(t, m + 1)) return std::nan("");
-  const double dx = t.x.valore(m + 1) - t.x.valore(m), dy = t.y.valore(m + 1) - t.y.valore(m);
-  if (dx == 0 && dy == 0) return std::nan("");
-  return std::atan2(dx, dy);
-}
-
-void leggi_curve(const PuntiTracciato& t, int64_t fine, Percorso* p) {
-  const size_t celle = std::min(t.x.size(), t.y.size()) / kMetriCella;
-  CurvaPercorso corrente{};
-  double svolta_totale = 0;
-  auto chiudi = [&] {
-    if (corrente.a > corrente.da && svolta_totale != 0) {
-      corrente.angolo = svolta_totale * 180 / std::numbers::pi;
-      corrente.raggio = static_cast<double>(corrente.a - corrente.da) / std::abs(svolta_totale);
-      p->curve.push_back(corrente);
+  void metro(size_t m, const Punto& x, const Punto& y) {
+    const bool buono = x.tag != TagPunto::kVuoto && y.tag != TagPunto::kVuoto && std::isfinite(x.valore()) &&
+                       std::isfinite(y.valore());
+    // The heading of the step that ends at a cell's first metre: the turn of
+    // the cell before ends there, that of the cell from it starts there.
+    if (m % kMetriCella == 0 && m > 0) {
+      double h = std::nan("");
+      if (buono && buono_prima_) {
+        const double dx = x.valore() - x_prima_, dy = y.valore() - y_prima_;
+        if (dx != 0 || dy != 0) h = std::atan2(dx, dy);
+      }
+      cella(h);
     }
-    corrente = {};
-    svolta_totale = 0;
-  };
-  for (size_t k = 0; k < celle && metri_cella(k) < fine; ++k) {
-    // The turn within the cell: the heading of the step that ends at its last
-    // metre less that of the step that ends at its first.
-    const double h1 = k == 0 ? std::nan("") : rotta(t, static_cast<size_t>(metri_cella(k) - 1));
-    const double h2 = rotta(t, static_cast<size_t>(metri_cella(k) + kMetriCella - 1));
+    buono_prima_ = buono, x_prima_ = x.valore(), y_prima_ = y.valore();
+    campiona(m, buono);
+  }
+
+  // The last cell, when the plan ends at its end, and the last curve.
+  void fine() {
+    while (cella_ < celle_) cella(std::nan(""));
+    chiudi();
+  }
+
+ private:
+  // The track every kPassoTraccia metres, at the line's end (a point of both
+  // the line and the margin) and at the last metre, so that the drawing ends
+  // where the plan does.
+  void campiona(size_t m, bool buono) {
+    const bool fine_linea = lunghezza_ >= 0 && static_cast<uint64_t>(lunghezza_) == m;
+    if (!buono || !(m % kPassoTraccia == 0 || fine_linea || m + 1 == righe_)) return;
+    const auto punto = std::make_pair(static_cast<int64_t>(m), std::make_pair(x_prima_, y_prima_));
+    if (static_cast<int64_t>(m) <= lunghezza_) p_->traccia.push_back(punto);
+    if (static_cast<int64_t>(m) >= lunghezza_) p_->margine.push_back(punto);
+  }
+
+  // The next cell, whose turn ends at heading `h2`: the heading at its end
+  // less that at its start.
+  void cella(double h2) {
+    const size_t k = cella_++;
+    const double h1 = h_inizio_;
+    h_inizio_ = h2;
+    if (k >= celle_ || metri_cella(k) >= lunghezza_) return;
     double svolta = h2 - h1;
     if (std::isnan(svolta)) svolta = 0;
     if (svolta > std::numbers::pi) svolta -= 2 * std::numbers::pi;
     if (svolta < -std::numbers::pi) svolta += 2 * std::numbers::pi;
     if (std::abs(svolta) < kSvoltaMinima) svolta = 0;
-    const bool stesso_verso = svolta_totale == 0 || (svolta > 0) == (svolta_totale > 0);
+    const bool stesso_verso = svolta_totale_ == 0 || (svolta > 0) == (svolta_totale_ > 0);
     if (svolta == 0 || !stesso_verso) chiudi();
     if (svolta != 0) {
-      if (svolta_totale == 0) corrente.da = metri_cella(k);
-      corrente.a = metri_cella(k) + kMetriCella;
-      svolta_totale += svolta;
+      if (svolta_totale_ == 0) corrente_.da = metri_cella(k);
+      corrente_.a = metri_cella(k) + kMetriCella;
+      svolta_totale_ += svolta;
     }
   }
-  chiudi();
-}
 
-void leggi_traccia(const PuntiTracciato& t, int64_t lunghezza, Percorso* p) {
-  const size_t n = std::min(t.x.size(), t.y.size());
-  if (n == 0) return;
-  // Every tenth metre, the line's end (a point of both the line and the
-  // margin) and the last metre, so that the drawing ends where the plan does.
-  std::vector<size_t> metri;
-  for (size_t m = 0; m < n; m += kPassoTraccia) metri.push_back(m);
-  if (lunghezza >= 0 && static_cast<uint64_t>(lunghezza) < n) metri.push_back(static_cast<size_t>(lunghezza));
-  metri.push_back(n - 1);
-  std::sort(metri.begin(), metri.end());
-  metri.erase(std::unique(metri.begin(), metri.end()), metri.end());
-  for (size_t m : metri) {
-    if (!calcolato(t, m)) continue;
-    const auto punto = std::make_pair(static_cast<int64_t>(m), std::make_pair(t.x.valore(m), t.y.valore(m)));
-    if (static_cast<int64_t>(m) <= lunghezza) p->traccia.push_back(punto);
-    if (static_cast<int64_t>(m) >= lunghezza) p->margine.push_back(punto);
+  void chiudi() {
+    if (corrente_.a > corrente_.da && svolta_totale_ != 0) {
+      corrente_.angolo = svolta_totale_ * 180 / std::numbers::pi;
+      corrente_.raggio = static_cast<double>(corrente_.a - corrente_.da) / std::abs(svolta_totale_);
+      p_->curve.push_back(corrente_);
+    }
+    corrente_ = {};
+    svolta_totale_ = 0;
   }
-}
+
+  const size_t righe_;
+  const size_t celle_;  // whole cells of plan
+  const int64_t lunghezza_;
+  Percorso* const p_;
+  bool buono_prima_ = false;
+  double x_prima_ = 0, y_prima_ = 0;
+  size_t cella_ = 0;                  // the next cell whose turn is known at its end
+  double h_inizio_ = std::nan("");    // the heading at its start
+  CurvaPercorso corrente_{};
+  double svolta_totale_ = 0;
+};
 
 }  // namespace
 
@@ -213,7 +238,7 @@ std::string testo_orario(int64_t secondi) {
   return testo;
 }
 
-Percorso leggi_percorso(const Elementi& elementi, const std::vector<Cella>& celle, const PuntiTracciato* tracciato) {
+Percorso leggi_percorso(const Elementi& elementi, const std::vector<Cella>& celle, const PianoAPassi& piano) {
   Percorso p;
   p.linea = utf8(elementi[kRigaLinea].testo);
   p.treno = utf8(elementi[kRigaTreno].testo);
@@ -233,11 +258,16 @@ Percorso leggi_percorso(const Elementi& elementi, const std::vector<Cella>& cell
   for (const TrattoCostante& t : tratti(celle, p.lunghezza, [](const Cella& c) { return static_cast<int>(c.montagna); })) {
     if (t.valore != 0) p.montagna.push_back(t);
   }
-  if (tracciato != nullptr && tracciato->presente()) {
-    leggi_curve(*tracciato, p.lunghezza, &p);
-    leggi_traccia(*tracciato, p.lunghezza, &p);
+  if (piano.righe > 0) {
+    LetturaPiano lettura(piano.righe, p.lunghezza, &p);
+    piano.scorri([&lettura](size_t m, const Punto& x, const Punto& y) { lettura.metro(m, x, y); });
+    lettura.fine();
   }
   return p;
+}
+
+Percorso leggi_percorso(const Elementi& elementi, const std::vector<Cella>& celle, const PuntiTracciato* tracciato) {
+  return leggi_percorso(elementi, celle, tracciato != nullptr ? piano_di(*tracciato) : PianoAPassi{});
 }
 
 }  // namespace scenario::tool

@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/flusso_tracciato.h"
 #include "model/modello.h"
 
 namespace scenario::tool {
@@ -108,6 +109,8 @@ struct Percorso {
 
 constexpr int kPassoTraccia = 10;
 
+// The plan is read in one pass and only what the pictures draw is kept.
+Percorso leggi_percorso(const Elementi& elementi, const std::vector<Cella>& celle, const PianoAPassi& piano);
 // The plan may be null or empty.
 Percorso leggi_percorso(const Elementi& elementi, const std::vector<Cella>& celle, const PuntiTracciato* tracciato);
 

@@ -29,11 +29,16 @@ class Svg {
   void vuoto(std::string_view tag, const Attributi& attributi);
   // <tag a="v">text</tag>, the text UTF-8 and escaped here.
   void testo(std::string_view tag, const Attributi& attributi, std::string_view contenuto);
+  // Room for about `byte` bytes of document taken at once: a long line's
+  // picture is written without copies made as it grows.
+  void riserva(size_t byte) { out_.reserve(byte); }
   // Raw markup the caller has already made safe (the style sheet).
   void grezzo(std::string_view markup);
 
   // The document so far, with every element still open closed.
-  std::string documento() const;
+  std::string documento() const&;
+  // The same, taking the writer's text rather than copying it.
+  std::string documento() &&;
 
  private:
   void inizio(std::string_view tag, const Attributi& attributi);

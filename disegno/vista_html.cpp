@@ -28,29 +28,32 @@ std::string tratti(const std::vector<TrattoCostante>& v) {
   return lista(v, [](const TrattoCostante& t) { return "[" + n(t.da) + "," + n(t.a) + "," + n(t.valore) + "]"; });
 }
 
-// The track's samples, compact: one flat list of whole numbers, the first
+// The track's samples appended to `out`, compact: one flat list of whole numbers, the first
 // sample's position (m) and plan point (cm), then each sample as its
 // differences from the one before. A sample is 10 m from the next, so most
 // numbers are a few digits: a 1000 km line stays about 1 MB. The point is
 // rounded before the difference is taken, so no rounding adds up along the
 // line.
-std::string punti(const std::vector<std::pair<int64_t, std::pair<double, double>>>& v) {
-  std::string out = "[";
+void punti(const std::vector<std::pair<int64_t, std::pair<double, double>>>& v, std::string* out) {
+  *out += '[';
+  bool primo = true;
   int64_t m0 = 0, x0 = 0, y0 = 0;
   for (const auto& [m, xy] : v) {
     if (!std::isfinite(xy.first) || !std::isfinite(xy.second)) continue;
     // A plan file may hold any float; beyond 10^13 m nothing is drawn usefully anyway.
     const auto cm = [](double metri) { return static_cast<int64_t>(std::llround(std::clamp(metri * 100, -1e15, 1e15))); };
     const int64_t x = cm(xy.first), y = cm(xy.second);
-    out += (out.size() > 1 ? "," : "") + n(m - m0) + "," + n(x - x0) + "," + n(y - y0);
+    *out += primo ? "" : ",";
+    *out += n(m - m0) + "," + n(x - x0) + "," + n(y - y0);
+    primo = false;
     m0 = m, x0 = x, y0 = y;
   }
-  return out + "]";
+  *out += ']';
 }
 
-}  // namespace
-
-std::string json_percorso(const Percorso& p) {
+// The route's JSON appended to `out`: the track, the bulk of a long line's
+// page, is written in place, never copied.
+void scrivi_json_percorso(const Percorso& p, std::string* out) {
   std::string j = "{";
   j += "\"linea\":" + stringa(p.linea) + ",\"treno\":" + stringa(p.treno);
   j += ",\"orologio\":" + stringa(testo_orario(p.orologio)) + ",\"lunghezza\":" + n(p.lunghezza);
@@ -82,8 +85,20 @@ std::string json_percorso(const Percorso& p) {
   j += ",\"curve\":" + lista(p.curve, [](const CurvaPercorso& c) {
          return "[" + n(c.da) + "," + n(c.a) + "," + n(c.angolo) + "," + n(c.raggio) + "]";
        });
-  j += ",\"traccia\":" + punti(p.traccia) + ",\"margine\":" + punti(p.margine);
-  return j + "}";
+  *out += j;
+  *out += ",\"traccia\":";
+  punti(p.traccia, out);
+  *out += ",\"margine\":";
+  punti(p.margine, out);
+  *out += '}';
+}
+
+}  // namespace
+
+std::string json_percorso(const Percorso& p) {
+  std::string j;
+  scrivi_json_percorso(p, &j);
+  return j;
 }
 
 std::string pagina_vista(const Elementi& elementi, const std::vector<Cella>& celle, const PuntiTracciato* tracciato) {
@@ -102,7 +117,7 @@ std::string pagina_vista(const Percorso& p, const Json& vivo) {
       vivo.is_null() ? ""
                    : "<script type=\"application/json\" id=\"vivo\">" + dati_vivi + "</script>\n<script>\n" +
                          std::string(kScriptVivo) + "</script>\n";
-  return std::string("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n") +
+  std::string testa = std::string("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n") +
          "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n" + icona +
          "<title>" + xml_escape("Line " + p.linea + ", train " + p.treno) + "</title>\n<style>\n" + std::string(kStileTavolozza) + std::string(kStileVista) +
          "</style>\n</head>\n<body>\n"
@@ -127,8 +142,14 @@ std::string pagina_vista(const Percorso& p, const Json& vivo) {
          "</section>\n<aside>" + pannello + "<h2>Timetable</h2><table id=\"orario\"><thead><tr><th>Station</th><th>km</th>"
          "<th>Post</th><th>Time</th><th title=\"least running time from the timed station before, every stretch at its speed limit\">Least</th><th>Dwell</th><th>Stop</th></tr></thead><tbody></tbody></table></aside></main>\n"
          "<div id=\"suggerimento\" role=\"tooltip\"></div>\n"
-         "<script type=\"application/json\" id=\"dati\">" + json_percorso(p) + "</script>\n" + script_vivo + "<script>\n" + std::string(kScriptCalcoli) + std::string(kScriptVista) +
-         "</script>\n</body>\n</html>\n";
+         "<script type=\"application/json\" id=\"dati\">";
+  // The route's data, most of a long line's page, written into it in place.
+  std::string pagina = std::move(testa);
+  pagina.reserve(pagina.size() + 16 * (p.traccia.size() + p.margine.size()) + (1 << 16));
+  scrivi_json_percorso(p, &pagina);
+  pagina += "</script>\n" + script_vivo + "<script>\n" + std::string(kScriptCalcoli) + std::string(kScriptVista) +
+            "</script>\n</body>\n</html>\n";
+  return pagina;
 }
 
 }  // namespace scenario::tool

@@ -1,5 +1,6 @@
 #include "model/flusso_tracciato.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <string>
@@ -130,6 +131,31 @@ bool esamina_tracciato(const LeggiPezzo& leggi, uint64_t byte, FormaTracciato* f
   return true;
 }
 
+void scorri_tracciato(const LeggiPezzo& leggi, const FormaTracciato& forma, const VisitaMetro& visita) {
+  CursorePunti x(leggi, 0);
+  CursorePunti y(leggi, forma.inizio_y);
+  for (size_t metro = 0; metro < forma.righe; ++metro) {
+    const Punto px = x.prossimo();
+    visita(metro, px, y.prossimo());
+  }
+}
+
+PianoAPassi piano_di(const PuntiTracciato& tracciato) {
+  PianoAPassi piano;
+  piano.righe = std::min(tracciato.x.size(), tracciato.y.size());
+  piano.scorri = [&tracciato, righe = piano.righe](const VisitaMetro& visita) {
+    for (size_t m = 0; m < righe; ++m) visita(m, tracciato.x[m], tracciato.y[m]);
+  };
+  return piano;
+}
+
+LeggiPezzo pezzi_di(std::string_view dati) {
+  return [dati](uint64_t posizione, char* dove, size_t quanti) -> size_t {
+    if (posizione >= dati.size()) return 0;
+    return dati.copy(dove, quanti, static_cast<size_t>(posizione));
+  };
+}
+
 bool decodifica_tracciato(const LeggiPezzo& leggi, uint64_t byte, PuntiTracciato* tracciato, Testo* errore) {
   // First the shape; only then is anything held.
   FormaTracciato forma;
@@ -137,12 +163,10 @@ bool decodifica_tracciato(const LeggiPezzo& leggi, uint64_t byte, PuntiTracciato
   PuntiTracciato letto;
   letto.x.azzera(forma.righe);
   letto.y.azzera(forma.righe);
-  CursorePunti x(leggi, 0);
-  CursorePunti y(leggi, forma.inizio_y);
-  for (size_t metro = 0; metro < forma.righe; ++metro) {
-    letto.x.imposta(metro, x.prossimo());
-    letto.y.imposta(metro, y.prossimo());
-  }
+  scorri_tracciato(leggi, forma, [&letto](size_t metro, const Punto& x, const Punto& y) {
+    letto.x.imposta(metro, x);
+    letto.y.imposta(metro, y);
+  });
   *tracciato = std::move(letto);
   return true;
 }

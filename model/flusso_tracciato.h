@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <string_view>
 
 #include "model/modello.h"
 #include "platform/da_tradurre.h"
@@ -26,6 +27,27 @@ struct FormaTracciato {
 // equal length within the longest line's plan, every number finite. False,
 // with `errore` as decodifica_tracciato() gives it, when one fails.
 bool esamina_tracciato(const LeggiPezzo& leggi, uint64_t byte, FormaTracciato* forma, Testo* errore);
+
+// One metre of a plan: its number and the points of columns x and y there.
+using VisitaMetro = std::function<void(size_t metro, const Punto& x, const Punto& y)>;
+
+// The metres of a plan whose shape esamina_tracciato() found good, read
+// through `leggi` and given to `visita` one by one, in order: nothing of the
+// plan is held but a piece of each column.
+void scorri_tracciato(const LeggiPezzo& leggi, const FormaTracciato& forma, const VisitaMetro& visita);
+
+// A plan given metre by metre, from its file or from columns held whole:
+// `scorri` walks its `righe` metres in order. No plan when `righe` is 0.
+struct PianoAPassi {
+  size_t righe = 0;
+  std::function<void(const VisitaMetro&)> scorri;
+};
+
+// The columns held whole walked as a plan file would be.
+PianoAPassi piano_di(const PuntiTracciato& tracciato);
+
+// Bytes held in memory read as a file is read.
+LeggiPezzo pezzi_di(std::string_view dati);
 
 // The whole plan read through `leggi` into `tracciato`, after the checks of
 // esamina_tracciato(): the file's bytes are never held whole.

@@ -157,6 +157,11 @@ TEST(ToolCheck, EachMistakeAtItsLineWithItsSeverityAndHint) {
        .linea = "[generale]\r\nlunghezza percorso,  12.300\r\n[curve]\r\n[fine]\r\n", .treno = treno({}),
        .dove = "LINE:2:22", .gravita = "error", .suggerimento = "write 12300", .stato = 1,
        .parole = "\"12.300\" is not a whole number: whole metres"},
+      // Two digits after the point cannot be a group of thousands. The speed starts at column 19.
+      {.nome = "a decimal fraction in a whole number",
+       .linea = una_linea, .treno = treno({"velocita,  1000,  62.5"}),
+       .dove = "TRAIN:2:19", .gravita = "error", .suggerimento = "round it to a whole number: the field holds no fractions",
+       .stato = 1, .parole = "\"62.5\" is not a whole number"},
       // The minutes of the clock are 16-bit: 70000 starts at column 16.
       {.nome = "a value too wide for its field, with the field's range",
        .linea = una_linea, .treno = treno({"orologio,  8,  70000,  0"}),
@@ -202,6 +207,26 @@ TEST(ToolCheck, EachMistakeAtItsLineWithItsSeverityAndHint) {
        .linea = una_linea, .treno = treno({"- uno", "- due", "- tre", "velocita,  0,  60"}),
        .dove = "TRAIN:4:1", .gravita = "warning", .suggerimento = "at most 2 comment fields in a row", .stato = 0,
        .parole = "the comment \"- tre\" is read as a key: too many comment lines in a row"},
+      {.nome = "a train entry before [generale] is not read",
+       .linea = una_linea, .treno = "Train 7, 2 cars\r\nvelocita,  0,  60\r\n[generale]\r\n[fine]\r\n",
+       .dove = "TRAIN:2:1", .gravita = "warning", .suggerimento = "move it after [generale]", .stato = 0,
+       .parole = "\"velocita\" stands before [generale]: everything before that heading is passed over"},
+      {.nome = "the same, with --strict",
+       .linea = una_linea, .treno = "velocita,  0,  60\r\n[generale]\r\n[fine]\r\n",
+       .dove = "TRAIN:1:1", .gravita = "error", .suggerimento = "move it after [generale]", .stato = 1,
+       .args = {"--strict"}},
+      {.nome = "a line's general entry before [generale], after a blank",
+       .linea = "  lunghezza percorso,  10000\r\n[generale]\r\nlunghezza percorso,  10000\r\n[curve]\r\n[fine]\r\n",
+       .treno = treno({}),
+       .dove = "LINE:1:3", .gravita = "warning", .suggerimento = "move it under [generale]", .stato = 0,
+       .parole = "\"lunghezza percorso\" stands before [generale]"},
+      {.nome = "a line object before [generale] needs its own heading",
+       .linea = "[curve]\r\ncurvad1,  100,  200\r\n" + una_linea, .treno = treno({}),
+       .dove = "LINE:2:1", .gravita = "warning", .suggerimento = "under its heading ([curve], [pendenze]", .stato = 0,
+       .parole = "\"curvad1\" stands before [generale]"},
+      {.nome = "a line entry before the train's [generale] belongs to the other file",
+       .linea = una_linea, .treno = "pendenza,  1000,  5\r\n[generale]\r\n[fine]\r\n",
+       .dove = "TRAIN:1:1", .gravita = "warning", .suggerimento = "move the entry to the line description", .stato = 0},
       {.nome = "a train entry in the line description",
        .linea = linea({"velocita,  0,  60"}), .treno = treno({}),
        .dove = "LINE:4:1", .gravita = "warning", .suggerimento = "move the entry to the train description", .stato = 0,
@@ -374,6 +399,66 @@ TEST(ToolCheck, OneDiagnosticForAnEntryWithAMisspeltKey) {
                        " stazone,  2000,  12,  600,  0,  0,  0,  1,  1,  0,  4,  1,  1,  0,  0,  0,  0,   A\n"
                        " ^~~~~~~\n"
                        " hint: did you mean `stazione`?\n");
+}
+
+// A file that ends inside an entry is told as that alone: reading on past the
+// entry must not add a fault that the author's file does not have.
+TEST(ToolCheck, AFileEndingInsideAnEntryIsItsOnlyFault) {
+  struct Caso {
+    const char* nome;
+    std::string linea, treno;
+    std::string dove;  // "TRAIN:2:16", as in the table above
+  };
+  const std::string una_linea = linea({});
+  // "velocita,  1000" is 15 bytes: the missing speed stands at column 16.
+  const std::vector<Caso> casi = {
+      {"the train's last line, right after [generale], CR LF", una_linea, "[generale]\r\nvelocita,  1000", "TRAIN:2:16"},
+      {"the same with LF", una_linea, "[generale]\nvelocita,  1000", "TRAIN:2:16"},
+      // The end of the text is after the two blanks, at column 18.
+      {"the same with blanks after the value", una_linea, "[generale]\nvelocita,  1000  ", "TRAIN:2:18"},
+      {"after another entry", una_linea, "[generale]\r\nnumero vetture,  5\r\nvelocita,  1000", "TRAIN:3:16"},
+      // "curva,  100" is 11 bytes.
+      {"the line's last line, right after a heading",
+       "[generale]\r\nlunghezza percorso,  10000\r\n[curve]\r\ncurva,  100", treno({}), "LINE:4:12"},
+  };
+  for (const Caso& caso : casi) {
+    SCOPED_TRACE(caso.nome);
+    CartellaTemporanea cartella;
+    cartella.scrivi("l.txt", caso.linea);
+    cartella.scrivi("t.txt", caso.treno);
+    const Percorsi p{cartella.file("l.txt"), cartella.file("t.txt")};
+    const Uscita u = esegui({"check", p.linea, p.treno});
+    EXPECT_EQ(u.stato, 1);
+    EXPECT_TRUE(u.err.starts_with(p.sostituisci(caso.dove) + ": error: the file ends inside the entry")) << u.err;
+    EXPECT_EQ(u.err.find("error", u.err.find('\n')), std::string::npos) << u.err;
+  }
+}
+
+// Before [generale] a free note may stand, commas and numbers and all: only a
+// key followed by a number is told as an entry there.
+TEST(ToolCheck, ANoteBeforeGeneraleIsPassedOverInSilence) {
+  struct Caso {
+    const char* nome;
+    std::string treno;
+    int stato;
+  };
+  const std::vector<Caso> casi = {
+      {"a note holding key words and numbers", "Train 7: the stazione of BORGO, 12 km away\r\nvelocita 60, later 90\r\n[generale]\r\n[fine]\r\n", 0},
+      {"an entry put aside as a comment", "- velocita,  0,  60\r\n[generale]\r\n[fine]\r\n", 0},
+      {"a heading before [generale]", "[stazioni],  1\r\n[generale]\r\n[fine]\r\n", 0},
+      // Without [generale] nothing is read: that error alone, not one per entry.
+      {"no [generale] at all", "velocita,  0,  60\r\n[fine]\r\n", 1},
+  };
+  for (const Caso& caso : casi) {
+    SCOPED_TRACE(caso.nome);
+    CartellaTemporanea c;
+    c.scrivi("l.txt", linea({}));
+    c.scrivi("t.txt", caso.treno);
+    const Uscita u = esegui({"check", c.file("l.txt"), c.file("t.txt")});
+    EXPECT_EQ(u.stato, caso.stato) << u.err;
+    EXPECT_EQ(u.err.find("warning"), std::string::npos) << u.err;
+    EXPECT_EQ(u.err.find("stands before"), std::string::npos) << u.err;
+  }
 }
 
 // Three faults in different sections: a signpost on a taken cell in the line's

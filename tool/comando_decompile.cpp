@@ -70,24 +70,27 @@ std::string rifiuto(const decompila::Decompilazione& d, const NomiFile& nomi) {
 }
 
 // The input files, each refused unread when no compile could have written a
-// file of its size; 0, or the exit status with its message on `err`.
-int leggi_compilati(const NomiFile& nomi, FileCodificati* file, std::ostream& err) {
+// file of its size: the table and the cells whole into `file`, the plan left
+// open in `tracciato` to be read a piece at a time (not opened when there is
+// none, `*con_tracciato` false then). 0, or the exit status with its message
+// on `err`.
+int leggi_compilati(const NomiFile& nomi, FileCodificati* file, FileAPezzi* tracciato, bool* con_tracciato,
+                    std::ostream& err) {
   struct Da {
     std::string percorso;
     TipoCompilato tipo;
     const char* modello;
     std::string* dati;
   };
-  std::vector<Da> da_leggere = {
+  const std::vector<Da> da_leggere = {
       {nomi.tabella(), TipoCompilato::kTabella, N_("%1 is not a compiled table file: %2"), &file->tabella},
-      {nomi.celle(), TipoCompilato::kCelle, N_("%1 is not a compiled cell file: %2"), &file->celle}};
-  if (file_esiste(nomi.tracciato())) {
-    file->tracciato.emplace();
-    da_leggere.push_back(
-        {nomi.tracciato(), TipoCompilato::kTracciato, N_("%1 is not a compiled track-plan file: %2"), &*file->tracciato});
-  }
+      {nomi.celle(), TipoCompilato::kCelle, N_("%1 is not a compiled cell file: %2"), &file->celle},
+      {nomi.tracciato(), TipoCompilato::kTracciato, N_("%1 is not a compiled track-plan file: %2"), nullptr}};
+  *con_tracciato = file_esiste(nomi.tracciato());
   for (const Da& d : da_leggere) {
-    const LetturaCompilato lettura = leggi_compilato(d.percorso, d.tipo, d.dati);
+    if (d.dati == nullptr && !*con_tracciato) continue;
+    const LetturaCompilato lettura =
+        d.dati != nullptr ? leggi_compilato(d.percorso, d.tipo, d.dati) : apri_compilato(d.percorso, d.tipo, tracciato);
     if (lettura.esito == LetturaCompilato::Esito::kIlleggibile) {
       err << "scenario-tool: " << nella_lingua(lettura.messaggio) << "\n";
       return kUscitaFileSystem;
@@ -115,19 +118,34 @@ int comando_decompile(const Args& args, std::ostream& out, std::ostream& err) {
     return kUscitaFileSystem;
   }
   const NomiFile nomi(cartella, id.nome_linea, id.numero_treno);
-  FileCodificati file;
+  decompila::Decompilazione d;
   {
-    // Read under DIR's lock as a reader, released before the texts are
-    // written (DIR may be where they go).
+    // Read and decompiled under DIR's lock as a reader, the plan a piece at
+    // a time; released before the texts are written (DIR may be where they
+    // go).
     BloccoCartella lettura;
     if (!blocca_per_leggere(cartella, &lettura, &errore, err)) {
       err << "scenario-tool: " << errore << "\n";
       return kUscitaFileSystem;
     }
-    if (int stato = leggi_compilati(nomi, &file, err); stato != 0) return stato;
+    FileCodificati file;
+    FileAPezzi file_tracciato;
+    bool con_tracciato = false;
+    if (int stato = leggi_compilati(nomi, &file, &file_tracciato, &con_tracciato, err); stato != 0) return stato;
+    const decompila::TracciatoAPezzi tracciato{
+        [&file_tracciato](uint64_t posizione, char* dove, size_t quanti) {
+          return file_tracciato.leggi(posizione, dove, quanti);
+        },
+        file_tracciato.dimensione()};
+    d = decompila::decompila(file.tabella, file.celle, con_tracciato ? &tracciato : nullptr, id.nome_linea,
+                             id.numero_treno);
+    // A plan the system failed to read to its end is no plan to decompile.
+    if (!file_tracciato.errore().ok()) {
+      err << "scenario-tool: " << nella_lingua(file_tracciato.errore().testo()) << "\n";
+      return kUscitaFileSystem;
+    }
   }
 
-  const decompila::Decompilazione d = decompila::decompila(file, id.nome_linea, id.numero_treno);
   if (!d.letta) {
     err << "scenario-tool: " << rifiuto(d, nomi) << "\n";
     return kUscitaDatiNonValidi;

@@ -23,7 +23,10 @@ int comando_plot(const Args& args, std::ostream& out, std::ostream& err) {
   int stato = leggi_scenario(a.posizionali[0], a.valore("--line-name", ""), a.valore("--train-number", ""), &letto,
                              &errore, err);
   if (stato == 0) {
-    const Status s = sostituisci_file(destinazione, disegna_percorso(letto.elementi, letto.celle, &letto.tracciato));
+    const Percorso percorso = leggi_percorso(letto.elementi, letto.celle, letto.tracciato());
+    // A plan that could not be read to its end is reported, not drawn in part.
+    Status s = letto.errore_tracciato();
+    if (s.ok()) s = sostituisci_file(destinazione, disegna_percorso(percorso));
     if (!s.ok()) stato = kUscitaFileSystem, errore = nella_lingua(s.testo());
   }
   if (stato != 0) err << "scenario-tool: " << errore << "\n";

@@ -61,7 +61,10 @@ int comando_view(const Args& args, std::ostream& out, std::ostream& err) {
     if (destinazione.empty()) {
       destinazione = letto.identita.nome_linea + "_" + letto.identita.numero_treno + ".html";
     }
-    const Status s = sostituisci_file(destinazione, pagina_vista(letto.elementi, letto.celle, &letto.tracciato));
+    const Percorso percorso = leggi_percorso(letto.elementi, letto.celle, letto.tracciato());
+    // A plan that could not be read to its end is reported, not drawn in part.
+    Status s = letto.errore_tracciato();
+    if (s.ok()) s = sostituisci_file(destinazione, pagina_vista(percorso));
     if (!s.ok()) stato = kUscitaFileSystem, errore = nella_lingua(s.testo());
   }
   if (stato != 0) err << "scenario-tool: " << errore << "\n";

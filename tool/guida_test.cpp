@@ -28,6 +28,7 @@ std::string leggi_guida() { return leggi_sorgente("docs/descrizioni.md"); }
 struct Esito {
   int stato;
   std::vector<std::string> guasti;    // "Errore n. N" of each fault line
+  std::vector<std::string> motivi;    // the words of each fault line, before " (Errore n. N"
   std::vector<std::string> avvisi;    // the text after "warning: "
   std::vector<std::string> errori;    // the text after "error: "
   std::string err;
@@ -38,7 +39,7 @@ Esito controlla(const std::string& linea, const std::string& treno) {
   c.scrivi("linea.txt", linea);
   c.scrivi("treno.txt", treno);
   const Uscita u = esegui({"check", c.file("linea.txt"), c.file("treno.txt")});
-  Esito e{u.stato, {}, {}, {}, u.err};
+  Esito e{u.stato, {}, {}, {}, {}, u.err};
   std::istringstream righe(e.err);
   std::string riga;
   while (std::getline(righe, riga)) {
@@ -50,6 +51,8 @@ Esito controlla(const std::string& linea, const std::string& treno) {
     } else if (const size_t g = riga.find("Errore n. "); g != std::string::npos) {
       const size_t fine = riga.find_first_not_of("0123456789", g + 10);
       e.guasti.push_back(riga.substr(g + 10, fine - g - 10));
+      const size_t m = riga.find(": error: ");
+      if (m != std::string::npos && m + 9 + 2 <= g) e.motivi.push_back(riga.substr(m + 9, g - 2 - (m + 9)));
     }
   }
   return e;
@@ -83,6 +86,12 @@ TEST(Guida, EveryDescriptionBlockCompilesAsTheGuideSays) {
       EXPECT_EQ(e.stato, 1) << e.err;
       EXPECT_EQ(e.guasti, std::vector<std::string>{b.segno.substr(7)}) << e.err;
       EXPECT_TRUE(e.avvisi.empty()) << e.err;
+      // A block followed by "gives" quotes the fault in the words of the check.
+      const size_t dopo = guida.find_first_not_of(" \n", b.fine);
+      if (dopo != std::string::npos && guida.compare(dopo, 5, "gives") == 0) {
+        ASSERT_EQ(e.motivi.size(), 1u) << e.err;
+        EXPECT_NE(guida.substr(dopo, 400).find("`" + e.motivi[0] + "`"), std::string::npos) << e.motivi[0];
+      }
     } else if (b.segno == "errore") {
       // Errors of the check that are no fault of the program: the first is quoted.
       EXPECT_EQ(e.stato, 1) << e.err;

@@ -59,4 +59,30 @@ bool spiega_fuori_posto(std::string_view campo, bool di_linea, Diagnostica* d) {
   return false;
 }
 
+bool spiega_prima_di_generale(std::string_view campo, bool di_linea, Diagnostica* d) {
+  // A key of its own description first, as its reader would take it.
+  const bool generale = di(campo, di_linea ? parole_chiave_generali() : parole_chiave_treno());
+  const bool oggetto = !generale && di_linea && di(campo, parole_chiave_oggetti());
+  const bool dell_altra = !generale && !oggetto &&
+                          (di_linea ? di(campo, parole_chiave_treno())
+                                    : di(campo, parole_chiave_generali()) || di(campo, parole_chiave_oggetti()));
+  if (!generale && !oggetto && !dell_altra) return false;
+  d->messaggio = componi(traduci("\"%1\" stands before [generale]: everything before that heading is passed over, "
+                                 "and the entry is not read"),
+                         {testo_visibile(campo)});
+  if (dell_altra) {
+    d->suggerimento = di_linea ? traduci("move the entry to the train description, after its [generale]")
+                               : traduci("move the entry to the line description, after its [generale]");
+  } else if (oggetto) {
+    d->suggerimento = traduci("put it after the general section, under its heading ([curve], [pendenze], [montagne], "
+                              "[cartelli] or [indicazioni]): the general section ends at the first heading such as "
+                              "[curve]");
+  } else if (di_linea) {
+    d->suggerimento = traduci("move it under [generale], before the first heading such as [curve]");
+  } else {
+    d->suggerimento = traduci("move it after [generale]: the train description is read from that heading on");
+  }
+  return true;
+}
+
 }  // namespace scenario::tool

@@ -15,4 +15,10 @@ namespace scenario::tool {
 // it was, when none of these reasons applies.
 bool spiega_fuori_posto(std::string_view campo, bool di_linea, Diagnostica* d);
 
+// Sets the message and hint of `d` for an entry whose key is `campo` and that
+// stands before "[generale]" in the line description (`di_linea`) or the train
+// description, where nothing is read: the hint names the heading the entry
+// needs. False, and `d` left as it was, when `campo` is no key of either.
+bool spiega_prima_di_generale(std::string_view campo, bool di_linea, Diagnostica* d);
+
 }  // namespace scenario::tool

@@ -94,8 +94,14 @@ void spiega_lettura(const Guasto& g, const Traccia& t, const VoceLetta* voce, Di
   if (decimale(f.campo)) {
     d->messaggio = componi(traduci("\"%1\" is not a whole number: whole metres, km/h or units, no decimal point"),
                            {campo});
-    d->suggerimento = componi(traduci("write %1 if the point separates thousands; otherwise round to a whole number"),
-                              {testo_visibile(senza_punto(f.campo))});
+    // Only a group of three digits after the point can be thousands: "2.5" is a fraction.
+    const size_t punto = f.campo.find_first_of(".,");
+    const bool migliaia = f.campo.size() - punto - 1 == 3 && punto > (f.campo.starts_with('-') ? 1u : 0u);
+    d->suggerimento = migliaia
+                          ? componi(traduci("write %1 if the point separates thousands; otherwise round to a whole "
+                                            "number"),
+                                    {testo_visibile(senza_punto(f.campo))})
+                          : traduci("round it to a whole number: the field holds no fractions");
     return;
   }
   if (intero(f.campo)) {

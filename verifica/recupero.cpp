@@ -29,8 +29,11 @@ constexpr size_t kLettureOltre = size_t{64} << 20;
 constexpr size_t kVolteCoppia = 4;
 
 // Blanks line `riga` (from 1) of `testo`, keeping its line end so that the
-// lines after it keep their numbers. Gives the offset of the line's start,
-// or npos when there was nothing to blank.
+// lines after it keep their numbers. The text's last line, with no line end
+// after it, keeps one blank: the readers fail a field that takes the last byte
+// of the file, and with the line gone the field before it would take it (a
+// "[generale]" before a last entry would be read as missing). Gives the offset
+// of the line's start, or npos when there was nothing to blank.
 size_t svuota_riga(std::string* testo, int riga) {
   size_t inizio = 0;
   for (int n = 1; n < riga; ++n) {
@@ -41,8 +44,15 @@ size_t svuota_riga(std::string* testo, int riga) {
   }
   size_t fine = inizio;
   while (fine < testo->size() && (*testo)[fine] != '\r' && (*testo)[fine] != '\n') ++fine;
-  if (fine == inizio) return std::string::npos;
-  testo->erase(inizio, fine - inizio);
+  // An empty line, or a last line already blanked: nothing more to drop.
+  if (fine == inizio || (fine == testo->size() && testo->compare(inizio, fine - inizio, " ") == 0)) {
+    return std::string::npos;
+  }
+  if (fine == testo->size()) {
+    testo->replace(inizio, fine - inizio, " ");
+  } else {
+    testo->erase(inizio, fine - inizio);
+  }
   return inizio;
 }
 

@@ -35,6 +35,8 @@ inline constexpr TipoDiagnostica kSenzaChiave{
     "no-key", Gravita::kAvviso, "a field where a key belongs that is near no key: passed over"};
 inline constexpr TipoDiagnostica kSenzaGenerale{
     "no-general", Gravita::kErrore, "the train description has no [generale]: nothing of it is read"};
+inline constexpr TipoDiagnostica kPrimaDiGenerale{
+    "before-general", Gravita::kAvviso, "an entry before [generale], where the reader passes everything over"};
 inline constexpr TipoDiagnostica kValoreAvvolto{
     "value-wrapped", Gravita::kErrore, "a value outside what its byte or word stores would be kept wrapped"};
 inline constexpr TipoDiagnostica kTestoLungo{
@@ -78,7 +80,8 @@ inline constexpr TipoDiagnostica kRegistroPieno{
 
 // Every kind, in the order the guide lists them.
 inline constexpr std::array kTipiDiagnostica{
-    tipo::kChiaveSconosciuta, tipo::kSenzaChiave,   tipo::kSenzaGenerale,       tipo::kValoreAvvolto,
+    tipo::kChiaveSconosciuta, tipo::kSenzaChiave,   tipo::kSenzaGenerale,       tipo::kPrimaDiGenerale,
+    tipo::kValoreAvvolto,
     tipo::kTestoLungo,        tipo::kProgressivaPersa, tipo::kFuori1252,        tipo::kCodificaLarga,
     tipo::kNelMargine,
     tipo::kRallentamentoOltre, tipo::kCarattereControllo, tipo::kFuoriOrdine,  tipo::kSenzaEffetto,

@@ -28,6 +28,7 @@
 #include "verifica/righe_in_ordine.h"
 #include "verifica/spiega_guasti.h"
 #include "verifica/tipi_diagnostica.h"
+#include "verifica/voci_prima_di_generale.h"
 
 namespace scenario::tool {
 namespace {
@@ -246,6 +247,10 @@ Prova compila_prova(const TestiDaCompilare& testi, std::string_view l, std::stri
   for (const Avvertimento& a : c.stato.avvertimenti) avvertimenti.aggiungi(a, &out);
   for (const AvvertimentiTaciuti& taciuti : c.stato.avvertimenti_taciuti) avvertimenti.conta(taciuti, &out);
   for (Diagnostica& d : controlla_voci(c.stato, traccia, testi.treno.nome)) out.altre.push_back(std::move(d));
+  // The readers pass over what stands before "[generale]": the entries there
+  // are found in the texts.
+  for (Diagnostica& d : voci_prima_di_generale(l, testi.linea.nome, true)) out.altre.push_back(std::move(d));
+  for (Diagnostica& d : voci_prima_di_generale(t, testi.treno.nome, false)) out.altre.push_back(std::move(d));
   if (c.esito.fatale != 0) out.altre.push_back(fatale(c.esito.fatale));
   size_t avvisi = 0;
   for (const Diagnostica& d : out.altre) avvisi += d.gravita == Gravita::kAvviso;
