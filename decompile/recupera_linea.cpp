@@ -179,11 +179,11 @@ void recupera_indicatori(const std::vector<Cella>& celle, DescrizioneLinea* d) {
                              .vas = v.a.sinistra,
                              .vbs = v.b.sinistra,
                              .vcs = v.c.sinistra,
-                             .strisces = v.strisce.sinistra,
+                             .strisces = static_cast<int16_t>(v.strisce.sinistra),
                              .vad = v.a.destra,
                              .vbd = v.b.destra,
                              .vcd = v.c.destra,
-                             .strisced = v.strisce.destra});
+                             .strisced = static_cast<int16_t>(v.strisce.destra)});
   }
 }
 

@@ -66,18 +66,7 @@ void recupera_stazioni(const Elementi& elementi, DescrizioneTreno* d) {
 }
 
 Segnale segnale_di(const Cella& c, size_t cella) {
-  const ImpostazioniSegnale i = decodifica_segnale(c);
-  return {.posizione = posizione_dopo(cella),
-          .sx = i.sx,
-          .s1 = i.s1,
-          .s2 = i.s2,
-          .s3 = i.s3,
-          .rapp = i.rapp,
-          .dx = i.dx,
-          .d1 = i.d1,
-          .d2 = i.d2,
-          .d3 = i.d3,
-          .tempo = i.tempo};
+  return {.posizione = posizione_dopo(cella), .impostazioni = decodifica_segnale(c)};
 }
 
 // A slowdown shorter than 25 m has no end cell of its own: its length is 0.

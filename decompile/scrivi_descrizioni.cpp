@@ -28,7 +28,7 @@ std::string generale_linea(const DescrizioneLinea& d) {
   out += voce_sola(k(parole::kSfondoUno), {n(d.sfondo_uno)});
   out += voce_sola(k(parole::kSfondoDue), {n(d.sfondo_due)});
   out += voce_sola(k(parole::kSfondoTre), {n(d.sfondo_tre)});
-  out += voce_sola("ripetizione segnali " + n(d.codici) + " codici", {n(d.ripetizione_1), n(d.ripetizione_2)});
+  out += voce_sola(chiave_ripetizione_segnali(d.codici), {n(d.ripetizione_1), n(d.ripetizione_2)});
   return out;
 }
 
@@ -37,7 +37,7 @@ std::string curve(const DescrizioneLinea& d) {
   t.riga("[curve]");
   if (!d.curve_recuperate) t.riga("- curves not recovered: the scenario has no track-plan file");
   for (const Curva& c : d.curve) {
-    t.voce(std::string("curva") + (c.sinistra ? 's' : 'd') + c.cifra, {n(c.inizio), n(c.lunghezza)});
+    t.voce(chiave_curva(c.sinistra, c.cifra), {n(c.inizio), n(c.lunghezza)});
   }
   return t.testo();
 }
@@ -51,7 +51,7 @@ std::string oggetti_linea(const DescrizioneLinea& d) {
   for (const Montagna& m : d.montagne) montagne.voce(k(parole::kMontagna), {n(m.inizio), n(m.fine), n(m.tipo)});
   TabellaTesto indicatori;
   indicatori.riga("[cartelli]");
-  for (const Indicatori& i : d.indicatori) {
+  for (const IndicatoriVMax& i : d.indicatori) {
     indicatori.voce(k(parole::kIndicatori), {n(i.posizione), n(i.vas), n(i.vbs), n(i.vcs), n(i.strisces), o_vuoto(i.vad),
                                         o_vuoto(i.vbd), o_vuoto(i.vcd), n(i.strisced)});
   }
@@ -98,9 +98,10 @@ std::string oggetti_treno(const DescrizioneTreno& d) {
   }
   TabellaTesto segnali;
   segnali.riga("[segnali]");
-  for (const Segnale& s : d.segnali) {
-    segnali.voce(k(parole::kSegnale), {n(s.posizione), n(s.sx), n(s.s1), n(s.s2), n(s.s3), n(s.rapp), n(s.dx), n(s.d1), n(s.d2),
-                             n(s.d3), n(s.tempo)});
+  for (const Segnale& g : d.segnali) {
+    const ImpostazioniSegnale& s = g.impostazioni;
+    segnali.voce(k(parole::kSegnale), {n(g.posizione), n(s.sx), n(s.s1), n(s.s2), n(s.s3), n(s.rapp), n(s.dx), n(s.d1),
+                                       n(s.d2), n(s.d3), n(s.tempo)});
   }
   return rallentamenti.testo() + segnali.testo() + valori("[codici]", k(parole::kAbbattimento), d.abbattimenti);
 }

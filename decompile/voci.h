@@ -1,11 +1,16 @@
 // The entries of a line and a train description, as the decompiler recovers
 // them from compiled files: one struct per kind of entry, its fields in the
-// order the entry's line writes them.
+// order the entry's line writes them. Where the readers hand an entry's
+// values on in a struct of their own (indicators, a signal's settings), the
+// decompiler recovers that same struct.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "model/valori_cella.h"
+#include "readers/linea_indicatori.h"
 
 namespace scenario::decompila {
 
@@ -33,12 +38,6 @@ struct Montagna {
   int32_t tipo = 0;  // scenery type, plus 10 when the section is marked
 };
 
-struct Indicatori {
-  int32_t posizione = 0;
-  int32_t vas = 0, vbs = 0, vcs = 0, strisces = 0;
-  int32_t vad = 0, vbd = 0, vcd = 0, strisced = 0;
-};
-
 struct Cartello {
   int32_t posizione = 0;
   std::string testo;
@@ -54,7 +53,7 @@ struct DescrizioneLinea {
   std::vector<Curva> curve;
   std::vector<Pendenza> pendenze;
   std::vector<Montagna> montagne;
-  std::vector<Indicatori> indicatori;
+  std::vector<IndicatoriVMax> indicatori;
   std::vector<Cartello> cartelli;  // in the order of their rows: 80 downward
 };
 
@@ -75,9 +74,10 @@ struct Stazione {
   std::string nome;
 };
 
+// A signal line: its position, then the settings the reader places it with.
 struct Segnale {
   int32_t posizione = 0;
-  int32_t sx = 0, s1 = 0, s2 = 0, s3 = 0, rapp = 0, dx = 0, d1 = 0, d2 = 0, d3 = 0, tempo = 0;
+  ImpostazioniSegnale impostazioni;
 };
 
 struct Rallentamento {

@@ -55,9 +55,9 @@ std::vector<OggettoInCelle> oggetti_in_celle(const Righe& righe, Descrizione des
     const std::vector<CampoRiga> c = campi_riga(r);
     const Voce* v = voce_di(c[0].testo, *parte);
     if (v == nullptr) continue;
-    if (v->chiave == parole::kStazione.chiave) {
+    if (v->parole.chiave == parole::kStazione.chiave) {
       if (std::optional<OggettoInCelle> s = stazione(n, c)) out.push_back(*s);
-    } else if (std::find(kInUnaCella.begin(), kInUnaCella.end(), v->chiave) != kInUnaCella.end()) {
+    } else if (std::find(kInUnaCella.begin(), kInUnaCella.end(), v->parole.chiave) != kInUnaCella.end()) {
       if (const std::optional<int64_t> p = numero(c, 1)) out.push_back({n, cella_di(*p), cella_di(*p)});
     }
   }

@@ -27,7 +27,9 @@ json completamenti(const Righe& righe, size_t riga, size_t byte, Descrizione des
   if (parte) {
     for (const Voce& v : voci()) {
       if (v.parte != *parte) continue;
-      json voce = {{"label", std::string(v.chiave == parole::kCurva.chiave ? "curva" : v.chiave)},
+      // A curve is offered by its key word: the snippet then chooses side and digit.
+      const bool curva = v.parole.chiave == parole::kCurva.chiave;
+      json voce = {{"label", std::string(curva ? parole::kCurva.prima : v.parole.chiave)},
                    {"kind", kParolaChiave},
                    {"detail", elenco_campi(v)},
                    {"insertText", frammento(v)},

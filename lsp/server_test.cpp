@@ -252,8 +252,8 @@ TEST(ServerCompletamento, TheSnippetHoldsTheFieldsInOrder) {
 TEST(ServerVoci, EveryEntryHasItsSectionOfTheGuide) {
   for (const Voce& v : voci()) {
     const std::string_view guida = entrata_guida(v);
-    EXPECT_EQ(guida.substr(0, 5), "#### ") << v.chiave;
-    EXPECT_NE(guida.find(v.titolo), std::string_view::npos) << v.chiave;
+    EXPECT_EQ(guida.substr(0, 5), "#### ") << v.parole.chiave;
+    EXPECT_NE(guida.find(v.titolo), std::string_view::npos) << v.parole.chiave;
   }
 }
 

@@ -23,8 +23,8 @@ int64_t dividi_pari(int64_t a, int64_t b) {
 std::string metri(int64_t m) { return std::to_string(m) + " m"; }
 
 std::string spiega_chiave(const Voce& v) {
-  std::string testo = "**" + std::string(v.chiave) + "**";
-  if (!v.campi.empty()) testo += " — " + elenco_campi(v);
+  std::string testo = "**" + std::string(v.parole.chiave) + "**";
+  if (!v.parole.campi.empty()) testo += " — " + elenco_campi(v);
   const std::string_view guida = entrata_guida(v);
   if (!guida.empty()) testo += "\n\n---\n\n" + std::string(guida);
   return testo;
@@ -44,8 +44,8 @@ std::string spiega_orario(const std::vector<CampoRiga>& campi, size_t primo) {
 
 std::string spiega_valore(const Voce& v, const std::vector<CampoRiga>& campi, size_t indice,
                           const std::vector<Progressiva>& sistemi) {
-  const Campo& c = v.campi[indice - 1];
-  std::string testo = "`" + std::string(v.chiave) + "` — **" + std::string(c.nome) + "**";
+  const Campo& c = v.parole.campi[indice - 1];
+  std::string testo = "`" + std::string(v.parole.chiave) + "` — **" + std::string(c.nome) + "**";
   if (!c.unita.empty()) testo += " (" + std::string(c.unita) + ")";
   const std::optional<int64_t> n = numero_campo(campi[indice].testo);
   switch (c.senso) {
@@ -139,7 +139,7 @@ std::string spiega(const Righe& righe, size_t riga, size_t byte, Descrizione des
   const Voce* v = voce_di(campi[0].testo, *parte);
   if (v == nullptr) return "";
   if (indice == 0) return spiega_chiave(*v);
-  if (indice > v->campi.size()) return "";
+  if (indice > v->parole.campi.size()) return "";
   return spiega_valore(*v, campi, indice, sistemi);
 }
 

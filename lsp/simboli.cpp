@@ -37,18 +37,18 @@ std::optional<json> simbolo_voce(const Righe& righe, size_t riga, const Voce& v,
   std::string dettaglio;
   int tipo = 0;
   const std::string posizione = campo(c, 1) + " m";
-  if (v.chiave == parole::kStazione.chiave) {
+  if (v.parole.chiave == parole::kStazione.chiave) {
     tipo = kStazione;
     nome = campo(c, 17).empty() ? "stazione" : campo(c, 17);
     dettaglio = posizione + ", " + campo(c, 14) + ":" + campo(c, 15) + ":" + campo(c, 16);
-  } else if (v.chiave == parole::kSegnale.chiave) {
+  } else if (v.parole.chiave == parole::kSegnale.chiave) {
     tipo = kSegnale;
     nome = "segnale " + posizione;
-  } else if (v.chiave == parole::kRallentamento.chiave) {
+  } else if (v.parole.chiave == parole::kRallentamento.chiave) {
     tipo = kRallentamento;
     nome = "rallentamento " + posizione;
     dettaglio = campo(c, 2) + " km/h over " + campo(c, 3) + " m";
-  } else if (v.chiave == parole::kCurva.chiave) {
+  } else if (v.parole.chiave == parole::kCurva.chiave) {
     tipo = kCurva;
     nome = pulito(c[0].testo) + " " + posizione;
     dettaglio = campo(c, 2) + " m long";

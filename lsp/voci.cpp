@@ -1,119 +1,42 @@
 #include "lsp/voci.h"
 
-#include <algorithm>
 #include <array>
-#include <cctype>
 
+#include "readers/lettura_descrizione.h"
 #include "readers/vocabolario.h"
 
 namespace scenario::lsp {
 namespace {
 
-constexpr Campo kPos{"position", "m", Senso::kPosizione};
-
-constexpr std::array kLunghezza{Campo{"length", "m", Senso::kLunghezza}};
-constexpr std::array kProgressiva{Campo{"start", "m", Senso::kPosizione}, Campo{"km_value", "m", Senso::kAltro},
-                                  Campo{"direction", "0 up, 1 down", Senso::kAltro}};
-constexpr std::array kSfondo{Campo{"value", "", Senso::kAltro}};
-constexpr std::array kRipetizione{Campo{"first_distance", "m", Senso::kLunghezza},
-                                  Campo{"second_distance", "m", Senso::kLunghezza}};
-constexpr std::array kPendenza{kPos, Campo{"gradient", "per mille", Senso::kAltro}};
-constexpr std::array kCurva{Campo{"start", "m", Senso::kPosizione}, Campo{"length", "m", Senso::kLunghezza}};
-constexpr std::array kMontagna{Campo{"start", "m", Senso::kPosizione}, Campo{"end", "m", Senso::kPosizione},
-                               Campo{"type", "", Senso::kAltro}};
-constexpr std::array kIndicatori{kPos,
-                                 Campo{"left_a", "km/h", Senso::kAltro},
-                                 Campo{"left_b", "km/h", Senso::kAltro},
-                                 Campo{"left_c", "km/h", Senso::kAltro},
-                                 Campo{"left_stripes", "", Senso::kAltro},
-                                 Campo{"right_a", "km/h", Senso::kAltro},
-                                 Campo{"right_b", "km/h", Senso::kAltro},
-                                 Campo{"right_c", "km/h", Senso::kAltro},
-                                 Campo{"right_stripes", "", Senso::kAltro}};
-constexpr std::array kCartello{kPos, Campo{"text", "", Senso::kTesto}};
-constexpr std::array kMassa{Campo{"percentage", "%", Senso::kAltro}};
-constexpr std::array kVetture{Campo{"cars", "", Senso::kAltro}};
-constexpr std::array kVelocita{kPos, Campo{"speed", "km/h", Senso::kVelocita}};
-constexpr std::array kAderenza{kPos, Campo{"adhesion", "", Senso::kAltro}};
-constexpr std::array kOrologio{Campo{"hours", "h", Senso::kOre}, Campo{"minutes", "min", Senso::kMinuti},
-                               Campo{"seconds", "s", Senso::kSecondi}};
-constexpr std::array kSabbia{Campo{"sand", "", Senso::kAltro}};
-constexpr std::array kSegnale{kPos,
-                              Campo{"sx", "", Senso::kAltro},
-                              Campo{"s1", "", Senso::kAltro},
-                              Campo{"s2", "", Senso::kAltro},
-                              Campo{"s3", "", Senso::kAltro},
-                              Campo{"rapp", "", Senso::kAltro},
-                              Campo{"dx", "", Senso::kAltro},
-                              Campo{"d1", "", Senso::kAltro},
-                              Campo{"d2", "", Senso::kAltro},
-                              Campo{"d3", "", Senso::kAltro},
-                              Campo{"time", "s", Senso::kAltro}};
-constexpr std::array kRallentamento{kPos,
-                                    Campo{"speed", "km/h", Senso::kVelocita},
-                                    Campo{"length", "m", Senso::kLunghezza},
-                                    Campo{"f_tt", "", Senso::kAltro},
-                                    Campo{"f_ta", "", Senso::kAltro},
-                                    Campo{"d_v", "", Senso::kAltro}};
-constexpr std::array kAbbattimento{kPos, Campo{"value", "", Senso::kAltro}};
-constexpr std::array kStazione{kPos,
-                               Campo{"type", "", Senso::kAltro},
-                               Campo{"length", "m", Senso::kLunghezza},
-                               Campo{"setting_4", "", Senso::kAltro},
-                               Campo{"setting_5", "", Senso::kAltro},
-                               Campo{"setting_6", "", Senso::kAltro},
-                               Campo{"setting_7", "", Senso::kAltro},
-                               Campo{"setting_8", "", Senso::kAltro},
-                               Campo{"setting_9", "", Senso::kAltro},
-                               Campo{"setting_10", "", Senso::kAltro},
-                               Campo{"setting_11", "", Senso::kAltro},
-                               Campo{"setting_12", "", Senso::kAltro},
-                               Campo{"dwell", "s", Senso::kAltro},
-                               Campo{"hour", "h", Senso::kOre},
-                               Campo{"minute", "min", Senso::kMinuti},
-                               Campo{"second", "s", Senso::kSecondi},
-                               Campo{"name", "", Senso::kTesto}};
-
-// An entry of the table: the key words from the readers' vocabulary, the rest
-// the editor's own.
-constexpr Voce voce(const ParolaChiave& p, Parte parte, std::string_view titolo, std::span<const Campo> campi) {
-  return Voce{p.chiave, parte, p.prima, p.seconda, p.maiuscole, titolo, campi};
-}
+// An entry of the table: the key words and fields from the readers'
+// vocabulary, the part and the guide's heading the editor's own.
+constexpr Voce voce(const ParolaChiave& p, Parte parte, std::string_view titolo) { return Voce{p, parte, titolo}; }
 
 constexpr std::array kVoci{
-    voce(parole::kLunghezzaPercorso, Parte::kGenerale, "`lunghezza percorso`", kLunghezza),
-    voce(parole::kProgressivaTre, Parte::kGenerale, "`progressiva chilometrica uno`", kProgressiva),
-    voce(parole::kProgressivaDue, Parte::kGenerale, "`progressiva chilometrica uno`", kProgressiva),
-    voce(parole::kProgressivaUno, Parte::kGenerale, "`progressiva chilometrica uno`", kProgressiva),
-    voce(parole::kSfondoUno, Parte::kGenerale, "`sfondo uno`", kSfondo),
-    voce(parole::kSfondoDue, Parte::kGenerale, "`sfondo uno`", kSfondo),
-    voce(parole::kSfondoTre, Parte::kGenerale, "`sfondo uno`", kSfondo),
-    voce(parole::kRipetizioneSegnali, Parte::kGenerale, "`ripetizione segnali", kRipetizione),
-    voce(parole::kPendenza, Parte::kOggetti, "`pendenza`", kPendenza),
-    voce(parole::kCurva, Parte::kOggetti, "`curvad1`", kCurva),
-    voce(parole::kMontagna, Parte::kOggetti, "`montagna`", kMontagna),
-    voce(parole::kIndicatori, Parte::kOggetti, "`indicatori_vmax`", kIndicatori),
-    voce(parole::kCartello, Parte::kOggetti, "`cartello_indicatore`", kCartello),
-    voce(parole::kMassaFrenata, Parte::kTreno, "`percentuale massa frenata`", kMassa),
-    voce(parole::kVetture, Parte::kTreno, "`numero vetture`", kVetture),
-    voce(parole::kVelocita, Parte::kTreno, "`velocita`", kVelocita),
-    voce(parole::kAderenza, Parte::kTreno, "`aderenza`", kAderenza),
-    voce(parole::kOrologio, Parte::kTreno, "`orologio`", kOrologio),
-    voce(parole::kSabbia, Parte::kTreno, "`sabbia`", kSabbia),
-    voce(parole::kSegnale, Parte::kTreno, "`segnale`", kSegnale),
-    voce(parole::kRallentamento, Parte::kTreno, "`rallentamento`", kRallentamento),
-    voce(parole::kAbbattimento, Parte::kTreno, "`abbattimento`", kAbbattimento),
-    voce(parole::kStazione, Parte::kTreno, "`stazione`", kStazione),
+    voce(parole::kLunghezzaPercorso, Parte::kGenerale, "`lunghezza percorso`"),
+    voce(parole::kProgressivaTre, Parte::kGenerale, "`progressiva chilometrica uno`"),
+    voce(parole::kProgressivaDue, Parte::kGenerale, "`progressiva chilometrica uno`"),
+    voce(parole::kProgressivaUno, Parte::kGenerale, "`progressiva chilometrica uno`"),
+    voce(parole::kSfondoUno, Parte::kGenerale, "`sfondo uno`"),
+    voce(parole::kSfondoDue, Parte::kGenerale, "`sfondo uno`"),
+    voce(parole::kSfondoTre, Parte::kGenerale, "`sfondo uno`"),
+    voce(parole::kRipetizioneSegnali, Parte::kGenerale, "`ripetizione segnali"),
+    voce(parole::kPendenza, Parte::kOggetti, "`pendenza`"),
+    voce(parole::kCurva, Parte::kOggetti, "`curvad1`"),
+    voce(parole::kMontagna, Parte::kOggetti, "`montagna`"),
+    voce(parole::kIndicatori, Parte::kOggetti, "`indicatori_vmax`"),
+    voce(parole::kCartello, Parte::kOggetti, "`cartello_indicatore`"),
+    voce(parole::kMassaFrenata, Parte::kTreno, "`percentuale massa frenata`"),
+    voce(parole::kVetture, Parte::kTreno, "`numero vetture`"),
+    voce(parole::kVelocita, Parte::kTreno, "`velocita`"),
+    voce(parole::kAderenza, Parte::kTreno, "`aderenza`"),
+    voce(parole::kOrologio, Parte::kTreno, "`orologio`"),
+    voce(parole::kSabbia, Parte::kTreno, "`sabbia`"),
+    voce(parole::kSegnale, Parte::kTreno, "`segnale`"),
+    voce(parole::kRallentamento, Parte::kTreno, "`rallentamento`"),
+    voce(parole::kAbbattimento, Parte::kTreno, "`abbattimento`"),
+    voce(parole::kStazione, Parte::kTreno, "`stazione`"),
 };
-
-bool contiene(std::string_view campo, std::string_view parola, bool maiuscole) {
-  if (parola.empty()) return true;
-  const auto uguali = [maiuscole](char a, char b) {
-    if (maiuscole) return a == b;
-    return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-  };
-  return std::search(campo.begin(), campo.end(), parola.begin(), parola.end(), uguali) != campo.end();
-}
 
 }  // namespace
 
@@ -121,7 +44,7 @@ std::span<const Voce> voci() { return kVoci; }
 
 const Voce* voce_di(std::string_view campo, Parte parte) {
   for (const Voce& v : kVoci) {
-    if (v.parte == parte && contiene(campo, v.prima, v.maiuscole) && contiene(campo, v.seconda, v.maiuscole)) return &v;
+    if (v.parte == parte && chiave_vale(campo, v.parole.prima, v.parole.seconda, v.parole.maiuscole)) return &v;
   }
   return nullptr;
 }
@@ -143,9 +66,12 @@ std::string_view entrata_guida(const Voce& v) {
 }
 
 std::string frammento(const Voce& v) {
-  std::string testo = v.chiave == parole::kCurva.chiave ? "curva${1|d,s|}${2|1,2,3,4,5,6|}" : std::string(v.chiave);
-  int n = v.chiave == parole::kCurva.chiave ? 3 : 1;
-  for (const Campo& c : v.campi) {
+  // A curve's key carries its side and its curvature digit: two choices first.
+  const bool curva = v.parole.chiave == parole::kCurva.chiave;
+  std::string testo =
+      curva ? std::string(parole::kCurva.prima) + "${1|d,s|}${2|1,2,3,4,5,6|}" : std::string(v.parole.chiave);
+  int n = curva ? 3 : 1;
+  for (const Campo& c : v.parole.campi) {
     testo += ",  ${" + std::to_string(n++) + ":" + std::string(c.nome) + "}";
   }
   return testo;
@@ -153,7 +79,7 @@ std::string frammento(const Voce& v) {
 
 std::string elenco_campi(const Voce& v) {
   std::string testo;
-  for (const Campo& c : v.campi) {
+  for (const Campo& c : v.parole.campi) {
     if (!testo.empty()) testo += ", ";
     testo += c.nome;
     if (!c.unita.empty()) testo += " (" + std::string(c.unita) + ")";

@@ -1,7 +1,8 @@
-// The entries of the two descriptions as the editor shows them: each key
-// word with the words its reader looks for, its fields in order with their
-// units, and the heading of its entry in the guide. Hover, completion and the
-// outline all read this one table.
+// The entries of the two descriptions as the editor shows them: each entry
+// of the readers' vocabulary (its key, the words its reader looks for, its
+// fields in order with their units) with the part of the description it
+// belongs to and the heading of its entry in the guide. Hover, completion and
+// the outline all read this one table.
 #pragma once
 
 #include <optional>
@@ -9,27 +10,21 @@
 #include <string>
 #include <string_view>
 
+#include "readers/vocabolario.h"
+
 namespace scenario::lsp {
 
 enum class Descrizione { kLinea, kTreno };
 enum class Parte { kGenerale, kOggetti, kTreno };
 
-// What a field's value means, for the hover over it.
-enum class Senso { kAltro, kPosizione, kLunghezza, kVelocita, kOre, kMinuti, kSecondi, kTesto };
-
-struct Campo {
-  std::string_view nome;   // "position", as the snippet shows it
-  std::string_view unita;  // "m", "km/h"; empty when none
-  Senso senso = Senso::kAltro;
-};
+// A field of an entry and what its value means: the readers' vocabulary's.
+using Campo = CampoVoce;
+using Senso = SensoCampo;
 
 struct Voce {
-  std::string_view chiave;          // the key as written, "lunghezza percorso"
+  ParolaChiave parole;      // the key, its reader's test and its fields: the readers' vocabulary
   Parte parte;
-  std::string_view prima, seconda;  // the words the reader's test looks for
-  bool maiuscole;                   // the test compares letter case
-  std::string_view titolo;          // what the guide's heading of the entry holds
-  std::span<const Campo> campi;
+  std::string_view titolo;  // what the guide's heading of the entry holds
 };
 
 // Every entry, in the order the readers try them.

@@ -16,7 +16,6 @@
 
 #include "model/traccia.h"
 #include "readers/lettore_campi.h"
-#include "readers/parole_chiave.h"
 #include "readers/vocabolario.h"
 
 namespace scenario {
@@ -114,9 +113,9 @@ Esito applica_chiavi(L& lettura, std::span<const Chiave<L>> chiavi, bool traccia
 
 // The words of every entry of a key table, in its order.
 template <typename L>
-std::vector<ParoleChiave> parole_chiave(std::span<const Chiave<L>> chiavi) {
-  std::vector<ParoleChiave> parole;
-  for (const Chiave<L>& c : chiavi) parole.push_back({c.parole.prima, c.parole.seconda});
+std::vector<ParolaChiave> parole_chiave(std::span<const Chiave<L>> chiavi) {
+  std::vector<ParolaChiave> parole;
+  for (const Chiave<L>& c : chiavi) parole.push_back(c.parole);
   return parole;
 }
 

@@ -9,7 +9,7 @@
 #include "model/dimensioni.h"
 #include "model/stato.h"
 #include "readers/linea_progressive.h"
-#include "readers/parole_chiave.h"
+#include "readers/vocabolario.h"
 
 namespace scenario {
 namespace {
@@ -143,6 +143,6 @@ Esito chiudi_sezione_generale(LetturaLinea& l) {
   return Esito::kAvanti;
 }
 
-std::vector<ParoleChiave> parole_chiave_generali() { return parole_chiave<LetturaLinea>(kChiaviGenerali); }
+std::vector<ParolaChiave> parole_chiave_generali() { return parole_chiave<LetturaLinea>(kChiaviGenerali); }
 
 }  // namespace scenario

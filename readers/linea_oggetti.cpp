@@ -11,8 +11,8 @@
 #include "platform/da_tradurre.h"
 #include "readers/linea_indicatori.h"
 #include "readers/linea_montagna.h"
-#include "readers/parole_chiave.h"
 #include "readers/posizioni.h"
+#include "readers/vocabolario.h"
 
 namespace scenario {
 namespace {
@@ -42,7 +42,7 @@ bool numero(std::string_view campo) {
 // key the author probably misspelt.
 void avverti_se_ignota(LetturaLinea& l, std::string_view campo) {
   if (campo.empty() || intestazione(campo) || numero(campo)) return;
-  if (l.stato.genera_tracciato == 0 && contiene_senza_maiuscole(campo, "curva")) return;
+  if (l.stato.genera_tracciato == 0 && contiene_senza_maiuscole(campo, parole::kCurva.prima)) return;
   l.avverti_chiave_ignota(campo);
 }
 
@@ -89,6 +89,6 @@ Esito leggi_parte_oggetti(LetturaLinea& l) {
   return Esito::kFineTesto;
 }
 
-std::vector<ParoleChiave> parole_chiave_oggetti() { return parole_chiave<LetturaLinea>(kChiaviOggetti); }
+std::vector<ParolaChiave> parole_chiave_oggetti() { return parole_chiave<LetturaLinea>(kChiaviOggetti); }
 
 }  // namespace scenario

@@ -5,12 +5,12 @@
 #include <utility>
 
 #include "model/stato.h"
-#include "readers/parole_chiave.h"
 #include "readers/treno_chiusura.h"
 #include "readers/treno_generali.h"
 #include "readers/treno_oggetti.h"
 #include "readers/treno_stazione.h"
 #include "readers/treno_velocita.h"
+#include "readers/vocabolario.h"
 
 namespace scenario {
 namespace {
@@ -75,6 +75,6 @@ bool leggi_testo_treno(Compilatore& stato, const std::string& nome, std::string_
   return esito != Esito::kErroreLettura;
 }
 
-std::vector<ParoleChiave> parole_chiave_treno() { return parole_chiave<LetturaTreno>(kChiavi); }
+std::vector<ParolaChiave> parole_chiave_treno() { return parole_chiave<LetturaTreno>(kChiavi); }
 
 }  // namespace scenario

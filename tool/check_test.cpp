@@ -328,6 +328,67 @@ TEST(ToolCheck, EachMistakeAtItsLineWithItsSeverityAndHint) {
   }
 }
 
+// The check names each entry and counts its values as its reader reads them:
+// a train entry with one number past its values gets the warning for a value
+// too many; a line entry the file ends inside, or whose value is no number,
+// gets the error that names it (and, when it takes more than one, counts its
+// values). The counts are those of the descriptions' key tables.
+TEST(ToolCheck, EachEntryIsNamedAndCountedAsItsReaderReadsIt) {
+  const std::string generale = "[generale]\r\nlunghezza percorso,  10000\r\n";
+  const std::string una_linea = generale + "[curve]\r\n[fine]\r\n";
+  const std::string nessun_treno = "[generale]\r\n[fine]\r\n";
+  struct Caso {
+    std::string linea, treno;
+    std::string parole;  // a piece of the message
+  };
+  const auto oggetto = [&](const std::string& voce) { return generale + "[curve]\r\n" + voce; };
+  const auto in_piu = [](const std::string& voce) { return "[generale]\r\n" + voce + ",  7\r\n[fine]\r\n"; };
+  const std::vector<Caso> casi = {
+      {"[generale]\r\nlunghezza percorso,  dieci\r\n[curve]\r\n[fine]\r\n", nessun_treno,
+       "\"dieci\" is not a number: value 1 of `lunghezza percorso` is a whole number"},
+      {generale + "sfondo tre,  x\r\n[curve]\r\n[fine]\r\n", nessun_treno,
+       "\"x\" is not a number: value 1 of `sfondo tre` is a whole number"},
+      {generale + "progressiva chilometrica uno,  0", nessun_treno,
+       "the file ends inside the entry `progressiva chilometrica uno`: it takes 3 values, 1 were read"},
+      {generale + "progressiva chilometrica due,  0,  5200", nessun_treno,
+       "the file ends inside the entry `progressiva chilometrica due`: it takes 3 values, 2 were read"},
+      {generale + "ripetizione segnali 9 codici,  0", nessun_treno,
+       "the file ends inside the entry `ripetizione segnali`: it takes 2 values, 1 were read"},
+      {oggetto("curvas3,  1000"), nessun_treno, "the file ends inside the entry `curva`: it takes 2 values, 1 were read"},
+      {oggetto("pendenza,  1000"), nessun_treno,
+       "the file ends inside the entry `pendenza`: it takes 2 values, 1 were read"},
+      {oggetto("montagna,  1000"), nessun_treno,
+       "the file ends inside the entry `montagna`: it takes 3 values, 1 were read"},
+      {oggetto("indicatori_vmax,  1000,  60"), nessun_treno,
+       "the file ends inside the entry `indicatori_vmax`: it takes 9 values, 2 were read"},
+      {oggetto("cartello_indicatore,  1000"), nessun_treno,
+       "the file ends inside the entry `cartello_indicatore`: it takes 2 values, 1 were read"},
+      {una_linea, in_piu("percentuale massa frenata,  80"),
+       "a value too many for `percentuale massa frenata`, which takes 1: \"7\" is ignored"},
+      {una_linea, in_piu("numero vetture,  8"), "a value too many for `numero vetture`, which takes 1: \"7\" is ignored"},
+      {una_linea, in_piu("velocita,  0,  60"), "a value too many for `velocita`, which takes 2: \"7\" is ignored"},
+      {una_linea, in_piu("aderenza,  0,  100"), "a value too many for `aderenza`, which takes 2: \"7\" is ignored"},
+      {una_linea, in_piu("orologio,  8,  0,  0"), "a value too many for `orologio`, which takes 3: \"7\" is ignored"},
+      {una_linea, in_piu("sabbia,  10"), "a value too many for `sabbia`, which takes 1: \"7\" is ignored"},
+      {una_linea, in_piu("segnale,  2000,  1,  4,  1,  0,  0,  0,  0,  0,  0,  0"),
+       "a value too many for `segnale`, which takes 11: \"7\" is ignored"},
+      {una_linea, in_piu("rallentamento,  5000,  60,  500,  0,  0,  0"),
+       "a value too many for `rallentamento`, which takes 6: \"7\" is ignored"},
+      {una_linea, in_piu("abbattimento,  2000,  180"),
+       "a value too many for `abbattimento`, which takes 2: \"7\" is ignored"},
+      {una_linea, in_piu("stazione,  2000,  12,  600,  0,  0,  0,  1,  1,  0,  4,  1,  1,  0,  0,  0,  0,   A"),
+       "a value too many for `stazione`, which takes 17: \"7\" is ignored"},
+  };
+  for (const Caso& caso : casi) {
+    SCOPED_TRACE(caso.parole);
+    CartellaTemporanea cartella;
+    cartella.scrivi("l.txt", caso.linea);
+    cartella.scrivi("t.txt", caso.treno);
+    const Uscita u = esegui({"check", cartella.file("l.txt"), cartella.file("t.txt")});
+    EXPECT_NE(u.err.find(caso.parole), std::string::npos) << u.err;
+  }
+}
+
 TEST(ToolCheck, OneDiagnosticForAnEntryWithAMisspeltKey) {
   CartellaTemporanea c;
   c.scrivi("l.txt", linea({}));

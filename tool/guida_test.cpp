@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "readers/parole_chiave.h"
+#include "readers/vocabolario.h"
 #include "tests/blocchi_guida.h"
 #include "tests/cartella_temporanea.h"
 #include "tool/prova_tool.h"
@@ -128,7 +128,7 @@ std::vector<std::string> titoli_della_parte(const std::string& guida, const std:
   return titoli;
 }
 
-bool ha_titolo(const std::vector<std::string>& titoli, const ParoleChiave& chiave) {
+bool ha_titolo(const std::vector<std::string>& titoli, const ParolaChiave& chiave) {
   return std::any_of(titoli.begin(), titoli.end(), [&](const std::string& t) {
     return t.find(chiave.prima) != std::string::npos && t.find(chiave.seconda) != std::string::npos;
   });
@@ -144,7 +144,7 @@ TEST(Guida, EveryKeyWordHasAHeading) {
   ASSERT_FALSE(treno.empty());
   for (const auto& [titoli, chiavi] : {std::pair{linea, parole_chiave_generali()}, std::pair{linea, parole_chiave_oggetti()},
                                        std::pair{treno, parole_chiave_treno()}}) {
-    for (const ParoleChiave& chiave : chiavi) {
+    for (const ParolaChiave& chiave : chiavi) {
       EXPECT_TRUE(ha_titolo(titoli, chiave)) << "no heading for the key \"" << chiave.prima << "\" + \""
                                               << chiave.seconda << "\"";
     }

@@ -7,14 +7,14 @@
 #include "platform/traduzione.h"
 #include "readers/lettore_campi.h"
 #include "readers/lettura_descrizione.h"
-#include "readers/parole_chiave.h"
+#include "readers/vocabolario.h"
 #include "testi/citazione.h"
 
 namespace scenario::tool {
 namespace {
 
-bool di(std::string_view campo, const std::vector<ParoleChiave>& chiavi) {
-  for (const ParoleChiave& c : chiavi) {
+bool di(std::string_view campo, const std::vector<ParolaChiave>& chiavi) {
+  for (const ParolaChiave& c : chiavi) {
     if (chiave_vale(campo, c.prima, c.seconda, false)) return true;
   }
   return false;

@@ -7,7 +7,7 @@
 
 #include "platform/da_tradurre.h"
 #include "platform/traduzione.h"
-#include "readers/parole_chiave.h"
+#include "readers/vocabolario.h"
 #include "testi/citazione.h"
 #include "verifica/distanza_chiavi.h"
 #include "verifica/tipi_diagnostica.h"
@@ -17,8 +17,8 @@ namespace {
 
 // The general section compares its keys with their letter case; the object
 // part and the train description ignore it.
-void aggiungi(const std::vector<ParoleChiave>& parole, bool maiuscole, std::vector<ChiaveCandidata>* out) {
-  for (const ParoleChiave& p : parole) {
+void aggiungi(const std::vector<ParolaChiave>& parole, bool maiuscole, std::vector<ChiaveCandidata>* out) {
+  for (const ParolaChiave& p : parole) {
     ChiaveCandidata c{{p.prima}, maiuscole};
     if (!p.seconda.empty()) c.parole.push_back(p.seconda);
     out->push_back(std::move(c));

@@ -41,7 +41,7 @@ int32_t come_byte(int32_t v) { return static_cast<uint8_t>(static_cast<uint32_t>
 void valori_stretti(const VoceLetta& v, std::vector<Diagnostica>* out) {
   if (v.valori.size() < 2) return;
   const int32_t valore = v.valori[1];
-  if (e_voce(v, kVocePendenza) && (valore < kPendenzaMinima || valore > kPendenzaMassima)) {
+  if (e_voce(v, parole::kPendenza) && (valore < kPendenzaMinima || valore > kPendenzaMassima)) {
     Diagnostica d = su(v, v.dove_valori[1], tipo::kValoreAvvolto,
                        componi(traduci("gradient %1 per mille would be stored as %2"),
                                {std::to_string(valore), std::to_string(come_pendenza(valore))}));
@@ -49,7 +49,7 @@ void valori_stretti(const VoceLetta& v, std::vector<Diagnostica>* out) {
                              {std::to_string(kPendenzaMinima), std::to_string(kPendenzaMassima)});
     out->push_back(std::move(d));
   }
-  if (e_voce(v, kVoceAderenza) && (valore < 0 || valore > kAderenzaMassima)) {
+  if (e_voce(v, parole::kAderenza) && (valore < 0 || valore > kAderenzaMassima)) {
     Diagnostica d = su(v, v.dove_valori[1], tipo::kValoreAvvolto,
                        componi(traduci("adhesion %1 would be stored as %2"),
                                {std::to_string(valore), std::to_string(come_byte(valore))}));
@@ -59,7 +59,7 @@ void valori_stretti(const VoceLetta& v, std::vector<Diagnostica>* out) {
 }
 
 void testo(const VoceLetta& v, std::vector<Diagnostica>* out) {
-  if (!e_voce(v, kVoceStazione) && !e_voce(v, kVoceCartello)) return;
+  if (!e_voce(v, parole::kStazione) && !e_voce(v, parole::kCartello)) return;
   if (v.testo.size() > kTestoMassimo) {
     Diagnostica d = su(v, v.dove_testo, tipo::kTestoLungo,
                        componi(traduci("a text of %1 bytes does not fit its 16-bit length"),
@@ -84,14 +84,14 @@ void testo(const VoceLetta& v, std::vector<Diagnostica>* out) {
 
 // The objects that stand at a position, with their names; the first value
 // of each is its position.
-constexpr std::array<std::pair<ParoleVoce, const char*>, 7> kOggetti{{
-    {kVoceSegnale, N_("signal")},
-    {kVoceRallentamento, N_("slowdown")},
-    {kVoceAbbattimento, N_("abbattimento")},
-    {kVoceStazione, N_("station")},
-    {kVoceCartello, N_("signpost")},
-    {kVoceIndicatori, N_("speed indicators")},
-    {kVoceMontagna, N_("mountain section")},
+constexpr std::array<std::pair<ParolaChiave, const char*>, 7> kOggetti{{
+    {parole::kSegnale, N_("signal")},
+    {parole::kRallentamento, N_("slowdown")},
+    {parole::kAbbattimento, N_("abbattimento")},
+    {parole::kStazione, N_("station")},
+    {parole::kCartello, N_("signpost")},
+    {parole::kIndicatori, N_("speed indicators")},
+    {parole::kMontagna, N_("mountain section")},
 }};
 
 const char* nome_oggetto(const VoceLetta& v) {
@@ -114,13 +114,13 @@ void nel_margine(const VoceLetta& v, int32_t lunghezza, std::vector<Diagnostica>
 void oltre_ultima_stazione(const Traccia& t, std::vector<Diagnostica>* out) {
   const VoceLetta* ultima = nullptr;
   for (const VoceLetta& v : t.voci) {
-    if (e_voce(v, kVoceStazione) && !v.valori.empty() && (ultima == nullptr || v.valori[0] > ultima->valori[0])) {
+    if (e_voce(v, parole::kStazione) && !v.valori.empty() && (ultima == nullptr || v.valori[0] > ultima->valori[0])) {
       ultima = &v;
     }
   }
   if (ultima == nullptr) return;
   for (const VoceLetta& v : t.voci) {
-    if (!e_voce(v, kVoceRallentamento) || v.valori.size() < 3) continue;
+    if (!e_voce(v, parole::kRallentamento) || v.valori.size() < 3) continue;
     const int64_t fine = static_cast<int64_t>(v.valori[0]) + v.valori[2];
     if (fine <= ultima->valori[0]) continue;
     Diagnostica d = su(v, v.dove_valori[2], tipo::kRallentamentoOltre,
@@ -135,8 +135,8 @@ void oltre_ultima_stazione(const Traccia& t, std::vector<Diagnostica>* out) {
 // A system the author wrote is kept when one of rows 81 to 83 holds it as
 // the ordering writes it (a decreasing system's value grows by 100).
 void progressive(const Compilatore& stato, const Traccia& t, std::vector<Diagnostica>* out) {
-  constexpr std::array<std::pair<ParoleVoce, const char*>, 3> kSistemi{
-      {{kVoceProgressivaUno, "uno"}, {kVoceProgressivaDue, "due"}, {kVoceProgressivaTre, "tre"}}};
+  constexpr std::array<std::pair<ParolaChiave, const char*>, 3> kSistemi{
+      {{parole::kProgressivaUno, "uno"}, {parole::kProgressivaDue, "due"}, {parole::kProgressivaTre, "tre"}}};
   // The last entry of each system is the one the ordering sees.
   std::array<const VoceLetta*, 3> ultime{};
   int64_t somma_inizi = 0;

@@ -12,7 +12,7 @@ namespace {
 
 // An entry on line `riga`, its key at column 1 and value i at column 11 + 6 i.
 // Entries of the line description are in l.txt, the train's in t.txt.
-VoceLetta voce(ParoleVoce tipo, int riga, std::vector<int32_t> valori, std::string testo = "") {
+VoceLetta voce(ParolaChiave tipo, int riga, std::vector<int32_t> valori, std::string testo = "") {
   VoceLetta v;
   v.parola = tipo.prima;
   v.seconda = tipo.seconda;
@@ -53,10 +53,10 @@ Compilatore linea_di(int32_t lunghezza) {
 
 TEST(ControlliVoci, ValuesTheNarrowFieldsWouldWrap) {
   Traccia t;
-  t.voci = {voce(kVocePendenza, 3, {1000, 180}), voce(kVocePendenza, 4, {2000, -100}),
-            voce(kVocePendenza, 5, {3000, 155}), voce(kVocePendenza, 6, {4000, 156}),
-            voce(kVoceAderenza, 7, {0, 300}),    voce(kVoceAderenza, 8, {0, 255}),
-            voce(kVoceAderenza, 9, {0, -1})};
+  t.voci = {voce(parole::kPendenza, 3, {1000, 180}), voce(parole::kPendenza, 4, {2000, -100}),
+            voce(parole::kPendenza, 5, {3000, 155}), voce(parole::kPendenza, 6, {4000, 156}),
+            voce(parole::kAderenza, 7, {0, 300}),    voce(parole::kAderenza, 8, {0, 255}),
+            voce(parole::kAderenza, 9, {0, -1})};
   EXPECT_EQ(trovate(linea_di(88000), t),
             (std::vector<Trovata>{
                 {"value-wrapped", Gravita::kErrore, "l.txt", 3, 17, "gradient 180 per mille would be stored as -76"},
@@ -68,9 +68,9 @@ TEST(ControlliVoci, ValuesTheNarrowFieldsWouldWrap) {
 
 TEST(ControlliVoci, TextsTooLongOrWithControlCharacters) {
   Traccia t;
-  t.voci = {voce(kVoceStazione, 2, {0}, std::string(65535, 'A')),
-            voce(kVoceStazione, 3, {5000}, std::string(65536, 'B')),
-            voce(kVoceCartello, 4, {6000}, "ALT\x07O")};
+  t.voci = {voce(parole::kStazione, 2, {0}, std::string(65535, 'A')),
+            voce(parole::kStazione, 3, {5000}, std::string(65536, 'B')),
+            voce(parole::kCartello, 4, {6000}, "ALT\x07O")};
   const std::vector<Diagnostica> d = controlla_voci(linea_di(88000), t, "t.txt");
   ASSERT_EQ(d.size(), 2u);
   EXPECT_EQ(d[0].tipo, "text-too-long");
@@ -84,13 +84,13 @@ TEST(ControlliVoci, TextsTooLongOrWithControlCharacters) {
 
 TEST(ControlliVoci, ObjectsTheTrainNeverReaches) {
   Traccia t;
-  t.voci = {voce(kVoceStazione, 2, {0}, "ORIGINE"),
-            voce(kVoceStazione, 3, {85000}, "CAPOLINEA"),
-            voce(kVoceSegnale, 4, {88000}),
-            voce(kVoceSegnale, 5, {88050}),
-            voce(kVoceRallentamento, 6, {80000, 60, 1000}),
-            voce(kVoceRallentamento, 7, {84000, 60, 2000}),
-            voce(kVoceCartello, 8, {90000}, "FINE")};
+  t.voci = {voce(parole::kStazione, 2, {0}, "ORIGINE"),
+            voce(parole::kStazione, 3, {85000}, "CAPOLINEA"),
+            voce(parole::kSegnale, 4, {88000}),
+            voce(parole::kSegnale, 5, {88050}),
+            voce(parole::kRallentamento, 6, {80000, 60, 1000}),
+            voce(parole::kRallentamento, 7, {84000, 60, 2000}),
+            voce(parole::kCartello, 8, {90000}, "FINE")};
   EXPECT_EQ(trovate(linea_di(88000), t),
             (std::vector<Trovata>{
                 {"in-margin", Gravita::kAvviso, "t.txt", 5, 11,
@@ -105,15 +105,15 @@ TEST(ControlliVoci, ObjectsTheTrainNeverReaches) {
 TEST(ControlliVoci, KilometrePostSystemsTheOrderingDrops) {
   // Every start at 0 and no value above 0: the ordering leaves rows 81 to 83 at 0.
   Traccia soli_zeri;
-  soli_zeri.voci = {voce(kVoceProgressivaUno, 2, {0, 0, 1}), voce(kVoceProgressivaDue, 3, {0, 0, 0})};
+  soli_zeri.voci = {voce(parole::kProgressivaUno, 2, {0, 0, 1}), voce(parole::kProgressivaDue, 3, {0, 0, 0})};
   EXPECT_EQ(trovate(linea_di(88000), soli_zeri),
             (std::vector<Trovata>{{"km-post-dropped", Gravita::kErrore, "l.txt", 2, 1,
                                    "kilometre-post system \"uno\" (start 0 m, value 0 m) is dropped"}}));
 
   // The scenario's own systems, as the ordering leaves them: nothing dropped.
   Traccia scenario;
-  scenario.voci = {voce(kVoceProgressivaUno, 2, {0, 5200, 0}), voce(kVoceProgressivaDue, 3, {31700, 44400, 1}),
-                   voce(kVoceProgressivaTre, 4, {44400, 86700, 1})};
+  scenario.voci = {voce(parole::kProgressivaUno, 2, {0, 5200, 0}), voce(parole::kProgressivaDue, 3, {31700, 44400, 1}),
+                   voce(parole::kProgressivaTre, 4, {44400, 86700, 1})};
   Compilatore ordinato = linea_di(88000);
   auto riga = [&](int r, int32_t inizio, int32_t valore, int32_t direzione) {
     Elemento& e = ordinato.elementi[static_cast<size_t>(r)];
@@ -126,7 +126,8 @@ TEST(ControlliVoci, KilometrePostSystemsTheOrderingDrops) {
 
   // Two systems share the furthest start: all three are cleared.
   Traccia pari;
-  pari.voci = {voce(kVoceProgressivaTre, 2, {30000, 50000, 0}), voce(kVoceProgressivaDue, 3, {30000, 40000, 1})};
+  pari.voci = {voce(parole::kProgressivaTre, 2, {30000, 50000, 0}),
+               voce(parole::kProgressivaDue, 3, {30000, 40000, 1})};
   const std::vector<Diagnostica> d = controlla_voci(linea_di(88000), pari, "t.txt");
   ASSERT_EQ(d.size(), 2u);
   EXPECT_EQ(d[0].riga, 3);  // "due" is reported before "tre"

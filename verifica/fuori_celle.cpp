@@ -34,7 +34,7 @@ void spiega_fuori_celle(const Compilatore& stato, const VoceLetta* voce, Diagnos
   if (voce == nullptr || voce->valori.empty()) return;
   const int64_t p = voce->valori[0];
   const int64_t fine_celle = static_cast<int64_t>(stato.celle.size()) * kMetriCella;
-  if (e_voce(*voce, kVoceSegnale) && p < kPrimoSegnale) {
+  if (e_voce(*voce, parole::kSegnale) && p < kPrimoSegnale) {
     d->messaggio = componi(traduci("signal at %1 m stands before the first 350 m: its approach marks, up to 400 m "
                                    "before it, would fall before the line's start"),
                            {n(p)});
@@ -42,16 +42,16 @@ void spiega_fuori_celle(const Compilatore& stato, const VoceLetta* voce, Diagnos
   } else if (p < 0) {
     d->messaggio = componi(traduci("position %1 m lies before the line's start"), {n(p)});
     d->suggerimento = traduci("positions count from 0 at the line's start");
-  } else if (e_voce(*voce, kVoceRallentamento) && voce->valori.size() >= 3 && voce->valori[2] < 0) {
+  } else if (e_voce(*voce, parole::kRallentamento) && voce->valori.size() >= 3 && voce->valori[2] < 0) {
     d->messaggio = componi(traduci("slowdown length %1 m is below 0"), {n(voce->valori[2])});
     d->suggerimento = traduci("a slowdown runs forward from its position: give its length in metres");
-  } else if (e_voce(*voce, kVoceRallentamento) && voce->valori.size() >= 3) {
+  } else if (e_voce(*voce, parole::kRallentamento) && voce->valori.size() >= 3) {
     d->messaggio = componi(traduci("slowdown from %1 m to %2 m, with its warning board and pre-warnings, leaves "
                                    "the cells (0 m to %3 m)"),
                            {n(p), n(p + voce->valori[2]), n(fine_celle)});
     d->suggerimento = traduci("a slowdown above 1500 m has its warning board 1200 m before it, and its "
                               "pre-warnings just before that");
-  } else if (e_voce(*voce, kVoceStazione) && p < fine_celle) {
+  } else if (e_voce(*voce, parole::kStazione) && p < fine_celle) {
     d->messaggio = componi(traduci("the stop zone of the station at %1 m leaves the cells (0 m to %2 m)"),
                            {n(p), n(fine_celle)});
     d->suggerimento = traduci("a stop zone runs half the station's length each side of it (types 5 to 8 differ): "
@@ -61,8 +61,8 @@ void spiega_fuori_celle(const Compilatore& stato, const VoceLetta* voce, Diagnos
 }
 
 void spiega_progressive(const Traccia& t, Diagnostica* d) {
-  constexpr std::array<std::pair<ParoleVoce, const char*>, 3> kSistemi{
-      {{kVoceProgressivaUno, "uno"}, {kVoceProgressivaDue, "due"}, {kVoceProgressivaTre, "tre"}}};
+  constexpr std::array<std::pair<ParolaChiave, const char*>, 3> kSistemi{
+      {{parole::kProgressivaUno, "uno"}, {parole::kProgressivaDue, "due"}, {parole::kProgressivaTre, "tre"}}};
   for (const VoceLetta& v : t.voci) {
     if (v.valori.size() < 2) continue;
     for (const auto& [parole, nome] : kSistemi) {

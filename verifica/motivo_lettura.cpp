@@ -1,7 +1,7 @@
 #include "verifica/motivo_lettura.h"
 
 #include <algorithm>
-#include <array>
+#include <optional>
 #include <string>
 
 #include "platform/da_tradurre.h"
@@ -12,44 +12,15 @@
 namespace scenario::tool {
 namespace {
 
-struct ValoriVoce {
-  ParoleVoce parole;
-  int valori;
-  const char* nome;
-};
-
-// Every key of both descriptions with the number of values its entry reads.
-constexpr std::array<ValoriVoce, 23> kValoriVoci{{
-    {parole::kLunghezzaPercorso, 1, "lunghezza percorso"},
-    {kVoceProgressivaTre, 3, "progressiva chilometrica tre"},
-    {kVoceProgressivaDue, 3, "progressiva chilometrica due"},
-    {kVoceProgressivaUno, 3, "progressiva chilometrica uno"},
-    {parole::kSfondoUno, 1, "sfondo uno"},
-    {parole::kSfondoDue, 1, "sfondo due"},
-    {parole::kSfondoTre, 1, "sfondo tre"},
-    {parole::kRipetizioneSegnali, 2, "ripetizione segnali"},
-    {kVocePendenza, 2, "pendenza"},
-    {parole::kCurva, 2, "curva"},
-    {kVoceMontagna, 3, "montagna"},
-    {kVoceIndicatori, 9, "indicatori_vmax"},
-    {kVoceCartello, 2, "cartello_indicatore"},
-    {parole::kMassaFrenata, 1, "percentuale massa frenata"},
-    {parole::kVetture, 1, "numero vetture"},
-    {kVoceVelocita, 2, "velocita"},
-    {kVoceAderenza, 2, "aderenza"},
-    {kVoceOrologio, 3, "orologio"},
-    {parole::kSabbia, 1, "sabbia"},
-    {kVoceSegnale, 11, "segnale"},
-    {kVoceRallentamento, 6, "rallentamento"},
-    {kVoceAbbattimento, 2, "abbattimento"},
-    {kVoceStazione, 17, "stazione"},
-}};
-
-const ValoriVoce* cerca(const VoceLetta& v) {
-  for (const ValoriVoce& t : kValoriVoci) {
-    if (e_voce(v, t.parole)) return &t;
+// The vocabulary's entry a key read was taken as, from the readers' key
+// tables in the order they try them.
+std::optional<ParolaChiave> cerca(const VoceLetta& v) {
+  for (const auto elenco : {parole_chiave_generali, parole_chiave_oggetti, parole_chiave_treno}) {
+    for (const ParolaChiave& p : elenco()) {
+      if (e_voce(v, p)) return p;
+    }
   }
-  return nullptr;
+  return std::nullopt;
 }
 
 std::string n(int64_t numero) { return std::to_string(numero); }
@@ -87,13 +58,13 @@ size_t sulla_riga(const VoceLetta& v) {
 }  // namespace
 
 int valori_della_voce(const VoceLetta& v) {
-  const ValoriVoce* t = cerca(v);
-  return t == nullptr ? 0 : t->valori;
+  const std::optional<ParolaChiave> p = cerca(v);
+  return p ? static_cast<int>(p->campi.size()) : 0;
 }
 
-const char* nome_della_voce(const VoceLetta& v) {
-  const ValoriVoce* t = cerca(v);
-  return t == nullptr ? "" : t->nome;
+std::string nome_della_voce(const VoceLetta& v) {
+  const std::optional<ParolaChiave> p = cerca(v);
+  return p ? std::string(nome_voce(*p)) : std::string();
 }
 
 void spiega_lettura(const Guasto& g, const Traccia& t, const VoceLetta* voce, Diagnostica* d) {

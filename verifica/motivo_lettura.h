@@ -4,6 +4,8 @@
 // belongs.
 #pragma once
 
+#include <string>
+
 #include "model/stato.h"
 #include "model/traccia.h"
 #include "verifica/diagnostiche.h"
@@ -14,7 +16,7 @@ namespace scenario::tool {
 // words that are no key.
 int valori_della_voce(const VoceLetta& v);
 // The key as the guide names it ("stazione", "progressiva chilometrica uno").
-const char* nome_della_voce(const VoceLetta& v);
+std::string nome_della_voce(const VoceLetta& v);
 
 // Fills the message and hint of `d`, the diagnostic of reading failure `g`;
 // `voce` is the entry being read when it failed, or nullptr. An entry whose

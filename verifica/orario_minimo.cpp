@@ -38,7 +38,7 @@ std::vector<Diagnostica> controlla_orario(const Compilatore& stato, const Tracci
   const VoceLetta* prima = nullptr;
   int64_t ora_prima = 0;
   for (const VoceLetta& v : traccia.voci) {
-    if (!e_voce(v, kVoceStazione)) continue;
+    if (!e_voce(v, parole::kStazione)) continue;
     const std::optional<int64_t> ora = ora_stazione(v);
     if (!ora) continue;
     if (prima != nullptr && v.valori[0] > prima->valori[0]) {

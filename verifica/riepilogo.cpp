@@ -8,9 +8,9 @@ namespace scenario::tool {
 std::string riepilogo(const Compilatore& stato, const Traccia& traccia, size_t avvisi) {
   size_t stazioni = 0, segnali = 0, rallentamenti = 0;
   for (const VoceLetta& v : traccia.voci) {
-    stazioni += e_voce(v, kVoceStazione);
-    segnali += e_voce(v, kVoceSegnale);
-    rallentamenti += e_voce(v, kVoceRallentamento);
+    stazioni += e_voce(v, parole::kStazione);
+    segnali += e_voce(v, parole::kSegnale);
+    rallentamenti += e_voce(v, parole::kRallentamento);
   }
   return componi(traduci("line of %1 m; stations %2, signals %3, slowdowns %4, warnings %5"),
                  {std::to_string(stato.elementi[kRigaValoriCorsa].dato2), std::to_string(stazioni),

@@ -99,7 +99,7 @@ void alla_voce(const VoceLetta& v, Diagnostica* d) {
 void spaziatura(const Compilatore& stato, const Traccia& t, Diagnostica* d) {
   std::vector<const VoceLetta*> stazioni;
   for (const VoceLetta& v : t.voci) {
-    if (e_voce(v, kVoceStazione) && !v.valori.empty()) stazioni.push_back(&v);
+    if (e_voce(v, parole::kStazione) && !v.valori.empty()) stazioni.push_back(&v);
   }
   const size_t k = stazioni.size();
   if (k < 2 || k >= static_cast<size_t>(kPrimoCartello)) return;

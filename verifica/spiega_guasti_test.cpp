@@ -20,7 +20,7 @@ struct Fixture {
     stato.ultima_cella = 99;
     traccia.origine.assign(100, -1);
   }
-  int32_t voce(ParoleVoce tipo, const std::string& file, int riga, std::vector<int32_t> valori = {},
+  int32_t voce(ParolaChiave tipo, const std::string& file, int riga, std::vector<int32_t> valori = {},
                std::string testo = "") {
     VoceLetta v;
     v.parola = tipo.prima;
@@ -50,8 +50,8 @@ Guasto guasto(int32_t codice, std::optional<int32_t> posizione, std::string file
 
 TEST(SpiegaGuasti, ACellThatIsNotFreeNamesTheEntryHoldingIt) {
   Fixture f;
-  f.posa(25, kStazione, f.voce(kVoceStazione, "t.txt", 14, {1000}, "MILANO"));
-  f.voce(kVoceSegnale, "t.txt", 30, {1200});
+  f.posa(25, kStazione, f.voce(parole::kStazione, "t.txt", 14, {1000}, "MILANO"));
+  f.voce(parole::kSegnale, "t.txt", 30, {1200});
   f.traccia.cella_occupata = 25;
   const Diagnostica d = spiega_guasto(guasto(16, 1200, "t.txt", 30), f.stato, f.traccia);
   EXPECT_EQ(d.tipo, "fault-16");
@@ -65,8 +65,8 @@ TEST(SpiegaGuasti, ACellThatIsNotFreeNamesTheEntryHoldingIt) {
 
 TEST(SpiegaGuasti, StationSpacingGivesBothZonesAndTheFirstPositionAllowed) {
   Fixture f;
-  f.voce(kVoceStazione, "t.txt", 3, {0}, "MILANO");
-  f.voce(kVoceStazione, "t.txt", 4, {900}, "CORSICO");
+  f.voce(parole::kStazione, "t.txt", 3, {0}, "MILANO");
+  f.voce(parole::kStazione, "t.txt", 4, {900}, "CORSICO");
   f.stato.elementi[1].dato1 = -400, f.stato.elementi[1].dato2 = 400;
   f.stato.elementi[2].dato1 = 500, f.stato.elementi[2].dato2 = 1300;
   const Diagnostica d = spiega_guasto(guasto(22, 900, "t.txt", 4), f.stato, f.traccia);
@@ -76,8 +76,8 @@ TEST(SpiegaGuasti, StationSpacingGivesBothZonesAndTheFirstPositionAllowed) {
   EXPECT_EQ(d.posizione_consentita, 1150);
 
   Fixture indietro;
-  indietro.voce(kVoceStazione, "t.txt", 3, {5000}, "MILANO");
-  indietro.voce(kVoceStazione, "t.txt", 4, {4000}, "CORSICO");
+  indietro.voce(parole::kStazione, "t.txt", 3, {5000}, "MILANO");
+  indietro.voce(parole::kStazione, "t.txt", 4, {4000}, "CORSICO");
   const Diagnostica o = spiega_guasto(guasto(22, 4000, "t.txt", 4), indietro.stato, indietro.traccia);
   EXPECT_EQ(o.messaggio, "stations out of order: this one at 4000 m comes after MILANO at 5000 m (t.txt:3) (Errore n. 22 at 4000 m)");
   EXPECT_EQ(o.suggerimento, "list the stations in order of position");
@@ -85,11 +85,11 @@ TEST(SpiegaGuasti, StationSpacingGivesBothZonesAndTheFirstPositionAllowed) {
 
 TEST(SpiegaGuasti, LayoutFaultsStandAtTheSlowdownAndNameWhatIsInTheWay) {
   Fixture f;
-  const int32_t segnale = f.voce(kVoceSegnale, "t.txt", 9);
-  const int32_t cartello = f.voce(kVoceCartello, "l.txt", 7, {}, "ALT");
-  const int32_t stazione = f.voce(kVoceStazione, "t.txt", 5, {}, "X");
-  const int32_t rallentamento = f.voce(kVoceRallentamento, "t.txt", 20);
-  const int32_t abbattimento = f.voce(kVoceAbbattimento, "t.txt", 11);
+  const int32_t segnale = f.voce(parole::kSegnale, "t.txt", 9);
+  const int32_t cartello = f.voce(parole::kCartello, "l.txt", 7, {}, "ALT");
+  const int32_t stazione = f.voce(parole::kStazione, "t.txt", 5, {}, "X");
+  const int32_t rallentamento = f.voce(parole::kRallentamento, "t.txt", 20);
+  const int32_t abbattimento = f.voce(parole::kAbbattimento, "t.txt", 11);
 
   // A whole window before a slowdown starting at cell 30 is taken.
   f.posa(30, kInizioRallentamento, rallentamento);

@@ -98,11 +98,11 @@ void montagna(const VoceLetta& v, std::vector<Diagnostica>* out) {
 std::vector<Diagnostica> valori_senza_senso(const Compilatore& stato, const Traccia& traccia) {
   std::vector<Diagnostica> out;
   for (const VoceLetta& v : traccia.voci) {
-    if (e_voce(v, kVoceOrologio)) ora(v, 0, &out);
-    if (e_voce(v, kVoceStazione)) ora(v, kValoreOra, &out);
-    if (e_voce(v, kVoceVelocita)) velocita(v, &out);
-    if (e_voce(v, kVoceRallentamento)) rallentamento(stato, v, &out);
-    if (e_voce(v, kVoceMontagna)) montagna(v, &out);
+    if (e_voce(v, parole::kOrologio)) ora(v, 0, &out);
+    if (e_voce(v, parole::kStazione)) ora(v, kValoreOra, &out);
+    if (e_voce(v, parole::kVelocita)) velocita(v, &out);
+    if (e_voce(v, parole::kRallentamento)) rallentamento(stato, v, &out);
+    if (e_voce(v, parole::kMontagna)) montagna(v, &out);
   }
   return out;
 }
