@@ -680,11 +680,15 @@ function perFotogramma() {
   };
 }
 
-// Wheel, drag, hover and cursor on both drawings. While the wheel turns or
-// the pointer drags, each frame shows the last drawings moved and scaled
-// (anteprima), and both views are drawn anew once the gesture rests
-// (`kRiposo` ms without an event) or the pointer lets go.
+// Wheel, drag, hover and cursor on both drawings. On a long line, while the
+// wheel turns or the pointer drags, each frame shows the last drawings moved
+// and scaled (anteprima), and both views are drawn anew once the gesture
+// rests (`kRiposo` ms without an event) or the pointer lets go. A line up to
+// `kLineaBreve` m is drawn whole within a frame: it is drawn anew at every
+// frame of a gesture, and the sharp picture does not wait for the rest.
 const kRiposo = 150;
+const kLineaBreve = 150000;
+const disegnoAOgniPasso = D.lunghezza <= kLineaBreve;
 function ridisegnaChiesto() {
   if (!anteprima()) return;
   if (vistaPianta && finestra !== vistaPianta.f) seguiPianta();
@@ -698,7 +702,10 @@ function gesto(lavoro) {
   let riposo = null;
   const finisci = () => { clearTimeout(riposo); riposo = null; pianifica(() => { lavoro(); ridisegnaChiesto(); }); };
   return {
-    mossa() { pianifica(lavoro); clearTimeout(riposo); riposo = setTimeout(finisci, kRiposo); },
+    mossa() {
+      if (disegnoAOgniPasso) { pianifica(() => { lavoro(); ridisegnaChiesto(); }); return; }
+      pianifica(lavoro); clearTimeout(riposo); riposo = setTimeout(finisci, kRiposo);
+    },
     fine() { if (riposo !== null) finisci(); },
   };
 }
