@@ -2,6 +2,7 @@
 
 #include "readers/lettore_campi.h"
 #include "verifica/distanza_chiavi.h"
+#include "verifica/scorri_righe.h"
 
 namespace scenario::tool {
 namespace {
@@ -13,12 +14,9 @@ constexpr size_t kIntestazioneMassima = 40;
 }  // namespace
 
 std::optional<IntestazioneSimile> generale_simile(std::string_view testo) {
-  int riga = 1;
-  size_t inizio = 0;
-  while (inizio <= testo.size()) {
-    size_t fine = testo.find_first_of("\r\n", inizio);
-    if (fine == std::string_view::npos) fine = testo.size();
-    const std::string_view linea = testo.substr(inizio, fine - inizio);
+  ScorriRighe righe(testo);
+  std::string_view linea;
+  for (int riga = 1; righe.prossima(&linea); ++riga) {
     const size_t primo = linea.find_first_not_of(" \t");
     if (primo != std::string_view::npos && linea[primo] == '[') {
       std::string_view campo = linea.substr(primo, linea.find(',', primo) - primo);
@@ -28,9 +26,6 @@ std::optional<IntestazioneSimile> generale_simile(std::string_view testo) {
         return IntestazioneSimile{riga, primo + 1, campo.size(), std::string(campo)};
       }
     }
-    if (fine >= testo.size()) break;
-    inizio = fine + (testo.compare(fine, 2, "\r\n") == 0 ? 2 : 1);
-    ++riga;
   }
   return std::nullopt;
 }

@@ -4,6 +4,7 @@
 
 #include "readers/lettore_campi.h"
 #include "verifica/chiave_fuori_posto.h"
+#include "verifica/scorri_righe.h"
 #include "verifica/tipi_diagnostica.h"
 
 namespace scenario::tool {
@@ -11,28 +12,9 @@ namespace {
 
 constexpr std::string_view kBlank = " \t";
 
-// The text's lines, each without its line end (CR LF, LF or a lone CR).
-class Righe {
- public:
-  explicit Righe(std::string_view testo) : testo_(testo) {}
-
-  bool prossima(std::string_view* riga) {
-    if (inizio_ > testo_.size()) return false;
-    size_t fine = testo_.find_first_of("\r\n", inizio_);
-    if (fine == std::string_view::npos) fine = testo_.size();
-    *riga = testo_.substr(inizio_, fine - inizio_);
-    inizio_ = fine + (testo_.compare(fine, 2, "\r\n") == 0 ? 2 : 1);
-    return true;
-  }
-
- private:
-  std::string_view testo_;
-  size_t inizio_ = 0;
-};
-
 // The line holding "[generale]" first, from 1; 0 when none does.
 int riga_generale(std::string_view testo) {
-  Righe righe(testo);
+  ScorriRighe righe(testo);
   std::string_view riga;
   for (int n = 1; righe.prossima(&riga); ++n) {
     if (contiene_senza_maiuscole(riga, "[generale]")) return n;
@@ -62,7 +44,7 @@ bool solo_numeri(std::string_view campo) {
 std::vector<Diagnostica> voci_prima_di_generale(std::string_view testo, const std::string& file, bool di_linea) {
   std::vector<Diagnostica> voci;
   const int generale = riga_generale(testo);
-  Righe righe(testo);
+  ScorriRighe righe(testo);
   std::string_view riga;
   for (int n = 1; n < generale && righe.prossima(&riga); ++n) {
     const size_t virgola = riga.find(',');
