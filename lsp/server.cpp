@@ -350,7 +350,7 @@ void Server::controlla_coppia(const std::string& uri) {
     }
     i.tipo = d.tipo;
     i.suggerimento = d.suggerimento;
-    i.posizione_consentita = nell_altro || senza_luogo ? std::nullopt : d.posizione_consentita;
+    i.posizione_consentita = senza_luogo ? std::nullopt : d.posizione_consentita;
     i.luoghi = luoghi_nominati(d.messaggio + "\n" + d.suggerimento, file);
     (nell_altro ? di_altro : di_doc).push_back(std::move(i));
   }

@@ -175,6 +175,28 @@ TEST_F(ServerCoppia, TheQuickFixReplacesTheKeyAndTheMistakeGoesWhenFixed) {
   EXPECT_EQ(s_.diagnostiche(uri_treno_), json::array());
 }
 
+// A check started from either file of the pair publishes the other's
+// diagnostics too: a station too close to the previous one keeps its quick
+// fix when the line's check is the last to publish the train's.
+TEST_F(ServerCoppia, TheAllowedPositionIsOfferedWhicheverFileWasChecked) {
+  std::string vicina = kTreno;
+  vicina.replace(vicina.find("[fine]"), 6,
+                 "stazione,  600,  12,  600,  0,  0,  1,  1,  1,  0,  4,  1,  1,  60,  7,  36,  0,   SAN MICHELE\n[fine]");
+  const size_t riga = 7;
+  json p = al(riga, 0);
+  p["range"] = {{"start", {{"line", riga}, {"character", 0}}}, {"end", {{"line", riga}, {"character", 0}}}};
+  p["context"] = {{"diagnostics", json::array()}};
+  s_.cambia(uri_treno_, vicina);
+  s_.attendi(kAttesa);
+  const json dal_treno = s_.chiedi("textDocument/codeAction", p)["result"];
+  ASSERT_EQ(dal_treno.size(), 1u) << dal_treno.dump();
+  EXPECT_TRUE(dal_treno[0]["title"].get<std::string>().starts_with("Move to ")) << dal_treno.dump();
+
+  s_.apri(uri_linea_, kLinea);
+  s_.attendi(kAttesa);
+  EXPECT_EQ(s_.chiedi("textDocument/codeAction", p)["result"], dal_treno);
+}
+
 TEST_F(ServerCoppia, HoverTellsTheGuideOfAKeyAndTheMeaningOfAValue) {
   struct Caso {
     size_t riga, carattere;
