@@ -10,13 +10,20 @@ namespace {
 
 void compila(const TestiDaCompilare& testi, std::string_view linea, std::string_view treno, Compilazione& c) {
   Compilatore& stato = c.stato;
-  stato.nome_linea = testi.nome_linea;
-  stato.numero_treno = testi.numero_treno;
-  stato.azzera(testi.tracciato ? 1 : 0);
+  const PuntoLettura* da = testi.da;
+  if (da != nullptr) {
+    stato = da->stato;
+    if (testi.traccia != nullptr) testi.traccia->torna(da->traccia);
+  } else {
+    stato.nome_linea = testi.nome_linea;
+    stato.numero_treno = testi.numero_treno;
+    stato.azzera(testi.tracciato ? 1 : 0);
+  }
   stato.traccia = testi.traccia;
 
-  if (leggi_testo_linea(stato, testi.linea.nome, linea)) {
-    leggi_testo_treno(stato, testi.treno.nome, treno);
+  const bool nel_treno = da != nullptr && da->di_treno();
+  if (nel_treno || leggi_testo_linea(stato, testi.linea.nome, linea, testi.riprese, da)) {
+    leggi_testo_treno(stato, testi.treno.nome, treno, testi.riprese, nel_treno ? da : nullptr);
   }
   if (!stato.ha_cella_uno()) {
     c.esito.senza_celle = true;

@@ -24,6 +24,7 @@
 #include "driver/esito_compilazione.h"
 #include "model/scenario.h"
 #include "model/stato.h"
+#include "readers/ripresa.h"
 
 namespace scenario {
 
@@ -44,6 +45,13 @@ struct TestiDaCompilare {
   // When set, receives the record of the entries read and of the entry behind
   // each cell (model/traccia.h); the compile itself is the same either way.
   Traccia* traccia = nullptr;
+  // When set, the reading hands it points to be taken up again
+  // (readers/ripresa.h).
+  Riprese* riprese = nullptr;
+  // When set, the compile starts at this point of an earlier reading of texts
+  // alike up to it, with the model it holds, instead of from the start. The
+  // record given in `traccia` must be the one that reading kept.
+  const PuntoLettura* da = nullptr;
 };
 
 struct Compilazione {

@@ -44,7 +44,36 @@ struct LetturaFallita {
   int64_t massimo = 0;
 };
 
-struct Traccia {
+// What a record holds beside its entries and their names: small, and taken
+// whole where a reading is marked to be taken up again (Traccia::Segno).
+struct StatoTraccia {
+  bool troncata = false;           // entries past Traccia::kMassimoVoci were read and not recorded
+  std::string_view file_troncata;  // the description whose entry first found the record full
+  bool voce_aperta = false;        // the entry being read is the last one recorded
+  // Per cell: the entry (index into voci) whose placement wrote the cell's
+  // type last; -1 for none.
+  std::vector<int32_t> origine;
+  bool treno_letto = false;        // the train half ran
+  bool generale_treno = false;     // the train description had its "[generale]"
+  LetturaFallita lettura_fallita;  // the last reading failure
+  // The busy cell a placement met when it recorded a fault; -1 for none.
+  int64_t cella_occupata = -1;
+
+  // Whether a key lies near an unknown key field (of the train description
+  // when `di_treno`): the check's test, which sorts the unknown keys it only
+  // counts into the near (errors) and the rest (warnings).
+  bool (*chiave_vicina)(std::string_view campo, bool di_treno) = nullptr;
+};
+
+struct Traccia : StatoTraccia {
+  Traccia() = default;
+  // A copy points its entries' names into its own list of names.
+  Traccia(const Traccia& altra) { *this = altra; }
+  Traccia& operator=(const Traccia& altra);
+  Traccia(Traccia&&) = default;  // a deque moved keeps its strings where they were
+  Traccia& operator=(Traccia&&) = default;
+  ~Traccia() = default;
+
   // Entries recorded at most: a record costs some hundred bytes an entry, and
   // a description may hold millions of lines. Past it nothing more is
   // recorded, and the record says so.
@@ -61,9 +90,6 @@ struct Traccia {
     }
     voci.reserve(std::min(kMassimoVoci, righe));
   }
-  bool troncata = false;     // entries past kMassimoVoci were read and not recorded
-  std::string_view file_troncata;  // the description whose entry first found the record full
-  bool voce_aperta = false;  // the entry being read is the last one recorded
   // The names the entries' `file` points into: one string per description,
   // not one per entry.
   std::deque<std::string> nomi;
@@ -71,19 +97,6 @@ struct Traccia {
     if (nomi.empty() || nomi.back() != nome) nomi.push_back(nome);
     return nomi.back();
   }
-  // Per cell: the entry (index into voci) whose placement wrote the cell's
-  // type last; -1 for none.
-  std::vector<int32_t> origine;
-  bool treno_letto = false;     // the train half ran
-  bool generale_treno = false;  // the train description had its "[generale]"
-  LetturaFallita lettura_fallita;  // the last reading failure
-  // The busy cell a placement met when it recorded a fault; -1 for none.
-  int64_t cella_occupata = -1;
-
-  // Whether a key lies near an unknown key field (of the train description
-  // when `di_treno`): the check's test, which sorts the unknown keys it only
-  // counts into the near (errors) and the rest (warnings).
-  bool (*chiave_vicina)(std::string_view campo, bool di_treno) = nullptr;
 
   // Opens the record of an entry; false, and nothing recorded, past the limit.
   // `file` is the entry's description, as nome() keeps it.
@@ -100,6 +113,19 @@ struct Traccia {
     if (static_cast<size_t>(i) >= origine.size()) origine.resize(static_cast<size_t>(i) + 1, -1);
     origine[static_cast<size_t>(i)] = voce_aperta ? static_cast<int32_t>(voci.size()) - 1 : -1;
   }
+
+  // The record as it stood between two entries of a reading, to go back to:
+  // the entries recorded by then never change after, so they are only
+  // counted, and so are the names.
+  struct Segno {
+    size_t voci = 0;
+    size_t nomi = 0;
+    StatoTraccia stato;
+  };
+  Segno segno() const { return Segno{voci.size(), nomi.size(), *this}; }
+  // Back to the moment of `s`. The record must have grown since by the same
+  // reading (the texts alike up to that moment): what it held then is kept.
+  void torna(const Segno& s);
 
   // Whether `v` was taken by the key test of these words (in either order).
   static bool di_chiave(const VoceLetta& v, std::string_view parola, std::string_view seconda = {}) {

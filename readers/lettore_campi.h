@@ -21,6 +21,9 @@ class LettoreCampi {
  public:
   // The text stays the caller's and must outlive the reader.
   explicit LettoreCampi(std::string_view testo) : testo_(testo) {}
+  // A reader of `testo` standing where `altro` stands in its own text, the
+  // two texts being alike up to there: a reading taken up again.
+  LettoreCampi(std::string_view testo, const LettoreCampi& altro) : LettoreCampi(altro) { testo_ = testo; }
 
   // A text field: runs to the next comma or line end; leading and trailing
   // blanks are dropped, inner blanks kept. Quotes are ordinary characters.
@@ -41,6 +44,9 @@ class LettoreCampi {
   // (from 1, in bytes, after the blanks before it).
   int riga() const { return riga_campo_; }
   int colonna() const { return colonna_campo_; }
+  std::string_view testo() const { return testo_; }
+  // The offset of the next byte to read.
+  size_t posizione() const { return pos_; }
   // The last field read, as written (blanks around it dropped).
   std::string_view campo() const { return std::string_view(testo_).substr(inizio_campo_, fine_campo_ - inizio_campo_); }
 

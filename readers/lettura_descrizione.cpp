@@ -34,6 +34,23 @@ LetturaDescrizione::LetturaDescrizione(Compilatore& compilatore, std::string nom
   stato.colonna_corrente = 0;
 }
 
+PuntoLettura LetturaDescrizione::punto(Ciclo ciclo) const {
+  PuntoLettura p;
+  p.ciclo = ciclo;
+  p.cursore = lettore_;
+  p.stato = stato;
+  p.stato.traccia = nullptr;
+  if (stato.traccia != nullptr) p.traccia = stato.traccia->segno();
+  return p;
+}
+
+void LetturaDescrizione::riprendi_cursore(const PuntoLettura& punto) {
+  lettore_ = LettoreCampi(lettore_.testo(), punto.cursore);
+  stato.file_corrente = punto.stato.file_corrente;
+  stato.riga_corrente = punto.stato.riga_corrente;
+  stato.colonna_corrente = punto.stato.colonna_corrente;
+}
+
 void LetturaDescrizione::segna() {
   stato.file_corrente = nome_;
   stato.riga_corrente = lettore_.riga();

@@ -12,10 +12,12 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "model/traccia.h"
 #include "readers/lettore_campi.h"
+#include "readers/ripresa.h"
 #include "readers/vocabolario.h"
 
 namespace scenario {
@@ -60,6 +62,10 @@ class LetturaDescrizione {
   bool leggi_valore(uint8_t* valore);
   bool leggi_testo(std::string* testo);
 
+  // Where the reading hands its points between two entries (readers/ripresa.h);
+  // none when null.
+  Riprese* riprese = nullptr;
+
   // True once the last read took the text's last field.
   bool finito() const { return lettore_.finito(); }
 
@@ -73,7 +79,34 @@ class LetturaDescrizione {
   // The warning for a field that holds no key word of the half.
   void avverti_chiave_ignota(std::string_view campo);
 
+ protected:
+  // The next key of a main loop, as leggi_chiave, handing the reading's
+  // point to the Riprese first when it wants one. `cursori` are the half's
+  // own, which the point keeps in its member `dove`.
+  template <typename C>
+  bool prossima_voce(Ciclo ciclo, int commenti, const C& cursori, C PuntoLettura::*dove) {
+    if (vuole_punto(ciclo == Ciclo::kVociTreno)) {
+      PuntoLettura p = punto(ciclo);
+      p.*dove = cursori;
+      riprese->tieni(std::move(p));
+    }
+    return leggi_chiave(commenti);
+  }
+  // Takes the reading up at `punto`: the field cursor, the reading context,
+  // and the half's own cursors from the point's member `dove`.
+  template <typename C>
+  void riprendi(const PuntoLettura& punto, C* cursori, C PuntoLettura::*dove) {
+    riprendi_cursore(punto);
+    *cursori = punto.*dove;
+  }
+
  private:
+  // Whether the Riprese wants the point of the reading, which stands between
+  // two entries of the line (or the train) text.
+  bool vuole_punto(bool treno) const { return riprese != nullptr && riprese->vuole(treno, lettore_.posizione()); }
+  // The point of the reading in `ciclo`, but the half's own cursors.
+  PuntoLettura punto(Ciclo ciclo) const;
+  void riprendi_cursore(const PuntoLettura& punto);
   void segna();  // points the compiler's reading context at the last field read
   // Where the last field read stands, `larghezza` bytes long.
   Dove dove(size_t larghezza) const;

@@ -106,7 +106,7 @@ constexpr int kCommentiGenerali = 10;
 }  // namespace
 
 Esito leggi_sezione_generale(LetturaLinea& l) {
-  while (l.leggi_chiave(kCommentiGenerali)) {
+  while (l.prossima_voce(Ciclo::kSezioneGenerale, kCommentiGenerali)) {
     if (chiude_sezione(l.chiave())) return Esito::kAvanti;
     bool riconosciuta = false;
     if (applica_chiavi<LetturaLinea>(l, kChiaviGenerali, true, &riconosciuta) != Esito::kAvanti) return Esito::kFermo;

@@ -6,6 +6,7 @@
 #include "model/codici_errore.h"
 #include "model/stato.h"
 #include "readers/linea_lettura.h"
+#include "readers/ripresa.h"
 
 namespace scenario {
 namespace {
@@ -21,8 +22,9 @@ bool trova_sezione_generale(LetturaLinea& l) {
   return false;
 }
 
-Esito leggi_descrizione(LetturaLinea& l) {
-  if (!trova_sezione_generale(l)) {
+Esito leggi_descrizione(LetturaLinea& l, const PuntoLettura* da) {
+  if (da != nullptr && da->ciclo == Ciclo::kOggettiLinea) return leggi_parte_oggetti(l);
+  if (da == nullptr && !trova_sezione_generale(l)) {
     l.guasto(kErroreSenzaGenerale);
     return Esito::kFermo;
   }
@@ -38,10 +40,13 @@ Esito leggi_descrizione(LetturaLinea& l) {
 
 }  // namespace
 
-bool leggi_testo_linea(Compilatore& stato, const std::string& nome, std::string_view testo) {
+bool leggi_testo_linea(Compilatore& stato, const std::string& nome, std::string_view testo, Riprese* riprese,
+                       const PuntoLettura* da) {
   stato.file_linea = nome;
   LetturaLinea lettura(stato, nome, testo);
-  const Esito esito = leggi_descrizione(lettura);
+  lettura.riprese = riprese;
+  if (da != nullptr) lettura.riprendi(*da);
+  const Esito esito = leggi_descrizione(lettura, da);
   // The end of the file and a position beyond the cells (kErroreOltreLeCelle) alike run
   // the tails; a fault that ended the stage does not.
   const bool treno = esito == Esito::kFineTesto || esito == Esito::kOltre;

@@ -8,20 +8,23 @@
 #include <string_view>
 
 #include "readers/lettura_descrizione.h"
+#include "readers/ripresa.h"
 
 namespace scenario {
 
-class LetturaLinea : public LetturaDescrizione {
+class LetturaLinea : public LetturaDescrizione, public CursoriLinea {
  public:
   using LetturaDescrizione::LetturaDescrizione;
 
-  int32_t cella_pendenza = 0;     // gradient cursor: the next cell to receive a gradient
-  int32_t pendenza_corrente = 0;  // the gradient in force, per mille
-  int32_t riga_tracciato = 2;     // plan cursor: the next plan row to draw
-  // Positions of the last entries, kept only to warn about entries out of order.
-  std::optional<int32_t> ultima_pendenza;
-  std::optional<int32_t> ultimo_cartello;
-  std::optional<int32_t> ultimo_indicatore;
+  // The next key of a main loop, handing the reading's point over first.
+  bool prossima_voce(Ciclo ciclo, int commenti) {
+    return LetturaDescrizione::prossima_voce(ciclo, commenti, static_cast<const CursoriLinea&>(*this),
+                                             &PuntoLettura::linea);
+  }
+  // Takes the reading up at `punto`, a point of this half.
+  void riprendi(const PuntoLettura& punto) {
+    LetturaDescrizione::riprendi(punto, static_cast<CursoriLinea*>(this), &PuntoLettura::linea);
+  }
 };
 
 // The general section, from the field after "[generale]" to its closing field

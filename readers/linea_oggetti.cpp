@@ -80,7 +80,7 @@ Esito voce_indicatori(LetturaLinea& l) {
 }
 
 Esito leggi_parte_oggetti(LetturaLinea& l) {
-  while (l.leggi_chiave(kCommentiOggetti)) {
+  while (l.prossima_voce(Ciclo::kOggettiLinea, kCommentiOggetti)) {
     bool riconosciuta = false;
     const Esito esito = applica_chiavi<LetturaLinea>(l, kChiaviOggetti, l.stato.genera_tracciato != 0, &riconosciuta);
     if (esito != Esito::kAvanti) return esito;

@@ -8,6 +8,8 @@
 #include "readers/treno_chiusura.h"
 #include "readers/treno_generali.h"
 #include "readers/treno_oggetti.h"
+#include "readers/ripresa.h"
+#include "readers/treno_lettura.h"
 #include "readers/treno_stazione.h"
 #include "readers/treno_velocita.h"
 #include "readers/vocabolario.h"
@@ -34,6 +36,18 @@ constexpr Chiave<LetturaTreno> kChiavi[] = {
 // A dash field is a comment; at most this many in a row are passed over.
 constexpr int kMaxCommenti = 2;
 
+void passa_a_generale(LetturaTreno& lettura) {
+  std::string campo;
+  Traccia* traccia = lettura.stato.traccia;
+  if (traccia != nullptr) traccia->treno_letto = true;
+  while (lettura.leggi_campo(&campo)) {
+    if (contiene_senza_maiuscole(campo, "[generale]")) {
+      if (traccia != nullptr) traccia->generale_treno = true;
+      return;
+    }
+  }
+}
+
 Esito applica(LetturaTreno& lettura) {
   bool riconosciuta = false;
   if (const Esito e = applica_chiavi<LetturaTreno>(lettura, kChiavi, true, &riconosciuta); e != Esito::kAvanti) {
@@ -47,18 +61,11 @@ Esito applica(LetturaTreno& lettura) {
 }
 
 // Everything before "[generale]" is passed over; a file without it yields
-// nothing but the closing steps, and no fault.
-Esito leggi_voci(LetturaTreno& lettura) {
-  std::string campo;
-  Traccia* traccia = lettura.stato.traccia;
-  if (traccia != nullptr) traccia->treno_letto = true;
-  while (lettura.leggi_campo(&campo)) {
-    if (contiene_senza_maiuscole(campo, "[generale]")) {
-      if (traccia != nullptr) traccia->generale_treno = true;
-      break;
-    }
-  }
-  while (lettura.leggi_chiave(kMaxCommenti)) {
+// nothing but the closing steps, and no fault. A reading taken up again
+// stands past it.
+Esito leggi_voci(LetturaTreno& lettura, const PuntoLettura* da) {
+  if (da == nullptr) passa_a_generale(lettura);
+  while (lettura.prossima_voce(kMaxCommenti)) {
     if (const Esito e = applica(lettura); e != Esito::kAvanti) return e;
   }
   return Esito::kFineTesto;
@@ -66,9 +73,12 @@ Esito leggi_voci(LetturaTreno& lettura) {
 
 }  // namespace
 
-bool leggi_testo_treno(Compilatore& stato, const std::string& nome, std::string_view testo) {
+bool leggi_testo_treno(Compilatore& stato, const std::string& nome, std::string_view testo, Riprese* riprese,
+                       const PuntoLettura* da) {
   LetturaTreno lettura(stato, nome, testo);
-  Esito esito = leggi_voci(lettura);
+  lettura.riprese = riprese;
+  if (da != nullptr) lettura.riprendi(*da);
+  Esito esito = leggi_voci(lettura, da);
   if ((esito == Esito::kFineTesto || esito == Esito::kOltre) && !chiusura_treno(lettura)) {
     esito = Esito::kErroreLettura;
   }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 #include "model/codici_errore.h"
 
@@ -28,31 +29,39 @@ constexpr std::array<int32_t, 12> kSenzaVoce = {
 constexpr size_t kLettureOltre = size_t{64} << 20;
 constexpr size_t kVolteCoppia = 4;
 
-// Blanks line `riga` (from 1) of `testo`, keeping its line end so that the
-// lines after it keep their numbers. The text's last line, with no line end
-// after it, keeps one blank: the readers fail a field that takes the last byte
-// of the file, and with the line gone the field before it would take it (a
-// "[generale]" before a last entry would be read as missing). Gives the offset
-// of the line's start, or npos when there was nothing to blank.
-size_t svuota_riga(std::string* testo, int riga) {
+// Where a line of a text starts: the search for the next line to blank
+// starts there, as the faults come in order of the reading.
+struct Segnalibro {
+  int riga = 1;
   size_t inizio = 0;
-  for (int n = 1; n < riga; ++n) {
+};
+
+bool blank(char c) { return c == ' ' || c == '\t'; }
+
+// Blanks line `riga` (from 1) of `testo`: its bytes become spaces, its line
+// end stays, so that every line keeps its number and every byte its offset.
+// A line of blanks reads as an empty field, as an empty line does. Gives the
+// offset of the line's start, or npos when there was nothing to blank (the
+// text has no such line, or it holds blanks alone). `da` is a line start
+// found before, where the search starts when it does not lie past `riga`.
+size_t svuota_riga(std::string* testo, int riga, Segnalibro* da) {
+  if (da->riga > riga || da->inizio > testo->size()) *da = Segnalibro{};
+  size_t inizio = da->inizio;
+  for (int n = da->riga; n < riga; ++n) {
     while (inizio < testo->size() && (*testo)[inizio] != '\r' && (*testo)[inizio] != '\n') ++inizio;
     if (inizio >= testo->size()) return std::string::npos;
     if ((*testo)[inizio] == '\r' && inizio + 1 < testo->size() && (*testo)[inizio + 1] == '\n') ++inizio;
     ++inizio;
   }
   size_t fine = inizio;
-  while (fine < testo->size() && (*testo)[fine] != '\r' && (*testo)[fine] != '\n') ++fine;
-  // An empty line, or a last line already blanked: nothing more to drop.
-  if (fine == inizio || (fine == testo->size() && testo->compare(inizio, fine - inizio, " ") == 0)) {
-    return std::string::npos;
+  bool pieno = false;
+  while (fine < testo->size() && (*testo)[fine] != '\r' && (*testo)[fine] != '\n') {
+    pieno = pieno || !blank((*testo)[fine]);
+    ++fine;
   }
-  if (fine == testo->size()) {
-    testo->replace(inizio, fine - inizio, " ");
-  } else {
-    testo->erase(inizio, fine - inizio);
-  }
+  *da = Segnalibro{riga, inizio};
+  if (!pieno) return std::string::npos;
+  std::fill(testo->begin() + static_cast<ptrdiff_t>(inizio), testo->begin() + static_cast<ptrdiff_t>(fine), ' ');
   return inizio;
 }
 
@@ -70,12 +79,15 @@ EsitoRecupero recupera(std::string_view linea, std::string_view treno, const std
   // then on its copy.
   bool copia_linea = false;
   bool copia_treno = false;
+  Segnalibro segno_linea;
+  Segnalibro segno_treno;
   const size_t coppia = linea.size() + treno.size();
   const size_t letture_massime = kVolteCoppia * coppia + kLettureOltre;
   size_t letti = 0;
+  std::optional<Cambio> cambio;
   for (;;) {
     Prova prova = compila(copia_linea ? std::string_view(r.linea) : linea,
-                          copia_treno ? std::string_view(r.treno) : treno);
+                          copia_treno ? std::string_view(r.treno) : treno, cambio ? &*cambio : nullptr);
     ++r.prove;
     // Only the first fault of an entry counts: a fault after it may be an
     // effect of it (the train half after a line half that stopped reading).
@@ -85,28 +97,33 @@ EsitoRecupero recupera(std::string_view linea, std::string_view treno, const std
     if (primo != guasti.end()) {
       testo = primo->file == nome_linea ? &r.linea : primo->file == nome_treno ? &r.treno : nullptr;
     }
+    const bool di_treno = testo == &r.treno;
     const size_t indice = static_cast<size_t>(primo - guasti.begin());
     const int riga = indice < prova.righe_voce.size() && prova.righe_voce[indice] > 0 ? prova.righe_voce[indice]
                                                                                      : (primo != guasti.end() ? primo->riga : 0);
     // The next run reads at least up to this fault, and perhaps the whole pair.
     const bool oltre = letti + coppia > letture_massime;
     if (testo != nullptr && r.prove < massimo_prove && !oltre) {
-      bool& copiato = testo == &r.linea ? copia_linea : copia_treno;
-      if (!copiato) *testo = std::string(testo == &r.linea ? linea : treno);
+      bool& copiato = di_treno ? copia_treno : copia_linea;
+      if (!copiato) *testo = std::string(di_treno ? treno : linea);
       copiato = true;
     }
-    const size_t svuotata = testo == nullptr || r.prove >= massimo_prove || oltre ? std::string::npos
-                                                                                  : svuota_riga(testo, riga);
+    const size_t svuotata = testo == nullptr || r.prove >= massimo_prove || oltre
+                                ? std::string::npos
+                                : svuota_riga(testo, riga, di_treno ? &segno_treno : &segno_linea);
     if (svuotata == std::string::npos) {
       r.al_limite = testo != nullptr && (r.prove >= massimo_prove || oltre);
+      if (prova.completa) prova.completa(prova);
       for (Diagnostica& d : prova.spiegazioni) r.diagnostiche.push_back(std::move(d));
       for (Diagnostica& d : prova.altre) r.diagnostiche.push_back(std::move(d));
       r.oltre = std::move(prova.oltre);
       break;
     }
     r.diagnostiche.push_back(std::move(prova.spiegazioni[indice]));
-    // This run read up to the blanked line (the train after the whole line).
-    letti += svuotata + (testo == &r.treno ? linea.size() : 0);
+    // This run read from where it started up to the blanked line.
+    const size_t fino_a = svuotata + (di_treno ? linea.size() : 0);
+    letti += fino_a > prova.letto_da ? fino_a - prova.letto_da : 0;
+    cambio = Cambio{di_treno, svuotata};
   }
   return r;
 }

@@ -42,7 +42,7 @@ std::vector<Guasto> guasti_finti(std::string_view linea, std::string_view treno)
 }
 
 // Each fault told with its code in the message; one warning per run.
-Prova compila_finta(std::string_view linea, std::string_view treno) {
+Prova compila_finta(std::string_view linea, std::string_view treno, const Cambio* = nullptr) {
   Prova p;
   p.guasti = guasti_finti(linea, treno);
   for (const Guasto& g : p.guasti) {
@@ -63,16 +63,23 @@ std::vector<Trovato> trovati(const EsitoRecupero& r) {
 }
 
 TEST(Recupero, EveryFaultOfEveryEntryThenTheLayoutOnesOfTheWholeReading) {
-  const EsitoRecupero r =
-      recupera("a\nF15\nb\n", "F16\nc\nF22\nL12\n", "l.txt", "t.txt", compila_finta, 50);
+  // Each run is told where its texts first differ from the run before's.
+  std::vector<std::tuple<bool, size_t>> cambi;
+  const CompilaProva compila = [&](std::string_view l, std::string_view t, const Cambio* cambio) {
+    if (cambio != nullptr) cambi.emplace_back(cambio->treno, cambio->offset);
+    return compila_finta(l, t);
+  };
+  const EsitoRecupero r = recupera("a\nF15\nb\n", "F16\nc\nF22\nL12\n", "l.txt", "t.txt", compila, 50);
   EXPECT_EQ(trovati(r), (std::vector<Trovato>{{15, "l.txt", 2}, {16, "t.txt", 1}, {22, "t.txt", 3}, {12, "", 0}}));
   EXPECT_EQ(r.prove, 4u);
   EXPECT_FALSE(r.al_limite);
   // The other diagnostics are the last run's alone.
   EXPECT_EQ(r.diagnostiche.size(), 5u);
   EXPECT_EQ(r.diagnostiche.back().messaggio, "end");
-  EXPECT_EQ(r.linea, "a\n\nb\n");
-  EXPECT_EQ(r.treno, "\nc\n\nL12\n");
+  // The blanked lines keep their bytes' places.
+  EXPECT_EQ(r.linea, "a\n   \nb\n");
+  EXPECT_EQ(r.treno, "   \nc\n   \nL12\n");
+  EXPECT_EQ(cambi, (std::vector<std::tuple<bool, size_t>>{{false, 2}, {true, 0}, {true, 6}}));
 }
 
 TEST(Recupero, NothingIsReadOnAfterAFaultOfTheWholePair) {
@@ -89,7 +96,7 @@ TEST(Recupero, StopsAtTheLimitOfRunsAndSaysSo) {
 
 TEST(Recupero, AnEntryWhoseValuesRanOnIsDroppedAtItsKey) {
   // The fault stands on line 3, where the entry of line 2 read a bad value.
-  const CompilaProva compila = [](std::string_view linea, std::string_view) {
+  const CompilaProva compila = [](std::string_view linea, std::string_view, const Cambio*) {
     Prova p;
     if (linea.starts_with("K")) {
       p.guasti.push_back(guasto(25, "l.txt", 3));
@@ -99,13 +106,13 @@ TEST(Recupero, AnEntryWhoseValuesRanOnIsDroppedAtItsKey) {
     return p;
   };
   const EsitoRecupero r = recupera("K\nx\nV\n", "", "l.txt", "t.txt", compila, 50);
-  EXPECT_EQ(r.linea, "\nx\nV\n");
+  EXPECT_EQ(r.linea, " \nx\nV\n");
   EXPECT_EQ(r.prove, 2u);
 }
 
 TEST(Recupero, LineEndsKeptWhenALineIsBlanked) {
   const EsitoRecupero r = recupera("x\r\nF15\r\ny", "", "l.txt", "t.txt", compila_finta, 50);
-  EXPECT_EQ(r.linea, "x\r\n\r\ny");
+  EXPECT_EQ(r.linea, "x\r\n   \r\ny");
 }
 
 TEST(Recupero, TheRunsReadAFewTimesThePairHoweverManyFaults) {
@@ -114,7 +121,7 @@ TEST(Recupero, TheRunsReadAFewTimesThePairHoweverManyFaults) {
   std::string linea;
   for (int n = 0; linea.size() < (1u << 20); ++n) linea += n % 64 == 0 ? "F25\n" : "xxxxxxxxxxxxxxx\n";
   size_t letti = 0;
-  const CompilaProva compila = [&](std::string_view l, std::string_view t) {
+  const CompilaProva compila = [&](std::string_view l, std::string_view t, const Cambio*) {
     Prova p;
     const size_t f = l.starts_with("F") ? 0 : l.find("\nF");
     if (f == std::string_view::npos) {

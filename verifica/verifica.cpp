@@ -5,6 +5,7 @@
 #include <limits>
 #include <iterator>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string_view>
 #include <tuple>
@@ -33,8 +34,20 @@
 namespace scenario::tool {
 namespace {
 
-// Runs of the compile step a check makes at most to read on past faults.
-constexpr size_t kMassimoProve = 50;
+// Runs of the compile step a check makes at most to read on past faults. A
+// run reads from a point before the fault it reads past, not from the start,
+// so the bound on the bytes the runs read (verifica/recupero.h) is the one
+// that tells in a long text.
+constexpr size_t kMassimoProve = 1000;
+// A run after the first takes up the reading of the one before it at its
+// last point before the blanked line. The readers hand over a point every
+// `passo` bytes of text, and the last kRipreseTenute of them are kept: a run
+// reads again about a step, and a point costs a copy of the model (the cells
+// of a 1000 km line are some hundred KiB). A step of 1/512 of the pair, from
+// 4 KiB to 128 KiB.
+constexpr size_t kPassoMinimo = size_t{4} << 10;
+constexpr size_t kPassoMassimo = size_t{128} << 10;
+constexpr size_t kRipreseTenute = 3;
 
 // A description as the check reads it: the text the program would compile,
 // and the text the diagnostics read and quote (the same unless a UTF-8 text
@@ -218,23 +231,28 @@ Diagnostica fatale(int32_t codice) {
   return d;
 }
 
-// One run of the diagnostics over texts `l` and `t`: the compile with a
-// record of the entries, each fault told while the run's model is at hand,
-// the readers' warnings and the entries' own checks. The run's compile and
-// its summary, and its record of the entries, are handed back beside its
-// diagnostics.
+// One run of the compile over texts `l` and `t`, with a record of the
+// entries, each fault told while the run's model is at hand. The compile is
+// handed back in `compilata`, its record of the entries in `traccia`. The
+// compile hands its points to `riprese`, and starts at `da` when given,
+// `traccia` being then the record of the run that kept it.
 Prova compila_prova(const TestiDaCompilare& testi, std::string_view l, std::string_view t, Compilazione* compilata,
-                    std::string* riepilogo, Traccia* record) {
+                    Traccia* traccia_, Riprese* riprese, const PuntoLettura* da) {
   TestiDaCompilare p;
   p.linea.nome = testi.linea.nome;
   p.treno.nome = testi.treno.nome;
   p.nome_linea = testi.nome_linea;
   p.numero_treno = testi.numero_treno;
   p.tracciato = testi.tracciato;
-  Traccia traccia;
-  traccia.chiave_vicina = chiave_vicina_a;
-  traccia.riserva({l, t});
+  Traccia& traccia = *traccia_;
+  if (da == nullptr) {
+    traccia = Traccia{};
+    traccia.chiave_vicina = chiave_vicina_a;
+    traccia.riserva({l, t});
+  }
   p.traccia = &traccia;
+  p.riprese = riprese;
+  p.da = da;
   Compilazione c = compila_testi(p, l, t);
   Prova out;
   out.guasti = c.stato.guasti;
@@ -245,22 +263,28 @@ Prova compila_prova(const TestiDaCompilare& testi, std::string_view l, std::stri
     const bool da_chiave = ultima != nullptr && ultima->file == g.file && ultima->chiave.riga < g.riga;
     out.righe_voce.push_back(da_chiave ? ultima->chiave.riga : g.riga);
   }
+  *compilata = std::move(c);
+  return out;
+}
+
+// The rest of a run's diagnostics, for the run whose diagnostics are kept:
+// the readers' warnings, the entries' own checks, the entries before
+// "[generale]", a reserved slot in use; and the run's summary.
+void completa_prova(const TestiDaCompilare& testi, std::string_view l, std::string_view t, const Compilazione& c,
+                    const Traccia& traccia, std::string* riepilogo, Prova* out) {
   DaAvvertimenti avvertimenti(testi.linea.nome, traccia);
-  for (const Avvertimento& a : c.stato.avvertimenti) avvertimenti.aggiungi(a, &out);
-  for (const AvvertimentiTaciuti& taciuti : c.stato.avvertimenti_taciuti) avvertimenti.conta(taciuti, &out);
-  for (Diagnostica& d : controlla_voci(c.stato, traccia, testi.treno.nome)) out.altre.push_back(std::move(d));
+  for (const Avvertimento& a : c.stato.avvertimenti) avvertimenti.aggiungi(a, out);
+  for (const AvvertimentiTaciuti& taciuti : c.stato.avvertimenti_taciuti) avvertimenti.conta(taciuti, out);
+  for (Diagnostica& d : controlla_voci(c.stato, traccia, testi.treno.nome)) out->altre.push_back(std::move(d));
   // The readers pass over what stands before "[generale]": the entries there
   // are found in the texts.
-  for (Diagnostica& d : voci_prima_di_generale(l, testi.linea.nome, true)) out.altre.push_back(std::move(d));
-  for (Diagnostica& d : voci_prima_di_generale(t, testi.treno.nome, false)) out.altre.push_back(std::move(d));
-  if (c.esito.fatale != 0) out.altre.push_back(fatale(c.esito.fatale));
+  for (Diagnostica& d : voci_prima_di_generale(l, testi.linea.nome, true)) out->altre.push_back(std::move(d));
+  for (Diagnostica& d : voci_prima_di_generale(t, testi.treno.nome, false)) out->altre.push_back(std::move(d));
+  if (c.esito.fatale != 0) out->altre.push_back(fatale(c.esito.fatale));
   size_t avvisi = 0;
-  for (const Diagnostica& d : out.altre) avvisi += d.gravita == Gravita::kAvviso;
-  for (const Prova::Oltre& o : out.oltre) avvisi += o.gravita == Gravita::kAvviso ? o.quante : 0;
+  for (const Diagnostica& d : out->altre) avvisi += d.gravita == Gravita::kAvviso;
+  for (const Prova::Oltre& o : out->oltre) avvisi += o.gravita == Gravita::kAvviso ? o.quante : 0;
   *riepilogo = tool::riepilogo(c.stato, traccia, avvisi);
-  *compilata = std::move(c);
-  *record = std::move(traccia);
-  return out;
 }
 
 }  // namespace
@@ -287,15 +311,31 @@ EsitoVerifica verifica(const RichiestaVerifica& r) {
   // The same bytes as the exact texts: the first run, unless a text is read
   // converted where the program would not convert it.
   auto stessi = [](std::string_view a, std::string_view b) { return a.data() == b.data() && a.size() == b.size(); };
-  const CompilaProva prova = [&](std::string_view l, std::string_view t) {
-    Compilazione c;
-    Traccia record;
-    Prova out = compila_prova(testi, l, t, &c, &riepilogo, &record);
+  // The runs' record of the entries: a run that takes up the reading of the
+  // one before takes up its record too.
+  Traccia record;
+  const size_t passo = std::clamp((linea.letto.size() + treno.letto.size()) / 512, kPassoMinimo, kPassoMassimo);
+  Riprese riprese(passo, kRipreseTenute);
+  const CompilaProva prova = [&](std::string_view l, std::string_view t, const Cambio* cambio) {
+    // A copy: the run's own points may push this one out.
+    std::optional<PuntoLettura> da;
+    if (cambio != nullptr) {
+      riprese.cambiato(cambio->treno, cambio->offset);
+      if (const PuntoLettura* ultimo = riprese.ultimo()) da = *ultimo;
+    }
+    auto propria = std::make_shared<Compilazione>();
+    Prova out = compila_prova(testi, l, t, propria.get(), &record, &riprese, da ? &*da : nullptr);
+    out.letto_da = da ? da->offset() + (da->di_treno() ? l.size() : 0) : 0;
+    const Compilazione* compilata = propria.get();
     if (!esatta_fatta && stessi(l, linea.esatto) && stessi(t, treno.esatto)) {
-      esito.esatta = std::move(c);
-      if (r.con_traccia) esito.traccia = std::move(record);
+      esito.esatta = std::move(*propria);
+      compilata = &esito.esatta;
+      if (r.con_traccia) esito.traccia = record;
       esatta_fatta = true;
     }
+    out.completa = [&testi, &record, &riepilogo, l, t, propria, compilata](Prova& p) {
+      completa_prova(testi, l, t, *compilata, record, &riepilogo, &p);
+    };
     return out;
   };
   EsitoRecupero recupero =
