@@ -434,6 +434,44 @@ TEST(ToolCheck, AFileEndingInsideAnEntryIsItsOnlyFault) {
   }
 }
 
+// A length entry that cannot be read is dropped to read on; the line then
+// has no length, and that is its effect, not a fault to tell again. A line
+// that never had a length is told so.
+TEST(ToolCheck, ALengthEntryThatCannotBeReadIsItsOnlyFault) {
+  struct Caso {
+    const char* nome;
+    std::string linea;
+    std::vector<std::string> errori;  // "LINE:LINE:COLUMN: error: ...(Errore n. CODE)", by their start and code
+  };
+  const std::vector<Caso> casi = {
+      {"a decimal point", "[generale]\r\nlunghezza percorso,  12.300\r\n[curve]\r\n[fine]\r\n", {"LINE:2:22 25"}},
+      {"a letter, a good length after it",
+       "[generale]\r\nlunghezza percorso,  12x00\r\nlunghezza percorso,  12000\r\n[curve]\r\n[fine]\r\n",
+       {"LINE:2:22 25"}},
+      {"no length entry at all", "[generale]\r\nsfondo uno,  1\r\n[curve]\r\n[fine]\r\n", {"LINE:3:1 28"}},
+      {"another entry unreadable, no length entry",
+       "[generale]\r\nsfondo uno,  1x\r\n[curve]\r\n[fine]\r\n", {"LINE:2:14 25", "LINE:3:1 28"}},
+  };
+  for (const Caso& caso : casi) {
+    SCOPED_TRACE(caso.nome);
+    CartellaTemporanea cartella;
+    cartella.scrivi("l.txt", caso.linea);
+    cartella.scrivi("t.txt", treno({}));
+    const Percorsi p{cartella.file("l.txt"), cartella.file("t.txt")};
+    const Uscita u = esegui({"check", p.linea, p.treno});
+    EXPECT_EQ(u.stato, 1);
+    std::vector<std::string> errori;
+    for (size_t at = u.err.find(": error: "); at != std::string::npos; at = u.err.find(": error: ", at + 1)) {
+      const size_t inizio = u.err.rfind('\n', at) == std::string::npos ? 0 : u.err.rfind('\n', at) + 1;
+      const size_t codice = u.err.find("(Errore n. ", at) + 11;
+      errori.push_back(u.err.substr(inizio, at - inizio) + " " + u.err.substr(codice, u.err.find(')', codice) - codice));
+    }
+    std::vector<std::string> attesi;
+    for (const std::string& e : caso.errori) attesi.push_back(p.sostituisci(e));
+    EXPECT_EQ(errori, attesi) << u.err;
+  }
+}
+
 // Before [generale] a free note may stand, commas and numbers and all: only a
 // key followed by a number is told as an entry there.
 TEST(ToolCheck, ANoteBeforeGeneraleIsPassedOverInSilence) {

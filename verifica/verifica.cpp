@@ -16,6 +16,8 @@
 #include "model/tipi_avviso.h"
 #include "platform/da_tradurre.h"
 #include "platform/traduzione.h"
+#include "readers/lettura_descrizione.h"
+#include "readers/vocabolario.h"
 #include "testi/citazione.h"
 #include "testi/utf8_1252.h"
 #include "verifica/chiave_fuori_posto.h"
@@ -223,6 +225,27 @@ class DaAvvertimenti {
   int ultima_riga_ = 0;
 };
 
+// Whether line `riga` of the line description holds a length entry: its
+// first field passes the reader's test of the length key.
+bool voce_lunghezza(RigheInOrdine& righe, int riga) {
+  std::string_view campo = righe.riga(riga);
+  campo = campo.substr(0, campo.find(','));
+  return chiave_vale(campo, parole::kLunghezzaPercorso.prima, parole::kLunghezzaPercorso.seconda,
+                     parole::kLunghezzaPercorso.maiuscole);
+}
+
+// A length entry that cannot be read is dropped to read on, and the line is
+// then left with no length: the fault "no line length entry" a later run
+// meets is its effect, not a fault of its own, and is not told.
+void togli_lunghezza_mancante(std::vector<Diagnostica>* tutte, const std::string& file_linea, RigheInOrdine& righe) {
+  const bool guasta = std::any_of(tutte->begin(), tutte->end(), [&](const Diagnostica& d) {
+    return d.codice.has_value() && *d.codice != kErroreSenzaLunghezza && d.file == file_linea && d.riga > 0 &&
+           voce_lunghezza(righe, d.riga);
+  });
+  if (!guasta) return;
+  std::erase_if(*tutte, [](const Diagnostica& d) { return d.codice == kErroreSenzaLunghezza; });
+}
+
 // A reserved slot in use ends the program before any file is written.
 Diagnostica fatale(int32_t codice) {
   Diagnostica d = nuova_diagnostica_guasto(codice);
@@ -362,6 +385,7 @@ EsitoVerifica verifica(const RichiestaVerifica& r) {
 
   RigheInOrdine righe_linea(linea.letto);
   RigheInOrdine righe_treno(treno.letto);
+  togli_lunghezza_mancante(&tutte, r.linea.nome, righe_linea);
   for (Diagnostica& d : tutte) {
     // No general section found: a heading near "[generale]" is why.
     if (d.codice == kErroreSenzaGenerale || d.tipo == tipo::kSenzaGenerale.nome) {
