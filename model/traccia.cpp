@@ -17,6 +17,7 @@ Traccia& Traccia::operator=(const Traccia& altra) {
   };
   for (VoceLetta& v : voci) v.file = qui(v.file);
   file_troncata = qui(file_troncata);
+  oltre.file = qui(oltre.file);
   return *this;
 }
 

@@ -50,6 +50,11 @@ struct StatoTraccia {
   bool troncata = false;           // entries past Traccia::kMassimoVoci were read and not recorded
   std::string_view file_troncata;  // the description whose entry first found the record full
   bool voce_aperta = false;        // the entry being read is the last one recorded
+  // Once the record is full, the entry being read is still kept, alone, in
+  // `oltre` (each one in the place of the one before), so that a fault met in
+  // it is told as fully as in an entry recorded.
+  VoceLetta oltre;
+  bool oltre_aperta = false;  // the entry being read is `oltre`
   // Per cell: the entry (index into voci) whose placement wrote the cell's
   // type last; -1 for none.
   std::vector<int32_t> origine;
@@ -102,10 +107,16 @@ struct Traccia : StatoTraccia {
   // `file` is the entry's description, as nome() keeps it.
   bool apri(std::string_view file = {}) {
     voce_aperta = voci.size() < kMassimoVoci;
+    oltre_aperta = !voce_aperta;
     if (!voce_aperta && !troncata) file_troncata = file;
     troncata = troncata || !voce_aperta;
     return voce_aperta;
   }
+
+  // The entry being read, recorded or kept past the limit; nullptr before
+  // any entry.
+  VoceLetta* aperta() { return voce_aperta ? &voci.back() : oltre_aperta ? &oltre : nullptr; }
+  const VoceLetta* aperta() const { return voce_aperta ? &voci.back() : oltre_aperta ? &oltre : nullptr; }
 
   // The entry being read put the object of cell i there.
   void posa(int64_t i) {

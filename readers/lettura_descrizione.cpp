@@ -79,25 +79,28 @@ Dove LetturaDescrizione::dove(size_t larghezza) const {
 }
 
 void LetturaDescrizione::apri_voce(std::string_view parola, std::string_view seconda) {
-  if (stato.traccia == nullptr) return;
-  const std::string_view file = stato.traccia->nome(nome_);
-  if (!stato.traccia->apri(file)) return;
+  Traccia* traccia = stato.traccia;
+  if (traccia == nullptr) return;
+  const std::string_view file = traccia->nome(nome_);
   VoceLetta voce;
   voce.parola = parola;
   voce.seconda = seconda;
   voce.file = file;
   voce.chiave = dove_chiave_;
-  stato.traccia->voci.push_back(std::move(voce));
+  if (traccia->apri(file)) {
+    traccia->voci.push_back(std::move(voce));
+  } else {
+    traccia->oltre = std::move(voce);
+  }
 }
 
 bool LetturaDescrizione::leggi_valore(int32_t* valore) {
   const Lettura esito = lettore_.leggi_numero(valore);
   segna();
   if (esito == Lettura::kOk) {
-    if (stato.traccia != nullptr && stato.traccia->voce_aperta) {
-      VoceLetta& voce = stato.traccia->voci.back();
-      voce.valori.push_back(*valore);
-      voce.dove_valori.push_back(dove(std::to_string(*valore).size()));
+    if (VoceLetta* voce = stato.traccia != nullptr ? stato.traccia->aperta() : nullptr) {
+      voce->valori.push_back(*valore);
+      voce->dove_valori.push_back(dove(std::to_string(*valore).size()));
     }
     return true;
   }
@@ -124,10 +127,9 @@ bool LetturaDescrizione::leggi_testo(std::string* testo) {
   const Lettura esito = lettore_.leggi_testo(testo);
   segna();
   if (esito == Lettura::kOk) {
-    if (stato.traccia != nullptr && stato.traccia->voce_aperta) {
-      VoceLetta& voce = stato.traccia->voci.back();
-      voce.testo = *testo;
-      voce.dove_testo = dove(testo->size());
+    if (VoceLetta* voce = stato.traccia != nullptr ? stato.traccia->aperta() : nullptr) {
+      voce->testo = *testo;
+      voce->dove_testo = dove(testo->size());
     }
     return true;
   }

@@ -4,9 +4,11 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "model/codici_errore.h"
 #include "model/stato.h"
+#include "model/traccia.h"
 
 namespace scenario {
 namespace {
@@ -73,6 +75,33 @@ TEST(LetturaDescrizione, ValuesAreReadToTheirWidth) {
   ASSERT_TRUE(l.leggi_valore(&valore));
   EXPECT_FALSE(l.leggi_valore(&valore));
   EXPECT_EQ(stato.codice_errore, kErroreLettura);
+}
+
+// Past the record's limit the entry being read is still kept, alone, so that
+// a fault in it can name its key and the values read before it; it records
+// no more.
+TEST(LetturaDescrizione, TheEntryBeingReadIsKeptPastTheRecordsLimit) {
+  Compilatore stato;
+  Traccia traccia;
+  traccia.voci.resize(Traccia::kMassimoVoci);
+  stato.traccia = &traccia;
+  LetturaDescrizione l(stato, "a/b.txt", "[generale]\r\npendenza,  1000,  2x\r\n");
+  std::string campo;
+  ASSERT_TRUE(l.leggi_campo(&campo));
+  ASSERT_TRUE(l.leggi_chiave(2));
+  l.apri_voce("pendenza", {});
+  int32_t valore = 0;
+  ASSERT_TRUE(l.leggi_valore(&valore));
+  EXPECT_FALSE(l.leggi_valore(&valore));
+  EXPECT_EQ(traccia.voci.size(), Traccia::kMassimoVoci);
+  EXPECT_TRUE(traccia.troncata);
+  const VoceLetta* voce = traccia.aperta();
+  ASSERT_EQ(voce, &traccia.oltre);
+  EXPECT_EQ(voce->parola, "pendenza");
+  EXPECT_EQ(voce->file, "a/b.txt");
+  EXPECT_EQ(voce->chiave.riga, 2);
+  EXPECT_EQ(voce->valori, std::vector<int32_t>{1000});
+  EXPECT_EQ(traccia.lettura_fallita.campo, "2x");
 }
 
 }  // namespace

@@ -177,7 +177,7 @@ Diagnostica spiega_guasto(const Guasto& g, const Compilatore& stato, const Tracc
   d.file = g.file;
   d.riga = g.riga;
   const std::string significato = traduci(descrizione_errore(g.codice));
-  const VoceLetta* voce = t.voci.empty() || !t.voce_aperta ? nullptr : &t.voci.back();
+  const VoceLetta* voce = t.aperta();
   if (voce != nullptr && (voce->file != g.file || voce->chiave.riga > g.riga)) voce = nullptr;
   // The fault's own column: the field it was met at. A fault of the entry as
   // a whole (a cell taken, a zone too close) marks the entry's key.

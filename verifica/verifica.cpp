@@ -279,7 +279,7 @@ Prova compila_prova(const TestiDaCompilare& testi, std::string_view l, std::stri
   Compilazione c = compila_testi(p, l, t);
   Prova out;
   out.guasti = c.stato.guasti;
-  const VoceLetta* ultima = traccia.voci.empty() || !traccia.voce_aperta ? nullptr : &traccia.voci.back();
+  const VoceLetta* ultima = traccia.aperta();
   for (const Guasto& g : c.stato.guasti) {
     out.spiegazioni.push_back(spiega_guasto(g, c.stato, traccia));
     // An entry whose values ran on into later lines is dropped at its key.
