@@ -43,6 +43,7 @@ CASI = {
     "ripetute-60-compile": ("ripetute", 60, 0, "compile"),
     "ripetute-60-check": ("ripetute", 60, 0, "check"),
     "ripetute-60-50-check": ("ripetute", 60, 50, "check"),
+    "ripetute-60-2000-check": ("ripetute", 60, 2000, "check"),
     "campo-16-compile": ("campo", 16, 0, "compile"),
     "campo-0.99-50-check": ("campo", 0.99, 50, "check"),
     "spazzatura-1-50-check": ("spazzatura", 1, 50, "check"),
