@@ -25,6 +25,14 @@ bool leggi_stretto(LetturaDescrizione& lettura, T* valore) {
   return true;
 }
 
+// The bytes of `v` written in decimal, as std::to_string writes it, without
+// writing it: a check reads millions of values.
+size_t larghezza_decimale(int32_t v) {
+  size_t n = v < 0 ? 2 : 1;
+  for (int64_t resto = v < 0 ? -int64_t{v} : v; resto >= 10; resto /= 10) ++n;
+  return n;
+}
+
 }  // namespace
 
 LetturaDescrizione::LetturaDescrizione(Compilatore& compilatore, std::string nome, std::string_view testo)
@@ -82,16 +90,21 @@ void LetturaDescrizione::apri_voce(std::string_view parola, std::string_view sec
   Traccia* traccia = stato.traccia;
   if (traccia == nullptr) return;
   const std::string_view file = traccia->nome(nome_);
-  VoceLetta voce;
-  voce.parola = parola;
-  voce.seconda = seconda;
-  voce.file = file;
-  voce.chiave = dove_chiave_;
+  // Past the limit the one entry kept is cleared in place: its buffers serve
+  // every entry read after, which may be millions.
+  VoceLetta* voce = &traccia->oltre;
   if (traccia->apri(file)) {
-    traccia->voci.push_back(std::move(voce));
+    voce = &traccia->voci.emplace_back();
   } else {
-    traccia->oltre = std::move(voce);
+    voce->valori.clear();
+    voce->dove_valori.clear();
+    voce->testo.clear();
+    voce->dove_testo = {};
   }
+  voce->parola = parola;
+  voce->seconda = seconda;
+  voce->file = file;
+  voce->chiave = dove_chiave_;
 }
 
 bool LetturaDescrizione::leggi_valore(int32_t* valore) {
@@ -100,7 +113,7 @@ bool LetturaDescrizione::leggi_valore(int32_t* valore) {
   if (esito == Lettura::kOk) {
     if (VoceLetta* voce = stato.traccia != nullptr ? stato.traccia->aperta() : nullptr) {
       voce->valori.push_back(*valore);
-      voce->dove_valori.push_back(dove(std::to_string(*valore).size()));
+      voce->dove_valori.push_back(dove(larghezza_decimale(*valore)));
     }
     return true;
   }
