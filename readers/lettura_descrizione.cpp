@@ -71,6 +71,14 @@ bool LetturaDescrizione::leggi_campo(std::string* campo) {
   return esito == Lettura::kOk && !lettore_.finito();
 }
 
+bool LetturaDescrizione::passa_a_generale() {
+  std::string campo;
+  while (leggi_campo(&campo)) {
+    if (contiene_senza_maiuscole(campo, "[generale]")) return true;
+  }
+  return false;
+}
+
 bool LetturaDescrizione::leggi_chiave(int commenti) {
   if (!leggi_campo(&chiave_)) return false;
   // A value field is read by its key's entry, so a negative value such as -4

@@ -45,6 +45,10 @@ class LetturaDescrizione {
   // The next field. False when the field read was the text's last (or there
   // was none): that field is never acted on.
   bool leggi_campo(std::string* campo);
+  // Passes over every field up to the first that holds "[generale]"; false
+  // when the text ended first. The read that takes the text's last field
+  // fails the search, even when that field is "[generale]".
+  bool passa_a_generale();
   // The next key: a field, passing over up to `commenti` comment fields (a
   // field holding a "-") before it; false as leggi_campo. The key is kept
   // for the entry that reads its values (chiave()).

@@ -11,20 +11,10 @@
 namespace scenario {
 namespace {
 
-// Everything before the general section is passed over. The read that
-// reaches the end of the file fails the search, even when it returned
-// "[generale]" itself.
-bool trova_sezione_generale(LetturaLinea& l) {
-  std::string campo;
-  while (l.leggi_campo(&campo)) {
-    if (contiene_senza_maiuscole(campo, "[generale]")) return true;
-  }
-  return false;
-}
-
 Esito leggi_descrizione(LetturaLinea& l, const PuntoLettura* da) {
   if (da != nullptr && da->ciclo == Ciclo::kOggettiLinea) return leggi_parte_oggetti(l);
-  if (da == nullptr && !trova_sezione_generale(l)) {
+  // Everything before the general section is passed over.
+  if (da == nullptr && !l.passa_a_generale()) {
     l.guasto(kErroreSenzaGenerale);
     return Esito::kFermo;
   }

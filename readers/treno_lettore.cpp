@@ -5,11 +5,11 @@
 #include <utility>
 
 #include "model/stato.h"
+#include "readers/ripresa.h"
 #include "readers/treno_chiusura.h"
 #include "readers/treno_generali.h"
-#include "readers/treno_oggetti.h"
-#include "readers/ripresa.h"
 #include "readers/treno_lettura.h"
+#include "readers/treno_oggetti.h"
 #include "readers/treno_stazione.h"
 #include "readers/treno_velocita.h"
 #include "readers/vocabolario.h"
@@ -36,18 +36,6 @@ constexpr Chiave<LetturaTreno> kChiavi[] = {
 // A dash field is a comment; at most this many in a row are passed over.
 constexpr int kMaxCommenti = 2;
 
-void passa_a_generale(LetturaTreno& lettura) {
-  std::string campo;
-  Traccia* traccia = lettura.stato.traccia;
-  if (traccia != nullptr) traccia->treno_letto = true;
-  while (lettura.leggi_campo(&campo)) {
-    if (contiene_senza_maiuscole(campo, "[generale]")) {
-      if (traccia != nullptr) traccia->generale_treno = true;
-      return;
-    }
-  }
-}
-
 Esito applica(LetturaTreno& lettura) {
   bool riconosciuta = false;
   if (const Esito e = applica_chiavi<LetturaTreno>(lettura, kChiavi, true, &riconosciuta); e != Esito::kAvanti) {
@@ -64,7 +52,12 @@ Esito applica(LetturaTreno& lettura) {
 // nothing but the closing steps, and no fault. A reading taken up again
 // stands past it.
 Esito leggi_voci(LetturaTreno& lettura, const PuntoLettura* da) {
-  if (da == nullptr) passa_a_generale(lettura);
+  Traccia* traccia = lettura.stato.traccia;
+  if (da == nullptr) {
+    if (traccia != nullptr) traccia->treno_letto = true;
+    const bool generale = lettura.passa_a_generale();
+    if (traccia != nullptr) traccia->generale_treno = generale;
+  }
   while (lettura.prossima_voce(kMaxCommenti)) {
     if (const Esito e = applica(lettura); e != Esito::kAvanti) return e;
   }

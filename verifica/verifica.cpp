@@ -5,7 +5,6 @@
 #include <limits>
 #include <iterator>
 #include <map>
-#include <memory>
 #include <optional>
 #include <string_view>
 #include <tuple>
@@ -260,14 +259,14 @@ Diagnostica fatale(int32_t codice) {
 // compile hands its points to `riprese`, and starts at `da` when given,
 // `traccia` being then the record of the run that kept it.
 Prova compila_prova(const TestiDaCompilare& testi, std::string_view l, std::string_view t, Compilazione* compilata,
-                    Traccia* traccia_, Riprese* riprese, const PuntoLettura* da) {
+                    Traccia* record, Riprese* riprese, const PuntoLettura* da) {
   TestiDaCompilare p;
   p.linea.nome = testi.linea.nome;
   p.treno.nome = testi.treno.nome;
   p.nome_linea = testi.nome_linea;
   p.numero_treno = testi.numero_treno;
   p.tracciato = testi.tracciato;
-  Traccia& traccia = *traccia_;
+  Traccia& traccia = *record;
   if (da == nullptr) {
     traccia = Traccia{};
     traccia.chiave_vicina = chiave_vicina_a;
@@ -335,8 +334,10 @@ EsitoVerifica verifica(const RichiestaVerifica& r) {
   // converted where the program would not convert it.
   auto stessi = [](std::string_view a, std::string_view b) { return a.data() == b.data() && a.size() == b.size(); };
   // The runs' record of the entries: a run that takes up the reading of the
-  // one before takes up its record too.
+  // one before takes up its record too. The compile of the last run, unless
+  // it was the exact one: its diagnostics are completed from it.
   Traccia record;
+  Compilazione ultima;
   const size_t passo = std::clamp((linea.letto.size() + treno.letto.size()) / 512, kPassoMinimo, kPassoMassimo);
   Riprese riprese(passo, kRipreseTenute);
   const CompilaProva prova = [&](std::string_view l, std::string_view t, const Cambio* cambio) {
@@ -346,17 +347,19 @@ EsitoVerifica verifica(const RichiestaVerifica& r) {
       riprese.cambiato(cambio->treno, cambio->offset);
       if (const PuntoLettura* ultimo = riprese.ultimo()) da = *ultimo;
     }
-    auto propria = std::make_shared<Compilazione>();
-    Prova out = compila_prova(testi, l, t, propria.get(), &record, &riprese, da ? &*da : nullptr);
+    Compilazione c;
+    Prova out = compila_prova(testi, l, t, &c, &record, &riprese, da ? &*da : nullptr);
     out.letto_da = da ? da->offset() + (da->di_treno() ? l.size() : 0) : 0;
-    const Compilazione* compilata = propria.get();
+    const Compilazione* compilata = &ultima;
     if (!esatta_fatta && stessi(l, linea.esatto) && stessi(t, treno.esatto)) {
-      esito.esatta = std::move(*propria);
+      esito.esatta = std::move(c);
       compilata = &esito.esatta;
       if (r.con_traccia) esito.traccia = record;
       esatta_fatta = true;
+    } else {
+      ultima = std::move(c);
     }
-    out.completa = [&testi, &record, &riepilogo, l, t, propria, compilata](Prova& p) {
+    out.completa = [&testi, &record, &riepilogo, l, t, compilata](Prova& p) {
       completa_prova(testi, l, t, *compilata, record, &riepilogo, &p);
     };
     return out;
